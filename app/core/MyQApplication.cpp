@@ -1,0 +1,55 @@
+#include "MyQApplication.h"
+
+#include "TerminationSignals.h"
+#include "VorendaGlobal.h"
+
+#include <QDebug>
+
+#include <cstdlib>
+
+MyQApplication::MyQApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool MyQApplication::oneInstance(const QString& name)
+{
+    if (name.isEmpty())
+        return true;
+    return lock.tryLock(name);
+}
+
+bool MyQApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const char* text) {
+        qDebug("Exception: %s", text);
+        return false;
+    } catch (...) {
+        qDebug("Unknown exception!");
+        std::abort();
+    }
+}
+
+void MyQApplication::installSessionEndHandlers()
+{
+    if (terminationSignals)
+        return;
+    terminationSignals = new TerminationSignals(this);
+    connect(terminationSignals, &TerminationSignals::terminationRequested, this,
+            [this](int signalNumber) {
+                VorendaGlobal::addToLog(QStringLiteral("MyQApplication: Signal %1 received").arg(signalNumber));
+                endSessionAndQuit();
+            });
+    connect(this, &QGuiApplication::commitDataRequest, this, [this] { endSessionAndQuit(); });
+}
+
+void MyQApplication::endSessionAndQuit()
+{
+    if (endingSession)
+        return;
+    endingSession = true;
+    emit aboutToEndSession();
+    quit();
+}

@@ -1,0 +1,30 @@
+#include "MyQApplication.h"
+#include "StartUp.h"
+#include "VorendaGlobal.h"
+
+#include <QPixmapCache>
+#include <QTranslator>
+
+int main(int argc, char** argv)
+{
+    StartUp::preferX11();
+    MyQApplication app(argc, argv);
+    if (!app.oneInstance(QStringLiteral("vorenda.mutex")))
+        return 0;
+
+    StartUp::configureLibraryPaths(QCoreApplication::applicationDirPath());
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorenda"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("vorenda.org"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorenda"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QPixmapCache::setCacheLimit(512);
+
+    VorendaGlobal::initialize();
+    QTranslator qtTranslator;
+    QTranslator appTranslator;
+    StartUp::installTranslators(qtTranslator, appTranslator, VorendaGlobal::appLanguage);
+    VorendaGlobal::load();
+
+    app.installSessionEndHandlers();
+    return app.exec();
+}

@@ -1,0 +1,13 @@
+# vorenda_library(<name> DEPS <libs...>)
+# A static library made of every source, header and form in the calling folder.
+function(vorenda_library name)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    set_property(GLOBAL APPEND PROPERTY VORENDA_LIBRARIES ${name})
+endfunction()

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// An advisory write lock on a file of the user's runtime folder, held until the
+// process ends. The kernel drops it when the process dies, even by kill -9.
+class SingleInstanceLock
+{
+public:
+    SingleInstanceLock() = default;
+    ~SingleInstanceLock();
+
+    SingleInstanceLock(const SingleInstanceLock&) = delete;
+    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
+
+    // True when this process holds (or now took) the lock named `name`.
+    bool tryLock(const QString& name);
+    bool isLocked() const { return fd >= 0; }
+    QString path() const { return lockPath; }
+
+private:
+    int fd = -1;
+    QString lockPath;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGTERM and SIGHUP into a Qt signal on the GUI thread (self-pipe), so the
+// program ends through its orderly quit path and saves its files.
+class TerminationSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TerminationSignals(QObject* parent = nullptr);
+    ~TerminationSignals() override;
+
+signals:
+    void terminationRequested(int signalNumber);
+
+private:
+    void onReadable();
+
+    QSocketNotifier* notifier = nullptr;
+};

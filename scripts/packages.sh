@@ -1,0 +1,24 @@
+# Debian 12 packages Vorenda needs to build, run and test. Sourced by run.sh and test.sh.
+VORENDA_PACKAGES=(
+    cmake make g++ pkg-config
+    qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqt5x11extras5-dev libqt5webkit5-dev
+    qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    libxcb1-dev libxcb-keysyms1-dev libplist-dev
+    fonts-dejavu-core
+)
+VORENDA_TEST_PACKAGES=(xvfb xauth xdotool dbus-daemon)
+
+# install_missing PACKAGE...: installs what dpkg does not know yet, with sudo when not root.
+install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

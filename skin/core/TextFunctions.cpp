@@ -1,0 +1,70 @@
+#include "TextFunctions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QWidget>
+
+QString getElidedText(const QString& text, const QFont& font, Qt::TextElideMode mode, int width)
+{
+    QString line = text.trimmed();
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return QFontMetrics(font).elidedText(line, mode, width);
+}
+
+QString getElidedText(const QString& text, Qt::TextElideMode mode, QWidget* widget)
+{
+    if (!widget)
+        return text;
+    return getElidedText(text, widget->font(), mode, widget->width());
+}
+
+QString getStringValue(const QString& text, const QString& start, const QString& end,
+                       Qt::CaseSensitivity cs, int* position)
+{
+    const int from = position ? *position : 0;
+    int startIndex = from;
+    if (!start.isEmpty())
+        startIndex = text.indexOf(start, from, cs);
+    if ((!start.isEmpty() || position) && startIndex == -1)
+        return QString();
+
+    const int valueStart = startIndex + start.length();
+    int valueEnd = -1;
+    if (!end.isEmpty())
+        valueEnd = text.indexOf(end, valueStart, cs);
+    if (valueEnd == -1)
+        valueEnd = text.length();
+    if (position)
+        *position = valueStart;
+    return text.mid(valueStart, valueEnd - valueStart).trimmed();
+}
+
+QUrl stringToUrl(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return QUrl();
+    if (QFile::exists(text))
+        return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
+
+    const QByteArray utf8 = text.toUtf8();
+    const QString latin1 = QString::fromLatin1(utf8);
+    if (QFile::exists(latin1))
+        return QUrl::fromLocalFile(QFileInfo(latin1).absoluteFilePath());
+
+    QUrl url = QUrl::fromEncoded(utf8, QUrl::TolerantMode);
+    if (url.scheme().isEmpty())
+        url = QUrl::fromEncoded("http://" + utf8, QUrl::TolerantMode);
+    return url.isValid() ? url : QUrl();
+}
+
+QString getHash(const QByteArray& data, QCryptographicHash::Algorithm algorithm)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(data, algorithm).toHex());
+}
+
+QString getHash(const QString& text, QCryptographicHash::Algorithm algorithm)
+{
+    return getHash(text.toUtf8(), algorithm);
+}

@@ -1,0 +1,44 @@
+#include "TestEnvironment.h"
+
+#include "VorendaGlobal.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+TestEnvironment* current = nullptr;
+}
+
+TestEnvironment::TestEnvironment()
+{
+    current = this;
+    QDir root(dir.path());
+    root.mkpath(QStringLiteral("home/Desktop"));
+    root.mkpath(QStringLiteral("config"));
+    root.mkpath(QStringLiteral("data"));
+    root.mkpath(QStringLiteral("cache"));
+    root.mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(runtimeFolder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("HOME", QFile::encodeName(home()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + QStringLiteral("/data")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.path() + QStringLiteral("/cache")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder()));
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+TestEnvironment* TestEnvironment::instance()
+{
+    return current;
+}
+
+void TestEnvironment::initializeGlobals()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("VorendaTest"));
+    QCoreApplication::setApplicationName(QStringLiteral("VorendaTest"));
+    QSettings().setValue(QStringLiteral("Main/StoreFolder"), storeFolder());
+    VorendaGlobal::initialize();
+}

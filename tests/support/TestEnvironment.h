@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A private home for one test process: HOME, the XDG folders and the runtime
+// folder point into a temporary folder, Qt's test mode is on and the store
+// folder is a fresh one, so no test touches the user's files.
+class TestEnvironment
+{
+public:
+    TestEnvironment();
+
+    static TestEnvironment* instance();
+
+    QString root() const { return dir.path(); }
+    QString home() const { return dir.path() + QStringLiteral("/home"); }
+    QString storeFolder() const { return dir.path() + QStringLiteral("/store/"); }
+    QString runtimeFolder() const { return dir.path() + QStringLiteral("/runtime"); }
+
+    // Sets the application names, points the "StoreFolder" setting at storeFolder()
+    // and runs VorendaGlobal::initialize().
+    void initializeGlobals();
+
+private:
+    QTemporaryDir dir;
+};
+
+// Like QTEST_MAIN, with the test environment set up before the application object exists.
+#define VORENDA_TEST_MAIN_APP(TestObject, AppClass)                                                      \
+    int main(int argc, char** argv)                                                                    \
+    {                                                                                                  \
+        TestEnvironment environment;                                                                   \
+        AppClass app(argc, argv);                                                                      \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                       \
+        TestObject test;                                                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                        \
+    }
+
+#define VORENDA_TEST_MAIN(TestObject) VORENDA_TEST_MAIN_APP(TestObject, QApplication)
