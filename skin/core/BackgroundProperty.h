@@ -1,0 +1,34 @@
+#pragma once
+
+#include "BackgroundPainter.h"
+#include "LookState.h"
+
+#include <QDataStream>
+
+#include <array>
+
+// A background painter for each of the five look states. A plain copyable value.
+class BackgroundProperty : public LookState
+{
+public:
+    BackgroundProperty(const BackgroundPainter& painter = BackgroundPainter());
+    BackgroundProperty(const BackgroundPainter& normal, const BackgroundPainter& selected,
+                       const BackgroundPainter& hover, const BackgroundPainter& selectedHover,
+                       const BackgroundPainter& disabled);
+
+    // A painter that paints nothing for a state outside 0..4.
+    BackgroundPainter operator[](State state) const;
+
+    bool operator==(const BackgroundProperty& other) const { return m_painters == other.m_painters; }
+    bool operator!=(const BackgroundProperty& other) const { return !(*this == other); }
+
+private:
+    friend QDataStream& operator<<(QDataStream& stream, const BackgroundProperty& property);
+    friend QDataStream& operator>>(QDataStream& stream, BackgroundProperty& property);
+
+    std::array<BackgroundPainter, StateCount> m_painters;
+};
+
+QDataStream& operator<<(QDataStream& stream, const BackgroundProperty& property);
+// A cut-off or hostile record reads as a default one, with the stream's status set.
+QDataStream& operator>>(QDataStream& stream, BackgroundProperty& property);
