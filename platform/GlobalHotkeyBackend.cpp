@@ -1,0 +1,8 @@
+#include "GlobalHotkeyBackend.h"
+
+#include "X11HotkeyBackend.h"
+
+std::unique_ptr<GlobalHotkeyBackend> GlobalHotkeyBackend::create()
+{
+    return std::make_unique<X11HotkeyBackend>();
+}
