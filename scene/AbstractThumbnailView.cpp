@@ -1,0 +1,338 @@
+#include "AbstractThumbnailView.h"
+
+#include "AbstractThumbnailItem.h"
+#include "CategoryHeaderItem.h"
+#include "DropIndicatorItem.h"
+#include "ThumbnailItemModel.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QMouseEvent>
+
+AbstractThumbnailView::AbstractThumbnailView(QWidget* parent)
+    : QGraphicsView(parent)
+    , gridPen(QBrush(Qt::darkGray), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin)
+    , boxPen(gridPen)
+    , margin(0.0)
+{
+    setObjectName(QStringLiteral("abstractthumbnailview"));
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setDragMode(QGraphicsView::RubberBandDrag);
+    setRubberBandSelectionMode(Qt::IntersectsItemBoundingRect);
+    setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    setCacheMode(QGraphicsView::CacheNone);
+    setBackgroundBrush(QBrush(Qt::NoBrush), StretchBackground);
+    setForegroundBrush(QBrush(Qt::NoBrush));
+    setOptimizationFlag(QGraphicsView::DontSavePainterState);
+    setAcceptDrops(true);
+    setAutoFillBackground(false);
+    viewport()->setAutoFillBackground(false);
+    setFocusPolicy(Qt::StrongFocus);
+
+    dropIndicator = new DropIndicatorItem;
+    dropIndicator->hide();
+
+    auto* graphicsScene = new QGraphicsScene(this);
+    graphicsScene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    graphicsScene->setSceneRect(QRectF(0.0, 0.0, 0.0, 0.0));
+    setScene(graphicsScene);
+    setSceneRect(graphicsScene->sceneRect());
+
+    itemModel = new ThumbnailItemModel(this);
+}
+
+AbstractThumbnailView::~AbstractThumbnailView()
+{
+    // Entries delete their items and headers; the scene (a Qt child) goes after.
+    const QList<CategoryItem*> entries = categories.values();
+    categories.clear();
+    rootCategories.clear();
+    lastLaidOutCategory = nullptr;
+    currentItem = nullptr;
+    for (CategoryItem* entry : entries) {
+        for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
+            if (item)
+                item->view = nullptr;
+        }
+        delete entry;
+    }
+    delete dropIndicator;
+}
+
+void AbstractThumbnailView::setGridPen(const QPen& pen)
+{
+    gridPen = pen;
+    viewport()->update();
+}
+
+void AbstractThumbnailView::setBoxPen(const QPen& pen)
+{
+    boxPen = pen;
+    viewport()->update();
+}
+
+void AbstractThumbnailView::setBackgroundBrush(const QBrush& brush, BackgroundStyle style)
+{
+    QGraphicsView::setBackgroundBrush(brush);
+    backgroundStyle = style;
+    // A new picture must not be shown through the old one's fitted copy.
+    backgroundPixmap = QPixmap();
+    if (brush.style() == Qt::TexturePattern)
+        rebuildBackgroundPixmap();
+    viewport()->update();
+}
+
+void AbstractThumbnailView::setAllowItemSelection(bool on)
+{
+    allowItemSelection = on;
+    if (!on)
+        allowMultiSelection = false;
+    setDragMode(allowMultiSelection ? QGraphicsView::RubberBandDrag : QGraphicsView::NoDrag);
+}
+
+void AbstractThumbnailView::setAllowMultiSelection(bool on)
+{
+    allowMultiSelection = on;
+    setDragMode(on ? QGraphicsView::RubberBandDrag : QGraphicsView::NoDrag);
+}
+
+void AbstractThumbnailView::setItemAlignment(Alignment alignment)
+{
+    itemAlignment = alignment;
+    updateLayout();
+}
+
+void AbstractThumbnailView::resetModel()
+{
+    if (itemModel)
+        itemModel->reset();
+}
+
+void AbstractThumbnailView::sortModel(int column, Qt::SortOrder order)
+{
+    if (itemModel)
+        itemModel->sort(column, order);
+}
+
+void AbstractThumbnailView::setDropIndicator(DropIndicatorItem* indicator)
+{
+    if (indicator == dropIndicator)
+        return;
+    delete dropIndicator;
+    dropIndicator = indicator;
+    if (dropIndicator)
+        dropIndicator->hide();
+}
+
+QString AbstractThumbnailView::getDragMimeType() const
+{
+    return QStringLiteral("application/x-abstractthumbnailview-%1").arg(dragFormatName);
+}
+
+QString AbstractThumbnailView::categoryPathSeparator() const
+{
+    return QString(QDir::separator());
+}
+
+int AbstractThumbnailView::modelRowCount() const
+{
+    if (!itemOrderValid)
+        getAllItems();
+    return itemOrder.count();
+}
+
+void AbstractThumbnailView::hoverEnterEvent(CategoryHeaderItem*, QGraphicsSceneHoverEvent*)
+{
+}
+
+void AbstractThumbnailView::hoverLeaveEvent(CategoryHeaderItem*, QGraphicsSceneHoverEvent*)
+{
+}
+
+void AbstractThumbnailView::hoverEnterEvent(AbstractThumbnailItem*, QGraphicsSceneHoverEvent*)
+{
+}
+
+void AbstractThumbnailView::hoverLeaveEvent(AbstractThumbnailItem*, QGraphicsSceneHoverEvent*)
+{
+}
+
+void AbstractThumbnailView::clear()
+{
+    removeAll(true);
+}
+
+void AbstractThumbnailView::setMargin(const MarginProperty& value, bool update)
+{
+    margin = value;
+    if (update)
+        updateLayout();
+}
+
+void AbstractThumbnailView::setMargin(const MarginProperty& value)
+{
+    setMargin(value, true);
+}
+
+void AbstractThumbnailView::setMargin(int value, bool update)
+{
+    setMargin(MarginProperty(value, value, value, value), update);
+}
+
+void AbstractThumbnailView::setMargin(int value)
+{
+    setMargin(value, true);
+}
+
+void AbstractThumbnailView::setSpacing(qreal vertical, qreal horizontal, bool update)
+{
+    verticalSpacing = vertical;
+    horizontalSpacing = horizontal;
+    if (update)
+        updateLayout();
+}
+
+void AbstractThumbnailView::setSpacing(qreal vertical, qreal horizontal)
+{
+    setSpacing(vertical, horizontal, true);
+}
+
+void AbstractThumbnailView::setSpacing(int vertical, int horizontal, bool update)
+{
+    setSpacing(qreal(vertical), qreal(horizontal), update);
+}
+
+void AbstractThumbnailView::setSpacing(int vertical, int horizontal)
+{
+    setSpacing(qreal(vertical), qreal(horizontal), true);
+}
+
+void AbstractThumbnailView::setIndentation(qreal value)
+{
+    indentation = value;
+    updateLayout();
+}
+
+void AbstractThumbnailView::setIndentation(int value)
+{
+    setIndentation(qreal(value));
+}
+
+void AbstractThumbnailView::clearSelection()
+{
+    if (scene())
+        scene()->clearSelection();
+}
+
+void AbstractThumbnailView::setShowGrid(bool on)
+{
+    showGrid = on;
+    viewport()->update();
+}
+
+void AbstractThumbnailView::setShowBox(bool on)
+{
+    showBox = on;
+    viewport()->update();
+}
+
+void AbstractThumbnailView::setAutoExpandCategories(bool on)
+{
+    autoExpandCategories = on;
+}
+
+void AbstractThumbnailView::setShowCategories(bool on)
+{
+    showCategories = on;
+    itemOrderValid = false;
+    updateLayout();
+}
+
+void AbstractThumbnailView::setCategorySpacing(qreal spacing)
+{
+    categorySpacing = spacing;
+    updateLayout();
+}
+
+void AbstractThumbnailView::selectFirstVisibleItem()
+{
+    const QList<AbstractThumbnailItem*> candidates = filterActive() ? filterList() : getAllItems();
+    for (AbstractThumbnailItem* item : candidates) {
+        if (!item || !item->isVisible())
+            continue;
+        clearSelection();
+        if (item->isSelectable()) {
+            currentItem = item;
+            item->setSelected(true);
+        }
+        item->setFocus(Qt::OtherFocusReason);
+        if (!item->isVisibleToView())
+            ensureVisible(item, 0, 0);
+        return;
+    }
+}
+
+void AbstractThumbnailView::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    updateLayout();
+    rebuildBackgroundPixmap();
+}
+
+void AbstractThumbnailView::showEvent(QShowEvent*)
+{
+    // The base handler would centre the scene; the layout keeps it at the top left.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void AbstractThumbnailView::scrollContentsBy(int dx, int dy)
+{
+    QGraphicsView::scrollContentsBy(dx, dy);
+    // The background is painted relative to the visible area, not the scene.
+    resetCachedContent();
+    viewport()->update();
+}
+
+void AbstractThumbnailView::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->ignore();
+    QGraphicsView::contextMenuEvent(event);
+    if (event->isAccepted())
+        return;
+    event->accept();
+    emit showContextMenu(event);
+}
+
+void AbstractThumbnailView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QGraphicsView::mouseReleaseEvent(event);
+    QWidget* owner = parentWidget();
+    if (!owner)
+        return;
+    const QGraphicsItem* item = itemAt(event->pos());
+    bool passOn = false;
+    if (item) {
+        if (item->type() != QGraphicsProxyWidget::Type) {
+            const bool selectable = item->type() == AbstractThumbnailItem::Type
+                ? static_cast<const AbstractThumbnailItem*>(item)->isSelectable()
+                : bool(item->flags() & QGraphicsItem::ItemIsSelectable);
+            passOn = !selectable;
+        }
+    } else {
+        passOn = dragMode() == QGraphicsView::NoDrag;
+    }
+    if (!passOn)
+        return;
+    // The owner sees releases on empty space, in its own coordinates.
+    const QPointF local = owner->mapFromGlobal(event->globalPos());
+    QMouseEvent forwarded(event->type(), local, event->windowPos(), event->screenPos(), event->button(),
+                          event->buttons(), event->modifiers(), Qt::MouseEventSynthesizedByApplication);
+    QApplication::sendEvent(owner, &forwarded);
+}

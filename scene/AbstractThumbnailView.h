@@ -1,0 +1,301 @@
+#pragma once
+
+#include "CategoryTreeNode.h"
+#include "MarginProperty.h"
+#include "ThumbnailCategory.h"
+
+#include <QGraphicsView>
+#include <QMap>
+#include <QPen>
+#include <QSet>
+#include <QUrl>
+#include <QVariant>
+#include <QVector>
+
+class AbstractThumbnailItem;
+class CategoryHeaderItem;
+class DropIndicatorItem;
+class ThumbnailItemModel;
+class QGraphicsSceneContextMenuEvent;
+class QGraphicsSceneHoverEvent;
+class QMimeData;
+
+// Base of the scene views: a graphics view with its own scene that holds thumbnail
+// items in a tree of numbered categories, lays them out in rows and paints its
+// background. The owner builds the items, hands them over and answers the signals.
+//
+// Every change of content or layout settings takes a final bool `update`: when true
+// the item model is reset and updateLayout() runs at once; callers that change many
+// things pass false and call resetModel() and updateLayout() once at the end.
+class AbstractThumbnailView : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    using CategoryItem = ThumbnailCategory;
+    using CategoryTreeItem = CategoryTreeNode;
+    using Alignment = Qt::Alignment;
+
+    // How a pixmap background brush is placed; values above 8 stretch.
+    enum BackgroundStyle {
+        StretchBackground = 0,
+        FitBackground = 1,
+        FillBackground = 2,
+        TileBackground = 3,
+        CenterBackground = 4,
+        TopLeftBackground = 5,
+        TopRightBackground = 6,
+        BottomLeftBackground = 7,
+        BottomRightBackground = 8
+    };
+
+    explicit AbstractThumbnailView(QWidget* parent = nullptr);
+    ~AbstractThumbnailView() override;
+
+    // Settings.
+    bool acceptDrags() const { return dragsAccepted; }
+    void setAcceptDrags(bool on) { dragsAccepted = on; }
+    bool getAutoExpandCategories() const { return autoExpandCategories; }
+    bool isShowGrid() const { return showGrid; }
+    bool isShowBox() const { return showBox; }
+    void setGridPen(const QPen& pen);
+    void setBoxPen(const QPen& pen);
+    QPen getGridPen() const { return gridPen; }
+    QPen getBoxPen() const { return boxPen; }
+    void setBackgroundBrush(const QBrush& brush, BackgroundStyle style = StretchBackground);
+    BackgroundStyle getBackgroundStyle() const { return backgroundStyle; }
+    bool getAllowItemSelection() const { return allowItemSelection; }
+    void setAllowItemSelection(bool on);
+    bool getAllowMultiSelection() const { return allowMultiSelection; }
+    void setAllowMultiSelection(bool on);
+    Alignment getItemAlignment() const { return itemAlignment; }
+    void setItemAlignment(Alignment alignment);
+    double getIndentation() const { return indentation; }
+    bool isShowCategories() const { return showCategories; }
+    double getCategorySpacing() const { return categorySpacing; }
+    MarginProperty getMargin() const { return margin; }
+    double getVerticalSpacing() const { return verticalSpacing; }
+    double getHorizontalSpacing() const { return horizontalSpacing; }
+    int getSelectedCategoryKey() const { return selectedCategoryKey; }
+    int getLastCategoryKey() const { return lastCategoryKey; }
+    bool isEditing() const { return editing; }
+    // Set by items and headers while they edit in place.
+    void setEditing(bool on) { editing = on; }
+    ThumbnailItemModel* model() const { return itemModel; }
+    void resetModel();
+    void sortModel(int column, Qt::SortOrder order);
+    DropIndicatorItem* getDropIndicator() const { return dropIndicator; }
+    void setDropIndicator(DropIndicatorItem* indicator);
+    QString getDragFormatName() const { return dragFormatName; }
+    void setDragFormatName(const QString& name) { dragFormatName = name; }
+    // The internal drag format; every view reads every other view's drags.
+    QString getDragMimeType() const;
+    AbstractThumbnailItem* getCurrentItem() const { return currentItem; }
+    void setCurrentItem(AbstractThumbnailItem* item) { currentItem = item; }
+    CategoryItem* getLastLaidOutCategory() const { return lastLaidOutCategory; }
+    virtual QString categoryPathSeparator() const;
+
+    // Item storage. An item is filed under its own category key (under -1 while
+    // categories are hidden); the view owns the items it holds.
+    const QList<AbstractThumbnailItem*>& getList(int key);
+    bool addItem(AbstractThumbnailItem* item, bool update = true);
+    bool insertItem(int index, AbstractThumbnailItem* item, bool update = true);
+    AbstractThumbnailItem* takeAt(int key, int index, bool update = true);
+    void removeAt(int key, int index, bool update = true);
+    void removeItem(AbstractThumbnailItem* item, bool update = true);
+    QList<AbstractThumbnailItem*> takeItems(int key, bool childrenOnly, bool recursive, bool update = true);
+    void removeItems(int key, bool childrenOnly, bool recursive, bool update = true);
+    QList<AbstractThumbnailItem*> takeAll(bool removeCategories);
+    void removeAll(bool removeCategories);
+    void moveNext(AbstractThumbnailItem* item);
+    void movePrevious(AbstractThumbnailItem* item);
+
+    // Categories. A category that would become its own ancestor is refused (false);
+    // a refused header stays the caller's.
+    bool setCategoryHeader(int key, CategoryHeaderItem* header, int parentKey = -1, int pos = -1,
+                           bool update = true);
+    bool moveCategoryHeader(int key, int newParentKey, int pos = -1, bool update = true);
+    void removeCategory(int key, bool childrenOnly, bool recursive, bool update = true);
+    CategoryItem* getCategoryItem(int key) const;
+    CategoryHeaderItem* getCategoryHeader(int key) const;
+    int getCategoryParent(int key) const;
+    CategoryHeaderItem* getCategoryParentHeader(int key) const;
+    int getCategoryPos(int key) const;
+    QString getCategoryPath(int key) const;
+    QList<CategoryHeaderItem*> getRootCategoryHeaderList() const;
+    QList<CategoryHeaderItem*> getCategoryHeaderList(int key, bool recursive) const;
+    // New nodes, one per root category (key -1) or child of key; the caller deletes them.
+    QList<CategoryTreeItem*> getCategoryTree(int key) const;
+    QList<CategoryHeaderItem*> getFilteredCategoryHeaderList() const;
+    void updateChildrenText(int key);
+    CategoryHeaderItem* locateCategoryHeaderAt(const QPoint& viewportPoint) const;
+
+    // Listing.
+    QList<AbstractThumbnailItem*> getItems(int key, bool childrenOnly, bool recursive) const;
+    QList<AbstractThumbnailItem*> getItems(int key, bool recursive = false) const;
+    QList<AbstractThumbnailItem*> getAllItems() const;
+    using QGraphicsView::itemAt;
+    // The row-th item in display order; null outside the list.
+    AbstractThumbnailItem* itemAt(int row) const;
+    bool isFilteredListEmpty(const QList<AbstractThumbnailItem*>& items) const;
+    int getFilteredListSize(const QList<AbstractThumbnailItem*>& items) const;
+    AbstractThumbnailItem* getFirstFilteredItem(const QList<AbstractThumbnailItem*>& items) const;
+    // True when the item is not null and no filter is set or the filter holds it.
+    bool passesFilter(const AbstractThumbnailItem* item) const;
+    void recurseItems(bool recursive, const QVariant& userData);
+
+    void sortItems(int key, bool recursive, Qt::SortOrder order, bool update = true);
+    // The items that remain visible; an empty list clears the filter, a list holding
+    // only null matches nothing.
+    void filterItems(const QList<AbstractThumbnailItem*>& items);
+    QList<AbstractThumbnailItem*> getFilter() const;
+
+    // The height the layout would take at that width; nothing is moved.
+    double heightForWidth(double width);
+
+    virtual int modelRowCount() const;
+    virtual int modelColumnCount() const = 0;
+    // Builds an item from one item block (kind name, then the item stream).
+    virtual AbstractThumbnailItem* createItem(QByteArray& data, int categoryKey) = 0;
+
+    // Hover hooks, called by headers and items; empty here.
+    virtual void hoverEnterEvent(CategoryHeaderItem* item, QGraphicsSceneHoverEvent* event);
+    virtual void hoverLeaveEvent(CategoryHeaderItem* item, QGraphicsSceneHoverEvent* event);
+    virtual void hoverEnterEvent(AbstractThumbnailItem* item, QGraphicsSceneHoverEvent* event);
+    virtual void hoverLeaveEvent(AbstractThumbnailItem* item, QGraphicsSceneHoverEvent* event);
+
+public slots:
+    void clear();
+    void setMargin(const MarginProperty& margin, bool update);
+    void setMargin(const MarginProperty& margin);
+    void setMargin(int margin, bool update);
+    void setMargin(int margin);
+    void setSpacing(qreal vertical, qreal horizontal, bool update);
+    void setSpacing(qreal vertical, qreal horizontal);
+    void setSpacing(int vertical, int horizontal, bool update);
+    void setSpacing(int vertical, int horizontal);
+    void setIndentation(qreal indentation);
+    void setIndentation(int indentation);
+    void clearSelection();
+    void setShowGrid(bool on);
+    void setShowBox(bool on);
+    void setAutoExpandCategories(bool on);
+    void setShowCategories(bool on);
+    void setCategorySpacing(qreal spacing);
+    void selectFirstVisibleItem();
+    virtual void updateLayout();
+
+signals:
+    void moveItem(AbstractThumbnailItem* item, int newCategoryKey, AbstractThumbnailView* newView, bool* ok);
+    void itemMoved(AbstractThumbnailItem* item, int oldCategoryKey, AbstractThumbnailView* oldView, int oldPos,
+                   int newCategoryKey, AbstractThumbnailView* newView, int newPos);
+    void acceptDropUrl(QUrl url, QString name, bool* ok);
+    void createItem(QUrl url, QString name, int categoryKey, AbstractThumbnailItem** item);
+    void createItem(QByteArray itemData, int categoryKey, AbstractThumbnailItem** item);
+    void itemSelected(AbstractThumbnailItem* item, bool on);
+    void itemEnabled(AbstractThumbnailItem* item, bool on);
+    void itemVisible(AbstractThumbnailItem* item, bool on);
+    void itemClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
+    void itemDoubleClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
+    void categoryExpanded(CategoryHeaderItem* item, bool on);
+    void categoryClicked(CategoryHeaderItem* item);
+    void categoryDoubleClicked(CategoryHeaderItem* item);
+    void deleteRequest(QList<AbstractThumbnailItem*> items, bool* ok);
+    void itemsFound(CategoryHeaderItem* headerItem, int parentKey, QList<AbstractThumbnailItem*> items,
+                    QVariant userData);
+    void showItemContextMenu(QList<AbstractThumbnailItem*> items, QGraphicsSceneContextMenuEvent* event);
+    void showCategoryContextMenu(CategoryHeaderItem* item, QGraphicsSceneContextMenuEvent* event);
+    void showContextMenu(QContextMenuEvent* event);
+    void setMimeData(QList<AbstractThumbnailItem*> items, QMimeData* mimeData);
+
+protected:
+    // Layout pieces, reused by derived views.
+    double doLayout(double width, bool measureOnly);
+    double doLayout(CategoryItem* category, double x, double y, double width, bool measureOnly);
+    double getMaxLineHeight(const QList<AbstractThumbnailItem*>& items, int start, double width) const;
+    // True while a batch of expansions defers the layout to its end.
+    bool isLayoutHeld() const { return layoutHold > 0; }
+    // Derived views that change the lists of a category directly call this afterwards.
+    void itemOrderChanged() { itemOrderValid = false; }
+
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    int selectedCategoryKey = -1;
+    int lastCategoryKey = -1;
+    double verticalSpacing = 0.0;
+    double horizontalSpacing = 0.0;
+    double indentation = 0.0;
+    double categorySpacing = 0.0;
+    bool dragsAccepted = true;
+    bool showGrid = false;
+    bool showBox = false;
+    bool showCategories = true;
+    bool autoExpandCategories = false;
+    bool allowItemSelection = true;
+    bool allowMultiSelection = true;
+    bool editing = false;
+    QPen gridPen;
+    QPen boxPen;
+    QPixmap backgroundPixmap;
+    QString dragFormatName;
+    Alignment itemAlignment = Qt::AlignBottom;
+    MarginProperty margin;
+    BackgroundStyle backgroundStyle = StretchBackground;
+    QMap<int, CategoryItem*> categories;
+    QList<CategoryItem*> rootCategories;
+    ThumbnailItemModel* itemModel = nullptr;
+    DropIndicatorItem* dropIndicator = nullptr;
+    AbstractThumbnailItem* currentItem = nullptr;
+    CategoryItem* lastLaidOutCategory = nullptr;
+
+private:
+    struct RowEnd
+    {
+        double y;
+        double lineHeight;
+    };
+
+    CategoryItem* entryFor(int key);
+    CategoryItem* entryHolding(AbstractThumbnailItem* item);
+    bool isInSubtree(int key, int ancestorKey) const;
+    void detachCategory(CategoryItem* entry);
+    void insertCategory(QList<CategoryItem*>& list, CategoryItem* entry, int pos);
+    void removeCategoryItem(CategoryItem* entry, bool recursive);
+    void collectCategories(CategoryItem* entry, bool recursive, QList<CategoryItem*>& result) const;
+    QList<CategoryItem*> categoriesOf(int key, bool childrenOnly, bool recursive) const;
+    void releaseItem(AbstractThumbnailItem* item);
+    void forgetItem(AbstractThumbnailItem* item);
+    void finishChange(bool update);
+    void sortCategory(CategoryItem* entry, bool recursive, Qt::SortOrder order);
+    void appendHeaders(const CategoryItem* entry, bool recursive, QList<CategoryHeaderItem*>& result) const;
+    CategoryTreeItem* makeTreeNode(const CategoryItem* entry) const;
+    void recurseItems(CategoryItem* entry, bool recursive, const QVariant& userData);
+    const QList<AbstractThumbnailItem*>& filterList() const;
+    bool filterActive() const { return !filterItemList.isEmpty(); }
+    bool isShownByLayout(const AbstractThumbnailItem* item, bool showUnfiltered) const;
+    RowEnd placeRows(const QList<AbstractThumbnailItem*>& items, double firstX, double wrapX, double y,
+                     double width, bool measureOnly, bool showUnfiltered);
+    double rowHeight(const QVector<QSizeF>& sizes, int start, double x, double width) const;
+    bool rowIsFull(double next, double width, double tallest) const;
+    void hideAllHeaders();
+    void rebuildBackgroundPixmap();
+
+    // The filter as given, and the same items as a set for constant-time membership.
+    // Items taken from the view leave both; a list emptied so keeps one null entry,
+    // so the filter still matches nothing instead of turning off.
+    mutable QList<AbstractThumbnailItem*> filterItemList;
+    mutable bool filterListStale = false;
+    QSet<const AbstractThumbnailItem*> filterSet;
+
+    // Display order, rebuilt on demand after each change of the lists.
+    mutable QList<AbstractThumbnailItem*> itemOrder;
+    mutable bool itemOrderValid = false;
+
+    int layoutHold = 0;
+    bool layoutPending = false;
+};

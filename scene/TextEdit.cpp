@@ -1,0 +1,11 @@
+#include "TextEdit.h"
+
+TextEdit::TextEdit(QWidget* parent)
+    : QTextEdit(parent)
+{
+}
+
+QSize TextEdit::minimumSizeHint() const
+{
+    return QSize(0, 0);
+}

@@ -1,0 +1,388 @@
+#include "TextItem.h"
+
+#include "ColorFunctions.h"
+#include "InPlaceEditor.h"
+#include "TextFunctions.h"
+
+#include <QContextMenuEvent>
+#include <QFontMetricsF>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsSceneMouseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+
+TextItem::TextItem(bool singleLine, bool frameless, QGraphicsItem* parent)
+    : QObject(nullptr)
+    , QGraphicsItem(parent)
+    , singleLine(singleLine)
+    , frameless(frameless)
+{
+    setAcceptHoverEvents(true);
+    build(700, QTimeLine::EaseInOutCurve);
+}
+
+TextItem::TextItem(const TextItem& other)
+    : QObject(nullptr)
+    , QGraphicsItem(other.parentItem())
+    , text(other.text)
+    , textFlags(other.textFlags)
+    , shadow(other.shadow)
+    , shadowUp(other.shadowUp)
+    , editable(other.editable)
+    , singleLine(other.singleLine)
+    , frameless(other.frameless)
+    , contextMenuOff(other.contextMenuOff)
+    , pen(other.pen)
+    , font(other.font)
+    , margin(other.margin)
+    , textBackground(other.textBackground)
+    , editorBackground(other.editorBackground)
+    , size(other.size)
+    , animVisible(other.animVisible)
+{
+    setAcceptHoverEvents(other.acceptHoverEvents());
+    build(other.fader->duration(), other.fader->curveShape());
+}
+
+void TextItem::build(int duration, QTimeLine::CurveShape curve)
+{
+    setObjectName(QStringLiteral("textitem"));
+    setCacheMode(NoCache);
+    fader = new QTimeLine(duration, this);
+    fader->setUpdateInterval(20);
+    fader->setCurveShape(curve);
+    connect(fader, &QTimeLine::valueChanged, this, &TextItem::animateVisible);
+    connect(fader, &QTimeLine::finished, this, &TextItem::animateVisibleFinished);
+
+    QWidget* editor = InPlaceEditor::create(singleLine, frameless, textFlags & 0xff, this);
+    proxy = new QGraphicsProxyWidget(this);
+    proxy->setCacheMode(NoCache);
+    proxy->setWidget(editor);
+    proxy->hide();
+    if (size.width() >= 0.0 && size.height() >= 0.0)
+        proxy->resize(size);
+}
+
+TextItem::~TextItem()
+{
+    // The editor must not report a focus loss into a half-destroyed item.
+    editing = false;
+    if (QWidget* editor = editorWidget())
+        editor->removeEventFilter(this);
+    delete proxy;
+    proxy = nullptr;
+    delete fader;
+}
+
+QWidget* TextItem::editorWidget() const
+{
+    return proxy ? proxy->widget() : nullptr;
+}
+
+void TextItem::changed()
+{
+    update();
+}
+
+void TextItem::setText(const QString& value)
+{
+    prepareGeometryChange();
+    text = value;
+    changed();
+}
+
+void TextItem::setMargin(const MarginProperty& value)
+{
+    prepareGeometryChange();
+    margin = value;
+    changed();
+}
+
+void TextItem::setFont(const QFont& value)
+{
+    prepareGeometryChange();
+    font = value;
+    changed();
+}
+
+void TextItem::setPen(const QPen& value)
+{
+    pen = value;
+    changed();
+}
+
+void TextItem::setTextBackground(const BackgroundPainter& value)
+{
+    textBackground = value;
+    changed();
+}
+
+void TextItem::setFlags(int flags)
+{
+    textFlags = flags;
+    changed();
+}
+
+void TextItem::setShadow(bool on, bool up)
+{
+    shadow = on;
+    shadowUp = up;
+    changed();
+}
+
+void TextItem::setEditorBackground(const BackgroundPainter& value)
+{
+    editorBackground = value;
+    if (editing)
+        update();
+}
+
+void TextItem::setSize(const QSizeF& value)
+{
+    prepareGeometryChange();
+    size = value;
+    if (size.width() < 0.0 || size.height() < 0.0)
+        return;
+    if (proxy)
+        proxy->resize(size);
+    changed();
+}
+
+void TextItem::setAnimVisible(bool on)
+{
+    animVisible = on;
+    if (on)
+        return;
+    fader->stop();
+    fadeValue = 0.0;
+    update();
+}
+
+void TextItem::setAnimVisibleDuration(int ms)
+{
+    fader->setDuration(ms);
+}
+
+void TextItem::setAnimVisibleCurveShape(QTimeLine::CurveShape shape)
+{
+    fader->setCurveShape(shape);
+}
+
+void TextItem::setVisible(bool on)
+{
+    if (!animVisible) {
+        QGraphicsItem::setVisible(on);
+        return;
+    }
+    fader->setDirection(on ? QTimeLine::Forward : QTimeLine::Backward);
+    if (fader->state() != QTimeLine::Running) {
+        // Run on from the value shown now, so a reversed fade never jumps.
+        fader->setCurrentTime(int(fadeValue * fader->duration()));
+        fader->resume();
+    }
+    if (on)
+        QGraphicsItem::setVisible(true);
+}
+
+void TextItem::resetCache()
+{
+    update();
+}
+
+void TextItem::animateVisible(qreal value)
+{
+    fadeValue = value;
+    update();
+}
+
+void TextItem::animateVisibleFinished()
+{
+    if (fader->direction() == QTimeLine::Backward)
+        QGraphicsItem::setVisible(false);
+}
+
+QRectF TextItem::boundingRect() const
+{
+    if (size.width() >= 0.0 && size.height() >= 0.0)
+        return QRectF(QPointF(0.0, 0.0), size);
+    const QFontMetricsF metrics(font);
+    const double width = margin[MarginProperty::Left] + (text.isEmpty() ? 0.0 : metrics.horizontalAdvance(text))
+        + margin[MarginProperty::Right];
+    const double height = metrics.lineSpacing() + margin[MarginProperty::Top] + margin[MarginProperty::Bottom];
+    return QRectF(0.0, 0.0, width, height);
+}
+
+void TextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
+{
+    const QRectF rect = boundingRect();
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::TextAntialiasing);
+    painter->setOpacity(!animVisible || editing ? 1.0 : fadeValue);
+    if (editing) {
+        editorBackground.paint(painter, rect);
+        painter->restore();
+        return;
+    }
+    textBackground.paint(painter, QRectF(rect.toRect()));
+    if (text.isEmpty()) {
+        painter->restore();
+        return;
+    }
+
+    const QRect textRect = rect.adjusted(int(margin[MarginProperty::Left]), int(margin[MarginProperty::Top]),
+                                         -int(margin[MarginProperty::Right]), -int(margin[MarginProperty::Bottom]))
+                               .toRect();
+    const int lineSpacing = QFontMetrics(font).lineSpacing();
+    const int lines = lineSpacing > 0 ? (textRect.bottom() - textRect.top() + 1) / lineSpacing : 0;
+    QString shown = text;
+    if (singleLine)
+        shown = getElidedText(text, font, Qt::ElideMiddle, textRect.width());
+    else if (lines >= 2)
+        shown = getElidedText(text, font, Qt::ElideRight, lines * (textRect.right() - textRect.left() - 4));
+
+    painter->setFont(font);
+    if (shadow) {
+        painter->setPen(QColor(0, 0, 0, 150));
+        painter->drawText(shadowUp ? textRect.translated(-1, -1) : textRect.translated(1, 1), textFlags, shown);
+    }
+    painter->setPen(pen);
+    painter->drawText(textRect, textFlags, shown);
+    painter->restore();
+}
+
+QVariant TextItem::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    if (change == ItemVisibleChange)
+        emit visible(this, value.toBool());
+    else if (change == ItemEnabledChange)
+        emit enabled(this, value.toBool());
+    return value;
+}
+
+void TextItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    pressed = true;
+    update();
+}
+
+void TextItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    pressed = false;
+    update();
+    emit clicked(this, event);
+}
+
+void TextItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    pressed = true;
+    update();
+    emit doubleClicked(this, event);
+}
+
+void TextItem::startEdit()
+{
+    if (!editable || !proxy || proxy->isVisible() || editing)
+        return;
+    QString copy = text;
+    QPointer<TextItem> alive(this);
+    emit aboutToEdit(copy);
+    if (!alive)
+        return;
+    editing = true;
+    emit editingStarted();
+    if (!alive || !editing)
+        return;
+
+    QWidget* editor = editorWidget();
+    InPlaceEditor::begin(editor, copy, font, textFlags & 0xff);
+    if (frameless) {
+        InPlaceEditor::setFramelessColor(editor, pen.color());
+        setPaletteColor(editor, QPalette::WindowText, pen.color());
+        setPaletteColor(editor, QPalette::Text, pen.color());
+    }
+    proxy->show();
+    proxy->setFocus(Qt::OtherFocusReason);
+    if (QGraphicsItem* parent = parentItem()) {
+        parent->setZValue(parent->zValue() + 10.0);
+        raisedParent = parent;
+    }
+}
+
+void TextItem::returnPressed()
+{
+    if (!editing || !proxy)
+        return;
+    QString edited = InPlaceEditor::text(editorWidget()).trimmed();
+    QPointer<TextItem> alive(this);
+    emit textEdited(edited);
+    if (!alive)
+        return;
+    resetCache();
+    endEdit();
+}
+
+void TextItem::endEdit()
+{
+    if (!editing || !proxy)
+        return;
+    // Cleared first: hiding the editor takes its focus, which must not commit again.
+    editing = false;
+    proxy->hide();
+    if (raisedParent && raisedParent == parentItem())
+        raisedParent->setZValue(raisedParent->zValue() - 10.0);
+    raisedParent = nullptr;
+    update();
+    emit editingFinished();
+}
+
+bool TextItem::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != editorWidget())
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (!editing)
+            return false;
+        if (InPlaceEditor::isCommitKey(key)) {
+            returnPressed();
+            return true;
+        }
+        if (InPlaceEditor::isCancelKey(key)) {
+            endEdit();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::FocusOut:
+        if (!menuOpen)
+            returnPressed();
+        return false;
+    case QEvent::ContextMenu:
+        if (!contextMenuOff && proxy) {
+            menuOpen = true;
+            QPointer<TextItem> alive(this);
+            InPlaceEditor::runContextMenu(editorWidget(), static_cast<QContextMenuEvent*>(event));
+            if (alive)
+                menuOpen = false;
+        }
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
