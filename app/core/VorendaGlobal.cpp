@@ -81,6 +81,8 @@ void VorendaGlobal::initialize(const QLocale& systemLocale)
     qRegisterMetaType<QVariant>("QVariant");
     qRegisterMetaType<QList<uint>>("QList<uint>");
     qRegisterMetaTypeStreamOperators<QList<uint>>("QList<uint>");
+    qRegisterMetaType<ShelfStyle>("ShelfStyle");
+    qRegisterMetaTypeStreamOperators<ShelfStyle>("ShelfStyle");
 }
 
 void VorendaGlobal::save()

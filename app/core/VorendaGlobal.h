@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ShelfStyle.h"
+
 #include <QColor>
 #include <QList>
 #include <QLocale>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -58,6 +61,8 @@ public:
     inline static QStringList tags;
     inline static QColor systemColor;
     inline static QColor toolTipColor;
+    inline static ShelfStyle defaultShelfStyle;
+    inline static QMap<int, ShelfStyle> shelfStyles;
     inline static QList<VorendaShelf*> shelves;
     inline static VorendaMain* main = nullptr;
 
