@@ -56,6 +56,8 @@ QImage convertToThumbnail(const QImage& image, const QSize& size, Qt::AspectRati
     if (canvas.isNull())
         return canvas;
     canvas.fill(Qt::transparent);
+    if (image.isNull())
+        return canvas;
     const QImage scaled = image.scaled(size, aspectMode, transformMode);
     if (scaled.isNull())
         return canvas;

@@ -18,7 +18,8 @@ public:
     // A default pen for a state outside 0..4.
     QPen operator[](State state) const;
 
-    bool operator==(const PenProperty& other) const { return m_pens == other.m_pens; }
+    // Texture pens compare by their pixels.
+    bool operator==(const PenProperty& other) const;
     bool operator!=(const PenProperty& other) const { return !(*this == other); }
 
 private:
