@@ -19,6 +19,10 @@ namespace {
 
 const char* const translationContext = "ShelfStyle";
 
+// A style file is well under a kilobyte; anything far larger dropped into the
+// styles folder is not read at start-up.
+const qint64 maxStyleFileSize = 1024 * 1024;
+
 // Names of the built-in styles (and one style users brought along) that are
 // shown in the user's language.
 const char* const translatableNames[] = {
@@ -181,6 +185,11 @@ bool ShelfStyle::load(const QString& path, QString* error)
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = file.errorString();
+        return false;
+    }
+    if (file.size() > maxStyleFileSize) {
+        if (error)
+            *error = QStringLiteral("not a style file (%1 bytes)").arg(file.size());
         return false;
     }
     fileName = path;

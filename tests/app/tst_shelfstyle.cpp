@@ -184,6 +184,8 @@ void TestShelfStyle::unreadableFilesAreRefused_data()
     QTest::newRow("broken XML") << QByteArray(header + "<Style name=\"X\"><Shelf color=\"#FFFFFF\"></Style>") << false;
     QTest::newRow("empty file") << QByteArray() << false;
     QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11) << false;
+    QTest::newRow("huge") << QByteArray(header + "<Style name=\"X\">" + QByteArray(2 * 1024 * 1024, ' ') + "</Style>")
+                          << false;
     QTest::newRow("no DOCTYPE") << QByteArray("<Style name=\"X\"><Shelf color=\"#fff\"/></Style>") << true;
 }
 
