@@ -3,14 +3,15 @@
 #include "TileImage.h"
 #include "TileNoise.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace WoodPatterns {
 
 QImage wood(const Grain& grain)
 {
-    const TileFbm warp(grain.seed, 2, 5, 4);
-    const TileFbm detail(grain.seed + 11, 4, 16, 3);
+    const TileFbm warp(grain.seed, 2, 4, 3, 0.45);
+    const TileFbm detail(grain.seed + 11, 2, 24, 2);
     const TileFbm fibres(grain.seed + 23, 3, 96, 3, 0.6);
     const TileFbm pores(grain.seed + 37, 16, 192, 1);
     const TileFbm broad(grain.seed + 41, 1, 3, 2);
@@ -21,8 +22,11 @@ QImage wood(const Grain& grain)
         [&](double u, double v) {
             const double w = warp.value(u, v) - 0.5;
             const double phase = grain.rings * v + grain.waviness * w * 2.0 + 0.25 * (detail.value(u, v) - 0.5);
-            const double ring = 0.5 + 0.5 * std::sin(2.0 * M_PI * phase);
-            const double line = std::pow(ring, grain.sharpness);
+            // Each growth ring darkens gradually into its latewood and ends at a sharp edge.
+            const double within = phase - std::floor(phase);
+            const double width = std::min(0.7, 1.6 / grain.sharpness);
+            const double line = TileImage::smoothstep(1.0 - width, 0.97, within)
+                * (1.0 - TileImage::smoothstep(0.97, 1.0, within));
             const double fibre = (fibres.value(u, v) - 0.5) * 2.0;
             const double pore = TileImage::smoothstep(0.66, 0.8, pores.value(u, v)) * (0.3 + 0.7 * line);
             const double wide = (broad.value(u, v) - 0.5) * 2.0;
