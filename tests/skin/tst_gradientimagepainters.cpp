@@ -214,11 +214,20 @@ void TestGradientImagePainters::unknownTypePaintsNothing()
     QImage image = transparentCanvas(20, 20);
     QPainter painter(&image);
     gradient.paint(&painter, QRectF(0, 0, 20, 20));
-    gradient.setType(QGradient::Type(9));
-    gradient.paint(&painter, QRectF(0, 0, 20, 20));
+    // A stream may carry any type number.
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << quint32(1) << 0.5 << QColor(Qt::red) << qint32(9) << qint32(Qt::Vertical);
+    QDataStream in(bytes);
+    GradientPainter unknown;
+    in >> unknown;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(unknown.typeValue(), 9);
+    unknown.paint(&painter, QRectF(0, 0, 20, 20));
     painter.end();
     QCOMPARE(paintedPixels(image), 0);
     QCOMPARE(gradient.brush(QRectF(0, 0, 1, 1)).style(), Qt::NoBrush);
+    QCOMPARE(unknown.brush(QRectF(0, 0, 1, 1)).style(), Qt::NoBrush);
 }
 
 void TestGradientImagePainters::placement_data()
