@@ -52,7 +52,7 @@ X11HotkeyBackend::X11HotkeyBackend() = default;
 
 X11HotkeyBackend::~X11HotkeyBackend()
 {
-    if (connection) {
+    if (connection && !grabs.isEmpty()) {
         for (const Grab& grab : qAsConst(grabs))
             ungrabAll(grab);
         xcb_flush(connection);

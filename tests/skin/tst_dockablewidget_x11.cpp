@@ -30,6 +30,7 @@ private slots:
     void showModifiersGateTheMouse();
     void showHotkeySlidesFrameIn();
     void stayOnTopKeepsWindowVisible();
+    void childDocksToItsParentsEdge();
 
 private:
     QWidget* window(const QRect& geometry);
@@ -311,6 +312,28 @@ void TestDockableWidget::stayOnTopKeepsWindowVisible()
     frame->stayOnTop(false);
     QVERIFY(!frame->staysOnTop());
     QVERIFY(widget->isVisible());
+}
+
+void TestDockableWidget::childDocksToItsParentsEdge()
+{
+    QWidget* parent = window(QRect(200, 200, 600, 400));
+    auto* child = new QWidget(parent);
+    child->setGeometry(100, 50, 150, 120);
+    child->show();
+    auto* frame = new DockableWidget(child, 10);
+    frame->setAnimationParams(100, QTimeLine::LinearCurve);
+    frame->setMode(DockableWidget::DockedRight);
+    QCOMPARE(frame->dockedRect(), QRect(590, 50, 150, 120));
+    QCOMPARE(child->geometry(), QRect(450, 50, 150, 120));
+    frame->hide();
+    QTRY_COMPARE(frame->state(), DockableWidget::Hidden);
+    QCOMPARE(child->x(), 590);
+    QVERIFY(child->isVisible());
+
+    // The parent grows: the child keeps to its edge.
+    parent->resize(700, 400);
+    QTRY_COMPARE(child->x(), 690);
+    QCOMPARE(frame->shownRect().left(), 550);
 }
 
 VORENDA_TEST_MAIN(TestDockableWidget)
