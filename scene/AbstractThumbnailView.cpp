@@ -12,12 +12,28 @@
 #include <QGraphicsScene>
 #include <QMouseEvent>
 
+namespace {
+// Signal arguments must be known by name for queued connections and signal spies.
+void registerSceneMetaTypes()
+{
+    static const bool registered = [] {
+        qRegisterMetaType<AbstractThumbnailItem*>("AbstractThumbnailItem*");
+        qRegisterMetaType<AbstractThumbnailView*>("AbstractThumbnailView*");
+        qRegisterMetaType<CategoryHeaderItem*>("CategoryHeaderItem*");
+        qRegisterMetaType<QList<AbstractThumbnailItem*>>("QList<AbstractThumbnailItem*>");
+        return true;
+    }();
+    Q_UNUSED(registered)
+}
+}
+
 AbstractThumbnailView::AbstractThumbnailView(QWidget* parent)
     : QGraphicsView(parent)
     , gridPen(QBrush(Qt::darkGray), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin)
     , boxPen(gridPen)
     , margin(0.0)
 {
+    registerSceneMetaTypes();
     setObjectName(QStringLiteral("abstractthumbnailview"));
     setFrameStyle(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -60,6 +60,8 @@ void TextItem::build(int duration, QTimeLine::CurveShape curve)
     proxy = new QGraphicsProxyWidget(this);
     proxy->setCacheMode(NoCache);
     proxy->setWidget(editor);
+    // The editor takes exactly the item's size, however small.
+    proxy->setMinimumSize(0.0, 0.0);
     proxy->hide();
     if (size.width() >= 0.0 && size.height() >= 0.0)
         proxy->resize(size);

@@ -1,0 +1,161 @@
+// Layout and filter passes of a scene view at growing item counts, for three shapes of
+// the category tree. Prints milliseconds per pass (median of several runs).
+#include "CategoryHeaderItem.h"
+#include "TextItem.h"
+#include "ThumbnailItem.h"
+#include "ThumbnailItemModel.h"
+#include "ThumbnailView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+enum class Shape { Flat, Categories, Nested };
+
+const char* shapeName(Shape shape)
+{
+    switch (shape) {
+    case Shape::Flat:
+        return "flat";
+    case Shape::Categories:
+        return "100 categories";
+    case Shape::Nested:
+        return "nested 5 deep";
+    }
+    return "";
+}
+
+CategoryHeaderItem* makeHeader(int key)
+{
+    auto* header = new CategoryHeaderItem;
+    header->setTextItem(new TextItem(true, true), MarginProperty(2.0));
+    header->setText(QStringLiteral("Category %1").arg(key));
+    return header;
+}
+
+// 100 categories: 100 roots, or 20 chains of 5 nested ones; items spread evenly.
+QList<int> buildCategories(ThumbnailView& view, Shape shape)
+{
+    QList<int> keys;
+    if (shape == Shape::Flat)
+        return keys;
+    for (int i = 0; i < 100; ++i) {
+        const int parent = shape == Shape::Nested && i % 5 != 0 ? i - 1 : -1;
+        view.setCategoryHeader(i, makeHeader(i), parent, -1, false);
+        keys << i;
+    }
+    return keys;
+}
+
+double medianMs(const std::function<void()>& run, int repeats)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void measure(Shape shape, int count, QTextStream& out)
+{
+    auto* owned = new ThumbnailView;
+    ThumbnailView& view = *owned;
+    view.resize(1200, 800);
+    view.setSpacing(8, 12, false);
+    view.setIndentation(16.0);
+    const QList<int> keys = buildCategories(view, shape);
+    QList<AbstractThumbnailItem*> items;
+    items.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        auto* item = new ThumbnailItem;
+        item->setImageSize(QSize(64, 64));
+        item->setText(QStringLiteral("Item %1").arg(i));
+        item->setCategoryKey(keys.isEmpty() ? -1 : keys.at(i % keys.size()));
+        view.addItem(item, false);
+        items << item;
+    }
+    view.resetModel();
+    view.updateLayout();
+
+    const int repeats = count >= 50000 ? 3 : 7;
+    // Every run moves every item: the spacing alternates between two values.
+    bool wide = false;
+    const double layout = medianMs(
+        [&] {
+            wide = !wide;
+            view.setSpacing(8, wide ? 14 : 12, false);
+            view.updateLayout();
+        },
+        repeats);
+    const double relayout = medianMs([&] { view.updateLayout(); }, repeats);
+
+    auto filterPass = [&](int matches) {
+        QList<AbstractThumbnailItem*> found;
+        const int step = qMax(1, count / matches);
+        for (int i = 0; i < count && found.size() < matches; i += step)
+            found << items.at(i);
+        return medianMs(
+            [&] {
+                view.filterItems(found);
+                view.filterItems({});
+            },
+            repeats)
+            / 2.0;
+    };
+    const double filter10 = filterPass(10);
+    const double filter5000 = filterPass(qMin(5000, count));
+
+    ThumbnailItemModel* model = view.model();
+    const double modelScan = medianMs(
+        [&] {
+            for (int row = 0; row < model->rowCount(); ++row)
+                model->data(model->index(row, 0));
+        },
+        3);
+
+    QElapsedTimer timer;
+    timer.start();
+    delete owned;
+    const double destroy = timer.nsecsElapsed() / 1e6;
+
+    out << QStringLiteral("%1 | %2 | %3 | %4 | %5 | %6 | %7 | %8\n")
+               .arg(QString::fromLatin1(shapeName(shape)), -15)
+               .arg(count, 6)
+               .arg(layout, 8, 'f', 2)
+               .arg(relayout, 8, 'f', 2)
+               .arg(filter10, 9, 'f', 2)
+               .arg(filter5000, 11, 'f', 2)
+               .arg(modelScan, 10, 'f', 2)
+               .arg(destroy, 8, 'f', 1);
+    out.flush();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    out << "Scene view, milliseconds per pass (median)\n";
+    out << "shape           |  items |   layout | unmoved  | filter 10 | filter 5000 | model scan |  destroy\n";
+    for (Shape shape : {Shape::Flat, Shape::Categories, Shape::Nested}) {
+        for (int count : {1000, 10000, 50000})
+            measure(shape, count, out);
+    }
+    out << "layout = updateLayout moving every item; unmoved = updateLayout with nothing to move;\n"
+           "filter = filterItems with its layout, averaged over setting and clearing the filter;\n"
+           "model scan = data() of every row; destroy = deleting the view with its items.\n";
+    return 0;
+}
