@@ -1,0 +1,124 @@
+#pragma once
+
+#include "WorkerHandshake.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QList>
+#include <QStringList>
+#include <QThread>
+#include <QVariant>
+
+#include <deque>
+#include <memory>
+
+// Walks folder trees on a worker thread and hands every hit, one at a time, to the
+// GUI thread. After each report the worker waits until the GUI thread answers with
+// next(), next(data, ...) or abort(), so the walk runs at its receiver's pace and the
+// receiver can give each folder the value its contents are to carry.
+//
+// Reports reach the receivers on the GUI thread (emitted by this object there), so a
+// report of an aborted or replaced walk is never shown. Every batch of jobs ends
+// with exactly one finished().
+class RecurseDirThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    // One walk job. Handed to start(), it belongs to the walker.
+    struct Data
+    {
+        Data(const QString& path, QVariant data, bool emitDirFound, bool emitEmptyDirs, bool skipSubfolders,
+             bool dirAsFile);
+
+        QString path;
+        QStringList dirNameFilters;       // name filters of each subfolder listing
+        QStringList dirExcludePatterns;   // wildcards; matching subfolders are skipped
+        QStringList fileNameFilters;      // name filters of each file listing and the emptiness test
+        QStringList fileExcludePatterns;  // wildcards; matching files are skipped
+        QDir::Filters filters = QDir::Readable;
+        bool emitDirFound;   // report folders through dirFound
+        bool emitEmptyDirs;  // report also folders without a passing file of their own
+        bool skipSubfolders; // only the job folder's own files
+        bool dirAsFile;      // report folders through fileFound and never enter them
+        QVariant data;       // the caller's value, carried with every report
+    };
+
+    explicit RecurseDirThread(QObject* parent = nullptr);
+    ~RecurseDirThread() override;
+
+    // Queues a batch. While a batch runs the jobs are appended to it (same counts, one
+    // finished()); after an abort whose end has not been reported yet, the old batch is
+    // first closed with its finished(..., true), emitted from within this call.
+    void start(QList<RecurseDirThread::Data*> jobs, QThread::Priority priority = QThread::InheritPriority);
+    void start(const QString& path, QVariant data, bool emitDirFound, bool emitEmptyDirs, bool skipSubfolders,
+               bool dirAsFile, QThread::Priority priority = QThread::InheritPriority);
+
+    bool aborted() const;
+    bool waiting() const;
+
+public slots:
+    // Answers the report outstanding. With none outstanding nothing is woken; an idle
+    // walker returns at once, a running one waits 100 ms once.
+    void next();
+    // Answers the outstanding report with new values for the rest of the walk; they are
+    // dropped when no report is outstanding (a late answer to an ended walk).
+    void next(QVariant data, bool emitDirFound, bool skipSubfolders, bool dirAsFile);
+    // Stops the walk and drops the queued jobs.
+    void abort();
+
+signals:
+    // A file, a symbolic link to a folder, or a folder while dirAsFile is set.
+    void fileFound(QString name, QString path, QVariant data);
+    // A folder, while emitDirFound is set and dirAsFile is not.
+    void dirFound(QString name, QString path, QVariant data);
+    void finished(int folders, int files, bool aborted);
+
+protected:
+    void run() override;
+
+protected slots:
+    // Starts the next job of the batch or reports the batch's end.
+    void ready();
+
+private:
+    // What an answer may change of the running walk.
+    struct Steering
+    {
+        QVariant data;
+        bool emitDirFound;
+        bool skipSubfolders;
+        bool dirAsFile;
+    };
+    enum class ReportKind { File, Folder };
+
+    // `data` by value: answers change the walk's data while a step still needs its own.
+    void doOnDir(const QString& folder, QVariant data);
+    void recurse(const QString& folder, QVariant data);
+    bool isEmpty(const QString& folder) const;
+    void report(ReportKind kind, const QFileInfo& entry, const QVariant& data);
+    void deliver(quint64 serial, ReportKind kind, const QString& name, const QString& path, const QVariant& data);
+    void runEnded(quint64 generation);
+    void endAbortedBatch();
+    bool walkInProgress() const { return batchActive && !handshake.isAborted(); }
+
+    static bool isBundle(const QFileInfo& entry);
+    static QFileInfoList listing(const QString& folder, const QStringList& nameFilters, QDir::Filters filters);
+    static QString reportName(const QFileInfo& entry);
+
+    // GUI thread only.
+    std::deque<std::unique_ptr<Data>> jobs;
+    QThread::Priority priority = QThread::InheritPriority;
+    bool batchActive = false;
+    quint64 generation = 0;  // a run's end notice counts only for the batch it belongs to
+
+    // The running job: set by the GUI thread before the thread starts, then the
+    // worker's own (answers reach it through the handshake).
+    std::unique_ptr<Data> walk;
+    quint64 runGeneration = 0;
+    // Written by the worker, read by the GUI thread once the thread has ended.
+    int folders = 0;
+    int files = 0;
+
+    WorkerHandshake<Steering> handshake;
+};
