@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     MyQApplication app(argc, argv);
     if (!app.oneInstance(QStringLiteral("vorenda.mutex")))
         return 0;
+    // From here on a termination request takes the orderly quit path.
+    app.installSessionEndHandlers();
 
     StartUp::configureLibraryPaths(QCoreApplication::applicationDirPath());
     QCoreApplication::setOrganizationName(QStringLiteral("Vorenda"));
@@ -25,6 +27,5 @@ int main(int argc, char** argv)
     StartUp::installTranslators(qtTranslator, appTranslator, VorendaGlobal::appLanguage);
     VorendaGlobal::load();
 
-    app.installSessionEndHandlers();
     return app.exec();
 }
