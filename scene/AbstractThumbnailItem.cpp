@@ -15,7 +15,12 @@ AbstractThumbnailItem::AbstractThumbnailItem(QGraphicsItem* parent)
     setCacheMode(NoCache, QSize(-1, -1));
 }
 
-AbstractThumbnailItem::~AbstractThumbnailItem() = default;
+AbstractThumbnailItem::~AbstractThumbnailItem()
+{
+    // Deleted while still filed: the view must not keep a dangling pointer.
+    if (view)
+        view->itemDestroyed(this);
+}
 
 int AbstractThumbnailItem::type() const
 {

@@ -254,6 +254,9 @@ protected:
     CategoryItem* lastLaidOutCategory = nullptr;
 
 private:
+    friend class AbstractThumbnailItem;
+    friend class CategoryHeaderItem;
+
     struct RowEnd
     {
         double y;
@@ -270,6 +273,9 @@ private:
     QList<CategoryItem*> categoriesOf(int key, bool childrenOnly, bool recursive) const;
     void releaseItem(AbstractThumbnailItem* item);
     void forgetItem(AbstractThumbnailItem* item);
+    // An item or header deleted by someone else while the view still holds it.
+    void itemDestroyed(AbstractThumbnailItem* item);
+    void headerDestroyed(CategoryHeaderItem* header);
     void finishChange(bool update);
     void sortCategory(CategoryItem* entry, bool recursive, Qt::SortOrder order);
     void appendHeaders(const CategoryItem* entry, bool recursive, QList<CategoryHeaderItem*>& result) const;

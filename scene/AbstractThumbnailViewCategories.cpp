@@ -233,6 +233,13 @@ void AbstractThumbnailView::removeCategoryItem(CategoryItem* entry, bool recursi
     delete entry;
 }
 
+void AbstractThumbnailView::headerDestroyed(CategoryHeaderItem* header)
+{
+    CategoryItem* entry = categories.value(header->key);
+    if (entry && entry->header == header)
+        entry->header = nullptr;
+}
+
 AbstractThumbnailView::CategoryItem* AbstractThumbnailView::getCategoryItem(int key) const
 {
     return key == -1 ? nullptr : categories.value(key);

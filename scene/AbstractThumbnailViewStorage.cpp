@@ -89,6 +89,14 @@ void AbstractThumbnailView::forgetItem(AbstractThumbnailItem* item)
         filterListStale = true;
 }
 
+void AbstractThumbnailView::itemDestroyed(AbstractThumbnailItem* item)
+{
+    if (CategoryItem* entry = entryHolding(item))
+        entry->items.removeAll(item);
+    forgetItem(item);
+    itemOrderValid = false;
+}
+
 const QList<AbstractThumbnailItem*>& AbstractThumbnailView::filterList() const
 {
     if (filterListStale) {

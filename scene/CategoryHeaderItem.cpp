@@ -21,7 +21,12 @@ CategoryHeaderItem::CategoryHeaderItem(QGraphicsItem* parent)
     setAcceptDrops(true);
 }
 
-CategoryHeaderItem::~CategoryHeaderItem() = default;
+CategoryHeaderItem::~CategoryHeaderItem()
+{
+    // Deleted by its owner while still filed: the view must not keep a dangling pointer.
+    if (view)
+        view->headerDestroyed(this);
+}
 
 QRectF CategoryHeaderItem::boundingRect() const
 {

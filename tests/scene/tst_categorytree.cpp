@@ -2,6 +2,7 @@
 
 #include "SceneFixtures.h"
 #include "TextItem.h"
+#include "ThumbnailItemModel.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -28,6 +29,7 @@ private slots:
     void sortDescendingKeepsEqualKeys();
     void takenItemsLeaveFilterAndCurrentItem();
     void removingTheLastMatchKeepsFilterOn();
+    void deletedItemsAndHeadersAreForgotten();
     void filterCountsAndClearing();
     void autoExpandOpensCategoriesOfMatches();
     void itemAtBounds();
@@ -346,6 +348,27 @@ void TestCategoryTree::removingTheLastMatchKeepsFilterOn()
     view.filterItems({});
     QVERIFY(view.getFilter().isEmpty());
     QVERIFY(view.passesFilter(view.getAllItems().first()));
+}
+
+void TestCategoryTree::deletedItemsAndHeadersAreForgotten()
+{
+    ThumbnailView view;
+    view.setCategoryHeader(1, makeHeader(QStringLiteral("cat")));
+    auto* a = makeItem(10, 10, 1);
+    auto* b = makeItem(10, 10, 1);
+    view.addItem(a);
+    view.addItem(b);
+    view.filterItems({a, b});
+    view.setCurrentItem(a);
+    QCOMPARE(view.model()->rowCount(), 2);
+    delete a;
+    QCOMPARE(view.getAllItems(), QList<AbstractThumbnailItem*>{b});
+    QCOMPARE(view.getCurrentItem(), nullptr);
+    QCOMPARE(view.getFilter(), QList<AbstractThumbnailItem*>{b});
+    delete view.getCategoryHeader(1);
+    QCOMPARE(view.getCategoryHeader(1), nullptr);
+    view.updateLayout();
+    QCOMPARE(view.getCategoryPath(1), QString());
 }
 
 void TestCategoryTree::filterCountsAndClearing()
