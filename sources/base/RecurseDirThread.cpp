@@ -3,9 +3,12 @@
 #include "PathFunctions.h"
 
 #include <QDirIterator>
+#include <QPointer>
 #include <QtDebug>
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 RecurseDirThread::Data::Data(const QString& path, QVariant data, bool emitDirFound, bool emitEmptyDirs,
                              bool skipSubfolders, bool dirAsFile)
@@ -53,6 +56,9 @@ void RecurseDirThread::start(QList<RecurseDirThread::Data*> newJobs, QThread::Pr
     jobs = std::move(taken);
     folders = 0;
     files = 0;
+    pending.clear();
+    pendingValues.reset();
+    outstanding = false;
     priority = newPriority;
     handshake.reset();
     ++generation;
@@ -79,25 +85,47 @@ bool RecurseDirThread::waiting() const
 
 void RecurseDirThread::next()
 {
-    if (handshake.answer())
-        return;
-    // Nothing to answer. Only a running walk keeps the short pause of old.
-    if (walkInProgress() && !handshake.isWaiting())
-        QThread::msleep(100);
+    answer(std::nullopt);
 }
 
 void RecurseDirThread::next(QVariant data, bool emitDirFound, bool skipSubfolders, bool dirAsFile)
 {
-    if (handshake.answer(Steering {std::move(data), emitDirFound, skipSubfolders, dirAsFile}))
+    answer(Steering {std::move(data), emitDirFound, skipSubfolders, dirAsFile});
+}
+
+void RecurseDirThread::answer(std::optional<Steering> values)
+{
+    if (!outstanding) {
+        // Nothing to answer. Only a running walk keeps the short pause of old.
+        if (walkInProgress() && !handshake.isWaiting())
+            QThread::msleep(100);
         return;
-    if (walkInProgress() && !handshake.isWaiting())
-        QThread::msleep(100);
+    }
+    outstanding = false;
+    if (values)
+        pendingValues = std::move(values);
+    if (pending.empty()) {
+        handshake.answer(std::exchange(pendingValues, std::nullopt));
+    } else if (!delivering) {
+        // Answered later (after a pause): the next report follows from the event loop,
+        // never from inside the caller.
+        const quint64 serial = pendingSerial;
+        QMetaObject::invokeMethod(
+            this, [this, serial] {
+                if (serial == pendingSerial)
+                    deliverPending();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void RecurseDirThread::abort()
 {
     handshake.abort();
     jobs.clear();
+    pending.clear();
+    pendingValues.reset();
+    outstanding = false;
 }
 
 void RecurseDirThread::ready()
@@ -110,9 +138,14 @@ void RecurseDirThread::ready()
         QThread::start(priority);
         return;
     }
+    finish(handshake.isAborted());
+}
+
+void RecurseDirThread::finish(bool aborted)
+{
     walk.reset();
     batchActive = false;
-    emit finished(folders, files, handshake.isAborted());
+    emit finished(folders, files, aborted);
 }
 
 void RecurseDirThread::runEnded(quint64 endedGeneration)
@@ -130,9 +163,7 @@ void RecurseDirThread::endAbortedBatch()
     handshake.abort();  // wakes the worker should it still wait
     wait();
     ++generation;  // its end notice, still queued, is now stale
-    walk.reset();
-    batchActive = false;
-    emit finished(folders, files, true);
+    finish(true);
 }
 
 void RecurseDirThread::run()
@@ -155,6 +186,10 @@ void RecurseDirThread::doOnDir(const QString& folder, QVariant data)
         return;
     const QDir::Filters fileFilters = (walk->filters & ~QDir::Dirs) | QDir::Files;
     const QFileInfoList entries = listing(folder, walk->fileNameFilters, fileFilters);
+    // Handed over in bounded parts, so a huge folder neither waits for its whole
+    // listing to be shown nor piles up on the GUI thread.
+    constexpr std::size_t partSize = 256;
+    Reports part;
     for (const QFileInfo& entry : entries) {
         if (handshake.isAborted())
             return;
@@ -162,9 +197,12 @@ void RecurseDirThread::doOnDir(const QString& folder, QVariant data)
             continue;
         if (matchesFilters(entry.fileName(), walk->fileExcludePatterns, false, Qt::CaseInsensitive))
             continue;
-        ++files;
-        report(ReportKind::File, entry, data);
+        part.push_back(makeReport(ReportKind::File, entry, data, true));
+        if (part.size() == partSize)
+            report(std::exchange(part, {}));
     }
+    if (!part.empty())
+        report(std::move(part));
 }
 
 void RecurseDirThread::recurse(const QString& folder, QVariant data)
@@ -180,14 +218,13 @@ void RecurseDirThread::recurse(const QString& folder, QVariant data)
         if (matchesFilters(entry.fileName(), walk->dirExcludePatterns, false, Qt::CaseInsensitive))
             continue;
         if (isBundle(entry)) {
-            ++files;
-            report(ReportKind::File, entry, data);
+            report(ReportKind::File, entry, data, true);
             continue;
         }
         if (entry.isSymLink()) {
             // Never entered, so link cycles end.
             ++folders;
-            report(ReportKind::File, entry, data);
+            report(ReportKind::File, entry, data, false);
             continue;
         }
         ++folders;
@@ -196,7 +233,7 @@ void RecurseDirThread::recurse(const QString& folder, QVariant data)
             if (!walk->emitEmptyDirs && isEmpty(subfolder)) {
                 walk->data = data;
             } else {
-                report(walk->dirAsFile ? ReportKind::File : ReportKind::Folder, entry, data);
+                report(walk->dirAsFile ? ReportKind::File : ReportKind::Folder, entry, data, false);
                 if (handshake.isAborted() || walk->skipSubfolders)
                     return;
             }
@@ -221,13 +258,18 @@ bool RecurseDirThread::isEmpty(const QString& folder) const
     return true;
 }
 
-void RecurseDirThread::report(ReportKind kind, const QFileInfo& entry, const QVariant& data)
+void RecurseDirThread::report(ReportKind kind, const QFileInfo& entry, const QVariant& data, bool countsAsFile)
 {
-    const QString name = reportName(entry);
-    const QString path = entry.absoluteFilePath();
+    Reports one;
+    one.push_back(makeReport(kind, entry, data, countsAsFile));
+    report(std::move(one));
+}
+
+void RecurseDirThread::report(Reports reports)
+{
     const std::optional<Steering> answer = handshake.report([&](quint64 serial) {
         QMetaObject::invokeMethod(
-            this, [this, serial, kind, name, path, data] { deliver(serial, kind, name, path, data); },
+            this, [this, serial, reports = std::move(reports)]() mutable { receive(serial, std::move(reports)); },
             Qt::QueuedConnection);
     });
     if (answer) {
@@ -238,15 +280,45 @@ void RecurseDirThread::report(ReportKind kind, const QFileInfo& entry, const QVa
     }
 }
 
-void RecurseDirThread::deliver(quint64 serial, ReportKind kind, const QString& name, const QString& path,
-                               const QVariant& data)
+RecurseDirThread::Report RecurseDirThread::makeReport(ReportKind kind, const QFileInfo& entry, const QVariant& data,
+                                                      bool countsAsFile)
+{
+    return Report {kind, countsAsFile, reportName(entry), entry.absoluteFilePath(), data};
+}
+
+void RecurseDirThread::receive(quint64 serial, Reports reports)
 {
     if (!handshake.deliver(serial))
+        return;  // of an aborted or replaced walk
+    pendingSerial = serial;
+    pending.assign(std::make_move_iterator(reports.begin()), std::make_move_iterator(reports.end()));
+    pendingValues.reset();
+    outstanding = false;
+    deliverPending();
+}
+
+void RecurseDirThread::deliverPending()
+{
+    if (delivering)
         return;
-    if (kind == ReportKind::Folder)
-        emit dirFound(name, path, data);
-    else
-        emit fileFound(name, path, data);
+    // A receiver answering at once calls next() from inside the emission; the loop
+    // then shows the following report, without recursion.
+    const QPointer<RecurseDirThread> alive(this);
+    delivering = true;
+    while (!outstanding && !pending.empty() && !handshake.isAborted()) {
+        const Report report = std::move(pending.front());
+        pending.pop_front();
+        outstanding = true;
+        if (report.countsAsFile)
+            ++files;
+        if (report.kind == ReportKind::Folder)
+            emit dirFound(report.name, report.path, report.data);
+        else
+            emit fileFound(report.name, report.path, report.data);
+        if (!alive)
+            return;  // deleted by a receiver
+    }
+    delivering = false;
 }
 
 bool RecurseDirThread::isBundle(const QFileInfo&)

@@ -11,15 +11,22 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
+#include <vector>
 
 // Walks folder trees on a worker thread and hands every hit, one at a time, to the
-// GUI thread. After each report the worker waits until the GUI thread answers with
-// next(), next(data, ...) or abort(), so the walk runs at its receiver's pace and the
-// receiver can give each folder the value its contents are to carry.
+// GUI thread. After each report the walk waits until the GUI thread answers with
+// next(), next(data, ...) or abort(), so it runs at its receiver's pace and the
+// receiver can give each folder the value its contents are to carry. Listings are
+// sorted by name, case-insensitively, so hits arrive in the same order on every file
+// system: a folder's own files first, then each subfolder with its contents.
 //
 // Reports reach the receivers on the GUI thread (emitted by this object there), so a
-// report of an aborted or replaced walk is never shown. Every batch of jobs ends
-// with exactly one finished().
+// report of an aborted or replaced walk is never shown, and only one report is ever
+// outstanding. The files of one folder cross to the GUI thread together and are shown
+// one at a time there: an answer to a file report can only change how the subfolders
+// are walked, so the worker needs the answers only before it moves on to those. Every
+// batch of jobs ends with exactly one finished().
 class RecurseDirThread : public QThread
 {
     Q_OBJECT
@@ -55,6 +62,7 @@ public:
                bool dirAsFile, QThread::Priority priority = QThread::InheritPriority);
 
     bool aborted() const;
+    // The worker is blocked until its reports are answered.
     bool waiting() const;
 
 public slots:
@@ -72,6 +80,7 @@ signals:
     void fileFound(QString name, QString path, QVariant data);
     // A folder, while emitDirFound is set and dirAsFile is not.
     void dirFound(QString name, QString path, QVariant data);
+    // The batch has ended (hides QThread::finished(), which ends only one job's run).
     void finished(int folders, int files, bool aborted);
 
 protected:
@@ -91,15 +100,32 @@ private:
         bool dirAsFile;
     };
     enum class ReportKind { File, Folder };
+    struct Report
+    {
+        ReportKind kind;
+        bool countsAsFile;  // folders are counted by the worker, whether reported or not
+        QString name;
+        QString path;
+        QVariant data;
+    };
+    using Reports = std::vector<Report>;
 
-    // `data` by value: answers change the walk's data while a step still needs its own.
+    // Worker side.
     void doOnDir(const QString& folder, QVariant data);
+    // `data` by value: answers change the walk's data while a step still needs its own.
     void recurse(const QString& folder, QVariant data);
     bool isEmpty(const QString& folder) const;
-    void report(ReportKind kind, const QFileInfo& entry, const QVariant& data);
-    void deliver(quint64 serial, ReportKind kind, const QString& name, const QString& path, const QVariant& data);
-    void runEnded(quint64 generation);
+    void report(ReportKind kind, const QFileInfo& entry, const QVariant& data, bool countsAsFile);
+    void report(Reports reports);
+    static Report makeReport(ReportKind kind, const QFileInfo& entry, const QVariant& data, bool countsAsFile);
+
+    // GUI side.
+    void receive(quint64 serial, Reports reports);
+    void deliverPending();
+    void answer(std::optional<Steering> values);
+    void runEnded(quint64 endedGeneration);
     void endAbortedBatch();
+    void finish(bool aborted);
     bool walkInProgress() const { return batchActive && !handshake.isAborted(); }
 
     static bool isBundle(const QFileInfo& entry);
@@ -111,6 +137,14 @@ private:
     QThread::Priority priority = QThread::InheritPriority;
     bool batchActive = false;
     quint64 generation = 0;  // a run's end notice counts only for the batch it belongs to
+    // The reports of one hand-over are shown one at a time; the worker gets its answer
+    // (the last values given) once all of them are answered.
+    std::deque<Report> pending;
+    quint64 pendingSerial = 0;
+    std::optional<Steering> pendingValues;
+    bool outstanding = false;  // a report is with the receivers, unanswered
+    bool delivering = false;
+    int files = 0;
 
     // The running job: set by the GUI thread before the thread starts, then the
     // worker's own (answers reach it through the handshake).
@@ -118,7 +152,6 @@ private:
     quint64 runGeneration = 0;
     // Written by the worker, read by the GUI thread once the thread has ended.
     int folders = 0;
-    int files = 0;
 
     WorkerHandshake<Steering> handshake;
 };

@@ -10,9 +10,9 @@
 #include <utility>
 
 // The report-and-wait handshake between a worker thread and the GUI thread. The
-// worker hands over one report at a time and blocks, without a time-out, until the
-// GUI thread answers that very report (optionally with new values for the worker)
-// or aborts the run.
+// worker hands over one report (or one group of reports) at a time and blocks,
+// without a time-out, until the GUI thread answers that very hand-over (optionally
+// with new values for the worker) or aborts the run.
 //
 // Reports are numbered. An answer only counts for a report that has been delivered
 // to its receivers on the GUI thread and not answered yet, so a stray answer (a

@@ -68,12 +68,16 @@ private slots:
     void jobsAppendedDuringWalkShareOneEnd();
     void restartAfterAbortIgnoresTheOldBatch_data();
     void restartAfterAbortIgnoresTheOldBatch();
-    void strayNextWakesNobody();
+    void fileAnswersSteerTheSubfolders_data();
+    void fileAnswersSteerTheSubfolders();
+    void bigFolderArrivesInOrder();
+    void unansweredReportHoldsTheWalk();
     void nextOnIdleWalkerReturnsAtOnce();
     void appFolderIsPlainFolder();
     void missingFolders_data();
     void missingFolders();
     void destructorStopsWaitingWorker();
+    void receiverMayDeleteTheWalker();
 
 private:
     QTemporaryDir tree;
@@ -288,21 +292,86 @@ void TestRecurseDirThread::restartAfterAbortIgnoresTheOldBatch()
         restarted = true;
         restart();
     }
-    expected << "end 0 1 true" << "F c Photos.2009/c.png new" << "F e skipme/e.txt new" << "end 0 2 false";
+    // The counts cover what the receiver was shown.
+    expected << (reportDelivered ? "end 0 1 true" : "end 0 0 true") << "F c Photos.2009/c.png new"
+             << "F e skipme/e.txt new" << "end 0 2 false";
     QVERIFY(recorder.waitForEnds(2));
     QTest::qWait(100);
     QCOMPARE(recorder.log, expected);
 }
 
-void TestRecurseDirThread::strayNextWakesNobody()
+void TestRecurseDirThread::fileAnswersSteerTheSubfolders_data()
 {
-    // Continue pressed with nothing outstanding must not let the worker past a report
-    // its receiver has not seen.
+    // Answers to the files of a folder: data for "a" and "b", skipSubfolders for "a".
+    QTest::addColumn<QString>("dataForA");
+    QTest::addColumn<QString>("dataForB");
+    QTest::addColumn<bool>("skipForA");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList ownFiles {"F a a.txt root", "F b b.tmp root"};
+    QTest::newRow("last answer wins")
+        << "first" << "second" << false
+        << ownFiles + QStringList {"F Loop Loop second", "F d OnlySubs/Deep/d.txt second",
+                                   "F c Photos.2009/c.png second", "F e skipme/e.txt second", "end 5 5 false"};
+    QTest::newRow("plain answer keeps the values")
+        << "first" << "" << false
+        << ownFiles + QStringList {"F Loop Loop first", "F d OnlySubs/Deep/d.txt first",
+                                   "F c Photos.2009/c.png first", "F e skipme/e.txt first", "end 5 5 false"};
+    // The folder's remaining files still arrive; no subfolder does.
+    QTest::newRow("skip subfolders") << "first" << "" << true << ownFiles + QStringList {"end 0 2 false"};
+}
+
+void TestRecurseDirThread::fileAnswersSteerTheSubfolders()
+{
+    QFETCH(QString, dataForA);
+    QFETCH(QString, dataForB);
+    QFETCH(bool, skipForA);
+    QFETCH(QStringList, expected);
+    RecurseDirThread walker;
+    WalkRecorder recorder(&walker, root());
+    recorder.onFile = [&](const QString& name) {
+        if (name == "a")
+            walker.next(dataForA, false, skipForA, false);
+        else if (name == "b" && !dataForB.isEmpty())
+            walker.next(dataForB, false, false, false);
+        else
+            walker.next();
+    };
+    walker.start(root(), QStringLiteral("root"), false, true, false, false, QThread::NormalPriority);
+    QVERIFY(recorder.waitForEnds(1));
+    QCOMPARE(recorder.log, expected);
+}
+
+void TestRecurseDirThread::bigFolderArrivesInOrder()
+{
+    // More files than the worker hands over at once.
+    QTemporaryDir big;
+    QStringList expected;
+    for (int i = 0; i < 600; ++i) {
+        const QString name = QStringLiteral("f%1").arg(i, 3, 10, QLatin1Char('0'));
+        QFile file(big.path() + '/' + name + ".txt");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        expected << QStringLiteral("F %1 %1.txt big").arg(name);
+    }
+    expected << "end 0 600 false";
+    RecurseDirThread walker;
+    WalkRecorder recorder(&walker, big.path());
+    walker.start(big.path(), QStringLiteral("big"), true, true, false, false, QThread::NormalPriority);
+    QVERIFY(recorder.waitForEnds(1));
+    QCOMPARE(recorder.log, expected);
+}
+
+void TestRecurseDirThread::unansweredReportHoldsTheWalk()
+{
+    // A paused receiver leaves its report unanswered: nothing else arrives, and a stray
+    // next() (Continue with nothing outstanding) lets nothing past.
     RecurseDirThread walker;
     WalkRecorder recorder(&walker, root());
     recorder.onFile = [](const QString&) {};
     walker.start(root(), QStringLiteral("root"), false, true, true, false, QThread::NormalPriority);
     QTRY_COMPARE(recorder.log.size(), 1);
+    QTest::qWait(100);
+    QCOMPARE(recorder.log.size(), 1);
+    QVERIFY(walker.waiting());
     walker.next();  // answers "a"
     walker.next();  // nothing outstanding
     walker.next(QStringLiteral("late"), false, false, false);
@@ -385,6 +454,20 @@ void TestRecurseDirThread::destructorStopsWaitingWorker()
     QTRY_COMPARE(reports.size(), 1);
     QVERIFY(walker->waiting());
     delete walker;  // must neither hang nor leave the worker running on freed memory
+    QTest::qWait(50);
+    QCOMPARE(reports, QStringList {"a"});
+}
+
+void TestRecurseDirThread::receiverMayDeleteTheWalker()
+{
+    auto* walker = new RecurseDirThread;
+    QStringList reports;
+    connect(walker, &RecurseDirThread::fileFound, this, [&](QString name) {
+        reports << name;
+        delete walker;
+    });
+    walker->start(root(), QStringLiteral("root"), true, true, false, false, QThread::NormalPriority);
+    QTRY_COMPARE(reports.size(), 1);
     QTest::qWait(50);
     QCOMPARE(reports, QStringList {"a"});
 }
