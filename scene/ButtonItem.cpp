@@ -125,6 +125,7 @@ void ButtonItem::enableVisibleAnimation(bool on)
     if (on)
         return;
     visibleTimeLine->stop();
+    visibleTimeLine->setCurrentTime(0);
     visibleValue = 0.0;
     update();
 }
@@ -136,11 +137,9 @@ void ButtonItem::setVisible(bool on)
         return;
     }
     visibleTimeLine->setDirection(on ? QTimeLine::Forward : QTimeLine::Backward);
-    if (visibleTimeLine->state() != QTimeLine::Running) {
-        // Run on from the value shown now, so a fade never jumps.
-        visibleTimeLine->setCurrentTime(int(visibleValue * visibleTimeLine->duration()));
+    // The time line keeps its place between runs, so a fade goes on from what is shown.
+    if (visibleTimeLine->state() != QTimeLine::Running)
         visibleTimeLine->resume();
-    }
     if (on)
         QGraphicsItem::setVisible(true);
 }

@@ -158,6 +158,7 @@ void TextItem::setAnimVisible(bool on)
     if (on)
         return;
     fader->stop();
+    fader->setCurrentTime(0);
     fadeValue = 0.0;
     update();
 }
@@ -179,11 +180,9 @@ void TextItem::setVisible(bool on)
         return;
     }
     fader->setDirection(on ? QTimeLine::Forward : QTimeLine::Backward);
-    if (fader->state() != QTimeLine::Running) {
-        // Run on from the value shown now, so a reversed fade never jumps.
-        fader->setCurrentTime(int(fadeValue * fader->duration()));
+    // The fader keeps its place between runs, so a fade goes on from what is shown.
+    if (fader->state() != QTimeLine::Running)
         fader->resume();
-    }
     if (on)
         QGraphicsItem::setVisible(true);
 }

@@ -85,6 +85,8 @@ void measure(Shape shape, int count, QTextStream& out)
         items << item;
     }
     view.resetModel();
+    view.show();
+    QApplication::processEvents();
     view.updateLayout();
 
     const int repeats = count >= 50000 ? 3 : 7;
@@ -148,7 +150,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    out << "Scene view, milliseconds per pass (median)\n";
+    out << "Scene view 1200 x 800, items 84 x 84, milliseconds per pass (median)\n";
     out << "shape           |  items |   layout | unmoved  | filter 10 | filter 5000 | model scan |  destroy\n";
     for (Shape shape : {Shape::Flat, Shape::Categories, Shape::Nested}) {
         for (int count : {1000, 10000, 50000})
