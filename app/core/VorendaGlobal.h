@@ -11,6 +11,18 @@
 
 class VorendaMain;
 class VorendaShelf;
+class QAbstractButton;
+class QAbstractItemView;
+class QCheckBox;
+class QFont;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QTextEdit;
+class QWidget;
+class SkinWidget;
+class SkinWindow;
 
 // The program's process-wide state. Never instantiated; every part of the
 // program reads these members directly.
@@ -18,6 +30,30 @@ class VorendaGlobal
 {
 public:
     VorendaGlobal() = delete;
+
+    // Fonts and skinning. Defined in the skin library (VorendaGlobalSkinning.cpp),
+    // which lies above this one. The objects made are Qt children of the widget.
+    // Which separator lines a selected panel button shows.
+    enum PanelButtonType { PanelLineLeft = 0, PanelLinesBoth = 1, PanelLineRight = 2, PanelNoLines = 3 };
+    static QFont getSmallFont(bool bold, const QString& family);
+    static QFont getNormalFont(bool bold, const QString& family);
+    static QFont getLargeFont(bool bold, const QString& family);
+    static QFont getHugeFont(bool bold, const QString& family);
+    static SkinWidget* skinFrame(QFrame* frame);
+    static SkinWidget* skinPanelButton(QAbstractButton* button, PanelButtonType type);
+    static SkinWidget* skinCommandButton(QWidget* widget, const QColor& color, const QColor& textColor, bool bold);
+    static SkinWidget* skinButton(QAbstractButton* button);
+    static SkinWidget* skinMenuButton(QWidget* widget);
+    static SkinWidget* skinCloseButton(QAbstractButton* button);
+    // Null for a word-wrapping label, which keeps its own painting.
+    static SkinWidget* skinLabel(QLabel* label, int size, Qt::Alignment alignment, bool bold);
+    static SkinWidget* skinTitle(QLabel* label, bool bold);
+    static SkinWindow* skinWindow(QWidget* widget, bool fixedSize);
+    static void skinView(QAbstractItemView* view);
+    static void skinGroupBox(QGroupBox* groupBox);
+    static void skinCheckBox(QCheckBox* checkBox);
+    static void skinRadioButton(QRadioButton* radioButton);
+    static void skinTextEdit(QTextEdit* textEdit);
 
     // Version
     inline static int MAJOR_VER = 1;
