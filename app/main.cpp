@@ -7,10 +7,10 @@
 
 int main(int argc, char** argv)
 {
+    if (!MyQApplication::oneInstance(QStringLiteral("vorenda.mutex")))
+        return 0;
     StartUp::preferX11();
     MyQApplication app(argc, argv);
-    if (!app.oneInstance(QStringLiteral("vorenda.mutex")))
-        return 0;
     // From here on a termination request takes the orderly quit path.
     app.installSessionEndHandlers();
 

@@ -16,6 +16,8 @@ bool MyQApplication::oneInstance(const QString& name)
 {
     if (name.isEmpty())
         return true;
+    // Held until the process ends; the kernel releases it even after a crash.
+    static SingleInstanceLock lock;
     return lock.tryLock(name);
 }
 

@@ -15,8 +15,9 @@ class MyQApplication : public QApplication
 public:
     MyQApplication(int& argc, char** argv);
 
-    // True when this process may go on: it holds the lock named `name`.
-    bool oneInstance(const QString& name);
+    // True when this process may go on: it holds the lock named `name`. Callable
+    // before the application object exists, so a second start ends at once.
+    static bool oneInstance(const QString& name);
 
     bool notify(QObject* receiver, QEvent* event) override;
 
@@ -30,7 +31,6 @@ signals:
 private:
     void endSessionAndQuit();
 
-    SingleInstanceLock lock;
     TerminationSignals* terminationSignals = nullptr;
     bool endingSession = false;
 };
