@@ -6,6 +6,13 @@ function(vorenda_library name)
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/*.h
         ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
+    if(NOT sources)
+        # A library whose classes are not written yet only passes its dependencies on.
+        add_library(${name} INTERFACE)
+        target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+        set_property(GLOBAL APPEND PROPERTY VORENDA_LIBRARIES ${name})
+        return()
+    endif()
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
