@@ -1,5 +1,6 @@
 #include "MyQApplication.h"
 #include "StartUp.h"
+#include "TerminationSignals.h"
 #include "VorendaGlobal.h"
 
 #include <QPixmapCache>
@@ -7,11 +8,12 @@
 
 int main(int argc, char** argv)
 {
+    // Termination requests from the first moment on end the program the orderly way.
+    TerminationSignals::install();
     if (!MyQApplication::oneInstance(QStringLiteral("vorenda.mutex")))
         return 0;
     StartUp::preferX11();
     MyQApplication app(argc, argv);
-    // From here on a termination request takes the orderly quit path.
     app.installSessionEndHandlers();
 
     StartUp::configureLibraryPaths(QCoreApplication::applicationDirPath());

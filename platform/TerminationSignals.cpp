@@ -20,20 +20,26 @@ void onUnixSignal(int number)
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QObject* parent)
-    : QObject(parent)
+void TerminationSignals::install()
 {
     if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         return;
-    notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &TerminationSignals::onReadable);
-
     struct sigaction action = {};
     action.sa_handler = onUnixSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGHUP, &action, nullptr);
+}
+
+TerminationSignals::TerminationSignals(QObject* parent)
+    : QObject(parent)
+{
+    install();
+    if (signalPipe[0] < 0)
+        return;
+    notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &TerminationSignals::onReadable);
 }
 
 TerminationSignals::~TerminationSignals()

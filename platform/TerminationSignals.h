@@ -14,6 +14,10 @@ public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
+    // Catches the signals from now on, before any Qt object exists; what
+    // arrives meanwhile is delivered once a TerminationSignals object listens.
+    static void install();
+
 signals:
     void terminationRequested(int signalNumber);
 
