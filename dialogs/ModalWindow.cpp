@@ -1,0 +1,104 @@
+#include "ModalWindow.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QWindow>
+
+ModalWindow::ModalWindow(QWidget* parent)
+    : QWidget(nullptr)
+    , modalTo(parent)
+{
+    setWindowIcon(QIcon());
+    setWindowFlags(Qt::WindowStaysOnTopHint);
+    if (parent)
+        connect(parent, &QObject::destroyed, this, [this] { finish(0); });
+}
+
+ModalWindow::~ModalWindow()
+{
+    if (loop)
+        loop->exit(0);
+}
+
+int ModalWindow::run()
+{
+    if (ended)
+        return code;
+    if (loop)
+        return 0;
+    attachToModalParent();
+    QEventLoop waiting;
+    loop = &waiting;
+    QPointer<ModalWindow> self(this);
+    show();
+    raise();
+    activateWindow();
+    waiting.exec(QEventLoop::AllEvents);
+    if (!self)
+        return 0;
+    loop = nullptr;
+    // The application's exit ends every loop; that is no answer, so it counts as a cancel.
+    finish(0);
+    return code;
+}
+
+void ModalWindow::finish(int answer)
+{
+    if (ended)
+        return;
+    ended = true;
+    code = answer;
+    if (loop)
+        loop->exit(answer);
+    close();
+}
+
+void ModalWindow::attachToModalParent()
+{
+    if (!modalTo)
+        return;
+    QWidget* parentWindow = modalTo->window();
+    parentWindow->winId();
+    winId();
+    setWindowModality(Qt::WindowModal);
+    if (windowHandle())
+        windowHandle()->setTransientParent(parentWindow->windowHandle());
+}
+
+void ModalWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        reject();
+        event->accept();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        accept();
+        event->accept();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ModalWindow::closeEvent(QCloseEvent* event)
+{
+    // A close that no answer made (the title bar's button) is a cancel.
+    if (!ended)
+        finish(0);
+    hide();
+    event->ignore();
+}
+
+void ModalWindow::accept()
+{
+    finish(1);
+}
+
+void ModalWindow::reject()
+{
+    finish(0);
+}
