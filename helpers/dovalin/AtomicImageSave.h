@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Writes the image to `path` through a temporary file that replaces the old one only
+// when complete, so a reader never sees half a thumbnail. `format` names the image
+// writer's format (any case). On failure the old file stays and `error` says why.
+bool saveImageAtomically(const QImage& image, const QString& path, const QByteArray& format, QString* error);

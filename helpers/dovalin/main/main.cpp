@@ -1,0 +1,12 @@
+#include "DovalinProgram.h"
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv)
+{
+    // The helper never shows anything: keep it off the user's display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return runDovalin(app.arguments());
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QString>
+
+// Pictures for the image helper's tests, made on the spot: a coloured gradient with
+// a dark band, so a white frame stands out from the picture.
+namespace TestPictures {
+
+inline QImage gradient(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient fill(0, 0, width, height);
+    fill.setColorAt(0, QColor(200, 40, 40));
+    fill.setColorAt(1, QColor(40, 40, 200));
+    painter.fillRect(image.rect(), fill);
+    painter.fillRect(QRect(0, height / 3, width, height / 3), QColor(20, 60, 20));
+    return image;
+}
+
+// Qt writes no GIF, so the test writes its own: 256 grey levels, LZW codes of 9 bits
+// kept at that width by a clear code every 250 pixels.
+inline bool writeGif(const QString& path, int width, int height)
+{
+    QByteArray gif("GIF89a");
+    auto word = [&gif](int value) {
+        gif.append(char(value & 0xff));
+        gif.append(char((value >> 8) & 0xff));
+    };
+    word(width);
+    word(height);
+    gif.append(char(0xf7)); // global table of 256 colours
+    gif.append('\0');
+    gif.append('\0');
+    for (int i = 0; i < 256; ++i)
+        gif.append(QByteArray(3, char(i)));
+    gif.append(char(0x2c));
+    word(0);
+    word(0);
+    word(width);
+    word(height);
+    gif.append('\0');
+    gif.append(char(8)); // minimum code size
+
+    QByteArray codes;
+    quint32 bits = 0;
+    int bitCount = 0;
+    auto put = [&](int code) {
+        bits |= quint32(code) << bitCount;
+        bitCount += 9;
+        while (bitCount >= 8) {
+            codes.append(char(bits & 0xff));
+            bits >>= 8;
+            bitCount -= 8;
+        }
+    };
+    put(256);
+    int sinceClear = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            if (sinceClear == 250) {
+                put(256);
+                sinceClear = 0;
+            }
+            put((x * 255 / qMax(1, width - 1) + (y * 3 / qMax(1, height))) & 0xff);
+            ++sinceClear;
+        }
+    put(257);
+    if (bitCount > 0)
+        codes.append(char(bits & 0xff));
+    for (int i = 0; i < codes.size(); i += 255) {
+        const QByteArray block = codes.mid(i, 255);
+        gif.append(char(block.size()));
+        gif.append(block);
+    }
+    gif.append('\0');
+    gif.append(char(0x3b));
+
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+}
+
+// A picture of that size in the format that the suffix of `path` names.
+inline bool write(const QString& path, int width, int height)
+{
+    if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+        return writeGif(path, width, height);
+    const QString suffix = path.section(QLatin1Char('.'), -1).toLower();
+    return gradient(width, height).save(path, suffix == QLatin1String("jpg") ? "JPEG" : suffix.toUpper().toLatin1().constData());
+}
+
+} // namespace TestPictures

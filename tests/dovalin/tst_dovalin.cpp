@@ -1,0 +1,327 @@
+#include "TestEnvironment.h"
+#include "TestPictures.h"
+
+#include <QImageReader>
+#include <QProcess>
+#include <QXmlStreamWriter>
+#include <QtEndian>
+
+#include <sys/stat.h>
+
+namespace {
+
+quint32 crc32Of(const QByteArray& data)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : data) {
+        crc ^= quint8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+} // namespace
+
+// The image helper run as the client runs it: a job file, one argument, lines on
+// standard output, thumbnails in the output folder.
+class TestDovalin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void scalesAndFrames_data();
+    void scalesAndFrames();
+    void badItemsAreSkipped();
+    void oversizedPictureIsRefused();
+    void emptyKeyPrintsPath();
+    void replacesThumbnailWhole();
+    void exitCodes_data();
+    void exitCodes();
+
+private:
+    struct Item
+    {
+        QString filePath;
+        QString thumbName;
+        QString key;
+        int box = 256;
+        int border = 8;
+    };
+    struct Run
+    {
+        int exitCode = -2;
+        QStringList lines;
+        QString errors;
+    };
+
+    QString path(const QString& name) const { return work->filePath(name); }
+    QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
+    QByteArray job(const QList<Item>& items, const QString& docType = QStringLiteral("Dovalin-Data")) const;
+    Run run(const QStringList& arguments) const;
+    Run runJob(const QByteArray& job) const;
+
+    QScopedPointer<QTemporaryDir> work;
+};
+
+void TestDovalin::init()
+{
+    work.reset(new QTemporaryDir);
+    QVERIFY(work->isValid());
+}
+
+QByteArray TestDovalin::job(const QList<Item>& items, const QString& docType) const
+{
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.writeStartDocument();
+    if (!docType.isEmpty())
+        writer.writeDTD(QStringLiteral("<!DOCTYPE %1>").arg(docType));
+    writer.writeStartElement("Root");
+    writer.writeStartElement("List");
+    writer.writeAttribute("outputPath", outputFolder());
+    for (const Item& item : items) {
+        writer.writeEmptyElement("Item");
+        writer.writeAttribute("filePath", item.filePath);
+        writer.writeAttribute("thumbName", item.thumbName);
+        writer.writeAttribute("thumbFormat", "PNG");
+        writer.writeAttribute("key", item.key);
+        writer.writeAttribute("thumbWidth", QString::number(item.box));
+        writer.writeAttribute("thumbHeight", QString::number(item.box));
+        writer.writeAttribute("photoBorder", QString::number(item.border));
+    }
+    writer.writeEndDocument();
+    return xml;
+}
+
+TestDovalin::Run TestDovalin::run(const QStringList& arguments) const
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VORENDA_BIN_DIR "/dovalin"), arguments);
+    Run result;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+    for (const QByteArray& line : lines)
+        if (!line.isEmpty())
+            result.lines << QString::fromUtf8(line);
+    result.errors = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+TestDovalin::Run TestDovalin::runJob(const QByteArray& job) const
+{
+    QFile file(path("dovalin-job.dat"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(job) != job.size())
+        return Run();
+    file.close();
+    return run({file.fileName()});
+}
+
+void TestDovalin::scalesAndFrames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("source");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("border");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QSize>("thumbnail");
+    QTest::addColumn<bool>("framed");
+
+    // 128 x 96 framed to 144 x 112, then scaled back into the box.
+    QTest::newRow("4:3 photo framed") << "photo.jpg" << QSize(1600, 1200) << 128 << 8 << "(k)(1)(1600)(1200)"
+                                      << QSize(128, 99) << true;
+    QTest::newRow("screen shot") << "screen.png" << QSize(1366, 768) << 256 << 8 << "(k)(0)(1366)(768)"
+                                 << QSize(256, 143) << false;
+    QTest::newRow("portrait photo") << "portrait.jpg" << QSize(1200, 1600) << 256 << 8 << "(k)(1)(1200)(1600)"
+                                    << QSize(195, 256) << true;
+    QTest::newRow("16:10 photo, no border") << "wide.png" << QSize(800, 500) << 256 << 0 << "(k)(1)(800)(500)"
+                                            << QSize(256, 160) << false;
+    QTest::newRow("gif photo") << "anim.gif" << QSize(640, 480) << 256 << 8 << "(k)(1)(640)(480)"
+                               << QSize(256, 195) << true;
+    // Not scaled down; the frame grows to the box.
+    QTest::newRow("small photo grows") << "small.png" << QSize(200, 150) << 256 << 8 << "(k)(1)(200)(150)"
+                                       << QSize(256, 196) << true;
+    QTest::newRow("small picture stays") << "icon.png" << QSize(100, 60) << 256 << 8 << "(k)(0)(100)(60)"
+                                         << QSize(100, 60) << false;
+    QTest::newRow("upper-case suffix") << "SHOUT.JPG" << QSize(1000, 500) << 256 << 8 << "(k)(0)(1000)(500)"
+                                       << QSize(256, 128) << false;
+    QTest::newRow("svg") << "drawing.svg" << QSize(400, 300) << 256 << 8 << "(k)(1)(400)(300)"
+                         << QSize(256, 195) << true;
+}
+
+void TestDovalin::scalesAndFrames()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, source);
+    QFETCH(int, box);
+    QFETCH(int, border);
+    QFETCH(QString, line);
+    QFETCH(QSize, thumbnail);
+    QFETCH(bool, framed);
+
+    if (name.endsWith(".svg")) {
+        QFile svg(path(name));
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        svg.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>"
+                                 "<rect width='%1' height='%2' fill='#203060'/></svg>")
+                      .arg(source.width())
+                      .arg(source.height())
+                      .toUtf8());
+    } else {
+        QVERIFY(TestPictures::write(path(name), source.width(), source.height()));
+    }
+
+    const Run result = runJob(job({{path(name), "k.", "k", box, border}}));
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, QStringList{line});
+
+    QImageReader reader(outputFolder() + "/k.");
+    QCOMPARE(reader.format(), QByteArray("png"));
+    const QImage image = reader.read();
+    QCOMPARE(image.size(), thumbnail);
+    const QColor corner = image.pixelColor(0, 0);
+    const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
+    QCOMPARE(corner == QColor(Qt::white), framed);
+    QVERIFY(centre != QColor(Qt::white));
+}
+
+void TestDovalin::badItemsAreSkipped()
+{
+    QFile text(path("x.png"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a picture at all\n");
+    text.close();
+    // Opening a FIFO for reading would wait for a writer forever.
+    QCOMPARE(::mkfifo(QFile::encodeName(path("x.jpg")).constData(), 0600), 0);
+    QVERIFY(QDir().mkdir(path("folder.png")));
+    QVERIFY(TestPictures::write(path("good.jpg"), 320, 200));
+    QFile notes(path("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+
+    const Run result = runJob(job({{path("x.png"), "a.", "a"},
+                                   {path("x.jpg"), "b.", "b"},
+                                   {path("folder.png"), "c.", "c"},
+                                   {path("missing.png"), "d.", "d"},
+                                   {path("notes.txt"), "e.", "e"},
+                                   {path("good.jpg"), "f.", "f"},
+                                   {path("good.jpg"), "", "no thumbnail name"},
+                                   {"", "g.", "no file"}}));
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, QStringList{"(f)(1)(320)(200)"});
+    QVERIFY(QFile::exists(outputFolder() + "/f."));
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"f."});
+    QVERIFY(result.errors.contains("not a regular file"));
+}
+
+void TestDovalin::oversizedPictureIsRefused()
+{
+    // A PNG whose header claims 20000 x 20000 pixels: 1.6 GB to decode. It is refused
+    // on its header alone, and the next item is still made.
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    auto chunk = [&png](const QByteArray& type, const QByteArray& data) {
+        QByteArray length(4, '\0');
+        qToBigEndian<quint32>(data.size(), length.data());
+        png += length + type + data;
+        QByteArray crc(4, '\0');
+        qToBigEndian<quint32>(quint32(crc32Of(type + data)), crc.data());
+        png += crc;
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(20000, header.data());
+    qToBigEndian<quint32>(20000, header.data() + 4);
+    header[8] = 8; // bit depth
+    header[9] = 2; // RGB
+    chunk("IHDR", header);
+    chunk("IDAT", qCompress(QByteArray(64, '\0')).mid(4)); // far too little data
+    chunk("IEND", QByteArray());
+    QFile huge(path("huge.png"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write(png);
+    huge.close();
+    QCOMPARE(QImageReader(huge.fileName()).size(), QSize(20000, 20000));
+    QVERIFY(TestPictures::write(path("next.png"), 50, 40));
+
+    const Run result = runJob(job({{path("huge.png"), "h.", "h"}, {path("next.png"), "n.", "n"}}));
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, QStringList{"(n)(0)(50)(40)"});
+    QVERIFY2(result.errors.contains("too much memory"), qPrintable(result.errors));
+}
+
+void TestDovalin::emptyKeyPrintsPath()
+{
+    QVERIFY(TestPictures::write(path("p.png"), 64, 48));
+    const Run result = runJob(job({{path("p.png"), "p.", ""}}));
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(%1/p.)(1)(64)(48)").arg(outputFolder())});
+}
+
+void TestDovalin::replacesThumbnailWhole()
+{
+    QVERIFY(TestPictures::write(path("first.png"), 300, 100));
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QFile old(outputFolder() + "/t.");
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an old thumbnail that is to be replaced");
+    old.close();
+
+    const Run result = runJob(job({{path("first.png"), "t.", "t"}}));
+    QCOMPARE(result.lines, QStringList{"(t)(0)(300)(100)"});
+    QCOMPARE(QImage(outputFolder() + "/t.").size(), QSize(256, 85));
+    // The temporary file of the atomic save is gone.
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"t."});
+}
+
+void TestDovalin::exitCodes_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("lines");
+
+    QTest::newRow("no argument") << "none" << 0 << 0;
+    QTest::newRow("two arguments") << "two" << 0 << 0;
+    QTest::newRow("missing job file") << "missing" << 255 << 0;
+    QTest::newRow("web helper's job") << "Kestrim-Data" << 255 << 0;
+    QTest::newRow("no DOCTYPE") << "" << 0 << 1;
+    QTest::newRow("no items") << "empty" << 255 << 0;
+    QTest::newRow("no output folder") << "no output" << 255 << 0;
+    QTest::newRow("nothing made") << "nothing" << 0 << 0;
+}
+
+void TestDovalin::exitCodes()
+{
+    QFETCH(QString, setup);
+    QFETCH(int, exitCode);
+    QFETCH(int, lines);
+
+    QVERIFY(TestPictures::write(path("pic.png"), 40, 30));
+    const Item item{path("pic.png"), "p.", "p"};
+    Run result;
+    if (setup == "none") {
+        result = run({});
+    } else if (setup == "two") {
+        result = run({path("a"), path("b")});
+    } else if (setup == "missing") {
+        result = run({path("no-such-job.dat")});
+    } else if (setup == "empty") {
+        result = runJob(job({}));
+    } else if (setup == "no output") {
+        QByteArray xml = job({item});
+        xml.replace(outputFolder().toUtf8(), "");
+        result = runJob(xml);
+    } else if (setup == "nothing") {
+        result = runJob(job({{path("absent.png"), "p.", "p"}}));
+    } else {
+        result = runJob(job({item}, setup));
+    }
+    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(result.lines.size(), lines);
+}
+
+VORENDA_TEST_MAIN(TestDovalin)
+#include "tst_dovalin.moc"
