@@ -2,6 +2,9 @@
 
 #include "AbstractThumbnailView.h"
 
+#include <QApplication>
+#include <QGraphicsScene>
+#include <QGraphicsSceneContextMenuEvent>
 #include <QGraphicsSceneMouseEvent>
 
 AbstractThumbnailItem::AbstractThumbnailItem(QGraphicsItem* parent)
@@ -115,6 +118,91 @@ void AbstractThumbnailItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* even
     }
     if (view)
         emit view->itemDoubleClicked(this, event->modifiers());
+}
+
+void AbstractThumbnailItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (!view || !scene())
+        return;
+    if (!isSelectable()) {
+        emit view->itemClicked(this, event->modifiers());
+        return;
+    }
+    if (event->button() == Qt::LeftButton && view->getAllowMultiSelection()) {
+        if (event->modifiers() & Qt::ShiftModifier) {
+            // A range from the view's current item (the first one without it) to this one.
+            scene()->clearSelection();
+            const QList<AbstractThumbnailItem*> all = view->getAllItems();
+            const int anchor = qMax(0, all.indexOf(view->getCurrentItem()));
+            const int index = all.indexOf(this);
+            if (index >= 0) {
+                view->selectRange(all, anchor, index);
+                setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+        if (event->modifiers() & Qt::ControlModifier) {
+            setSelected(!isSelected());
+            if (!isSelected()) {
+                clearFocus();
+                return;
+            }
+            setFocus(Qt::OtherFocusReason);
+            if (view->getSelectedItems().count() == 1)
+                view->setCurrentItem(this);
+            return;
+        }
+    }
+    // A press on a selected item keeps the selection, so a drag or a context menu
+    // takes all selected items.
+    if (isSelected())
+        return;
+    scene()->clearSelection();
+    setSelected(true);
+    setFocus(Qt::OtherFocusReason);
+    view->setCurrentItem(this);
+}
+
+void AbstractThumbnailItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (!view || !scene() || !isSelectable() || !isSelected() || event->button() != Qt::LeftButton)
+        return;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier))
+        return;
+    if (scene()->selectedItems().count() > 1) {
+        scene()->clearSelection();
+        setSelected(true);
+        setFocus(Qt::OtherFocusReason);
+    }
+    view->setCurrentItem(this);
+    emit view->itemClicked(this, event->modifiers());
+}
+
+void AbstractThumbnailItem::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
+{
+    if (!view || !scene() || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint moved = event->screenPos() - event->buttonDownScreenPos(Qt::LeftButton);
+    if (moved.manhattanLength() < QApplication::startDragDistance() || !dragsAccepted)
+        return;
+    view->startDrag(this, event);
+}
+
+void AbstractThumbnailItem::contextMenuEvent(QGraphicsSceneContextMenuEvent* event)
+{
+    QGraphicsItem::contextMenuEvent(event);
+    if (!isSelected()) {
+        if (scene())
+            scene()->clearSelection();
+        setSelected(true);
+        setFocus(Qt::OtherFocusReason);
+        if (view)
+            view->setCurrentItem(this);
+    }
+    if (!view)
+        return;
+    event->accept();
+    emit view->showItemContextMenu(view->getSelectedItems(), event);
 }
 
 void AbstractThumbnailItem::hoverEnterEvent(QGraphicsSceneHoverEvent* event)

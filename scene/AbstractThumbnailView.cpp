@@ -4,13 +4,11 @@
 #include "CategoryHeaderItem.h"
 #include "DropIndicatorItem.h"
 #include "ThumbnailItemModel.h"
+#include "ThumbnailViewRegistry.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
-#include <QMouseEvent>
 
 namespace {
 // Signal arguments must be known by name for queued connections and signal spies.
@@ -62,10 +60,12 @@ AbstractThumbnailView::AbstractThumbnailView(QWidget* parent)
     setSceneRect(graphicsScene->sceneRect());
 
     itemModel = new ThumbnailItemModel(this);
+    ThumbnailViewRegistry::add(this);
 }
 
 AbstractThumbnailView::~AbstractThumbnailView()
 {
+    ThumbnailViewRegistry::remove(this);
     // Entries delete their items and headers; the scene (a Qt child) goes after.
     const QList<CategoryItem*> entries = categories.values();
     categories.clear();
@@ -324,31 +324,4 @@ void AbstractThumbnailView::contextMenuEvent(QContextMenuEvent* event)
         return;
     event->accept();
     emit showContextMenu(event);
-}
-
-void AbstractThumbnailView::mouseReleaseEvent(QMouseEvent* event)
-{
-    QGraphicsView::mouseReleaseEvent(event);
-    QWidget* owner = parentWidget();
-    if (!owner)
-        return;
-    const QGraphicsItem* item = itemAt(event->pos());
-    bool passOn = false;
-    if (item) {
-        if (item->type() != QGraphicsProxyWidget::Type) {
-            const bool selectable = item->type() == AbstractThumbnailItem::Type
-                ? static_cast<const AbstractThumbnailItem*>(item)->isSelectable()
-                : bool(item->flags() & QGraphicsItem::ItemIsSelectable);
-            passOn = !selectable;
-        }
-    } else {
-        passOn = dragMode() == QGraphicsView::NoDrag;
-    }
-    if (!passOn)
-        return;
-    // The owner sees releases on empty space, in its own coordinates.
-    const QPointF local = owner->mapFromGlobal(event->globalPos());
-    QMouseEvent forwarded(event->type(), local, event->windowPos(), event->screenPos(), event->button(),
-                          event->buttons(), event->modifiers(), Qt::MouseEventSynthesizedByApplication);
-    QApplication::sendEvent(owner, &forwarded);
 }

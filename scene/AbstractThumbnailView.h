@@ -7,6 +7,7 @@
 #include <QGraphicsView>
 #include <QMap>
 #include <QPen>
+#include <QPointer>
 #include <QSet>
 #include <QUrl>
 #include <QVariant>
@@ -18,6 +19,7 @@ class DropIndicatorItem;
 class ThumbnailItemModel;
 class QGraphicsSceneContextMenuEvent;
 class QGraphicsSceneHoverEvent;
+class QGraphicsSceneMouseEvent;
 class QMimeData;
 
 // Base of the scene views: a graphics view with its own scene that holds thumbnail
@@ -158,6 +160,33 @@ public:
     // Builds an item from one item block (kind name, then the item stream).
     virtual AbstractThumbnailItem* createItem(QByteArray& data, int categoryKey) = 0;
 
+    // Finding items under a point and the selection.
+    // The topmost thumbnail item under a viewport point; headers and texts are passed over.
+    AbstractThumbnailItem* locateItemAt(const QPoint& viewportPoint) const;
+    // The item under the point, else the nearest one across the spacing gaps.
+    AbstractThumbnailItem* getTargetItem(const QPoint& viewportPoint) const;
+    AbstractThumbnailItem* itemAtCenter() const;
+    // The index-th own item of a category; null outside its list.
+    AbstractThumbnailItem* itemAt(int key, int index) const;
+    QList<AbstractThumbnailItem*> getSelectedItems() const;
+    AbstractThumbnailItem* getSelectedItem() const;
+    AbstractThumbnailItem* getFirstSelectedItem() const;
+    void selectAll(int key, bool recursive);
+
+    // Drag and drop.
+    // Called by an item when the pointer moved far enough with the button down.
+    void startDrag(AbstractThumbnailItem* item, QGraphicsSceneMouseEvent* event);
+    // A new data object for the drag: the owner's formats, then the internal one.
+    virtual QMimeData* getDragMimeData(QList<AbstractThumbnailItem*> items);
+    // Moves items into a category of this view, each as the owner allows.
+    void moveItems(QList<AbstractThumbnailItem*> items, int key, bool update = true);
+
+    // Clipboard.
+    static QString clipboardMimeType();
+    bool canPaste() const;
+    // A new data object holding the items themselves; with remove they leave the view.
+    virtual QMimeData* getClipboardMimeData(QList<AbstractThumbnailItem*> items, bool remove);
+
     // Hover hooks, called by headers and items; empty here.
     virtual void hoverEnterEvent(CategoryHeaderItem* item, QGraphicsSceneHoverEvent* event);
     virtual void hoverLeaveEvent(CategoryHeaderItem* item, QGraphicsSceneHoverEvent* event);
@@ -183,7 +212,11 @@ public slots:
     void setShowCategories(bool on);
     void setCategorySpacing(qreal spacing);
     void selectFirstVisibleItem();
+    void selectAll();
     virtual void updateLayout();
+    virtual void copy();
+    virtual void paste();
+    virtual void cut();
 
 signals:
     void moveItem(AbstractThumbnailItem* item, int newCategoryKey, AbstractThumbnailView* newView, bool* ok);
@@ -223,7 +256,15 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void drawBackground(QPainter* painter, const QRectF& rect) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
     int selectedCategoryKey = -1;
     int lastCategoryKey = -1;
@@ -263,6 +304,32 @@ private:
         double lineHeight;
     };
 
+    // Where a drop lands: before or after an item of a category, or at its end.
+    struct DropTarget
+    {
+        CategoryHeaderItem* header = nullptr;
+        AbstractThumbnailItem* item = nullptr;
+        int key = -1;
+        bool before = true;
+    };
+
+    // URLs taken from a drop, handled once the drop event has returned.
+    struct PendingUrlDrop
+    {
+        QList<QUrl> urls;
+        QStringList names;
+        int key = -1;
+        QPointer<AbstractThumbnailItem> target;
+        bool before = true;
+    };
+
+    // The source view and (key, index) pairs of the internal drag format.
+    struct DragBody
+    {
+        qint64 identity = 0;
+        QVector<QPair<int, int>> entries;
+    };
+
     CategoryItem* entryFor(int key);
     CategoryItem* entryHolding(AbstractThumbnailItem* item);
     bool isInSubtree(int key, int ancestorKey) const;
@@ -291,6 +358,29 @@ private:
     void hideAllHeaders();
     void rebuildBackgroundPixmap();
 
+    // Selection, mouse and keyboard.
+    void selectRange(const QList<AbstractThumbnailItem*>& items, int from, int to);
+    void forwardMouseEvent(QMouseEvent* event);
+    AbstractThumbnailItem* searchFrom(QPoint start, const QPoint& step) const;
+    AbstractThumbnailItem* keyTarget(int key, AbstractThumbnailItem* focus) const;
+    AbstractThumbnailItem* firstOrLastListed(bool first) const;
+    void moveKeyboardFocus(AbstractThumbnailItem* target, bool extend);
+    void deleteSelected();
+    void focusAndShow(AbstractThumbnailItem* item);
+
+    // Drag and drop, clipboard.
+    static bool readDragBody(const QByteArray& bytes, DragBody& body);
+    AbstractThumbnailView* dragSource(const QMimeData* data, DragBody& body) const;
+    DropTarget findDropTarget(const QPoint& pos, bool whileMoving);
+    void placeDropIndicator(const DropTarget& target, const QPoint& pos);
+    AbstractThumbnailItem* rowNeighbour(const DropTarget& target, int direction);
+    void dropItems(const DragBody& body, AbstractThumbnailView* source, const DropTarget& target, QDropEvent* event);
+    void processPendingUrlDrops();
+    // Files an item the owner made: at the end of the key's list, or before (after) the anchor.
+    bool fileNewItem(AbstractThumbnailItem* item, int key, AbstractThumbnailItem* anchor, int offset, bool update);
+    void pasteItems(const QByteArray& bytes, int key, AbstractThumbnailItem* anchor);
+    void pasteUrls(const QMimeData* data, int key, AbstractThumbnailItem* anchor);
+
     // The filter as given, and the same items as a set for constant-time membership.
     // Items taken from the view leave both; a list emptied so keeps one null entry,
     // so the filter still matches nothing instead of turning off.
@@ -304,4 +394,7 @@ private:
 
     int layoutHold = 0;
     bool layoutPending = false;
+
+    QList<PendingUrlDrop> pendingUrlDrops;
+    bool processingUrlDrops = false;
 };

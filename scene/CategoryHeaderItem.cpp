@@ -2,6 +2,7 @@
 
 #include "AbstractThumbnailView.h"
 #include "ButtonItem.h"
+#include "PasteboardUrls.h"
 #include "TextItem.h"
 
 #include <QGraphicsSceneContextMenuEvent>
@@ -452,11 +453,12 @@ void CategoryHeaderItem::dragEnterEvent(QGraphicsSceneDragDropEvent* event)
     if (!data || !view)
         return;
     bool accepted = false;
-    if (data->hasUrls()) {
-        const QList<QUrl> urls = data->urls();
-        for (const QUrl& url : urls) {
+    QList<QUrl> urls;
+    QStringList names;
+    if (getUrlsWithNames(data, urls, names)) {
+        for (int i = 0; i < urls.count(); ++i) {
             bool ok = false;
-            emit view->acceptDropUrl(url, QString(), &ok);
+            emit view->acceptDropUrl(urls.at(i), names.value(i), &ok);
             if (ok) {
                 accepted = true;
                 break;

@@ -1,5 +1,6 @@
 #include "ThumbnailItem.h"
 
+#include "BoundedStreamReaders.h"
 #include "ImageFunctions.h"
 #include "ReflectionImage.h"
 
@@ -267,8 +268,12 @@ QDataStream& operator>>(QDataStream& stream, ThumbnailItem& item)
     double reflectionSize = 0.0;
     qint32 reflectionOpacity = 0;
     QString toolTip;
-    stream >> acceptDrags >> key >> imageSize >> image >> scaledImage >> text >> pen >> font >> margin
-        >> background >> reflectionSize >> reflectionOpacity >> toolTip;
+    // The pictures come from clipboard or drag data that any client may offer: they
+    // are measured before they are decoded.
+    stream >> acceptDrags >> key >> imageSize;
+    readPixmap(stream, image);
+    readPixmap(stream, scaledImage);
+    stream >> text >> pen >> font >> margin >> background >> reflectionSize >> reflectionOpacity >> toolTip;
     // A short or damaged block leaves the item as it was.
     if (stream.status() != QDataStream::Ok)
         return stream;
