@@ -1,0 +1,48 @@
+#include "KestrimProgram.h"
+
+#include "KestrimJobReader.h"
+#include "KestrimnailCreator.h"
+#include "PageWorker.h"
+#include "ProcessLimits.h"
+#include "StandardOutput.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+int KestrimProgram::run(int argc, char** argv)
+{
+    if (PageWorker::isRequested())
+        return PageWorker::run(argc, argv);
+    return supervise(argc, argv);
+}
+
+int KestrimProgram::supervise(int argc, char** argv)
+{
+    ProcessLimits::silenceMessages();
+    ProcessLimits::setMemoryCeiling(ProcessLimits::SUPERVISOR_ADDRESS_SPACE);
+    // The supervisor runs no page itself and needs no display.
+    QCoreApplication app(argc, argv);
+    QDir programFolder(QCoreApplication::applicationDirPath());
+    if (programFolder.dirName() == QLatin1String("MacOS") && programFolder.cd(QStringLiteral("../PlugIns")))
+        QCoreApplication::addLibraryPath(programFolder.absolutePath());
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 2)
+        return 0;
+    QFile file(arguments.at(1));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    KestrimJobReader reader;
+    if (!reader.read(&file))
+        return -1;
+    file.close();
+
+    StandardOutput output;
+    KestrimnailCreator creator;
+    QObject::connect(&creator, &KestrimnailCreator::thumbCreated, &output, &StandardOutput::onThumbCreated);
+    QObject::connect(&creator, &KestrimnailCreator::finished, &output, &StandardOutput::onFinished);
+    QObject::connect(&output, &StandardOutput::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    creator.start(reader.takeItems(), reader.outputFolder(), reader.delay(), reader.maxPages(), reader.timeout());
+    return app.exec();
+}

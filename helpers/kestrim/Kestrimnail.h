@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QUrl>
+#include <QVariant>
+
+// One page job: renders a page and hands back its thumbnail once, through
+// finished(); a null image means that no thumbnail was made.
+class Kestrimnail : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The job's deadline when the job file names none.
+    static constexpr int DEFAULT_TIMEOUT = 30000;
+
+    explicit Kestrimnail(QObject* parent = nullptr);
+
+    // Milliseconds from the job's start until it gives up; set before getThumbnail().
+    void setTimeout(int milliseconds) { timeout = milliseconds; }
+
+    virtual void getThumbnail(const QUrl& url, const QSize& pageSize, const QSize& thumbSize, int delay,
+                              const QVariant& data);
+
+    QUrl getUrl() const { return url; }
+
+    // Sizes a page job accepts: the page is rendered into one image, and the thumbnail
+    // travels between processes, so both stay far below what could exhaust memory.
+    static bool isRenderableSize(const QSize& pageSize, const QSize& thumbSize);
+
+signals:
+    // Emitted once; the job touches none of its own state afterwards.
+    void finished(Kestrimnail* object, const QImage& thumbnail, const QVariant& data);
+
+protected:
+    QSize pageSize = QSize(-1, -1);
+    QSize thumbSize = QSize(-1, -1);
+    QVariant data;
+    QUrl url;
+    int delay = 0;
+    int timeout = DEFAULT_TIMEOUT;
+    bool retried = false;
+};

@@ -1,0 +1,101 @@
+#include "KestrimnailCreator.h"
+
+#include "PageProcessThumbnail.h"
+#include "PathFunctions.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+KestrimnailCreator::KestrimnailCreator(QObject* parent)
+    : QObject(parent)
+{
+}
+
+KestrimnailCreator::~KestrimnailCreator()
+{
+    abort();
+}
+
+void KestrimnailCreator::start(const QList<Data*>& items, const QString& outputPath, int delay, int maxPages,
+                               int timeout)
+{
+    if (items.isEmpty())
+        return;
+    qDeleteAll(pending);
+    pending = items;
+    this->outputPath = outputPath;
+    this->delay = qMax(0, delay);
+    this->maxPages = maxPages > 0 ? qMin(maxPages, MAX_PAGES_LIMIT) : DEFAULT_MAX_PAGES;
+    this->timeout = timeout > 0 ? timeout : Kestrimnail::DEFAULT_TIMEOUT;
+    thumbs = 0;
+    isAborted = false;
+    next();
+}
+
+void KestrimnailCreator::abort()
+{
+    isAborted = true;
+    qDeleteAll(pending);
+    pending.clear();
+}
+
+void KestrimnailCreator::next()
+{
+    if (running < 0)
+        running = 0;
+    if (isAborted || pending.isEmpty()) {
+        if (running == 0)
+            emit finished(thumbs, isAborted);
+        return;
+    }
+    while (!pending.isEmpty() && running < maxPages) {
+        ++running;
+        Data* job = pending.takeFirst();
+        auto* page = new PageProcessThumbnail(this);
+        connect(page, &Kestrimnail::finished, this, &KestrimnailCreator::kestrimnailFinished);
+        page->setTimeout(timeout);
+        page->getThumbnail(job->url, QSize(job->pageWidth, job->pageHeight),
+                           QSize(job->thumbWidth, job->thumbHeight), delay,
+                           QVariant::fromValue(qint64(reinterpret_cast<quintptr>(job))));
+    }
+}
+
+void KestrimnailCreator::kestrimnailFinished(Kestrimnail* object, const QImage& thumbnail, const QVariant& data)
+{
+    auto* job = reinterpret_cast<Data*>(quintptr(data.toLongLong()));
+    if (job) {
+        QString path;
+        if (!thumbnail.isNull() && !job->thumbName.isEmpty() && save(thumbnail, *job, &path)) {
+            ++thumbs;
+            // The line goes out during this call, after the file is complete.
+            emit thumbCreated(job->key, path, job->data);
+        }
+        delete job;
+    }
+    --running;
+    // The job may still be inside its own signal.
+    if (object)
+        object->deleteLater();
+    next();
+}
+
+bool KestrimnailCreator::save(const QImage& thumbnail, const Data& job, QString* path) const
+{
+    *path = addTrailingSeparator(outputPath) + job.thumbName;
+    QByteArray format = job.thumbFormat.toLatin1();
+    if (format.isEmpty())
+        format = QFileInfo(job.thumbName).suffix().toLatin1();
+    if (!QImageWriter::supportedImageFormats().contains(format.toLower()))
+        return false;
+    // Written beside the target and renamed over it, so a reader never sees half a picture.
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, format);
+    if (!writer.write(thumbnail)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

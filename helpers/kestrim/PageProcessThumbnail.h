@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Kestrimnail.h"
+#include "PictureFrame.h"
+
+#include <QProcess>
+#include <QTimer>
+
+// The page job as the supervisor runs it: the page renders in a process of its
+// own (PageWorker), and this job's deadline runs on the supervisor's event
+// loop, which executes no page script. A page that loops in JavaScript, never
+// finishes loading or crashes ends by its deadline without holding up the
+// other pages; its process is killed.
+class PageProcessThumbnail : public Kestrimnail
+{
+    Q_OBJECT
+
+public:
+    explicit PageProcessThumbnail(QObject* parent = nullptr);
+    ~PageProcessThumbnail() override;
+
+    void getThumbnail(const QUrl& url, const QSize& pageSize, const QSize& thumbSize, int delay,
+                      const QVariant& data) override;
+
+    // The page process's id while it runs, else 0.
+    qint64 processId() const { return process.processId(); }
+
+private slots:
+    void onStarted();
+    void onReadyRead();
+    void onProcessFinished();
+    void onProcessError(QProcess::ProcessError error);
+    void onTimeout();
+
+private:
+    void finish(const QImage& thumbnail);
+
+    QProcess process;
+    QTimer deadline;
+    PictureFrame frame{QSize()};
+    QByteArray job;
+    bool done = false;
+};

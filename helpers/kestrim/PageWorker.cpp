@@ -1,0 +1,72 @@
+#include "PageWorker.h"
+
+#include "PageJobMessage.h"
+#include "PictureFrame.h"
+#include "ProcessLimits.h"
+#include "WebKitThumbnail.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QNetworkProxyFactory>
+
+#include <cstdio>
+
+const char* const PageWorker::ROLE_VARIABLE = "KESTRIM_PAGE_WORKER";
+
+static const int EXIT_NO_THUMBNAIL = 1;
+static const int EXIT_BAD_JOB = 2;
+
+bool PageWorker::isRequested()
+{
+    return !qEnvironmentVariableIsEmpty(ROLE_VARIABLE);
+}
+
+static bool readJob(PageJobMessage& job)
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = input.read(PageJobMessage::MAX_BYTES + 1);
+    return job.decode(bytes);
+}
+
+static bool writeFrame(const QImage& thumbnail)
+{
+    QFile output;
+    if (!output.open(stdout, QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = PictureFrame::encode(thumbnail);
+    return output.write(bytes) == bytes.size() && output.flush();
+}
+
+int PageWorker::run(int argc, char** argv)
+{
+    ProcessLimits::silenceMessages();
+    ProcessLimits::disableCoreDumps();
+    ProcessLimits::setMemoryCeiling(ProcessLimits::PAGE_ADDRESS_SPACE);
+    bool validParent = false;
+    const qint64 supervisor = qEnvironmentVariableIntValue(ROLE_VARIABLE, &validParent);
+    if (!validParent || !ProcessLimits::dieWithParent(supervisor))
+        return EXIT_BAD_JOB;
+
+    QApplication app(argc, argv);
+    PageJobMessage job;
+    if (!readJob(job))
+        return EXIT_BAD_JOB;
+    // The user's proxy settings apply to pages as to any browser.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+
+    auto* thumbnail = new WebKitThumbnail;
+    thumbnail->setTimeout(job.timeout);
+    QObject::connect(thumbnail, &Kestrimnail::finished, &app,
+                     [&app](Kestrimnail* object, const QImage& image, const QVariant&) {
+                         const bool sent = !image.isNull() && writeFrame(image);
+                         object->deleteLater();
+                         app.exit(sent ? 0 : EXIT_NO_THUMBNAIL);
+                     });
+    thumbnail->getThumbnail(job.url, job.pageSize, job.thumbSize, job.delay, QVariant());
+    const int result = app.exec();
+    // Pending deletions run before the application object goes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
+}

@@ -1,0 +1,121 @@
+#include "WebKitThumbnail.h"
+
+#include "ColorFunctions.h"
+
+#include <QPainter>
+#include <QWebFrame>
+#include <QWebSettings>
+
+WebKitThumbnail::WebKitThumbnail(QObject* parent)
+    : Kestrimnail(parent)
+{
+    applyEngineSettings();
+    page.mainFrame()->setScrollBarPolicy(Qt::Horizontal, Qt::ScrollBarAlwaysOff);
+    page.mainFrame()->setScrollBarPolicy(Qt::Vertical, Qt::ScrollBarAlwaysOff);
+    connect(&page, &QWebPage::loadFinished, this, &WebKitThumbnail::onLoadFinished);
+    connect(&page, &QWebPage::loadProgress, this, &WebKitThumbnail::onLoadProgress);
+
+    renderTimer.setSingleShot(true);
+    connect(&renderTimer, &QTimer::timeout, this, &WebKitThumbnail::onRender);
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, this, &WebKitThumbnail::onTimeout);
+}
+
+void WebKitThumbnail::applyEngineSettings()
+{
+    QWebSettings* settings = QWebSettings::globalSettings();
+    settings->setAttribute(QWebSettings::AutoLoadImages, true);
+    settings->setAttribute(QWebSettings::JavascriptEnabled, true);
+    settings->setAttribute(QWebSettings::JavaEnabled, false);
+    settings->setAttribute(QWebSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebSettings::JavascriptCanOpenWindows, false);
+    settings->setAttribute(QWebSettings::JavascriptCanCloseWindows, false);
+    settings->setAttribute(QWebSettings::JavascriptCanAccessClipboard, false);
+    // Local pages may not read other files, nor hand anything to the web.
+    settings->setAttribute(QWebSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebSettings::WebSecurityEnabled, true);
+    settings->setAttribute(QWebSettings::AllowRunningInsecureContent, false);
+    // Nothing is stored, played or shown beyond the snapshot.
+    settings->setAttribute(QWebSettings::LocalStorageEnabled, false);
+    settings->setAttribute(QWebSettings::OfflineStorageDatabaseEnabled, false);
+    settings->setAttribute(QWebSettings::OfflineWebApplicationCacheEnabled, false);
+    settings->setAttribute(QWebSettings::MediaEnabled, false);
+    settings->setAttribute(QWebSettings::MediaSourceEnabled, false);
+    settings->setAttribute(QWebSettings::WebAudioEnabled, false);
+    settings->setAttribute(QWebSettings::WebGLEnabled, false);
+    settings->setAttribute(QWebSettings::NotificationsEnabled, false);
+    settings->setAttribute(QWebSettings::FullScreenSupportEnabled, false);
+    settings->setAttribute(QWebSettings::HyperlinkAuditingEnabled, false);
+    settings->setAttribute(QWebSettings::DeveloperExtrasEnabled, false);
+    settings->setAttribute(QWebSettings::ErrorPageEnabled, false);
+    // Everything paints in software into the snapshot.
+    settings->setAttribute(QWebSettings::AcceleratedCompositingEnabled, false);
+    settings->setAttribute(QWebSettings::Accelerated2dCanvasEnabled, false);
+    settings->setAttribute(QWebSettings::TiledBackingStoreEnabled, false);
+}
+
+void WebKitThumbnail::getThumbnail(const QUrl& url, const QSize& pageSize, const QSize& thumbSize, int delay,
+                                   const QVariant& data)
+{
+    Kestrimnail::getThumbnail(url, pageSize, thumbSize, delay, data);
+    // Covers loading, the delay, a reload and its wait.
+    deadline.start(timeout);
+    if (!isRenderableSize(pageSize, thumbSize)) {
+        QTimer::singleShot(0, this, &WebKitThumbnail::onTimeout);
+        return;
+    }
+    page.restrictTo(url);
+    // The page lays out at its final width from the start.
+    page.setViewportSize(pageSize);
+    page.mainFrame()->load(url);
+}
+
+void WebKitThumbnail::onLoadFinished(bool ok)
+{
+    // A failed load is left to the deadline.
+    if (!ok || done)
+        return;
+    renderTimer.start(retried ? RETRY_DELAY : qMax(0, delay));
+}
+
+void WebKitThumbnail::onLoadProgress(int value)
+{
+    progress = value;
+}
+
+void WebKitThumbnail::onRender()
+{
+    if (done)
+        return;
+    page.setViewportSize(pageSize);
+    QImage image(pageSize, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.mainFrame()->render(&painter);
+    painter.end();
+
+    if (!retried && hasOneColor(image)) {
+        // Maybe still blank from a slow script or a redirect: one reload, then its snapshot stands.
+        retried = true;
+        page.triggerAction(QWebPage::Reload);
+        return;
+    }
+    finish(image.scaled(thumbSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void WebKitThumbnail::onTimeout()
+{
+    finish(QImage());
+}
+
+void WebKitThumbnail::finish(const QImage& thumbnail)
+{
+    if (done)
+        return;
+    done = true;
+    disconnect(&page, &QWebPage::loadFinished, this, &WebKitThumbnail::onLoadFinished);
+    renderTimer.stop();
+    deadline.stop();
+    emit finished(this, thumbnail, data);
+}
