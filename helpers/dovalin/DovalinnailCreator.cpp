@@ -14,7 +14,7 @@ namespace {
 
 void logSkipped(const QString& path, const QString& reason)
 {
-    QTextStream(stderr) << "dovalin: skipped " << path << ": " << reason << Qt::endl;
+    QTextStream(stderr) << "skipped " << path << ": " << reason << Qt::endl;
 }
 
 } // namespace

@@ -1,0 +1,199 @@
+#include "ThumbnailClient.h"
+
+#include "HelperJobFiles.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+ThumbnailClient::ThumbnailClient(const QString& programName, const QString& jobBaseName,
+                                 const QString& docType, QObject* parent)
+    : QObject(parent)
+    , docType(docType)
+    , jobBaseName(jobBaseName)
+    , programPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + programName)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.setStandardInputFile(QProcess::nullDevice());
+
+    silenceTimer.setSingleShot(true);
+    silenceTimer.setInterval(DEFAULT_SILENCE_TIMEOUT);
+    connect(&silenceTimer, &QTimer::timeout, this, &ThumbnailClient::onSilence);
+
+    connect(&process, &QProcess::errorOccurred, this, &ThumbnailClient::processError);
+    connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &ThumbnailClient::processFinished);
+    connect(&process, &QProcess::readyReadStandardError, this, &ThumbnailClient::readStandardError);
+    connect(&process, &QProcess::readyReadStandardOutput, this, &ThumbnailClient::readStandardOutput);
+}
+
+ThumbnailClient::~ThumbnailClient()
+{
+    // The kind's tables are gone already; the helper's end must not reach them.
+    disconnect(&process, nullptr, this, nullptr);
+    silenceTimer.stop();
+    if (running()) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    removeJobFile();
+}
+
+void ThumbnailClient::startWaiting(const QString& outputPath)
+{
+    if (running())
+        return;
+    this->outputPath = outputPath;
+    isAborted = false;
+    ready();
+}
+
+void ThumbnailClient::abort()
+{
+    if (running())
+        process.kill();
+    isAborted = true;
+    deleteAllRecords();
+}
+
+void ThumbnailClient::ready()
+{
+    deleteRunningRecords();
+    removeJobFile();
+    if (!takeWaitingRecords() || isAborted)
+        return;
+    startProcess();
+}
+
+void ThumbnailClient::startProcess()
+{
+    // A batch whose job file cannot be written stays without a helper and goes at the next turnover.
+    if (!writeJobFile())
+        return;
+    errorText.clear();
+    process.start(programPath, {jobFilePath});
+    silenceTimer.start();
+}
+
+void ThumbnailClient::writeListAttributes(QXmlStreamWriter&) const
+{
+}
+
+bool ThumbnailClient::writeJobFile()
+{
+    jobFilePath = createHelperJobFile(jobBaseName);
+    if (jobFilePath.isEmpty())
+        return false;
+
+    QSaveFile file(jobFilePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning() << "Thumbnail job file not written:" << jobFilePath << file.errorString();
+        removeJobFile();
+        return false;
+    }
+    QXmlStreamWriter xml(&file);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(4);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE %1>").arg(docType));
+    xml.writeStartElement(QStringLiteral("Root"));
+    xml.writeStartElement(QStringLiteral("List"));
+    xml.writeAttribute(QStringLiteral("outputPath"), outputPath);
+    writeListAttributes(xml);
+    writeItems(xml);
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    if (xml.hasError() || !file.commit()) {
+        qWarning() << "Thumbnail job file not written:" << jobFilePath << file.errorString();
+        removeJobFile();
+        return false;
+    }
+    return true;
+}
+
+void ThumbnailClient::removeJobFile()
+{
+    if (jobFilePath.isEmpty())
+        return;
+    QFile::remove(jobFilePath);
+    jobFilePath.clear();
+}
+
+void ThumbnailClient::processError(QProcess::ProcessError error)
+{
+    // A helper that never started leaves its batch for the next turnover; every other
+    // failure ends in finished, which runs the turnover.
+    if (error == QProcess::FailedToStart) {
+        qWarning() << "Thumbnail helper not started:" << programPath << process.errorString();
+        silenceTimer.stop();
+        removeJobFile();
+    }
+}
+
+void ThumbnailClient::processFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    silenceTimer.stop();
+    if (!isAborted)
+        readLines(true);
+    readStandardError();
+    if (isAborted)
+        ; // killed on purpose
+    else if (exitStatus == QProcess::CrashExit)
+        qWarning() << "Thumbnail helper ended abnormally:" << QFileInfo(programPath).fileName();
+    else if (exitCode != 0)
+        qWarning() << "Thumbnail helper ended with code" << exitCode << QFileInfo(programPath).fileName();
+    ready();
+}
+
+void ThumbnailClient::readStandardError()
+{
+    // Read so that a talkative helper never fills memory; passed on to the log line by line.
+    errorText += process.readAllStandardError();
+    int end;
+    while ((end = errorText.indexOf('\n')) >= 0) {
+        const QByteArray line = errorText.left(end).trimmed();
+        errorText.remove(0, end + 1);
+        if (!line.isEmpty())
+            qInfo().noquote() << QFileInfo(programPath).fileName() + QStringLiteral(": ") + QString::fromLocal8Bit(line);
+    }
+    if (errorText.size() > 4096)
+        errorText.clear();
+    if (running())
+        silenceTimer.start();
+}
+
+void ThumbnailClient::readStandardOutput()
+{
+    if (isAborted)
+        return;
+    if (running())
+        silenceTimer.start();
+    readLines(false);
+}
+
+void ThumbnailClient::readLines(bool untilEnd)
+{
+    // Whole lines only while the helper runs: a line that arrives in two pieces is
+    // read once it is complete.
+    while (process.canReadLine() || (untilEnd && process.bytesAvailable() > 0)) {
+        const QString line = QString::fromLocal8Bit(process.readLine()).trimmed();
+        if (!line.isEmpty())
+            readLine(line);
+        if (isAborted)
+            return;
+    }
+}
+
+void ThumbnailClient::onSilence()
+{
+    if (!running())
+        return;
+    qWarning() << "Thumbnail helper silent for" << silenceTimer.interval() << "ms, ended:"
+               << QFileInfo(programPath).fileName();
+    process.kill();
+}

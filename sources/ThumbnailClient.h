@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <QTimer>
+
+class QXmlStreamWriter;
+
+// Drives one thumbnail helper program. Records gather into batches; each batch goes
+// to the helper as a job file of its own, whose path is the helper's only argument,
+// and each line the helper prints delivers the record with that key. One helper runs
+// at a time: records handed over meanwhile form the next batch, which starts when the
+// helper ends, however it ends. A helper that prints nothing for silenceTimeout() is
+// killed and its batch dropped. Nothing is reported to the user: a thumbnail that
+// fails simply never arrives.
+class ThumbnailClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DEFAULT_SILENCE_TIMEOUT = 60000;
+
+    ~ThumbnailClient() override;
+
+    bool aborted() const { return isAborted; }
+    bool running() const { return process.state() != QProcess::NotRunning; }
+
+    // The job file of the batch in the helper's hands; empty when there is none.
+    QString getDataFilePath() const { return jobFilePath; }
+
+    // The helper program; by default the one beside the main program.
+    QString program() const { return programPath; }
+    void setProgram(const QString& path) { programPath = path; }
+
+    int silenceTimeout() const { return silenceTimer.interval(); }
+    void setSilenceTimeout(int ms) { silenceTimer.setInterval(ms); }
+
+public slots:
+    // Kills the helper and drops every record; no batch starts until the next start
+    // that finds the helper idle.
+    void abort();
+
+protected:
+    // `programName` lies beside the main program; job files are named from `jobBaseName`.
+    ThumbnailClient(const QString& programName, const QString& jobBaseName, const QString& docType,
+                    QObject* parent);
+
+    // Called by a kind's start once its records wait: starts a batch unless the helper runs.
+    void startWaiting(const QString& outputPath);
+
+    // The batch turnover: drops the records of the ended batch, removes its job file
+    // and hands the waiting records to a new helper.
+    void ready();
+
+    // What each kind adds: its record tables, its job-file entries and its output lines.
+    virtual void deleteRunningRecords() = 0;
+    virtual void deleteAllRecords() = 0;
+    virtual bool takeWaitingRecords() = 0;
+    virtual void writeListAttributes(QXmlStreamWriter& xml) const;
+    virtual void writeItems(QXmlStreamWriter& xml) const = 0;
+    virtual void readLine(const QString& line) = 0;
+
+    QString outputPath;
+
+protected slots:
+    void startProcess();
+    void processError(QProcess::ProcessError error);
+    void processFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void readStandardError();
+    void readStandardOutput();
+
+private:
+    bool writeJobFile();
+    void removeJobFile();
+    void readLines(bool untilEnd);
+    void onSilence();
+
+    const QString docType;
+    const QString jobBaseName;
+    QString programPath;
+    QString jobFilePath;
+    QProcess process;
+    QTimer silenceTimer;
+    QByteArray errorText;
+    bool isAborted = false;
+};
