@@ -1,0 +1,226 @@
+#include "FileInfoProvider.h"
+
+#include "DesktopEntry.h"
+#include "FallbackFileIcon.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QMimeDatabase>
+#include <QObject>
+#include <QSet>
+
+namespace {
+
+const QStringList audioSuffixes = {QStringLiteral("mp3"), QStringLiteral("aac"), QStringLiteral("wma"),
+                                   QStringLiteral("oga"), QStringLiteral("wav")};
+const QStringList videoSuffixes = {
+    QStringLiteral("mov"), QStringLiteral("avi"), QStringLiteral("wmv"),  QStringLiteral("3gp"),
+    QStringLiteral("mpg"), QStringLiteral("mp4"), QStringLiteral("mpeg"), QStringLiteral("flv"),
+    QStringLiteral("asf"), QStringLiteral("mpe"), QStringLiteral("3g2"),  QStringLiteral("vob"),
+    QStringLiteral("rm"),  QStringLiteral("m4v"), QStringLiteral("divx"), QStringLiteral("xvid"),
+    QStringLiteral("3gpp")};
+const QStringList webPageSuffixes = {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("url")};
+
+// The text after the last dot, lower case; empty without a dot.
+QString lowerSuffix(const QFileInfo& info)
+{
+    const QString name = info.fileName();
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot + 1).toLower();
+}
+
+// Qt's image formats without icon files, whose pictures are too small to show.
+const QSet<QByteArray>& imageFormats()
+{
+    static const QSet<QByteArray> formats = [] {
+        QSet<QByteArray> names;
+        const QList<QByteArray> list = QImageReader::supportedImageFormats();
+        for (const QByteArray& name : list)
+            if (name != "ico" && name != "ICO")
+                names.insert(name);
+        return names;
+    }();
+    return formats;
+}
+
+bool usable(const QIcon& icon)
+{
+    return !icon.isNull() && !icon.pixmap(QSize(32, 32)).isNull();
+}
+
+} // namespace
+
+FileInfoProvider::FileInfoProvider()
+{
+    // Without a desktop's own theme, look for MIME icons in the common one.
+    if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QLatin1String("hicolor")) {
+        const QStringList paths = QIcon::themeSearchPaths();
+        for (const QString& path : paths)
+            if (QFileInfo::exists(path + QStringLiteral("/Adwaita/index.theme"))) {
+                QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+                break;
+            }
+    }
+}
+
+FileInfoProvider::~FileInfoProvider() = default;
+
+QSize FileInfoProvider::getSize(IconSize size)
+{
+    switch (size) {
+    case Size16: return QSize(16, 16);
+    case Size32: return QSize(32, 32);
+    case Size256: return QSize(256, 256);
+    case Size48:
+    default: return QSize(48, 48);
+    }
+}
+
+QPixmap FileInfoProvider::icon(const QFileInfo& info, IconSize size, bool scale) const
+{
+    const QSize wanted = getSize(size);
+    QPixmap pixmap = entryIcon(info).pixmap(wanted, QIcon::Normal);
+    if (pixmap.isNull())
+        pixmap = fallbackFileIcon(info.isDir()).pixmap(wanted);
+    if (scale && pixmap.size() != wanted)
+        pixmap = pixmap.scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return pixmap;
+}
+
+QIcon FileInfoProvider::icon(const QFileInfo& info) const
+{
+    return entryIcon(followValidLink(info));
+}
+
+QString FileInfoProvider::type(const QFileInfo& info) const
+{
+    if (isBundle(info))
+        return QObject::tr("Application");
+    return QFileIconProvider::type(followValidLink(info));
+}
+
+QString FileInfoProvider::displayName(const QFileInfo& info) const
+{
+    if (DesktopEntry::hasDesktopSuffix(info.fileName()) && info.isFile()) {
+        const DesktopEntry entry(info.absoluteFilePath());
+        if (!entry.name().isEmpty())
+            return entry.name();
+    }
+    return info.fileName();
+}
+
+bool FileInfoProvider::isAudio(const QFileInfo& info) const
+{
+    const QString suffix = lowerSuffix(info);
+    return !suffix.isEmpty() && audioSuffixes.contains(suffix);
+}
+
+bool FileInfoProvider::isVideo(const QFileInfo& info) const
+{
+    const QString suffix = lowerSuffix(info);
+    return !suffix.isEmpty() && videoSuffixes.contains(suffix);
+}
+
+bool FileInfoProvider::isWebPage(const QFileInfo& info) const
+{
+    const QString suffix = lowerSuffix(info);
+    return !suffix.isEmpty() && webPageSuffixes.contains(suffix);
+}
+
+bool FileInfoProvider::isImage(const QFileInfo& info) const
+{
+    const QString suffix = lowerSuffix(info);
+    return !suffix.isEmpty() && imageFormats().contains(suffix.toLatin1());
+}
+
+bool FileInfoProvider::isBundle(const QFileInfo& info) const
+{
+    return DesktopEntry::hasDesktopSuffix(info.fileName()) && info.isFile()
+        && DesktopEntry(info.absoluteFilePath()).isApplication();
+}
+
+bool FileInfoProvider::isValidSymLink(const QFileInfo& info) const
+{
+    if (!info.isSymLink())
+        return false;
+    const QFileInfo target(info.readLink());
+    return lowerSuffix(target) == QLatin1String("webloc") || isWebPage(target) || isImage(target)
+        || isAudio(target) || isVideo(target);
+}
+
+bool FileInfoProvider::isGenericIcon(const QString& path) const
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info = followValidLink(QFileInfo(path));
+    if (isBundle(info) || !info.exists() || !info.isFile())
+        return false;
+    const QString suffix = QStringLiteral(".") + info.suffix().toUpper();
+    return suffix != QLatin1String(".ICO") && suffix != QLatin1String(".ICNS");
+}
+
+qint64 FileInfoProvider::size(const QFileInfo& info) const
+{
+    const QFileInfo entry = followValidLink(info);
+    if (!entry.exists() || !entry.isFile() || isBundle(entry))
+        return 0;
+    return entry.size();
+}
+
+QDateTime FileInfoProvider::lastModified(const QFileInfo& info) const
+{
+    return followValidLink(info).lastModified();
+}
+
+QFileInfo FileInfoProvider::followValidLink(const QFileInfo& info) const
+{
+    return isValidSymLink(info) ? QFileInfo(info.readLink()) : info;
+}
+
+QIcon FileInfoProvider::entryIcon(const QFileInfo& info) const
+{
+    if (DesktopEntry::hasDesktopSuffix(info.fileName()) && info.isFile()) {
+        const QString name = DesktopEntry(info.absoluteFilePath()).iconName();
+        QIcon own;
+        if (QDir::isAbsolutePath(name))
+            own = QIcon(name);
+        else if (!name.isEmpty())
+            own = QIcon::fromTheme(name);
+        if (usable(own))
+            return own;
+    }
+
+    QIcon found = themeIcon(info);
+    if (usable(found))
+        return found;
+    found = QFileIconProvider::icon(info);
+    if (usable(found))
+        return found;
+
+    QIcon& fallback = info.isDir() ? folderFallback : fileFallback;
+    if (fallback.isNull())
+        fallback = fallbackFileIcon(info.isDir());
+    return fallback;
+}
+
+QIcon FileInfoProvider::themeIcon(const QFileInfo& info) const
+{
+    static const QMimeDatabase database;
+    const QMimeType mime = info.isDir() ? database.mimeTypeForName(QStringLiteral("inode/directory"))
+                                        : database.mimeTypeForFile(info);
+    if (!mime.isValid())
+        return QIcon();
+    auto cached = mimeIcons.constFind(mime.name());
+    if (cached != mimeIcons.constEnd())
+        return *cached;
+
+    QIcon icon = QIcon::fromTheme(mime.iconName());
+    if (!usable(icon))
+        icon = QIcon::fromTheme(mime.genericIconName());
+    if (!usable(icon) && info.isDir())
+        icon = QIcon::fromTheme(QStringLiteral("folder"));
+    if (!usable(icon))
+        icon = QIcon();
+    mimeIcons.insert(mime.name(), icon);
+    return icon;
+}

@@ -1,0 +1,202 @@
+#include "TestEnvironment.h"
+
+#include "FileInfoProvider.h"
+
+// File kinds, links, icons and desktop entries as the cabinet sees them.
+class TestFileInfoProvider : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void kindsBySuffix_data();
+    void kindsBySuffix();
+    void symbolicLinks();
+    void sizeClasses();
+    void iconsAreNeverNull_data();
+    void iconsAreNeverNull();
+    void genericIcons_data();
+    void genericIcons();
+    void desktopEntryShowsItsOwnNameAndIcon();
+
+private:
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void touch(const QString& name, const QByteArray& content = QByteArray());
+
+    QTemporaryDir dir;
+    FileInfoProvider provider;
+};
+
+void TestFileInfoProvider::touch(const QString& name, const QByteArray& content)
+{
+    QFile file(path(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+void TestFileInfoProvider::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    touch("notes.txt", "some notes\n");
+    touch("page.html", "<html><body>a page of some length</body></html>");
+    touch("logo.icns");
+    touch("logo.ICO");
+    touch("odd.zz9");
+    QVERIFY(QDir().mkdir(path("folder")));
+    QImage red(64, 64, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(path("viewer-icon.png")));
+    touch("viewer.desktop", "# a program\n"
+                            "[Desktop Entry]\n"
+                            "Type=Application\n"
+                            "Name=Picture Viewer\n"
+                            "Name[de]=Bildbetrachter\n"
+                            "Icon="
+                                + QFile::encodeName(path("viewer-icon.png")) + "\n"
+                                                                               "Exec=viewer %f\n"
+                                                                               "[Desktop Action New]\n"
+                                                                               "Name=Not this one\n");
+    touch("nameless.desktop", "[Desktop Entry]\nType=Application\nIcon=no-such-icon-anywhere\n");
+    QVERIFY(QFile::link(path("page.html"), path("page-link")));
+    QVERIFY(QFile::link(path("notes.txt"), path("notes-link")));
+    QVERIFY(QFile::link(path("gone/away.webloc"), path("webloc-link")));
+}
+
+void TestFileInfoProvider::cleanup()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestFileInfoProvider::kindsBySuffix_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+
+    QTest::newRow("audio upper case") << "Song.MP3" << "audio";
+    QTest::newRow("wav") << "take.wav" << "audio";
+    QTest::newRow("mpeg") << "clip.MPEG" << "video";
+    QTest::newRow("mpe") << "clip.mpe" << "video";
+    QTest::newRow("htm") << "page.HTM" << "web";
+    QTest::newRow("shortcut") << "shortcut.url" << "web";
+    QTest::newRow("jpg") << "photo.JPG" << "image";
+    QTest::newRow("gif") << "anim.gif" << "image";
+    QTest::newRow("svg") << "drawing.svg" << "image";
+    QTest::newRow("icon file") << "favicon.ico" << "";
+    QTest::newRow("double suffix") << "archive.tar.gz" << "";
+    QTest::newRow("no dot") << "README" << "";
+    QTest::newRow("ends in a dot") << "photo." << "";
+    QTest::newRow("dot in folder only") << "folder.jpg/README" << "";
+}
+
+void TestFileInfoProvider::kindsBySuffix()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    const QFileInfo info("/nowhere/" + name);
+    QCOMPARE(provider.isAudio(info), kind == "audio");
+    QCOMPARE(provider.isVideo(info), kind == "video");
+    QCOMPARE(provider.isWebPage(info), kind == "web");
+    QCOMPARE(provider.isImage(info), kind == "image");
+}
+
+void TestFileInfoProvider::symbolicLinks()
+{
+    const QFileInfo pageLink(path("page-link"));
+    const QFileInfo page(path("page.html"));
+    QVERIFY(provider.isValidSymLink(pageLink));
+    QCOMPARE(provider.size(pageLink), page.size());
+    QCOMPARE(provider.lastModified(pageLink), page.lastModified());
+    QCOMPARE(provider.type(pageLink), provider.type(page));
+
+    QVERIFY(!provider.isValidSymLink(QFileInfo(path("notes-link"))));
+    // The target need not exist for a web location.
+    QVERIFY(provider.isValidSymLink(QFileInfo(path("webloc-link"))));
+    QVERIFY(!provider.isValidSymLink(page));
+
+    QCOMPARE(provider.size(QFileInfo(path("folder"))), 0);
+    QCOMPARE(provider.size(QFileInfo(path("missing.txt"))), 0);
+    QCOMPARE(provider.size(QFileInfo(path("notes.txt"))), 11);
+    QVERIFY(!provider.type(QFileInfo(path("folder"))).isEmpty());
+}
+
+void TestFileInfoProvider::sizeClasses()
+{
+    QCOMPARE(FileInfoProvider::getSize(FileInfoProvider::Size16), QSize(16, 16));
+    QCOMPARE(FileInfoProvider::getSize(FileInfoProvider::Size32), QSize(32, 32));
+    QCOMPARE(FileInfoProvider::getSize(FileInfoProvider::Size48), QSize(48, 48));
+    QCOMPARE(FileInfoProvider::getSize(FileInfoProvider::Size256), QSize(256, 256));
+    QCOMPARE(FileInfoProvider::getSize(FileInfoProvider::IconSize(7)), QSize(48, 48));
+    QCOMPARE(FileInfoProvider::getSize(FileInfoProvider::IconSize(-1)), QSize(48, 48));
+}
+
+void TestFileInfoProvider::iconsAreNeverNull_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"notes.txt", "page.html", "folder", "odd.zz9", "missing.bin", "nameless.desktop",
+                             "page-link", "webloc-link"})
+        QTest::newRow(name) << QString(name);
+}
+
+void TestFileInfoProvider::iconsAreNeverNull()
+{
+    QFETCH(QString, name);
+    const QFileInfo info(path(name));
+    QVERIFY(!provider.icon(info).isNull());
+    for (const auto size : {FileInfoProvider::Size16, FileInfoProvider::Size48, FileInfoProvider::Size256}) {
+        const QSize wanted = FileInfoProvider::getSize(size);
+        const QPixmap unscaled = provider.icon(info, size, false);
+        QVERIFY(!unscaled.isNull());
+        QVERIFY(unscaled.width() <= wanted.width() && unscaled.height() <= wanted.height());
+        QCOMPARE(provider.icon(info, size, true).size(), wanted);
+    }
+}
+
+void TestFileInfoProvider::genericIcons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("generic");
+
+    QTest::newRow("text file") << "notes.txt" << true;
+    QTest::newRow("link to a page") << "page-link" << true;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("icns") << "logo.icns" << false;
+    QTest::newRow("ICO") << "logo.ICO" << false;
+    QTest::newRow("application entry") << "viewer.desktop" << false;
+    QTest::newRow("missing") << "missing.txt" << false;
+}
+
+void TestFileInfoProvider::genericIcons()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, generic);
+    QCOMPARE(provider.isGenericIcon(path(name)), generic);
+    QVERIFY(!provider.isGenericIcon(QString()));
+}
+
+void TestFileInfoProvider::desktopEntryShowsItsOwnNameAndIcon()
+{
+    const QFileInfo viewer(path("viewer.desktop"));
+    QCOMPARE(provider.displayName(viewer), QString("Picture Viewer"));
+    QLocale::setDefault(QLocale("de_DE"));
+    QCOMPARE(provider.displayName(viewer), QString("Bildbetrachter"));
+    QLocale::setDefault(QLocale("fr_FR"));
+    QCOMPARE(provider.displayName(viewer), QString("Picture Viewer"));
+    QCOMPARE(provider.displayName(QFileInfo(path("notes.txt"))), QString("notes.txt"));
+    QCOMPARE(provider.displayName(QFileInfo(path("nameless.desktop"))), QString("nameless.desktop"));
+
+    QVERIFY(provider.isBundle(viewer));
+    QCOMPARE(provider.type(viewer), QObject::tr("Application"));
+    QCOMPARE(provider.size(viewer), 0);
+
+    // Its own 64-pixel icon: not enlarged unless asked.
+    const QPixmap own = provider.icon(viewer, FileInfoProvider::Size256, false);
+    QCOMPARE(own.size(), QSize(64, 64));
+    QCOMPARE(own.toImage().pixelColor(32, 32), QColor(Qt::red));
+    const QPixmap scaled = provider.icon(viewer, FileInfoProvider::Size256, true);
+    QCOMPARE(scaled.size(), QSize(256, 256));
+    QCOMPARE(scaled.toImage().pixelColor(128, 128), QColor(Qt::red));
+}
+
+VORENDA_TEST_MAIN(TestFileInfoProvider)
+#include "tst_fileinfoprovider.moc"
