@@ -1,0 +1,281 @@
+#include "VorendaShelf.h"
+
+#include "CustomSortFilterProxyModel.h"
+#include "DockableWidget.h"
+#include "ListIteratorThread.h"
+#include "MyCustomStyle.h"
+#include "ObjectEventFilter.h"
+#include "RecurseDirThread.h"
+#include "SkinWidget.h"
+#include "SkinWindow.h"
+#include "SkinWindowResizeHandler.h"
+#include "ThumbnailItemModel.h"
+#include "VorendaGlobal.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QScrollBar>
+#include <QUrl>
+
+VorendaShelf::VorendaShelf(QWidget* parent)
+    : QWidget(parent)
+{
+    setupUi(this);
+    date = uint(QDateTime::currentSecsSinceEpoch());
+
+    customStyle = std::make_unique<MyCustomStyle>();
+    proxyModel = std::make_unique<CustomSortFilterProxyModel>();
+    setUpProxyModel();
+    textfont = font().family();
+
+    setUpSearchBox();
+    setUpNavigator();
+    setUpView();
+
+    frame = new DockableWidget(this, 0);
+    connect(frame, &DockableWidget::shown, this, &VorendaShelf::onWindowShown);
+    frame->resizeOnScreen(40, 80);
+
+    recurseDirThread = new RecurseDirThread(this);
+    listIteratorThread = new ListIteratorThread(this);
+
+    setUpThumbSizeSlider();
+
+    const BackgroundPainter dark(QColor(0, 0, 0, 80));
+    menuButtonBackground = BackgroundProperty(BackgroundPainter(), dark, dark, BackgroundPainter(), BackgroundPainter());
+    skinBars();
+
+    skin = new SkinWindow(this, this);
+    skin->start(BackgroundPainter(), MarginProperty(0.0), false, false, false, false);
+
+    matchesLabel->clear();
+    onApplySettings();
+}
+
+VorendaShelf::~VorendaShelf() = default;
+
+void VorendaShelf::setUpProxyModel()
+{
+    proxyModel->setDynamicSortFilter(true);
+    proxyModel->setSourceModel(view->model());
+    proxyModel->setFilterKeyColumn(0);
+    proxyModel->setFilterKeyColumns(QBitArray(), false);
+    proxyModel->setSortCaseSensitivity(Qt::CaseInsensitive);
+    // The expression carries the filter's case sensitivity, so it is set with it.
+    proxyModel->setFilterRegExp(QRegExp(QString(), Qt::CaseInsensitive));
+    proxyModel->setFilterRole(Qt::DisplayRole);
+    proxyModel->setSortRole(Qt::DisplayRole);
+    proxyModel->setDateTimeFilter(QDateTime(), QDateTime(), false);
+}
+
+void VorendaShelf::setUpSearchBox()
+{
+    searchBox->setAttribute(Qt::WA_MacShowFocusRect, false);
+    searchBox->setSearchIcon(QPixmap(QStringLiteral(":/Resources/QuickSearch/searchMenu.png")));
+    // The cabinet search answers the focus-out; the event goes on to the box.
+    searchBoxFocusFilter = std::make_unique<ObjectEventFilter>(QEvent::FocusOut, false);
+    searchBox->installEventFilter(searchBoxFocusFilter.get());
+}
+
+void VorendaShelf::setUpNavigator()
+{
+    navigator->hide();
+    navigator->setEnabled(false);
+    navigator->setLineWidth(3);
+    navigator->setMidLineWidth(3);
+    navigator->setMargin(MarginProperty(8.0), false);
+    navigator->setSpacing(3, 3, false);
+    connect(navigator, &AbstractThumbnailView::itemClicked, this, &VorendaShelf::onNavigatorItemClicked);
+    connect(navigator, &AbstractThumbnailView::itemDoubleClicked, this, &VorendaShelf::onNavigatorItemDoubleClicked);
+}
+
+void VorendaShelf::setUpView()
+{
+    view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+    view->setLineWidth(3);
+    view->setMidLineWidth(3);
+    const double side = qMax(VorendaGlobal::SHELF_ANGLE - 5, 5);
+    view->setMargin(MarginProperty(0.0, side, 10.0, side), false);
+    view->setSpacing(0, 10, false);
+    view->setCategorySpacing(0.0);
+    view->setShowCategories(true);
+    view->setShelfHeight(VorendaGlobal::SHELF_HEIGHT, true);
+    view->setShelfMargin(VorendaGlobal::SHELF_MARGIN, true);
+    view->setShelfAngle(VorendaGlobal::SHELF_ANGLE, true);
+    view->setShelfThickness(VorendaGlobal::SHELF_THICKNESS, true);
+    view->setDragMode(QGraphicsView::NoDrag);
+    view->setAutoExpandCategories(false);
+    view->verticalScrollBar()->setSingleStep(1);
+    view->verticalScrollBar()->setStyle(customStyle.get());
+}
+
+void VorendaShelf::setUpThumbSizeSlider()
+{
+    thumbSizeSlider->setMinimum(32);
+    thumbSizeSlider->setMaximum(VorendaGlobal::SHELF_MAXTHUMBSIZE);
+    thumbSizeSlider->setSingleStep(1);
+    thumbSizeSliderFocusFilter = std::make_unique<ObjectEventFilter>(
+        QEvent::FocusOut, this, SLOT(onFocusOutThumbSizeSlider(QEvent*)), true);
+    thumbSizeSlider->installEventFilter(thumbSizeSliderFocusFilter.get());
+    thumbSizeSlider->setValue(
+        qBound(thumbSizeSlider->minimum(), VorendaGlobal::SHELF_THUMBSIZE / 2, thumbSizeSlider->maximum()));
+    thumbSizeSlider->setStyle(customStyle.get());
+    // Connected to the slider's valueChanged only after the starting value is set,
+    // so that building the window resizes nothing.
+    const bool resizable = VorendaGlobal::SHELF_MAXTHUMBSIZE > 32;
+    thumbSizeSlider->setEnabled(resizable);
+    thumbSizeFrame->setVisible(resizable);
+}
+
+bool VorendaShelf::load(const QString&)
+{
+    return false;
+}
+
+void VorendaShelf::initialize()
+{
+    load(QDir(VorendaGlobal::getDataLocation()).absoluteFilePath(fileName));
+    onApplyStyle(style, AllElements, true);
+    onApplySettings();
+    committedStyle = style;
+}
+
+void VorendaShelf::show()
+{
+    frame->show();
+}
+
+QString VorendaShelf::logPrefix() const
+{
+    return QStringLiteral("VorendaShelf (%1): ").arg(name);
+}
+
+void VorendaShelf::quit()
+{
+    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to quit"));
+    // The thumbnail clients and the web-location reader are stopped here, before the
+    // save, once they belong to the cabinet.
+    save();
+    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
+}
+
+void VorendaShelf::endSession()
+{
+    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to end session"));
+    sessionEnding = true;
+}
+
+void VorendaShelf::save()
+{
+}
+
+void VorendaShelf::onApplySettings()
+{
+}
+
+void VorendaShelf::onClearSearch()
+{
+}
+
+void VorendaShelf::onShowRecentlyOpened()
+{
+}
+
+void VorendaShelf::onWindowShown()
+{
+    BackgroundPainter painter = skin->getSkin();
+    BorderPainter border = painter.borderPainter();
+    SkinWindowResizeHandler* handler = skin->getResizeHandler();
+    if (!frame->isMaximized()) {
+        border.setRadius(10.0);
+        painter.setBorderPainter(border);
+        skin->setSkin(painter, true);
+        if (handler) {
+            handler->setResizeEnabled(!kiosk, 0);
+            handler->setMovingEnabled(!kiosk);
+        }
+    } else {
+        border.setRadius(0.0);
+        painter.setBorderPainter(border);
+        skin->setSkin(painter, true);
+        if (handler) {
+            handler->setResizeEnabled(false, 0);
+            handler->setMovingEnabled(false);
+        }
+    }
+    // The "Show Full Screen" action takes its text here once the cabinet has its actions.
+    const bool bottomBar = !hidebottombar && !(hidecabinetinfo && hidethumbsizeslider);
+    bottomFrame->setEnabled(bottomBar);
+    bottomFrame->setVisible(bottomBar);
+    emit shelfShown(this);
+}
+
+bool VorendaShelf::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        // The panels that work on cabinets are raised here once the program has them.
+        view->setFocus(Qt::ActiveWindowFocusReason);
+        if (statusMessageShown)
+            updateStatusLabel();
+    }
+    return QWidget::event(event);
+}
+
+void VorendaShelf::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    switch (VorendaGlobal::searchBoxOption) {
+    case 0: {
+        onShowRecentlyOpened();
+        const QList<AbstractThumbnailItem*> filter = view->getFilter();
+        if (filter.isEmpty() || !filter.first())
+            onClearSearch();
+        view->selectFirstVisibleItem();
+        break;
+    }
+    case 1:
+        onClearSearch();
+        view->selectFirstVisibleItem();
+        break;
+    default:
+        break;
+    }
+}
+
+void VorendaShelf::hideEvent(QHideEvent* event)
+{
+    event->accept();
+}
+
+void VorendaShelf::closeEvent(QCloseEvent* event)
+{
+    if (!kiosk)
+        frame->hide();
+    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Close event because of ending session? %1")
+                                              .arg(sessionEnding ? QStringLiteral("Yes") : QStringLiteral("No")));
+    if (sessionEnding)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void VorendaShelf::onHomePage()
+{
+    QDesktopServices::openUrl(QUrl(VorendaGlobal::homepageUrl));
+}
+
+void VorendaShelf::onSendFeedback()
+{
+    QDesktopServices::openUrl(
+        QUrl(tr("mailto:support@vorenda.org?Subject=Customer Feedback&Message=' '")));
+}
+
+void VorendaShelf::onNavigatorItemClicked(AbstractThumbnailItem*, Qt::KeyboardModifiers)
+{
+}
+
+void VorendaShelf::onNavigatorItemDoubleClicked(AbstractThumbnailItem*, Qt::KeyboardModifiers)
+{
+}

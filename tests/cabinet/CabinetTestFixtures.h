@@ -1,0 +1,79 @@
+#pragma once
+
+// Cabinets with a few categories and items, built the way item creation builds them.
+
+#include "ButtonItem.h"
+#include "CategoryHeaderItem.h"
+#include "MyThumbnailItem.h"
+#include "TextItem.h"
+#include "VorendaGlobal.h"
+#include "VorendaShelf.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+
+// The built-in style of that name, or the default style.
+inline ShelfStyle builtInStyle(const QString& name)
+{
+    for (const ShelfStyle& style : qAsConst(VorendaGlobal::shelfStyles)) {
+        if (style.name == name)
+            return style;
+    }
+    return VorendaGlobal::defaultShelfStyle;
+}
+
+// A picture like a file icon: a rounded, shaded card in one colour.
+inline QPixmap cardPicture(int width, int height, const QColor& color)
+{
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(0.0, 0.0, 0.0, height);
+    gradient.setColorAt(0.0, color.lighter(140));
+    gradient.setColorAt(1.0, color.darker(130));
+    painter.setPen(QPen(color.darker(200), 2.0));
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(QRectF(1.0, 1.0, width - 2.0, height - 2.0), 8.0, 8.0);
+    return pixmap;
+}
+
+inline MyThumbnailItem* addCabinetItem(VorendaShelf& shelf, int key, const QString& name,
+                                       const QColor& color = QColor(70, 130, 200))
+{
+    auto* item = new MyThumbnailItem;
+    item->setMargin(MarginProperty(10.0, 0.0, VorendaGlobal::SHELF_THICKNESS, 0.0));
+    item->setImage(cardPicture(96, 96, color));
+    item->setImageWidth(96);
+    item->setText(name);
+    item->setCategoryKey(key);
+    item->showItemLabel(true, false);
+    item->properties.name = name;
+    shelf.view->addItem(item, false);
+    shelf.onApplyStyle(shelf.style, item);
+    return item;
+}
+
+inline CategoryHeaderItem* addCabinetCategory(VorendaShelf& shelf, int key, const QString& name, int parentKey = -1)
+{
+    auto* header = new CategoryHeaderItem;
+    header->setTextItem(new TextItem(true, true), MarginProperty(2.0));
+    header->setStateButton(new ButtonItem, ImageResource(), ImageResource(), MarginProperty(2.0), Qt::AlignLeft);
+    header->setText(name);
+    shelf.view->setCategoryHeader(key, header, parentKey, -1, false);
+    shelf.onApplyStyle(shelf.style, header);
+    return header;
+}
+
+// Three categories (one nested) holding ten items, three of them uncategorised.
+inline void fillCabinet(VorendaShelf& shelf)
+{
+    addCabinetCategory(shelf, 0, QStringLiteral("Documents"));
+    addCabinetCategory(shelf, 1, QStringLiteral("Letters"), 0);
+    addCabinetCategory(shelf, 2, QStringLiteral("Music"));
+    const int keys[] = {-1, -1, -1, 0, 0, 0, 1, 1, 2, 2};
+    for (int i = 0; i < 10; ++i)
+        addCabinetItem(shelf, keys[i], QStringLiteral("Item %1").arg(i));
+    shelf.view->resetModel();
+    shelf.view->updateLayout();
+}
