@@ -14,7 +14,9 @@ function(vorenda_library name)
         return()
     endif()
     add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR})
+    # The forms' generated ui_*.h are included by public headers, so users of the library need them too.
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR}
+        ${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/include)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
     set_property(GLOBAL APPEND PROPERTY VORENDA_LIBRARIES ${name})
 endfunction()
