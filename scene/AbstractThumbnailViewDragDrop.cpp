@@ -207,19 +207,21 @@ void AbstractThumbnailView::dragEnterEvent(QDragEnterEvent* event)
         return;
     QList<QUrl> urls;
     QStringList names;
-    if (getUrlsWithNames(data, urls, names)) {
-        for (int i = 0; i < urls.count(); ++i) {
-            bool ok = false;
-            emit acceptDropUrl(urls.at(i), names.at(i), &ok);
-            if (ok) {
-                event->setDropAction(Qt::CopyAction);
-                event->accept();
-                return;
-            }
+    const bool links = getUrlsWithNames(data, urls, names);
+    for (int i = 0; i < urls.count(); ++i) {
+        bool ok = false;
+        emit acceptDropUrl(urls.at(i), names.at(i), &ok);
+        if (ok) {
+            event->setDropAction(Qt::CopyAction);
+            event->accept();
+            return;
         }
     }
     if (data->hasFormat(getDragMimeType()))
         event->acceptProposedAction();
+    else if (links)
+        // The scene takes every drag on entry; links the owner refuses all must not drop.
+        event->ignore();
 }
 
 void AbstractThumbnailView::dragMoveEvent(QDragMoveEvent* event)

@@ -212,6 +212,8 @@ void AbstractThumbnailView::forwardMouseEvent(QMouseEvent* event)
     QMouseEvent forwarded(event->type(), local, event->windowPos(), event->screenPos(), event->button(),
                           event->buttons(), event->modifiers(), Qt::MouseEventSynthesizedByApplication);
     QApplication::sendEvent(owner, &forwarded);
+    // Delivered once: an ignored event would travel up to the owner a second time.
+    event->accept();
 }
 
 void AbstractThumbnailView::focusInEvent(QFocusEvent* event)

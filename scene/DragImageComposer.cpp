@@ -66,7 +66,8 @@ QImage DragImageComposer::compose(const QList<AbstractThumbnailItem*>& items, co
     const double s = g.scale;
     const int imageWidth = g.imageSize.width();
     const int imageHeight = g.imageSize.height();
-    QImage image(qMax(1, int(imageWidth * s)), qMax(1, int(imageHeight * s)), QImage::Format_ARGB32_Premultiplied);
+    QImage image(qMax(1, qRound(imageWidth * s)), qMax(1, qRound(imageHeight * s)),
+                 QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return QImage();
     image.fill(0);
