@@ -19,13 +19,20 @@ QPixmap transparentPixmap(int width, int height)
     return pixmap;
 }
 
+// The fixed alpha of an icon's outline or fill, whatever the colour's own alpha; only a
+// fully transparent colour keeps the whole icon invisible.
+int iconAlpha(const QColor& color, int alpha)
+{
+    return color.alpha() == 0 ? 0 : alpha;
+}
+
 // The drawing set-up shared by the coloured icons: antialiased, a faint outline of
 // the colour and a solid fill.
 void prepareIconPainter(QPainter& painter, const QColor& color, const QColor& fill)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     QColor outline = color;
-    outline.setAlpha(50);
+    outline.setAlpha(iconAlpha(color, 50));
     painter.setPen(QPen(QBrush(outline), 0.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     painter.setBrush(QBrush(fill));
 }
@@ -103,7 +110,7 @@ QPixmap VorendaShelf::getSmallThumbIcon(const QColor& color)
 QPixmap VorendaShelf::getLargeThumbIcon(const QColor& color)
 {
     QColor fill = color;
-    fill.setAlpha(220);
+    fill.setAlpha(iconAlpha(color, 220));
     return pictureIcon(color, QSize(14, 15), 2, 3, fill);
 }
 
