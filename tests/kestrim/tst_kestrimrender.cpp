@@ -1,0 +1,123 @@
+#include "TestEnvironment.h"
+
+#include "KestrimRun.h"
+#include "PageServer.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+// How Kestrim paces its pages: the page limit, the order of its lines, the
+// single reload of a blank page and the deadline.
+class TestKestrimRender : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void pageLimitHoldsAndLinesComeAsPagesFinish();
+    void blankPageIsReloadedOnce();
+    void pagesPastTheirDeadlineGiveNoLine_data();
+    void pagesPastTheirDeadlineGiveNoLine();
+
+private:
+    QString path(const QString& name) const { return dir->filePath(name); }
+    QString outputFolder() const { return path(QStringLiteral("out")); }
+
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+static const QByteArray COLOURS_PAGE =
+    "<html><body style='margin:0'>"
+    "<div style='position:absolute;left:0;top:0;width:50%;height:100%;background:#ff0000'></div>"
+    "<div style='position:absolute;right:0;top:0;width:50%;height:100%;background:#0000ff'></div>"
+    "</body></html>";
+static const QByteArray BLANK_PAGE = "<html><body style='background:#ffffff'></body></html>";
+
+void TestKestrimRender::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY(dir->isValid());
+}
+
+// Five pages with maxPages 2: the first page's server is slow, so the others
+// overtake it and their lines come first.
+void TestKestrimRender::pageLimitHoldsAndLinesComeAsPagesFinish()
+{
+    PageServer server;
+    QVector<JobItem> items;
+    for (int n = 1; n <= 5; ++n) {
+        const QByteArray page = "/page" + QByteArray::number(n);
+        server.page(page, COLOURS_PAGE, n == 1 ? 4000 : 600);
+        items.append({server.url(page), QStringLiteral("p%1").arg(n), {}});
+    }
+    QVERIFY(writeJobFile(path(QStringLiteral("job.dat")), outputFolder(),
+                         {{QStringLiteral("delay"), QStringLiteral("100")}, {QStringLiteral("maxPages"), QStringLiteral("2")}},
+                         items));
+
+    KestrimRun run({path(QStringLiteral("job.dat"))});
+    QVERIFY(run.waitForEnd(60000));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QSet<QString>(run.lines.begin(), run.lines.end()),
+             (QSet<QString>{QStringLiteral("p1"), QStringLiteral("p2"), QStringLiteral("p3"), QStringLiteral("p4"),
+                            QStringLiteral("p5")}));
+    QCOMPARE(run.lines.size(), 5);
+    QCOMPARE(run.lines.first(), QStringLiteral("p2"));
+    QVERIFY(server.mostAnsweredAtOnce() <= 2);
+    QCOMPARE(run.mostPages, 2);
+    QCOMPARE(run.pageProcesses.size(), 5);
+}
+
+// The first snapshot is one colour; the reload brings the real page, whose
+// snapshot is taken and kept.
+void TestKestrimRender::blankPageIsReloadedOnce()
+{
+    PageServer server;
+    server.route("/late", [](int n) {
+        PageServer::Answer answer;
+        answer.body = n == 1 ? BLANK_PAGE : COLOURS_PAGE;
+        return answer;
+    });
+    QVERIFY(writeJobFile(path(QStringLiteral("job.dat")), outputFolder(), {{QStringLiteral("delay"), QStringLiteral("100")}},
+                         {{server.url("/late"), QStringLiteral("late"), {}}}));
+
+    KestrimRun run({path(QStringLiteral("job.dat"))});
+    QVERIFY(run.waitForEnd(60000));
+    QCOMPARE(run.lines, QStringList{QStringLiteral("late")});
+    QCOMPARE(server.requests("/late"), 2);
+    const QImage thumbnail(outputFolder() + QStringLiteral("/late."));
+    QCOMPARE(thumbnail.size(), QSize(256, 192));
+    QVERIFY(looksLike(thumbnail, 0.25, 0.5, Qt::red));
+    QVERIFY(looksLike(thumbnail, 0.75, 0.5, Qt::blue));
+}
+
+void TestKestrimRender::pagesPastTheirDeadlineGiveNoLine_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("timeout");
+    QTest::newRow("delay beyond the deadline") << COLOURS_PAGE << 4000 << 3000;
+    // The reload's snapshot would come 5 s after the reload.
+    QTest::newRow("blank page's reload beyond the deadline") << BLANK_PAGE << 100 << 5000;
+}
+
+void TestKestrimRender::pagesPastTheirDeadlineGiveNoLine()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(int, delay);
+    QFETCH(int, timeout);
+    PageServer server;
+    server.page("/page", page);
+    QVERIFY(writeJobFile(path(QStringLiteral("job.dat")), outputFolder(),
+                         {{QStringLiteral("delay"), QString::number(delay)}, {QStringLiteral("timeout"), QString::number(timeout)}},
+                         {{server.url("/page"), QStringLiteral("page"), {}}}));
+
+    KestrimRun run({path(QStringLiteral("job.dat"))});
+    QVERIFY(run.waitForEnd(30000));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.lines.isEmpty());
+    QVERIFY(server.requests("/page") <= 2);
+    QVERIFY(QDir(outputFolder()).entryList(QDir::Files).isEmpty());
+}
+
+VORENDA_TEST_MAIN(TestKestrimRender)
+#include "tst_kestrimrender.moc"
