@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QBitArray>
+#include <QDateTime>
+#include <QSortFilterProxyModel>
+
+// The filter model of a cabinet's search. Beyond QSortFilterProxyModel it searches a
+// set of columns, tests date cells against a date window when the pattern is empty,
+// and sorts dates as dates and text in the locale's order, optionally by the e-mail
+// address a cell holds. Patterns are QRegExp patterns, as the search box makes them.
+class CustomSortFilterProxyModel : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit CustomSortFilterProxyModel(QObject* parent = nullptr);
+
+    // Both ends are inclusive; an invalid end leaves that side open.
+    void setDateTimeFilter(const QDateTime& from, const QDateTime& to, bool invalidate);
+    // Searched when the filter key column is -1; empty means every column.
+    void setFilterKeyColumns(const QBitArray& columns, bool invalidate);
+    void setEmailColumns(const QBitArray& columns, bool invalidate);
+
+    bool dateTimeInRange(const QDateTime& value) const;
+
+    QDateTime getDateTimeFrom() const { return dateTimeFrom; }
+    QDateTime getDateTimeTo() const { return dateTimeTo; }
+    QBitArray getFilterKeyColumns() const { return filterKeyColumns; }
+    QBitArray getEmailColumns() const { return emailColumns; }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+private:
+    bool isEmailColumn(int column) const;
+
+    QDateTime dateTimeFrom;
+    QDateTime dateTimeTo;
+    QBitArray emailColumns;
+    QBitArray filterKeyColumns;
+};
