@@ -11,7 +11,9 @@ ModalWindow::ModalWindow(QWidget* parent)
     , modalTo(parent)
 {
     setWindowIcon(QIcon());
-    setWindowFlags(Qt::WindowStaysOnTopHint);
+    // A question about one window is that window's dialog, so the window manager keeps
+    // it with its owner (WM_TRANSIENT_FOR); a free-standing question is a plain window.
+    setWindowFlags(parent ? Qt::Dialog | Qt::WindowStaysOnTopHint : Qt::WindowStaysOnTopHint);
     if (parent)
         connect(parent, &QObject::destroyed, this, [this] { finish(0); });
 }

@@ -309,7 +309,8 @@ void TestChoiceDialogs::removeIsModalToItsParentOnly()
 
     RemoveWarningDialog dialog(&cabinet);
     QVERIFY(!dialog.parentWidget());
-    QVERIFY(dialog.isWindow());
+    QCOMPARE(dialog.windowType(), Qt::Dialog);
+    QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QuestionDriver driver(waiting(&dialog), [&](QWidget*) {
         QCOMPARE(dialog.windowModality(), Qt::WindowModal);
         clickThroughWindow(cabinetButton);
