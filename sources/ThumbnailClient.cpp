@@ -138,15 +138,16 @@ void ThumbnailClient::processError(QProcess::ProcessError error)
 void ThumbnailClient::processFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     silenceTimer.stop();
-    if (!isAborted)
-        readLines(true);
     readStandardError();
-    if (isAborted)
-        ; // killed on purpose
-    else if (exitStatus == QProcess::CrashExit)
-        qWarning() << "Thumbnail helper ended abnormally:" << QFileInfo(programPath).fileName();
-    else if (exitCode != 0)
-        qWarning() << "Thumbnail helper ended with code" << exitCode << QFileInfo(programPath).fileName();
+    // An aborted helper was killed on purpose: nothing to read, nothing to report.
+    if (!isAborted) {
+        readLines(true);
+        const QString name = QFileInfo(programPath).fileName();
+        if (exitStatus == QProcess::CrashExit)
+            qWarning() << "Thumbnail helper ended abnormally:" << name;
+        else if (exitCode != 0)
+            qWarning() << "Thumbnail helper ended with code" << exitCode << name;
+    }
     ready();
 }
 
