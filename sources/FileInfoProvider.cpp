@@ -8,6 +8,7 @@
 #include <QMimeDatabase>
 #include <QObject>
 #include <QSet>
+#include <QStandardPaths>
 
 namespace {
 
@@ -43,6 +44,36 @@ const QSet<QByteArray>& imageFormats()
     return formats;
 }
 
+// Outside a desktop session Qt knows no icon theme: look in the XDG icon folders,
+// with the common theme behind the base one for MIME type icons.
+void useSystemIconThemes()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+
+    QStringList searchPaths = QIcon::themeSearchPaths();
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (QString& folder : folders)
+        folder += QStringLiteral("/icons");
+    folders.prepend(QDir::homePath() + QStringLiteral("/.icons"));
+    for (const QString& folder : qAsConst(folders))
+        if (!searchPaths.contains(folder) && QFileInfo(folder).isDir())
+            searchPaths.append(folder);
+    QIcon::setThemeSearchPaths(searchPaths);
+
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+    if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QLatin1String("hicolor")) {
+        for (const QString& path : qAsConst(searchPaths))
+            if (QFileInfo::exists(path + QStringLiteral("/Adwaita/index.theme"))) {
+                QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+                break;
+            }
+    }
+}
+
 bool usable(const QIcon& icon)
 {
     return !icon.isNull() && !icon.pixmap(QSize(32, 32)).isNull();
@@ -52,15 +83,7 @@ bool usable(const QIcon& icon)
 
 FileInfoProvider::FileInfoProvider()
 {
-    // Without a desktop's own theme, look for MIME icons in the common one.
-    if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QLatin1String("hicolor")) {
-        const QStringList paths = QIcon::themeSearchPaths();
-        for (const QString& path : paths)
-            if (QFileInfo::exists(path + QStringLiteral("/Adwaita/index.theme"))) {
-                QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-                break;
-            }
-    }
+    useSystemIconThemes();
 }
 
 FileInfoProvider::~FileInfoProvider() = default;
