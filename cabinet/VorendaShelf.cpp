@@ -2,6 +2,9 @@
 
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
+#include "DovalinnailClient.h"
+#include "FileInfoProvider.h"
+#include "KestrimnailClient.h"
 #include "ListIteratorThread.h"
 #include "MyCustomStyle.h"
 #include "ObjectEventFilter.h"
@@ -26,6 +29,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     date = uint(QDateTime::currentSecsSinceEpoch());
 
     customStyle = std::make_unique<MyCustomStyle>();
+    fileInfoProvider = std::make_unique<FileInfoProvider>();
     proxyModel = std::make_unique<CustomSortFilterProxyModel>();
     setUpProxyModel();
     textfont = font().family();
@@ -40,6 +44,9 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
+    // One client of each thumbnail kind: web pages, videos, images, audio files.
+    kestrimClient = new KestrimnailClient(this);
+    dovalinClient = new DovalinnailClient(this);
 
     setUpThumbSizeSlider();
 
@@ -155,8 +162,9 @@ QString VorendaShelf::logPrefix() const
 void VorendaShelf::quit()
 {
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to quit"));
-    // The thumbnail clients and the web-location reader are stopped here, before the
-    // save, once they belong to the cabinet.
+    // The helpers' work is dropped before the save: nothing arrives half-way through it.
+    kestrimClient->abort();
+    dovalinClient->abort();
     save();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
 }

@@ -15,6 +15,9 @@
 class CategoryHeaderItem;
 class CustomSortFilterProxyModel;
 class DockableWidget;
+class DovalinnailClient;
+class FileInfoProvider;
+class KestrimnailClient;
 class ListIteratorThread;
 class MyCustomStyle;
 class MyThumbnailItem;
@@ -101,9 +104,12 @@ public:
     DockableWidget* frame = nullptr;
     SkinWindow* skin = nullptr;
     std::unique_ptr<MyCustomStyle> customStyle;
+    std::unique_ptr<FileInfoProvider> fileInfoProvider;
     std::unique_ptr<CustomSortFilterProxyModel> proxyModel;
     RecurseDirThread* recurseDirThread = nullptr;
     ListIteratorThread* listIteratorThread = nullptr;
+    KestrimnailClient* kestrimClient = nullptr;
+    DovalinnailClient* dovalinClient = nullptr;
     QSettings settings;
     std::unique_ptr<ObjectEventFilter> searchBoxFocusFilter;
     std::unique_ptr<ObjectEventFilter> thumbSizeSliderFocusFilter;

@@ -2,6 +2,8 @@
 
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
+#include "DovalinnailClient.h"
+#include "KestrimnailClient.h"
 #include "MyCustomStyle.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
@@ -316,6 +318,8 @@ void TestCabinetWindow::quitLogsAroundTheSave()
     }
     QCOMPARE(mine.first(), QStringLiteral("VorendaShelf (Quitting): About to quit"));
     QCOMPARE(mine.last(), QStringLiteral("VorendaShelf (Quitting): Ready to quit"));
+    QVERIFY(shelf.kestrimClient->aborted());
+    QVERIFY(shelf.dovalinClient->aborted());
 }
 
 void TestCabinetWindow::closeButtonHidesTheFrame()
