@@ -397,4 +397,7 @@ private:
 
     QList<PendingUrlDrop> pendingUrlDrops;
     bool processingUrlDrops = false;
+    // Whether the drag over the view carries links; reading them may ask another
+    // X client for its data, so it is done once on entry, not at every move.
+    bool dragCarriesLinks = false;
 };

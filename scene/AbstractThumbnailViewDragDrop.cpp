@@ -202,12 +202,14 @@ void AbstractThumbnailView::placeDropIndicator(const DropTarget& target, const Q
 void AbstractThumbnailView::dragEnterEvent(QDragEnterEvent* event)
 {
     QGraphicsView::dragEnterEvent(event);
+    dragCarriesLinks = false;
     const QMimeData* data = event->mimeData();
     if (!data)
         return;
     QList<QUrl> urls;
     QStringList names;
     const bool links = getUrlsWithNames(data, urls, names);
+    dragCarriesLinks = links;
     for (int i = 0; i < urls.count(); ++i) {
         bool ok = false;
         emit acceptDropUrl(urls.at(i), names.at(i), &ok);
@@ -229,7 +231,7 @@ void AbstractThumbnailView::dragMoveEvent(QDragMoveEvent* event)
     QGraphicsView::dragMoveEvent(event);
     const QMimeData* data = event->mimeData();
     const bool internal = data && data->hasFormat(getDragMimeType());
-    const bool links = hasUrlData(data);
+    const bool links = dragCarriesLinks;
     if (!internal && !links)
         return;
     DragBody body;
