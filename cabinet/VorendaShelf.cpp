@@ -45,6 +45,8 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
     // One client of each thumbnail kind: web pages, videos, images, audio files.
+    // TODO: the video and audio clients, the bookmarks importer and the web-location
+    // reader join here as the program gains them.
     kestrimClient = new KestrimnailClient(this);
     dovalinClient = new DovalinnailClient(this);
 
@@ -165,6 +167,7 @@ void VorendaShelf::quit()
     // The helpers' work is dropped before the save: nothing arrives half-way through it.
     kestrimClient->abort();
     dovalinClient->abort();
+    // TODO: then the audio and video clients and the web-location reader.
     save();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
 }
