@@ -1,10 +1,12 @@
 #include "FolderWarningDialog.h"
 
-#include "FolderIcon.h"
+#include "FileInfoProvider.h"
 #include "PathFunctions.h"
 #include "ScreenFunctions.h"
 #include "SkinWidget.h"
 #include "VorendaGlobal.h"
+
+#include <QFileInfo>
 
 FolderWarningDialog::FolderWarningDialog(QWidget* parent)
     : ModalWindow(parent)
@@ -23,7 +25,7 @@ int FolderWarningDialog::exec(const QString& path, bool subcategory)
 {
     if (skin) {
         skin->setSpacing(7);
-        skin->setIcon(ImageResource(smallPathIcon(path)));
+        skin->setIcon(ImageResource(FileInfoProvider().icon(QFileInfo(path), FileInfoProvider::Size16, false)));
     }
     pathLabel->setText(addTrailingSeparator(path));
     // The kind of category is named in English in every language.

@@ -1,6 +1,6 @@
 #include "SubfoldersWarningDialog.h"
 
-#include "FolderIcon.h"
+#include "FileInfoProvider.h"
 #include "PathFunctions.h"
 #include "ScreenFunctions.h"
 #include "SkinWidget.h"
@@ -36,7 +36,7 @@ int SubfoldersWarningDialog::exec(const QString& path)
     const QString folder = containingFolder(path);
     if (skin) {
         skin->setSpacing(7);
-        skin->setIcon(ImageResource(smallPathIcon(folder)));
+        skin->setIcon(ImageResource(FileInfoProvider().icon(QFileInfo(folder), FileInfoProvider::Size16, false)));
     }
     pathLabel->setText(folder);
     return run();
