@@ -135,7 +135,7 @@ void MyThumbnailItem::write(QDataStream& stream) const
 void MyThumbnailItem::read(QDataStream& stream)
 {
     qint32 key = -1;
-    Properties read;
+    Properties loaded;
     qint32 type = 0;
     bool info = false;
     bool label = false;
@@ -146,35 +146,36 @@ void MyThumbnailItem::read(QDataStream& stream)
     qint64 size = 0;
     qint32 added = 0;
     QString tags;
-    stream >> key >> read.name >> type >> info >> label >> read.target >> read.thumbnail >> read.typeName >> rating
-        >> popularity >> date >> accessed >> size >> added >> tags >> read.notes;
+    stream >> key >> loaded.name >> type >> info >> label >> loaded.target >> loaded.thumbnail >> loaded.typeName
+        >> rating
+        >> popularity >> date >> accessed >> size >> added >> tags >> loaded.notes;
     qint32 media[8] = {};
     for (qint32& value : media)
         stream >> value;
     qint32 thumbsize = 0;
-    stream >> thumbsize >> read.customthumb;
+    stream >> thumbsize >> loaded.customthumb;
     // A short or damaged block leaves the item as it was.
     if (stream.status() != QDataStream::Ok)
         return;
 
-    read.type = type;
-    read.rating = rating;
-    read.popularity = popularity;
-    read.date = quint32(date);
-    read.accessed = quint32(accessed);
-    read.size = size;
-    read.added = quint32(added);
-    read.tags = tags.split(QLatin1Char(','), Qt::SkipEmptyParts, Qt::CaseSensitive);
-    read.width = media[0];
-    read.height = media[1];
-    read.length = media[2];
-    read.bitrate = media[3];
-    read.framerate = media[4];
-    read.samplerate = media[5];
-    read.bitdepth = media[6];
-    read.channels = media[7];
-    read.thumbsize = thumbsize;
-    properties = read;
+    loaded.type = type;
+    loaded.rating = rating;
+    loaded.popularity = popularity;
+    loaded.date = quint32(date);
+    loaded.accessed = quint32(accessed);
+    loaded.size = size;
+    loaded.added = quint32(added);
+    loaded.tags = tags.split(QLatin1Char(','), Qt::SkipEmptyParts, Qt::CaseSensitive);
+    loaded.width = media[0];
+    loaded.height = media[1];
+    loaded.length = media[2];
+    loaded.bitrate = media[3];
+    loaded.framerate = media[4];
+    loaded.samplerate = media[5];
+    loaded.bitdepth = media[6];
+    loaded.channels = media[7];
+    loaded.thumbsize = thumbsize;
+    properties = loaded;
     setCategoryKey(key);
     showItemInfo(info, false);
     showItemLabel(label, false);
