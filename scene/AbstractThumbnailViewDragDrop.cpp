@@ -250,7 +250,8 @@ void AbstractThumbnailView::dragMoveEvent(QDragMoveEvent* event)
         bool onDraggedItem = false;
         if (source == this) {
             for (const QPair<int, int>& entry : qAsConst(body.entries)) {
-                if (itemAt(entry.first, entry.second) == target.item) {
+                const CategoryItem* list = categories.value(entry.first);
+                if (list && list->items.value(entry.second) == target.item) {
                     onDraggedItem = true;
                     break;
                 }
