@@ -4,9 +4,14 @@
 #include <QFileInfo>
 #include <QNetworkRequest>
 
-ContainedNetworkAccessManager::ContainedNetworkAccessManager(const QUrl& pageUrl, QObject* parent)
+ContainedNetworkAccessManager::ContainedNetworkAccessManager(QObject* parent)
     : QNetworkAccessManager(parent)
 {
+}
+
+void ContainedNetworkAccessManager::restrictTo(const QUrl& pageUrl)
+{
+    localFolder.clear();
     if (pageUrl.isLocalFile()) {
         const QString folder = QFileInfo(pageUrl.toLocalFile()).absoluteDir().canonicalPath();
         if (!folder.isEmpty())

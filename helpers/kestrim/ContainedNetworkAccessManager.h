@@ -13,7 +13,10 @@ class ContainedNetworkAccessManager : public QNetworkAccessManager
     Q_OBJECT
 
 public:
-    ContainedNetworkAccessManager(const QUrl& pageUrl, QObject* parent = nullptr);
+    // Allows the web only until restrictTo() names the page.
+    explicit ContainedNetworkAccessManager(QObject* parent = nullptr);
+
+    void restrictTo(const QUrl& pageUrl);
 
     bool allows(Operation operation, const QUrl& url) const;
 

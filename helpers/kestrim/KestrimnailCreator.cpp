@@ -1,5 +1,6 @@
 #include "KestrimnailCreator.h"
 
+#include "PageProcess.h"
 #include "PageProcessThumbnail.h"
 #include "PathFunctions.h"
 
@@ -38,6 +39,7 @@ void KestrimnailCreator::abort()
     isAborted = true;
     qDeleteAll(pending);
     pending.clear();
+    dropSpare();
 }
 
 void KestrimnailCreator::next()
@@ -45,6 +47,7 @@ void KestrimnailCreator::next()
     if (running < 0)
         running = 0;
     if (isAborted || pending.isEmpty()) {
+        dropSpare();
         if (running == 0)
             emit finished(thumbs, isAborted);
         return;
@@ -52,13 +55,44 @@ void KestrimnailCreator::next()
     while (!pending.isEmpty() && running < maxPages) {
         ++running;
         Data* job = pending.takeFirst();
-        auto* page = new PageProcessThumbnail(this);
+        auto* page = new PageProcessThumbnail(takeProcess(), this);
         connect(page, &Kestrimnail::finished, this, &KestrimnailCreator::kestrimnailFinished);
         page->setTimeout(timeout);
         page->getThumbnail(job->url, QSize(job->pageWidth, job->pageHeight),
                            QSize(job->thumbWidth, job->thumbHeight), delay,
                            QVariant::fromValue(qint64(reinterpret_cast<quintptr>(job))));
     }
+    if (pending.isEmpty())
+        dropSpare();
+    else
+        prepareSpare();
+}
+
+PageProcess* KestrimnailCreator::takeProcess()
+{
+    PageProcess* process = spare;
+    spare = nullptr;
+    // A spare that died while it waited is replaced.
+    if (process && process->state() != QProcess::NotRunning)
+        return process;
+    delete process;
+    process = new PageProcess(this);
+    process->startWorker();
+    return process;
+}
+
+void KestrimnailCreator::prepareSpare()
+{
+    if (spare)
+        return;
+    spare = new PageProcess(this);
+    spare->startWorker();
+}
+
+void KestrimnailCreator::dropSpare()
+{
+    delete spare;
+    spare = nullptr;
 }
 
 void KestrimnailCreator::kestrimnailFinished(Kestrimnail* object, const QImage& thumbnail, const QVariant& data)

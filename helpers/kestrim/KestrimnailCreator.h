@@ -7,9 +7,11 @@
 #include <QVariant>
 
 class Kestrimnail;
+class PageProcess;
 
 // Runs the page jobs of one job file, at most maxPages at a time, and saves
-// each thumbnail before it reports it.
+// each thumbnail before it reports it. While jobs wait, one page process more
+// is started ahead, so the next page need not wait for the web engine to start.
 class KestrimnailCreator : public QObject
 {
     Q_OBJECT
@@ -56,9 +58,13 @@ protected slots:
     void kestrimnailFinished(Kestrimnail* object, const QImage& thumbnail, const QVariant& data);
 
 private:
+    PageProcess* takeProcess();
+    void prepareSpare();
+    void dropSpare();
     bool save(const QImage& thumbnail, const Data& job, QString* path) const;
 
     QList<Data*> pending;
+    PageProcess* spare = nullptr;
     QString outputPath;
     int delay = 1000;
     int maxPages = 5;

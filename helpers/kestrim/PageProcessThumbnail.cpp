@@ -1,19 +1,17 @@
 #include "PageProcessThumbnail.h"
 
 #include "PageJobMessage.h"
-#include "PageWorker.h"
 
-#include <QCoreApplication>
-#include <QProcessEnvironment>
-
-PageProcessThumbnail::PageProcessThumbnail(QObject* parent)
+PageProcessThumbnail::PageProcessThumbnail(PageProcess* process, QObject* parent)
     : Kestrimnail(parent)
+    , process(process)
 {
-    connect(&process, &QProcess::started, this, &PageProcessThumbnail::onStarted);
-    connect(&process, &QProcess::readyReadStandardOutput, this, &PageProcessThumbnail::onReadyRead);
-    connect(&process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+    process->setParent(this);
+    connect(process, &QProcess::started, this, &PageProcessThumbnail::sendJob);
+    connect(process, &QProcess::readyReadStandardOutput, this, &PageProcessThumbnail::onReadyRead);
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &PageProcessThumbnail::onProcessFinished);
-    connect(&process, &QProcess::errorOccurred, this, &PageProcessThumbnail::onProcessError);
+    connect(process, &QProcess::errorOccurred, this, &PageProcessThumbnail::onProcessError);
     deadline.setSingleShot(true);
     connect(&deadline, &QTimer::timeout, this, &PageProcessThumbnail::onTimeout);
 }
@@ -21,10 +19,10 @@ PageProcessThumbnail::PageProcessThumbnail(QObject* parent)
 PageProcessThumbnail::~PageProcessThumbnail()
 {
     // No page process outlives its job; a killed one ends at once.
-    process.disconnect(this);
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(1000);
+    process->disconnect(this);
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(1000);
     }
 }
 
@@ -45,21 +43,20 @@ void PageProcessThumbnail::getThumbnail(const QUrl& url, const QSize& pageSize, 
         return;
     }
     frame = PictureFrame(thumbSize);
-
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(PageWorker::ROLE_VARIABLE),
-                       QString::number(QCoreApplication::applicationPid()));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
-    // Crash and sanitizer reports reach our standard error; the page process writes nothing else there.
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QCoreApplication::applicationFilePath(), QStringList());
+    if (process->state() == QProcess::Running)
+        sendJob();
+    else if (process->state() == QProcess::NotRunning)
+        QTimer::singleShot(0, this, &PageProcessThumbnail::onTimeout);
 }
 
-void PageProcessThumbnail::onStarted()
+void PageProcessThumbnail::sendJob()
 {
-    process.write(job);
-    process.closeWriteChannel();
+    if (job.isEmpty())
+        return;
+    process->write(job);
+    // Sent now rather than from the event loop, which may first start the next spare process.
+    process->waitForBytesWritten(1000);
+    process->closeWriteChannel();
     job.clear();
 }
 
@@ -67,7 +64,7 @@ void PageProcessThumbnail::onReadyRead()
 {
     if (done)
         return;
-    switch (frame.feed(process.readAllStandardOutput())) {
+    switch (frame.feed(process->readAllStandardOutput())) {
     case PictureFrame::Complete:
         finish(frame.image());
         break;
@@ -105,9 +102,9 @@ void PageProcessThumbnail::finish(const QImage& thumbnail)
     deadline.stop();
     // The process is gone before its slot is given to the next page, so no more
     // than maxPages page processes ever exist at once.
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(2000);
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(2000);
     }
     emit finished(this, thumbnail, data);
 }

@@ -3,7 +3,7 @@
 #include "Kestrimnail.h"
 #include "PictureFrame.h"
 
-#include <QProcess>
+#include "PageProcess.h"
 #include <QTimer>
 
 // The page job as the supervisor runs it: the page renders in a process of its
@@ -16,17 +16,18 @@ class PageProcessThumbnail : public Kestrimnail
     Q_OBJECT
 
 public:
-    explicit PageProcessThumbnail(QObject* parent = nullptr);
+    // Takes over the process, which is starting or already waits for its job.
+    explicit PageProcessThumbnail(PageProcess* process, QObject* parent = nullptr);
     ~PageProcessThumbnail() override;
 
     void getThumbnail(const QUrl& url, const QSize& pageSize, const QSize& thumbSize, int delay,
                       const QVariant& data) override;
 
     // The page process's id while it runs, else 0.
-    qint64 processId() const { return process.processId(); }
+    qint64 processId() const { return process->processId(); }
 
 private slots:
-    void onStarted();
+    void sendJob();
     void onReadyRead();
     void onProcessFinished();
     void onProcessError(QProcess::ProcessError error);
@@ -35,7 +36,7 @@ private slots:
 private:
     void finish(const QImage& thumbnail);
 
-    QProcess process;
+    PageProcess* process;
     QTimer deadline;
     PictureFrame frame{QSize()};
     QByteArray job;

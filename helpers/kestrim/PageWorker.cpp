@@ -50,13 +50,16 @@ int PageWorker::run(int argc, char** argv)
         return EXIT_BAD_JOB;
 
     QApplication app(argc, argv);
-    PageJobMessage job;
-    if (!readJob(job))
-        return EXIT_BAD_JOB;
     // The user's proxy settings apply to pages as to any browser.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
-
+    // The engine starts before the job arrives: the supervisor starts page processes ahead of need.
     auto* thumbnail = new WebKitThumbnail;
+    thumbnail->warmUp();
+    PageJobMessage job;
+    if (!readJob(job)) {
+        delete thumbnail;
+        return EXIT_BAD_JOB;
+    }
     thumbnail->setTimeout(job.timeout);
     QObject::connect(thumbnail, &Kestrimnail::finished, &app,
                      [&app](Kestrimnail* object, const QImage& image, const QVariant&) {

@@ -18,21 +18,37 @@ bool memoryCeilingSupported()
 #endif
 }
 
-bool setMemoryCeiling(quint64 bytes)
+// The soft limit the user gave the process, before any ceiling of ours.
+static rlim_t userLimit = RLIM_INFINITY;
+static bool userLimitKnown = false;
+
+static bool applyCeiling(rlim_t wanted)
 {
-    if (!memoryCeilingSupported())
-        return false;
     struct rlimit limit;
     if (getrlimit(RLIMIT_AS, &limit) != 0)
         return false;
-    // A stricter ceiling set by the user stays.
-    rlim_t wanted = rlim_t(bytes);
-    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur <= wanted)
-        return true;
+    if (!userLimitKnown) {
+        userLimit = limit.rlim_cur;
+        userLimitKnown = true;
+    }
+    if (userLimit != RLIM_INFINITY && userLimit < wanted)
+        wanted = userLimit;
     if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < wanted)
         wanted = limit.rlim_max;
     limit.rlim_cur = wanted;
     return setrlimit(RLIMIT_AS, &limit) == 0;
+}
+
+bool setMemoryCeiling(quint64 bytes)
+{
+    return memoryCeilingSupported() && applyCeiling(rlim_t(bytes));
+}
+
+void setChildMemoryCeiling(quint64 bytes)
+{
+    // Only system calls here: the child of a fork may not allocate.
+    if (memoryCeilingSupported() && userLimitKnown)
+        applyCeiling(rlim_t(bytes));
 }
 
 void disableCoreDumps()

@@ -15,7 +15,12 @@ constexpr quint64 PAGE_ADDRESS_SPACE = quint64(3) << 30;
 bool memoryCeilingSupported();
 
 // Caps the process's address space (RLIMIT_AS); false when refused or unsupported.
+// A lower ceiling set by the user stays.
 bool setMemoryCeiling(quint64 bytes);
+
+// In a child between fork and exec: replaces the ceiling inherited from this
+// process by `bytes`, still no higher than the user's own ceiling.
+void setChildMemoryCeiling(quint64 bytes);
 
 // A crashing page leaves no core file behind.
 void disableCoreDumps();

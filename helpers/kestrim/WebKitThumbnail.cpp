@@ -2,6 +2,7 @@
 
 #include "ColorFunctions.h"
 
+#include <QEventLoop>
 #include <QPainter>
 #include <QWebFrame>
 #include <QWebSettings>
@@ -71,10 +72,33 @@ void WebKitThumbnail::getThumbnail(const QUrl& url, const QSize& pageSize, const
     page.mainFrame()->load(url);
 }
 
+void WebKitThumbnail::warmUp()
+{
+    warming = true;
+    QEventLoop loop;
+    bool loaded = false;
+    const QMetaObject::Connection connection = connect(&page, &QWebPage::loadFinished, &loop, [&loop, &loaded] {
+        loaded = true;
+        loop.quit();
+    });
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    page.mainFrame()->setHtml(QStringLiteral("<html><body><h1>Kestrim</h1><p>Ready <b>to</b> <i>render</i>.</p>"
+                                             "<script>document.title = 'ready';</script></body></html>"));
+    // The page may have loaded within setHtml().
+    if (!loaded)
+        loop.exec();
+    disconnect(connection);
+    QImage image(256, 64, QImage::Format_RGB32);
+    QPainter painter(&image);
+    page.mainFrame()->render(&painter);
+    painter.end();
+    warming = false;
+}
+
 void WebKitThumbnail::onLoadFinished(bool ok)
 {
     // A failed load is left to the deadline.
-    if (!ok || done)
+    if (!ok || done || warming)
         return;
     renderTimer.start(retried ? RETRY_DELAY : qMax(0, delay));
 }
@@ -89,7 +113,8 @@ void WebKitThumbnail::onRender()
     if (done)
         return;
     page.setViewportSize(pageSize);
-    QImage image(pageSize, QImage::Format_ARGB32);
+    // Opaque over white, as a browser shows it; painting, the blank test and scaling take fast paths.
+    QImage image(pageSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     page.mainFrame()->render(&painter);

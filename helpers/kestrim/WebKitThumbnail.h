@@ -22,6 +22,10 @@ public:
     void getThumbnail(const QUrl& url, const QSize& pageSize, const QSize& thumbSize, int delay,
                       const QVariant& data) override;
 
+    // Lays out, paints and scripts a small page of our own, so that fonts, the
+    // script engine and the loader are ready when the real page comes.
+    void warmUp();
+
 private slots:
     void onLoadFinished(bool ok);
     void onLoadProgress(int progress);
@@ -37,4 +41,5 @@ private:
     QTimer renderTimer;
     int progress = 0;
     bool done = false;
+    bool warming = false;
 };

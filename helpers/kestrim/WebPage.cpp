@@ -6,14 +6,16 @@
 
 WebPage::WebPage(QObject* parent)
     : QWebPage(parent)
+    , network(new ContainedNetworkAccessManager(this))
 {
+    setNetworkAccessManager(network);
     setForwardUnsupportedContent(false);
     connect(this, &QWebPage::featurePermissionRequested, this, &WebPage::onFeaturePermissionRequested);
 }
 
 void WebPage::restrictTo(const QUrl& pageUrl)
 {
-    setNetworkAccessManager(new ContainedNetworkAccessManager(pageUrl, this));
+    network->restrictTo(pageUrl);
 }
 
 bool WebPage::acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type)

@@ -2,6 +2,8 @@
 
 #include <QWebPage>
 
+class ContainedNetworkAccessManager;
+
 // A page that never waits for a person: script dialogs are answered at once and
 // shown nowhere, no window or file chooser opens, and nothing reaches the console.
 class WebPage : public QWebPage
@@ -11,7 +13,7 @@ class WebPage : public QWebPage
 public:
     explicit WebPage(QObject* parent = nullptr);
 
-    // Loads only what contained content may load (see ContainedNetworkAccessManager).
+    // Loads only what contained content of that page may load (see ContainedNetworkAccessManager).
     void restrictTo(const QUrl& pageUrl);
 
 protected:
@@ -31,5 +33,7 @@ public slots:
     bool shouldInterruptJavaScript();
 
 private:
+    ContainedNetworkAccessManager* network;
+
     void onFeaturePermissionRequested(QWebFrame* frame, Feature feature);
 };

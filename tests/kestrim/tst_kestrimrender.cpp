@@ -40,7 +40,8 @@ void TestKestrimRender::init()
 }
 
 // Five pages with maxPages 2: the first page's server is slow, so the others
-// overtake it and their lines come first.
+// overtake it and their lines come first. Beside the two pages, one spare page
+// process may wait for its job.
 void TestKestrimRender::pageLimitHoldsAndLinesComeAsPagesFinish()
 {
     PageServer server;
@@ -63,7 +64,8 @@ void TestKestrimRender::pageLimitHoldsAndLinesComeAsPagesFinish()
     QCOMPARE(run.lines.size(), 5);
     QCOMPARE(run.lines.first(), QStringLiteral("p2"));
     QVERIFY(server.mostAnsweredAtOnce() <= 2);
-    QCOMPARE(run.mostPages, 2);
+    QVERIFY(run.mostPages >= 2);
+    QVERIFY(run.mostPages <= 3);
     QCOMPARE(run.pageProcesses.size(), 5);
 }
 

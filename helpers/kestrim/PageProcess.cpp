@@ -1,0 +1,30 @@
+#include "PageProcess.h"
+
+#include "PageWorker.h"
+#include "ProcessLimits.h"
+
+#include <QCoreApplication>
+#include <QProcessEnvironment>
+
+PageProcess::PageProcess(QObject* parent)
+    : QProcess(parent)
+{
+}
+
+void PageProcess::startWorker()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(PageWorker::ROLE_VARIABLE),
+                       QString::number(QCoreApplication::applicationPid()));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    setProcessEnvironment(environment);
+    // Crash and sanitizer reports reach our standard error; the page process writes nothing else there.
+    setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    start(QCoreApplication::applicationFilePath(), QStringList());
+}
+
+void PageProcess::setupChildProcess()
+{
+    ProcessLimits::setChildMemoryCeiling(ProcessLimits::PAGE_ADDRESS_SPACE);
+    ProcessLimits::disableCoreDumps();
+}
