@@ -64,23 +64,23 @@ void PageProcessThumbnail::onReadyRead()
 {
     if (done)
         return;
-    switch (frame.feed(process->readAllStandardOutput())) {
-    case PictureFrame::Complete:
-        finish(frame.image());
-        break;
-    case PictureFrame::Invalid:
-        finish(QImage());
-        break;
-    case PictureFrame::Incomplete:
-        break;
-    }
+    const PictureFrame::State before = frame.state();
+    const PictureFrame::State state = frame.feed(process->readAllStandardOutput());
+    if (state == before)
+        return;
+    if (state == PictureFrame::Complete)
+        result = frame.image();
+    // The page process has nothing more to give. The job ends once the process
+    // is gone, which keeps the number of page processes bounded without
+    // blocking the other pages while the system takes this one down.
+    process->kill();
 }
 
 void PageProcessThumbnail::onProcessFinished()
 {
     // The last bytes may come with the end.
     onReadyRead();
-    finish(QImage());
+    finish(result);
 }
 
 void PageProcessThumbnail::onProcessError(QProcess::ProcessError error)
@@ -91,7 +91,8 @@ void PageProcessThumbnail::onProcessError(QProcess::ProcessError error)
 
 void PageProcessThumbnail::onTimeout()
 {
-    finish(QImage());
+    // A picture that arrived just before the deadline still counts.
+    finish(result);
 }
 
 void PageProcessThumbnail::finish(const QImage& thumbnail)

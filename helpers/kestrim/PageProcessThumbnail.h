@@ -39,6 +39,7 @@ private:
     PageProcess* process;
     QTimer deadline;
     PictureFrame frame{QSize()};
+    QImage result;
     QByteArray job;
     bool done = false;
 };
