@@ -28,7 +28,7 @@ QString SubfoldersWarningDialog::containingFolder(const QString& path)
     // The root is its own container; stripping its only separator would leave nothing.
     if (folder.isEmpty())
         folder = path;
-    return addTrailingSeparator(QDir::toNativeSeparators(QFileInfo(folder).absolutePath()));
+    return addTrailingSeparator(QFileInfo(folder).absolutePath());
 }
 
 int SubfoldersWarningDialog::exec(const QString& path)

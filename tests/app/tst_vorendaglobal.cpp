@@ -29,14 +29,10 @@ private:
 void TestVorendaGlobal::initTestCase()
 {
     // A stub file-manager opener that records its calls.
-    const QString stubs = TestEnvironment::instance()->root() + QStringLiteral("/stubs");
-    QDir().mkpath(stubs);
-    QFile stub(stubs + QStringLiteral("/xdg-open"));
-    QVERIFY(stub.open(QIODevice::WriteOnly));
-    stub.write("#!/bin/sh\necho \"$@\" >> \"" + QFile::encodeName(TestEnvironment::instance()->root()) + "/opened.txt\"\n");
-    stub.close();
-    stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner);
-    qputenv("PATH", QFile::encodeName(stubs) + ':' + qgetenv("PATH"));
+    const QString stub = TestEnvironment::instance()->installStub(
+        QStringLiteral("xdg-open"),
+        "echo \"$@\" >> \"" + QFile::encodeName(TestEnvironment::instance()->root()) + "/opened.txt\"\n");
+    QVERIFY(QFileInfo(stub).isExecutable());
 }
 
 void TestVorendaGlobal::init()

@@ -51,15 +51,10 @@ void TestFileManagerReveal::initTestCase()
     address = QString::fromUtf8(daemon.readLine()).trimmed();
     QVERIFY(!address.isEmpty());
 
-    const QString stubs = TestEnvironment::instance()->root() + QStringLiteral("/stubs");
     stubRecord = TestEnvironment::instance()->root() + QStringLiteral("/opened.txt");
-    QDir().mkpath(stubs);
-    QFile stub(stubs + QStringLiteral("/xdg-open"));
-    QVERIFY(stub.open(QIODevice::WriteOnly));
-    stub.write("#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"" + QFile::encodeName(stubRecord) + "\"\n");
-    stub.close();
-    stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner);
-    qputenv("PATH", QFile::encodeName(stubs) + ':' + qgetenv("PATH"));
+    const QString stub = TestEnvironment::instance()->installStub(
+        QStringLiteral("xdg-open"), "printf '%s\\n' \"$@\" >> \"" + QFile::encodeName(stubRecord) + "\"\n");
+    QVERIFY(QFileInfo(stub).isExecutable());
 }
 
 void TestFileManagerReveal::cleanupTestCase()

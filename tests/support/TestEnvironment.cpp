@@ -42,3 +42,20 @@ void TestEnvironment::initializeGlobals()
     QSettings().setValue(QStringLiteral("Main/StoreFolder"), storeFolder());
     VorendaGlobal::initialize();
 }
+
+QString TestEnvironment::installStub(const QString& name, const QByteArray& script)
+{
+    const QString stubs = dir.path() + QStringLiteral("/stubs");
+    QDir().mkpath(stubs);
+    QFile stub(stubs + QLatin1Char('/') + name);
+    if (stub.open(QIODevice::WriteOnly)) {
+        stub.write("#!/bin/sh\n" + script);
+        stub.close();
+        stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner);
+    }
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray prefix = QFile::encodeName(stubs) + ':';
+    if (!path.startsWith(prefix))
+        qputenv("PATH", prefix + path);
+    return stub.fileName();
+}

@@ -23,6 +23,10 @@ public:
     // and runs VorendaGlobal::initialize().
     void initializeGlobals();
 
+    // Puts an executable shell script named `name` first on PATH, standing in for
+    // a desktop program; returns its path.
+    QString installStub(const QString& name, const QByteArray& script);
+
 private:
     QTemporaryDir dir;
 };
