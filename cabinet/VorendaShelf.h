@@ -190,6 +190,23 @@ private:
     void applyCategoryHeaders();
     void applyDropIndicator();
     void applyItems(bool relayout);
+
+    // Each block below belongs to one area of the cabinet and carries its own access
+    // labels; the area's code lives in the VorendaShelf<Area>.cpp file named beside it.
+
+    // ---- Items: kinds, pictures, creating items, thumbnails, drops (VorendaShelfItems.cpp,
+    // VorendaShelfThumbnails.cpp, VorendaShelfDrops.cpp) ----
+
+    // ---- Categories (VorendaShelfCategories.cpp) ----
+
+    // ---- Settings and modes (VorendaShelfSettings.cpp) ----
+
+    // ---- Data file (VorendaShelfData.cpp) ----
+
+    // ---- Places and folder walks (VorendaShelfPlaces.cpp) ----
+
+    // ---- Item operations, search, keyboard (VorendaShelfOperations.cpp,
+    // VorendaShelfSearch.cpp, VorendaShelfKeyboard.cpp) ----
 };
 
 // Paints the white close cross onto `pixmap`, centred, and returns a copy of it.

@@ -6,7 +6,7 @@ VORENDA_PACKAGES=(
     libxcb1-dev libxcb-keysyms1-dev libplist-dev
     fonts-dejavu-core
 )
-VORENDA_TEST_PACKAGES=(xvfb xauth xdotool dbus-daemon)
+VORENDA_TEST_PACKAGES=(xvfb xauth xdotool x11-utils xclip openbox dbus-daemon)
 
 # install_missing PACKAGE...: installs what dpkg does not know yet, with sudo when not root.
 install_missing() {
