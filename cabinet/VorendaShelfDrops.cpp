@@ -1,0 +1,6 @@
+#include "VorendaShelf.h"
+
+void VorendaShelf::onPaste()
+{
+    view->paste();
+}
