@@ -1,0 +1,126 @@
+#include "TestEnvironment.h"
+
+#include "VorendaGlobal.h"
+#include "VorendaShelf.h"
+
+#include <QAction>
+
+// The cabinet's keyboard and menu actions: their keys, where the keys work and the
+// check marks a new cabinet starts with.
+class TestCabinetActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void actionsCarryTheirKeys_data();
+    void actionsCarryTheirKeys();
+    void menuOnlyActionsHaveNoKeyAndStayOffTheWindow();
+    void newCabinetStartsWithAutoHideCheckedOnly();
+    void keysWorkOnlyInTheirOwnWindow();
+};
+
+void TestCabinetActions::initTestCase()
+{
+    TestEnvironment::instance()->initializeGlobals();
+    VorendaGlobal::load();
+}
+
+void TestCabinetActions::actionsCarryTheirKeys_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("keys");
+    const QString selectAll = QKeySequence(QKeySequence::SelectAll).toString();
+    const QString paste = QKeySequence(QKeySequence::Paste).toString();
+    const QList<std::pair<const char*, QStringList>> rows = {
+        {"Stay On Top", {"Ctrl+T"}},
+        {"Auto Hide", {"Ctrl+D"}},
+        {"Show In Kiosk Mode", {"Ctrl+K"}},
+        {"Top (Maximized)", {"Ctrl+Shift+Up"}},
+        {"None (Floating)", {"Shift+Esc"}},
+        {"Rename", {"F2"}},
+        {"Select All Items", {selectAll}},
+        {"Paste", {paste}},
+        {"Switch between or cycle through cabinets clockwise", {"Alt+Tab", "Ctrl+Tab"}},
+        {"Switch between or cycle through cabinets counterclockwise", {"Alt+Shift+Tab", "Ctrl+Shift+Tab"}},
+        {"Clear Search Box", {"Ctrl+Backspace"}},
+        {"Search Tags Only", {"Alt+6"}},
+        {"Show Most Popular", {"Alt+8"}},
+        {"Show Bottom Bar", {"Alt+B"}},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.first) << QString::fromLatin1(row.first) << row.second;
+}
+
+void TestCabinetActions::actionsCarryTheirKeys()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, keys);
+    VorendaShelf shelf;
+    const QList<QAction*> windowActions = shelf.actions();
+    QAction* found = nullptr;
+    for (QAction* action : windowActions) {
+        if (action->text() == text)
+            found = action;
+    }
+    QVERIFY2(found, qPrintable(text));
+    QStringList shortcuts;
+    for (const QKeySequence& sequence : found->shortcuts()) {
+        if (!shortcuts.contains(sequence.toString()))
+            shortcuts << sequence.toString();
+    }
+    QVERIFY2(shortcuts.mid(0, keys.size()) == keys, qPrintable(shortcuts.join(' ')));
+    QCOMPARE(found->shortcutContext(), Qt::WindowShortcut);
+}
+
+void TestCabinetActions::menuOnlyActionsHaveNoKeyAndStayOffTheWindow()
+{
+    VorendaShelf shelf;
+    const QList<QAction*> menuOnly = {shelf.cabinetNameAction,      shelf.nameWithHotkeyAction,
+                                      shelf.searchBoxAction,        shelf.cabinetInfoAction,
+                                      shelf.thumbSizeSliderAction,  shelf.catFullPathAction,
+                                      shelf.catNumberOfItemsAction, shelf.catNumberOfMatchesAction,
+                                      shelf.sendFeedbackAction,     shelf.homePageAction};
+    for (QAction* action : menuOnly) {
+        QVERIFY(action);
+        QVERIFY2(action->shortcuts().isEmpty(), qPrintable(action->text()));
+        QVERIFY2(!shelf.actions().contains(action), qPrintable(action->text()));
+        QCOMPARE(action->parent(), &shelf);
+    }
+    QCOMPARE(shelf.actions().size(), 36);
+}
+
+void TestCabinetActions::newCabinetStartsWithAutoHideCheckedOnly()
+{
+    VorendaShelf shelf;
+    QVERIFY(shelf.autoHideAction->isCheckable() && shelf.autoHideAction->isChecked());
+    QVERIFY(shelf.stayOnTopAction->isCheckable() && !shelf.stayOnTopAction->isChecked());
+    // A new cabinet searches everything: only that search action is checked.
+    QVERIFY(shelf.searchAllAction->isChecked());
+    QVERIFY(!shelf.searchNamesOnlyAction->isChecked());
+    QVERIFY(!shelf.searchTagsOnlyAction->isChecked());
+    QVERIFY(!shelf.searchDescriptionsOnlyAction->isChecked());
+    QVERIFY(!shelf.kioskModeAction->isCheckable());
+}
+
+// A key reaches the action of the active cabinet only.
+void TestCabinetActions::keysWorkOnlyInTheirOwnWindow()
+{
+    VorendaShelf first;
+    VorendaShelf second;
+    first.show();
+    second.show();
+    QVERIFY(QTest::qWaitForWindowExposed(second.window()));
+    second.window()->activateWindow();
+    QTRY_VERIFY(second.window()->isActiveWindow());
+
+    QSignalSpy firstKiosk(first.kioskModeAction, &QAction::triggered);
+    QSignalSpy secondKiosk(second.kioskModeAction, &QAction::triggered);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : second.window(), Qt::Key_K,
+                    Qt::ControlModifier);
+    QCOMPARE(secondKiosk.count(), 1);
+    QCOMPARE(firstKiosk.count(), 0);
+}
+
+VORENDA_TEST_MAIN(TestCabinetActions)
+#include "tst_cabinetactions.moc"
