@@ -1,0 +1,328 @@
+// The cabinet data file: the category elements with their items, written from the
+// view's walk and read back into the view.
+
+#include "VorendaShelf.h"
+
+#include "CategoryHeaderItem.h"
+#include "DataFileText.h"
+#include "FileInfoProvider.h"
+#include "MyThumbnailItem.h"
+#include "ShelfDataWriter.h"
+#include "VorendaGlobal.h"
+#include "XmlAttributes.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Keys from a file above this are renumbered: the next new category takes the
+// highest key + 1, which must stay far from overflowing.
+constexpr int largestStoredKey = 0x3FFFFFFF;
+
+// A picture that would need more memory than this is not decoded.
+constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
+
+bool hasThumbnailJob(int type)
+{
+    return type == ThumbImage || type == ThumbPhoto || type == ThumbVideo || type == ThumbWebPage;
+}
+
+// The text elements of an Item, in the order they are written.
+struct ItemFields
+{
+    QString target, thumbnail, typeName, rating, popularity, date, accessed, size, added, tags, notes, thumbsize,
+        customthumb, width, height, length, bitrate, framerate, samplerate, bitdepth, channels;
+
+    QString* field(const QStringRef& element)
+    {
+        static const QLatin1String names[] = {
+            QLatin1String("target"),     QLatin1String("thumbnail"),   QLatin1String("type"),
+            QLatin1String("rating"),     QLatin1String("popularity"),  QLatin1String("date"),
+            QLatin1String("accessed"),   QLatin1String("size"),        QLatin1String("added"),
+            QLatin1String("tags"),       QLatin1String("notes"),       QLatin1String("thumbsize"),
+            QLatin1String("customthumb"), QLatin1String("width"),      QLatin1String("height"),
+            QLatin1String("length"),     QLatin1String("bitrate"),     QLatin1String("framerate"),
+            QLatin1String("samplerate"), QLatin1String("bitdepth"),    QLatin1String("channels")};
+        QString* const fields[] = {&target,   &thumbnail, &typeName, &rating,    &popularity,  &date,     &accessed,
+                                   &size,     &added,     &tags,     &notes,     &thumbsize,   &customthumb, &width,
+                                   &height,   &length,    &bitrate,  &framerate, &samplerate, &bitdepth, &channels};
+        for (size_t i = 0; i < sizeof(names) / sizeof(names[0]); ++i) {
+            if (element == names[i])
+                return fields[i];
+        }
+        return nullptr;
+    }
+};
+
+// Reads a cached picture, measured first: one too large for memory is refused, and
+// one larger than any item keeps is decoded at the size the item keeps.
+QPixmap readCachedPicture(const QString& path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        if (qint64(size.width()) * size.height() * 4 > largestPictureBytes)
+            return QPixmap();
+        const int largest = VorendaGlobal::SHELF_MAXTHUMBSIZE;
+        const QSize fitted = size.scaled(largest, largest, Qt::KeepAspectRatio);
+        // Only where fitting alone gives what the item keeps; a narrow picture is
+        // first padded to the smallest side, then fitted.
+        if ((size.width() > largest || size.height() > largest)
+            && qMin(fitted.width(), fitted.height()) >= VorendaGlobal::SHELF_MINIMAGESIZE)
+            reader.setScaledSize(fitted);
+    }
+    return QPixmap::fromImage(reader.read());
+}
+
+QStringList readTags(const QString& text)
+{
+    QStringList tags = decodeDataText(text).trimmed().toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    tags.removeDuplicates();
+    return tags;
+}
+
+} // namespace
+
+void VorendaShelf::onSaveItems(CategoryHeaderItem* headerItem, int parentKey, QList<AbstractThumbnailItem*> items,
+                               QVariant userData)
+{
+    auto* writer = reinterpret_cast<ShelfDataWriter*>(quintptr(userData.toLongLong()));
+    // Only the save in progress: a stray walk must not reach a stale address.
+    if (!writer || writer != activeDataWriter)
+        return;
+    QXmlStreamWriter& xml = writer->xml();
+
+    if (!headerItem) {
+        xml.writeStartElement(QStringLiteral("Uncategorized"));
+    } else {
+        xml.writeStartElement(QStringLiteral("Category"));
+        writer->writeTextAttribute(QStringLiteral("name"), headerItem->getText());
+        writer->writeNumberAttribute(QStringLiteral("key"), headerItem->getKey());
+        writer->writeSwitchAttribute(QStringLiteral("expand"), headerItem->isExpanded());
+        if (parentKey != -1)
+            writer->writeNumberAttribute(QStringLiteral("parent"), parentKey);
+    }
+
+    for (AbstractThumbnailItem* entry : qAsConst(items)) {
+        auto* item = qobject_cast<MyThumbnailItem*>(entry);
+        if (!item)
+            continue;
+        const MyThumbnailItem::Properties& p = item->properties;
+        xml.writeStartElement(QStringLiteral("Item"));
+        writer->writeTextAttribute(QStringLiteral("name"), p.name);
+        writer->writeNumberAttribute(QStringLiteral("type"), p.type);
+        writer->writeSwitchAttribute(QStringLiteral("label"), item->isLabelShown());
+        writer->writeTextElement(QStringLiteral("target"), p.target);
+        writer->writeTextElement(QStringLiteral("thumbnail"), QFileInfo(p.thumbnail).fileName());
+        writer->writeTextElement(QStringLiteral("type"), p.typeName);
+        writer->writeNumberElement(QStringLiteral("rating"), p.rating);
+        writer->writeNumberElement(QStringLiteral("popularity"), p.popularity);
+        writer->writeNumberElement(QStringLiteral("date"), p.date);
+        writer->writeNumberElement(QStringLiteral("accessed"), p.accessed);
+        writer->writeNumberElement(QStringLiteral("size"), p.size);
+        writer->writeNumberElement(QStringLiteral("added"), p.added);
+        writer->writeTextElement(QStringLiteral("tags"), p.tags.join(QLatin1Char(',')).trimmed().toLower());
+        writer->writeTextElement(QStringLiteral("notes"), p.notes.trimmed());
+        writer->writeNumberElement(QStringLiteral("thumbsize"), p.thumbsize);
+        writer->writeNumberElement(QStringLiteral("customthumb"), p.customthumb ? 1 : 0);
+        switch (p.type) {
+        case ThumbImage:
+        case ThumbPhoto:
+            writer->writeNumberElement(QStringLiteral("width"), p.width);
+            writer->writeNumberElement(QStringLiteral("height"), p.height);
+            break;
+        case ThumbVideo:
+            writer->writeNumberElement(QStringLiteral("width"), p.width);
+            writer->writeNumberElement(QStringLiteral("height"), p.height);
+            writer->writeNumberElement(QStringLiteral("length"), p.length);
+            writer->writeNumberElement(QStringLiteral("bitrate"), p.bitrate);
+            writer->writeNumberElement(QStringLiteral("framerate"), p.framerate);
+            break;
+        case ThumbAudio:
+            writer->writeNumberElement(QStringLiteral("length"), p.length);
+            writer->writeNumberElement(QStringLiteral("bitrate"), p.bitrate);
+            writer->writeNumberElement(QStringLiteral("samplerate"), p.samplerate);
+            writer->writeNumberElement(QStringLiteral("bitdepth"), p.bitdepth);
+            writer->writeNumberElement(QStringLiteral("channels"), p.channels);
+            break;
+        default:
+            break;
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
+void VorendaShelf::readCategoryElement(QXmlStreamReader& reader)
+{
+    int key = -1;
+    if (reader.name() == QLatin1String("Category")) {
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const QString headerName = decodeDataText(attributes.value(QStringLiteral("name")).toString());
+        int storedKey = 0;
+        setIntAttribute(attributes, QStringLiteral("key"), &storedKey);
+        int parentKey = -1;
+        setIntAttribute(attributes, QStringLiteral("parent"), &parentKey);
+
+        CategoryHeaderItem* header = getCategoryHeaderItem(headerName);
+        if (header) {
+            // The stored state holds even where the header's button is switched off.
+            const bool toggleable = header->canBeToggled();
+            header->canBeToggled(true);
+            header->setExpanded(attributes.value(QStringLiteral("expand")).toInt() != 0);
+            header->canBeToggled(toggleable);
+            key = installCategory(header, storedKey, parentKey);
+        }
+    }
+
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement())
+            return;
+        if (!reader.isStartElement())
+            continue;
+        if (reader.name() == QLatin1String("Item"))
+            readItemElement(reader, key);
+        else
+            readUnknownElement(reader);
+    }
+}
+
+int VorendaShelf::installCategory(CategoryHeaderItem* header, int key, int parentKey)
+{
+    // A hand-edited or damaged file may repeat a key or name a parent that is not
+    // there (yet); such a category stands at the top with a key of its own, so no
+    // category becomes its own ancestor and no item is lost.
+    if (key < 0 || key > largestStoredKey || view->getCategoryHeader(key)) {
+        const int fresh = view->getLastCategoryKey() + 1;
+        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Category key %1 taken or out of range, the category gets key %2")
+                                                  .arg(key)
+                                                  .arg(fresh));
+        key = fresh;
+        parentKey = -1;
+    }
+    if (parentKey != -1 && !view->getCategoryHeader(parentKey)) {
+        VorendaGlobal::addToLog(
+            logPrefix() + QStringLiteral("Category %1 names the unknown parent %2 and stands at the top").arg(key).arg(parentKey));
+        parentKey = -1;
+    }
+    if (view->setCategoryHeader(key, header, parentKey, -1, false))
+        return key;
+    delete header;
+    return -1;
+}
+
+void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
+{
+    const QXmlStreamAttributes attributes = reader.attributes();
+    const QString itemName = decodeDataText(attributes.value(QStringLiteral("name")).toString());
+    const QString typeText = attributes.value(QStringLiteral("type")).toString();
+    const QString labelText = attributes.value(QStringLiteral("label")).toString();
+
+    ItemFields fields;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement() && reader.name() == QLatin1String("Item"))
+            break;
+        if (!reader.isStartElement())
+            continue;
+        if (QString* field = fields.field(reader.name()))
+            *field = reader.readElementText();
+        else
+            readUnknownElement(reader);
+    }
+
+    const QString target = decodeDataText(fields.target);
+    const QString standardName = getThumbnailName(target.isEmpty() ? itemName : target);
+    // Only a name inside the cache folder: the file cannot send the reader elsewhere.
+    QString thumbnailName = QFileInfo(decodeDataText(fields.thumbnail)).fileName();
+    if (thumbnailName.isEmpty())
+        thumbnailName = standardName;
+
+    const int type = typeText.isEmpty() ? int(getThumbnailType(QFileInfo(target))) : typeText.toInt();
+    int size = fields.thumbsize.toInt();
+    if (size <= 0)
+        size = thumbSizeSlider->value();
+    bool custom = !fields.customthumb.isEmpty() && fields.customthumb.toInt() != 0;
+
+    QString path = getCachePath(thumbnailName);
+    QPixmap picture = readCachedPicture(path);
+    QSize imageSize;
+    bool request = false;
+    if (!picture.isNull()) {
+        if (!hasThumbnailJob(type) && !custom)
+            size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
+        picture = normalizeImage(picture);
+        imageSize = normalizeSize(picture.size(), size);
+        request = hasThumbnailJob(type) && !custom && thumbnailName != standardName;
+    } else {
+        size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
+        const QString iconKey = fileInfoProvider->isGenericIcon(target)
+                                    ? QStringLiteral(".") + QFileInfo(target).suffix().toUpper()
+                                    : (target.isEmpty() ? itemName : target);
+        picture = normalizeImage(getSystemIcon(QFileInfo(target)));
+        imageSize = normalizeSize(picture.size(), size);
+        path = cacheThumbnail(getThumbnailName(iconKey), picture);
+        custom = false;
+        request = hasThumbnailJob(type);
+    }
+
+    MyThumbnailItem* item = getThumbnailItem(picture, imageSize, itemName, categoryKey);
+    if (!item)
+        return;
+    if (!view->addItem(item, false)) {
+        delete item;
+        return;
+    }
+
+    MyThumbnailItem::Properties& p = item->properties;
+    p.name = itemName;
+    p.target = target;
+    p.typeName = decodeDataText(fields.typeName);
+    p.thumbnail = path;
+    p.thumbsize = size;
+    p.type = type;
+    p.customthumb = custom;
+    p.accessed = fields.accessed.toUInt();
+    p.date = fields.date.toUInt();
+    p.added = fields.added.toUInt();
+    p.size = fields.size.toLongLong();
+    p.popularity = fields.popularity.toLongLong();
+    p.rating = fields.rating.toInt();
+    p.notes = decodeDataText(fields.notes).trimmed();
+    p.tags = readTags(fields.tags);
+
+    item->showItemLabel(labelText.toInt() != 0, false);
+
+    if (!p.tags.isEmpty()) {
+        VorendaGlobal::tags += p.tags;
+        VorendaGlobal::tags.removeDuplicates();
+    }
+
+    if (type == ThumbImage || type == ThumbPhoto || type == ThumbVideo) {
+        p.width = fields.width.toInt();
+        p.height = fields.height.toInt();
+    }
+    if (type == ThumbVideo || type == ThumbAudio) {
+        p.length = fields.length.toInt();
+        p.bitrate = fields.bitrate.toInt();
+    }
+    if (type == ThumbVideo)
+        p.framerate = fields.framerate.toInt();
+    if (type == ThumbAudio) {
+        p.samplerate = fields.samplerate.toInt();
+        p.bitdepth = fields.bitdepth.toInt();
+        p.channels = fields.channels.toInt();
+    }
+
+    // TODO: web-location files are read again here once the cabinet has their reader.
+    if (!request)
+        return;
+    // TODO: video items ask the video helper here once the cabinet has its client.
+    if (type == ThumbImage || type == ThumbPhoto)
+        requestDovalinnail(item);
+    else if (type == ThumbWebPage)
+        requestKestrimnail(item);
+}
