@@ -1,0 +1,331 @@
+#include "VorendaShelf.h"
+
+#include "FileInfoProvider.h"
+#include "ItemPropertiesDialog.h"
+#include "MyThumbnailItem.h"
+#include "OverrideCursor.h"
+#include "TextFunctions.h"
+#include "VorendaGlobal.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageReader>
+#include <QSaveFile>
+
+namespace {
+
+// A picture larger than this in memory is refused rather than decoded.
+constexpr qint64 maxDecodeBytes = qint64(256) * 1024 * 1024;
+
+// Reads a picture the user chose, decoding big ones straight at the size they are
+// kept at where the format allows; null for what is no picture or far too big.
+QPixmap loadBoundedPicture(const QString& file, int box)
+{
+    QImageReader reader(file);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        if (qint64(size.width()) * size.height() * 4 > maxDecodeBytes) {
+            VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: Picture '%1' is too large").arg(file));
+            return QPixmap();
+        }
+        if (size.width() > box || size.height() > box)
+            reader.setScaledSize(size.scaled(box, box, Qt::KeepAspectRatio));
+    }
+    return QPixmap::fromImage(reader.read());
+}
+
+} // namespace
+
+// ---- Cache ----
+
+QString VorendaShelf::getThumbnailName(const QString& text)
+{
+    return QStringLiteral("%1.%2").arg(getHash(text, QCryptographicHash::Md5), VorendaGlobal::THUMBEXT);
+}
+
+QString VorendaShelf::getCachePath(const QString& thumbnailName)
+{
+    return QDir(VorendaGlobal::getCacheLocation()).absoluteFilePath(thumbnailName);
+}
+
+QString VorendaShelf::cacheThumbnail(const QString& name, const QPixmap& pixmap)
+{
+    if (pixmap.isNull())
+        return QString();
+    QDir folder(VorendaGlobal::getCacheLocation());
+    if (!folder.mkpath(folder.absolutePath()))
+        return QString();
+    const QString path = folder.absoluteFilePath(name);
+    if (VorendaGlobal::readOnlyConfig)
+        return path;
+
+    // The shared copy in memory is stale once its file is written again.
+    if (sharedIcons.remove(path) > 0) {
+        const QString prefix = path + QLatin1Char('#');
+        for (auto it = normalizedIcons.begin(); it != normalizedIcons.end();) {
+            if (it.key().startsWith(prefix))
+                it = normalizedIcons.erase(it);
+            else
+                ++it;
+        }
+    }
+
+    // Written aside and renamed over the old file, so a reader never sees half a picture.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && pixmap.save(&file, "PNG", -1) && file.commit())
+        return path;
+    file.cancelWriting();
+    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Couldn't save thumbnail '%1'").arg(path));
+    return QString();
+}
+
+bool VorendaShelf::cacheFileInUse(const QString& path, const QSet<AbstractThumbnailItem*>& leaving) const
+{
+    QList<VorendaShelf*> cabinets = VorendaGlobal::shelves;
+    if (!cabinets.contains(const_cast<VorendaShelf*>(this)))
+        cabinets.append(const_cast<VorendaShelf*>(this));
+    const QString cache = VorendaGlobal::getCacheLocation();
+    for (VorendaShelf* cabinet : qAsConst(cabinets)) {
+        const QList<AbstractThumbnailItem*> items = cabinet->view->getAllItems();
+        for (AbstractThumbnailItem* other : items) {
+            if (leaving.contains(other))
+                continue;
+            auto* item = qobject_cast<MyThumbnailItem*>(other);
+            if (item && !item->properties.thumbnail.isEmpty()
+                && QDir(cache).absoluteFilePath(item->properties.thumbnail) == path)
+                return true;
+        }
+    }
+    return false;
+}
+
+void VorendaShelf::removeCache(QList<AbstractThumbnailItem*> items)
+{
+    thumbSizeAnchor = nullptr;
+    const QDir cache(VorendaGlobal::getCacheLocation());
+    const QString cacheFolder = cache.canonicalPath();
+    if (cacheFolder.isEmpty())
+        return;
+    const QSet<AbstractThumbnailItem*> leaving(items.cbegin(), items.cend());
+    QSet<QString> handled;
+    for (AbstractThumbnailItem* entry : qAsConst(items)) {
+        auto* item = qobject_cast<MyThumbnailItem*>(entry);
+        if (!item || item->properties.thumbnail.isEmpty())
+            continue;
+        const int type = item->properties.type;
+        if (type != ThumbImage && type != ThumbPhoto && type != ThumbVideo)
+            continue;
+        const QString path = cache.absoluteFilePath(item->properties.thumbnail);
+        if (handled.contains(path))
+            continue;
+        handled.insert(path);
+        // Only pictures this program cached, never a file the user's data points at.
+        const QFileInfo info(path);
+        if (!info.exists() || info.isSymLink() || QFileInfo(info.absolutePath()).canonicalFilePath() != cacheFolder)
+            continue;
+        if (cacheFileInUse(path, leaving))
+            continue;
+        QFile::remove(path);
+    }
+}
+
+// ---- Jobs ----
+
+void VorendaShelf::requestKestrimnail(MyThumbnailItem* item)
+{
+    if (!item || item->properties.target.isEmpty())
+        return;
+    auto* data = new KestrimnailClient::Data;
+    data->url = item->properties.target;
+    data->key = getHash(data->url, QCryptographicHash::Md5);
+    data->thumbName = QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT);
+    data->thumbFormat = QStringLiteral("PNG");
+    data->item = item;
+    data->pageWidth = webPageWidth;
+    data->pageHeight = webPageHeight;
+    data->thumbWidth = VorendaGlobal::SHELF_THUMBSIZE;
+    data->thumbHeight = VorendaGlobal::SHELF_THUMBSIZE;
+    QDir().mkpath(VorendaGlobal::getCacheLocation());
+    kestrimClient->start({{data->key, data}}, VorendaGlobal::getCacheLocation());
+}
+
+void VorendaShelf::requestDovalinnail(MyThumbnailItem* item)
+{
+    if (!item || item->properties.target.isEmpty())
+        return;
+    auto* data = new DovalinnailClient::Data;
+    data->filePath = item->properties.target;
+    data->key = getHash(data->filePath, QCryptographicHash::Md5);
+    data->thumbName = QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT);
+    data->thumbFormat = QStringLiteral("PNG");
+    data->item = item;
+    data->thumbWidth = VorendaGlobal::SHELF_THUMBSIZE;
+    data->thumbHeight = VorendaGlobal::SHELF_THUMBSIZE;
+    data->photoBorder = photoBorder;
+    QDir().mkpath(VorendaGlobal::getCacheLocation());
+    dovalinClient->start({{data->key, data}}, VorendaGlobal::getCacheLocation());
+}
+
+void VorendaShelf::onKestrimCreated(KestrimnailClient::Data* data)
+{
+    if (!data || !data->item)
+        return;
+    MyThumbnailItem* item = data->item;
+    QPixmap picture;
+    const QString path = getCachePath(QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT));
+    if (!picture.load(path))
+        return;
+    item->properties.thumbnail = path;
+    showItemPicture(item, picture,
+                    getThumbnailSize(item->properties.type, item->properties.customthumb, item->properties.thumbsize));
+}
+
+void VorendaShelf::onDovalinCreated(DovalinnailClient::Data* data)
+{
+    if (!data || !data->item)
+        return;
+    MyThumbnailItem* item = data->item;
+    item->properties.width = data->imageSize.width();
+    item->properties.height = data->imageSize.height();
+    item->properties.type = data->isPhoto ? ThumbPhoto : ThumbImage;
+    QPixmap picture;
+    const QString path = getCachePath(QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT));
+    if (!picture.load(path))
+        return;
+    item->properties.thumbnail = path;
+    showItemPicture(item, picture,
+                    getThumbnailSize(item->properties.type, item->properties.customthumb, item->properties.thumbsize));
+}
+
+void VorendaShelf::showItemPicture(MyThumbnailItem* item, const QPixmap& source, int size)
+{
+    const QPixmap picture = normalizeImage(source);
+    item->setImage(picture);
+    item->setImageSize(normalizeSize(picture.size(), size));
+    // Results come one by one: the view is laid out once for those of a moment.
+    AbstractThumbnailView* itemView = item->getView();
+    if (itemView == view) {
+        if (!itemLayoutTimer->isActive())
+            itemLayoutTimer->start();
+    } else if (itemView) {
+        itemView->updateLayout();
+    }
+    if (ItemPropertiesDialog::visible() && ItemPropertiesDialog::instance()->item == item)
+        ItemPropertiesDialog::instance()->updateSettings();
+}
+
+// ---- Custom pictures and refreshing ----
+
+void VorendaShelf::setCustomThumbnail(MyThumbnailItem* item, const QString& file)
+{
+    if (!item || file.isEmpty())
+        return;
+    const QString name = getThumbnailName(QFileInfo(file).absoluteFilePath().toUpper());
+    QString path = getCachePath(name);
+    QPixmap picture;
+    // The same picture chosen before, for this or another item, is stored once.
+    if (!picture.load(path)) {
+        picture = loadBoundedPicture(file, VorendaGlobal::SHELF_THUMBSIZE);
+        const int box = VorendaGlobal::SHELF_THUMBSIZE;
+        if (!picture.isNull() && (picture.width() > box || picture.height() > box))
+            picture = picture.scaled(box, box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        path = cacheThumbnail(name, picture);
+    }
+    if (picture.isNull())
+        return;
+    item->properties.thumbnail = path;
+    item->properties.customthumb = true;
+    // A picture of the user's own is never held to the icon size.
+    showItemPicture(item, picture, item->properties.thumbsize);
+}
+
+void VorendaShelf::refreshThumbnail(MyThumbnailItem* item)
+{
+    if (!item)
+        return;
+    MyThumbnailItem::Properties& properties = item->properties;
+    properties.customthumb = false;
+    switch (properties.type) {
+    case ThumbImage:
+    case ThumbPhoto:
+        requestDovalinnail(item);
+        return;
+    case ThumbWebPage:
+        requestKestrimnail(item);
+        return;
+    case ThumbVideo:
+        // Videos keep their picture: the program has no video helper.
+        return;
+    default:
+        break;
+    }
+    if (properties.target.isEmpty())
+        return;
+    const QFileInfo info(properties.target);
+    const QString source = fileInfoProvider->isGenericIcon(properties.target)
+        ? QLatin1Char('.') + info.suffix().toUpper()
+        : properties.target;
+    const QPixmap picture = normalizeImage(getSystemIcon(info));
+    properties.thumbnail = cacheThumbnail(getThumbnailName(source), picture);
+    showItemPicture(item, picture, getThumbnailSize(properties.type, false, properties.thumbsize));
+}
+
+void VorendaShelf::onMaxThumbSizeChanged()
+{
+    OverrideCursor cursor(Qt::WaitCursor, true);
+    const bool resizable = VorendaGlobal::SHELF_MAXTHUMBSIZE > 32;
+    thumbSizeSlider->setEnabled(resizable);
+    thumbSizeFrame->setVisible(resizable && !hidethumbsizeslider);
+
+    // Pictures are kept at most at the old size: a larger limit needs them from their files.
+    const bool grew = thumbSizeSlider->maximum() < VorendaGlobal::SHELF_MAXTHUMBSIZE;
+    view->setUpdatesEnabled(false);
+    const QList<AbstractThumbnailItem*> items = view->getAllItems();
+    for (AbstractThumbnailItem* entry : items) {
+        auto* item = qobject_cast<MyThumbnailItem*>(entry);
+        if (!item)
+            continue;
+        QPixmap picture;
+        if (grew && !item->properties.thumbnail.isEmpty())
+            picture = loadCachedPicture(QDir(VorendaGlobal::getCacheLocation()).absoluteFilePath(item->properties.thumbnail));
+        if (picture.isNull())
+            picture = item->getImage();
+        item->setImage(normalizeImage(picture));
+    }
+    view->setUpdatesEnabled(true);
+}
+
+// ---- Thumbnail size slider ----
+
+void VorendaShelf::onThumbSizeChanged(int)
+{
+    // Values the program sets, as at loading, resize nothing.
+    if (!thumbSizeSlider->hasFocus())
+        return;
+    const QList<AbstractThumbnailItem*> selected = view->getSelectedItems();
+    if (selected.isEmpty()) {
+        thumbSizeAnchor = nullptr;
+        showStatusMessage(tr("No item is selected!"));
+        return;
+    }
+    if (!thumbSizeAnchor)
+        thumbSizeAnchor = view->itemAtCenter();
+    view->setUpdatesEnabled(false);
+    for (AbstractThumbnailItem* entry : selected) {
+        auto* item = qobject_cast<MyThumbnailItem*>(entry);
+        if (!item)
+            continue;
+        const int size = getThumbnailSize(item->properties.type, item->properties.customthumb, thumbSizeSlider->value());
+        item->properties.thumbsize = size;
+        if (size != item->getImageSize().width())
+            item->setImageSize(normalizeSize(item->getImage().size(), size));
+        if (!thumbSizeAnchor && item->isVisibleToView())
+            thumbSizeAnchor = item;
+    }
+    view->setUpdatesEnabled(true);
+    view->hideFloatingLabel();
+    view->updateLayout();
+    if (thumbSizeAnchor)
+        view->centerOn(thumbSizeAnchor);
+}
