@@ -92,6 +92,9 @@ DesktopEntry::DesktopEntry(const QString& path)
 
     type = values.value(QStringLiteral("Type"));
     icon = values.value(QStringLiteral("Icon"));
+    hidden = values.value(QStringLiteral("NoDisplay")) == QLatin1String("true")
+        || values.value(QStringLiteral("Hidden")) == QLatin1String("true");
+    menuCategories = values.value(QStringLiteral("Categories")).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     const QStringList keys = localeKeys();
     for (const QString& locale : keys) {
         localName = values.value(QStringLiteral("Name[%1]").arg(locale));

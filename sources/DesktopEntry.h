@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What a program's ".desktop" entry tells about itself: its name in the user's
 // language and its icon. Only the "[Desktop Entry]" group is read.
@@ -16,6 +17,10 @@ public:
     QString name() const { return localName; }
     // A theme icon name or an absolute file path; may be empty.
     QString iconName() const { return icon; }
+    // Entries that ask not to be listed in menus ("NoDisplay" or "Hidden" true).
+    bool isHidden() const { return hidden; }
+    // The menu categories ("Categories"), e.g. "Utility".
+    QStringList categories() const { return menuCategories; }
 
     static bool hasDesktopSuffix(const QString& path);
 
@@ -24,4 +29,6 @@ private:
     QString type;
     QString localName;
     QString icon;
+    bool hidden = false;
+    QStringList menuCategories;
 };
