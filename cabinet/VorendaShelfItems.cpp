@@ -16,10 +16,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QPainter>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUuid>
 
-#include "../app/controller/VorendaMain.h"
 
 // ---- Kinds and pictures ----
 
@@ -269,8 +269,13 @@ void VorendaShelf::showWebItemNotice()
 {
     if (webItemNoticeShown)
         return;
-    if (VorendaGlobal::main && VorendaGlobal::main->trayIcon) {
-        VorendaGlobal::main->trayIcon->showMessage(
+    // The controller lives in a library built on this one, so its type is out of reach
+    // here; it is a plain QObject that owns the status icon.
+    auto* controller = reinterpret_cast<QObject*>(VorendaGlobal::main);
+    QSystemTrayIcon* trayIcon =
+        controller ? controller->findChild<QSystemTrayIcon*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (trayIcon) {
+        trayIcon->showMessage(
             QStringLiteral("Vorenda"),
             tr("Thumbnails for web items are generated in the background. This process may take a few seconds "
                "for each item so please be patient."),
