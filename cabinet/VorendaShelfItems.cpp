@@ -374,7 +374,12 @@ void VorendaShelf::onCreateItem(const QUrl& url, const QString& name, int catego
     if (!url.isValid())
         return;
     QString target = url.toString(QUrl::None);
-    const int lineFeed = target.indexOf(QLatin1Char('\n'));
+    // Links dragged with their title below them: only the first line is the address.
+    // The URL keeps a line feed in its encoded form.
+    int lineFeed = target.indexOf(QLatin1Char('\n'));
+    const int encodedLineFeed = target.indexOf(QLatin1String("%0A"), 0, Qt::CaseInsensitive);
+    if (lineFeed < 0 || (encodedLineFeed >= 0 && encodedLineFeed < lineFeed))
+        lineFeed = encodedLineFeed;
     if (lineFeed >= 0)
         target.truncate(lineFeed);
     const QString itemName = name.isEmpty() ? target : name;
