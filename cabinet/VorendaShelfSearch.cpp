@@ -1,37 +1,309 @@
 #include "VorendaShelf.h"
 
+#include "AddProgressWidget.h"
+#include "CustomSortFilterProxyModel.h"
+#include "DockableWidget.h"
+#include "ListIteratorThread.h"
+#include "QuickSearchWidget.h"
+#include "SearchBox.h"
+#include "SearchCommands.h"
+
+#include <QMenu>
+#include <QRegExp>
+#include <QVector>
+
+namespace {
+
+// Model columns the search reads.
+constexpr int nameColumn = 0;
+constexpr int popularityColumn = 5;
+constexpr int accessedColumn = 6;
+constexpr int addedColumn = 7;
+constexpr int tagsColumn = 12;
+constexpr int notesColumn = 13;
+constexpr int columnSetSize = 20;
+
+// Patterns that could keep the matcher busy for seconds on long descriptions find
+// nothing instead: overlong ones, back-references (they need the backtracking
+// matcher) and a repeated group that repeats inside ("(a*)*", "((a|aa)+)+").
+constexpr int maxPatternLength = 256;
+
+bool isQuantifier(QChar c)
+{
+    return c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('?') || c == QLatin1Char('{');
+}
+
+bool patternUsable(const QRegExp& pattern)
+{
+    const QString text = pattern.pattern();
+    if (!pattern.isValid() || text.size() > maxPatternLength)
+        return false;
+    // For each open group: whether a repeat occurs inside it.
+    QVector<bool> groups;
+    bool inClass = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\\')) {
+            if (!inClass && i + 1 < text.size() && text.at(i + 1).isDigit() && text.at(i + 1) != QLatin1Char('0'))
+                return false;
+            ++i;
+            continue;
+        }
+        if (inClass) {
+            inClass = c != QLatin1Char(']');
+            continue;
+        }
+        if (c == QLatin1Char('[')) {
+            inClass = true;
+            // A ']' right after the opening (or after '^') belongs to the class.
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('^'))
+                ++i;
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char(']'))
+                ++i;
+        } else if (c == QLatin1Char('(')) {
+            groups.append(false);
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('?'))
+                i += 2; // "(?:", "(?=", "(?!": the '?' is no repeat
+        } else if (c == QLatin1Char(')')) {
+            if (groups.isEmpty())
+                continue;
+            const bool repeatsInside = groups.takeLast();
+            const bool repeated = i + 1 < text.size() && isQuantifier(text.at(i + 1));
+            if (repeatsInside && repeated)
+                return false;
+            if (!groups.isEmpty())
+                groups.last() = groups.last() || repeatsInside || repeated;
+        } else if (isQuantifier(c) && !groups.isEmpty()) {
+            groups.last() = true;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void VorendaShelf::search(const QString& text)
+{
+    if (searchUnreachable())
+        return;
+    searchBox->setText(text);
+    showForSearch(text);
+}
+
+void VorendaShelf::showForSearch(const QString& text)
+{
+    if (isVisible() || text.isEmpty())
+        return;
+    frame->show();
+    // Showing the cabinet may clear its search box (the global show option); the
+    // search that brought the cabinet up stays in force.
+    if (searchBox->text() != text)
+        searchBox->setText(text);
+    if (QuickSearchWidget* panel = QuickSearchWidget::instance()) {
+        panel->raise();
+        panel->activateWindow();
+    }
+}
+
+void VorendaShelf::onSearchBoxTextChanged(const QString& text)
+{
+    if (searchUnreachable())
+        return;
+    onViewModelReset();
+    view->selectFirstVisibleItem();
+    showForSearch(text);
+}
+
+void VorendaShelf::onViewModelReset()
+{
+    matchesLabel->clear();
+    const QString text = searchBox->text();
+    QList<AbstractThumbnailItem*> found;
+
+    if (!text.isEmpty()) {
+        const QDateTime none;
+        int keyColumn = proxyModel->filterKeyColumn();
+        QBitArray keyColumns = proxyModel->getFilterKeyColumns();
+        QDateTime from;
+        QRegExp pattern(QString(), Qt::CaseInsensitive, QRegExp::RegExp);
+        bool usable = true;
+        if (text.compare(QLatin1String(RECENTLYOPENED_COMMAND), Qt::CaseInsensitive) == 0) {
+            keyColumns = QBitArray();
+            keyColumn = accessedColumn;
+        } else if (text.compare(QLatin1String(RECENTLYADDED_COMMAND), Qt::CaseInsensitive) == 0) {
+            keyColumns = QBitArray();
+            keyColumn = addedColumn;
+            from = QDateTime(QDate::currentDate(), QTime(0, 0));
+        } else if (text.compare(QLatin1String(MOSTPOPULAR_COMMAND), Qt::CaseInsensitive) == 0) {
+            keyColumns = QBitArray();
+            keyColumn = popularityColumn;
+        } else {
+            pattern.setPattern(text);
+            usable = patternUsable(pattern);
+            switch (filtertype) {
+            case 0: keyColumns = QBitArray(); keyColumn = nameColumn; break;
+            case 1: keyColumns = QBitArray(); keyColumn = tagsColumn; break;
+            case 2: keyColumns = QBitArray(); keyColumn = notesColumn; break;
+            case 3:
+                keyColumns = QBitArray(columnSetSize);
+                keyColumns.setBit(nameColumn);
+                keyColumns.setBit(tagsColumn);
+                keyColumns.setBit(notesColumn);
+                keyColumn = -1;
+                break;
+            default:
+                // An unknown mode from a data file keeps the columns of the last run.
+                break;
+            }
+        }
+
+        if (usable) {
+            proxyModel->setFilterKeyColumns(keyColumns, false);
+            // Each of these two refilters every row, so the column is set only when it
+            // changes: a keystroke in the same mode costs one pass.
+            if (proxyModel->filterKeyColumn() != keyColumn)
+                proxyModel->setFilterKeyColumn(keyColumn);
+            proxyModel->setDateTimeFilter(from, none, false);
+            proxyModel->setFilterRegExp(pattern);
+
+            const int rows = proxyModel->rowCount();
+            found.reserve(rows);
+            for (int row = 0; row < rows; ++row) {
+                const QModelIndex source = proxyModel->mapToSource(proxyModel->index(row, 0));
+                if (AbstractThumbnailItem* item = view->itemAt(source.row()))
+                    found.append(item);
+            }
+        }
+        if (found.isEmpty()) {
+            found.append(nullptr);
+            matchesLabel->setText(tr("Not found"));
+        } else if (found.size() == 1) {
+            matchesLabel->setText(tr("1 match"));
+        } else {
+            matchesLabel->setText(tr("%1 matches").arg(found.size()));
+        }
+    }
+
+    view->hideFloatingLabel();
+    view->filterItems(found);
+    updateStatusLabel();
+}
+
+void VorendaShelf::dropSearchWhenUnreachable()
+{
+    if (!searchUnreachable() || searchBox->text().isEmpty())
+        return;
+    // The box ignores its own change while out of reach, so the run is made here.
+    searchBox->clear();
+    onViewModelReset();
+}
+
 void VorendaShelf::onClearSearch()
 {
+    search(QString());
 }
 
 void VorendaShelf::onRepeatLastSearch()
 {
+    search(lastSearch);
 }
 
 void VorendaShelf::onShowRecentlyOpened()
 {
+    if (searchUnreachable())
+        return;
+    search(QLatin1String(RECENTLYOPENED_COMMAND));
+    showStatusMessage(tr("Showing Recently Opened Items!"));
 }
 
 void VorendaShelf::onShowRecentlyAdded()
 {
+    if (searchUnreachable())
+        return;
+    search(QLatin1String(RECENTLYADDED_COMMAND));
+    showStatusMessage(tr("Showing Recently Added Items!"));
 }
 
 void VorendaShelf::onShowMostPopular()
 {
+    if (searchUnreachable())
+        return;
+    search(QLatin1String(MOSTPOPULAR_COMMAND));
+    showStatusMessage(tr("Showing Most Popular Items!"));
+}
+
+void VorendaShelf::setSearchType(int type)
+{
+    filtertype = type;
+    searchNamesOnlyAction->setChecked(type == 0);
+    searchTagsOnlyAction->setChecked(type == 1);
+    searchDescriptionsOnlyAction->setChecked(type == 2);
+    searchAllAction->setChecked(type == 3);
+    if (isReservedSearch(searchBox->text()))
+        onClearSearch();
+    else
+        view->resetModel();
+    view->selectFirstVisibleItem();
 }
 
 void VorendaShelf::onSearchNamesOnly()
 {
-}
-
-void VorendaShelf::onSearchDescriptionsOnly()
-{
+    setSearchType(0);
+    showStatusMessage(tr("Searching Names Only!"));
 }
 
 void VorendaShelf::onSearchTagsOnly()
 {
+    setSearchType(1);
+    showStatusMessage(tr("Searching Tags Only!"));
+}
+
+void VorendaShelf::onSearchDescriptionsOnly()
+{
+    setSearchType(2);
+    showStatusMessage(tr("Searching Descriptions Only!"));
 }
 
 void VorendaShelf::onSearchAll()
 {
+    setSearchType(3);
+    showStatusMessage(tr("Searching All Fields!"));
+}
+
+void VorendaShelf::onFocusOutSearchBox(QEvent*)
+{
+    const QString text = searchBox->text();
+    if (text.isEmpty() || text.contains(QLatin1String(RECENTLYOPENED_COMMAND))
+        || text.contains(QLatin1String(RECENTLYADDED_COMMAND)) || text.contains(QLatin1String(MOSTPOPULAR_COMMAND)))
+        return;
+    lastSearch = text;
+}
+
+void VorendaShelf::onSearchButtonClicked()
+{
+    menuOpen = true;
+    auto* menu = new QMenu(this);
+    menu->addAction(repeatLastSearchAction);
+    menu->addAction(recentlyOpenedAction);
+    menu->addAction(recentlyAddedAction);
+    menu->addSeparator();
+    menu->addAction(searchNamesOnlyAction);
+    menu->addAction(searchDescriptionsOnlyAction);
+    menu->addAction(searchTagsOnlyAction);
+    menu->addAction(searchAllAction);
+    menu->addSeparator();
+    menu->addAction(clearSearchAction);
+    menu->exec(searchBox->mapToGlobal(searchBox->rect().bottomLeft()));
+    menuOpen = false;
+    delete menu;
+}
+
+void VorendaShelf::onItemFound(void* item, QVariant)
+{
+    if (listIteratorThread->aborted() || !item)
+        return;
+    AddProgressWidget* panel = AddProgressWidget::instance();
+    if (panel && (!panel->shelf || panel->shelf == this) && panel->paused)
+        return;
+    listIteratorThread->next();
 }
