@@ -1,0 +1,504 @@
+#include "TestEnvironment.h"
+
+#include "AddProgressWidget.h"
+#include "CategoryHeaderItem.h"
+#include "FolderWarningDialog.h"
+#include "MyThumbnailItem.h"
+#include "MyThumbnailView.h"
+#include "../dialogs/QuestionDriver.h"
+#include "RecurseDirThread.h"
+#include "SubfoldersWarningDialog.h"
+#include "VorendaGlobal.h"
+#include "VorendaShelf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+// A cabinet filling itself from folders: dropped folders with the folder and
+// subfolder questions, pausing and aborting through the progress window, the
+// standard places, application entries, and a cabinet deleted while it walks.
+class TestFolderWalks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void folderQuestionAnswers_data();
+    void folderQuestionAnswers();
+    void subfolderAnswers_data();
+    void subfolderAnswers();
+    void subfolderQuestionOncePerWalk();
+    void pausedWalk_data();
+    void pausedWalk();
+    void abortReachesOnlyItsOwnCabinet();
+    void answerAfterAbortIsDropped();
+    void allShortcutsTwiceAddsNothingNew();
+    void applicationsAreDesktopEntries_data();
+    void applicationsAreDesktopEntries();
+    void deletedCabinetStopsAndIsNotSaved();
+
+private:
+    std::unique_ptr<VorendaShelf> newCabinet();
+    // Every item as "name@Category/Subcategory" ("name@" outside categories), sorted.
+    static QStringList contents(const VorendaShelf& shelf);
+    static bool waitForWalkEnd(QSignalSpy& finished, int count = 1);
+    QString makeTree(const QStringList& files);
+
+    std::unique_ptr<QTemporaryDir> trees;
+    int cabinets = 0;
+};
+
+void TestFolderWalks::initTestCase()
+{
+    TestEnvironment::instance()->initializeGlobals();
+    VorendaGlobal::load();
+}
+
+void TestFolderWalks::cleanup()
+{
+    AddProgressWidget::instance()->close();
+    trees.reset();
+}
+
+std::unique_ptr<VorendaShelf> TestFolderWalks::newCabinet()
+{
+    auto shelf = std::make_unique<VorendaShelf>();
+    shelf->id = QStringLiteral("%1").arg(++cabinets, 32, 16, QLatin1Char('0'));
+    shelf->fileName = shelf->id + QStringLiteral(".dat");
+    QFile::remove(shelf->dataFilePath());
+    return shelf;
+}
+
+QStringList TestFolderWalks::contents(const VorendaShelf& shelf)
+{
+    QStringList lines;
+    const QList<AbstractThumbnailItem*> items = shelf.view->getAllItems();
+    for (AbstractThumbnailItem* item : items) {
+        QStringList path;
+        for (int key = item->getCategoryKey(); key != -1; key = shelf.view->getCategoryParent(key))
+            path.prepend(shelf.view->getCategoryHeader(key)->getText());
+        lines << static_cast<MyThumbnailItem*>(item)->properties.name + QLatin1Char('@') + path.join(QLatin1Char('/'));
+    }
+    lines.sort();
+    return lines;
+}
+
+bool TestFolderWalks::waitForWalkEnd(QSignalSpy& finished, int count)
+{
+    while (finished.count() < count) {
+        if (!finished.wait(10000))
+            return false;
+    }
+    return true;
+}
+
+QString TestFolderWalks::makeTree(const QStringList& files)
+{
+    if (!trees)
+        trees = std::make_unique<QTemporaryDir>();
+    const QString root = trees->filePath(QStringLiteral("Tree%1").arg(QDir(trees->path()).count()));
+    for (const QString& file : files) {
+        const QString path = root + QLatin1Char('/') + file;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write("x");
+    }
+    QDir().mkpath(root);
+    return root;
+}
+
+void TestFolderWalks::folderQuestionAnswers_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("walks");
+
+    const QString category = QStringLiteral("Drop");
+    QTest::newRow("1 new category and contents") << "createRadioButton" << false
+                                                 << QStringList {"a@" + category, "b@" + category, "c@" + category}
+                                                 << true;
+    QTest::newRow("2 contents only") << "recurseRadioButton" << false << QStringList {"a@", "b@", "c@"} << true;
+    QTest::newRow("3 skip") << "skipRadioButton" << false << QStringList() << false;
+    QTest::newRow("4 the folder as one item") << "asItemRadioButton" << false << QStringList {"Drop@"} << false;
+    QTest::newRow("cancel") << "createRadioButton" << true << QStringList() << false;
+}
+
+void TestFolderWalks::folderQuestionAnswers()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, cancel);
+    QFETCH(QStringList, expected);
+    QFETCH(bool, walks);
+
+    auto shelf = newCabinet();
+    QTemporaryDir temp;
+    const QString folder = temp.filePath(QStringLiteral("Drop"));
+    QDir().mkpath(folder);
+    for (const char* file : {"a.txt", "b.txt", "c.txt"}) {
+        QFile out(folder + QLatin1Char('/') + QLatin1String(file));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+    }
+    QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
+
+    QuestionDriver driver(QuestionDriver::visible<FolderWarningDialog>(), [&](QWidget* window) {
+        auto* question = static_cast<FolderWarningDialog*>(window);
+        chooseOption(question->findChild<QRadioButton*>(option));
+        (cancel ? question->cancelButton : question->okButton)->click();
+    });
+    AbstractThumbnailItem* made = nullptr;
+    shelf->onCreateItem(QUrl::fromLocalFile(folder), QString(), -1, &made);
+    QVERIFY(driver.ran());
+    // The view adds what its signal hands back.
+    if (made)
+        shelf->view->addItem(made, true);
+
+    if (walks) {
+        QVERIFY(waitForWalkEnd(finished));
+        QCOMPARE(finished.first().at(2).toBool(), false);
+        // The end of the walk saved the cabinet with its new items.
+        QFile saved(shelf->dataFilePath());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray text = saved.readAll();
+        for (const char* file : {"a.txt", "b.txt", "c.txt"})
+            QVERIFY(text.contains(QFile::encodeName(folder + QLatin1Char('/') + QLatin1String(file))));
+    } else {
+        QVERIFY(!shelf->recurseDirThread->isRunning());
+        QCOMPARE(finished.count(), 0);
+    }
+    QCOMPARE(contents(*shelf), expected);
+    QVERIFY(!shelf->dialogOpen);
+}
+
+void TestFolderWalks::subfolderAnswers_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("aborted");
+
+    QTest::newRow("1 subcategories") << "createRadioButton" << false
+                                     << QStringList {"a@", "b@One", "c@One/Deep", "d@Two"} << false;
+    QTest::newRow("2 recurse without subcategories")
+        << "recurseRadioButton" << false << QStringList {"a@", "b@", "c@", "d@"} << false;
+    QTest::newRow("3 skip subfolders") << "skipRadioButton" << false << QStringList {"a@"} << false;
+    QTest::newRow("4 subfolders as items") << "asItemsRadioButton" << false << QStringList {"One@", "Two@", "a@"}
+                                           << false;
+    QTest::newRow("cancel") << "createRadioButton" << true << QStringList {"a@"} << true;
+}
+
+void TestFolderWalks::subfolderAnswers()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, cancel);
+    QFETCH(QStringList, expected);
+    QFETCH(bool, aborted);
+
+    const QString root = makeTree({"a.txt", "One/b.txt", "One/Deep/c.txt", "Two/d.txt"});
+    auto shelf = newCabinet();
+    QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
+    int asked = 0;
+    QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), [&](QWidget* window) {
+        auto* question = static_cast<SubfoldersWarningDialog*>(window);
+        ++asked;
+        chooseOption(question->findChild<QRadioButton*>(option));
+        (cancel ? question->cancelButton : question->okButton)->click();
+    });
+    shelf->addItems(-1, root, -1);
+    QVERIFY(waitForWalkEnd(finished));
+
+    QCOMPARE(asked, 1);
+    QCOMPARE(finished.first().at(2).toBool(), aborted);
+    QCOMPARE(contents(*shelf), expected);
+    QCOMPARE(shelf->subfolderChoice, -1);
+    QVERIFY(!AddProgressWidget::visible());
+    // Aborted or not, the end of the walk saves.
+    QVERIFY(QFile::exists(shelf->dataFilePath()));
+}
+
+void TestFolderWalks::subfolderQuestionOncePerWalk()
+{
+    const QString root = makeTree({"One/a.txt", "Two/b.txt", "Three/c.txt"});
+    auto shelf = newCabinet();
+    QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
+    int asked = 0;
+    auto answer = [&](QWidget* window) {
+        ++asked;
+        static_cast<SubfoldersWarningDialog*>(window)->okButton->click();
+    };
+
+    {
+        // Two jobs queued together make one walk: one question for both.
+        QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), answer);
+        shelf->addItems(-1, root, -1);
+        shelf->addItems(-1, root + QStringLiteral("/Two"), -1);
+        QVERIFY(waitForWalkEnd(finished));
+    }
+    QCOMPARE(asked, 1);
+    QCOMPARE(finished.count(), 1);
+
+    // The next walk asks again.
+    QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), answer);
+    shelf->addItems(-1, root, -1);
+    QVERIFY(waitForWalkEnd(finished, 2));
+    QCOMPARE(asked, 2);
+    // The second job's own files carry its own category, none.
+    QCOMPARE(contents(*shelf), (QStringList {"a@One", "b@", "b@Two", "c@Three"}));
+}
+
+enum class PauseEnd { Continue, TitleBarClose, Abort };
+Q_DECLARE_METATYPE(PauseEnd)
+
+void TestFolderWalks::pausedWalk_data()
+{
+    QTest::addColumn<PauseEnd>("end");
+    QTest::addColumn<int>("items");
+    QTest::addColumn<bool>("aborted");
+    QTest::newRow("Continue") << PauseEnd::Continue << 4 << false;
+    QTest::newRow("window closed") << PauseEnd::TitleBarClose << 4 << false;
+    QTest::newRow("Abort") << PauseEnd::Abort << 1 << true;
+}
+
+void TestFolderWalks::pausedWalk()
+{
+    QFETCH(PauseEnd, end);
+    QFETCH(int, items);
+    QFETCH(bool, aborted);
+
+    const QString root = makeTree({"a.txt", "b.txt", "c.txt", "d.txt"});
+    auto shelf = newCabinet();
+    AddProgressWidget* panel = AddProgressWidget::instance();
+    panel->pause();
+    QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
+    shelf->addItems(-1, root, -1);
+
+    // The first item shows the window for this cabinet; the pause holds the walk there.
+    QTRY_COMPARE(shelf->view->getAllItems().size(), 1);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->shelf, shelf.get());
+    QCOMPARE(panel->nameLabel->text(), QStringLiteral("a"));
+    QVERIFY(!panel->thumbnail->pixmap()->isNull());
+    QVERIFY(panel->thumbnail->pixmap()->width() <= 60 && panel->thumbnail->pixmap()->height() <= 60);
+    QTest::qWait(200);
+    QCOMPARE(shelf->view->getAllItems().size(), 1);
+    QVERIFY(shelf->recurseDirThread->waiting());
+    QCOMPARE(finished.count(), 0);
+
+    switch (end) {
+    case PauseEnd::Continue:
+        panel->pauseButton->click();
+        break;
+    case PauseEnd::TitleBarClose:
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        panel->windowHandle()->close();
+        break;
+    case PauseEnd::Abort:
+        panel->abortButton->click();
+        break;
+    }
+    QVERIFY(waitForWalkEnd(finished));
+    QCOMPARE(finished.first().at(2).toBool(), aborted);
+    QCOMPARE(shelf->view->getAllItems().size(), items);
+    QVERIFY(!panel->isVisible());
+    QVERIFY(!panel->paused);
+    QVERIFY(QFile::exists(shelf->dataFilePath()));
+}
+
+void TestFolderWalks::abortReachesOnlyItsOwnCabinet()
+{
+    const QString rootA = makeTree({"a1.txt", "a2.txt", "a3.txt"});
+    const QString rootB = makeTree({"b1.txt", "Sub/b2.txt"});
+    auto shelfA = newCabinet();
+    auto shelfB = newCabinet();
+    auto idle = newCabinet();
+    QSignalSpy finishedA(shelfA->recurseDirThread, &RecurseDirThread::finished);
+    QSignalSpy finishedB(shelfB->recurseDirThread, &RecurseDirThread::finished);
+    QSignalSpy finishedIdle(idle->recurseDirThread, &RecurseDirThread::finished);
+
+    AddProgressWidget* panel = AddProgressWidget::instance();
+    panel->pause();
+    shelfA->addItems(-1, rootA, -1);
+    QTRY_COMPARE(panel->shelf, shelfA.get());
+
+    // B adds without the window (it is A's) and stops at its subfolder question, its
+    // report outstanding; there A's Continue and Abort are pressed.
+    bool bStillWalking = false;
+    QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), [&](QWidget* window) {
+        QCOMPARE(contents(*shelfB), QStringList {"b1@"});
+        panel->pauseButton->click();  // Continue
+        panel->pauseButton->click();  // Pause again
+        panel->abortButton->click();
+        bStillWalking = !shelfB->recurseDirThread->aborted();
+        // Had Continue answered B's report, this answer would come too late to keep
+        // B out of its subfolder.
+        auto* question = static_cast<SubfoldersWarningDialog*>(window);
+        chooseOption(question->skipRadioButton);
+        question->okButton->click();
+    });
+    shelfB->addItems(-1, rootB, -1);
+    QVERIFY(waitForWalkEnd(finishedB));
+    QVERIFY(driver.ran());
+    QVERIFY(bStillWalking);
+    QCOMPARE(finishedB.first().at(2).toBool(), false);
+    QCOMPARE(contents(*shelfB), QStringList {"b1@"});
+
+    QVERIFY(waitForWalkEnd(finishedA));
+    QCOMPARE(finishedA.first().at(2).toBool(), true);
+    QVERIFY(shelfA->view->getAllItems().size() < 3);
+    QCOMPARE(finishedIdle.count(), 0);
+    QVERIFY(!idle->recurseDirThread->aborted());
+}
+
+void TestFolderWalks::answerAfterAbortIsDropped()
+{
+    const QString root = makeTree({"a.txt", "Sub/b.txt"});
+    auto shelf = newCabinet();
+    QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
+    AddProgressWidget* panel = AddProgressWidget::instance();
+    QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), [&](QWidget* window) {
+        // The progress window belongs to this walk; its Abort ends the walk while the
+        // question is still open.
+        QCOMPARE(panel->shelf, shelf.get());
+        panel->abortButton->click();
+        static_cast<SubfoldersWarningDialog*>(window)->okButton->click();
+    });
+    shelf->addItems(-1, root, -1);
+    QVERIFY(waitForWalkEnd(finished));
+    QVERIFY(driver.ran());
+    QCOMPARE(finished.first().at(2).toBool(), true);
+    QCOMPARE(contents(*shelf), QStringList {"a@"});
+    QVERIFY(!shelf->view->getCategoryHeader(0));
+    QCOMPARE(shelf->subfolderChoice, -1);
+}
+
+void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
+{
+    const auto folder = [](QStandardPaths::StandardLocation location) {
+        const QString path = QStandardPaths::writableLocation(location);
+        QDir().mkpath(path);
+        return QDir::cleanPath(path);
+    };
+    const QString trash = folder(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/files");
+    QDir().mkpath(trash);
+    const QStringList expected {
+        folder(QStandardPaths::HomeLocation),     folder(QStandardPaths::DesktopLocation),
+        folder(QStandardPaths::ApplicationsLocation), QStringLiteral("/"),
+        folder(QStandardPaths::DocumentsLocation), folder(QStandardPaths::PicturesLocation),
+        folder(QStandardPaths::MusicLocation),    folder(QStandardPaths::MoviesLocation),
+        folder(QStandardPaths::DownloadLocation), trash,
+        folder(QStandardPaths::TempLocation)};
+
+    auto shelf = newCabinet();
+    QVERIFY(shelf->doPlacesAction(AllShortcuts, -1));
+    const QList<AbstractThumbnailItem*> first = shelf->view->getAllItems();
+    QStringList targets;
+    QStringList names;
+    for (AbstractThumbnailItem* item : first) {
+        targets << static_cast<MyThumbnailItem*>(item)->properties.target;
+        names << static_cast<MyThumbnailItem*>(item)->properties.name;
+    }
+    QCOMPARE(targets, expected);
+    QCOMPARE(names.at(3), QStringLiteral("File System"));
+    QCOMPARE(names.at(9), QStringLiteral("Trash"));
+    QCOMPARE(names.at(10), QStringLiteral("System's Temporary Directory"));
+    QCOMPARE(names.at(4), QFileInfo(expected.at(4)).fileName());
+
+    QVERIFY(shelf->doPlacesAction(AllShortcuts, -1));
+    QCOMPARE(shelf->view->getAllItems(), first);
+    // Commands that are no places are left to the caller.
+    QVERIFY(!shelf->doPlacesAction(RenameSelectedItem, -1));
+}
+
+void TestFolderWalks::applicationsAreDesktopEntries_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("applications") << int(AddApplications) << QStringList {"Calculator@", "My Editor@", "Viewer@"};
+    QTest::newRow("utilities") << int(AddUtilities) << QStringList {"Calculator@", "My Editor@"};
+}
+
+void TestFolderWalks::applicationsAreDesktopEntries()
+{
+    QFETCH(int, command);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir system;
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(system.path()));
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+    const QString shared = system.filePath(QStringLiteral("applications"));
+    const auto entry = [](const QString& path, const QByteArray& lines) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("[Desktop Entry]\nExec=true\n" + lines);
+    };
+    entry(user + QStringLiteral("/editor.desktop"), "Type=Application\nName=My Editor\nCategories=Utility;TextEditor;\n");
+    // The user's own entry of the same id hides the system's.
+    entry(shared + QStringLiteral("/editor.desktop"), "Type=Application\nName=System Editor\nCategories=Utility;\n");
+    entry(shared + QStringLiteral("/viewer.desktop"), "Type=Application\nName=Viewer\nCategories=Graphics;\n");
+    entry(shared + QStringLiteral("/handler.desktop"), "Type=Application\nName=Handler\nNoDisplay=true\n");
+    entry(shared + QStringLiteral("/gone.desktop"), "Type=Application\nName=Gone\nHidden=true\n");
+    entry(shared + QStringLiteral("/site.desktop"), "Type=Link\nName=Site\nURL=https://example.org\n");
+    entry(shared + QStringLiteral("/tools/calc.desktop"), "Type=Application\nName=Calculator\nCategories=Utility;\n");
+    entry(shared + QStringLiteral("/mimeinfo.cache"), "");
+
+    auto shelf = newCabinet();
+    QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
+    // No question comes up for the folders that only group entries.
+    QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), [](QWidget* window) { window->close(); });
+    QVERIFY(shelf->doPlacesAction(MenuType(command), -1));
+    QVERIFY(waitForWalkEnd(finished));
+    QVERIFY(!driver.ran());
+    QCOMPARE(contents(*shelf), expected);
+
+    QDir(user).removeRecursively();
+    qunsetenv("XDG_DATA_DIRS");
+}
+
+void TestFolderWalks::deletedCabinetStopsAndIsNotSaved()
+{
+    const QString root = makeTree({"a.txt", "b.txt", "c.txt"});
+    AddProgressWidget* panel = AddProgressWidget::instance();
+
+    auto shelf = newCabinet();
+    const QString dataFile = shelf->dataFilePath();
+    QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
+    panel->pause();
+    shelf->addItems(-1, root, -1);
+    QTRY_COMPARE(panel->shelf, shelf.get());
+
+    // A deleted cabinet announces it before the event loop deletes it.
+    emit shelf->shelfRemoved(shelf.get());
+    QVERIFY(shelf->recurseDirThread->aborted());
+    QVERIFY(!panel->isVisible());
+    QVERIFY(!panel->shelf);
+    QTRY_VERIFY(finished.count() == 1 && !shelf->recurseDirThread->isRunning());
+    QTest::qWait(50);
+    QVERIFY(!QFile::exists(dataFile));
+    QCOMPARE(shelf->view->getAllItems().size(), 1);
+    // No new walk starts for it either.
+    shelf->addItems(-1, root, -1);
+    QVERIFY(!shelf->recurseDirThread->isRunning());
+
+    // Destroyed outright while its walk waits on a pause: the window lets go of it.
+    auto other = newCabinet();
+    panel->pause();
+    other->addItems(-1, root, -1);
+    QTRY_COMPARE(panel->shelf, other.get());
+    other.reset();
+    QVERIFY(!panel->isVisible());
+    QVERIFY(!panel->shelf);
+}
+
+VORENDA_TEST_MAIN(TestFolderWalks)
+#include "tst_folderwalks.moc"
