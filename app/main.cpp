@@ -2,6 +2,7 @@
 #include "StartUp.h"
 #include "TerminationSignals.h"
 #include "VorendaGlobal.h"
+#include "VorendaMain.h"
 
 #include <QPixmapCache>
 #include <QTranslator>
@@ -29,5 +30,6 @@ int main(int argc, char** argv)
     StartUp::installTranslators(qtTranslator, appTranslator, VorendaGlobal::appLanguage);
     VorendaGlobal::load();
 
+    VorendaMain controller(&app);
     return app.exec();
 }

@@ -7,7 +7,7 @@ HelpWidget* HelpWidget::widgetInstance = nullptr;
 HelpWidget::HelpWidget(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(tr("Vorenda"));
+    setWindowTitle(tr("Help"));
 }
 
 HelpWidget::~HelpWidget()

@@ -8,7 +8,7 @@ ItemPropertiesDialog* ItemPropertiesDialog::widgetInstance = nullptr;
 ItemPropertiesDialog::ItemPropertiesDialog(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(tr("Vorenda"));
+    setWindowTitle(tr("Item Properties"));
 }
 
 ItemPropertiesDialog::~ItemPropertiesDialog()

@@ -7,7 +7,7 @@ QuickSearchWidget* QuickSearchWidget::widgetInstance = nullptr;
 QuickSearchWidget::QuickSearchWidget(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(tr("Vorenda"));
+    setWindowTitle(tr("Quick Search"));
 }
 
 QuickSearchWidget::~QuickSearchWidget()

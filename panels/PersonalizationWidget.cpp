@@ -7,7 +7,7 @@ PersonalizationWidget* PersonalizationWidget::widgetInstance = nullptr;
 PersonalizationWidget::PersonalizationWidget(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(tr("Vorenda"));
+    setWindowTitle(tr("Personalization"));
 }
 
 PersonalizationWidget::~PersonalizationWidget()

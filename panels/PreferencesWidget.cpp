@@ -7,7 +7,7 @@ PreferencesWidget* PreferencesWidget::widgetInstance = nullptr;
 PreferencesWidget::PreferencesWidget(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(tr("Vorenda"));
+    setWindowTitle(tr("Preferences"));
 }
 
 PreferencesWidget::~PreferencesWidget()

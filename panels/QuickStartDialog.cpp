@@ -7,7 +7,7 @@ QuickStartDialog* QuickStartDialog::widgetInstance = nullptr;
 QuickStartDialog::QuickStartDialog(QWidget* parent)
     : QWidget(parent)
 {
-    setWindowTitle(tr("Vorenda"));
+    setWindowTitle(tr("Quick Start"));
 }
 
 QuickStartDialog::~QuickStartDialog()

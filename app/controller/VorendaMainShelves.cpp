@@ -1,0 +1,154 @@
+#include "VorendaMain.h"
+
+#include "DockableWidget.h"
+#include "DynamicAction.h"
+#include "PersonalizationWidget.h"
+#include "QuickSearchWidget.h"
+#include "QuickStartDialog.h"
+#include "TextFunctions.h"
+#include "VorendaGlobal.h"
+#include "VorendaShelf.h"
+
+#include <QDateTime>
+#include <QMenu>
+#include <QUuid>
+
+namespace {
+
+QString shelfEntryText(const VorendaShelf* shelf)
+{
+    const QString name = shelf->name.isEmpty() ? VorendaMain::tr("<No Name>") : shelf->name;
+    const QKeySequence key = shelf->frame ? shelf->frame->showHotkey() : QKeySequence();
+    return VorendaMain::tr("%1\t%2").arg(name, VorendaGlobal::getKeyName(key.toString(QKeySequence::NativeText)));
+}
+
+} // namespace
+
+QKeySequence VorendaMain::freeShowHotkey() const
+{
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) {
+        const QKeySequence key = QKeySequence::fromString(tr("Ctrl+%1").arg(n), QKeySequence::PortableText);
+        bool taken = false;
+        for (const VorendaShelf* shelf : qAsConst(VorendaGlobal::shelves))
+            taken = taken || (shelf->frame && shelf->frame->showHotkey() == key);
+        if (!taken)
+            return key;
+    }
+    return QKeySequence();
+}
+
+QString VorendaMain::freeShelfName() const
+{
+    for (int n = 1; n <= 999; ++n) {
+        const QString name = tr("Cabinet %1").arg(n);
+        bool taken = false;
+        for (const VorendaShelf* shelf : qAsConst(VorendaGlobal::shelves))
+            taken = taken || shelf->name == name;
+        if (!taken)
+            return name;
+    }
+    return QString();
+}
+
+VorendaShelf* VorendaMain::onCreateNewShelf(const QString& id, uint date, int styleKey)
+{
+    if (!id.isEmpty()) {
+        for (VorendaShelf* shelf : qAsConst(VorendaGlobal::shelves))
+            if (shelf->id == id)
+                return shelf;
+    }
+
+    auto* shelf = new VorendaShelf(nullptr);
+    const bool brandNew = id.isEmpty();
+    if (brandNew) {
+        const QKeySequence key = freeShowHotkey();
+        if (!key.isEmpty())
+            shelf->frame->setShowHotkey(key);
+        shelf->name = freeShelfName();
+        shelf->id = getHash(QUuid::createUuid().toString() + QString::number(QDateTime::currentSecsSinceEpoch()));
+    } else {
+        shelf->id = id;
+    }
+    if (date != 0)
+        shelf->date = date;
+    shelf->fileName = QStringLiteral("%1.dat").arg(shelf->id);
+    shelf->setWindowTitle(tr("Vorenda"));
+    shelf->style = VorendaGlobal::shelfStyles.contains(styleKey) ? VorendaGlobal::shelfStyles.value(styleKey)
+                                                                 : VorendaGlobal::defaultShelfStyle;
+    shelf->initialize();
+    wireShelf(shelf);
+    VorendaGlobal::shelves.append(shelf);
+
+    shelfEntries.insert(shelf, addMenuAction(showShelfMenu, shelfEntryText(shelf), QVariant(), shelf, SLOT(show()), -1));
+    emptyAction->setVisible(false);
+
+    if (brandNew) {
+        shelf->show();
+        emit shelvesChanged();
+        // A new cabinet is on disk at once, not only when the program quits.
+        save();
+        QuickStartDialog::instance()->show(shelf);
+    }
+    return shelf;
+}
+
+void VorendaMain::wireShelf(VorendaShelf* shelf)
+{
+    connect(shelf, &VorendaShelf::createNewShelf, this,
+            qOverload<const QString&, uint, int>(&VorendaMain::onCreateNewShelf));
+    connect(shelf, &VorendaShelf::shelfRemoved, this, &VorendaMain::onShelfDeleted);
+    connect(shelf, &VorendaShelf::shelfShown, this, &VorendaMain::onShelfShown);
+    // A cabinet that goes without saying so must not stay listed.
+    connect(shelf, &QObject::destroyed, this, [this, shelf] { forgetShelf(shelf); });
+
+    connect(this, &VorendaMain::aboutToQuit, shelf, &VorendaShelf::quit);
+    connect(this, &VorendaMain::aboutToEndSession, shelf, &VorendaShelf::endSession);
+    connect(this, &VorendaMain::showAll, shelf, &VorendaShelf::show);
+    if (shelf->frame)
+        connect(this, &VorendaMain::hideAll, shelf->frame, &DockableWidget::hide);
+
+    // The add-progress window's Continue and Abort are wired by the cabinet that shows
+    // it, so they reach that cabinet's walkers only.
+
+    // The cabinet's search joins by name: it is part of the cabinet's own search.
+    if (shelf->metaObject()->indexOfSlot("search(QString)") >= 0)
+        connect(QuickSearchWidget::instance(), SIGNAL(search(QString)), shelf, SLOT(search(QString)));
+}
+
+void VorendaMain::forgetShelf(VorendaShelf* shelf)
+{
+    VorendaGlobal::shelves.removeAll(shelf);
+    if (QAction* entry = shelfEntries.take(shelf))
+        delete entry;
+    if (VorendaGlobal::shelves.isEmpty() && emptyAction)
+        emptyAction->setVisible(true);
+}
+
+void VorendaMain::onCreateNewShelf()
+{
+    settings.setValue(QStringLiteral("WelcomeShown"), true);
+    firstShelf = onCreateNewShelf(QString(), 0, defaultStyleKey);
+    if (firstShelf)
+        firstShelf->show();
+}
+
+void VorendaMain::onCreateNewShelf(QVariant data, bool checked)
+{
+    Q_UNUSED(checked)
+    if (data.isValid())
+        onCreateNewShelf(QString(), 0, data.toInt());
+}
+
+void VorendaMain::onShelfShown(VorendaShelf* shelf)
+{
+    Q_UNUSED(shelf)
+}
+
+void VorendaMain::onShelfDeleted(VorendaShelf* shelf)
+{
+    forgetShelf(shelf);
+    if (PersonalizationWidget::instance()->shelf == shelf)
+        PersonalizationWidget::instance()->close();
+    save();
+    emit shelvesChanged();
+}
