@@ -60,6 +60,14 @@ void VorendaShelf::setUpWalks()
     // A deleted cabinet lives on until the event loop deletes it; its walks must not
     // reach it (nor save its removed data file) meanwhile.
     connect(this, &VorendaShelf::shelfRemoved, this, &VorendaShelf::stopWalks);
+    // A walk under way ends with the program rather than keep its thread waiting; what
+    // it has added so far is saved with the cabinet.
+    if (QCoreApplication::instance()) {
+        connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+            recurseDirThread->abort();
+            listIteratorThread->abort();
+        });
+    }
 }
 
 bool VorendaShelf::doPlacesAction(MenuType type, int parameter)
