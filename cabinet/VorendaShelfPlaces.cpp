@@ -72,6 +72,15 @@ void VorendaShelf::setUpWalks()
 
 bool VorendaShelf::doPlacesAction(MenuType type, int parameter)
 {
+    if (!runPlacesAction(type, parameter))
+        return false;
+    // What a walk adds is counted when it ends.
+    updateStatusLabel();
+    return true;
+}
+
+bool VorendaShelf::runPlacesAction(MenuType type, int parameter)
+{
     switch (type) {
     case AddFiles:
         addChosenFiles(parameter);
@@ -366,6 +375,7 @@ void VorendaShelf::onRecurseDirThreadFinished(int, int, bool)
         wiredProgressPanel->close();
     subfolderChoice = -1;
     walkedApplications.clear();
+    updateStatusLabel();
     save();
 }
 

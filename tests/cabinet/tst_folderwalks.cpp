@@ -254,6 +254,8 @@ void TestFolderWalks::subfolderQuestionOncePerWalk()
     QCOMPARE(asked, 2);
     // The second job's own files carry its own category, none.
     QCOMPARE(contents(*shelf), (QStringList {"a@One", "b@", "b@Two", "c@Three"}));
+    // The counts show what the walks added.
+    QCOMPARE(shelf->statusLabel->text(), QStringLiteral("3 Categories, 4 Items"));
 }
 
 enum class PauseEnd { Continue, TitleBarClose, Abort };
@@ -335,6 +337,9 @@ void TestFolderWalks::abortReachesOnlyItsOwnCabinet()
     bool bStillWalking = false;
     QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), [&](QWidget* window) {
         QCOMPARE(contents(*shelfB), QStringList {"b1@"});
+        // B's items leave A's window alone.
+        QCOMPARE(panel->shelf, shelfA.get());
+        QCOMPARE(panel->nameLabel->text(), QStringLiteral("a1"));
         panel->pauseButton->click();  // Continue
         panel->pauseButton->click();  // Pause again
         panel->abortButton->click();
