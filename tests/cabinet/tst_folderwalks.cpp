@@ -12,6 +12,8 @@
 #include "VorendaShelf.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,6 +44,7 @@ private slots:
     void abortReachesOnlyItsOwnCabinet();
     void answerAfterAbortIsDropped();
     void allShortcutsTwiceAddsNothingNew();
+    void fileDialogsAddChosenPaths();
     void applicationsAreDesktopEntries_data();
     void applicationsAreDesktopEntries();
     void deletedCabinetStopsAndIsNotSaved();
@@ -422,6 +425,55 @@ void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
     QCOMPARE(shelf->view->getAllItems(), first);
     // Commands that are no places are left to the caller.
     QVERIFY(!shelf->doPlacesAction(RenameSelectedItem, -1));
+}
+
+void TestFolderWalks::fileDialogsAddChosenPaths()
+{
+    const QString root = makeTree({"a.txt", ".hidden", "b.txt", "Folder/c.txt"});
+    auto shelf = newCabinet();
+    const auto choose = [](const QString& folder, const QString& names) {
+        return [folder, names](QWidget* window) {
+            auto* dialog = static_cast<QFileDialog*>(window);
+            dialog->setDirectory(folder);
+            if (names.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(names);
+            static_cast<QDialog*>(dialog)->accept();
+        };
+    };
+
+    {
+        // Hidden and vanished files are skipped; the folder is remembered.
+        QuestionDriver driver(QuestionDriver::visible<QFileDialog>(),
+                              choose(root, QStringLiteral("\"a.txt\" \".hidden\" \"b.txt\"")));
+        QFile::remove(root + QStringLiteral("/b.txt"));
+        QVERIFY(shelf->doPlacesAction(AddFiles, -1));
+        QVERIFY(driver.ran());
+    }
+    QCOMPARE(contents(*shelf), QStringList {"a@"});
+    QCOMPARE(shelf->settings.value(QStringLiteral("Cabinets/ItemsDir_%1").arg(shelf->id)).toString(), root);
+
+    {
+        QuestionDriver driver(QuestionDriver::visible<QFileDialog>(), choose(root, QStringLiteral("Folder")));
+        QVERIFY(shelf->doPlacesAction(AddFolderShortcut, -1));
+        QVERIFY(driver.ran());
+    }
+    QCOMPARE(contents(*shelf), (QStringList {"Folder@", "a@"}));
+    QCOMPARE(shelf->settings.value(QStringLiteral("Cabinets/LastDir_%1").arg(shelf->id)).toString(),
+             root + QStringLiteral("/Folder"));
+
+    {
+        // A cancelled choice adds nothing and forgets nothing.
+        QuestionDriver driver(QuestionDriver::visible<QFileDialog>(), choose(root, QString()));
+        QVERIFY(shelf->doPlacesAction(AddFolderShortcut, -1));
+        QVERIFY(driver.ran());
+    }
+    QCOMPARE(contents(*shelf), (QStringList {"Folder@", "a@"}));
+    QCOMPARE(shelf->settings.value(QStringLiteral("Cabinets/LastDir_%1").arg(shelf->id)).toString(),
+             root + QStringLiteral("/Folder"));
+    QVERIFY(!shelf->dialogOpen);
 }
 
 void TestFolderWalks::applicationsAreDesktopEntries_data()
