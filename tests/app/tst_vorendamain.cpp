@@ -1,7 +1,9 @@
 #include "TestEnvironment.h"
 
+#include "AboutDialog.h"
 #include "DockableWidget.h"
 #include "DynamicAction.h"
+#include "GetPasswordDialog.h"
 #include "HotkeyManager.h"
 #include "NewVersionDialog.h"
 #include "VorendaGlobal.h"
@@ -13,6 +15,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTranslator>
 
 #include <memory>
 
@@ -39,6 +42,8 @@ private slots:
     void newVersionNotice();
     void upToDateMessage();
     void failedCheckSaysSo();
+    void menuTextsInGerman();
+    void aboutShowsTheVersion();
 
 
 public slots:
@@ -263,6 +268,19 @@ void TestVorendaMain::kioskMenuOffersOnlyAboutAndQuit()
     QCOMPARE(visibleEntries(controller->trayMenu),
              (QStringList{QStringLiteral("About Vorenda..."), QStringLiteral("-"), QStringLiteral("Quit")}));
 
+    // "Quit" asks for the kiosk password; a cancel keeps the program running.
+    VorendaGlobal::kioskPasswordHash = QStringLiteral("0cc175b9c0f1b6a831c399e269772661");
+    QString title;
+    answerWindow<GetPasswordDialog>([&title](GetPasswordDialog* dialog) {
+        title = dialog->windowTitle();
+        dialog->close();
+    });
+    QSignalSpy quitting(controller.get(), &VorendaMain::aboutToQuit);
+    controller->quitAction->trigger();
+    VorendaGlobal::kioskPasswordHash.clear();
+    QCOMPARE(title, QStringLiteral("Enter Kiosk Password"));
+    QCOMPARE(quitting.count(), 0);
+
     shelf->kiosk = false;
     controller->onAboutToShowTrayIconMenu();
     QCOMPARE(visibleEntries(controller->trayMenu).size(), 13);
@@ -358,6 +376,35 @@ void TestVorendaMain::failedCheckSaysSo()
     controller->checkUpdatesAction->trigger(); // delayed: runs once the menu would have closed
     QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), 20000);
     QVERIFY(text.startsWith(QStringLiteral("Vorenda could not check for updates.")));
+}
+
+void TestVorendaMain::menuTextsInGerman()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/Translations/Vorenda_de")));
+    QCoreApplication::installTranslator(&translator);
+    start();
+    VorendaShelf* shelf = newShelf();
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(shelf->name, QStringLiteral("Schrank 1"));
+    QCOMPARE(controller->showAllAction->text().section(QLatin1Char('\t'), 0, 0), QStringLiteral("Alle anzeigen"));
+    QCOMPARE(controller->showShelfMenu->actions().last()->text().section(QLatin1Char('\t'), 0, 0),
+             QStringLiteral("Schrank 1"));
+    QCOMPARE(visibleEntries(controller->trayMenu).last(), QStringLiteral("Beenden"));
+}
+
+void TestVorendaMain::aboutShowsTheVersion()
+{
+    start();
+    QString version;
+    answerWindow<AboutDialog>([&version](AboutDialog* dialog) {
+        version = dialog->versionLabel->text();
+        dialog->ok();
+    });
+    controller->aboutAction->trigger(); // delayed: runs once the menu would have closed
+    QTRY_VERIFY(!version.isEmpty());
+    QVERIFY2(version.contains(QStringLiteral("v1.35.00")), qPrintable(version));
 }
 
 VORENDA_TEST_MAIN(TestVorendaMain)
