@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QScrollBar>
+#include <QTranslator>
 
 // The settings and modes of a cabinet: bars and labels, kiosk mode, stay on top,
 // auto hide and its vetoes, full screen, docking, fonts and animation preferences.
@@ -45,6 +46,7 @@ private slots:
     void barFontFallsBackToVerdana_data();
     void barFontFallsBackToVerdana();
     void preferencesReachEveryItem();
+    void textsSpeakGerman();
 
 private:
     static void hidePanels();
@@ -555,6 +557,22 @@ void TestCabinetSettings::preferencesReachEveryItem()
     shelf.onApplyPreferences();
     QVERIFY(qobject_cast<MyThumbnailItem*>(items.first())->isHoverAnimationEnabled());
     QVERIFY(!qobject_cast<MyThumbnailItem*>(items.first())->isClickAnimationEnabled());
+}
+
+void TestCabinetSettings::textsSpeakGerman()
+{
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(":/Translations/Vorenda_de.qm")));
+    QApplication::installTranslator(&german);
+    VorendaShelf shelf;
+    shelf.onShowSearchBox();
+    shelf.onToggleKioskMode();
+    QApplication::removeTranslator(&german);
+
+    QCOMPARE(shelf.statusLabel->text(), QStringLiteral("Der Kioskmodus ist jetzt EIN!"));
+    QCOMPARE(shelf.kioskModeAction->text(), QStringLiteral("Kioskmodus beenden"));
+    QCOMPARE(shelf.searchBoxAction->text(), QStringLiteral("Suchfeld einblenden"));
+    QCOMPARE(shelf.topBarAction->text(), QStringLiteral("Obere Leiste ausblenden"));
 }
 
 VORENDA_TEST_MAIN(TestCabinetSettings)
