@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QWindow>
 
 // The add-progress window: its form, Pause and Continue, Abort and Escape, and every
@@ -23,6 +24,8 @@ private slots:
     void returnDoesNothing();
     void endingTheWindow_data();
     void endingTheWindow();
+    void speaksTheUsersLanguage_data();
+    void speaksTheUsersLanguage();
 
 private:
     std::unique_ptr<VorendaShelf> shelf;
@@ -158,6 +161,32 @@ void TestAddProgressWidget::endingTheWindow()
     QCOMPARE(window->pauseButton->text(), QStringLiteral("Pause"));
     // The window stays for the next walk.
     QCOMPARE(AddProgressWidget::instance(), window);
+}
+
+void TestAddProgressWidget::speaksTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("German") << "de"
+                            << QStringList {"Objekte werden zu Vorenda hinzugefügt", "Abbrechen", "Pause", "Fortsetzen"};
+    QTest::newRow("Spanish") << "es" << QStringList {"Añadiendo elementos a Vorenda", "Detener", "Pausa", "Continuar"};
+}
+
+void TestAddProgressWidget::speaksTheUsersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, texts);
+
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/Translations/Vorenda_%1.qm").arg(language)));
+    QApplication::installTranslator(&translator);
+    AddProgressWidget window;
+    const QString pause = window.pauseButton->text();
+    window.pause();
+    const QString resume = window.pauseButton->text();
+    QApplication::removeTranslator(&translator);
+
+    QCOMPARE((QStringList {window.windowTitle(), window.abortButton->text(), pause, resume}), texts);
 }
 
 VORENDA_TEST_MAIN(TestAddProgressWidget)
