@@ -1,0 +1,132 @@
+#include "TestEnvironment.h"
+
+#include "CabinetTestFixtures.h"
+#include "PasteboardUrls.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+// Which dropped or pasted links a cabinet takes, and how copied text becomes a link
+// list before the view pastes.
+class TestCabinetDrops : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void acceptedLinks_data();
+    void acceptedLinks();
+    void pastedText_data();
+    void pastedText();
+    void kioskModePastesNothing();
+
+private:
+    QTemporaryDir files;
+};
+
+void TestCabinetDrops::initTestCase()
+{
+    TestEnvironment::instance()->initializeGlobals();
+    VorendaGlobal::load();
+    const QString stub = TestEnvironment::instance()->installStub(QStringLiteral("idle-helper"), "exec sleep 30\n");
+    Q_UNUSED(stub)
+    QDir(files.path()).mkdir(QStringLiteral("Photos"));
+    QFile notes(files.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+}
+
+void TestCabinetDrops::acceptedLinks_data()
+{
+    QTest::addColumn<QUrl>("url");
+    QTest::addColumn<bool>("kiosk");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("file") << QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt")) << false << true;
+    QTest::newRow("web address") << QUrl(QStringLiteral("https://example.org/")) << false << true;
+    QTest::newRow("invalid") << QUrl(QStringLiteral("http://[broken")) << false << false;
+    QTest::newRow("kiosk mode") << QUrl(QStringLiteral("https://example.org/")) << true << false;
+}
+
+void TestCabinetDrops::acceptedLinks()
+{
+    QFETCH(QUrl, url);
+    QFETCH(bool, kiosk);
+    QFETCH(bool, accepted);
+    VorendaShelf shelf;
+    shelf.kiosk = kiosk;
+    bool accept = !accepted;
+    shelf.onAcceptDropUrl(url, QStringLiteral("ignored"), &accept);
+    QCOMPARE(accept, accepted);
+    shelf.onAcceptDropUrl(url, QString(), nullptr);
+}
+
+void TestCabinetDrops::pastedText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("webLink");
+    const QString path = files.filePath(QStringLiteral("notes.txt"));
+    QTest::newRow("existing file") << path << QUrl::fromLocalFile(path).toString() << false;
+    QTest::newRow("bare domain") << "example.org" << "example.org" << true;
+    QTest::newRow("web address") << "https://example.org/news" << "https://example.org/news" << true;
+    QTest::newRow("domain and a line feed") << "example.org\n" << "" << false;
+    QTest::newRow("words") << "hello world" << "" << false;
+    QTest::newRow("missing relative file") << "notes" << "" << false;
+}
+
+void TestCabinetDrops::pastedText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, link);
+    QFETCH(bool, webLink);
+    VorendaShelf shelf;
+    shelf.kestrimClient->setProgram(QStringLiteral("idle-helper"));
+    QApplication::clipboard()->setText(text);
+    shelf.onPaste();
+
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    QCOMPARE(data->text(), text);
+    QCOMPARE(data->hasUrls(), !link.isEmpty());
+    if (!link.isEmpty())
+        QCOMPARE(data->urls().value(0).toString(), link);
+    QCOMPARE(data->hasFormat(QLatin1String(MIME_TEXTURL)), webLink);
+    if (webLink)
+        QCOMPARE(data->data(QLatin1String(MIME_TEXTURL)), link.toUtf8() + '\n');
+
+    const QList<AbstractThumbnailItem*> items = shelf.view->getAllItems();
+    QCOMPARE(items.size(), link.isEmpty() ? 0 : 1);
+    if (!link.isEmpty()) {
+        auto* item = qobject_cast<MyThumbnailItem*>(items.first());
+        QCOMPARE(item->properties.type, webLink ? int(ThumbWebPage) : int(ThumbIcon));
+    }
+}
+
+void TestCabinetDrops::kioskModePastesNothing()
+{
+    VorendaShelf shelf;
+    MyThumbnailItem* item = addCabinetItem(shelf, -1, QStringLiteral("Copied"));
+    item->properties.target = files.filePath(QStringLiteral("Photos"));
+    shelf.view->resetModel();
+    shelf.view->selectAll();
+    shelf.view->copy();
+    QVERIFY(QApplication::clipboard()->mimeData()->hasFormat(AbstractThumbnailView::clipboardMimeType()));
+
+    VorendaShelf kiosk;
+    kiosk.kiosk = true;
+    kiosk.onPaste();
+    QApplication::clipboard()->setText(QStringLiteral("https://example.org/"));
+    kiosk.onPaste();
+    QVERIFY(kiosk.view->getAllItems().isEmpty());
+    QVERIFY(!QApplication::clipboard()->mimeData()->hasUrls());
+
+    // Out of kiosk mode the copied item would have come in.
+    shelf.view->copy();
+    kiosk.kiosk = false;
+    kiosk.onPaste();
+    QCOMPARE(kiosk.view->getAllItems().size(), 1);
+}
+
+VORENDA_TEST_MAIN(TestCabinetDrops)
+#include "tst_cabinetdrops.moc"
