@@ -123,7 +123,7 @@ private:
     void bindHotkeys();
     void unbindHotkeys();
     void forgetShelf(VorendaShelf* shelf);
-    void keepDamagedFile(const QString& path);
+    bool keepDamagedFile(const QString& path);
     void wireShelf(VorendaShelf* shelf);
     QKeySequence freeShowHotkey() const;
     QString freeShelfName() const;

@@ -46,26 +46,30 @@ void VorendaMain::save()
         VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Saving \"%1\" failed").arg(path));
 }
 
-void VorendaMain::keepDamagedFile(const QString& path)
+bool VorendaMain::keepDamagedFile(const QString& path)
 {
     if (damagedPath.isEmpty() || QFileInfo(damagedPath).absoluteFilePath() != QFileInfo(path).absoluteFilePath())
-        return;
-    damagedPath.clear();
-    if (!QFileInfo::exists(path))
-        return;
+        return true;
     const QString kept =
         path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    if (QFile::rename(path, kept))
+    if (QFileInfo::exists(path)) {
+        // Never write over it when it cannot be kept aside.
+        if (!QFile::rename(path, kept)) {
+            VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Could not keep the damaged \"%1\"").arg(path));
+            return false;
+        }
         VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Kept the damaged \"%1\" as \"%2\"").arg(path, kept));
-    else
-        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Could not keep the damaged \"%1\"").arg(path));
+    }
+    damagedPath.clear();
+    return true;
 }
 
 bool VorendaMain::save(const QString& path)
 {
     if (VorendaGlobal::readOnlyConfig)
         return false;
-    keepDamagedFile(path);
+    if (!keepDamagedFile(path))
+        return false;
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

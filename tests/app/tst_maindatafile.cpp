@@ -26,6 +26,7 @@ private slots:
     void otherTopElementIsSkipped();
     void otherDocumentTypeIsRefusedAndKept();
     void damagedXmlKeepsWhatWasRead();
+    void damagedFileIsNeverOverwritten();
     void readOnlyConfigurationWritesNothing();
     void failedSaveIsLoggedAsFailure();
     void writesTheGoldenDocument();
@@ -229,6 +230,24 @@ void TestMainDataFile::damagedXmlKeepsWhatWasRead()
     controller->save();
     QCOMPARE(keptFiles().size(), 1);
     QVERIFY(logLines().contains(QStringLiteral("VorendaMain: Done!")));
+}
+
+void TestMainDataFile::damagedFileIsNeverOverwritten()
+{
+    const QByteArray damaged = "<Root><Cabinets><Cabinet";
+    writeFile(damaged);
+    QVERIFY(controller->load(path()));
+    // The names it would be kept under are taken, so it cannot be kept aside.
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int second = 0; second < 3; ++second) {
+        QFile taken(path() + QStringLiteral(".damaged-")
+                    + now.addSecs(second).toString(QStringLiteral("yyyyMMdd-hhmmss")));
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(!controller->save(path()));
+    QFile file(path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith(damaged));
 }
 
 void TestMainDataFile::readOnlyConfigurationWritesNothing()
