@@ -109,10 +109,7 @@ void VorendaMain::wireShelf(VorendaShelf* shelf)
 
     // The add-progress window's Continue and Abort are wired by the cabinet that shows
     // it, so they reach that cabinet's walkers only.
-
-    // The cabinet's search joins by name: it is part of the cabinet's own search.
-    if (shelf->metaObject()->indexOfSlot("search(QString)") >= 0)
-        connect(QuickSearchWidget::instance(), SIGNAL(search(QString)), shelf, SLOT(search(QString)));
+    connect(QuickSearchWidget::instance(), &QuickSearchWidget::search, shelf, &VorendaShelf::search);
 }
 
 void VorendaMain::forgetShelf(VorendaShelf* shelf)
