@@ -128,7 +128,8 @@ void VorendaShelf::updateFrames()
         widget->setVisible(on);
     };
     showAndEnable(searchBox, !hidesearchbox);
-    showAndEnable(thumbSizeFrame, !hidethumbsizeslider);
+    // A slider with no room to move stays hidden, as the window was built.
+    showAndEnable(thumbSizeFrame, !hidethumbsizeslider && VorendaGlobal::SHELF_MAXTHUMBSIZE > 32);
     showAndEnable(closeFrame, !kiosk);
     showAndEnable(topFrame, !hidetopbar);
     showAndEnable(menuFrame, !hidemenubar && !kiosk);
