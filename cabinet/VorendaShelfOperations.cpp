@@ -75,6 +75,7 @@ void VorendaShelf::onOpenItem(MyThumbnailItem* item, bool)
     item->properties.accessed = quint32(QDateTime::currentSecsSinceEpoch());
     item->properties.popularity += 1;
     item->animateClick();
+    scheduleSave();
     hideAfterOpening();
 }
 
