@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QListWidget>
 
 // Categories of a cabinet: new keys, finding a category by name, the headers the
@@ -20,6 +21,7 @@ private slots:
     void cleanup();
     void newKeyFollowsTheLastKey_data();
     void newKeyFollowsTheLastKey();
+    void newKeyFollowsALoadedFile();
     void namesMatchWithoutCaseAmongSiblings_data();
     void namesMatchWithoutCaseAmongSiblings();
     void headerTakesTheCabinetSwitches();
@@ -84,6 +86,30 @@ void TestCabinetCategories::newKeyFollowsTheLastKey()
     QVERIFY(second);
     QCOMPARE(second->getKey(), firstNewKey + 1);
     QCOMPARE(shelf.view->getCategoryParent(second->getKey()), firstNewKey);
+}
+
+void TestCabinetCategories::newKeyFollowsALoadedFile()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile file(folder.filePath(QStringLiteral("cabinet.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE Vorenda-CabinetData>\n<Root>\n"
+               "<Settings/>\n<Uncategorized/>\n"
+               "<Category name=\"Photos\" key=\"0\"/>\n"
+               "<Category name=\"Music\" key=\"5\"/>\n"
+               "<Category name=\"Jazz\" key=\"7\" parent=\"5\"/>\n"
+               "</Root>\n");
+    file.close();
+
+    VorendaShelf shelf;
+    QVERIFY(shelf.load(file.fileName()));
+    QCOMPARE(shelf.view->getCategoryHeaderList(-1, true).count(), 3);
+    // A loaded name is found whatever its case, and a new one counts on from 7.
+    QCOMPARE(shelf.addCategory(QStringLiteral("photos"), -1), shelf.view->getCategoryHeader(0));
+    CategoryHeaderItem* header = shelf.addCategory(QStringLiteral("Books"), -1);
+    QVERIFY(header);
+    QCOMPARE(header->getKey(), 8);
 }
 
 void TestCabinetCategories::namesMatchWithoutCaseAmongSiblings_data()
