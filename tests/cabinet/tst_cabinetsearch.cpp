@@ -189,13 +189,11 @@ void TestCabinetSearch::unreachableBoxDropsTheSearch()
         fillNamed(shelf);
         shelf.search(QStringLiteral("net"));
         QCOMPARE(filterNames(shelf).size(), 4);
-        if (topBar) {
-            shelf.hidetopbar = true;
-            shelf.topFrame->setVisible(false);
-        } else {
-            shelf.hidesearchbox = true;
-            shelf.searchBox->setVisible(false);
-        }
+        if (topBar)
+            shelf.onShowTopBar();
+        else
+            shelf.onShowSearchBox();
+        QVERIFY(shelf.hidetopbar || shelf.hidesearchbox);
         QVERIFY(shelf.searchBox->text().isEmpty());
         QVERIFY(shelf.view->getFilter().isEmpty());
         QVERIFY(shelf.matchesLabel->text().isEmpty());
