@@ -1,0 +1,96 @@
+#include "TestEnvironment.h"
+
+#include "CabinetTestFixtures.h"
+#include "MyThumbnailView.h"
+
+#include <QApplication>
+#include <QSlider>
+
+// The thumbnail-size slider resizes the selected items, icons no larger than the
+// icon size, and only while the user moves it.
+class TestThumbSizeSlider : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void resizesTheSelectedItems();
+    void nothingSelected();
+    void valuesSetByTheProgramResizeNothing();
+
+private:
+    static void focusSlider(VorendaShelf& shelf);
+};
+
+void TestThumbSizeSlider::initTestCase()
+{
+    TestEnvironment::instance()->initializeGlobals();
+    VorendaGlobal::load();
+}
+
+void TestThumbSizeSlider::cleanup()
+{
+    VorendaGlobal::SHELF_ICONSIZE = 256;
+    VorendaGlobal::SHELF_MAXTHUMBSIZE = 128;
+}
+
+void TestThumbSizeSlider::focusSlider(VorendaShelf& shelf)
+{
+    shelf.QWidget::show();
+    QApplication::setActiveWindow(&shelf);
+    shelf.thumbSizeSlider->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(shelf.thumbSizeSlider->hasFocus());
+}
+
+void TestThumbSizeSlider::resizesTheSelectedItems()
+{
+    VorendaGlobal::SHELF_ICONSIZE = 64;
+    VorendaShelf shelf;
+    MyThumbnailItem* folder = addCabinetItem(shelf, -1, QStringLiteral("Folder"));
+    MyThumbnailItem* image = addCabinetItem(shelf, -1, QStringLiteral("Image"));
+    MyThumbnailItem* custom = addCabinetItem(shelf, -1, QStringLiteral("Custom"));
+    MyThumbnailItem* unselected = addCabinetItem(shelf, -1, QStringLiteral("Other"));
+    image->properties.type = ThumbImage;
+    custom->properties.customthumb = true;
+    shelf.view->resetModel();
+    shelf.view->updateLayout();
+    focusSlider(shelf);
+    shelf.view->clearSelection();
+    for (MyThumbnailItem* item : {folder, image, custom})
+        item->setSelected(true);
+    QCOMPARE(shelf.view->getSelectedItems().size(), 3);
+
+    shelf.thumbSizeSlider->setValue(90);
+    QCOMPARE(folder->properties.thumbsize, 64);
+    QCOMPARE(folder->getImageSize(), QSize(64, 64));
+    QCOMPARE(image->properties.thumbsize, 90);
+    QCOMPARE(image->getImageSize(), QSize(90, 90));
+    QCOMPARE(custom->properties.thumbsize, 90);
+    QCOMPARE(unselected->getImageSize(), QSize(96, 96));
+}
+
+void TestThumbSizeSlider::nothingSelected()
+{
+    VorendaShelf shelf;
+    MyThumbnailItem* item = addCabinetItem(shelf, -1, QStringLiteral("Alone"));
+    focusSlider(shelf);
+    shelf.view->clearSelection();
+    shelf.thumbSizeSlider->setValue(50);
+    QCOMPARE(shelf.statusLabel->text(), QStringLiteral("No item is selected!"));
+    QVERIFY(!shelf.thumbSizeAnchor);
+    QCOMPARE(item->getImageSize(), QSize(96, 96));
+}
+
+void TestThumbSizeSlider::valuesSetByTheProgramResizeNothing()
+{
+    VorendaShelf shelf;
+    MyThumbnailItem* item = addCabinetItem(shelf, -1, QStringLiteral("Loaded"));
+    item->setSelected(true);
+    shelf.thumbSizeSlider->setValue(40);
+    QCOMPARE(item->getImageSize(), QSize(96, 96));
+    QVERIFY(!shelf.statusMessageShown);
+}
+
+VORENDA_TEST_MAIN(TestThumbSizeSlider)
+#include "tst_thumbsizeslider.moc"
