@@ -1,6 +1,8 @@
 #include "TestEnvironment.h"
 
 #include "CabinetTestFixtures.h"
+#include "AddProgressWidget.h"
+#include "ListIteratorThread.h"
 #include "SearchBox.h"
 
 #include <QAction>
@@ -23,6 +25,8 @@ private slots:
     void pathologicalPatternsFindNothing_data();
     void pathologicalPatternsFindNothing();
     void searchShowsAHiddenCabinet();
+    void listWalkWaitsForAPausedPanel_data();
+    void listWalkWaitsForAPausedPanel();
 
 private:
     // Internet, Network, abc and Music with tags and descriptions.
@@ -74,6 +78,8 @@ void TestCabinetSearch::findsByMode_data()
     QTest::newRow("names, anywhere, any case") << 0 << "net" << QStringList{"Internet", "Network"} << "2 matches";
     QTest::newRow("capitals in the pattern") << 0 << "NET" << QStringList{"Internet", "Network"} << "2 matches";
     QTest::newRow("regular expression") << 0 << "a.c" << QStringList{"abc"} << "1 match";
+    QTest::newRow("repeated group") << 0 << "(ne)+t" << QStringList{"Internet", "Network"} << "2 matches";
+    QTest::newRow("parenthesis in a class") << 0 << "[(]" << QStringList{"<none>"} << "Not found";
     QTest::newRow("tags only") << 1 << "net" << QStringList{"abc"} << "1 match";
     QTest::newRow("descriptions only") << 2 << "net" << QStringList{"Music"} << "1 match";
     QTest::newRow("all fields") << 3 << "net" << QStringList{"Internet", "Network", "abc", "Music"} << "4 matches";
@@ -238,6 +244,44 @@ void TestCabinetSearch::searchShowsAHiddenCabinet()
     shelf.search(QStringLiteral("net"));
     QTRY_VERIFY(shelf.isVisible());
     QCOMPARE(filterNames(shelf), (QStringList{"Internet", "Network", "abc", "Music"}));
+}
+
+void TestCabinetSearch::listWalkWaitsForAPausedPanel_data()
+{
+    QTest::addColumn<QString>("panelFor");
+    QTest::addColumn<bool>("waits");
+    QTest::newRow("no panel in use") << "none" << false;
+    QTest::newRow("paused for this cabinet") << "this" << true;
+    QTest::newRow("paused for no cabinet") << "nobody" << true;
+    QTest::newRow("paused for another cabinet") << "other" << false;
+}
+
+void TestCabinetSearch::listWalkWaitsForAPausedPanel()
+{
+    QFETCH(QString, panelFor);
+    QFETCH(bool, waits);
+    VorendaShelf shelf;
+    VorendaShelf other;
+    AddProgressWidget* panel = AddProgressWidget::instance();
+    panel->shelf = panelFor == QLatin1String("this") ? &shelf : panelFor == QLatin1String("other") ? &other : nullptr;
+    panel->paused = panelFor != QLatin1String("none");
+
+    int entries[3] = {1, 2, 3};
+    auto* list = new QList<void*>{&entries[0], &entries[1], &entries[2]};
+    QSignalSpy finished(shelf.listIteratorThread, &ListIteratorThread::finished);
+    QVERIFY(shelf.listIteratorThread->start(list, QVariant()));
+    if (waits) {
+        QTRY_VERIFY(shelf.listIteratorThread->waiting());
+        QTest::qWait(300);
+        QVERIFY(finished.isEmpty());
+        panel->paused = false;
+        shelf.listIteratorThread->next();
+    }
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().at(1).toInt(), 3);
+    QVERIFY(!finished.first().at(2).toBool());
+    panel->shelf = nullptr;
+    panel->paused = false;
 }
 
 VORENDA_TEST_MAIN(TestCabinetSearch)
