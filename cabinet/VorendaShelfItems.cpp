@@ -292,20 +292,56 @@ MyThumbnailItem* VorendaShelf::addItem(QString name, QString target, QPixmap pix
         name = info.completeBaseName();
     if (fileInfoProvider->isValidSymLink(info))
         target = info.symLinkTarget();
-    if (MyThumbnailItem* existing = view->itemsExists(name, target, categoryKey))
+    if (MyThumbnailItem* existing = findAddedItem(name, target, categoryKey))
         return existing;
     MyThumbnailItem* item = createItem(name, target, pixmap, categoryKey, type);
     // A walk adds thousands of items one by one: the view is laid out once for a batch.
     view->addItem(item, false);
     lastAddedItem = item;
+    AddedItemIndex& index = addedItemIndex[categoryKey];
+    index.items.insert(addedItemKey(name, target), item);
+    index.count = view->getList(categoryKey).size();
     if (!itemLayoutTimer->isActive())
         itemLayoutTimer->start();
     return item;
 }
 
+QString VorendaShelf::addedItemKey(const QString& name, const QString& target)
+{
+    return name.toCaseFolded() + QLatin1Char('\n') + QDir::toNativeSeparators(target).toCaseFolded();
+}
+
+MyThumbnailItem* VorendaShelf::findAddedItem(const QString& name, const QString& target, int categoryKey)
+{
+    // Looking through the whole category for each of thousands of walked files takes
+    // quadratic time: a batch keeps the category's items by name and target. Any other
+    // change of the category's items makes it read them again.
+    AddedItemIndex& index = addedItemIndex[categoryKey];
+    const QList<AbstractThumbnailItem*>& list = view->getList(categoryKey);
+    if (index.count != list.size()) {
+        index.items.clear();
+        for (AbstractThumbnailItem* entry : list) {
+            if (auto* item = qobject_cast<MyThumbnailItem*>(entry))
+                index.items.insert(addedItemKey(item->properties.name, item->properties.target), item);
+        }
+        index.count = list.size();
+    }
+    const QString wanted = QDir::toNativeSeparators(target);
+    const QString key = addedItemKey(name, target);
+    for (auto it = index.items.constFind(key); it != index.items.constEnd() && it.key() == key; ++it) {
+        MyThumbnailItem* item = it.value();
+        if (item && item->getView() == view && item->getCategoryKey() == categoryKey
+            && item->properties.name.compare(name, Qt::CaseInsensitive) == 0
+            && QDir::toNativeSeparators(item->properties.target).compare(wanted, Qt::CaseInsensitive) == 0)
+            return item;
+    }
+    return nullptr;
+}
+
 void VorendaShelf::updateItemLayout()
 {
     itemLayoutTimer->stop();
+    addedItemIndex.clear();
     view->resetModel();
     view->updateLayout();
     if (lastAddedItem)
