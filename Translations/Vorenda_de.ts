@@ -312,4 +312,451 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>AddProgressWidgetClass</name>
+    <message>
+        <source>Adding items to Vorenda</source>
+        <translation>Objekte werden zu Vorenda hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>AddProgressWidget</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>All Files (%1);;Images (%2);;Music (%3);;Videos (%4)</source>
+        <translation>Alle Dateien (%1);;Bilder (%2);;Musik (%3);;Videos (%4)</translation>
+    </message>
+    <message>
+        <source>Select File(s)</source>
+        <translation>Datei(en) auswählen</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>System&apos;s Temporary Directory</source>
+        <translation>Temporärer Ordner des Systems</translation>
+    </message>
+    <message>
+        <source>Bookmarks Bar</source>
+        <translation>Lesezeichenleiste</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Lesezeichenmenü</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaMain</name>
+    <message>
+        <source>Ctrl+F10</source>
+        <translation>Ctrl+F10</translation>
+    </message>
+    <message>
+        <source>Ctrl+F11</source>
+        <translation>Ctrl+F11</translation>
+    </message>
+    <message>
+        <source>Meta+Space</source>
+        <translation>Meta+Space</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Ctrl+%1</source>
+        <translation>Ctrl+%1</translation>
+    </message>
+    <message>
+        <source>Quick Search	%1</source>
+        <translation>Schnellsuche	%1</translation>
+    </message>
+    <message>
+        <source>Show All	%1</source>
+        <translation>Alle anzeigen	%1</translation>
+    </message>
+    <message>
+        <source>Hide All	%1</source>
+        <translation>Alle ausblenden	%1</translation>
+    </message>
+    <message>
+        <source>Quit	%1</source>
+        <translation>Beenden	%1</translation>
+    </message>
+    <message>
+        <source>Quick Start...</source>
+        <translation>Schnellstart...</translation>
+    </message>
+    <message>
+        <source>Quick Start Guide</source>
+        <translation>Schnellstartanleitung</translation>
+    </message>
+    <message>
+        <source>Send Feedback...</source>
+        <translation>Feedback senden...</translation>
+    </message>
+    <message>
+        <source>Vorenda Home Page</source>
+        <translation>Vorenda-Homepage</translation>
+    </message>
+    <message>
+        <source>&lt;Empty&gt;</source>
+        <translation>&lt;Leer&gt;</translation>
+    </message>
+    <message>
+        <source>Show Cabinet</source>
+        <translation>Schrank anzeigen</translation>
+    </message>
+    <message>
+        <source>New Cabinet</source>
+        <translation>Neuer Schrank</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Nach Updates suchen...</translation>
+    </message>
+    <message>
+        <source>About Vorenda...</source>
+        <translation>Über Vorenda...</translation>
+    </message>
+    <message>
+        <source>Help &amp;&amp; Support</source>
+        <translation>Hilfe &amp;&amp; Support</translation>
+    </message>
+    <message>
+        <source> Vorenda </source>
+        <translation> Vorenda </translation>
+    </message>
+    <message>
+        <source>%1 Style</source>
+        <translation>Stil %1</translation>
+    </message>
+    <message>
+        <source>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</source>
+        <translation>mailto:support@vorenda.org?Subject=Kundenfeedback&amp;Message=&apos; &apos;</translation>
+    </message>
+    <message>
+        <source>Enter Kiosk Password</source>
+        <translation>Kiosk-Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Vorenda</source>
+        <translation>Vorenda</translation>
+    </message>
+    <message>
+        <source>Cabinet %1</source>
+        <translation>Schrank %1</translation>
+    </message>
+    <message>
+        <source>&lt;No Name&gt;</source>
+        <translation>&lt;Kein Name&gt;</translation>
+    </message>
+    <message>
+        <source>%1	%2</source>
+        <translation>%1	%2</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date! Vorenda %1.%2.%3 is currently the newest version available.</source>
+        <translation>Sie sind auf dem neuesten Stand! Vorenda %1.%2.%3 ist die neueste verfügbare Version.</translation>
+    </message>
+    <message>
+        <source>Vorenda could not check for updates. %1</source>
+        <translation>Vorenda konnte nicht nach Updates suchen. %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWidget</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>QuickStartDialog</name>
+    <message>
+        <source>Quick Start</source>
+        <translation>Schnellstart</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalizationWidget</name>
+    <message>
+        <source>Personalization</source>
+        <translation>Personalisierung</translation>
+    </message>
+</context>
+<context>
+    <name>QuickSearchWidget</name>
+    <message>
+        <source>Quick Search</source>
+        <translation>Schnellsuche</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWidget</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>ItemPropertiesDialog</name>
+    <message>
+        <source>Item Properties</source>
+        <translation>Objekteigenschaften</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>Kiosk mode is now %1!</source>
+        <translation>Der Kioskmodus ist jetzt %1!</translation>
+    </message>
+    <message>
+        <source>Stay On Top mode is now %1!</source>
+        <translation>Der Modus „Immer im Vordergrund“ ist jetzt %1!</translation>
+    </message>
+    <message>
+        <source>Auto Hide mode is now %1!</source>
+        <translation>Der Modus „Automatisch ausblenden“ ist jetzt %1!</translation>
+    </message>
+    <message>
+        <source>Full Screen mode is now %1!</source>
+        <translation>Der Vollbildmodus ist jetzt %1!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now FLOATING!</source>
+        <translation>Der Schrank ist jetzt FREI BEWEGLICH!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now docked to the TOP edge!</source>
+        <translation>Der Schrank ist jetzt am OBEREN Rand angedockt!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now docked to the RIGHT edge!</source>
+        <translation>Der Schrank ist jetzt am RECHTEN Rand angedockt!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now docked to the BOTTOM edge!</source>
+        <translation>Der Schrank ist jetzt am UNTEREN Rand angedockt!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now docked to the LEFT edge!</source>
+        <translation>Der Schrank ist jetzt am LINKEN Rand angedockt!</translation>
+    </message>
+    <message>
+        <source>Hide Top Bar</source>
+        <translation>Obere Leiste ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Top Bar</source>
+        <translation>Obere Leiste einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Menu Bar</source>
+        <translation>Menüleiste ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Menu Bar</source>
+        <translation>Menüleiste einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Bottom Bar</source>
+        <translation>Untere Leiste ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Bottom Bar</source>
+        <translation>Untere Leiste einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Cabinet Name</source>
+        <translation>Schranknamen ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Cabinet Name</source>
+        <translation>Schranknamen einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Search Box</source>
+        <translation>Suchfeld ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Search Box</source>
+        <translation>Suchfeld einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Cabinet Information</source>
+        <translation>Schrankinformationen ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Cabinet Information</source>
+        <translation>Schrankinformationen einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Thumbnail Size Slider</source>
+        <translation>Regler für die Miniaturgröße ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Thumbnail Size Slider</source>
+        <translation>Regler für die Miniaturgröße einblenden</translation>
+    </message>
+    <message>
+        <source>Add Hotkey To Cabinet Name</source>
+        <translation>Tastenkürzel zum Schranknamen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Hotkey From Cabinet Name</source>
+        <translation>Tastenkürzel aus dem Schranknamen entfernen</translation>
+    </message>
+    <message>
+        <source>Show Category Full Path</source>
+        <translation>Vollständigen Kategoriepfad anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Category Full Path</source>
+        <translation>Vollständigen Kategoriepfad ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Number Of Items In Category</source>
+        <translation>Anzahl der Objekte in der Kategorie anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Number Of Items In Category</source>
+        <translation>Anzahl der Objekte in der Kategorie ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Number Of Matches In Category</source>
+        <translation>Anzahl der Treffer in der Kategorie anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Number Of Matches In Category</source>
+        <translation>Anzahl der Treffer in der Kategorie ausblenden</translation>
+    </message>
+    <message>
+        <source>Show In Kiosk Mode</source>
+        <translation>Im Kioskmodus anzeigen</translation>
+    </message>
+    <message>
+        <source>Exit Kiosk Mode</source>
+        <translation>Kioskmodus beenden</translation>
+    </message>
+    <message>
+        <source>Enter Kiosk Password</source>
+        <translation>Kiosk-Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the following category and all the subcategories and items it might contain?</source>
+        <translation>Möchten Sie die folgende Kategorie mit allen Unterkategorien und Objekten, die sie enthalten mag, wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the following category and all the items it might contain?</source>
+        <translation>Möchten Sie die folgende Kategorie mit allen Objekten, die sie enthalten mag, wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the following categories and all the subcategories and items they might contain?</source>
+        <translation>Möchten Sie die folgenden Kategorien mit allen Unterkategorien und Objekten, die sie enthalten mögen, wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the following subcategories and all the items they might contain?</source>
+        <translation>Möchten Sie die folgenden Unterkategorien mit allen Objekten, die sie enthalten mögen, wirklich entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Could not locate &apos;%1&apos;, make sure the file that this item refers to has not been deleted or moved!</source>
+        <translation>&apos;%1&apos; wurde nicht gefunden. Bitte prüfen Sie, ob die Datei, auf die dieses Objekt verweist, gelöscht oder verschoben wurde!</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 Treffer</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 Treffer</translation>
+    </message>
+    <message>
+        <source>Showing Recently Opened Items!</source>
+        <translation>Zuletzt geöffnete Objekte werden angezeigt!</translation>
+    </message>
+    <message>
+        <source>Showing Recently Added Items!</source>
+        <translation>Zuletzt hinzugefügte Objekte werden angezeigt!</translation>
+    </message>
+    <message>
+        <source>Showing Most Popular Items!</source>
+        <translation>Die beliebtesten Objekte werden angezeigt!</translation>
+    </message>
+    <message>
+        <source>Searching Names Only!</source>
+        <translation>Es wird nur in Namen gesucht!</translation>
+    </message>
+    <message>
+        <source>Searching Tags Only!</source>
+        <translation>Es wird nur in Schlagwörtern gesucht!</translation>
+    </message>
+    <message>
+        <source>Searching Descriptions Only!</source>
+        <translation>Es wird nur in Beschreibungen gesucht!</translation>
+    </message>
+    <message>
+        <source>Searching All Fields!</source>
+        <translation>Es wird in allen Feldern gesucht!</translation>
+    </message>
+    <message>
+        <source>No item is selected!</source>
+        <translation>Kein Objekt ausgewählt!</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Thumbnails for web items are generated in the background. This process may take a few seconds for each item so please be patient.</source>
+        <translation>Vorschaubilder für Web-Objekte werden im Hintergrund erzeugt. Das kann für jedes Objekt einige Sekunden dauern, bitte haben Sie etwas Geduld.</translation>
+    </message>
+</context>
 </TS>

@@ -312,4 +312,451 @@
         <translation>Aceptar</translation>
     </message>
 </context>
+<context>
+    <name>AddProgressWidgetClass</name>
+    <message>
+        <source>Adding items to Vorenda</source>
+        <translation>Añadiendo elementos a Vorenda</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>AddProgressWidget</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>All Files (%1);;Images (%2);;Music (%3);;Videos (%4)</source>
+        <translation>Todos los archivos (%1);;Imágenes (%2);;Música (%3);;Vídeos (%4)</translation>
+    </message>
+    <message>
+        <source>Select File(s)</source>
+        <translation>Seleccionar archivo(s)</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Sistema de archivos</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papelera</translation>
+    </message>
+    <message>
+        <source>System&apos;s Temporary Directory</source>
+        <translation>Carpeta temporal del sistema</translation>
+    </message>
+    <message>
+        <source>Bookmarks Bar</source>
+        <translation>Barra de marcadores</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Menú de marcadores</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaMain</name>
+    <message>
+        <source>Ctrl+F10</source>
+        <translation>Ctrl+F10</translation>
+    </message>
+    <message>
+        <source>Ctrl+F11</source>
+        <translation>Ctrl+F11</translation>
+    </message>
+    <message>
+        <source>Meta+Space</source>
+        <translation>Meta+Space</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Ctrl+%1</source>
+        <translation>Ctrl+%1</translation>
+    </message>
+    <message>
+        <source>Quick Search	%1</source>
+        <translation>Búsqueda rápida	%1</translation>
+    </message>
+    <message>
+        <source>Show All	%1</source>
+        <translation>Mostrar todos	%1</translation>
+    </message>
+    <message>
+        <source>Hide All	%1</source>
+        <translation>Ocultar todos	%1</translation>
+    </message>
+    <message>
+        <source>Quit	%1</source>
+        <translation>Salir	%1</translation>
+    </message>
+    <message>
+        <source>Quick Start...</source>
+        <translation>Inicio rápido...</translation>
+    </message>
+    <message>
+        <source>Quick Start Guide</source>
+        <translation>Guía de inicio rápido</translation>
+    </message>
+    <message>
+        <source>Send Feedback...</source>
+        <translation>Enviar comentarios...</translation>
+    </message>
+    <message>
+        <source>Vorenda Home Page</source>
+        <translation>Página web de Vorenda</translation>
+    </message>
+    <message>
+        <source>&lt;Empty&gt;</source>
+        <translation>&lt;Vacío&gt;</translation>
+    </message>
+    <message>
+        <source>Show Cabinet</source>
+        <translation>Mostrar armario</translation>
+    </message>
+    <message>
+        <source>New Cabinet</source>
+        <translation>Nuevo armario</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Preferencias...</translation>
+    </message>
+    <message>
+        <source>Check for Updates...</source>
+        <translation>Buscar actualizaciones...</translation>
+    </message>
+    <message>
+        <source>About Vorenda...</source>
+        <translation>Acerca de Vorenda...</translation>
+    </message>
+    <message>
+        <source>Help &amp;&amp; Support</source>
+        <translation>Ayuda &amp;&amp; soporte</translation>
+    </message>
+    <message>
+        <source> Vorenda </source>
+        <translation> Vorenda </translation>
+    </message>
+    <message>
+        <source>%1 Style</source>
+        <translation>Estilo %1</translation>
+    </message>
+    <message>
+        <source>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</source>
+        <translation>mailto:support@vorenda.org?Subject=Comentarios de clientes&amp;Message=&apos; &apos;</translation>
+    </message>
+    <message>
+        <source>Enter Kiosk Password</source>
+        <translation>Introduzca la contraseña del modo quiosco</translation>
+    </message>
+    <message>
+        <source>Vorenda</source>
+        <translation>Vorenda</translation>
+    </message>
+    <message>
+        <source>Cabinet %1</source>
+        <translation>Armario %1</translation>
+    </message>
+    <message>
+        <source>&lt;No Name&gt;</source>
+        <translation>&lt;Sin nombre&gt;</translation>
+    </message>
+    <message>
+        <source>%1	%2</source>
+        <translation>%1	%2</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date! Vorenda %1.%2.%3 is currently the newest version available.</source>
+        <translation>¡Está al día! Vorenda %1.%2.%3 es la versión más reciente disponible.</translation>
+    </message>
+    <message>
+        <source>Vorenda could not check for updates. %1</source>
+        <translation>Vorenda no pudo buscar actualizaciones. %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWidget</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+</context>
+<context>
+    <name>QuickStartDialog</name>
+    <message>
+        <source>Quick Start</source>
+        <translation>Inicio rápido</translation>
+    </message>
+</context>
+<context>
+    <name>PersonalizationWidget</name>
+    <message>
+        <source>Personalization</source>
+        <translation>Personalización</translation>
+    </message>
+</context>
+<context>
+    <name>QuickSearchWidget</name>
+    <message>
+        <source>Quick Search</source>
+        <translation>Búsqueda rápida</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWidget</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>ItemPropertiesDialog</name>
+    <message>
+        <source>Item Properties</source>
+        <translation>Propiedades del elemento</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>ON</source>
+        <translation>ACTIVADO</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>DESACTIVADO</translation>
+    </message>
+    <message>
+        <source>Kiosk mode is now %1!</source>
+        <translation>¡El modo quiosco está ahora %1!</translation>
+    </message>
+    <message>
+        <source>Stay On Top mode is now %1!</source>
+        <translation>¡El modo Siempre encima está ahora %1!</translation>
+    </message>
+    <message>
+        <source>Auto Hide mode is now %1!</source>
+        <translation>¡El modo Ocultar automáticamente está ahora %1!</translation>
+    </message>
+    <message>
+        <source>Full Screen mode is now %1!</source>
+        <translation>¡El modo Pantalla completa está ahora %1!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now FLOATING!</source>
+        <translation>¡El armario ahora está FLOTANTE!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now docked to the TOP edge!</source>
+        <translation>¡El armario ahora está acoplado al borde SUPERIOR!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now docked to the RIGHT edge!</source>
+        <translation>¡El armario ahora está acoplado al borde DERECHO!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now docked to the BOTTOM edge!</source>
+        <translation>¡El armario ahora está acoplado al borde INFERIOR!</translation>
+    </message>
+    <message>
+        <source>The cabinet is now docked to the LEFT edge!</source>
+        <translation>¡El armario ahora está acoplado al borde IZQUIERDO!</translation>
+    </message>
+    <message>
+        <source>Hide Top Bar</source>
+        <translation>Ocultar barra superior</translation>
+    </message>
+    <message>
+        <source>Show Top Bar</source>
+        <translation>Mostrar barra superior</translation>
+    </message>
+    <message>
+        <source>Hide Menu Bar</source>
+        <translation>Ocultar barra de menús</translation>
+    </message>
+    <message>
+        <source>Show Menu Bar</source>
+        <translation>Mostrar barra de menús</translation>
+    </message>
+    <message>
+        <source>Hide Bottom Bar</source>
+        <translation>Ocultar barra inferior</translation>
+    </message>
+    <message>
+        <source>Show Bottom Bar</source>
+        <translation>Mostrar barra inferior</translation>
+    </message>
+    <message>
+        <source>Hide Cabinet Name</source>
+        <translation>Ocultar nombre del armario</translation>
+    </message>
+    <message>
+        <source>Show Cabinet Name</source>
+        <translation>Mostrar nombre del armario</translation>
+    </message>
+    <message>
+        <source>Hide Search Box</source>
+        <translation>Ocultar cuadro de búsqueda</translation>
+    </message>
+    <message>
+        <source>Show Search Box</source>
+        <translation>Mostrar cuadro de búsqueda</translation>
+    </message>
+    <message>
+        <source>Hide Cabinet Information</source>
+        <translation>Ocultar información del armario</translation>
+    </message>
+    <message>
+        <source>Show Cabinet Information</source>
+        <translation>Mostrar información del armario</translation>
+    </message>
+    <message>
+        <source>Hide Thumbnail Size Slider</source>
+        <translation>Ocultar control de tamaño de miniaturas</translation>
+    </message>
+    <message>
+        <source>Show Thumbnail Size Slider</source>
+        <translation>Mostrar control de tamaño de miniaturas</translation>
+    </message>
+    <message>
+        <source>Add Hotkey To Cabinet Name</source>
+        <translation>Añadir atajo de teclado al nombre del armario</translation>
+    </message>
+    <message>
+        <source>Remove Hotkey From Cabinet Name</source>
+        <translation>Quitar atajo de teclado del nombre del armario</translation>
+    </message>
+    <message>
+        <source>Show Category Full Path</source>
+        <translation>Mostrar ruta completa de la categoría</translation>
+    </message>
+    <message>
+        <source>Hide Category Full Path</source>
+        <translation>Ocultar ruta completa de la categoría</translation>
+    </message>
+    <message>
+        <source>Show Number Of Items In Category</source>
+        <translation>Mostrar número de elementos de la categoría</translation>
+    </message>
+    <message>
+        <source>Hide Number Of Items In Category</source>
+        <translation>Ocultar número de elementos de la categoría</translation>
+    </message>
+    <message>
+        <source>Show Number Of Matches In Category</source>
+        <translation>Mostrar número de coincidencias de la categoría</translation>
+    </message>
+    <message>
+        <source>Hide Number Of Matches In Category</source>
+        <translation>Ocultar número de coincidencias de la categoría</translation>
+    </message>
+    <message>
+        <source>Show In Kiosk Mode</source>
+        <translation>Mostrar en modo quiosco</translation>
+    </message>
+    <message>
+        <source>Exit Kiosk Mode</source>
+        <translation>Salir del modo quiosco</translation>
+    </message>
+    <message>
+        <source>Enter Kiosk Password</source>
+        <translation>Introducir contraseña de quiosco</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the following category and all the subcategories and items it might contain?</source>
+        <translation>¿Seguro que desea quitar la siguiente categoría con todas las subcategorías y elementos que pueda contener?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the following category and all the items it might contain?</source>
+        <translation>¿Seguro que desea quitar la siguiente categoría con todos los elementos que pueda contener?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the following categories and all the subcategories and items they might contain?</source>
+        <translation>¿Seguro que desea quitar las siguientes categorías con todas las subcategorías y elementos que puedan contener?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the following subcategories and all the items they might contain?</source>
+        <translation>¿Seguro que desea quitar las siguientes subcategorías con todos los elementos que puedan contener?</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Could not locate &apos;%1&apos;, make sure the file that this item refers to has not been deleted or moved!</source>
+        <translation>No se encontró &apos;%1&apos;. Compruebe que el archivo al que remite este elemento no se haya eliminado ni movido.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Sin resultados</translation>
+    </message>
+    <message>
+        <source>1 match</source>
+        <translation>1 coincidencia</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <translation>%1 coincidencias</translation>
+    </message>
+    <message>
+        <source>Showing Recently Opened Items!</source>
+        <translation>¡Se muestran los elementos abiertos recientemente!</translation>
+    </message>
+    <message>
+        <source>Showing Recently Added Items!</source>
+        <translation>¡Se muestran los elementos añadidos recientemente!</translation>
+    </message>
+    <message>
+        <source>Showing Most Popular Items!</source>
+        <translation>¡Se muestran los elementos más usados!</translation>
+    </message>
+    <message>
+        <source>Searching Names Only!</source>
+        <translation>¡Se busca solo en los nombres!</translation>
+    </message>
+    <message>
+        <source>Searching Tags Only!</source>
+        <translation>¡Se busca solo en las etiquetas!</translation>
+    </message>
+    <message>
+        <source>Searching Descriptions Only!</source>
+        <translation>¡Se busca solo en las descripciones!</translation>
+    </message>
+    <message>
+        <source>Searching All Fields!</source>
+        <translation>¡Se busca en todos los campos!</translation>
+    </message>
+    <message>
+        <source>No item is selected!</source>
+        <translation>¡No hay ningún elemento seleccionado!</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Thumbnails for web items are generated in the background. This process may take a few seconds for each item so please be patient.</source>
+        <translation>Las miniaturas de los elementos web se generan en segundo plano. Este proceso puede tardar unos segundos por elemento, así que tenga paciencia.</translation>
+    </message>
+</context>
 </TS>

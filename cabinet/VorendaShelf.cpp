@@ -40,17 +40,23 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     frame = new DockableWidget(this, 0);
     connect(frame, &DockableWidget::shown, this, &VorendaShelf::onWindowShown);
+    connect(frame, &DockableWidget::autoHideRequest, this, &VorendaShelf::onAutoHideRequest);
     frame->resizeOnScreen(40, 80);
 
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
+    setUpWalks();
     // One client of each thumbnail kind: web pages, videos, images, audio files.
     // TODO: the video and audio clients, the bookmarks importer and the web-location
     // reader join here as the program gains them.
     kestrimClient = new KestrimnailClient(this);
     dovalinClient = new DovalinnailClient(this);
 
+    createActions();
+    setUpSearchAndOperations();
     setUpThumbSizeSlider();
+    setUpItems();
+    setUpDataFile();
 
     const BackgroundPainter dark(QColor(0, 0, 0, 80));
     menuButtonBackground = BackgroundProperty(BackgroundPainter(), dark, dark, BackgroundPainter(), BackgroundPainter());
@@ -63,7 +69,10 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     onApplySettings();
 }
 
-VorendaShelf::~VorendaShelf() = default;
+VorendaShelf::~VorendaShelf()
+{
+    stopWalks();
+}
 
 void VorendaShelf::setUpProxyModel()
 {
@@ -138,14 +147,9 @@ void VorendaShelf::setUpThumbSizeSlider()
     thumbSizeFrame->setVisible(resizable);
 }
 
-bool VorendaShelf::load(const QString&)
-{
-    return false;
-}
-
 void VorendaShelf::initialize()
 {
-    load(QDir(VorendaGlobal::getDataLocation()).absoluteFilePath(fileName));
+    load(dataFilePath());
     onApplyStyle(style, AllElements, true);
     onApplySettings();
     committedStyle = style;
@@ -176,22 +180,6 @@ void VorendaShelf::endSession()
 {
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to end session"));
     sessionEnding = true;
-}
-
-void VorendaShelf::save()
-{
-}
-
-void VorendaShelf::onApplySettings()
-{
-}
-
-void VorendaShelf::onClearSearch()
-{
-}
-
-void VorendaShelf::onShowRecentlyOpened()
-{
 }
 
 void VorendaShelf::onWindowShown()
@@ -277,16 +265,17 @@ void VorendaShelf::onHomePage()
     QDesktopServices::openUrl(QUrl(VorendaGlobal::homepageUrl));
 }
 
+// The help window and the quick-start panel open here once the program has them.
+void VorendaShelf::onHelp()
+{
+}
+
+void VorendaShelf::onQuickStart()
+{
+}
+
 void VorendaShelf::onSendFeedback()
 {
     QDesktopServices::openUrl(
         QUrl(tr("mailto:support@vorenda.org?Subject=Customer Feedback&Message=' '")));
-}
-
-void VorendaShelf::onNavigatorItemClicked(AbstractThumbnailItem*, Qt::KeyboardModifiers)
-{
-}
-
-void VorendaShelf::onNavigatorItemDoubleClicked(AbstractThumbnailItem*, Qt::KeyboardModifiers)
-{
 }

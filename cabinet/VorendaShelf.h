@@ -2,16 +2,27 @@
 
 #include "AbstractThumbnailItem.h"
 #include "BackgroundProperty.h"
+#include "DovalinnailClient.h"
+#include "KestrimnailClient.h"
+#include "MenuType.h"
 #include "PenProperty.h"
 #include "ShelfStyle.h"
 #include "StyleElement.h"
+#include "ThumbType.h"
 #include "ui_MainWindow.h"
 
+#include <QFileInfo>
+#include <QHash>
+#include <QPixmap>
+#include <QPointer>
+#include <QSet>
 #include <QSettings>
 #include <QWidget>
 
 #include <memory>
 
+class AbstractThumbnailView;
+class AddProgressWidget;
 class CategoryHeaderItem;
 class CustomSortFilterProxyModel;
 class DockableWidget;
@@ -21,11 +32,19 @@ class KestrimnailClient;
 class ListIteratorThread;
 class MyCustomStyle;
 class MyThumbnailItem;
+class NavigatorItem;
 class ObjectEventFilter;
 class QAbstractButton;
+class QAction;
+class QKeyEvent;
 class RecurseDirThread;
 class SkinWidget;
 class SkinWindow;
+class QTimer;
+class QXmlStreamReader;
+class ShelfDataWriter;
+class ShelfPictureLoader;
+struct LoadedPicture;
 
 // One cabinet: a frameless, skinned top-level window in a docking frame that shows one
 // shelf of items in nested categories, with its bars, search box, navigator and
@@ -194,19 +213,371 @@ private:
     // Each block below belongs to one area of the cabinet and carries its own access
     // labels; the area's code lives in the VorendaShelf<Area>.cpp file named beside it.
 
+    // ---- Keyboard and menu actions (VorendaShelfActions.cpp) ----
+public:
+    // Each action is a Qt child of the cabinet; the menus show the same objects, so a
+    // menu entry and its key run the same slot and share one check mark.
+    QAction* stayOnTopAction = nullptr;
+    QAction* autoHideAction = nullptr;
+    QAction* toggleNameAction = nullptr;
+    QAction* fullScreenAction = nullptr;
+    QAction* kioskModeAction = nullptr;
+    QAction* dockTopAction = nullptr;
+    QAction* dockRightAction = nullptr;
+    QAction* dockBottomAction = nullptr;
+    QAction* dockLeftAction = nullptr;
+    QAction* dockTopMaximizedAction = nullptr;
+    QAction* dockRightMaximizedAction = nullptr;
+    QAction* dockBottomMaximizedAction = nullptr;
+    QAction* dockLeftMaximizedAction = nullptr;
+    QAction* undockAction = nullptr;
+    QAction* renameAction = nullptr;
+    QAction* propertiesAction = nullptr;
+    QAction* selectAllAction = nullptr;
+    QAction* cutAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QAction* nextShelfAction = nullptr;
+    QAction* previousShelfAction = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* quickStartAction = nullptr;
+    QAction* clearSearchAction = nullptr;
+    QAction* repeatLastSearchAction = nullptr;
+    QAction* recentlyOpenedAction = nullptr;
+    QAction* recentlyAddedAction = nullptr;
+    QAction* searchNamesOnlyAction = nullptr;
+    QAction* searchDescriptionsOnlyAction = nullptr;
+    QAction* searchTagsOnlyAction = nullptr;
+    QAction* searchAllAction = nullptr;
+    QAction* mostPopularAction = nullptr;
+    QAction* topBarAction = nullptr;
+    QAction* menuBarAction = nullptr;
+    QAction* bottomBarAction = nullptr;
+    QAction* cabinetNameAction = nullptr;
+    QAction* nameWithHotkeyAction = nullptr;
+    QAction* searchBoxAction = nullptr;
+    QAction* cabinetInfoAction = nullptr;
+    QAction* thumbSizeSliderAction = nullptr;
+    QAction* catFullPathAction = nullptr;
+    QAction* catNumberOfItemsAction = nullptr;
+    QAction* catNumberOfMatchesAction = nullptr;
+    QAction* sendFeedbackAction = nullptr;
+    QAction* homePageAction = nullptr;
+
+public slots:
+    void onHelp();
+    void onQuickStart();
+
+private:
+    void createActions();
+    // A window-wide shortcut action; `addToWindow` makes its key work with no menu open.
+    QAction* addShortcutAction(const QString& text, const QList<QKeySequence>& keys, bool addToWindow = true);
+    QAction* addMenuOnlyAction(const QString& text);
+
     // ---- Items: kinds, pictures, creating items, thumbnails, drops (VorendaShelfItems.cpp,
     // VorendaShelfThumbnails.cpp, VorendaShelfDrops.cpp) ----
 
+public:
+    // The kind of a path's picture.
+    ThumbType getThumbnailType(const QFileInfo& info) const;
+    // Whether an item of that kind shows an icon, which is never drawn larger than
+    // SHELF_ICONSIZE.
+    static bool isIcon(int type, bool customThumb);
+    // `size`, capped at SHELF_ICONSIZE for icon-like items.
+    static int getThumbnailSize(int type, bool customThumb, int size);
+    // The size at which a picture of `size` is drawn for the item size `max`.
+    static QSize normalizeSize(QSize size, int max);
+    // The picture an item keeps: tiny ones stand on a transparent ground, large ones
+    // are scaled down to SHELF_MAXTHUMBSIZE.
+    static QPixmap normalizeImage(QPixmap pixmap);
+    // The system icon of a path at the size class items use.
+    QPixmap getSystemIcon(const QFileInfo& info) const;
+    // A new styled item, in no view yet; the caller owns it.
+    MyThumbnailItem* getThumbnailItem(const QPixmap& pixmap, QSize size, const QString& text, int categoryKey);
+
+    // A new item for a path or a web address with its first picture; its real
+    // thumbnail is requested. It is in no view yet.
+    MyThumbnailItem* createItem(QString name, QString target, QPixmap pixmap, int categoryKey, GenericType type);
+    // The item the category already holds with that name and target, else a new one
+    // added to the view.
+    MyThumbnailItem* addItem(QString name, QString target, QPixmap pixmap, int categoryKey, GenericType type);
+
+    // Thumbnail cache file names: "<md5 of text>.<THUMBEXT>".
+    static QString getThumbnailName(const QString& text);
+    static QString getCachePath(const QString& thumbnailName);
+    // Stores a picture in the cache folder; its path, or empty when nothing could be stored.
+    QString cacheThumbnail(const QString& name, const QPixmap& pixmap);
+    // Deletes the cached thumbnails that only these items use.
+    void removeCache(QList<AbstractThumbnailItem*> items);
+    void requestKestrimnail(MyThumbnailItem* item);
+    void requestDovalinnail(MyThumbnailItem* item);
+    // Gives the item the picture in `file` as its own.
+    void setCustomThumbnail(MyThumbnailItem* item, const QString& file);
+    // Asks again for the item's thumbnail, or rebuilds its icon.
+    void refreshThumbnail(MyThumbnailItem* item);
+
+public slots:
+    // Prepares the clipboard, then has the view paste.
+    void onPaste();
+    void onCreateItem(const QUrl& url, const QString& name, int categoryKey, AbstractThumbnailItem** item);
+    void onCreateItem(const QByteArray& data, int categoryKey, AbstractThumbnailItem** item);
+    void onAcceptDropUrl(const QUrl& url, const QString& name, bool* accept);
+    void onKestrimCreated(KestrimnailClient::Data* data);
+    void onDovalinCreated(DovalinnailClient::Data* data);
+    // Fits every item's picture to a changed SHELF_MAXTHUMBSIZE.
+    void onMaxThumbSizeChanged();
+    // Resizes the selected items to the slider's value.
+    void onThumbSizeChanged(int size);
+
+private:
+    void setUpItems();
+    // Puts a picture on an item by the fitting rule and refreshes what shows it.
+    void showItemPicture(MyThumbnailItem* item, const QPixmap& picture, int size);
+    void showWebItemNotice();
+    // Whether another item of any cabinet still shows the cache file `path`.
+    bool cacheFileInUse(const QString& path, const QSet<AbstractThumbnailItem*>& leaving) const;
+    QPixmap webLinkIcon() const;
+    void forgetSharedIcon(const QString& path);
+    // A picture decoded no larger than `box` where the format allows; null for what is
+    // no picture or would need more than 256 MB.
+    static QPixmap loadBoundedPicture(const QString& file, int box);
+    // A cached picture, from memory when it is a shared icon.
+    QPixmap loadCachedPicture(const QString& path);
+    // Whether a new item of that path shows its name, by the label preference.
+    bool showsLabel(const QFileInfo& info) const;
+
+    // Shared icon files as read (by path) and as kept in items (by path and maximum size).
+    QHash<QString, QPixmap> sharedIcons;
+    QHash<QString, QPixmap> normalizedIcons;
+    QTimer* itemLayoutTimer = nullptr;
+    QPointer<AbstractThumbnailItem> lastAddedItem;
+    // The items of a category by name and target while a batch of items comes in.
+    struct AddedItemIndex
+    {
+        QMultiHash<QString, QPointer<MyThumbnailItem>> items;
+        int count = -1;
+    };
+    QHash<int, AddedItemIndex> addedItemIndex;
+    static QString addedItemKey(const QString& name, const QString& target);
+    MyThumbnailItem* findAddedItem(const QString& name, const QString& target, int categoryKey);
+    static constexpr int itemLayoutDelay = 100;
+    static constexpr int webPageWidth = 1100;
+    static constexpr int webPageHeight = 825;
+    static constexpr int photoBorder = 8;
+
+public:
+    // Lays out items added or repictured since the last layout now instead of shortly.
+    void updateItemLayout();
+
     // ---- Categories (VorendaShelfCategories.cpp) ----
+public:
+    // A new, fully styled header named `name`, not yet installed; the caller installs
+    // it in the view or deletes it.
+    CategoryHeaderItem* getCategoryHeaderItem(const QString& name);
+    // The child of `parentKey` called `name` (compared without case), created when
+    // there is none.
+    CategoryHeaderItem* addCategory(const QString& name, int parentKey);
+    // A new, styled row of the category navigator, with no parent.
+    NavigatorItem* getNavigatorItem(const QString& name);
+
+public slots:
+    // Asks before categories go; writes the answer into `*ok`. With `categoryKey` -1
+    // every category is meant.
+    void onDeleteCategoryRequest(int categoryKey, bool subcategoriesOnly, bool recurse, bool* ok);
 
     // ---- Settings and modes (VorendaShelfSettings.cpp) ----
+public slots:
+    void onStayOnTop(bool on);
+    void onAutoHide(bool on);
+    void onToggleFullScreen();
+    void onToggleKioskMode();
+    void onDockToTopScreenEdge();
+    void onDockToRightScreenEdge();
+    void onDockToBottomScreenEdge();
+    void onDockToLeftScreenEdge();
+    void onDockMaximizedToTopScreenEdge();
+    void onDockMaximizedToRightScreenEdge();
+    void onDockMaximizedToBottomScreenEdge();
+    void onDockMaximizedToLeftScreenEdge();
+    void onUndockWindow();
+    void onShowTopBar();
+    void onShowMenuBar();
+    void onShowBottomBar();
+    void onShowCabinetName();
+    void onShowNameWithHotkey();
+    void onShowSearchBox();
+    void onShowCabinetInfo();
+    void onShowThumbSizeSlider();
+    void onShowCatFullPath();
+    void onShowCatNumberOfItems();
+    void onShowCatNumberOfMatches();
+    // Applies the bar and label settings.
+    void updateFrames();
+    // The frame's question whether it may hide now; writes the answer into `*ok`.
+    void onAutoHideRequest(bool* ok);
+    // Passes the global animation preferences to every item.
+    void onApplyPreferences();
+
+private:
+    QString nameLabelText() const;
+    // The bar texts' family: `textfont` when it is installed, else Verdana.
+    QString barTextFamily() const;
+    QList<SkinWidget*> barTextSkins() const;
+    void updateCategoryActionTexts();
+    void applyKioskLocks();
+    // Reloads the personalization panel when it is open on this cabinet.
+    void refreshPersonalization();
+    // `option` is the docking option stored as `mode`, 0 (floating) to 8.
+    void dockTo(int option);
+    bool mayAutoHide() const;
 
     // ---- Data file (VorendaShelfData.cpp) ----
+public:
+    // Writes the whole data file at `path` in one atomic step. False in read-only
+    // configuration or when the file could not be written; the old file then stays.
+    bool save(const QString& path);
+    // Reads one Settings element; returns after its end or at the end of the input.
+    void readSettingsElement(QXmlStreamReader& reader);
+    // Reads one Uncategorized or Category element with its items.
+    void readCategoryElement(QXmlStreamReader& reader);
+    // Builds one item from an Item element and files it under `categoryKey`.
+    void readItemElement(QXmlStreamReader& reader, int categoryKey);
+    // The data file's full path; empty while the id is not 32 hexadecimal digits.
+    QString dataFilePath() const;
+    // The file load() met that exists but did not load cleanly, else empty; the
+    // next save to that path first keeps it aside as "<name>.damaged-<time>".
+    QString damagedDataFile() const { return damagedFile; }
+
+    // A change saves the cabinet shortly afterwards, so a crash loses little.
+    static constexpr int saveDelay = 3000;
+    // True while pictures of loaded items are still being decoded.
+    bool isLoadingPictures() const;
+
+public slots:
+    // Saves after `saveDelay` ms; further calls within the delay join that save.
+    void scheduleSave();
+    // Writes one category element of a save; `userData` carries the writer.
+    void onSaveItems(CategoryHeaderItem* headerItem, int parentKey, QList<AbstractThumbnailItem*> items,
+                     QVariant userData);
+
+private:
+    void setUpDataFile();
+    bool keepDamagedDataFile(const QString& path);
+    void readWindowElement(QXmlStreamReader& reader);
+    void readPersonalizationElement(QXmlStreamReader& reader);
+    void readSearchElement(QXmlStreamReader& reader);
+    // Where a category read from a file goes; its items go to the key returned.
+    int installCategory(CategoryHeaderItem* header, int key, int parentKey);
+    QString damagedFile;
+    // Saves wait until the file was read, so a change made earlier cannot overwrite it.
+    bool dataFileRead = false;
+    bool loadingDataFile = false;
+    QTimer* saveTimer = nullptr;
+    // The writer of the save in progress; onSaveItems writes only into it.
+    ShelfDataWriter* activeDataWriter = nullptr;
+    // Decodes the cached pictures of loaded items after the cabinet shows.
+    ShelfPictureLoader* pictureLoader = nullptr;
+    QTimer* pictureLayoutTimer = nullptr;
+    void placeLoadedPictures();
+    // The system icon for an item whose picture is gone, stored in the cache; `path`
+    // becomes the stored file's path.
+    QPixmap cachedItemIcon(const QString& target, const QString& itemName, QString& path);
 
     // ---- Places and folder walks (VorendaShelfPlaces.cpp) ----
+public:
+    // Runs a command that adds items from the file system: files or a folder chosen in
+    // a dialog, a standard place as one item, or a place walked for its contents.
+    // Returns false, doing nothing, for every other command.
+    bool doPlacesAction(MenuType type, int parameter);
+    // Queues a walk of a dropped folder into the category `categoryKey` (-1 for none);
+    // the first argument is unused.
+    void addItems(int, const QString& path, int categoryKey);
+    // Ends this cabinet's walks for good, before the cabinet goes away: nothing of them
+    // reaches the cabinet afterwards and the progress window lets go of it.
+    void stopWalks();
+
+public slots:
+    void onFileFound(QString name, QString path, QVariant data);
+    void onDirFound(QString name, QString path, QVariant data);
+    void onRecurseDirThreadFinished(int folders, int files, bool aborted);
+    void onListIteratorThreadFinished(QList<void*>* list, int items, bool aborted);
+    void onFolderFound(QString name, QVariant& data, bool& emitDirFound, bool& skipSubfolders, bool& abort);
+    void onBookmarkFound(QString name, QString url, QVariant data);
+    void onBookmarksParserFinished(int folders, int urls, bool aborted);
+
+private:
+    void setUpWalks();
+    bool runPlacesAction(MenuType type, int parameter);
+    AddProgressWidget* progressPanel();
+    // Puts the item on the progress window and shows it for this cabinet; false when
+    // the window is busy with another cabinet.
+    bool showProgress(MyThumbnailItem* item);
+    void addFolderShortcut(MenuType type, int categoryKey);
+    void addPlaceContents(MenuType type, int categoryKey);
+    void addApplications(const QString& desktopCategory, int categoryKey);
+    void addChosenFiles(int categoryKey);
+    void addChosenFolder(int categoryKey);
+    QPointer<AddProgressWidget> wiredProgressPanel;
+    // Application entries already added by the walk under way, by desktop file id.
+    QSet<QString> walkedApplications;
+    // Counts the folder walks that have ended, so an answer given after its walk ended
+    // is recognised as late.
+    quint64 endedWalks = 0;
+    bool walksStopped = false;
 
     // ---- Item operations, search, keyboard (VorendaShelfOperations.cpp,
     // VorendaShelfSearch.cpp, VorendaShelfKeyboard.cpp) ----
+public slots:
+    // Opens or reveals the item, on a click when single-click opening is on, else on
+    // a double click; Shift reveals, Alt asks for a maximized window.
+    void onItemClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
+    void onItemDoubleClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
+    // Opens the item's target; a success counts the open and may hide the cabinet.
+    void onOpenItem(MyThumbnailItem* item, bool maximized = false);
+    // Shows the item's target in the file manager, or says it is gone.
+    void onLocateItem(MyThumbnailItem* item, bool maximized = false);
+    void onShowItemInfo();
+    void onShowItemLabel();
+    void onRenameItem();
+    void onSetItemProperties();
+    // The view asks before it moves an item into this cabinet.
+    void onMoveItem(AbstractThumbnailItem* item, int newCategoryKey, AbstractThumbnailView* newView, bool* ok);
+    void onItemSelected(AbstractThumbnailItem* item, bool on);
+    void onSelectAll();
+    void onNextShelf();
+    void onPreviousShelf();
+
+    // Puts `text` into the search box, which runs the search.
+    void search(const QString& text);
+    void onRepeatLastSearch();
+    void onShowRecentlyAdded();
+    void onShowMostPopular();
+    void onSearchNamesOnly();
+    void onSearchDescriptionsOnly();
+    void onSearchTagsOnly();
+    void onSearchAll();
+    void onSearchBoxTextChanged(const QString& text);
+    void onSearchButtonClicked();
+    void onFocusOutSearchBox(QEvent* event);
+    // One search run over the view's items with the box's text.
+    void onViewModelReset();
+    void onItemFound(void* item, QVariant data);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setUpSearchAndOperations();
+    // Hides the frame after an open or reveal unless something keeps the cabinet up.
+    void hideAfterOpening();
+    bool keepsShownAfterOpening() const;
+    void showShelfAt(int offset);
+    void setSearchType(int type);
+    // Brings a hidden cabinet up to show the hits of `text`.
+    void showForSearch(const QString& text);
+    bool searchUnreachable() const { return hidesearchbox || hidetopbar; }
+    void dropSearchWhenUnreachable();
+    std::unique_ptr<ObjectEventFilter> searchHideFilter;
 };
 
 // Paints the white close cross onto `pixmap`, centred, and returns a copy of it.
