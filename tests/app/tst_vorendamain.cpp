@@ -11,6 +11,7 @@
 #include "VorendaShelf.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -37,6 +38,8 @@ private slots:
     void deletedCabinetIsSavedAtOnce();
     void newCabinetMenuHasOneEntryPerStyle();
     void kioskMenuOffersOnlyAboutAndQuit();
+    void kioskCabinetsShownAtStart_data();
+    void kioskCabinetsShownAtStart();
     void globalHotkeysAreBound();
     void quitSavesAndEndsCabinetsOnce();
     void newVersionNotice();
@@ -284,6 +287,41 @@ void TestVorendaMain::kioskMenuOffersOnlyAboutAndQuit()
     shelf->kiosk = false;
     controller->onAboutToShowTrayIconMenu();
     QCOMPARE(visibleEntries(controller->trayMenu).size(), 13);
+}
+
+void TestVorendaMain::kioskCabinetsShownAtStart_data()
+{
+    QTest::addColumn<QByteArray>("showKiosk");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("switch on") << QByteArray("1") << true;
+    QTest::newRow("switch off") << QByteArray("0") << false;
+}
+
+void TestVorendaMain::kioskCabinetsShownAtStart()
+{
+    QFETCH(QByteArray, showKiosk);
+    QFETCH(bool, shown);
+    const QByteArray kioskId = "0123456789abcdef0123456789abcdef";
+    const QByteArray plainId = "fedcba98765432100123456789abcdef";
+    QDir().mkpath(VorendaGlobal::getDataLocation());
+    auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(VorendaGlobal::getDataLocation() + QStringLiteral("/") + QString::fromLatin1(kioskId) + ".dat",
+                  "<!DOCTYPE Vorenda-CabinetData>\n<Root><Settings><Window name=\"Shop\" kiosk=\"1\"/></Settings></Root>\n"));
+    QVERIFY(write(VorendaMain::dataFilePath(), "<!DOCTYPE Vorenda-Data>\n<Root><Preferences><General showkiosk=\""
+                                                   + showKiosk + "\"/></Preferences><Cabinets><Cabinet id=\"" + kioskId
+                                                   + "\"/><Cabinet id=\"" + plainId + "\"/></Cabinets></Root>\n"));
+    start();
+    QCOMPARE(VorendaGlobal::shelves.size(), 2);
+    VorendaShelf* kiosk = VorendaGlobal::shelves.first();
+    QVERIFY(kiosk->kiosk);
+    QCOMPARE(kiosk->name, QStringLiteral("Shop"));
+    QCOMPARE(kiosk->isVisible(), shown);
+    QVERIFY(!VorendaGlobal::shelves.last()->isVisible());
+    QVERIFY(controller->hasAnyKiosk());
+    QFile::remove(VorendaGlobal::getDataLocation() + QStringLiteral("/") + QString::fromLatin1(kioskId) + ".dat");
 }
 
 void TestVorendaMain::globalHotkeysAreBound()
