@@ -163,7 +163,10 @@ MyThumbnailItem* VorendaShelf::createItem(QString name, QString target, QPixmap 
     int kind = ThumbIcon;
     if (type == GenericWebUrl) {
         marker = QStringLiteral(".Bookmark");
-        pixmap = webLinkIcon();
+        // The system is asked for the web-link icon once; later links share it.
+        pixmap = sharedIcons.value(getCachePath(getThumbnailName(marker)));
+        if (pixmap.isNull())
+            pixmap = webLinkIcon();
         kind = ThumbWebPage;
     } else {
         kind = getThumbnailType(info);
@@ -473,7 +476,8 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
     QPixmap picture;
     QSize imageSize;
     bool request = false;
-    if (!record.thumbnail.isEmpty() && picture.load(record.thumbnail)) {
+    if (!record.thumbnail.isEmpty()
+        && !(picture = loadBoundedPicture(record.thumbnail, VorendaGlobal::SHELF_MAXTHUMBSIZE)).isNull()) {
         picture = normalizeImage(picture);
         imageSize = normalizeSize(picture.size(), getThumbnailSize(record.type, record.customthumb, record.thumbsize));
     } else {

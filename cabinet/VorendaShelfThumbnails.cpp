@@ -17,9 +17,9 @@ namespace {
 // A picture larger than this in memory is refused rather than decoded.
 constexpr qint64 maxDecodeBytes = qint64(256) * 1024 * 1024;
 
-// Reads a picture the user chose, decoding big ones straight at the size they are
-// kept at where the format allows; null for what is no picture or far too big.
-QPixmap loadBoundedPicture(const QString& file, int box)
+} // namespace
+
+QPixmap VorendaShelf::loadBoundedPicture(const QString& file, int box)
 {
     QImageReader reader(file);
     reader.setAutoTransform(true);
@@ -34,8 +34,6 @@ QPixmap loadBoundedPicture(const QString& file, int box)
     }
     return QPixmap::fromImage(reader.read());
 }
-
-} // namespace
 
 // ---- Cache ----
 
@@ -61,15 +59,7 @@ QString VorendaShelf::cacheThumbnail(const QString& name, const QPixmap& pixmap)
         return path;
 
     // The shared copy in memory is stale once its file is written again.
-    if (sharedIcons.remove(path) > 0) {
-        const QString prefix = path + QLatin1Char('#');
-        for (auto it = normalizedIcons.begin(); it != normalizedIcons.end();) {
-            if (it.key().startsWith(prefix))
-                it = normalizedIcons.erase(it);
-            else
-                ++it;
-        }
-    }
+    forgetSharedIcon(path);
 
     // Written aside and renamed over the old file, so a reader never sees half a picture.
     QSaveFile file(path);
@@ -78,6 +68,19 @@ QString VorendaShelf::cacheThumbnail(const QString& name, const QPixmap& pixmap)
     file.cancelWriting();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Couldn't save thumbnail '%1'").arg(path));
     return QString();
+}
+
+void VorendaShelf::forgetSharedIcon(const QString& path)
+{
+    if (sharedIcons.remove(path) == 0)
+        return;
+    const QString prefix = path + QLatin1Char('#');
+    for (auto it = normalizedIcons.begin(); it != normalizedIcons.end();) {
+        if (it.key().startsWith(prefix))
+            it = normalizedIcons.erase(it);
+        else
+            ++it;
+    }
 }
 
 bool VorendaShelf::cacheFileInUse(const QString& path, const QSet<AbstractThumbnailItem*>& leaving) const
@@ -127,6 +130,7 @@ void VorendaShelf::removeCache(QList<AbstractThumbnailItem*> items)
         if (cacheFileInUse(path, leaving))
             continue;
         QFile::remove(path);
+        forgetSharedIcon(path);
     }
 }
 
@@ -172,6 +176,8 @@ void VorendaShelf::onKestrimCreated(KestrimnailClient::Data* data)
     if (!data || !data->item)
         return;
     MyThumbnailItem* item = data->item;
+    if (item->properties.customthumb)
+        return;
     QPixmap picture;
     const QString path = getCachePath(QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT));
     if (!picture.load(path))
@@ -189,6 +195,9 @@ void VorendaShelf::onDovalinCreated(DovalinnailClient::Data* data)
     item->properties.width = data->imageSize.width();
     item->properties.height = data->imageSize.height();
     item->properties.type = data->isPhoto ? ThumbPhoto : ThumbImage;
+    // A picture the user chose after the job was queued stays.
+    if (item->properties.customthumb)
+        return;
     QPixmap picture;
     const QString path = getCachePath(QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT));
     if (!picture.load(path))

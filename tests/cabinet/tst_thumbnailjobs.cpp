@@ -25,6 +25,7 @@ private slots:
     void imagesGetTheirThumbnails();
     void resultForADeletedItemIsIgnored();
     void resultWithoutAPictureStillTellsTheKind();
+    void lateResultKeepsAChosenPicture();
     void customPictureIsStoredOnce();
     void unreadableCustomPictureChangesNothing();
     void refreshing();
@@ -201,6 +202,30 @@ void TestThumbnailJobs::resultWithoutAPictureStillTellsTheKind()
     shelf.onDovalinCreated(nullptr);
     KestrimnailClient::Data page;
     shelf.onKestrimCreated(&page);
+}
+
+void TestThumbnailJobs::lateResultKeepsAChosenPicture()
+{
+    const QString path = picture(QStringLiteral("chosen-later.png"), 400, 300);
+    const QString cover = picture(QStringLiteral("cover-art.png"), 200, 200);
+    VorendaShelf shelf;
+    holdJobs(shelf);
+    MyThumbnailItem* item = shelf.addItem(QString(), path, QPixmap(), -1, GenericPath);
+    shelf.setCustomThumbnail(item, cover);
+    const QString chosen = item->properties.thumbnail;
+    const QImage shown = item->getImage().toImage();
+
+    // The thumbnail queued before the user chose a picture arrives now.
+    QVERIFY(QPixmap::fromImage(TestPictures::gradient(256, 192)).save(cacheFile(path), "PNG"));
+    DovalinnailClient::Data data;
+    data.key = getHash(path);
+    data.item = item;
+    data.imageSize = QSize(400, 300);
+    shelf.onDovalinCreated(&data);
+    QCOMPARE(QSize(item->properties.width, item->properties.height), QSize(400, 300));
+    QVERIFY(item->properties.customthumb);
+    QCOMPARE(item->properties.thumbnail, chosen);
+    QCOMPARE(item->getImage().toImage(), shown);
 }
 
 void TestThumbnailJobs::customPictureIsStoredOnce()
