@@ -74,6 +74,15 @@ bool startProgram(const QString& program, const QStringList& arguments, const QS
     return QProcess::startDetached(executable, arguments, workingDirectory);
 }
 
+// A URL that names no local file.
+bool openWithDefaultHandler(const QString& target)
+{
+    const QUrl url(target, QUrl::TolerantMode);
+    if (!url.isValid() || url.scheme().isEmpty())
+        return false;
+    return startProgram(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
+}
+
 } // namespace
 
 QString DesktopOpener::localPath(const QString& target)
@@ -91,12 +100,8 @@ bool DesktopOpener::open(const QString& target)
     if (target.trimmed().isEmpty())
         return false;
     const QString path = localPath(target);
-    if (path.isEmpty()) {
-        const QUrl url(target, QUrl::TolerantMode);
-        if (!url.isValid() || url.scheme().isEmpty())
-            return false;
-        return startProgram(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
-    }
+    if (path.isEmpty())
+        return openWithDefaultHandler(target);
     const QFileInfo info(path);
     if (!info.exists())
         return false;
@@ -110,8 +115,14 @@ bool DesktopOpener::launchDesktopEntry(const QString& desktopFile)
     const QHash<QString, QString> keys = readEntryGroup(desktopFile);
     const QString type = keys.value(QStringLiteral("Type"));
     if (type == QLatin1String("Link")) {
+        // Handed straight to the default handler: a link to an entry (itself, say)
+        // must not lead back here.
         const QString url = unescapeValue(keys.value(QStringLiteral("URL")));
-        return !url.isEmpty() && open(url);
+        const QString path = localPath(url);
+        if (!path.isEmpty())
+            return QFileInfo::exists(path)
+                && startProgram(QStringLiteral("xdg-open"), {QFileInfo(path).absoluteFilePath()});
+        return openWithDefaultHandler(url);
     }
     if (type != QLatin1String("Application"))
         return false;

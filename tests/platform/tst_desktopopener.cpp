@@ -175,6 +175,14 @@ void TestDesktopOpener::launchesApplicationEntries()
         writeEntry(QStringLiteral("link.desktop"), "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org/\n");
     QVERIFY(DesktopOpener::open(link));
     QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), QStringLiteral("https://example.org/")}}));
+
+    // A link to itself goes to the default handler once instead of round in circles.
+    init();
+    const QString self = TestEnvironment::instance()->root() + QStringLiteral("/self.desktop");
+    writeEntry(QStringLiteral("self.desktop"),
+               "[Desktop Entry]\nType=Link\nURL=" + QUrl::fromLocalFile(self).toEncoded() + "\n");
+    QVERIFY(DesktopOpener::open(self));
+    QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), self}}));
 }
 
 void TestDesktopOpener::refusesEntriesWithoutProgram_data()
