@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "AddProgressWidget.h"
+#include "BookmarksWarningDialog.h"
 #include "CategoryHeaderItem.h"
 #include "FolderWarningDialog.h"
 #include "MyThumbnailItem.h"
@@ -48,6 +49,8 @@ private slots:
     void applicationsAreDesktopEntries_data();
     void applicationsAreDesktopEntries();
     void deletedCabinetStopsAndIsNotSaved();
+    void bookmarkFolderAnswers_data();
+    void bookmarkFolderAnswers();
 
 private:
     std::unique_ptr<VorendaShelf> newCabinet();
@@ -555,6 +558,67 @@ void TestFolderWalks::deletedCabinetStopsAndIsNotSaved()
     other.reset();
     QVERIFY(!panel->isVisible());
     QVERIFY(!panel->shelf);
+}
+
+void TestFolderWalks::bookmarkFolderAnswers_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("category");  // empty: none made, the data stays
+    QTest::addColumn<bool>("emitDirFound");
+    QTest::addColumn<bool>("skipSubfolders");
+    QTest::addColumn<bool>("abort");
+
+    QTest::newRow("1 bar") << "BookmarksBar" << "createRadioButton" << false << "Bookmarks Bar" << true << false
+                           << false;
+    QTest::newRow("1 menu") << "bookmarksmenu" << "createRadioButton" << false << "Bookmarks Menu" << true << false
+                            << false;
+    QTest::newRow("1 other") << "News" << "createRadioButton" << false << "News" << true << false << false;
+    QTest::newRow("2 flatten") << "News" << "recurseRadioButton" << false << QString() << false << false << false;
+    QTest::newRow("3 skip") << "News" << "skipRadioButton" << false << QString() << true << true << false;
+    QTest::newRow("cancel") << "News" << "createRadioButton" << true << QString() << true << false << true;
+}
+
+void TestFolderWalks::bookmarkFolderAnswers()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, option);
+    QFETCH(bool, cancel);
+    QFETCH(QString, category);
+    QFETCH(bool, emitDirFound);
+    QFETCH(bool, skipSubfolders);
+    QFETCH(bool, abort);
+
+    auto shelf = newCabinet();
+    QVariant data(-1);
+    bool reportFolders = true;
+    bool skip = false;
+    bool stop = false;
+    QuestionDriver driver(QuestionDriver::visible<BookmarksWarningDialog>(), [&](QWidget* window) {
+        auto* question = static_cast<BookmarksWarningDialog*>(window);
+        chooseOption(question->findChild<QRadioButton*>(option));
+        (cancel ? question->cancelButton : question->okButton)->click();
+    });
+    shelf->onFolderFound(folder, data, reportFolders, skip, stop);
+    QVERIFY(driver.ran());
+
+    QCOMPARE(reportFolders, emitDirFound);
+    QCOMPARE(skip, skipSubfolders);
+    QCOMPARE(stop, abort);
+    if (category.isEmpty()) {
+        QCOMPARE(data, QVariant(-1));
+        QVERIFY(!shelf->view->getCategoryHeader(0));
+    } else {
+        CategoryHeaderItem* header = shelf->view->getCategoryHeader(data.toInt());
+        QVERIFY(header);
+        QCOMPARE(header->getText(), category);
+    }
+    // The answer holds for the rest of the import, a cancel for nothing.
+    QCOMPARE(shelf->bookmarkFolderChoice == -1, cancel);
+    shelf->onBookmarksParserFinished(0, 0, false);
+    QCOMPARE(shelf->bookmarkFolderChoice, -1);
+    QVERIFY(!shelf->dialogOpen);
 }
 
 VORENDA_TEST_MAIN(TestFolderWalks)
