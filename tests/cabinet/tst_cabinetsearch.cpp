@@ -1,11 +1,13 @@
 #include "TestEnvironment.h"
 
 #include "CabinetTestFixtures.h"
+#include "../dialogs/QuestionDriver.h"
 #include "AddProgressWidget.h"
 #include "ListIteratorThread.h"
 #include "SearchBox.h"
 
 #include <QAction>
+#include <QMenu>
 
 // The cabinet search: text patterns by mode, the three list words, the match label,
 // mode switches, the remembered search, and a search box taken out of reach.
@@ -25,6 +27,7 @@ private slots:
     void pathologicalPatternsFindNothing_data();
     void pathologicalPatternsFindNothing();
     void searchShowsAHiddenCabinet();
+    void searchMenuOffersTheSearchActions();
     void listWalkWaitsForAPausedPanel_data();
     void listWalkWaitsForAPausedPanel();
 
@@ -244,6 +247,29 @@ void TestCabinetSearch::searchShowsAHiddenCabinet()
     shelf.search(QStringLiteral("net"));
     QTRY_VERIFY(shelf.isVisible());
     QCOMPARE(filterNames(shelf), (QStringList{"Internet", "Network", "abc", "Music"}));
+}
+
+void TestCabinetSearch::searchMenuOffersTheSearchActions()
+{
+    VorendaShelf shelf;
+    shelf.show();
+    QTRY_VERIFY(shelf.isVisible());
+    QStringList entries;
+    bool busy = false;
+    QuestionDriver driver(QuestionDriver::visible<QMenu>(), [&](QWidget* window) {
+        auto* menu = static_cast<QMenu*>(window);
+        for (QAction* action : menu->actions())
+            entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        busy = shelf.menuOpen;
+        menu->close();
+    });
+    emit shelf.searchBox->searchButtonClicked();
+    QVERIFY(driver.ran());
+    QCOMPARE(entries, (QStringList{"Repeat Last Search", "Show Recently Opened", "Show Recently Added", "-",
+                                   "Search Names Only", "Search Descriptions Only", "Search Tags Only", "Search All",
+                                   "-", "Clear Search Box"}));
+    QVERIFY(busy);
+    QVERIFY(!shelf.menuOpen);
 }
 
 void TestCabinetSearch::listWalkWaitsForAPausedPanel_data()
