@@ -7,6 +7,7 @@
 #include "DataFileText.h"
 #include "DockableWidget.h"
 #include "ShelfDataWriter.h"
+#include "ShelfPictureLoader.h"
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
 #include "XmlAttributes.h"
@@ -37,6 +38,13 @@ int numberOf(const QXmlStreamAttributes& attributes, const QString& name)
 
 void VorendaShelf::setUpDataFile()
 {
+    pictureLoader = new ShelfPictureLoader(this);
+    connect(pictureLoader, &ShelfPictureLoader::picturesRead, this, &VorendaShelf::placeLoadedPictures);
+    pictureLayoutTimer = new QTimer(this);
+    pictureLayoutTimer->setSingleShot(true);
+    pictureLayoutTimer->setInterval(50);
+    connect(pictureLayoutTimer, &QTimer::timeout, view, &AbstractThumbnailView::updateLayout);
+
     saveTimer = new QTimer(this);
     saveTimer->setSingleShot(true);
     saveTimer->setInterval(saveDelay);
@@ -219,6 +227,7 @@ bool VorendaShelf::load(const QString& path)
     }
     if (refused) {
         loadingDataFile = false;
+        pictureLoader->start();
         return false;
     }
 
@@ -226,6 +235,7 @@ bool VorendaShelf::load(const QString& path)
     view->resetModel();
     view->updateLayout();
     loadingDataFile = false;
+    pictureLoader->start();
     return true;
 }
 

@@ -8,11 +8,11 @@
 #include "FileInfoProvider.h"
 #include "MyThumbnailItem.h"
 #include "ShelfDataWriter.h"
+#include "ShelfPictureLoader.h"
 #include "VorendaGlobal.h"
 #include "XmlAttributes.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QXmlStreamReader>
 
 namespace {
@@ -20,9 +20,6 @@ namespace {
 // Keys from a file above this are renumbered: the next new category takes the
 // highest key + 1, which must stay far from overflowing.
 constexpr int largestStoredKey = 0x3FFFFFFF;
-
-// A picture that would need more memory than this is not decoded.
-constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
 
 bool hasThumbnailJob(int type)
 {
@@ -56,24 +53,18 @@ struct ItemFields
     }
 };
 
-// Reads a cached picture, measured first: one too large for memory is refused, and
-// one larger than any item keeps is decoded at the size the item keeps.
-QPixmap readCachedPicture(const QString& path)
+// The size of the picture an item will keep of its cached thumbnail: the helpers fit
+// a picture into a SHELF_THUMBSIZE square, and the item keeps a smaller copy.
+QSize expectedPictureSize(int type, int width, int height)
 {
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        if (qint64(size.width()) * size.height() * 4 > largestPictureBytes)
-            return QPixmap();
-        const int largest = VorendaGlobal::SHELF_MAXTHUMBSIZE;
-        const QSize fitted = size.scaled(largest, largest, Qt::KeepAspectRatio);
-        // Only where fitting alone gives what the item keeps; a narrow picture is
-        // first padded to the smallest side, then fitted.
-        if ((size.width() > largest || size.height() > largest)
-            && qMin(fitted.width(), fitted.height()) >= VorendaGlobal::SHELF_MINIMAGESIZE)
-            reader.setScaledSize(fitted);
+    const int box = VorendaGlobal::SHELF_THUMBSIZE;
+    QSize size(box, box);
+    if ((type == ThumbImage || type == ThumbPhoto || type == ThumbVideo) && width > 0 && height > 0) {
+        size = QSize(width, height);
+        if (width > box || height > box)
+            size = size.scaled(box, box, Qt::KeepAspectRatio);
     }
-    return QPixmap::fromImage(reader.read());
+    return ShelfPictureLoader::keptSize(size);
 }
 
 QStringList readTags(const QString& text)
@@ -248,23 +239,21 @@ void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
     bool custom = !fields.customthumb.isEmpty() && fields.customthumb.toInt() != 0;
 
     QString path = getCachePath(thumbnailName);
-    QPixmap picture = readCachedPicture(path);
+    // The picture is decoded on a worker once the cabinet shows; until then the item
+    // has the size its picture will most likely have.
+    const bool cached = QFileInfo(path).isFile();
+    QPixmap picture;
     QSize imageSize;
     bool request = false;
-    if (!picture.isNull()) {
+    if (cached) {
         if (!hasThumbnailJob(type) && !custom)
             size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
-        picture = normalizeImage(picture);
-        imageSize = normalizeSize(picture.size(), size);
+        imageSize = normalizeSize(expectedPictureSize(type, fields.width.toInt(), fields.height.toInt()), size);
         request = hasThumbnailJob(type) && !custom && thumbnailName != standardName;
     } else {
         size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
-        const QString iconKey = fileInfoProvider->isGenericIcon(target)
-                                    ? QStringLiteral(".") + QFileInfo(target).suffix().toUpper()
-                                    : (target.isEmpty() ? itemName : target);
-        picture = normalizeImage(getSystemIcon(QFileInfo(target)));
+        picture = cachedItemIcon(target, itemName, path);
         imageSize = normalizeSize(picture.size(), size);
-        path = cacheThumbnail(getThumbnailName(iconKey), picture);
         custom = false;
         request = hasThumbnailJob(type);
     }
@@ -295,6 +284,8 @@ void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
     p.tags = readTags(fields.tags);
 
     item->showItemLabel(labelText.toInt() != 0, false);
+    if (cached)
+        pictureLoader->enqueue(item, path);
 
     if (!p.tags.isEmpty()) {
         VorendaGlobal::tags += p.tags;
@@ -325,4 +316,54 @@ void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
         requestDovalinnail(item);
     else if (type == ThumbWebPage)
         requestKestrimnail(item);
+}
+
+QPixmap VorendaShelf::cachedItemIcon(const QString& target, const QString& itemName, QString& path)
+{
+    // Plain documents share one icon file per type.
+    const QString iconKey = fileInfoProvider->isGenericIcon(target)
+                                ? QStringLiteral(".") + QFileInfo(target).suffix().toUpper()
+                                : (target.isEmpty() ? itemName : target);
+    const QPixmap picture = normalizeImage(getSystemIcon(QFileInfo(target)));
+    path = cacheThumbnail(getThumbnailName(iconKey), picture);
+    return picture;
+}
+
+bool VorendaShelf::isLoadingPictures() const
+{
+    return pictureLoader->isBusy();
+}
+
+void VorendaShelf::placeLoadedPictures()
+{
+    QList<LoadedPicture> pictures = pictureLoader->takeReadPictures();
+    bool resized = false;
+    for (LoadedPicture& loaded : pictures) {
+        MyThumbnailItem* item = loaded.item;
+        // A thumbnail that arrived meanwhile, or an item gone, wins over the file read.
+        if (!item || item->properties.thumbnail != loaded.path)
+            continue;
+        MyThumbnailItem::Properties& p = item->properties;
+        const QSize before = item->getImageSize();
+        if (!loaded.image.isNull()) {
+            const QPixmap picture = normalizeImage(QPixmap::fromImage(std::move(loaded.image)));
+            item->setImage(picture);
+            item->setImageSize(normalizeSize(picture.size(), getThumbnailSize(p.type, p.customthumb, p.thumbsize)));
+        } else {
+            // Not a readable picture after all: as if the file were missing.
+            p.thumbsize = qMin(p.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
+            const QPixmap picture = cachedItemIcon(p.target, p.name, p.thumbnail);
+            item->setImage(picture);
+            item->setImageSize(normalizeSize(picture.size(), p.thumbsize));
+            p.customthumb = false;
+            if (p.type == ThumbImage || p.type == ThumbPhoto)
+                requestDovalinnail(item);
+            else if (p.type == ThumbWebPage)
+                requestKestrimnail(item);
+        }
+        resized = resized || item->getImageSize() != before;
+    }
+    // Batches come close together: one layout for those of a moment.
+    if (resized && !pictureLayoutTimer->isActive())
+        pictureLayoutTimer->start();
 }

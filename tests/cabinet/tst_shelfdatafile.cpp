@@ -301,6 +301,8 @@ void TestShelfDataFile::roundTripKeepsEverything()
     QVERIFY(!loaded->searchAllAction->isChecked());
 
     QCOMPARE(treeOf(*loaded), treeOf(*shelf));
+    // Pictures are decoded after loading, off the GUI thread.
+    QTRY_VERIFY(!loaded->isLoadingPictures());
     for (int key : {0, 3, 5, 1, 2}) {
         QCOMPARE(loaded->view->getCategoryHeader(key)->getText(), shelf->view->getCategoryHeader(key)->getText());
         QCOMPARE(loaded->view->getCategoryHeader(key)->isExpanded(), shelf->view->getCategoryHeader(key)->isExpanded());
@@ -341,7 +343,7 @@ void TestShelfDataFile::roundTripKeepsEverything()
         QCOMPARE(a.channels, b.channels);
         QCOMPARE(item->isLabelShown(), original->isLabelShown());
         QCOMPARE(item->getCategoryKey(), original->getCategoryKey());
-        QVERIFY(!item->getImage().isNull());
+        QCOMPARE(item->getImage().size(), QSize(96, 64));
     }
     QVERIFY(!loaded->dovalinClient->running());
     QVERIFY(!loaded->kestrimClient->running());
@@ -760,6 +762,12 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
     image.fill(QColor(30, 90, 160));
     QVERIFY(image.save(picture));
     const QString standard = VorendaShelf::getThumbnailName(picture);
+    // A second picture whose cached thumbnail is cut short: measurable, not decodable.
+    const QString second = TestEnvironment::instance()->root() + QStringLiteral("/pictures/cut.png");
+    QVERIFY(image.scaled(300, 300).save(second));
+    const QString secondName = VorendaShelf::getThumbnailName(second);
+    writeCachePicture(QStringLiteral("whole.png"), QSize(256, 256));
+    writeFile(VorendaShelf::getCachePath(secondName), readAll(VorendaShelf::getCachePath(QStringLiteral("whole.png"))).left(200));
 
     auto shelf = newShelf();
     shelf->dovalinClient->setProgram(QStringLiteral(VORENDA_BIN_DIR "/dovalin"));
@@ -768,12 +776,14 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
                              "<Uncategorized><Item name=\"wave\" type=\"1\" label=\"1\"><target>" + picture.toUtf8()
                                  + "</target><thumbnail>" + standard.toUtf8() + "</thumbnail><thumbsize>128</thumbsize>"
                                    "</Item><Item name=\"song\" type=\"5\"><target>/srv/none/song.ogg</target></Item>"
+                                   "<Item name=\"cut\" type=\"1\"><target>" + second.toUtf8() + "</target></Item>"
                                    "</Uncategorized>"));
     QVERIFY(shelf->load(path));
     const QList<AbstractThumbnailItem*> items = shelf->view->getAllItems();
-    QCOMPARE(items.size(), 2);
-    auto* wave = static_cast<MyThumbnailItem*>(items.first());
-    auto* song = static_cast<MyThumbnailItem*>(items.last());
+    QCOMPARE(items.size(), 3);
+    auto* wave = static_cast<MyThumbnailItem*>(items.at(0));
+    auto* song = static_cast<MyThumbnailItem*>(items.at(1));
+    auto* cut = static_cast<MyThumbnailItem*>(items.at(2));
     QVERIFY(wave->properties.thumbnail != VorendaShelf::getCachePath(standard));
     QVERIFY(QFile::exists(wave->properties.thumbnail));
     QVERIFY(!wave->getImage().isNull());
@@ -781,10 +791,16 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
     QVERIFY(QFile::exists(song->properties.thumbnail));
     QVERIFY(!song->getImage().isNull());
 
+    QCOMPARE(cut->properties.thumbnail, VorendaShelf::getCachePath(secondName));
+
     QTRY_COMPARE_WITH_TIMEOUT(wave->properties.thumbnail, VorendaShelf::getCachePath(standard), 20000);
     QVERIFY(QFile::exists(VorendaShelf::getCachePath(standard)));
     QCOMPARE(wave->properties.width, 600);
     QCOMPARE(wave->properties.height, 400);
+    // The cut file turned out undecodable: the icon first, then a thumbnail made anew.
+    QTRY_VERIFY_WITH_TIMEOUT(!cut->getImage().isNull(), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(cut->properties.width, 300, 20000);
+    QCOMPARE(QImage(VorendaShelf::getCachePath(secondName)).size(), QSize(256, 256));
 }
 
 VORENDA_TEST_MAIN(TestShelfDataFile)

@@ -1,0 +1,109 @@
+#include "ShelfPictureLoader.h"
+
+#include "MyThumbnailItem.h"
+#include "VorendaGlobal.h"
+
+#include <QImageReader>
+#include <QRunnable>
+
+#include <utility>
+
+namespace {
+
+// A picture that would need more memory than this is not decoded.
+constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
+
+// Pictures per worker task: small enough that the first ones show at once.
+constexpr int batchSize = 32;
+
+} // namespace
+
+ShelfPictureLoader::ShelfPictureLoader(QObject* parent)
+    : QObject(parent)
+    , cancelled(std::make_shared<std::atomic_bool>(false))
+{
+    pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
+}
+
+ShelfPictureLoader::~ShelfPictureLoader()
+{
+    cancelled->store(true);
+    pool.clear();
+    pool.waitForDone();
+}
+
+QSize ShelfPictureLoader::keptSize(const QSize& size)
+{
+    const int minimum = VorendaGlobal::SHELF_MINIMAGESIZE;
+    const int largest = VorendaGlobal::SHELF_MAXTHUMBSIZE;
+    QSize kept(qMax(size.width(), minimum), qMax(size.height(), minimum));
+    if (kept.width() > largest || kept.height() > largest)
+        kept = kept.scaled(largest, largest, Qt::KeepAspectRatio);
+    return kept;
+}
+
+QImage ShelfPictureLoader::read(const QString& path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid()) {
+        if (qint64(size.width()) * size.height() * 4 > largestPictureBytes)
+            return QImage();
+        const int largest = VorendaGlobal::SHELF_MAXTHUMBSIZE;
+        const QSize fitted = size.scaled(largest, largest, Qt::KeepAspectRatio);
+        // Only where fitting alone gives what the item keeps; a narrow picture is
+        // padded to the smallest side first, then fitted.
+        if ((size.width() > largest || size.height() > largest)
+            && qMin(fitted.width(), fitted.height()) >= VorendaGlobal::SHELF_MINIMAGESIZE)
+            reader.setScaledSize(fitted);
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        return image;
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
+void ShelfPictureLoader::enqueue(MyThumbnailItem* item, const QString& path)
+{
+    queued.append(LoadedPicture{item, path, QImage()});
+}
+
+void ShelfPictureLoader::start()
+{
+    while (!queued.isEmpty()) {
+        QList<LoadedPicture> batch = queued.mid(0, batchSize);
+        queued.erase(queued.begin(), queued.begin() + batch.size());
+        ++pending;
+        ShelfPictureLoader* self = this;
+        const std::shared_ptr<std::atomic_bool> stop = cancelled;
+        // Workers never touch the items: only the paths travel, the pointers come back.
+        // The destructor waits for the workers, and an event for a deleted loader is
+        // dropped, so `self` is never used after the loader is gone.
+        pool.start(QRunnable::create([self, stop, batch]() mutable {
+            for (LoadedPicture& picture : batch) {
+                if (stop->load())
+                    return;
+                picture.image = read(picture.path);
+            }
+            QMetaObject::invokeMethod(
+                self, [self, batch = std::move(batch)]() mutable { self->deliver(std::move(batch)); },
+                Qt::QueuedConnection);
+        }));
+    }
+}
+
+void ShelfPictureLoader::deliver(QList<LoadedPicture>&& pictures)
+{
+    --pending;
+    if (ready.isEmpty())
+        ready = std::move(pictures);
+    else
+        ready.append(pictures);
+    emit picturesRead();
+}
+
+QList<LoadedPicture> ShelfPictureLoader::takeReadPictures()
+{
+    return std::exchange(ready, QList<LoadedPicture>());
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QThreadPool>
+
+#include <atomic>
+#include <memory>
+
+class MyThumbnailItem;
+
+// One cached picture to decode for an item, and the result.
+struct LoadedPicture
+{
+    QPointer<MyThumbnailItem> item;
+    QString path;
+    // Null when the file could not be decoded.
+    QImage image;
+};
+
+// Decodes the cached pictures of the items a cabinet file brought, on worker threads
+// and in file order, so a large cabinet shows at once and its pictures follow. Only
+// measuring happens before the cabinet shows; the owner puts the decoded pictures in
+// place on the GUI thread.
+class ShelfPictureLoader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ShelfPictureLoader(QObject* parent = nullptr);
+    // Drops what is queued and waits for the pictures being decoded.
+    ~ShelfPictureLoader() override;
+
+    // The size of the picture an item keeps of a picture that size (see
+    // VorendaShelf::normalizeImage): small sides are padded to SHELF_MINIMAGESIZE,
+    // then the whole is fitted into SHELF_MAXTHUMBSIZE.
+    static QSize keptSize(const QSize& size);
+    // Decodes a picture no larger than an item keeps it, in the format a pixmap takes
+    // without converting; a null image when the file cannot be read as a picture or
+    // would need more than 256 MB decoded.
+    static QImage read(const QString& path);
+
+    // Queues one picture; start() sends what is queued to the workers.
+    void enqueue(MyThumbnailItem* item, const QString& path);
+    void start();
+    bool isBusy() const { return pending > 0; }
+
+    // The pictures decoded since the last call; an entry's item may be gone. Taken,
+    // the images are the caller's alone and become pixmaps without a copy.
+    QList<LoadedPicture> takeReadPictures();
+
+signals:
+    // Decoded pictures wait to be taken; on the GUI thread.
+    void picturesRead();
+
+private:
+    void deliver(QList<LoadedPicture>&& pictures);
+
+    QThreadPool pool;
+    QList<LoadedPicture> queued;
+    QList<LoadedPicture> ready;
+    int pending = 0;
+    // Set on destruction, so workers still queued do nothing.
+    std::shared_ptr<std::atomic_bool> cancelled;
+};
