@@ -16,6 +16,8 @@ AddProgressWidget::AddProgressWidget(QWidget* parent)
     setWindowFlags(Qt::WindowStaysOnTopHint);
     connect(pauseButton, &QPushButton::clicked, this, &AddProgressWidget::pause);
     connect(abortButton, &QPushButton::clicked, this, &AddProgressWidget::abort);
+    pauseButton->installEventFilter(this);
+    abortButton->installEventFilter(this);
     updatePauseButton();
     centerOnScreen(this);
 }
@@ -58,6 +60,16 @@ void AddProgressWidget::abort()
     paused = false;
     emit aborted();
     close();
+}
+
+bool AddProgressWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void AddProgressWidget::keyPressEvent(QKeyEvent* event)

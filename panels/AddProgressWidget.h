@@ -47,6 +47,8 @@ public slots:
     void abort();
 
 protected:
+    // Return and Enter do nothing, not even on the focused Pause button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Every close only hides the window and forgets its cabinet and pause.
     void closeEvent(QCloseEvent* event) override;

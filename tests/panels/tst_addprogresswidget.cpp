@@ -95,9 +95,18 @@ void TestAddProgressWidget::returnDoesNothing()
     QSignalSpy aborted(window, &AddProgressWidget::aborted);
     QTest::keyClick(window, Qt::Key_Return);
     QTest::keyClick(window, Qt::Key_Enter);
+    // Not even the default button takes Return when it has the focus.
+    for (QPushButton* button : {window->pauseButton, window->abortButton}) {
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter);
+    }
     QVERIFY(!window->paused);
     QVERIFY(window->isVisible());
     QCOMPARE(ready.count() + aborted.count(), 0);
+
+    // Escape from a focused button still aborts.
+    QTest::keyClick(window->pauseButton, Qt::Key_Escape);
+    QCOMPARE(aborted.count(), 1);
 }
 
 enum class Ending { AbortButton, Escape, TitleBarClose, Close };
