@@ -318,6 +318,9 @@ void VorendaShelf::onThumbSizeChanged(int)
         showStatusMessage(tr("No item is selected!"));
         return;
     }
+    // The anchor may have left the cabinet since the last step.
+    if (thumbSizeAnchor && !view->getAllItems().contains(thumbSizeAnchor))
+        thumbSizeAnchor = nullptr;
     if (!thumbSizeAnchor)
         thumbSizeAnchor = view->itemAtCenter();
     view->setUpdatesEnabled(false);

@@ -18,6 +18,7 @@ private slots:
     void resizesTheSelectedItems();
     void nothingSelected();
     void valuesSetByTheProgramResizeNothing();
+    void anchorThatLeftIsForgotten();
 
 private:
     static void focusSlider(VorendaShelf& shelf);
@@ -90,6 +91,22 @@ void TestThumbSizeSlider::valuesSetByTheProgramResizeNothing()
     shelf.thumbSizeSlider->setValue(40);
     QCOMPARE(item->getImageSize(), QSize(96, 96));
     QVERIFY(!shelf.statusMessageShown);
+}
+
+void TestThumbSizeSlider::anchorThatLeftIsForgotten()
+{
+    VorendaShelf shelf;
+    MyThumbnailItem* leaving = addCabinetItem(shelf, -1, QStringLiteral("Leaving"));
+    MyThumbnailItem* staying = addCabinetItem(shelf, -1, QStringLiteral("Staying"));
+    shelf.view->resetModel();
+    focusSlider(shelf);
+    shelf.thumbSizeAnchor = leaving;
+    shelf.view->removeItem(leaving, true);
+    shelf.view->clearSelection();
+    staying->setSelected(true);
+    shelf.thumbSizeSlider->setValue(60);
+    QVERIFY(shelf.thumbSizeAnchor != leaving);
+    QCOMPARE(staying->properties.thumbsize, 60);
 }
 
 VORENDA_TEST_MAIN(TestThumbSizeSlider)
