@@ -334,6 +334,12 @@ private:
     // Puts a picture on an item by the fitting rule and refreshes what shows it.
     void showItemPicture(MyThumbnailItem* item, const QPixmap& picture, int size);
     void showWebItemNotice();
+
+signals:
+    // A notice for the status icon; the controller shows it where the desktop has a tray.
+    void trayMessage(const QString& title, const QString& text, int icon, int msecs);
+
+private:
     // Whether another item of any cabinet still shows the cache file `path`.
     bool cacheFileInUse(const QString& path, const QSet<AbstractThumbnailItem*>& leaving) const;
     QPixmap webLinkIcon() const;
@@ -518,7 +524,8 @@ private:
     void addChosenFiles(int categoryKey);
     void addChosenFolder(int categoryKey);
     QPointer<AddProgressWidget> wiredProgressPanel;
-    // Application entries already added by the walk under way, by desktop file id.
+    // The desktop file ids that the walk under way has already met: the first entry of
+    // an id is the one that counts.
     QSet<QString> walkedApplications;
     // Counts the folder walks that have ended, so an answer given after its walk ended
     // is recognised as late.

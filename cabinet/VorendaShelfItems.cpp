@@ -272,18 +272,10 @@ void VorendaShelf::showWebItemNotice()
 {
     if (webItemNoticeShown)
         return;
-    // The controller lives in a library built on this one, so its type is out of reach
-    // here; it is a plain QObject that owns the status icon.
-    auto* controller = reinterpret_cast<QObject*>(VorendaGlobal::main);
-    QSystemTrayIcon* trayIcon =
-        controller ? controller->findChild<QSystemTrayIcon*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (trayIcon) {
-        trayIcon->showMessage(
-            QStringLiteral("Vorenda"),
-            tr("Thumbnails for web items are generated in the background. This process may take a few seconds "
-               "for each item so please be patient."),
-            QSystemTrayIcon::Information, 20000);
-    }
+    emit trayMessage(QStringLiteral("Vorenda"),
+                     tr("Thumbnails for web items are generated in the background. This process may take a few "
+                        "seconds for each item so please be patient."),
+                     QSystemTrayIcon::Information, 20000);
     webItemNoticeShown = true;
 }
 

@@ -98,6 +98,10 @@ void VorendaMain::wireShelf(VorendaShelf* shelf)
             qOverload<const QString&, uint, int>(&VorendaMain::onCreateNewShelf));
     connect(shelf, &VorendaShelf::shelfRemoved, this, &VorendaMain::onShelfDeleted);
     connect(shelf, &VorendaShelf::shelfShown, this, &VorendaMain::onShelfShown);
+    connect(shelf, &VorendaShelf::trayMessage, this, [this](const QString& title, const QString& text, int icon, int msecs) {
+        if (trayIcon)
+            trayIcon->showMessage(title, text, QSystemTrayIcon::MessageIcon(icon), msecs);
+    });
     // A cabinet that goes without saying so must not stay listed.
     connect(shelf, &QObject::destroyed, this, [this, shelf] { forgetShelf(shelf); });
 
