@@ -759,4 +759,15 @@
         <translation>Vorschaubilder für Web-Objekte werden im Hintergrund erzeugt. Das kann für jedes Objekt einige Sekunden dauern, bitte haben Sie etwas Geduld.</translation>
     </message>
 </context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Are you sure you want to remove the following items?</source>
+        <translation>Möchten Sie die folgenden Objekte wirklich entfernen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this Cabinet and all the categories, subcategories and items it might contain?</source>
+        <translation>Möchten Sie diesen Schrank mit allen Kategorien, Unterkategorien und Objekten, die er enthält, wirklich löschen?</translation>
+    </message>
+</context>
 </TS>

@@ -759,4 +759,15 @@
         <translation>Las miniaturas de los elementos web se generan en segundo plano. Este proceso puede tardar unos segundos por elemento, así que tenga paciencia.</translation>
     </message>
 </context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Are you sure you want to remove the following items?</source>
+        <translation>¿Seguro que desea quitar los siguientes elementos?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this Cabinet and all the categories, subcategories and items it might contain?</source>
+        <translation>¿Seguro que desea eliminar este armario con todas las categorías, subcategorías y elementos que contenga?</translation>
+    </message>
+</context>
 </TS>

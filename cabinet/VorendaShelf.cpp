@@ -127,6 +127,7 @@ void VorendaShelf::setUpView()
     view->setAutoExpandCategories(false);
     view->verticalScrollBar()->setSingleStep(1);
     view->verticalScrollBar()->setStyle(customStyle.get());
+    connect(view, &AbstractThumbnailView::deleteRequest, this, &VorendaShelf::onDeleteItemsRequest);
 }
 
 void VorendaShelf::setUpThumbSizeSlider()

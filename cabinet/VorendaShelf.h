@@ -375,6 +375,17 @@ public:
     // Lays out items added or repictured since the last layout now instead of shortly.
     void updateItemLayout();
 
+    // ---- Deleting items and the cabinet (VorendaShelfDelete.cpp) ----
+public slots:
+    // Asks before items leave; on yes their cached pictures go and the caller removes
+    // the items. The items are re-checked after the question: it lets everything run.
+    void onDeleteItemsRequest(QList<AbstractThumbnailItem*> items, bool* ok);
+    // Asks before the whole cabinet goes; on yes every item's cached picture goes.
+    void onDeleteShelfRequest(bool* ok);
+    // Asks, then empties the cabinet, removes its data file, hides it and hands it to
+    // the controller through shelfRemoved() before it is deleted.
+    void deleteShelf();
+
     // ---- Categories (VorendaShelfCategories.cpp) ----
 public:
     // A new, fully styled header named `name`, not yet installed; the caller installs
