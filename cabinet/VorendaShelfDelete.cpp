@@ -94,6 +94,8 @@ void VorendaShelf::deleteShelf()
         view->clear();
     }
     stopWalks();
+    // Emptying the view counts as a change; nothing may write the file back.
+    saveTimer->stop();
     const QString path = dataFilePath();
     if (!path.isEmpty() && !VorendaGlobal::readOnlyConfig)
         QFile::remove(path);
