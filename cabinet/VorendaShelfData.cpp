@@ -67,7 +67,7 @@ QString VorendaShelf::dataFilePath() const
 
 void VorendaShelf::scheduleSave()
 {
-    if (!dataFileRead || loadingDataFile || VorendaGlobal::readOnlyConfig || dataFilePath().isEmpty())
+    if (!saveTimer || !dataFileRead || loadingDataFile || VorendaGlobal::readOnlyConfig || dataFilePath().isEmpty())
         return;
     if (!saveTimer->isActive())
         saveTimer->start();
@@ -79,7 +79,8 @@ void VorendaShelf::save()
         VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Read-Only Configuration"));
         return;
     }
-    saveTimer->stop();
+    if (saveTimer)
+        saveTimer->stop();
     const QString path = dataFilePath();
     if (path.isEmpty()) {
         VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Not saved: the cabinet id \"%1\" is not valid").arg(id));
