@@ -1,18 +1,11 @@
+#include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
 #include "../kestrim/PageServer.h"
-#include "TextFunctions.h"
 
-#include <QDir>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QScreen>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QUrl>
-
-#include <csignal>
-#include <memory>
 
 // The real program on a real X server: a local HTML page and a page on a loopback
 // server pasted into the first cabinet become web items whose pictures the web-page
@@ -27,15 +20,9 @@ private slots:
     void pastedPagesGetPageThumbnails();
 
 private:
-    static QString visibleWindow(const QString& name);
-    static bool xdotool(const QStringList& arguments);
-    // The cached page picture of `target`, or a null image while there is none.
-    QImage pageThumbnail(const QString& target) const;
     static int pixelsNear(const QImage& image, const QColor& colour);
 
-    std::unique_ptr<QProcess> vorenda;
-    std::unique_ptr<QProcess> clipboard;
-    QString store;
+    RunningVorenda vorenda;
 };
 
 // Two pages, each of two colours no style of the program paints.
@@ -49,50 +36,12 @@ static QByteArray twoColourPage(const char* top, const char* bottom)
 void TestWebThumbnails::initTestCase()
 {
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
-    store = TestEnvironment::instance()->root() + QStringLiteral("/vorenda-store/");
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Main/StoreFolder"), store);
-    settings.setValue(QStringLiteral("Main/VerCheckUrl"), QStringLiteral("http://127.0.0.1:1/vercheck.xml"));
-    settings.sync();
-    QCOMPARE(settings.status(), QSettings::NoError);
+    QVERIFY(vorenda.configure());
 }
 
 void TestWebThumbnails::cleanup()
 {
-    for (auto* process : {vorenda.get(), clipboard.get()}) {
-        if (process && process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished(5000);
-        }
-    }
-    vorenda.reset();
-    clipboard.reset();
-}
-
-QString TestWebThumbnails::visibleWindow(const QString& name)
-{
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name});
-    search.waitForFinished(5000);
-    const QStringList found =
-        QString::fromLatin1(search.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    return found.size() == 1 ? found.first() : QString();
-}
-
-bool TestWebThumbnails::xdotool(const QStringList& arguments)
-{
-    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
-}
-
-QImage TestWebThumbnails::pageThumbnail(const QString& target) const
-{
-    const QString path = store + QStringLiteral("Cache/") + getHash(target) + QLatin1Char('.');
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.read(8) != QByteArray("\x89PNG\r\n\x1a\n", 8))
-        return QImage();
-    return QImage(path);
+    vorenda.stop();
 }
 
 int TestWebThumbnails::pixelsNear(const QImage& image, const QColor& colour)
@@ -122,29 +71,18 @@ void TestWebThumbnails::pastedPagesGetPageThumbnails()
     server.page("/served.html", twoColourPage("#ff8000", "#0040ff"));
     const QString servedPage = server.url("/served.html");
 
-    vorenda = std::make_unique<QProcess>();
-    vorenda->setProcessChannelMode(QProcess::ForwardedChannels);
-    vorenda->start(QStringLiteral(VORENDA_BIN_DIR "/vorenda"), QStringList());
-    QVERIFY(vorenda->waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow(QStringLiteral("^Vorenda$")).isEmpty(), 30000);
-    const QString cabinet = visibleWindow(QStringLiteral("^Vorenda$"));
+    QVERIFY(vorenda.start());
+    const QString cabinet = vorenda.waitForCabinet();
+    QVERIFY(!cabinet.isEmpty());
 
-    clipboard = std::make_unique<QProcess>();
-    clipboard->start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
-                                               QStringLiteral("clipboard"), QStringLiteral("-t"),
-                                               QStringLiteral("text/uri-list"), QStringLiteral("-i")});
-    QVERIFY(clipboard->waitForStarted());
-    clipboard->write(QUrl::fromLocalFile(localPage).toEncoded() + "\r\n" + servedPage.toUtf8() + "\r\n");
-    clipboard->closeWriteChannel();
-    QTest::qWait(300);
-    QVERIFY(xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), cabinet}));
-    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+v")}));
+    QVERIFY(vorenda.holdOnClipboard({QUrl::fromLocalFile(localPage), QUrl(servedPage)}));
+    QVERIFY(RunningVorenda::pasteInto(cabinet));
 
     // Each page's own picture lands in the cache: a 256 × 192 view of its two colours.
     QImage local;
     QImage served;
-    QTRY_VERIFY_WITH_TIMEOUT(!(local = pageThumbnail(localPage)).isNull()
-                                 && !(served = pageThumbnail(servedPage)).isNull(),
+    QTRY_VERIFY_WITH_TIMEOUT(!(local = vorenda.cachedThumbnail(localPage)).isNull()
+                                 && !(served = vorenda.cachedThumbnail(servedPage)).isNull(),
                              60000);
     QCOMPARE(local.size(), QSize(256, 192));
     QCOMPARE(served.size(), QSize(256, 192));
@@ -159,13 +97,9 @@ void TestWebThumbnails::pastedPagesGetPageThumbnails()
         (screen = QGuiApplication::primaryScreen()->grabWindow(cabinet.toULongLong()).toImage(),
          pixelsNear(screen, QColor(255, 0, 255)) > 400 && pixelsNear(screen, QColor(255, 128, 0)) > 400),
         10000);
-    const QString shots = QStringLiteral(VORENDA_SOURCE_DIR "/build/screenshots");
-    QVERIFY(QDir().mkpath(shots));
-    QVERIFY(screen.save(shots + QStringLiteral("/webthumbnails.png")));
+    QVERIFY(RunningVorenda::saveScreenshot(screen, QStringLiteral("webthumbnails.png")));
 
-    ::kill(pid_t(vorenda->processId()), SIGTERM);
-    QVERIFY(vorenda->waitForFinished(30000));
-    QCOMPARE(vorenda->exitCode(), 0);
+    QVERIFY(vorenda.terminate());
 }
 
 VORENDA_TEST_MAIN(TestWebThumbnails)

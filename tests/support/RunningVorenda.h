@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+// The real `vorenda` program on a real X server, for the tests that drive it from
+// outside: a private store folder in the test's configuration, the program's
+// process, its visible "Vorenda" windows found with xdotool, a URI list held on the
+// CLIPBOARD by xclip, and the cabinet data the program saved. Nothing it starts
+// outlives it.
+//
+// The functions that can fail return false and say why with a warning, so a test
+// checks them with QVERIFY.
+class RunningVorenda
+{
+public:
+    // An item as the cabinet's data file keeps it.
+    struct SavedItem
+    {
+        QString category; // the name of its category, empty for none
+        int type = -1;
+        QString target;
+        QString thumbnail;
+        QString popularity;
+    };
+
+    RunningVorenda();
+    ~RunningVorenda();
+    RunningVorenda(const RunningVorenda&) = delete;
+    RunningVorenda& operator=(const RunningVorenda&) = delete;
+
+    // Writes the program's own settings file: the store folder below, and an update
+    // server that is a closed local port.
+    bool configure() const;
+    // The store folder, ending in '/'.
+    QString store() const { return storeFolder; }
+
+    // Starts the program from the build's bin folder.
+    bool start();
+    // SIGTERM, then a normal exit with code 0 within `timeout` milliseconds.
+    bool terminate(int timeout = 30000);
+    // Kills whatever is still running: the program and the clipboard holder.
+    void stop();
+
+    // The ids of the mapped top-level windows whose name matches `name`.
+    static QStringList visibleWindows(const QString& name);
+    // The visible cabinet windows: those titled exactly "Vorenda".
+    static QStringList cabinetWindows();
+    // Waits until exactly one cabinet window is visible and returns its id; empty
+    // if none shows within `timeout` milliseconds.
+    static QString waitForCabinet(int timeout = 30000);
+    // Runs xdotool with `arguments`; true when it succeeded.
+    static bool xdotool(const QStringList& arguments);
+    // Presses the show-hotkey until the program has bound it and one cabinet shows.
+    static bool showCabinetByHotkey(int timeout = 30000);
+
+    // Puts `uris` on the CLIPBOARD as text/uri-list, held by xclip until stop().
+    bool holdOnClipboard(const QList<QUrl>& uris);
+    // Focuses `window` and presses ctrl+v.
+    static bool pasteInto(const QString& window);
+
+    // The cabinet ids the main data file lists.
+    QStringList listedIds() const;
+    // The data file of the cabinet `id`.
+    QString dataFile(const QString& id) const;
+    // The items of the data file at `path`, in its order.
+    static QList<SavedItem> itemsOf(const QString& path);
+    // The items of the store's one cabinet data file; none unless there is exactly one.
+    QList<SavedItem> savedItems() const;
+    // Where the picture of `target` is cached.
+    QString thumbnailPath(const QString& target) const;
+    // The cached picture of `target` when it is a complete PNG file, else a null image.
+    QImage cachedThumbnail(const QString& target) const;
+
+    // Keeps `image` as build/screenshots/<name> of the source tree.
+    static bool saveScreenshot(const QImage& image, const QString& name);
+
+private:
+    QString storeFolder;
+    std::unique_ptr<QProcess> vorenda;
+    std::unique_ptr<QProcess> clipboard;
+};
