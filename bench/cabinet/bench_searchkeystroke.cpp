@@ -6,35 +6,17 @@
 // for a name search, an all-fields search and a list word, and the keystroke with the
 // repaint that follows it.
 
+#include "../support/BenchSupport.h"
+
 #include "../../tests/cabinet/CabinetTestFixtures.h"
 
 #include "DockableWidget.h"
 #include "SearchBox.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
-#include <functional>
-#include <vector>
-
 namespace {
-
-double medianMs(const std::function<void()>& run, int repeats)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void measure(int count, QTextStream& out)
 {
@@ -95,13 +77,9 @@ void measure(int count, QTextStream& out)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
+    prepareOffscreenRun();
     QApplication app(argc, argv);
-    QTemporaryDir store;
-    VorendaGlobal::storeFolder = store.path() + QLatin1Char('/');
-    VorendaGlobal::load();
+    TemporaryStore store;
 
     QList<int> counts{1000, 10000, 50000};
     if (argc > 1)

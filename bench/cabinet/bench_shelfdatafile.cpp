@@ -6,6 +6,8 @@
 // Targets: shown within 1.5 s and saved within 0.5 s for 10,000 items; pictures no
 // larger than drawn; under 100 MB per 1,000 items.
 
+#include "../support/BenchSupport.h"
+
 #include "AbstractThumbnailItem.h"
 #include "MyThumbnailItem.h"
 #include "VorendaGlobal.h"
@@ -17,41 +19,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QXmlStreamWriter>
 
 #include <cstdio>
 
 namespace {
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-qint64 residentBytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray& line : lines) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return 0;
-}
 
 QByteArray thumbnailBytes()
 {
@@ -210,13 +183,9 @@ void run(int count, QTextStream& out)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
+    prepareOffscreenRun();
     QApplication app(argc, argv);
-    QTemporaryDir store;
-    VorendaGlobal::storeFolder = store.path() + QLatin1Char('/');
-    VorendaGlobal::load();
+    TemporaryStore store;
 
     QTextStream out(stdout);
     QList<int> counts{1000, 10000, 50000};

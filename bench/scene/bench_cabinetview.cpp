@@ -2,6 +2,8 @@
 // by one page and one search keystroke (refilter, filterItems and layout), for cabinets
 // of 1,000, 10,000 and 50,000 items at thumbnail size 128 in a 1920 x 1080 view.
 // Prints milliseconds (median of several runs) and the resident memory per item.
+#include "../support/BenchSupport.h"
+
 #include "../../tests/scene/CabinetFixtures.h"
 
 #include "CustomSortFilterProxyModel.h"
@@ -10,57 +12,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRegExp>
 #include <QScrollBar>
 #include <QTextStream>
 
-#include <algorithm>
-#include <functional>
-#include <vector>
-
 namespace {
-
-// Counts the paints of the view's viewport, so a measured frame is known to be drawn.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-qint64 residentBytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray& line : lines) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return 0;
-}
-
-double medianMs(const std::function<void()>& run, int repeats)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 ShelfStyle woodStyle()
 {

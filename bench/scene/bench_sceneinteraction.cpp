@@ -1,6 +1,8 @@
 // Drag image for 1 to 10,000 selected items (time and peak memory) and copy and paste of
 // 1,000 items between two views. Pictures are 128 x 128; up to 1,000 distinct ones, so
 // larger selections repeat pictures as a cabinet full of the same icon would.
+#include "../support/BenchSupport.h"
+
 #include "AbstractThumbnailView.h"
 #include "DragImageComposer.h"
 #include "ThumbnailItem.h"
@@ -14,10 +16,7 @@
 #include <QPainter>
 #include <QTextStream>
 
-#include <algorithm>
-#include <functional>
 #include <malloc.h>
-#include <vector>
 
 namespace {
 
@@ -70,19 +69,6 @@ QList<AbstractThumbnailItem*> makeItems(int count, const QList<QPixmap>& picture
         items << item;
     }
     return items;
-}
-
-double medianMs(const std::function<void()>& run, int repeats)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 QSize composeDragImage(const QList<AbstractThumbnailItem*>& items)

@@ -1,5 +1,7 @@
 // Layout and filter passes of a scene view at growing item counts, for three shapes of
 // the category tree. Prints milliseconds per pass (median of several runs).
+#include "../support/BenchSupport.h"
+
 #include "CategoryHeaderItem.h"
 #include "TextItem.h"
 #include "ThumbnailItem.h"
@@ -9,10 +11,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
-
-#include <algorithm>
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -51,19 +49,6 @@ QList<int> buildCategories(ThumbnailView& view, Shape shape)
         keys << i;
     }
     return keys;
-}
-
-double medianMs(const std::function<void()>& run, int repeats)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 void measure(Shape shape, int count, QTextStream& out)
