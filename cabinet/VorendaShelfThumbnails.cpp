@@ -136,39 +136,53 @@ void VorendaShelf::removeCache(QList<AbstractThumbnailItem*> items)
 
 // ---- Jobs ----
 
+namespace {
+
+// The fields every job record shares: the key and file name of the thumbnail, the
+// item and the size the helper makes.
+template <typename Data>
+Data* newJob(MyThumbnailItem* item)
+{
+    auto* data = new Data;
+    data->key = getHash(item->properties.target, QCryptographicHash::Md5);
+    data->thumbName = QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT);
+    data->thumbFormat = QStringLiteral("PNG");
+    data->item = item;
+    data->thumbWidth = VorendaGlobal::SHELF_THUMBSIZE;
+    data->thumbHeight = VorendaGlobal::SHELF_THUMBSIZE;
+    return data;
+}
+
+// Hands one job to its client, which writes into the cache folder.
+template <typename Client, typename Data>
+void startJob(Client* client, Data* data)
+{
+    const QString cache = VorendaGlobal::getCacheLocation();
+    QDir().mkpath(cache);
+    client->start({{data->key, data}}, cache);
+}
+
+} // namespace
+
 void VorendaShelf::requestKestrimnail(MyThumbnailItem* item)
 {
     if (!item || item->properties.target.isEmpty())
         return;
-    auto* data = new KestrimnailClient::Data;
+    auto* data = newJob<KestrimnailClient::Data>(item);
     data->url = item->properties.target;
-    data->key = getHash(data->url, QCryptographicHash::Md5);
-    data->thumbName = QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT);
-    data->thumbFormat = QStringLiteral("PNG");
-    data->item = item;
     data->pageWidth = webPageWidth;
     data->pageHeight = webPageHeight;
-    data->thumbWidth = VorendaGlobal::SHELF_THUMBSIZE;
-    data->thumbHeight = VorendaGlobal::SHELF_THUMBSIZE;
-    QDir().mkpath(VorendaGlobal::getCacheLocation());
-    kestrimClient->start({{data->key, data}}, VorendaGlobal::getCacheLocation());
+    startJob(kestrimClient, data);
 }
 
 void VorendaShelf::requestDovalinnail(MyThumbnailItem* item)
 {
     if (!item || item->properties.target.isEmpty())
         return;
-    auto* data = new DovalinnailClient::Data;
+    auto* data = newJob<DovalinnailClient::Data>(item);
     data->filePath = item->properties.target;
-    data->key = getHash(data->filePath, QCryptographicHash::Md5);
-    data->thumbName = QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT);
-    data->thumbFormat = QStringLiteral("PNG");
-    data->item = item;
-    data->thumbWidth = VorendaGlobal::SHELF_THUMBSIZE;
-    data->thumbHeight = VorendaGlobal::SHELF_THUMBSIZE;
     data->photoBorder = photoBorder;
-    QDir().mkpath(VorendaGlobal::getCacheLocation());
-    dovalinClient->start({{data->key, data}}, VorendaGlobal::getCacheLocation());
+    startJob(dovalinClient, data);
 }
 
 void VorendaShelf::onKestrimCreated(KestrimnailClient::Data* data)
