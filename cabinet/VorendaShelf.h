@@ -75,8 +75,8 @@ public:
     static QPixmap getSmallThumbIcon(const QColor& color);
     static QPixmap getLargeThumbIcon(const QColor& color);
 
-    // Reads the data file at `path`. Filled in with the cabinet data file; until then
-    // no file is read and the cabinet keeps its defaults.
+    // Reads the data file at `path`; a file that is missing or did not load cleanly
+    // leaves the cabinet with what it could read.
     bool load(const QString& path);
 
     // Cabinet settings, stored in the data file under the same names.
@@ -157,7 +157,7 @@ public slots:
     // On application quit: stops the thumbnail work, saves, logs.
     void quit();
     void endSession();
-    // Writes the data file. Filled in with the cabinet data file.
+    // Writes the data file at once.
     void save();
 
     void onWindowShown();
@@ -174,7 +174,7 @@ public slots:
     void onApplyStyleChange(const ShelfStyle& style);
     void onIgnoreStyleChange();
 
-    // Applies every setting. Filled in with the cabinet settings and modes.
+    // Applies every setting to the window, its bars and labels.
     void onApplySettings();
 
     // The counts of categories and items, or nothing when the information is hidden.
@@ -183,7 +183,7 @@ public slots:
     void showStatusMessage(const QString& text);
     void onFocusOutThumbSizeSlider(QEvent* event);
 
-    // The search's part of showing the cabinet. Filled in with the cabinet search.
+    // The search's part of showing the cabinet.
     void onClearSearch();
     void onShowRecentlyOpened();
 
