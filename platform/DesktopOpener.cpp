@@ -65,11 +65,18 @@ QString unescapeValue(const QString& value)
     return out;
 }
 
+// A program given by path or looked up on PATH; empty when it cannot be run.
+QString executablePath(const QString& program)
+{
+    if (!program.contains(QLatin1Char('/')))
+        return QStandardPaths::findExecutable(program);
+    return QFileInfo(program).isExecutable() ? program : QString();
+}
+
 bool startProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory = QString())
 {
-    const QString executable =
-        program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
-    if (executable.isEmpty() || !QFileInfo(executable).isExecutable())
+    const QString executable = executablePath(program);
+    if (executable.isEmpty())
         return false;
     return QProcess::startDetached(executable, arguments, workingDirectory);
 }
@@ -127,9 +134,7 @@ bool DesktopOpener::launchDesktopEntry(const QString& desktopFile)
     if (type != QLatin1String("Application"))
         return false;
     const QString tryExec = unescapeValue(keys.value(QStringLiteral("TryExec")));
-    if (!tryExec.isEmpty()
-        && (tryExec.contains(QLatin1Char('/')) ? !QFileInfo(tryExec).isExecutable()
-                                               : QStandardPaths::findExecutable(tryExec).isEmpty()))
+    if (!tryExec.isEmpty() && executablePath(tryExec).isEmpty())
         return false;
     QStringList arguments =
         execArguments(keys.value(QStringLiteral("Exec")), unescapeValue(keys.value(QStringLiteral("Name"))),
