@@ -10,6 +10,13 @@
 
 #include <functional>
 
+// A page of two colours: red on the left half, blue on the right.
+inline const QByteArray COLOURS_PAGE =
+    "<html><body style='margin:0'>"
+    "<div style='position:absolute;left:0;top:0;width:50%;height:100%;background:#ff0000'></div>"
+    "<div style='position:absolute;right:0;top:0;width:50%;height:100%;background:#0000ff'></div>"
+    "</body></html>";
+
 // A small HTTP server on 127.0.0.1 for Kestrim's tests. Each path answers as
 // its route says: a page, after a hold; a redirect; or never. It counts the
 // requests per path and the most pages it was answering at the same time.

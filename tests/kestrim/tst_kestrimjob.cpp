@@ -28,12 +28,6 @@ private:
     QScopedPointer<QTemporaryDir> dir;
 };
 
-static const QByteArray COLOURS_PAGE =
-    "<html><body style='margin:0'>"
-    "<div style='position:absolute;left:0;top:0;width:50%;height:100%;background:#ff0000'></div>"
-    "<div style='position:absolute;right:0;top:0;width:50%;height:100%;background:#0000ff'></div>"
-    "</body></html>";
-
 void TestKestrimJob::init()
 {
     dir.reset(new QTemporaryDir);
