@@ -6,6 +6,7 @@
 #include "GetPasswordDialog.h"
 #include "HotkeyManager.h"
 #include "NewVersionDialog.h"
+#include "RunningVorenda.h"
 #include "VorendaGlobal.h"
 #include "VorendaMain.h"
 #include "VorendaShelf.h"
@@ -99,16 +100,7 @@ VorendaMain& TestVorendaMain::start()
 
 QStringList TestVorendaMain::listedIds() const
 {
-    QFile file(VorendaMain::dataFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("<no file>")};
-    QStringList ids;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("Cabinet"))
-            ids << xml.attributes().value(QStringLiteral("id")).toString();
-    }
-    return ids;
+    return RunningVorenda::cabinetIdsIn(VorendaMain::dataFilePath(), {QStringLiteral("<no file>")});
 }
 
 template<typename T, typename F> void TestVorendaMain::answerWindow(F answer)

@@ -151,9 +151,14 @@ bool RunningVorenda::pasteInto(const QString& window)
 
 QStringList RunningVorenda::listedIds() const
 {
-    QFile file(storeFolder + QStringLiteral("Vorenda.dat"));
+    return cabinetIdsIn(storeFolder + QStringLiteral("Vorenda.dat"));
+}
+
+QStringList RunningVorenda::cabinetIdsIn(const QString& path, const QStringList& unreadable)
+{
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return unreadable;
     QStringList ids;
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {

@@ -67,6 +67,8 @@ public:
 
     // The cabinet ids the main data file lists.
     QStringList listedIds() const;
+    // The cabinet ids the main data file at `path` lists; `unreadable` when it cannot be read.
+    static QStringList cabinetIdsIn(const QString& path, const QStringList& unreadable = {});
     // The data file of the cabinet `id`.
     QString dataFile(const QString& id) const;
     // The items of the data file at `path`, in its order.
