@@ -333,6 +333,8 @@ private:
     void setUpItems();
     // Puts a picture on an item by the fitting rule and refreshes what shows it.
     void showItemPicture(MyThumbnailItem* item, const QPixmap& picture, int size);
+    // Shows the picture a helper cached for the job `key` on the item.
+    void showJobPicture(MyThumbnailItem* item, const QString& key);
     void showWebItemNotice();
 
 signals:

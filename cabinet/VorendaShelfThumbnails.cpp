@@ -189,16 +189,7 @@ void VorendaShelf::onKestrimCreated(KestrimnailClient::Data* data)
 {
     if (!data || !data->item)
         return;
-    MyThumbnailItem* item = data->item;
-    if (item->properties.customthumb)
-        return;
-    QPixmap picture;
-    const QString path = getCachePath(QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT));
-    if (!picture.load(path))
-        return;
-    item->properties.thumbnail = path;
-    showItemPicture(item, picture,
-                    getThumbnailSize(item->properties.type, item->properties.customthumb, item->properties.thumbsize));
+    showJobPicture(data->item, data->key);
 }
 
 void VorendaShelf::onDovalinCreated(DovalinnailClient::Data* data)
@@ -209,16 +200,20 @@ void VorendaShelf::onDovalinCreated(DovalinnailClient::Data* data)
     item->properties.width = data->imageSize.width();
     item->properties.height = data->imageSize.height();
     item->properties.type = data->isPhoto ? ThumbPhoto : ThumbImage;
+    showJobPicture(item, data->key);
+}
+
+void VorendaShelf::showJobPicture(MyThumbnailItem* item, const QString& key)
+{
     // A picture the user chose after the job was queued stays.
     if (item->properties.customthumb)
         return;
     QPixmap picture;
-    const QString path = getCachePath(QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT));
+    const QString path = getCachePath(QStringLiteral("%1.%2").arg(key, VorendaGlobal::THUMBEXT));
     if (!picture.load(path))
         return;
     item->properties.thumbnail = path;
-    showItemPicture(item, picture,
-                    getThumbnailSize(item->properties.type, item->properties.customthumb, item->properties.thumbsize));
+    showItemPicture(item, picture, getThumbnailSize(item->properties.type, false, item->properties.thumbsize));
 }
 
 void VorendaShelf::showItemPicture(MyThumbnailItem* item, const QPixmap& source, int size)
