@@ -145,7 +145,7 @@ Data* newJob(MyThumbnailItem* item)
 {
     auto* data = new Data;
     data->key = getHash(item->properties.target, QCryptographicHash::Md5);
-    data->thumbName = QStringLiteral("%1.%2").arg(data->key, VorendaGlobal::THUMBEXT);
+    data->thumbName = VorendaShelf::getThumbnailName(item->properties.target);
     data->thumbFormat = QStringLiteral("PNG");
     data->item = item;
     data->thumbWidth = VorendaGlobal::SHELF_THUMBSIZE;
