@@ -17,6 +17,22 @@
 
 #include <QDateTime>
 
+namespace {
+
+// Shift reveals the item, else it opens; Alt asks for a maximized window.
+void openOrLocate(VorendaShelf& shelf, AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers)
+{
+    auto* thumbnail = qobject_cast<MyThumbnailItem*>(item);
+    if (!thumbnail)
+        return;
+    if (modifiers & Qt::ShiftModifier)
+        shelf.onLocateItem(thumbnail, modifiers & Qt::AltModifier);
+    else
+        shelf.onOpenItem(thumbnail, modifiers & Qt::AltModifier);
+}
+
+} // namespace
+
 void VorendaShelf::setUpSearchAndOperations()
 {
     connect(searchBox, &QLineEdit::textChanged, this, &VorendaShelf::onSearchBoxTextChanged);
@@ -42,25 +58,15 @@ void VorendaShelf::onItemClicked(AbstractThumbnailItem* item, Qt::KeyboardModifi
     thumbSizeAnchor = nullptr;
     if (statusMessageShown)
         updateStatusLabel();
-    auto* thumbnail = qobject_cast<MyThumbnailItem*>(item);
-    if (!thumbnail || !VorendaGlobal::singleClickOpen)
-        return;
-    if (modifiers & Qt::ShiftModifier)
-        onLocateItem(thumbnail, modifiers & Qt::AltModifier);
-    else
-        onOpenItem(thumbnail, modifiers & Qt::AltModifier);
+    if (VorendaGlobal::singleClickOpen)
+        openOrLocate(*this, item, modifiers);
 }
 
 void VorendaShelf::onItemDoubleClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers)
 {
     thumbSizeAnchor = nullptr;
-    auto* thumbnail = qobject_cast<MyThumbnailItem*>(item);
-    if (!thumbnail || VorendaGlobal::singleClickOpen)
-        return;
-    if (modifiers & Qt::ShiftModifier)
-        onLocateItem(thumbnail, modifiers & Qt::AltModifier);
-    else
-        onOpenItem(thumbnail, modifiers & Qt::AltModifier);
+    if (!VorendaGlobal::singleClickOpen)
+        openOrLocate(*this, item, modifiers);
 }
 
 // Linux has no "open maximized" request for another program, so the flag goes unused.
