@@ -16,7 +16,7 @@ bool ShelfDataWriter::begin()
     writer.setDevice(&file);
     writer.setAutoFormatting(true);
     writer.writeStartDocument();
-    writer.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-CabinetData>"));
+    writer.writeDTD(QStringLiteral("<!DOCTYPE %1>").arg(documentType()));
     writer.writeStartElement(QStringLiteral("Root"));
     return true;
 }

@@ -12,6 +12,9 @@ class ShelfDataWriter
 public:
     explicit ShelfDataWriter(const QString& path);
 
+    // The document type a cabinet data file declares; a file without it is not one.
+    static QString documentType() { return QStringLiteral("Vorenda-CabinetData"); }
+
     // Opens the temporary file and writes the declaration, the document type and
     // the start of Root.
     bool begin();

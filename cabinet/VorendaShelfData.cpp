@@ -24,8 +24,6 @@
 
 namespace {
 
-const QString documentType = QStringLiteral("Vorenda-CabinetData");
-
 // The decimal value of an attribute; absent, empty or not decimal: 0.
 int numberOf(const QXmlStreamAttributes& attributes, const QString& name)
 {
@@ -201,7 +199,7 @@ bool VorendaShelf::load(const QString& path)
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isDTD()) {
-            if (reader.dtdName() != documentType) {
+            if (reader.dtdName() != ShelfDataWriter::documentType()) {
                 refused = true;
                 break;
             }
