@@ -149,13 +149,16 @@ void VorendaShelf::addChosenFiles(int categoryKey)
 
     OverrideCursor busy(Qt::BusyCursor);
     QCoreApplication::processEvents();
+    QString lastFolder;
     for (const QString& file : files) {
         const QFileInfo info(file);
         if (file.isEmpty() || !QFile::exists(file) || info.isHidden())
             continue;
         addItem(QString(), removeTrailingSeparator(info.absoluteFilePath()), QPixmap(), categoryKey, GenericPath);
-        settings.setValue(dirKey, info.absolutePath());
+        lastFolder = info.absolutePath();
     }
+    if (!lastFolder.isEmpty())
+        settings.setValue(dirKey, lastFolder);
     settings.endGroup();
 }
 
@@ -236,8 +239,7 @@ void VorendaShelf::addItems(int, const QString& path, int categoryKey)
 {
     if (walksStopped || path.isEmpty())
         return;
-    auto* job = new RecurseDirThread::Data(addTrailingSeparator(path), categoryKey, true, true, false, false);
-    recurseDirThread->start(QList<RecurseDirThread::Data*> {job}, QThread::InheritPriority);
+    recurseDirThread->start(addTrailingSeparator(path), categoryKey, true, true, false, false, QThread::InheritPriority);
 }
 
 AddProgressWidget* VorendaShelf::progressPanel()
