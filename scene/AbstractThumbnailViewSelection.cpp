@@ -228,8 +228,7 @@ void AbstractThumbnailView::focusInEvent(QFocusEvent* event)
     if (item) {
         item->setFocus(Qt::OtherFocusReason);
     } else {
-        const QList<AbstractThumbnailItem*> list = filterActive() ? filterList() : getAllItems();
-        item = list.value(0);
+        item = firstOrLastListed(true);
         if (!item)
             return;
         if (item->isSelectable()) {

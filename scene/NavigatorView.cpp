@@ -46,14 +46,7 @@ void NavigatorView::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    AbstractThumbnailItem* chosen = nullptr;
-    const QList<AbstractThumbnailItem*> all = getAllItems();
-    for (AbstractThumbnailItem* item : all) {
-        if (item && item->isSelected()) {
-            chosen = item;
-            break;
-        }
-    }
+    AbstractThumbnailItem* chosen = getFirstSelectedItem();
     if (!chosen && pointedItem && pointedItem->getView() == this)
         chosen = pointedItem;
     if (chosen)

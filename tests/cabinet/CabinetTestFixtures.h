@@ -2,6 +2,7 @@
 
 // Cabinets with a few categories and items, built the way item creation builds them.
 
+#include "../scene/CabinetFixtures.h"
 #include "ButtonItem.h"
 #include "CategoryHeaderItem.h"
 #include "MyThumbnailItem.h"
@@ -9,33 +10,10 @@
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
-#include <QLinearGradient>
-#include <QPainter>
-
 // The built-in style of that name, or the default style.
 inline ShelfStyle builtInStyle(const QString& name)
 {
-    for (const ShelfStyle& style : qAsConst(VorendaGlobal::shelfStyles)) {
-        if (style.name == name)
-            return style;
-    }
-    return VorendaGlobal::defaultShelfStyle;
-}
-
-// A picture like a file icon: a rounded, shaded card in one colour.
-inline QPixmap cardPicture(int width, int height, const QColor& color)
-{
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient gradient(0.0, 0.0, 0.0, height);
-    gradient.setColorAt(0.0, color.lighter(140));
-    gradient.setColorAt(1.0, color.darker(130));
-    painter.setPen(QPen(color.darker(200), 2.0));
-    painter.setBrush(gradient);
-    painter.drawRoundedRect(QRectF(1.0, 1.0, width - 2.0, height - 2.0), 8.0, 8.0);
-    return pixmap;
+    return styleNamed(name);
 }
 
 inline MyThumbnailItem* addCabinetItem(VorendaShelf& shelf, int key, const QString& name,
