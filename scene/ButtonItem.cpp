@@ -1,5 +1,6 @@
 #include "ButtonItem.h"
 
+#include "ShadowedText.h"
 #include "TextFunctions.h"
 
 #include <QFontMetricsF>
@@ -256,12 +257,7 @@ void ButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
         const QString caption = getElidedText(text, font, Qt::ElideMiddle, int(r.width()));
         const int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine;
         painter->setFont(font);
-        if (textShadow) {
-            painter->setPen(QColor(0, 0, 0, 150));
-            painter->drawText(r.translated(1.0, 1.0), flags, caption);
-        }
-        painter->setPen(textPen[PenProperty::State(state)]);
-        painter->drawText(r, flags, caption);
+        drawShadowedText(painter, r, flags, caption, textShadow, textPen[PenProperty::State(state)]);
     }
     painter->restore();
 }

@@ -2,6 +2,7 @@
 
 #include "InfoBoxPainter.h"
 #include "MyThumbnailItem.h"
+#include "ShadowedText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -86,11 +87,7 @@ void FloatingLabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*
 
     painter->setBrush(Qt::NoBrush);
     painter->setFont(item->getTextFont()[FontProperty::Normal]);
-    if (item->getTextShadow()) {
-        painter->setPen(QColor(0, 0, 0, 150));
-        painter->drawText(textArea.translated(1.0, 1.0), TextFlags, item->getText());
-    }
-    painter->setPen(item->getTextPen()[PenProperty::Normal]);
-    painter->drawText(textArea, TextFlags, item->getText());
+    drawShadowedText(painter, textArea, TextFlags, item->getText(), item->getTextShadow(),
+                     item->getTextPen()[PenProperty::Normal]);
     painter->restore();
 }

@@ -3,6 +3,7 @@
 
 #include "AbstractThumbnailView.h"
 #include "InfoBoxPainter.h"
+#include "ShadowedText.h"
 #include "ShelfReflection.h"
 #include "TextFunctions.h"
 #include "VorendaGlobal.h"
@@ -30,17 +31,6 @@ QImage transparentImage(int width, int height)
 qint64 imageBytes(const QImage& image)
 {
     return image.sizeInBytes();
-}
-
-void drawShadowedText(QPainter* painter, const QRectF& area, int flags, const QString& text, bool shadow,
-                      const QPen& pen)
-{
-    if (shadow) {
-        painter->setPen(QColor(0, 0, 0, 150));
-        painter->drawText(area.translated(1.0, 1.0), flags, text);
-    }
-    painter->setPen(pen);
-    painter->drawText(area, flags, text);
 }
 }
 

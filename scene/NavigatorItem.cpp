@@ -2,6 +2,7 @@
 
 #include "AbstractThumbnailView.h"
 #include "ImageFunctions.h"
+#include "ShadowedText.h"
 #include "TextFunctions.h"
 
 #include <QFontMetricsF>
@@ -70,10 +71,7 @@ void NavigatorItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* opt
         painter->setRenderHint(QPainter::TextAntialiasing);
         painter->setFont(font);
         const int flags = Qt::AlignLeft | Qt::AlignTop;
-        painter->setPen(QColor(0, 0, 0, 150));
-        painter->drawText(area.translated(1.0, 1.0), flags, shown);
-        painter->setPen(textPen[PenProperty::State(state)]);
-        painter->drawText(area, flags, shown);
+        drawShadowedText(painter, area, flags, shown, true, textPen[PenProperty::State(state)]);
     }
     painter->restore();
 }

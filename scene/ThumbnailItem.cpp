@@ -3,6 +3,7 @@
 #include "BoundedStreamReaders.h"
 #include "ImageFunctions.h"
 #include "ReflectionImage.h"
+#include "ShadowedText.h"
 
 #include <QDataStream>
 #include <QFontMetricsF>
@@ -233,12 +234,7 @@ void ThumbnailItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* opt
                               2 * line);
         const int flags = Qt::AlignTop | Qt::AlignHCenter | Qt::TextWrapAnywhere;
         painter->setFont(font);
-        if (textShadow) {
-            painter->setPen(QColor(0, 0, 0, 150));
-            painter->drawText(textRect.translated(1.0, 1.0), flags, text);
-        }
-        painter->setPen(textPen[PenProperty::State(state)]);
-        painter->drawText(textRect, flags, text);
+        drawShadowedText(painter, textRect, flags, text, textShadow, textPen[PenProperty::State(state)]);
     }
 
     if (!keepScaledImage)
