@@ -1,5 +1,6 @@
 #include "TestEnvironment.h"
 
+#include "BinaryPropertyList.h"
 #include "BookmarkFile.h"
 #include "SafariBookmarksParser.h"
 
@@ -7,8 +8,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-
-#include <plist/plist.h>
 
 #include <functional>
 #include <sys/stat.h>
@@ -158,21 +157,6 @@ const QStringList PLIST_EVENTS = {
     "B Nameless Child | https://nameless-child.example/ | top",
 };
 
-QByteArray toBinaryPlist(const QByteArray& xml)
-{
-    plist_t list = nullptr;
-    plist_from_xml(xml.constData(), uint32_t(xml.size()), &list);
-    if (!list)
-        return QByteArray();
-    char* bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(list, &bytes, &length);
-    const QByteArray result(bytes, int(length));
-    plist_to_bin_free(bytes);
-    plist_free(list);
-    return result;
-}
-
 QByteArray digest(const QString& path)
 {
     QFile file(path);
@@ -269,7 +253,7 @@ void TestSafariBookmarksParser::readsEachKind_data()
                               << CHROMIUM_EVENTS + QStringList{"end 4 4 false"};
     QTest::newRow("XML property list") << write("Bookmarks.plist", PLIST_XML)
                                        << PLIST_EVENTS + QStringList{"end 1 4 false"};
-    QTest::newRow("binary property list") << write("Binary Bookmarks.plist", toBinaryPlist(PLIST_XML))
+    QTest::newRow("binary property list") << write("Binary Bookmarks.plist", toBinaryPropertyList(PLIST_XML))
                                           << PLIST_EVENTS + QStringList{"end 1 4 false"};
     QTest::newRow("tags in other cases")
         << write("case.plist", "<PLIST><Dict><KEY>Children</KEY><Array><DICT><Key>title</Key><String>T</String>"
@@ -374,7 +358,7 @@ void TestSafariBookmarksParser::garbageGivesOnlyFinished_data()
     QTest::newRow("deep XML") << write("garbage/deep.plist", "<plist>" + QByteArray(2000, 'x').replace("x", "<dict>")
                                                                  + QByteArray(2000, 'x').replace("x", "</dict>")
                                                                  + "</plist>");
-    QTest::newRow("damaged binary plist") << write("garbage/damaged.plist", toBinaryPlist(PLIST_XML).left(200));
+    QTest::newRow("damaged binary plist") << write("garbage/damaged.plist", toBinaryPropertyList(PLIST_XML).left(200));
     QTest::newRow("SQLite without bookmarks") << emptyDatabase;
     QTest::newRow("damaged SQLite") << write("garbage/damaged.sqlite", damagedDatabase);
     QTest::newRow("FIFO") << fifo;

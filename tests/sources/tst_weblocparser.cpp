@@ -1,11 +1,10 @@
 #include "TestEnvironment.h"
 
+#include "BinaryPropertyList.h"
 #include "WebLocationFile.h"
 #include "WeblocParser.h"
 
 #include <QtEndian>
-
-#include <plist/plist.h>
 
 #include <sys/stat.h>
 
@@ -69,19 +68,6 @@ QByteArray weblocFork()
     return appleDouble(resourceFork({{"TEXT", "http://text.example/"},
                                      {"url ", "https://old.example/path?q=1"},
                                      {"urln", "Caf\xC3\xA9 Menu"}}));
-}
-
-QByteArray binaryPlist(const char* url)
-{
-    plist_t dict = plist_new_dict();
-    plist_dict_set_item(dict, "URL", plist_new_string(url));
-    char* bytes = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(dict, &bytes, &length);
-    const QByteArray result(bytes, int(length));
-    plist_to_bin_free(bytes);
-    plist_free(dict);
-    return result;
 }
 
 QByteArray xmlPlist(const QByteArray& url)
@@ -185,7 +171,7 @@ void TestWeblocParser::readsEveryForm_data()
     const QByteArray none;
     QTest::newRow("XML property list") << "Search Page.webloc" << xmlPlist("https://www.example.org/a?b=1&amp;c=2")
                                        << none << "https://www.example.org/a?b=1&c=2" << "www.example.org";
-    QTest::newRow("binary property list") << "binary.webloc" << binaryPlist("https://bin.example.net/x y") << none
+    QTest::newRow("binary property list") << "binary.webloc" << toBinaryPropertyList(xmlPlist("https://bin.example.net/x y")) << none
                                           << "https://bin.example.net/x y" << "bin.example.net";
     QTest::newRow("key in another case, byte order mark")
         << "case.webloc" << QByteArray("\xEF\xBB\xBF<plist><dict><key>url</key><string>http://case.example/</string></dict></plist>")
