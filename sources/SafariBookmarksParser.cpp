@@ -76,9 +76,18 @@ bool SafariBookmarksParser::recurse(const std::vector<BookmarkNode>& nodes, QVar
             const QVariant levelData = data;
             if (!node.title.isEmpty() && emitDirFound && !skipSubfolders) {
                 ++folders;
-                emit folderFound(node.title, data, emitDirFound, skipSubfolders, abortedFlag);
+                // The receiver answers through copies on this stack: one that deletes the
+                // importer meanwhile (the cabinet closed during its question) and then
+                // sets an answer writes into no freed memory.
+                bool emitDir = emitDirFound;
+                bool skip = skipSubfolders;
+                bool stop = abortedFlag;
+                emit folderFound(node.title, data, emitDir, skip, stop);
                 if (!alive)
                     return false;
+                emitDirFound = emitDir;
+                skipSubfolders = skip;
+                abortedFlag = abortedFlag || stop;
             }
             if (abortedFlag)
                 return true;
