@@ -34,42 +34,60 @@ bool execAll(QSqlDatabase& db, const QStringList& statements)
     return true;
 }
 
-// A places database with the tables and columns Firefox uses, filed as Firefox files
-// its own folders: the root, then menu, toolbar, tags, unfiled and mobile.
-bool writePlaces(const QString& path)
+bool writeDatabase(const QString& path, const QStringList& statements)
 {
     bool written = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
         db.setDatabaseName(path);
-        written = db.open() && execAll(db, {
-            "PRAGMA journal_mode=WAL",
-            "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, "
-            "rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, guid TEXT)",
-            "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, "
-            "parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, "
-            "dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0, "
-            "syncChangeCounter INTEGER NOT NULL DEFAULT 1)",
-            "INSERT INTO moz_places (id, url, title) VALUES (1, 'https://menu.example/', 'Menu Page'), "
-            "(2, 'https://deep.example/', 'Deep'), (3, 'https://bar.example/', 'Bar page title'), "
-            "(4, 'place:sort=8&maxResults=10', 'Recent Tags'), (5, 'https://tagged.example/', 'Tagged'), "
-            "(6, 'https://unfiled.example/', 'Unfiled'), (7, 'https://untitled-folder.example/', 'Inside')",
-            // Rows out of id order: the tree follows parent and position.
-            "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, guid) VALUES "
-            "(1, 2, NULL, 0, 0, '', 'root________'), (6, 2, NULL, 1, 4, 'mobile', 'mobile______'), "
-            "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____'), "
-            "(4, 2, NULL, 1, 2, 'tags', 'tags________'), (5, 2, NULL, 1, 3, 'unfiled', 'unfiled_____'), "
-            "(15, 1, NULL, 2, 3, 'No Address', 'aaaaaaaaaa15'), (14, 3, NULL, 2, 2, NULL, 'aaaaaaaaaa14'), "
-            "(10, 1, 1, 2, 0, 'Menu Link', 'aaaaaaaaaa10'), (11, 2, NULL, 2, 1, 'Work', 'aaaaaaaaaa11'), "
-            "(12, 2, NULL, 11, 0, 'Deeper', 'aaaaaaaaaa12'), (13, 1, 2, 12, 0, 'Deep Link', 'aaaaaaaaaa13'), "
-            "(20, 1, 3, 3, 0, NULL, 'aaaaaaaaaa20'), (21, 1, 4, 3, 1, 'Recent', 'aaaaaaaaaa21'), "
-            "(22, 2, NULL, 3, 2, '', 'aaaaaaaaaa22'), (23, 1, 7, 22, 0, 'Inside Untitled', 'aaaaaaaaaa23'), "
-            "(30, 2, NULL, 4, 0, 'sometag', 'aaaaaaaaaa30'), (31, 1, 5, 30, 0, 'Tagged', 'aaaaaaaaaa31'), "
-            "(40, 1, 6, 5, 0, 'Unfiled Link', 'aaaaaaaaaa40')"});
+        written = db.open() && execAll(db, statements);
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
     return written;
+}
+
+// A places database with the tables and columns Firefox uses, filed as Firefox files
+// its own folders: the root, then menu, toolbar, tags, unfiled and mobile.
+bool writePlaces(const QString& path)
+{
+    return writeDatabase(path, {
+        "PRAGMA journal_mode=WAL",
+        "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, "
+        "rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, guid TEXT)",
+        "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, "
+        "parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, "
+        "dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0, "
+        "syncChangeCounter INTEGER NOT NULL DEFAULT 1)",
+        "INSERT INTO moz_places (id, url, title) VALUES (1, 'https://menu.example/', 'Menu Page'), "
+        "(2, 'https://deep.example/', 'Deep'), (3, 'https://bar.example/', 'Bar page title'), "
+        "(4, 'place:sort=8&maxResults=10', 'Recent Tags'), (5, 'https://tagged.example/', 'Tagged'), "
+        "(6, 'https://unfiled.example/', 'Unfiled'), (7, 'https://untitled-folder.example/', 'Inside')",
+        // Rows out of id order: the tree follows parent and position.
+        "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, guid) VALUES "
+        "(1, 2, NULL, 0, 0, '', 'root________'), (6, 2, NULL, 1, 4, 'mobile', 'mobile______'), "
+        "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____'), "
+        "(4, 2, NULL, 1, 2, 'tags', 'tags________'), (5, 2, NULL, 1, 3, 'unfiled', 'unfiled_____'), "
+        "(15, 1, NULL, 2, 3, 'No Address', 'aaaaaaaaaa15'), (14, 3, NULL, 2, 2, NULL, 'aaaaaaaaaa14'), "
+        "(10, 1, 1, 2, 0, 'Menu Link', 'aaaaaaaaaa10'), (11, 2, NULL, 2, 1, 'Work', 'aaaaaaaaaa11'), "
+        "(12, 2, NULL, 11, 0, 'Deeper', 'aaaaaaaaaa12'), (13, 1, 2, 12, 0, 'Deep Link', 'aaaaaaaaaa13'), "
+        "(20, 1, 3, 3, 0, NULL, 'aaaaaaaaaa20'), (21, 1, 4, 3, 1, 'Recent', 'aaaaaaaaaa21'), "
+        "(22, 2, NULL, 3, 2, '', 'aaaaaaaaaa22'), (23, 1, 7, 22, 0, 'Inside Untitled', 'aaaaaaaaaa23'), "
+        "(30, 2, NULL, 4, 0, 'sometag', 'aaaaaaaaaa30'), (31, 1, 5, 30, 0, 'Tagged', 'aaaaaaaaaa31'), "
+        "(40, 1, 6, 5, 0, 'Unfiled Link', 'aaaaaaaaaa40')"});
+}
+
+// A damaged database without keys: ids repeat and a folder lies inside itself.
+bool writeLoopingPlaces(const QString& path)
+{
+    return writeDatabase(path, {
+        "CREATE TABLE moz_places (id INTEGER, url TEXT, title TEXT)",
+        "CREATE TABLE moz_bookmarks (id INTEGER, type INTEGER, fk INTEGER, parent INTEGER, position INTEGER, "
+        "title TEXT, guid TEXT)",
+        "INSERT INTO moz_places VALUES (1, 'https://loop.example/', 'Loop')",
+        "INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________'), "
+        "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (1, 2, NULL, 2, 0, 'Root Again', 'x'), "
+        "(5, 2, NULL, 2, 1, 'Self', 'y'), (5, 2, NULL, 5, 0, 'Self', 'y'), (6, 1, 1, 5, 1, 'In Self', 'z')"});
 }
 
 const QStringList PLACES_EVENTS = {
@@ -249,6 +267,11 @@ void TestSafariBookmarksParser::readsEachKind_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("Firefox") << places << PLACES_EVENTS + QStringList{"end 5 5 false"};
+    const QString looping = dir.filePath("looping.sqlite");
+    QVERIFY(writeLoopingPlaces(looping));
+    QTest::newRow("Firefox rows that loop")
+        << looping << QStringList{"F Bookmarks Menu | top", "F Self | top/Bookmarks Menu",
+                                  "B In Self | https://loop.example/ | top/Bookmarks Menu/Self", "end 2 1 false"};
     QTest::newRow("Chromium") << write("chromium/Default/Bookmarks", CHROMIUM_JSON)
                               << CHROMIUM_EVENTS + QStringList{"end 4 4 false"};
     QTest::newRow("XML property list") << write("Bookmarks.plist", PLIST_XML)
@@ -329,14 +352,8 @@ void TestSafariBookmarksParser::answersSteerTheWalk()
 void TestSafariBookmarksParser::garbageGivesOnlyFinished_data()
 {
     QTest::addColumn<QString>("path");
-    QString emptyDatabase = dir.filePath("empty.sqlite");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("empty"));
-        db.setDatabaseName(emptyDatabase);
-        QVERIFY(db.open() && execAll(db, {"CREATE TABLE other (id INTEGER)"}));
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("empty"));
+    const QString emptyDatabase = dir.filePath("empty.sqlite");
+    QVERIFY(writeDatabase(emptyDatabase, {"CREATE TABLE other (id INTEGER)"}));
     QByteArray damagedDatabase = QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5A');
     const QString fifo = dir.filePath("fifo.plist");
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
