@@ -770,4 +770,30 @@
         <translation>Möchten Sie diesen Schrank mit allen Kategorien, Unterkategorien und Objekten, die er enthält, wirklich löschen?</translation>
     </message>
 </context>
+<context>
+    <name>SafariBookmarksParser</name>
+    <message>
+        <source>Bookmarks Bar</source>
+        <translation>Lesezeichenleiste</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Lesezeichenmenü</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Weitere Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Mobile Lesezeichen</translation>
+    </message>
+</context>
+<context>
+    <name>WeblocParser</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+</context>
 </TS>

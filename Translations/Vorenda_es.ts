@@ -770,4 +770,30 @@
         <translation>¿Seguro que desea eliminar este armario con todas las categorías, subcategorías y elementos que contenga?</translation>
     </message>
 </context>
+<context>
+    <name>SafariBookmarksParser</name>
+    <message>
+        <source>Bookmarks Bar</source>
+        <translation>Barra de marcadores</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Menú de marcadores</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Otros marcadores</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Marcadores del móvil</translation>
+    </message>
+</context>
+<context>
+    <name>WeblocParser</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Marcador</translation>
+    </message>
+</context>
 </TS>

@@ -1,7 +1,8 @@
 #include "DesktopEntry.h"
 
-#include <QFile>
-#include <QHash>
+#include "IniGroup.h"
+#include "RegularFile.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -64,42 +65,37 @@ bool DesktopEntry::hasDesktopSuffix(const QString& path)
 
 DesktopEntry::DesktopEntry(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MAX_ENTRY_BYTES)
-        return;
-    const QStringList lines = QString::fromUtf8(file.read(MAX_ENTRY_BYTES)).split(QLatin1Char('\n'));
+    QByteArray contents;
+    if (readRegularFile(path, MAX_ENTRY_BYTES, contents))
+        read(contents);
+}
 
-    QHash<QString, QString> values;
-    bool inEntry = false;
-    for (const QString& rawLine : lines) {
-        const QString line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            inEntry = line == QLatin1String("[Desktop Entry]");
-            valid = valid || inEntry;
-            continue;
-        }
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (!inEntry || equals <= 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        if (!values.contains(key))
-            values.insert(key, unescape(line.mid(equals + 1).trimmed()));
-    }
+DesktopEntry DesktopEntry::fromContents(const QByteArray& contents)
+{
+    DesktopEntry entry;
+    entry.read(contents);
+    return entry;
+}
+
+void DesktopEntry::read(const QByteArray& contents)
+{
+    const std::optional<QHash<QString, QString>> group = readIniGroup(contents, QStringLiteral("Desktop Entry"));
+    valid = group.has_value();
     if (!valid)
         return;
+    const auto value = [&group](const QString& key) { return unescape(group->value(key)); };
 
-    type = values.value(QStringLiteral("Type"));
-    icon = values.value(QStringLiteral("Icon"));
-    hidden = values.value(QStringLiteral("NoDisplay")) == QLatin1String("true")
-        || values.value(QStringLiteral("Hidden")) == QLatin1String("true");
-    menuCategories = values.value(QStringLiteral("Categories")).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    type = value(QStringLiteral("Type"));
+    icon = value(QStringLiteral("Icon"));
+    link = value(QStringLiteral("URL"));
+    hidden = value(QStringLiteral("NoDisplay")) == QLatin1String("true")
+        || value(QStringLiteral("Hidden")) == QLatin1String("true");
+    menuCategories = value(QStringLiteral("Categories")).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     const QStringList keys = localeKeys();
     for (const QString& locale : keys) {
-        localName = values.value(QStringLiteral("Name[%1]").arg(locale));
+        localName = value(QStringLiteral("Name[%1]").arg(locale));
         if (!localName.isEmpty())
             return;
     }
-    localName = values.value(QStringLiteral("Name"));
+    localName = value(QStringLiteral("Name"));
 }

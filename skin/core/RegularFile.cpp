@@ -30,3 +30,26 @@ bool openRegularFile(QFile& file)
     }
     return true;
 }
+
+bool readRegularFile(const QString& path, qint64 maxBytes, QByteArray& contents, QString* error)
+{
+    contents.clear();
+    const auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QFile file(path);
+    if (!openRegularFile(file))
+        return fail(QStringLiteral("not a readable regular file"));
+    if (file.size() > maxBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(maxBytes));
+    // One byte more than allowed tells a file that grew since it was measured.
+    QByteArray read = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    if (read.size() > maxBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(maxBytes));
+    contents = std::move(read);
+    return true;
+}

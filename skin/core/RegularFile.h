@@ -12,3 +12,8 @@ bool isRegularFile(const QString& path);
 // neither block the open nor be read. On failure the file stays closed. Qt forgets the
 // name of a file opened from a descriptor: callers keep the path themselves.
 bool openRegularFile(QFile& file);
+
+// Reads a whole regular file of at most `maxBytes` bytes into `contents`. A file that
+// is larger (also one that grows while it is read) is refused, never cut short. On
+// failure `contents` is empty and `error`, when given, says why.
+bool readRegularFile(const QString& path, qint64 maxBytes, QByteArray& contents, QString* error = nullptr);

@@ -15,6 +15,8 @@ class TestRegularFile : public QObject
 private slots:
     void onlyRegularFilesOpen_data();
     void onlyRegularFilesOpen();
+    void wholeFilesWithinTheBoundAreRead_data();
+    void wholeFilesWithinTheBoundAreRead();
 };
 
 void TestRegularFile::onlyRegularFilesOpen_data()
@@ -54,6 +56,40 @@ void TestRegularFile::onlyRegularFilesOpen()
     QCOMPARE(subject.isOpen(), opens);
     if (opens)
         QCOMPARE(subject.readAll(), QByteArray("content"));
+}
+
+void TestRegularFile::wholeFilesWithinTheBoundAreRead_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("fifo");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("empty") << 0 << false << true;
+    QTest::newRow("below the bound") << 9 << false << true;
+    QTest::newRow("at the bound") << 10 << false << true;
+    QTest::newRow("one byte over") << 11 << false << false;
+    QTest::newRow("fifo") << 0 << true << false;
+}
+
+void TestRegularFile::wholeFilesWithinTheBoundAreRead()
+{
+    QFETCH(int, size);
+    QFETCH(bool, fifo);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("subject"));
+    if (fifo) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(size, 'x'));
+    }
+    QByteArray contents("old");
+    QString error;
+    QCOMPARE(readRegularFile(path, 10, contents, &error), read);
+    // Never a part of a file: all of it or nothing.
+    QCOMPARE(contents, read ? QByteArray(size, 'x') : QByteArray());
+    QCOMPARE(error.isEmpty(), read);
 }
 
 VORENDA_TEST_MAIN(TestRegularFile)

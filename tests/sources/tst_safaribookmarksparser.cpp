@@ -1,0 +1,511 @@
+#include "TestEnvironment.h"
+
+#include "BinaryPropertyList.h"
+#include "BookmarkFile.h"
+#include "SafariBookmarksParser.h"
+
+#include <QCryptographicHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <functional>
+#include <sys/stat.h>
+
+namespace {
+
+using Answer = std::function<void(const QString& name, QVariant& data, bool& emitDirFound, bool& skip, bool& abort)>;
+
+// The cabinet's usual answer: each folder's contents go into a category of its own.
+void intoSubcategory(const QString& name, QVariant& data, bool&, bool&, bool&)
+{
+    data = data.toString() + QLatin1Char('/') + name;
+}
+
+bool execAll(QSqlDatabase& db, const QStringList& statements)
+{
+    QSqlQuery query(db);
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
+            qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeDatabase(const QString& path, const QStringList& statements)
+{
+    bool written = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+        db.setDatabaseName(path);
+        written = db.open() && execAll(db, statements);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+    return written;
+}
+
+// A places database with the tables and columns Firefox uses, filed as Firefox files
+// its own folders: the root, then menu, toolbar, tags, unfiled and mobile.
+bool writePlaces(const QString& path)
+{
+    return writeDatabase(path, {
+        "PRAGMA journal_mode=WAL",
+        "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, "
+        "rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, guid TEXT)",
+        "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, "
+        "parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, "
+        "dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0, "
+        "syncChangeCounter INTEGER NOT NULL DEFAULT 1)",
+        "INSERT INTO moz_places (id, url, title) VALUES (1, 'https://menu.example/', 'Menu Page'), "
+        "(2, 'https://deep.example/', 'Deep'), (3, 'https://bar.example/', 'Bar page title'), "
+        "(4, 'place:sort=8&maxResults=10', 'Recent Tags'), (5, 'https://tagged.example/', 'Tagged'), "
+        "(6, 'https://unfiled.example/', 'Unfiled'), (7, 'https://untitled-folder.example/', 'Inside')",
+        // Rows out of id order: the tree follows parent and position.
+        "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, guid) VALUES "
+        "(1, 2, NULL, 0, 0, '', 'root________'), (6, 2, NULL, 1, 4, 'mobile', 'mobile______'), "
+        "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____'), "
+        "(4, 2, NULL, 1, 2, 'tags', 'tags________'), (5, 2, NULL, 1, 3, 'unfiled', 'unfiled_____'), "
+        "(15, 1, NULL, 2, 3, 'No Address', 'aaaaaaaaaa15'), (14, 3, NULL, 2, 2, NULL, 'aaaaaaaaaa14'), "
+        "(10, 1, 1, 2, 0, 'Menu Link', 'aaaaaaaaaa10'), (11, 2, NULL, 2, 1, 'Work', 'aaaaaaaaaa11'), "
+        "(12, 2, NULL, 11, 0, 'Deeper', 'aaaaaaaaaa12'), (13, 1, 2, 12, 0, 'Deep Link', 'aaaaaaaaaa13'), "
+        "(20, 1, 3, 3, 0, NULL, 'aaaaaaaaaa20'), (21, 1, 4, 3, 1, 'Recent', 'aaaaaaaaaa21'), "
+        "(22, 2, NULL, 3, 2, '', 'aaaaaaaaaa22'), (23, 1, 7, 22, 0, 'Inside Untitled', 'aaaaaaaaaa23'), "
+        "(30, 2, NULL, 4, 0, 'sometag', 'aaaaaaaaaa30'), (31, 1, 5, 30, 0, 'Tagged', 'aaaaaaaaaa31'), "
+        "(40, 1, 6, 5, 0, 'Unfiled Link', 'aaaaaaaaaa40')"});
+}
+
+// A damaged database without keys: ids repeat and a folder lies inside itself.
+bool writeLoopingPlaces(const QString& path)
+{
+    return writeDatabase(path, {
+        "CREATE TABLE moz_places (id INTEGER, url TEXT, title TEXT)",
+        "CREATE TABLE moz_bookmarks (id INTEGER, type INTEGER, fk INTEGER, parent INTEGER, position INTEGER, "
+        "title TEXT, guid TEXT)",
+        "INSERT INTO moz_places VALUES (1, 'https://loop.example/', 'Loop')",
+        "INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________'), "
+        "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (1, 2, NULL, 2, 0, 'Root Again', 'x'), "
+        "(5, 2, NULL, 2, 1, 'Self', 'y'), (5, 2, NULL, 5, 0, 'Self', 'y'), (6, 1, 1, 5, 1, 'In Self', 'z')"});
+}
+
+const QStringList PLACES_EVENTS = {
+    "F Bookmarks Menu | top",
+    "B Menu Link | https://menu.example/ | top/Bookmarks Menu",
+    "F Work | top/Bookmarks Menu",
+    "F Deeper | top/Bookmarks Menu/Work",
+    "B Deep Link | https://deep.example/ | top/Bookmarks Menu/Work/Deeper",
+    "F Bookmarks Bar | top",
+    "B Bar page title | https://bar.example/ | top/Bookmarks Bar",
+    "B Inside Untitled | https://untitled-folder.example/ | top/Bookmarks Bar",
+    "F Other Bookmarks | top",
+    "B Unfiled Link | https://unfiled.example/ | top/Other Bookmarks",
+};
+
+const QByteArray CHROMIUM_JSON = R"({
+  "checksum": "0123456789abcdef",
+  "roots": {
+    "bookmark_bar": {"children": [
+        {"type": "url", "name": "Bar Link", "url": "https://chromium-bar.example/"},
+        {"type": "folder", "name": "Dev", "children": [
+            {"type": "folder", "name": "Tools", "children": [
+                {"type": "url", "name": "Tool", "url": "https://tool.example/"}]},
+            {"type": "url", "name": "No Address", "url": ""},
+            {"type": "url", "name": "", "url": "https://no-name.example/"},
+            {"type": "folder", "name": "", "children": [
+                {"type": "url", "name": "In Nameless", "url": "https://nameless.example/"}]}]}],
+      "name": "Bookmarks bar", "type": "folder"},
+    "other": {"children": [{"type": "url", "name": "Other Link", "url": "https://other.example/"}],
+      "name": "Other bookmarks", "type": "folder"},
+    "synced": {"children": [], "name": "Mobile bookmarks", "type": "folder"}
+  },
+  "version": 1
+})";
+
+const QStringList CHROMIUM_EVENTS = {
+    "F Bookmarks Bar | top",
+    "B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar",
+    "F Dev | top/Bookmarks Bar",
+    "F Tools | top/Bookmarks Bar/Dev",
+    "B Tool | https://tool.example/ | top/Bookmarks Bar/Dev/Tools",
+    "B In Nameless | https://nameless.example/ | top/Bookmarks Bar/Dev",
+    "F Other Bookmarks | top",
+    "B Other Link | https://other.example/ | top/Other Bookmarks",
+};
+
+QByteArray leaf(const QByteArray& title, const QByteArray& url)
+{
+    return "<dict><key>URIDictionary</key><dict><key>title</key><string>" + title
+        + "</string></dict><key>URLString</key><string>" + url
+        + "</string><key>WebBookmarkType</key><string>WebBookmarkTypeLeaf</string></dict>";
+}
+
+// The bookmark property list format: a root list without title, folders and leaves.
+const QByteArray PLIST_XML = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                             "<key>Children</key><array>"
+                             "<dict><key>Title</key><string>BookmarksBar</string>"
+                             "<key>WebBookmarkType</key><string>WebBookmarkTypeList</string>"
+                             "<key>Children</key><array>"
+    + leaf("Plist Link", "https://plist.example/")
+    + "<dict><key>urlstring</key><string>https://case.example/</string>"
+      "<key>webbookmarktype</key><string>webbookmarktypeleaf</string>"
+      "<key>uridictionary</key><dict><key>Title</key><string>Case Link</string></dict></dict>"
+      "<dict><key>Title</key><string>Early Title</string><key>URIDictionary</key><dict><key>other</key>"
+      "<string>x</string><key>title</key><string>Not The Title</string></dict>"
+      "<key>URLString</key><string>https://first-key.example/</string>"
+      "<key>WebBookmarkType</key><string>WebBookmarkTypeLeaf</string></dict>"
+    + leaf("", "https://untitled.example/") + leaf("No Address", "")
+    + "</array></dict>"
+      "<dict><key>WebBookmarkType</key><string>WebBookmarkTypeList</string><key>Children</key><array>"
+    + leaf("Nameless Child", "https://nameless-child.example/")
+    + "</array></dict>"
+      "<dict><key>Title</key><string>Proxy</string><key>WebBookmarkType</key><string>WebBookmarkTypeProxy"
+      "</string><key>Children</key><array>"
+    + leaf("Under Proxy", "https://proxy.example/")
+    + "</array></dict>"
+      "</array><key>Title</key><string></string>"
+      "<key>WebBookmarkType</key><string>WebBookmarkTypeList</string></dict></plist>\n";
+
+const QStringList PLIST_EVENTS = {
+    "F BookmarksBar | top",
+    "B Plist Link | https://plist.example/ | top/BookmarksBar",
+    "B Case Link | https://case.example/ | top/BookmarksBar",
+    "B Early Title | https://first-key.example/ | top/BookmarksBar",
+    "B Nameless Child | https://nameless-child.example/ | top",
+};
+
+QByteArray digest(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                          : QByteArray();
+}
+
+} // namespace
+
+// Bookmarks of Firefox, Chromium-family browsers and bookmark property lists, read in
+// process and walked with the receiver's answers to each folder.
+class TestSafariBookmarksParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readsEachKind_data();
+    void readsEachKind();
+    void firefoxIsReadWhileRunningAndNeverWritten();
+    void answersSteerTheWalk_data();
+    void answersSteerTheWalk();
+    void garbageGivesOnlyFinished_data();
+    void garbageGivesOnlyFinished();
+    void findsTheBrowsersOfThisUser();
+    void secondStartIsRefused();
+    void abortAndDeletion();
+
+private:
+    QString write(const QString& name, const QByteArray& contents);
+    void record(SafariBookmarksParser& parser, QStringList& events, const Answer& answer = intoSubcategory);
+    // Runs one import and returns its reports, the end as "end <folders> <urls> <aborted>".
+    QStringList import(const QString& path, const Answer& answer = intoSubcategory);
+
+    QTemporaryDir dir;
+    QString places;
+};
+
+void TestSafariBookmarksParser::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    // Characters that mean something in an SQLite URI must reach the file as they stand.
+    QVERIFY(QDir(dir.path()).mkpath("Fire fox #1 %41?x=y"));
+    places = dir.filePath("Fire fox #1 %41?x=y/places.sqlite");
+    QVERIFY(writePlaces(places));
+}
+
+QString TestSafariBookmarksParser::write(const QString& name, const QByteArray& contents)
+{
+    const QString path = dir.filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestSafariBookmarksParser::record(SafariBookmarksParser& parser, QStringList& events, const Answer& answer)
+{
+    connect(&parser, &SafariBookmarksParser::folderFound, this,
+            [&events, answer](const QString& name, QVariant& data, bool& emitDirFound, bool& skip, bool& abort) {
+                events << QStringLiteral("F %1 | %2").arg(name, data.toString());
+                answer(name, data, emitDirFound, skip, abort);
+            });
+    connect(&parser, &SafariBookmarksParser::bookmarkFound, this,
+            [&events](const QString& name, const QString& url, const QVariant& data) {
+                events << QStringLiteral("B %1 | %2 | %3").arg(name, url, data.toString());
+            });
+    connect(&parser, &SafariBookmarksParser::finished, this, [&events](int folders, int urls, bool aborted) {
+        events << QStringLiteral("end %1 %2 %3").arg(folders).arg(urls).arg(aborted ? "true" : "false");
+    });
+}
+
+QStringList TestSafariBookmarksParser::import(const QString& path, const Answer& answer)
+{
+    SafariBookmarksParser parser;
+    QStringList events;
+    record(parser, events, answer);
+    if (!parser.start(path, QStringLiteral("top")))
+        return {"refused"};
+    if (!events.isEmpty())
+        return {"reported inside start()"};
+    if (!QTest::qWaitFor([&parser] { return !parser.running(); }, 10000))
+        events << "still running";
+    return events;
+}
+
+void TestSafariBookmarksParser::readsEachKind_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("Firefox") << places << PLACES_EVENTS + QStringList{"end 5 5 false"};
+    const QString looping = dir.filePath("looping.sqlite");
+    QVERIFY(writeLoopingPlaces(looping));
+    QTest::newRow("Firefox rows that loop")
+        << looping << QStringList{"F Bookmarks Menu | top", "F Self | top/Bookmarks Menu",
+                                  "B In Self | https://loop.example/ | top/Bookmarks Menu/Self", "end 2 1 false"};
+    QTest::newRow("Chromium") << write("chromium/Default/Bookmarks", CHROMIUM_JSON)
+                              << CHROMIUM_EVENTS + QStringList{"end 4 4 false"};
+    QTest::newRow("XML property list") << write("Bookmarks.plist", PLIST_XML)
+                                       << PLIST_EVENTS + QStringList{"end 1 4 false"};
+    QTest::newRow("binary property list") << write("Binary Bookmarks.plist", toBinaryPropertyList(PLIST_XML))
+                                          << PLIST_EVENTS + QStringList{"end 1 4 false"};
+    QTest::newRow("tags in other cases")
+        << write("case.plist", "<PLIST><Dict><KEY>Children</KEY><Array><DICT><Key>title</Key><String>T</String>"
+                               "<key>URLString</key><STRING>https://t.example/</STRING><key>WebBookmarkType</key>"
+                               "<string>WebBookmarkTypeLeaf</string></DICT></Array>"
+                               "<key>WebBookmarkType</key><string>WebBookmarkTypeList</string></Dict></PLIST>")
+        << QStringList{"B T | https://t.example/ | top", "end 0 1 false"};
+}
+
+void TestSafariBookmarksParser::readsEachKind()
+{
+    QFETCH(QString, path);
+    QFETCH(QStringList, expected);
+    QCOMPARE(import(path), expected);
+}
+
+void TestSafariBookmarksParser::firefoxIsReadWhileRunningAndNeverWritten()
+{
+    const QString folder = QFileInfo(places).path();
+    const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
+    const QByteArray before = digest(places);
+    {
+        // A running Firefox holds its database exclusively.
+        QSqlDatabase firefox = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("firefox"));
+        firefox.setDatabaseName(places);
+        QVERIFY(firefox.open());
+        QVERIFY(execAll(firefox, {"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE",
+                                  "UPDATE moz_bookmarks SET title = 'Changed' WHERE id = 10"}));
+        QCOMPARE(import(places), PLACES_EVENTS + QStringList{"end 5 5 false"});
+        QVERIFY(execAll(firefox, {"ROLLBACK"}));
+        firefox.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("firefox"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
+    QCOMPARE(digest(places), before);
+}
+
+void TestSafariBookmarksParser::answersSteerTheWalk_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("no more folder reports")
+        << "flat"
+        << QStringList{"F Bookmarks Bar | top",
+                       "B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar",
+                       "B Tool | https://tool.example/ | top/Bookmarks Bar",
+                       "B In Nameless | https://nameless.example/ | top/Bookmarks Bar",
+                       "B Other Link | https://other.example/ | top",
+                       "end 1 4 false"};
+    QTest::newRow("skip subfolders")
+        << "skip" << QStringList{"F Bookmarks Bar | top", "end 1 0 false"};
+    QTest::newRow("abort at the second folder")
+        << "abort"
+        << QStringList{"F Bookmarks Bar | top", "B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar",
+                       "F Dev | top/Bookmarks Bar", "end 2 1 true"};
+}
+
+void TestSafariBookmarksParser::answersSteerTheWalk()
+{
+    QFETCH(QString, mode);
+    QFETCH(QStringList, expected);
+    int asked = 0;
+    const Answer answer = [&](const QString& name, QVariant& data, bool& emitDirFound, bool& skip, bool& abort) {
+        intoSubcategory(name, data, emitDirFound, skip, abort);
+        ++asked;
+        emitDirFound = mode != QLatin1String("flat");
+        skip = mode == QLatin1String("skip");
+        abort = mode == QLatin1String("abort") && asked == 2;
+    };
+    QCOMPARE(import(write("steer/Bookmarks", CHROMIUM_JSON), answer), expected);
+}
+
+void TestSafariBookmarksParser::garbageGivesOnlyFinished_data()
+{
+    QTest::addColumn<QString>("path");
+    const QString emptyDatabase = dir.filePath("empty.sqlite");
+    QVERIFY(writeDatabase(emptyDatabase, {"CREATE TABLE other (id INTEGER)"}));
+    QByteArray damagedDatabase = QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5A');
+    const QString fifo = dir.filePath("fifo.plist");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile huge(dir.filePath("huge/Bookmarks"));
+    QDir().mkpath(dir.filePath("huge"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.write("{\"roots\": {") == 11 && huge.resize(BookmarkFile::MAX_BYTES + 1));
+    huge.close();
+
+    QTest::newRow("empty file") << write("garbage/empty", QByteArray());
+    QTest::newRow("binary noise") << write("garbage/noise", QByteArray::fromHex("00ff13f7c2a9e4105b7d"));
+    QTest::newRow("broken JSON") << write("garbage/broken.json", "{\"roots\": {\"bookmark_bar\": [");
+    QTest::newRow("JSON without roots") << write("garbage/other.json", "{\"version\": 1, \"items\": [1, 2]}");
+    QTest::newRow("JSON with wrong kinds")
+        << write("garbage/kinds.json", "{\"roots\": {\"bookmark_bar\": 5, \"other\": {\"children\": 7}, "
+                                        "\"synced\": {\"type\": \"folder\", \"children\": [1, \"x\", null]}}}");
+    QTest::newRow("XML, not a plist") << write("garbage/page.xml", "<html><body><dict/></body></html>");
+    QTest::newRow("broken XML") << write("garbage/broken.plist", "<plist><dict><key>Children</key><array>");
+    QTest::newRow("deep XML") << write("garbage/deep.plist", "<plist>" + QByteArray(2000, 'x').replace("x", "<dict>")
+                                                                 + QByteArray(2000, 'x').replace("x", "</dict>")
+                                                                 + "</plist>");
+    QTest::newRow("damaged binary plist") << write("garbage/damaged.plist", toBinaryPropertyList(PLIST_XML).left(200));
+    QTest::newRow("SQLite without bookmarks") << emptyDatabase;
+    QTest::newRow("damaged SQLite") << write("garbage/damaged.sqlite", damagedDatabase);
+    QTest::newRow("FIFO") << fifo;
+    QTest::newRow("missing") << dir.filePath("garbage/missing");
+    QTest::newRow("folder") << dir.filePath("garbage");
+    QTest::newRow("larger than the bound") << huge.fileName();
+}
+
+void TestSafariBookmarksParser::garbageGivesOnlyFinished()
+{
+    QFETCH(QString, path);
+    QCOMPARE(import(path), QStringList{"end 0 0 false"});
+}
+
+void TestSafariBookmarksParser::findsTheBrowsersOfThisUser()
+{
+    // Nothing installed: the import ends at once, empty.
+    QCOMPARE(import(QString()), QStringList{"end 0 0 false"});
+
+    const QString home = TestEnvironment::instance()->home();
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY(QDir(config).mkpath("google-chrome/System Profile")); // a profile without bookmarks
+    const QString absoluteProfile = dir.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(absoluteProfile));
+    QVERIFY(QFile::copy(places, absoluteProfile + "/places.sqlite"));
+    QVERIFY(QDir().mkpath(home + "/.mozilla/firefox/ab12cd.default-release"));
+    QFile ini(home + "/.mozilla/firefox/profiles.ini");
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Install4F96D1932A9F858E]\nDefault=ab12cd.default-release\nLocked=1\n\n"
+              "[Profile1]\nName=default-release\nIsRelative=1\nPath=ab12cd.default-release\nDefault=1\n\n"
+              "[Profile0]\nName=elsewhere\nIsRelative=0\nPath=" + QFile::encodeName(absoluteProfile) + "\n\n"
+              "[Profile2]\nName=without places\nIsRelative=1\nPath=none.yet\n\n"
+              "[General]\nStartWithLastProfile=1\nVersion=2\n");
+    ini.close();
+    QFile chromium(config + "/chromium/Default/Bookmarks");
+    QVERIFY(QDir().mkpath(QFileInfo(chromium).path()));
+    QVERIFY(chromium.open(QIODevice::WriteOnly));
+    chromium.write(CHROMIUM_JSON);
+    chromium.close();
+    QFile chrome(config + "/google-chrome/Profile 1/Bookmarks");
+    QVERIFY(QDir().mkpath(QFileInfo(chrome).path()));
+    QVERIFY(chrome.open(QIODevice::WriteOnly));
+    chrome.write(R"({"roots": {"bookmark_bar": {"type": "folder", "children": [
+                     {"type": "url", "name": "Chrome Link", "url": "https://chrome.example/"}]}}})");
+    chrome.close();
+
+    // The profile in use is a copy of the same places file, under the first group.
+    QVERIFY(QFile::copy(places, home + "/.mozilla/firefox/ab12cd.default-release/places.sqlite"));
+    const QStringList chromeEvents{"F Bookmarks Bar | top",
+                                   "B Chrome Link | https://chrome.example/ | top/Bookmarks Bar", "end 15 15 false"};
+    QCOMPARE(import(QString()), PLACES_EVENTS + PLACES_EVENTS + CHROMIUM_EVENTS + chromeEvents);
+}
+
+void TestSafariBookmarksParser::secondStartIsRefused()
+{
+    const QString path = write("refuse/Bookmarks", CHROMIUM_JSON);
+    SafariBookmarksParser parser;
+    QStringList events;
+    record(parser, events, [&](const QString& name, QVariant& data, bool& emitDirFound, bool& skip, bool& abort) {
+        intoSubcategory(name, data, emitDirFound, skip, abort);
+        // While the walk runs, the importer refuses another one.
+        if (!parser.start(path, QStringLiteral("second")))
+            events << "refused while walking";
+    });
+    QVERIFY(parser.start(path, QStringLiteral("top")));
+    QVERIFY(parser.running());
+    QVERIFY(!parser.start(path, QStringLiteral("second"))); // before the walk began
+    QTRY_VERIFY(!parser.running());
+    QCOMPARE(events.count("refused while walking"), 4);
+    QCOMPARE(events.filter("second").size(), 0);
+    QCOMPARE(events.last(), "end 4 4 false");
+
+    // Once finished, the importer starts again.
+    events.clear();
+    QVERIFY(parser.start(path, QStringLiteral("top")));
+    QTRY_VERIFY(!parser.running());
+    QCOMPARE(events.last(), "end 4 4 false");
+}
+
+void TestSafariBookmarksParser::abortAndDeletion()
+{
+    const QString path = write("abort/Bookmarks", CHROMIUM_JSON);
+    {
+        // Aborted before the walk: no signal at all.
+        SafariBookmarksParser parser;
+        QStringList events;
+        record(parser, events);
+        QVERIFY(parser.start(path, QStringLiteral("top")));
+        parser.abort();
+        QVERIFY(parser.aborted());
+        QVERIFY(!parser.running());
+        QTest::qWait(50);
+        QCOMPARE(events, QStringList());
+        QVERIFY(parser.start(path, QStringLiteral("top")));
+        QVERIFY(!parser.aborted());
+        QTRY_VERIFY(!parser.running());
+        QCOMPARE(events.size(), CHROMIUM_EVENTS.size() + 1);
+    }
+    {
+        // A receiver running a modal loop may see abort() happen meanwhile.
+        SafariBookmarksParser parser;
+        QStringList events;
+        record(parser, events, [&parser](const QString&, QVariant&, bool&, bool&, bool&) {
+            QTimer::singleShot(0, &parser, &SafariBookmarksParser::abort);
+            QEventLoop modal;
+            QTimer::singleShot(20, &modal, &QEventLoop::quit);
+            modal.exec();
+        });
+        QVERIFY(parser.start(path, QStringLiteral("top")));
+        QTRY_VERIFY(!parser.running());
+        QCOMPARE(events, QStringList({"F Bookmarks Bar | top", "end 1 0 true"}));
+    }
+    {
+        // A receiver that deletes the importer ends the walk without a crash.
+        auto* parser = new SafariBookmarksParser;
+        QStringList events;
+        record(*parser, events, [&parser](const QString&, QVariant& data, bool& emitDirFound, bool&, bool& abort) {
+            delete parser;
+            parser = nullptr;
+            // Answers given after the deletion touch no freed memory.
+            data = QStringLiteral("gone");
+            emitDirFound = false;
+            abort = true;
+        });
+        QVERIFY(parser->start(path, QStringLiteral("top")));
+        QTRY_VERIFY(!parser);
+        QTest::qWait(20);
+        QCOMPARE(events, QStringList{"F Bookmarks Bar | top"});
+    }
+}
+
+VORENDA_TEST_MAIN(TestSafariBookmarksParser)
+#include "tst_safaribookmarksparser.moc"
