@@ -1,6 +1,7 @@
 #include "VorendaMain.h"
 
 #include "HotkeyManager.h"
+#include "SaveFileCommit.h"
 #include "QuickSearchWidget.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -110,11 +111,15 @@ bool VorendaMain::save(const QString& path)
     xml.writeEndElement(); // Root
     xml.writeEndDocument();
 
+    QString error;
     if (xml.hasError()) {
         file.cancelWriting();
-        return false;
+        error = file.errorString();
+    } else if (commitSaveFile(file, &error)) {
+        return true;
     }
-    return file.commit();
+    VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Cannot write \"%1\": %2").arg(path, error));
+    return false;
 }
 
 bool VorendaMain::load(const QString& path)

@@ -1,6 +1,7 @@
 #include "ShelfStyle.h"
 
 #include "PathFunctions.h"
+#include "SaveFileCommit.h"
 #include "StylePatternCopy.h"
 #include "VorendaGlobal.h"
 #include "XmlAttributes.h"
@@ -121,12 +122,7 @@ bool ShelfStyle::save(const QString& path, bool copyPatterns, QString* error) co
         file.cancelWriting(); // the temporary file goes with the QSaveFile
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return commitSaveFile(file, error);
 }
 
 QByteArray ShelfStyle::toXml(const QString& path, bool copyPatterns) const
