@@ -6,6 +6,7 @@
 #include "CategoryHeaderItem.h"
 #include "DataFileText.h"
 #include "DockableWidget.h"
+#include "RegularFile.h"
 #include "ShelfDataWriter.h"
 #include "ShelfPictureLoader.h"
 #include "ThumbnailItemModel.h"
@@ -185,10 +186,13 @@ bool VorendaShelf::load(const QString& path)
 {
     dataFileRead = true;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        // A file that is there but cannot be read must not be replaced by the next save.
-        if (!path.isEmpty() && QFileInfo(path).isFile())
+    // Only a regular file is read: a FIFO would block the program for good.
+    if (!openRegularFile(file)) {
+        // Whatever is there but cannot be read must not be replaced by the next save.
+        if (!path.isEmpty() && QFileInfo::exists(path)) {
             damagedFile = path;
+            VorendaGlobal::addToLog(logPrefix() + QStringLiteral("%1 cannot be read as a file").arg(path));
+        }
         updateStatusLabel();
         return false;
     }
@@ -196,6 +200,7 @@ bool VorendaShelf::load(const QString& path)
     loadingDataFile = true;
     QXmlStreamReader reader(&file);
     bool refused = false;
+    bool inRoot = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isDTD()) {
@@ -208,6 +213,15 @@ bool VorendaShelf::load(const QString& path)
         if (!reader.isStartElement())
             continue;
         const QStringRef element = reader.name();
+        if (!inRoot) {
+            // Another top element is another kind of file, not an empty cabinet.
+            if (element != QLatin1String("Root")) {
+                refused = true;
+                break;
+            }
+            inRoot = true;
+            continue;
+        }
         if (element == QLatin1String("Root"))
             continue;
         if (element == QLatin1String("Settings"))

@@ -17,6 +17,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -567,6 +568,15 @@ void TestShelfDataFile::malformedFilesLoadWithoutHarm_data()
                   "</Uncategorized></Root>"
         << true << "Kept" << "[odd]";
     QTest::newRow("empty file") << QByteArray() << true << "before" << "[]";
+    // Well-formed, but another kind of file: refused, never taken for an empty cabinet.
+    const QByteArray items = "<Settings><Window name=\"Wrong\"/></Settings><Uncategorized><Item name=\"x\"/>"
+                             "</Uncategorized>";
+    QTest::newRow("wrong root element") << "<?xml version=\"1.0\"?>\n<!DOCTYPE Vorenda-CabinetData>\n<Wrong>" + items
+            + "</Wrong>\n"
+                                        << false << "before" << "[]";
+    QTest::newRow("wrong root element, no document type") << "<Wrong>" + items + "</Wrong>" << false << "before" << "[]";
+    QTest::newRow("fifo") << QByteArray("fifo") << false << "before" << "[]";
+    QTest::newRow("folder") << QByteArray("folder") << false << "before" << "[]";
 
     QByteArray noise(64 * 1024, '\0');
     QRandomGenerator random(20261210);
@@ -596,7 +606,14 @@ void TestShelfDataFile::malformedFilesLoadWithoutHarm()
     auto shelf = newShelf();
     shelf->name = QStringLiteral("before");
     const QString path = VorendaGlobal::getDataLocation() + QStringLiteral("/malformed.dat");
-    writeFile(path, content);
+    if (content == "fifo") {
+        QDir().mkpath(VorendaGlobal::getDataLocation());
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (content == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        writeFile(path, content);
+    }
     QCOMPARE(shelf->load(path), loads);
     QCOMPARE(shelf->name, name);
     QCOMPARE(treeOf(*shelf), tree);
