@@ -137,7 +137,7 @@ bool VorendaShelf::save(const QString& path)
     xml.writeEndElement();
 
     xml.writeStartElement(QStringLiteral("Personalization"));
-    writer.writeTextAttribute(QStringLiteral("style"), style.id);
+    writer.writeTextAttribute(QStringLiteral("style"), storedStyleId());
     writer.writeNumberAttribute(QStringLiteral("thumbsize"), thumbSizeSlider->value());
     xml.writeEndElement();
 
@@ -322,13 +322,27 @@ void VorendaShelf::readPersonalizationElement(QXmlStreamReader& reader)
     thumbSizeSlider->setValue(qBound(thumbSizeSlider->minimum(), size, thumbSizeSlider->maximum()));
 
     const QString styleId = decodeDataText(attributes.value(QStringLiteral("style")).toString());
-    for (auto known = VorendaGlobal::shelfStyles.cbegin(); known != VorendaGlobal::shelfStyles.cend(); ++known) {
+    bool found = false;
+    for (auto known = VorendaGlobal::shelfStyles.cbegin(); known != VorendaGlobal::shelfStyles.cend() && !found;
+         ++known) {
         if (known.value().id == styleId) {
             style = known.value();
-            break;
+            found = true;
         }
     }
+    missingStyleId.clear();
+    if (!found && attributes.hasAttribute(QStringLiteral("style"))) {
+        missingStyleId = styleId;
+        missingStyleStandIn = style.id;
+        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("No style \"%1\"; the cabinet shows \"%2\" until it is back")
+                                                  .arg(styleId, style.name));
+    }
     readUnknownElement(reader);
+}
+
+QString VorendaShelf::storedStyleId() const
+{
+    return !missingStyleId.isEmpty() && style.id == missingStyleStandIn ? missingStyleId : style.id;
 }
 
 void VorendaShelf::readSearchElement(QXmlStreamReader& reader)

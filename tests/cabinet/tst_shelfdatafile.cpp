@@ -150,6 +150,7 @@ private slots:
     void malformedFilesLoadWithoutHarm();
     void damagedFileIsKeptAsideBeforeTheNextSave();
     void failedWriteKeepsTheOldFile();
+    void missingStyleKeepsItsName();
     void readOnlyConfigurationWritesAndDeletesNothing();
     void invalidIdNeverBuildsAPath_data();
     void invalidIdNeverBuildsAPath();
@@ -694,6 +695,35 @@ void TestShelfDataFile::failedWriteKeepsTheOldFile()
     auto reloaded = newShelf();
     QVERIFY(reloaded->load(path));
     QCOMPARE(reloaded->view->getAllItems().size(), 300);
+}
+
+void TestShelfDataFile::missingStyleKeepsItsName()
+{
+    auto shelf = newShelf();
+    const QString path = shelf->dataFilePath();
+    const QString standIn = shelf->style.id;
+    writeFile(path, document("<Window name=\"Styled\"/><Personalization style=\"Gone Style\"/>", ""));
+    QVERIFY(shelf->load(path));
+    QCOMPARE(shelf->style.id, standIn); // the default look meanwhile
+    QVERIFY(shelf->save(path));
+    QVERIFY(readAll(path).contains("<Personalization style=\"Gone Style\""));
+
+    // The style file is back: the cabinet wears its style again.
+    ShelfStyle back = VorendaGlobal::shelfStyles.last();
+    back.id = QStringLiteral("Gone Style");
+    back.key = VorendaGlobal::shelfStyles.lastKey() + 1;
+    VorendaGlobal::shelfStyles.insert(back.key, back);
+    auto reloaded = newShelf();
+    QVERIFY(reloaded->load(path));
+    VorendaGlobal::shelfStyles.remove(back.key);
+    QCOMPARE(reloaded->style.id, QStringLiteral("Gone Style"));
+
+    // A style the user picks meanwhile is the one saved.
+    const ShelfStyle chosen = VorendaGlobal::shelfStyles.last();
+    QVERIFY(chosen.id != standIn);
+    shelf->onApplyStyle(chosen, AllElements);
+    QVERIFY(shelf->save(path));
+    QVERIFY(readAll(path).contains("<Personalization style=\"" + chosen.id.toUtf8() + "\""));
 }
 
 void TestShelfDataFile::readOnlyConfigurationWritesAndDeletesNothing()
