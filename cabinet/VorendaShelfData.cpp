@@ -23,15 +23,25 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 
+#include <climits>
+
 namespace {
 
-// The decimal value of an attribute; absent, empty or not decimal: 0.
-int numberOf(const QXmlStreamAttributes& attributes, const QString& name)
+// The decimal value of an attribute bounded to minimum..maximum; absent, empty or
+// not decimal: 0 (bounded too).
+int numberOf(const QXmlStreamAttributes& attributes, const QString& name, int minimum, int maximum)
 {
     int value = 0;
-    setIntAttribute(attributes, name, &value);
+    setBoundedIntAttribute(attributes, name, &value, minimum, maximum);
     return value;
 }
+
+// The docking options of a cabinet: floating, four edges, four maximised edges.
+const int lastMode = 8;
+// Plain, shadow, raised shadow, bold.
+const int lastTextDecoration = 3;
+// Names, tags, descriptions, all.
+const int lastFilterType = 3;
 
 } // namespace
 
@@ -265,7 +275,7 @@ void VorendaShelf::readSettingsElement(QXmlStreamReader& reader)
             readWindowElement(reader);
         } else if (element == QLatin1String("Appearance")) {
             const QXmlStreamAttributes attributes = reader.attributes();
-            textdecoration = numberOf(attributes, QStringLiteral("textdecoration"));
+            textdecoration = numberOf(attributes, QStringLiteral("textdecoration"), 0, lastTextDecoration);
             QString font = textfont;
             setStringAttribute(attributes, QStringLiteral("textfont"), font, true);
             textfont = decodeDataText(font);
@@ -296,7 +306,7 @@ void VorendaShelf::readWindowElement(QXmlStreamReader& reader)
 {
     const QXmlStreamAttributes attributes = reader.attributes();
     name = decodeDataText(attributes.value(QStringLiteral("name")).toString());
-    mode = numberOf(attributes, QStringLiteral("mode"));
+    mode = numberOf(attributes, QStringLiteral("mode"), 0, lastMode);
     setBoolAttribute(attributes, QStringLiteral("kiosk"), kiosk);
 
     if (!frame->restore(reader))
@@ -316,7 +326,7 @@ void VorendaShelf::readWindowElement(QXmlStreamReader& reader)
 void VorendaShelf::readPersonalizationElement(QXmlStreamReader& reader)
 {
     const QXmlStreamAttributes attributes = reader.attributes();
-    int size = numberOf(attributes, QStringLiteral("thumbsize"));
+    int size = numberOf(attributes, QStringLiteral("thumbsize"), INT_MIN, INT_MAX);
     if (size == 0)
         size = VorendaGlobal::SHELF_THUMBSIZE / 2;
     thumbSizeSlider->setValue(qBound(thumbSizeSlider->minimum(), size, thumbSizeSlider->maximum()));
@@ -347,7 +357,7 @@ QString VorendaShelf::storedStyleId() const
 
 void VorendaShelf::readSearchElement(QXmlStreamReader& reader)
 {
-    setIntAttribute(reader.attributes(), QStringLiteral("filtertype"), &filtertype);
+    setBoundedIntAttribute(reader.attributes(), QStringLiteral("filtertype"), &filtertype, 0, lastFilterType);
     const QList<QAction*> filterActions{searchNamesOnlyAction, searchTagsOnlyAction, searchDescriptionsOnlyAction,
                                         searchAllAction};
     for (int filter = 0; filter < filterActions.size(); ++filter) {

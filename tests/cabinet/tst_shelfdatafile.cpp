@@ -418,6 +418,14 @@ void TestShelfDataFile::readingRules_data()
     QTest::newRow("empty kiosk leaves it") << QByteArray("<Window name=\"n\" kiosk=\"\"/>") << QByteArray()
                                            << "kiosk (was on)" << "1";
     QTest::newRow("window without name") << QByteArray("<Window mode=\"2\"/>") << QByteArray() << "name" << "";
+    QTest::newRow("mode and decoration bounded")
+        << QByteArray("<Window name=\"n\" mode=\"2147483647\"/><Appearance textdecoration=\"-2147483648\"/>")
+        << QByteArray() << "mode:decoration" << "8:0";
+    QTest::newRow("mode and decoration in range")
+        << QByteArray("<Window name=\"n\" mode=\"5\"/><Appearance textdecoration=\"2\"/>") << QByteArray()
+        << "mode:decoration" << "5:2";
+    QTest::newRow("thumbsize largest int") << window + "<Personalization thumbsize=\"2147483647\"/>" << QByteArray()
+                                           << "thumbsize" << "200";
     QTest::newRow("thumbsize 0") << window + "<Personalization thumbsize=\"0\"/>" << QByteArray() << "thumbsize"
                                  << "128";
     QTest::newRow("thumbsize missing") << window + "<Personalization/>" << QByteArray() << "thumbsize" << "128";
@@ -430,8 +438,11 @@ void TestShelfDataFile::readingRules_data()
     QTest::newRow("unknown style keeps the style")
         << window + "<Personalization style=\"no-such-style\"><Extra/></Personalization>" << QByteArray() << "style"
         << "unchanged";
-    QTest::newRow("filtertype 7 checks no filter") << window + "<Search filtertype=\"7\"/>" << QByteArray()
-                                                   << "filters" << "7:----";
+    // Beyond the last filter: bounded to it.
+    QTest::newRow("filtertype 7 is all") << window + "<Search filtertype=\"7\"/>" << QByteArray() << "filters"
+                                         << "3:---x";
+    QTest::newRow("filtertype -2147483648 is names") << window + "<Search filtertype=\"-2147483648\"/>" << QByteArray()
+                                                     << "filters" << "0:x---";
     QTest::newRow("filtertype 2") << window + "<Search filtertype=\"2\"/>" << QByteArray() << "filters" << "2:--x-";
     QTest::newRow("nested category is skipped")
         << window
@@ -445,6 +456,16 @@ void TestShelfDataFile::readingRules_data()
     QTest::newRow("tags lose case duplicates and empty parts")
         << window << QByteArray("<Uncategorized><Item name=\"i\"><tags>A,,a</tags></Item></Uncategorized>") << "tags"
         << "a";
+    // Numbers at the ends of int, on an item with a cached custom picture and on others.
+    const QByteArray numbers = "<thumbsize>2147483647</thumbsize><width>2147483647</width><height>-2147483648</height>"
+                               "<rating>-2147483648</rating><length>2147483647</length><customthumb>1</customthumb>";
+    QTest::newRow("extreme item numbers")
+        << window
+        << "<Uncategorized><Item name=\"big\" type=\"2\"><target>/big.png</target><thumbnail>hostile.png</thumbnail>"
+               + numbers + "</Item><Item name=\"odd\" type=\"2147483647\"><target>/odd</target>" + numbers
+               + "</Item><Item name=\"low\" type=\"-2147483648\"><target>/low</target>" + numbers
+               + "</Item></Uncategorized>"
+        << "targets" << "/big.png;/odd;/low";
     QTest::newRow("unknown elements and attributes are skipped")
         << window + "<Future x=\"1\"><Deep><Deeper/></Deep></Future>"
         << QByteArray("<Uncategorized odd=\"1\"><Item name=\"i\" odd=\"2\"><extra><target>/x</target></extra>"
@@ -467,6 +488,7 @@ void TestShelfDataFile::readingRules()
     const QString styleBefore = shelf->style.id;
     const QString path = VorendaGlobal::getDataLocation() + QStringLiteral("/rules.dat");
     writeFile(path, document(settings, categories));
+    writeCachePicture(QStringLiteral("hostile.png"));
     QVERIFY(shelf->load(path));
     QVERIFY(shelf->damagedDataFile().isEmpty());
 
@@ -475,6 +497,8 @@ void TestShelfDataFile::readingRules()
         actual = QString::number(shelf->kiosk);
     } else if (probe == QStringLiteral("name")) {
         actual = shelf->name;
+    } else if (probe == QStringLiteral("mode:decoration")) {
+        actual = QStringLiteral("%1:%2").arg(shelf->mode).arg(shelf->textdecoration);
     } else if (probe == QStringLiteral("thumbsize")) {
         actual = QString::number(shelf->thumbSizeSlider->value());
     } else if (probe == QStringLiteral("style")) {
