@@ -125,13 +125,7 @@ QString TestMainDataFile::writeFile(const QByteArray& body, const QByteArray& do
 
 QStringList TestMainDataFile::logLines() const
 {
-    QFile file(VorendaGlobal::getLogFileName());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QStringList lines;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
-        lines << line.section(QStringLiteral(" > "), 1);
-    return lines;
+    return TestEnvironment::logLines(VorendaGlobal::getLogFileName());
 }
 
 QStringList TestMainDataFile::keptFiles() const

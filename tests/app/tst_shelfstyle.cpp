@@ -58,6 +58,16 @@ QByteArray styleXml(const QByteArray& shelfAttributes, const QByteArray& cabinet
         + shelfAttributes + "/>\n</Style>\n";
 }
 
+// The style as the settings store streams it.
+QByteArray streamed(const ShelfStyle& style)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_15);
+    out << style;
+    return bytes;
+}
+
 QImage solidImage(QRgb color)
 {
     QImage image(8, 8, QImage::Format_RGB32);
@@ -394,12 +404,7 @@ void TestShelfStyle::streamRoundTrip()
     ShelfStyle original = sample();
     original.key = 12;
     original.fileName = QStringLiteral("/x/y.xml");
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setVersion(QDataStream::Qt_5_15);
-        out << original;
-    }
+    QByteArray bytes = streamed(original);
     ShelfStyle read;
     QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_5_15);
@@ -425,12 +430,7 @@ void TestShelfStyle::streamedNumbersAreBounded()
     hostile.backDarknessLevel = INT_MIN;
     hostile.sidePanelOffset = INT_MIN;
     hostile.backPanelOffset = INT_MAX;
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setVersion(QDataStream::Qt_5_15);
-        out << hostile;
-    }
+    QByteArray bytes = streamed(hostile);
     ShelfStyle read;
     QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_5_15);
@@ -445,12 +445,7 @@ void TestShelfStyle::streamedNumbersAreBounded()
 
 void TestShelfStyle::damagedStreamLeavesTheRecord()
 {
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setVersion(QDataStream::Qt_5_15);
-        out << sample();
-    }
+    QByteArray bytes = streamed(sample());
     bytes.chop(3);
     ShelfStyle read;
     read.name = QStringLiteral("untouched");

@@ -108,14 +108,7 @@ QString treeOf(VorendaShelf& shelf)
 
 QStringList logLines()
 {
-    QFile file(VorendaGlobal::getLogFileName());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines;
-    const QStringList raw = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString& line : raw)
-        lines << line.section(QStringLiteral(" > "), 1);
-    return lines;
+    return TestEnvironment::logLines(VorendaGlobal::getLogFileName());
 }
 
 QStringList filesIn(const QString& folder)

@@ -153,14 +153,8 @@ bool RunningVorenda::pasteInto(const QString& window)
 
 QStringList RunningVorenda::logLines()
 {
-    QFile file(TestEnvironment::instance()->home() + QStringLiteral("/Desktop/vorenda_")
-               + QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".log"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QStringList lines;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
-        lines << line.section(QStringLiteral(" > "), 1);
-    return lines;
+    return TestEnvironment::logLines(TestEnvironment::instance()->home() + QStringLiteral("/Desktop/vorenda_")
+                                     + QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".log"));
 }
 
 QStringList RunningVorenda::listedIds() const
