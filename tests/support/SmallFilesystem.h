@@ -4,10 +4,11 @@
 
 // A real filesystem of a few hundred kilobytes, for tests of a disk that fills up: a
 // tmpfs mounted in a mount namespace of the test process alone, so it goes when the
-// process ends and nobody else sees it. As root the namespace is entered directly;
-// otherwise the process becomes root of a new user namespace first, which the kernel
-// only allows before a second thread exists: call enterPrivateNamespace() at the top
-// of main(), before the application object.
+// process ends and nobody else sees it. Root enters the namespace directly; otherwise
+// (or where root may not mount, as in some containers) the process first gets the
+// right to mount in a new user namespace, which the kernel only allows before a second
+// thread exists: call enterPrivateNamespace() at the top of main(), before the
+// application object.
 namespace SmallFilesystem {
 
 // Enters the private namespaces; false (with the reason in `why()`) when the system
