@@ -1,6 +1,7 @@
 #include "ShelfDataWriter.h"
 
 #include "DataFileText.h"
+#include "SaveFileCommit.h"
 
 ShelfDataWriter::ShelfDataWriter(const QString& path)
     : file(path)
@@ -59,9 +60,5 @@ bool ShelfDataWriter::commit()
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return commitSaveFile(file, &error);
 }

@@ -488,6 +488,13 @@ private:
     // Where a category read from a file goes; its items go to the key returned.
     int installCategory(CategoryHeaderItem* header, int key, int parentKey);
     QString damagedFile;
+    // The style the data file names when no style file of that id was found, and
+    // the id of the style shown meanwhile. While the cabinet keeps showing that one,
+    // saves keep the stored name, so the style returns once its file is back.
+    QString missingStyleId;
+    QString missingStyleStandIn;
+    // The style id a save writes.
+    QString storedStyleId() const;
     // Saves wait until the file was read, so a change made earlier cannot overwrite it.
     bool dataFileRead = false;
     bool loadingDataFile = false;

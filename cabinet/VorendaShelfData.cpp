@@ -6,6 +6,7 @@
 #include "CategoryHeaderItem.h"
 #include "DataFileText.h"
 #include "DockableWidget.h"
+#include "RegularFile.h"
 #include "ShelfDataWriter.h"
 #include "ShelfPictureLoader.h"
 #include "ThumbnailItemModel.h"
@@ -22,15 +23,25 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 
+#include <climits>
+
 namespace {
 
-// The decimal value of an attribute; absent, empty or not decimal: 0.
-int numberOf(const QXmlStreamAttributes& attributes, const QString& name)
+// The decimal value of an attribute bounded to minimum..maximum; absent, empty or
+// not decimal: 0 (bounded too).
+int numberOf(const QXmlStreamAttributes& attributes, const QString& name, int minimum, int maximum)
 {
     int value = 0;
-    setIntAttribute(attributes, name, &value);
+    setBoundedIntAttribute(attributes, name, &value, minimum, maximum);
     return value;
 }
+
+// The docking options of a cabinet: floating, four edges, four maximised edges.
+const int lastMode = 8;
+// Plain, shadow, raised shadow, bold.
+const int lastTextDecoration = 3;
+// Names, tags, descriptions, all.
+const int lastFilterType = 3;
 
 } // namespace
 
@@ -136,7 +147,7 @@ bool VorendaShelf::save(const QString& path)
     xml.writeEndElement();
 
     xml.writeStartElement(QStringLiteral("Personalization"));
-    writer.writeTextAttribute(QStringLiteral("style"), style.id);
+    writer.writeTextAttribute(QStringLiteral("style"), storedStyleId());
     writer.writeNumberAttribute(QStringLiteral("thumbsize"), thumbSizeSlider->value());
     xml.writeEndElement();
 
@@ -185,10 +196,13 @@ bool VorendaShelf::load(const QString& path)
 {
     dataFileRead = true;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        // A file that is there but cannot be read must not be replaced by the next save.
-        if (!path.isEmpty() && QFileInfo(path).isFile())
+    // Only a regular file is read: a FIFO would block the program for good.
+    if (!openRegularFile(file)) {
+        // Whatever is there but cannot be read must not be replaced by the next save.
+        if (!path.isEmpty() && QFileInfo::exists(path)) {
             damagedFile = path;
+            VorendaGlobal::addToLog(logPrefix() + QStringLiteral("%1 cannot be read as a file").arg(path));
+        }
         updateStatusLabel();
         return false;
     }
@@ -196,6 +210,7 @@ bool VorendaShelf::load(const QString& path)
     loadingDataFile = true;
     QXmlStreamReader reader(&file);
     bool refused = false;
+    bool inRoot = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isDTD()) {
@@ -208,6 +223,15 @@ bool VorendaShelf::load(const QString& path)
         if (!reader.isStartElement())
             continue;
         const QStringRef element = reader.name();
+        if (!inRoot) {
+            // Another top element is another kind of file, not an empty cabinet.
+            if (element != QLatin1String("Root")) {
+                refused = true;
+                break;
+            }
+            inRoot = true;
+            continue;
+        }
         if (element == QLatin1String("Root"))
             continue;
         if (element == QLatin1String("Settings"))
@@ -251,7 +275,7 @@ void VorendaShelf::readSettingsElement(QXmlStreamReader& reader)
             readWindowElement(reader);
         } else if (element == QLatin1String("Appearance")) {
             const QXmlStreamAttributes attributes = reader.attributes();
-            textdecoration = numberOf(attributes, QStringLiteral("textdecoration"));
+            textdecoration = numberOf(attributes, QStringLiteral("textdecoration"), 0, lastTextDecoration);
             QString font = textfont;
             setStringAttribute(attributes, QStringLiteral("textfont"), font, true);
             textfont = decodeDataText(font);
@@ -282,7 +306,7 @@ void VorendaShelf::readWindowElement(QXmlStreamReader& reader)
 {
     const QXmlStreamAttributes attributes = reader.attributes();
     name = decodeDataText(attributes.value(QStringLiteral("name")).toString());
-    mode = numberOf(attributes, QStringLiteral("mode"));
+    mode = numberOf(attributes, QStringLiteral("mode"), 0, lastMode);
     setBoolAttribute(attributes, QStringLiteral("kiosk"), kiosk);
 
     if (!frame->restore(reader))
@@ -302,24 +326,38 @@ void VorendaShelf::readWindowElement(QXmlStreamReader& reader)
 void VorendaShelf::readPersonalizationElement(QXmlStreamReader& reader)
 {
     const QXmlStreamAttributes attributes = reader.attributes();
-    int size = numberOf(attributes, QStringLiteral("thumbsize"));
+    int size = numberOf(attributes, QStringLiteral("thumbsize"), INT_MIN, INT_MAX);
     if (size == 0)
         size = VorendaGlobal::SHELF_THUMBSIZE / 2;
     thumbSizeSlider->setValue(qBound(thumbSizeSlider->minimum(), size, thumbSizeSlider->maximum()));
 
     const QString styleId = decodeDataText(attributes.value(QStringLiteral("style")).toString());
-    for (auto known = VorendaGlobal::shelfStyles.cbegin(); known != VorendaGlobal::shelfStyles.cend(); ++known) {
+    bool found = false;
+    for (auto known = VorendaGlobal::shelfStyles.cbegin(); known != VorendaGlobal::shelfStyles.cend() && !found;
+         ++known) {
         if (known.value().id == styleId) {
             style = known.value();
-            break;
+            found = true;
         }
+    }
+    missingStyleId.clear();
+    if (!found && attributes.hasAttribute(QStringLiteral("style"))) {
+        missingStyleId = styleId;
+        missingStyleStandIn = style.id;
+        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("No style \"%1\"; the cabinet shows \"%2\" until it is back")
+                                                  .arg(styleId, style.name));
     }
     readUnknownElement(reader);
 }
 
+QString VorendaShelf::storedStyleId() const
+{
+    return !missingStyleId.isEmpty() && style.id == missingStyleStandIn ? missingStyleId : style.id;
+}
+
 void VorendaShelf::readSearchElement(QXmlStreamReader& reader)
 {
-    setIntAttribute(reader.attributes(), QStringLiteral("filtertype"), &filtertype);
+    setBoundedIntAttribute(reader.attributes(), QStringLiteral("filtertype"), &filtertype, 0, lastFilterType);
     const QList<QAction*> filterActions{searchNamesOnlyAction, searchTagsOnlyAction, searchDescriptionsOnlyAction,
                                         searchAllAction};
     for (int filter = 0; filter < filterActions.size(); ++filter) {

@@ -102,6 +102,9 @@ void VorendaShelf::onApplyStyle(const ShelfStyle& newStyle, StyleElement element
 {
     if (newStyle == style && !force)
         return;
+    // Another style chosen by the user replaces the one whose file was missing.
+    if (newStyle.id != missingStyleStandIn)
+        missingStyleId.clear();
     style = newStyle;
     const int groups = groupsOf(element);
     if (groups & GroupShelfGeometry)

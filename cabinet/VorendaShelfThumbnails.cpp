@@ -4,6 +4,7 @@
 #include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
 #include "OverrideCursor.h"
+#include "SaveFileCommit.h"
 #include "TextFunctions.h"
 #include "VorendaGlobal.h"
 
@@ -63,7 +64,7 @@ QString VorendaShelf::cacheThumbnail(const QString& name, const QPixmap& pixmap)
 
     // Written aside and renamed over the old file, so a reader never sees half a picture.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && pixmap.save(&file, "PNG", -1) && file.commit())
+    if (file.open(QIODevice::WriteOnly) && pixmap.save(&file, "PNG", -1) && commitSaveFile(file))
         return path;
     file.cancelWriting();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Couldn't save thumbnail '%1'").arg(path));

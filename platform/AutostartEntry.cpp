@@ -1,5 +1,7 @@
 #include "AutostartEntry.h"
 
+#include "SaveFileCommit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,8 +72,11 @@ bool apply(bool on, const QString& executable)
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    out.write(wanted);
-    return out.commit();
+    if (out.write(wanted) != wanted.size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return commitSaveFile(out);
 }
 
 } // namespace AutostartEntry

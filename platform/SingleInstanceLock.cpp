@@ -14,19 +14,23 @@ SingleInstanceLock::~SingleInstanceLock()
         ::close(fd);
 }
 
-bool SingleInstanceLock::tryLock(const QString& name)
+SingleInstanceLock::Result SingleInstanceLock::tryLock(const QString& name)
 {
     if (fd >= 0)
-        return true;
-    lockPath = runtimeFolder() + name;
+        return Locked;
+    const QString folder = runtimeFolder();
+    if (folder.isEmpty())
+        return Unavailable;
+    lockPath = folder + name;
     const QByteArray native = QFile::encodeName(lockPath);
-    const int handle = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Never through a link: the folder is private, so one there is not ours.
+    const int handle = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (handle < 0)
-        return true; // no place for a lock: better run twice than not at all
+        return Unavailable;
     if (::flock(handle, LOCK_EX | LOCK_NB) != 0) {
         ::close(handle);
-        return false;
+        return HeldElsewhere;
     }
     fd = handle;
-    return true;
+    return Locked;
 }

@@ -13,8 +13,13 @@ public:
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
-    // True when this process holds (or now took) the lock named `name`.
-    bool tryLock(const QString& name);
+    enum Result {
+        Locked,        // this process holds the lock (now or from before)
+        HeldElsewhere, // another process holds it
+        Unavailable    // no private place for it, or its file cannot be opened
+    };
+    // Takes the lock named `name` in the user's runtime folder without waiting.
+    Result tryLock(const QString& name);
     bool isLocked() const { return fd >= 0; }
     QString path() const { return lockPath; }
 

@@ -11,7 +11,12 @@
 
 QString helperJobFolder()
 {
-    const QString folder = runtimeFolder() + QStringLiteral("thumbnail-jobs");
+    const QString runtime = runtimeFolder();
+    if (runtime.isEmpty()) {
+        qWarning() << "Thumbnail job folder unusable: no private runtime folder";
+        return QString();
+    }
+    const QString folder = runtime + QStringLiteral("thumbnail-jobs");
     const QByteArray native = QFile::encodeName(folder);
     ::mkdir(native.constData(), 0700);
     struct stat info;

@@ -1,6 +1,7 @@
 #include "ThumbnailClient.h"
 
 #include "HelperJobFiles.h"
+#include "SaveFileCommit.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -108,8 +109,9 @@ bool ThumbnailClient::writeJobFile()
     writeItems(xml);
     xml.writeEndElement();
     xml.writeEndDocument();
-    if (xml.hasError() || !file.commit()) {
-        qWarning() << "Thumbnail job file not written:" << jobFilePath << file.errorString();
+    QString error = file.errorString();
+    if (xml.hasError() || !commitSaveFile(file, &error)) {
+        qWarning() << "Thumbnail job file not written:" << jobFilePath << error;
         removeJobFile();
         return false;
     }

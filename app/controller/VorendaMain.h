@@ -44,6 +44,8 @@ public:
     void readShelfElement(QXmlStreamReader& xml);
     // "Vorenda.dat" in the store folder.
     static QString dataFilePath();
+    // The most cabinets the program opens (tests lower it).
+    inline static int maxShelves = 1000;
 
     QAction* quickStartAction = nullptr;
     QAction* quickStartGuideAction = nullptr;
@@ -124,6 +126,12 @@ private:
     void unbindHotkeys();
     void forgetShelf(VorendaShelf* shelf);
     bool keepDamagedFile(const QString& path);
+    // Marks the main data file damaged for `reason`, opens the cabinets of the data
+    // folder and returns false.
+    bool refuseDamagedFile(const QString& path, const QString& reason);
+    // Opens the cabinets whose files lie in the data folder but are not listed, in
+    // the order of their names; returns how many.
+    int addUnlistedShelves();
     void wireShelf(VorendaShelf* shelf);
     QKeySequence freeShowHotkey() const;
     QString freeShelfName() const;
@@ -132,5 +140,7 @@ private:
     QHash<VorendaShelf*, QPointer<QAction>> shelfEntries;
     // The main data file that did not read cleanly; kept aside before it is overwritten.
     QString damagedPath;
+    // The file being read lists more cabinets than the program opens.
+    bool shelfListCut = false;
     bool quitDone = false;
 };

@@ -1,6 +1,8 @@
 #include "VorendaMain.h"
 
 #include "HotkeyManager.h"
+#include "RegularFile.h"
+#include "SaveFileCommit.h"
 #include "QuickSearchWidget.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -10,9 +12,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+
+#include <algorithm>
 
 namespace {
 
@@ -110,38 +115,57 @@ bool VorendaMain::save(const QString& path)
     xml.writeEndElement(); // Root
     xml.writeEndDocument();
 
+    QString error;
     if (xml.hasError()) {
         file.cancelWriting();
-        return false;
+        error = file.errorString();
+    } else if (commitSaveFile(file, &error)) {
+        return true;
     }
-    return file.commit();
+    VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Cannot write \"%1\": %2").arg(path, error));
+    return false;
 }
 
 bool VorendaMain::load(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+    if (!openRegularFile(file)) {
+        if (!QFileInfo::exists(path))
+            return false;
+        // Something is there that is no file to read (a FIFO, a folder, no permission).
+        return refuseDamagedFile(path, QStringLiteral("\"%1\" cannot be read as a file").arg(path));
+    }
     QXmlStreamReader xml(&file);
+    bool inRoot = false;
+    shelfListCut = false;
     while (!xml.atEnd() && !xml.hasError()) {
         xml.readNext();
         if (xml.isDTD()) {
-            if (xml.dtdName() != documentType) {
-                damagedPath = path;
-                VorendaGlobal::addToLog(QStringLiteral("VorendaMain: \"%1\" is no main data file").arg(path));
-                return false;
-            }
+            if (xml.dtdName() != documentType)
+                return refuseDamagedFile(path, QStringLiteral("\"%1\" is no main data file").arg(path));
         } else if (xml.isStartElement()) {
             const QStringRef name = xml.name();
-            if (name == QLatin1String("Root"))
-                continue;
-            if (name == QLatin1String("Preferences"))
+            if (!inRoot) {
+                // Another top element is another kind of file, not an empty list.
+                if (name != QLatin1String("Root"))
+                    return refuseDamagedFile(path, QStringLiteral("\"%1\" is no main data file: its top element is \"%2\"")
+                                                       .arg(path, name.toString()));
+                inRoot = true;
+            } else if (name == QLatin1String("Preferences")) {
                 readPreferencesElement(xml);
-            else if (name == QLatin1String("Cabinets"))
+            } else if (name == QLatin1String("Cabinets")) {
                 readShelvesElement(xml);
-            else
+            } else {
                 readUnknownElement(xml);
+            }
         }
+    }
+    if (shelfListCut) {
+        damagedPath = path;
+        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: \"%1\" lists more than %2 cabinets; only the first %2 "
+                                               "are opened")
+                                    .arg(path)
+                                    .arg(maxShelves));
     }
     if (xml.hasError()) {
         damagedPath = path;
@@ -150,8 +174,51 @@ bool VorendaMain::load(const QString& path)
                                     .arg(xml.lineNumber())
                                     .arg(xml.errorString()));
     }
+    if (shelfListCut || xml.hasError())
+        addUnlistedShelves();
     emit shelvesChanged();
     return true;
+}
+
+bool VorendaMain::refuseDamagedFile(const QString& path, const QString& reason)
+{
+    damagedPath = path;
+    VorendaGlobal::addToLog(QStringLiteral("VorendaMain: ") + reason);
+    if (addUnlistedShelves() > 0)
+        emit shelvesChanged();
+    return false;
+}
+
+int VorendaMain::addUnlistedShelves()
+{
+    // A cabinet's file is named by its id. Sorted by name, so every start rebuilds
+    // the same list in the same order.
+    static const QRegularExpression dataFileName(QStringLiteral("\\A[0-9a-fA-F]{32}\\.dat\\z"));
+    const QStringList files =
+        QDir(VorendaGlobal::getDataLocation()).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    int added = 0;
+    for (const QString& file : files) {
+        if (!dataFileName.match(file).hasMatch())
+            continue;
+        const QString id = file.chopped(4);
+        const bool listed = std::any_of(VorendaGlobal::shelves.cbegin(), VorendaGlobal::shelves.cend(),
+                                        [&id](const VorendaShelf* shelf) { return shelf->id == id; });
+        if (listed)
+            continue;
+        if (VorendaGlobal::shelves.size() >= maxShelves) {
+            VorendaGlobal::addToLog(
+                QStringLiteral("VorendaMain: More than %1 cabinets in \"%2\"; the others are not opened")
+                    .arg(maxShelves)
+                    .arg(VorendaGlobal::getDataLocation()));
+            break;
+        }
+        onCreateNewShelf(id, 0, -1);
+        ++added;
+    }
+    VorendaGlobal::addToLog(QStringLiteral("VorendaMain: The cabinet list was rebuilt from \"%1\": %2 cabinets added")
+                                .arg(VorendaGlobal::getDataLocation())
+                                .arg(added));
+    return added;
 }
 
 void VorendaMain::readPreferencesElement(QXmlStreamReader& xml)
@@ -161,12 +228,13 @@ void VorendaMain::readPreferencesElement(QXmlStreamReader& xml)
         if (xml.name() == QLatin1String("General")) {
             setBoolAttribute(attributes, QStringLiteral("runatstartup"), runAtStartup);
             setBoolAttribute(attributes, QStringLiteral("autoupdates"), autoUpdates);
-            setIntAttribute(attributes, QStringLiteral("maxthumbsize"), &VorendaGlobal::SHELF_MAXTHUMBSIZE);
+            setBoundedIntAttribute(attributes, QStringLiteral("maxthumbsize"), &VorendaGlobal::SHELF_MAXTHUMBSIZE,
+                                   VorendaGlobal::SHELF_MINIMAGESIZE, VorendaGlobal::SHELF_THUMBSIZE);
             setBoolAttribute(attributes, QStringLiteral("singleclickopen"), VorendaGlobal::singleClickOpen);
             setBoolAttribute(attributes, QStringLiteral("showkiosk"), showKiosk);
             setStringAttribute(attributes, QStringLiteral("kioskpassword"), VorendaGlobal::kioskPasswordHash, true);
-            setIntAttribute(attributes, QStringLiteral("showlabelmode"), &VorendaGlobal::showLabelMode);
-            setIntAttribute(attributes, QStringLiteral("searchboxoption"), &VorendaGlobal::searchBoxOption);
+            setBoundedIntAttribute(attributes, QStringLiteral("showlabelmode"), &VorendaGlobal::showLabelMode, 0, 2);
+            setBoundedIntAttribute(attributes, QStringLiteral("searchboxoption"), &VorendaGlobal::searchBoxOption, 0, 2);
             setBoolAttribute(attributes, QStringLiteral("animhover"), VorendaGlobal::animHover);
             setBoolAttribute(attributes, QStringLiteral("animclick"), VorendaGlobal::animClick);
             if (!attributes.hasAttribute(QStringLiteral("tags"))) {
@@ -194,10 +262,16 @@ void VorendaMain::readPreferencesElement(QXmlStreamReader& xml)
 void VorendaMain::readShelvesElement(QXmlStreamReader& xml)
 {
     while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1String("Cabinet"))
-            readShelfElement(xml);
-        else
+        if (xml.name() != QLatin1String("Cabinet")) {
             readUnknownElement(xml);
+        } else if (VorendaGlobal::shelves.size() < maxShelves) {
+            readShelfElement(xml);
+        } else {
+            // Every cabinet is a window with its own data: a list this long is no
+            // user's, and opening it would take the machine's memory.
+            shelfListCut = true;
+            xml.skipCurrentElement();
+        }
     }
 }
 

@@ -18,7 +18,14 @@ bool MyQApplication::oneInstance(const QString& name)
         return true;
     // Held until the process ends; the kernel releases it even after a crash.
     static SingleInstanceLock lock;
-    return lock.tryLock(name);
+    const SingleInstanceLock::Result result = lock.tryLock(name);
+    if (result == SingleInstanceLock::Unavailable) {
+        // Two instances would write over each other's files: better not start, and say why.
+        qCritical("Vorenda: cannot take the single-instance lock \"%s\" in a private folder of this user; "
+                  "not started",
+                  qPrintable(lock.path().isEmpty() ? name : lock.path()));
+    }
+    return result == SingleInstanceLock::Locked;
 }
 
 bool MyQApplication::notify(QObject* receiver, QEvent* event)

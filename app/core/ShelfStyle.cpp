@@ -1,6 +1,8 @@
 #include "ShelfStyle.h"
 
 #include "PathFunctions.h"
+#include "RegularFile.h"
+#include "SaveFileCommit.h"
 #include "StylePatternCopy.h"
 #include "VorendaGlobal.h"
 #include "XmlAttributes.h"
@@ -61,11 +63,13 @@ QColor colorAttribute(const QXmlStreamAttributes& attributes, const QString& nam
     return text.isEmpty() ? QColor() : QColor(text);
 }
 
-// Absent or empty gives the default; any other text its decimal value (0 for no number).
-int levelAttribute(const QXmlStreamAttributes& attributes, const QString& name, int defaultValue)
+// Absent or empty gives the default; any other text its decimal value (0 for no
+// number), bounded to minimum..maximum.
+int levelAttribute(const QXmlStreamAttributes& attributes, const QString& name, int defaultValue, int minimum,
+                   int maximum)
 {
     int value = defaultValue;
-    setIntAttribute(attributes, name, &value);
+    setBoundedIntAttribute(attributes, name, &value, minimum, maximum);
     return value;
 }
 
@@ -121,12 +125,7 @@ bool ShelfStyle::save(const QString& path, bool copyPatterns, QString* error) co
         file.cancelWriting(); // the temporary file goes with the QSaveFile
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return commitSaveFile(file, error);
 }
 
 QByteArray ShelfStyle::toXml(const QString& path, bool copyPatterns) const
@@ -182,9 +181,12 @@ QByteArray ShelfStyle::toXml(const QString& path, bool copyPatterns) const
 bool ShelfStyle::load(const QString& path, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Built-in styles are resources; anything else must be a regular file, as a FIFO
+    // among the user's styles would block the start for good.
+    const bool opened = path.startsWith(QLatin1Char(':')) ? file.open(QIODevice::ReadOnly) : openRegularFile(file);
+    if (!opened) {
         if (error)
-            *error = file.errorString();
+            *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("not a regular file");
         return false;
     }
     if (file.size() > maxStyleFileSize) {
@@ -223,8 +225,11 @@ void ShelfStyle::readElement(QXmlStreamReader& reader, const QString& path)
     const auto pattern = [&](const char* name) {
         return absoluteFilePath(attributes.value(QLatin1String(name)).toString(), path);
     };
-    const auto level = [&](const char* name, int defaultValue) {
-        return levelAttribute(attributes, QLatin1String(name), defaultValue);
+    const auto level = [&](const char* name, int defaultValue, int maximum = maxLevel) {
+        return levelAttribute(attributes, QLatin1String(name), defaultValue, 0, maximum);
+    };
+    const auto offset = [&](const char* name) {
+        return levelAttribute(attributes, QLatin1String(name), 0, -maxPanelOffset, maxPanelOffset);
     };
 
     if (element == QLatin1String("Style")) {
@@ -236,14 +241,14 @@ void ShelfStyle::readElement(QXmlStreamReader& reader, const QString& path)
         cabinetColor = color("color");
         cabinetPattern = pattern("pattern");
         cabinetTextColor = color("textcolor");
-        sidePanelOffset = level("sidepaneloffset", 0);
-        backPanelOffset = level("backpaneloffset", 0);
+        sidePanelOffset = offset("sidepaneloffset");
+        backPanelOffset = offset("backpaneloffset");
         backDarknessLevel = level("backdarknesslevel", 140);
     } else if (element == QLatin1String("Shelf")) {
         shelfColor = color("color");
         shelfPattern = pattern("pattern");
         reflectionLevel = level("reflectionlevel", 150);
-        perspectiveAngle = level("perspectiveangle", VorendaGlobal::SHELF_ANGLE / 2);
+        perspectiveAngle = level("perspectiveangle", VorendaGlobal::SHELF_ANGLE / 2, maxPerspectiveAngle());
     } else if (element == QLatin1String("Category")) {
         categoryColor = color("color");
         categoryPattern = pattern("pattern");
@@ -258,6 +263,11 @@ void ShelfStyle::readElement(QXmlStreamReader& reader, const QString& path)
     } else {
         readUnknownElement(reader);
     }
+}
+
+int ShelfStyle::maxPerspectiveAngle()
+{
+    return VorendaGlobal::SHELF_ANGLE;
 }
 
 QString ShelfStyle::copyPattern(const QString& pattern, const QString& styleFilePath)
@@ -312,11 +322,11 @@ QDataStream& operator>>(QDataStream& stream, ShelfStyle& style)
         >> key;
     if (stream.status() != QDataStream::Ok)
         return stream;
-    read.reflectionLevel = reflection;
-    read.perspectiveAngle = perspective;
-    read.backDarknessLevel = darkness;
-    read.sidePanelOffset = sideOffset;
-    read.backPanelOffset = backOffset;
+    read.reflectionLevel = qBound(0, int(reflection), ShelfStyle::maxLevel);
+    read.perspectiveAngle = qBound(0, int(perspective), ShelfStyle::maxPerspectiveAngle());
+    read.backDarknessLevel = qBound(0, int(darkness), ShelfStyle::maxLevel);
+    read.sidePanelOffset = qBound(-ShelfStyle::maxPanelOffset, int(sideOffset), ShelfStyle::maxPanelOffset);
+    read.backPanelOffset = qBound(-ShelfStyle::maxPanelOffset, int(backOffset), ShelfStyle::maxPanelOffset);
     read.key = key;
     style = read;
     return stream;

@@ -43,6 +43,11 @@ public:
     static QString defaultName();
 
     static const char* const DocType;
+    // The ranges of the numbers, as the style editor's sliders allow them; the panel
+    // offsets stay within a large thumbnail's height. Values read are bounded to them.
+    static constexpr int maxLevel = 255;
+    static constexpr int maxPanelOffset = 256;
+    static int maxPerspectiveAngle();
 
     QString id;
     QString name;

@@ -1,5 +1,6 @@
 #include "DovalinJobReader.h"
 
+#include "HelperJobText.h"
 #include "PathFunctions.h"
 
 #include <QDir>
@@ -7,9 +8,16 @@
 
 namespace {
 
-int intAttribute(const QXmlStreamAttributes& attributes, const QString& name)
+// A thumbnail box larger than this is no thumbnail; a frame wider than this would
+// only make the canvas huge before it is scaled into the box.
+const int maxThumbSide = 2048;
+const int maxPhotoBorder = 256;
+
+// The decimal value (0 when missing or no number), bounded to 0..maximum before any
+// arithmetic.
+int intAttribute(const QXmlStreamAttributes& attributes, const QString& name, int maximum)
 {
-    return attributes.value(name).toInt();
+    return qBound(0, attributes.value(name).toInt(), maximum);
 }
 
 } // namespace
@@ -37,6 +45,14 @@ bool DovalinJobReader::openOutputFolder(const QString& outputPath)
     return true;
 }
 
+bool DovalinJobReader::isAcceptable(const DovalinnailCreator::Data& item) const
+{
+    // The line names the key, or the picture's path when there is none.
+    const QString lineText = item.key.isEmpty() ? addTrailingSeparator(folder) + item.thumbName : item.key;
+    return !item.filePath.isEmpty() && isPlainFileName(item.thumbName) && isOutputLineText(item.thumbName)
+        && isOutputLineText(lineText);
+}
+
 bool DovalinJobReader::read(QIODevice* device)
 {
     // A flat token loop: nesting costs no recursion, whatever the file holds.
@@ -60,13 +76,13 @@ bool DovalinJobReader::read(QIODevice* device)
                 item->thumbName = attributes.value(QLatin1String("thumbName")).toString();
                 item->thumbFormat = attributes.value(QLatin1String("thumbFormat")).toString();
                 item->key = attributes.value(QLatin1String("key")).toString();
-                item->thumbWidth = intAttribute(attributes, QStringLiteral("thumbWidth"));
-                item->thumbHeight = intAttribute(attributes, QStringLiteral("thumbHeight"));
-                item->photoBorder = intAttribute(attributes, QStringLiteral("photoBorder"));
-                if (item->filePath.isEmpty() || item->thumbName.isEmpty())
-                    delete item;
-                else
+                item->thumbWidth = intAttribute(attributes, QStringLiteral("thumbWidth"), maxThumbSide);
+                item->thumbHeight = intAttribute(attributes, QStringLiteral("thumbHeight"), maxThumbSide);
+                item->photoBorder = intAttribute(attributes, QStringLiteral("photoBorder"), maxPhotoBorder);
+                if (isAcceptable(*item))
                     items.append(item);
+                else
+                    delete item;
             }
             break;
         case QXmlStreamReader::EndElement:

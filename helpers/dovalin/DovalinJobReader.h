@@ -26,6 +26,9 @@ public:
 
 private:
     bool openOutputFolder(const QString& outputPath);
+    // The thumbnail is one plain file name, and neither it nor the key can forge a
+    // line of the output.
+    bool isAcceptable(const DovalinnailCreator::Data& item) const;
 
     QString folder;
     QList<DovalinnailCreator::Data*> items;

@@ -2,6 +2,7 @@
 
 #include "DovalinJobReader.h"
 #include "DovalinnailCreator.h"
+#include "RegularFile.h"
 #include "StandardOutput.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ int runDovalin(const QStringList& arguments)
         return 0;
 
     QFile jobFile(arguments.at(1));
-    if (!jobFile.open(QIODevice::ReadOnly))
+    if (!openRegularFile(jobFile))
         return -1;
     DovalinJobReader reader;
     if (!reader.read(&jobFile))

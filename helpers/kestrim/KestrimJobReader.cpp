@@ -1,6 +1,9 @@
 #include "KestrimJobReader.h"
 
+#include "HelperJobText.h"
+#include "Kestrimnail.h"
 #include "PathFunctions.h"
+#include "RegularFile.h"
 #include "TextFunctions.h"
 
 #include <QDir>
@@ -11,11 +14,16 @@
 // An Internet shortcut is a few lines; anything longer is not read past this.
 static const qint64 MAX_SHORTCUT_BYTES = 64 * 1024;
 
-static int intAttribute(const QXmlStreamAttributes& attributes, const char* name)
+// The longest waits a job may ask for, in milliseconds. Every number of the file is
+// bounded before it is used.
+static const int MAX_DELAY = 60000;
+static const int MAX_TIMEOUT = 600000;
+
+static int intAttribute(const QXmlStreamAttributes& attributes, const char* name, int minimum, int maximum)
 {
     bool ok = false;
     const int value = attributes.value(QLatin1String(name)).toInt(&ok);
-    return ok ? value : 0;
+    return qBound(minimum, ok ? value : 0, maximum);
 }
 
 KestrimJobReader::~KestrimJobReader()
@@ -49,9 +57,9 @@ bool KestrimJobReader::readList(QXmlStreamReader& xml)
 {
     const QXmlStreamAttributes attributes = xml.attributes();
     const QString outputPath = attributes.value(QLatin1String("outputPath")).toString();
-    delayMs = intAttribute(attributes, "delay");
-    pages = intAttribute(attributes, "maxPages");
-    timeoutMs = intAttribute(attributes, "timeout");
+    delayMs = intAttribute(attributes, "delay", 0, MAX_DELAY);
+    pages = intAttribute(attributes, "maxPages", 0, KestrimnailCreator::MAX_PAGES_LIMIT);
+    timeoutMs = intAttribute(attributes, "timeout", 0, MAX_TIMEOUT);
     if (delayMs == 0)
         delayMs = DEFAULT_DELAY;
     if (pages == 0)
@@ -76,21 +84,22 @@ void KestrimJobReader::readItem(QXmlStreamReader& xml)
     const QXmlStreamAttributes attributes = xml.attributes();
     const QUrl url = pageUrl(attributes.value(QLatin1String("url")).toString());
     const QString thumbName = attributes.value(QLatin1String("thumbName")).toString();
-    // A plain file name: the thumbnail stays inside the output folder.
-    const bool plainName = !thumbName.isEmpty() && !thumbName.contains(QLatin1Char('/'))
-        && thumbName != QLatin1String(".") && thumbName != QLatin1String("..");
-    if (!url.isValid() || !plainName)
+    const QString key = attributes.value(QLatin1String("key")).toString();
+    // The thumbnail stays inside the output folder, and the line printed for it (the
+    // key, else the picture's path) is one line.
+    const QString lineText = key.isEmpty() ? addTrailingSeparator(output) + thumbName : key;
+    if (!url.isValid() || !isPlainFileName(thumbName) || !isOutputLineText(thumbName) || !isOutputLineText(lineText))
         return;
 
     auto* job = new KestrimnailCreator::Data;
     job->url = url;
     job->thumbName = thumbName;
     job->thumbFormat = attributes.value(QLatin1String("thumbFormat")).toString();
-    job->key = attributes.value(QLatin1String("key")).toString();
-    job->pageWidth = intAttribute(attributes, "pageWidth");
-    job->pageHeight = intAttribute(attributes, "pageHeight");
-    job->thumbWidth = intAttribute(attributes, "thumbWidth");
-    job->thumbHeight = intAttribute(attributes, "thumbHeight");
+    job->key = key;
+    job->pageWidth = intAttribute(attributes, "pageWidth", 0, Kestrimnail::MAX_PAGE_SIDE);
+    job->pageHeight = intAttribute(attributes, "pageHeight", 0, Kestrimnail::MAX_PAGE_SIDE);
+    job->thumbWidth = intAttribute(attributes, "thumbWidth", 0, Kestrimnail::MAX_THUMB_SIDE);
+    job->thumbHeight = intAttribute(attributes, "thumbHeight", 0, Kestrimnail::MAX_THUMB_SIDE);
     items.append(job);
 }
 
@@ -106,7 +115,7 @@ QUrl KestrimJobReader::pageUrl(const QString& text)
         return QUrl();
 
     QFile shortcut(url.toLocalFile());
-    if (shortcut.open(QIODevice::ReadOnly)) {
+    if (openRegularFile(shortcut)) {
         const QString content = QString::fromUtf8(shortcut.read(MAX_SHORTCUT_BYTES));
         url = stringToUrl(getStringValue(content, QStringLiteral("URL="), QStringLiteral("\n"), Qt::CaseInsensitive));
     }

@@ -4,6 +4,7 @@
 #include "KestrimnailCreator.h"
 #include "PageWorker.h"
 #include "ProcessLimits.h"
+#include "RegularFile.h"
 #include "StandardOutput.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,7 @@ int KestrimProgram::supervise(int argc, char** argv)
     if (arguments.size() != 2)
         return 0;
     QFile file(arguments.at(1));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return -1;
     KestrimJobReader reader;
     if (!reader.read(&file))

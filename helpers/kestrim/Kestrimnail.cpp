@@ -1,7 +1,5 @@
 #include "Kestrimnail.h"
 
-static const int MAX_PAGE_SIDE = 4096;
-static const int MAX_THUMB_SIDE = 2048;
 
 Kestrimnail::Kestrimnail(QObject* parent)
     : QObject(parent)

@@ -15,6 +15,9 @@ class Kestrimnail : public QObject
 public:
     // The job's deadline when the job file names none.
     static constexpr int DEFAULT_TIMEOUT = 30000;
+    // The largest page and thumbnail a job may ask for, in pixels.
+    static constexpr int MAX_PAGE_SIDE = 4096;
+    static constexpr int MAX_THUMB_SIDE = 2048;
 
     explicit Kestrimnail(QObject* parent = nullptr);
 

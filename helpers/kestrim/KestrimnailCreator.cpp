@@ -1,12 +1,12 @@
 #include "KestrimnailCreator.h"
 
+#include "AtomicImageSave.h"
 #include "PageProcess.h"
 #include "PageProcessThumbnail.h"
 #include "PathFunctions.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 KestrimnailCreator::KestrimnailCreator(QObject* parent)
     : QObject(parent)
@@ -122,14 +122,6 @@ bool KestrimnailCreator::save(const QImage& thumbnail, const Data& job, QString*
         format = QFileInfo(job.thumbName).suffix().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format.toLower()))
         return false;
-    // Written beside the target and renamed over it, so a reader never sees half a picture.
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, format);
-    if (!writer.write(thumbnail)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QString error;
+    return saveImageAtomically(thumbnail, *path, format, &error);
 }

@@ -38,6 +38,8 @@ public:
     // Lower bounds that keep a zero read from a file from becoming a busy loop.
     static constexpr int minimumAutoHideDelay = 100;
     static constexpr int minimumSlideDuration = slideUpdateInterval;
+    // The longest delay or slide a stored frame keeps, in milliseconds.
+    static constexpr int maximumDelay = 600000;
 
     // A null widget gives an inert frame.
     DockableWidget(QWidget* widget, int visibleSize);

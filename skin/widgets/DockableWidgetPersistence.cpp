@@ -48,6 +48,38 @@ int intOf(const QXmlStreamAttributes& attributes, const QString& name)
     return value;
 }
 
+// A stored number bounded to minimum..maximum before any arithmetic on it.
+int boundedOf(const QXmlStreamAttributes& attributes, const QString& name, int minimum, int maximum)
+{
+    return qBound(minimum, intOf(attributes, name), maximum);
+}
+
+// Coordinates and sizes stay within what a widget may measure, so that no sum of
+// two of them overflows; a size beyond it is still seen as one and skipped.
+int coordinateOf(const QXmlStreamAttributes& attributes, const QString& name)
+{
+    return boundedOf(attributes, name, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+int sizeOf(const QXmlStreamAttributes& attributes, const QString& name)
+{
+    return boundedOf(attributes, name, -1, QWIDGETSIZE_MAX + 1);
+}
+
+int delayOf(int value)
+{
+    return qBound(0, value, DockableWidget::maximumDelay);
+}
+
+// A stored rectangle whose corners lie outside what a widget may measure is none.
+QRect boundedRect(const QRect& rect)
+{
+    const auto inside = [](int value) { return value >= -QWIDGETSIZE_MAX && value <= QWIDGETSIZE_MAX; };
+    if (!inside(rect.left()) || !inside(rect.top()) || !inside(rect.right()) || !inside(rect.bottom()))
+        return QRect();
+    return rect;
+}
+
 bool boolOf(const QXmlStreamAttributes& attributes, const QString& name)
 {
     bool value = false;
@@ -154,26 +186,27 @@ bool DockableWidget::restore(QXmlStreamReader& reader)
         const QStringRef name = reader.name();
         if (name == attributesElement) {
             dockMode = modeOf(intOf(attributes, QStringLiteral("mode")), QStringLiteral("the data file"));
-            visible = qMax(0, intOf(attributes, QStringLiteral("visiblesize")));
-            revealDelay = qMax(0, intOf(attributes, QStringLiteral("showdelay")));
-            setAutoHideDelay(intOf(attributes, QStringLiteral("autohidedelay")));
+            visible = boundedOf(attributes, QStringLiteral("visiblesize"), 0, QWIDGETSIZE_MAX);
+            revealDelay = delayOf(intOf(attributes, QStringLiteral("showdelay")));
+            setAutoHideDelay(delayOf(intOf(attributes, QStringLiteral("autohidedelay"))));
             autoHideOn = boolOf(attributes, QStringLiteral("autohide"));
             maximized = boolOf(attributes, QStringLiteral("maximized"));
             stretched = topLevel && boolOf(attributes, QStringLiteral("stretched"));
             if (topLevel)
                 stayOnTop(boolOf(attributes, QStringLiteral("stayontop")));
-            setAnimationParams(intOf(attributes, QStringLiteral("animduration")),
+            setAnimationParams(delayOf(intOf(attributes, QStringLiteral("animduration"))),
                                curveOf(intOf(attributes, QStringLiteral("animcurveshape"))));
         } else if (name == shownElement || name == dockedElement || name == undockedElement) {
-            const int width = intOf(attributes, QStringLiteral("width"));
-            const int height = intOf(attributes, QStringLiteral("height"));
-            const QRect rect(intOf(attributes, QStringLiteral("x")), intOf(attributes, QStringLiteral("y")), width, height);
+            const int width = sizeOf(attributes, QStringLiteral("width"));
+            const int height = sizeOf(attributes, QStringLiteral("height"));
             if (!isSaneSize(width, height)) {
                 VorendaGlobal::addToLog(QStringLiteral("DockableWidget: Skipped the %1 rectangle of size %2 x %3")
                                             .arg(name.toString())
                                             .arg(width)
                                             .arg(height));
             } else {
+                const QRect rect(coordinateOf(attributes, QStringLiteral("x")), coordinateOf(attributes, QStringLiteral("y")),
+                                 width, height);
                 (name == shownElement ? shownGeometry : name == dockedElement ? dockedGeometry : undockedGeometry) = rect;
                 rectsRead = true;
             }
@@ -298,22 +331,23 @@ bool DockableWidget::restore(QSettings& settings)
         const int value = settings.value(QLatin1String(key), fallback).toInt(&ok);
         return ok ? value : fallback;
     };
-    dockedGeometry = settings.value(QStringLiteral("DockedRect"), QRect()).toRect();
-    shownGeometry = settings.value(QStringLiteral("ShownRect"), QRect()).toRect();
-    undockedGeometry = settings.value(QStringLiteral("UndockedRect"), QRect()).toRect();
+    dockedGeometry = boundedRect(settings.value(QStringLiteral("DockedRect"), QRect()).toRect());
+    shownGeometry = boundedRect(settings.value(QStringLiteral("ShownRect"), QRect()).toRect());
+    undockedGeometry = boundedRect(settings.value(QStringLiteral("UndockedRect"), QRect()).toRect());
     dockMode = modeOf(modeValue, QStringLiteral("the settings"));
     revealModifiers = Qt::KeyboardModifiers(settings.value(QStringLiteral("ShowModifiers"), 0).toUInt())
                       & Qt::KeyboardModifierMask;
-    revealDelay = qMax(0, intValue("ShowDelay", 0));
-    visible = qMax(0, intValue("VisibleSize", 0));
-    setAutoHideDelay(intValue("AutoHideDelay", defaultAutoHideDelay));
+    revealDelay = delayOf(intValue("ShowDelay", 0));
+    visible = qBound(0, intValue("VisibleSize", 0), QWIDGETSIZE_MAX);
+    setAutoHideDelay(delayOf(intValue("AutoHideDelay", defaultAutoHideDelay)));
     autoHideOn = settings.value(QStringLiteral("AutoHide"), true).toBool();
     maximized = settings.value(QStringLiteral("Maximized"), false).toBool();
     showByMouse = settings.value(QStringLiteral("ShowByMouse"), true).toBool();
     stretched = topLevel && settings.value(QStringLiteral("Stretched"), false).toBool();
     if (topLevel)
         stayOnTop(settings.value(QStringLiteral("StayOnTop"), false).toBool());
-    setAnimationParams(intValue("AnimDuration", 1000), curveOf(intValue("AnimCurveShape", QTimeLine::EaseInOutCurve)));
+    setAnimationParams(delayOf(intValue("AnimDuration", 1000)),
+                       curveOf(intValue("AnimCurveShape", QTimeLine::EaseInOutCurve)));
 
     const bool placed = placeRestored(true, true);
     setShowHotkey(QKeySequence::fromString(settings.value(QStringLiteral("ShowHotkey")).toString(),

@@ -1,6 +1,7 @@
 #include "SkinWindow.h"
 
 #include "ObjectEventFilter.h"
+#include "SaveFileCommit.h"
 #include "SkinWindowResizeHandler.h"
 
 #include <QAbstractScrollArea>
@@ -361,7 +362,7 @@ void SkinWindow::captureWindow()
     if (!file.open(QIODevice::WriteOnly))
         return;
     QImageWriter writer(&file, "PNG");
-    if (!writer.write(composed.toImage()) || !file.commit())
+    if (!writer.write(composed.toImage()) || !commitSaveFile(file))
         qWarning() << "SkinWindow: could not save" << file.fileName();
 }
 

@@ -38,6 +38,15 @@ void setIntAttribute(const QXmlStreamAttributes& attributes, const QString& name
     *target = value.toInt(); // not a decimal number: 0
 }
 
+void setBoundedIntAttribute(const QXmlStreamAttributes& attributes, const QString& name, int* target, int minimum,
+                            int maximum)
+{
+    if (!target)
+        return;
+    setIntAttribute(attributes, name, target);
+    *target = qBound(minimum, *target, maximum);
+}
+
 void setBoolAttribute(const QXmlStreamAttributes& attributes, const QString& name, bool& target)
 {
     if (!attributes.hasAttribute(name))

@@ -17,4 +17,8 @@ void setStringAttribute(const QXmlStreamAttributes& attributes, const QString& n
 void setKeySequenceAttribute(const QXmlStreamAttributes& attributes, const QString& name,
                              QKeySequence& target, bool keepOnEmpty);
 void setIntAttribute(const QXmlStreamAttributes& attributes, const QString& name, int* target);
+// setIntAttribute, then bounded to minimum..maximum: a number from a file never
+// reaches the program's arithmetic outside the range it was made for.
+void setBoundedIntAttribute(const QXmlStreamAttributes& attributes, const QString& name, int* target, int minimum,
+                            int maximum);
 void setBoolAttribute(const QXmlStreamAttributes& attributes, const QString& name, bool& target);

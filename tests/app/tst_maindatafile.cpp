@@ -7,7 +7,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+
+#include <algorithm>
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -23,7 +27,12 @@ private slots:
     void readsPreferences_data();
     void readsPreferences();
     void cabinetsAreListedOnce();
-    void otherTopElementIsSkipped();
+    void numbersAreBounded_data();
+    void numbersAreBounded();
+    void otherTopElementIsDamaged();
+    void hostileFilesKeepTheCabinets_data();
+    void hostileFilesKeepTheCabinets();
+    void tooManyCabinetsAreRefused();
     void otherDocumentTypeIsRefusedAndKept();
     void damagedXmlKeepsWhatWasRead();
     void damagedFileIsNeverOverwritten();
@@ -36,6 +45,9 @@ private:
     QString writeFile(const QByteArray& body, const QByteArray& doctype = "<!DOCTYPE Vorenda-Data>") const;
     QStringList logLines() const;
     QStringList keptFiles() const;
+    // A cabinet data file named by `id` in the data folder.
+    static void writeCabinetFile(const QString& id, const QByteArray& name);
+    static QStringList shelfIds();
     QString path() const { return VorendaMain::dataFilePath(); }
 
     std::unique_ptr<VorendaMain> controller;
@@ -52,9 +64,15 @@ void TestMainDataFile::initTestCase()
 void TestMainDataFile::init()
 {
     QFile::remove(path());
-    for (const QString& kept : keptFiles())
-        QFile::remove(QDir(VorendaGlobal::getRootLocation()).filePath(kept));
+    for (const QString& kept : keptFiles()) {
+        const QString keptPath = QDir(VorendaGlobal::getRootLocation()).filePath(kept);
+        if (QFileInfo(keptPath).isDir())
+            QDir(keptPath).removeRecursively();
+        else
+            QFile::remove(keptPath);
+    }
     QFile::remove(VorendaGlobal::getLogFileName());
+    QDir(VorendaGlobal::getDataLocation()).removeRecursively();
     VorendaGlobal::logEnabled = true;
     VorendaGlobal::SHELF_MAXTHUMBSIZE = 128;
     VorendaGlobal::singleClickOpen = false;
@@ -76,6 +94,25 @@ void TestMainDataFile::cleanup()
     VorendaGlobal::readOnlyConfig = false;
     VorendaGlobal::logEnabled = false;
     VorendaGlobal::SHELF_MAXTHUMBSIZE = 128;
+    VorendaGlobal::showLabelMode = 2;
+    VorendaGlobal::searchBoxOption = 1;
+}
+
+void TestMainDataFile::writeCabinetFile(const QString& id, const QByteArray& name)
+{
+    QDir().mkpath(VorendaGlobal::getDataLocation());
+    QFile file(QDir(VorendaGlobal::getDataLocation()).filePath(id + QStringLiteral(".dat")));
+    if (file.open(QIODevice::WriteOnly))
+        file.write("<?xml version=\"1.0\"?>\n<!DOCTYPE Vorenda-CabinetData>\n<Root><Settings><Window name=\"" + name
+                   + "\"/></Settings></Root>\n");
+}
+
+QStringList TestMainDataFile::shelfIds()
+{
+    QStringList ids;
+    for (const VorendaShelf* shelf : qAsConst(VorendaGlobal::shelves))
+        ids << shelf->id;
+    return ids;
 }
 
 QString TestMainDataFile::writeFile(const QByteArray& body, const QByteArray& doctype) const
@@ -88,18 +125,13 @@ QString TestMainDataFile::writeFile(const QByteArray& body, const QByteArray& do
 
 QStringList TestMainDataFile::logLines() const
 {
-    QFile file(VorendaGlobal::getLogFileName());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QStringList lines;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n')))
-        lines << line.section(QStringLiteral(" > "), 1);
-    return lines;
+    return TestEnvironment::logLines(VorendaGlobal::getLogFileName());
 }
 
 QStringList TestMainDataFile::keptFiles() const
 {
-    return QDir(VorendaGlobal::getRootLocation()).entryList({QStringLiteral("Vorenda.dat.damaged-*")}, QDir::Files);
+    return QDir(VorendaGlobal::getRootLocation())
+        .entryList({QStringLiteral("Vorenda.dat.damaged-*")}, QDir::Files | QDir::Dirs | QDir::System);
 }
 
 void TestMainDataFile::readsPreferences_data()
@@ -117,8 +149,9 @@ void TestMainDataFile::readsPreferences_data()
     const QString oldHash = QStringLiteral("0cc175b9c0f1b6a831c399e269772661");
     const QString meta = QStringLiteral("Meta+Space");
     const QString ctrlF10 = QStringLiteral("Ctrl+F10");
+    // Not a number reads as 0, which is below the smallest size the preferences allow.
     QTest::newRow("number that is none") << QByteArray("maxthumbsize=\"abc\" tags=\"x\"") << QByteArray()
-                                         << 0 << true << oldHash << QStringList{QStringLiteral("x")} << meta << ctrlF10;
+                                         << 32 << true << oldHash << QStringList{QStringLiteral("x")} << meta << ctrlF10;
     QTest::newRow("numbers and switches")
         << QByteArray("maxthumbsize=\"200\" autoupdates=\"0\" kioskpassword=\"abc\" tags=\"\"") << QByteArray() << 200
         << false << QStringLiteral("abc") << before << meta << ctrlF10;
@@ -183,14 +216,167 @@ void TestMainDataFile::cabinetsAreListedOnce()
     QVERIFY(!VorendaGlobal::shelves.first()->isVisible());
 }
 
-void TestMainDataFile::otherTopElementIsSkipped()
+void TestMainDataFile::numbersAreBounded_data()
 {
+    QTest::addColumn<QByteArray>("general");
+    QTest::addColumn<int>("maxThumbSize");
+    QTest::addColumn<int>("showLabelMode");
+    QTest::addColumn<int>("searchBoxOption");
+    QTest::newRow("largest int") << QByteArray("maxthumbsize=\"2147483647\" showlabelmode=\"2147483647\" "
+                                               "searchboxoption=\"2147483647\"")
+                                 << 256 << 2 << 2;
+    QTest::newRow("smallest int") << QByteArray("maxthumbsize=\"-2147483648\" showlabelmode=\"-2147483648\" "
+                                                "searchboxoption=\"-2147483648\"")
+                                  << 32 << 0 << 0;
+    QTest::newRow("beyond int reads as none") << QByteArray("maxthumbsize=\"99999999999\" showlabelmode=\"-1\" "
+                                                            "searchboxoption=\"3\"")
+                                              << 32 << 0 << 2;
+    QTest::newRow("in range") << QByteArray("maxthumbsize=\"200\" showlabelmode=\"1\" searchboxoption=\"0\"") << 200
+                              << 1 << 0;
+}
+
+void TestMainDataFile::numbersAreBounded()
+{
+    QFETCH(QByteArray, general);
+    QFETCH(int, maxThumbSize);
+    QFETCH(int, showLabelMode);
+    QFETCH(int, searchBoxOption);
+    QVERIFY(controller->load(writeFile("<Root><Preferences><General " + general + "/></Preferences></Root>\n")));
+    QCOMPARE(VorendaGlobal::SHELF_MAXTHUMBSIZE, maxThumbSize);
+    QCOMPARE(VorendaGlobal::showLabelMode, showLabelMode);
+    QCOMPARE(VorendaGlobal::searchBoxOption, searchBoxOption);
+}
+
+void TestMainDataFile::otherTopElementIsDamaged()
+{
+    const QByteArray body = "<Top><Preferences><General maxthumbsize=\"70\"/></Preferences>"
+                            "<Cabinets><Cabinet id=\"0123456789abcdef0123456789abcdef\"/></Cabinets></Top>\n";
+    writeFile(body);
     QSignalSpy changed(controller.get(), &VorendaMain::shelvesChanged);
-    QVERIFY(controller->load(writeFile("<Top><Preferences><General maxthumbsize=\"7\"/></Preferences>"
-                                       "<Cabinets><Cabinet id=\"0123456789abcdef0123456789abcdef\"/></Cabinets></Top>\n")));
-    QCOMPARE(changed.count(), 1);
+    QVERIFY(!controller->load(path()));
+    QCOMPARE(changed.count(), 0);
     QCOMPARE(VorendaGlobal::SHELF_MAXTHUMBSIZE, 128);
     QVERIFY(VorendaGlobal::shelves.isEmpty());
+    QVERIFY(logLines().contains(
+        QStringLiteral("VorendaMain: \"%1\" is no main data file: its top element is \"Top\"").arg(path())));
+
+    controller->save();
+    QCOMPARE(keptFiles().size(), 1);
+    QFile kept(QDir(VorendaGlobal::getRootLocation()).filePath(keptFiles().first()));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QVERIFY(kept.readAll().endsWith(body));
+}
+
+void TestMainDataFile::hostileFilesKeepTheCabinets_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<QStringList>("ids");
+    QTest::addColumn<QString>("logged");
+
+    // The data folder holds the files of cabinets b, a and c (named so they sort a, b, c).
+    const QString a = QStringLiteral("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a");
+    const QString b = QStringLiteral("0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b");
+    const QString c = QStringLiteral("0C0C0C0C0C0C0C0C0C0C0C0C0C0C0C0C");
+    const QString rebuilt = QStringLiteral("The cabinet list was rebuilt");
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE Vorenda-Data>\n";
+
+    QByteArray noise(4096, '\0');
+    QRandomGenerator random(31);
+    for (char& byte : noise)
+        byte = char(random.bounded(256));
+    QTest::newRow("random bytes") << noise << true << QStringList{c, a, b} << rebuilt;
+    QTest::newRow("empty") << QByteArray() << true << QStringList{c, a, b} << rebuilt;
+    // What was read before the cut keeps its place in front.
+    QTest::newRow("cut") << head + "<Root><Cabinets><Cabinet id=\"" + b.toLatin1() + "\"/><Cabi" << true
+                         << QStringList{b, c, a} << rebuilt;
+    QTest::newRow("wrong root") << head + "<Wrong><Cabinets><Cabinet id=\"" + b.toLatin1() + "\"/></Cabinets></Wrong>"
+                                << false << QStringList{c, a, b} << "its top element is \"Wrong\"";
+    QTest::newRow("wrong root, no document type")
+        << QByteArray("<Wrong/>") << false << QStringList{c, a, b} << "its top element is \"Wrong\"";
+    QTest::newRow("other document type") << QByteArray("<!DOCTYPE Vorenda-CabinetData><Root/>") << false
+                                         << QStringList{c, a, b} << "is no main data file";
+    QTest::newRow("fifo") << QByteArray("fifo") << false << QStringList{c, a, b} << "cannot be read as a file";
+    QTest::newRow("folder") << QByteArray("folder") << false << QStringList{c, a, b} << "cannot be read as a file";
+    QTest::newRow("sound file lists one") << head + "<Root><Cabinets><Cabinet id=\"" + a.toLatin1() + "\"/></Cabinets></Root>"
+                                          << true << QStringList{a} << QString();
+}
+
+void TestMainDataFile::hostileFilesKeepTheCabinets()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, loads);
+    QFETCH(QStringList, ids);
+    QFETCH(QString, logged);
+
+    writeCabinetFile(QStringLiteral("0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b"), "B");
+    writeCabinetFile(QStringLiteral("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a"), "A");
+    writeCabinetFile(QStringLiteral("0C0C0C0C0C0C0C0C0C0C0C0C0C0C0C0C"), "C");
+    // Not cabinet files: a name that is no id, a kept damaged copy, a FIFO.
+    writeCabinetFile(QStringLiteral("notes"), "N");
+    writeCabinetFile(QStringLiteral("0d0d0d0d0d0d0d0d0d0d0d0d0d0d0d0d.dat.damaged-20260101-000000"), "D");
+    QVERIFY(::mkfifo(QFile::encodeName(VorendaGlobal::getDataLocation() + "/0e0e0e0e0e0e0e0e0e0e0e0e0e0e0e0e.dat").constData(), 0600) == 0);
+
+    const QByteArray native = QFile::encodeName(path());
+    if (content == "fifo") {
+        QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+    } else if (content == "folder") {
+        QVERIFY(QDir().mkpath(path()));
+    } else {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QCOMPARE(controller->load(path()), loads);
+    QCOMPARE(shelfIds(), ids);
+    const QStringList lines = logLines();
+    if (!logged.isEmpty()) {
+        QVERIFY2(std::any_of(lines.cbegin(), lines.cend(), [&](const QString& line) { return line.contains(logged); }),
+                 qPrintable(lines.join(QLatin1Char('\n'))));
+    }
+    const bool damaged = !logged.isEmpty();
+    QCOMPARE(lines.contains(QStringLiteral("VorendaMain: The cabinet list was rebuilt from \"%1\": %2 cabinets added")
+                                .arg(VorendaGlobal::getDataLocation())
+                                .arg(ids.size() - (content.contains("<Cabinet id") && loads ? 1 : 0))),
+             damaged);
+
+    // The next save keeps the damaged thing aside and lists what was found.
+    controller->save();
+    QCOMPARE(keptFiles().size(), damaged ? 1 : 0);
+    cleanup();
+    controller = std::make_unique<VorendaMain>(nullptr); // reads the file again
+    QCOMPARE(shelfIds(), ids);
+}
+
+void TestMainDataFile::tooManyCabinetsAreRefused()
+{
+    // A thousand cabinets take long to open in a test; the rule is the same for three.
+    const int bound = VorendaMain::maxShelves;
+    QCOMPARE(bound, 1000);
+    VorendaMain::maxShelves = 3;
+    QByteArray list;
+    for (int i = 0; i < 5; ++i)
+        list += "<Cabinet id=\"" + QByteArray::number(i).rightJustified(32, '0') + "\"/>";
+    writeFile("<Root><Cabinets>" + list + "</Cabinets><Preferences><General maxthumbsize=\"100\"/></Preferences>"
+              "</Root>\n");
+    // The data folder holds more; the list is not filled up beyond the bound either.
+    writeCabinetFile(QStringLiteral("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a"), "A");
+    const bool loaded = controller->load(path());
+    VorendaMain::maxShelves = bound;
+
+    QVERIFY(loaded);
+    QCOMPARE(shelfIds(), (QStringList{QStringLiteral("00000000000000000000000000000000"),
+                                      QStringLiteral("00000000000000000000000000000001"),
+                                      QStringLiteral("00000000000000000000000000000002")}));
+    QCOMPARE(VorendaGlobal::SHELF_MAXTHUMBSIZE, 100); // read on after the list
+    const QStringList lines = logLines();
+    QVERIFY(lines.contains(QStringLiteral("VorendaMain: \"%1\" lists more than 3 cabinets; only the first 3 are opened")
+                               .arg(path())));
+    QVERIFY(lines.contains(QStringLiteral("VorendaMain: More than 3 cabinets in \"%1\"; the others are not opened")
+                               .arg(VorendaGlobal::getDataLocation())));
+    controller->save();
+    QCOMPARE(keptFiles().size(), 1);
 }
 
 void TestMainDataFile::otherDocumentTypeIsRefusedAndKept()

@@ -10,8 +10,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <climits>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 class TestShelfStyle : public QObject
 {
@@ -36,6 +38,7 @@ private slots:
     void absoluteFilePath();
     void failedSaveKeepsTheOldFile();
     void streamRoundTrip();
+    void streamedNumbersAreBounded();
     void damagedStreamLeavesTheRecord();
 
 private:
@@ -53,6 +56,16 @@ QByteArray styleXml(const QByteArray& shelfAttributes, const QByteArray& cabinet
 {
     return header + "<Style name=\"Oak\">\n<Cabinet color=\"#102030\"" + cabinetAttributes + "/>\n<Shelf color=\"#D18C34\""
         + shelfAttributes + "/>\n</Style>\n";
+}
+
+// The style as the settings store streams it.
+QByteArray streamed(const ShelfStyle& style)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_15);
+    out << style;
+    return bytes;
 }
 
 QImage solidImage(QRgb color)
@@ -153,6 +166,16 @@ void TestShelfStyle::attributeDefaults_data()
                                  << QByteArray(" backdarknesslevel=\"dark\" sidepaneloffset=\"left\"") << 0 << 0 << 0 << 0;
     QTest::newRow("numbers") << QByteArray(" perspectiveangle=\"30\" reflectionlevel=\"0\"")
                              << QByteArray(" backdarknesslevel=\"180\" sidepaneloffset=\"-4\"") << 30 << 0 << 180 << -4;
+    // Numbers from a file are bounded to the style editor's ranges before any use.
+    QTest::newRow("largest int") << QByteArray(" perspectiveangle=\"2147483647\" reflectionlevel=\"2147483647\"")
+                                 << QByteArray(" backdarknesslevel=\"2147483647\" sidepaneloffset=\"2147483647\"") << 35
+                                 << 255 << 255 << 256;
+    QTest::newRow("smallest int") << QByteArray(" perspectiveangle=\"-2147483648\" reflectionlevel=\"-2147483648\"")
+                                  << QByteArray(" backdarknesslevel=\"-2147483648\" sidepaneloffset=\"-2147483648\"")
+                                  << 0 << 0 << 0 << -256;
+    QTest::newRow("steep perspective") << QByteArray(" perspectiveangle=\"10000\" reflectionlevel=\"256\"")
+                                       << QByteArray(" backdarknesslevel=\"-1\" sidepaneloffset=\"300\"") << 35 << 255
+                                       << 0 << 256;
 }
 
 void TestShelfStyle::attributeDefaults()
@@ -187,12 +210,24 @@ void TestShelfStyle::unreadableFilesAreRefused_data()
     QTest::newRow("huge") << QByteArray(header + "<Style name=\"X\">" + QByteArray(2 * 1024 * 1024, ' ') + "</Style>")
                           << false;
     QTest::newRow("no DOCTYPE") << QByteArray("<Style name=\"X\"><Shelf color=\"#fff\"/></Style>") << true;
+    // Would block the program's start for good if opened.
+    QTest::newRow("fifo") << QByteArray("fifo") << false;
+    QTest::newRow("link to a fifo") << QByteArray("link to fifo") << false;
 }
 
 void TestShelfStyle::unreadableFilesAreRefused()
 {
     QFETCH(QByteArray, contents);
-    const QString path = writeFile(QStringLiteral("style.xml"), contents);
+    QString path = dir.filePath(QStringLiteral("style.xml"));
+    if (contents == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (contents == "link to fifo") {
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, path));
+    } else {
+        path = writeFile(QStringLiteral("style.xml"), contents);
+    }
     ShelfStyle style;
     QString error;
     QTEST(style.load(path, &error), "loads");
@@ -369,12 +404,7 @@ void TestShelfStyle::streamRoundTrip()
     ShelfStyle original = sample();
     original.key = 12;
     original.fileName = QStringLiteral("/x/y.xml");
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setVersion(QDataStream::Qt_5_15);
-        out << original;
-    }
+    QByteArray bytes = streamed(original);
     ShelfStyle read;
     QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_5_15);
@@ -392,14 +422,30 @@ void TestShelfStyle::streamRoundTrip()
     QVERIFY(fromSettings == original);
 }
 
+void TestShelfStyle::streamedNumbersAreBounded()
+{
+    ShelfStyle hostile = sample();
+    hostile.reflectionLevel = INT_MAX;
+    hostile.perspectiveAngle = 10000;
+    hostile.backDarknessLevel = INT_MIN;
+    hostile.sidePanelOffset = INT_MIN;
+    hostile.backPanelOffset = INT_MAX;
+    QByteArray bytes = streamed(hostile);
+    ShelfStyle read;
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_5_15);
+    in >> read;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QCOMPARE(read.reflectionLevel, 255);
+    QCOMPARE(read.perspectiveAngle, 35);
+    QCOMPARE(read.backDarknessLevel, 0);
+    QCOMPARE(read.sidePanelOffset, -256);
+    QCOMPARE(read.backPanelOffset, 256);
+}
+
 void TestShelfStyle::damagedStreamLeavesTheRecord()
 {
-    QByteArray bytes;
-    {
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setVersion(QDataStream::Qt_5_15);
-        out << sample();
-    }
+    QByteArray bytes = streamed(sample());
     bytes.chop(3);
     ShelfStyle read;
     read.name = QStringLiteral("untouched");

@@ -1,9 +1,12 @@
 #include "TestEnvironment.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QSysInfo>
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -14,15 +17,17 @@ class TestVorendaProcess : public QObject
 
 private slots:
     void secondStartEndsAtOnce();
+    void hijackedFallbackFolderDoesNotStopTheProgram();
 
 private:
-    bool lockIsHeld() const;
+    static bool lockIsHeld(const QString& path);
+    bool lockIsHeld() const { return lockIsHeld(TestEnvironment::instance()->runtimeFolder() + "/vorenda.mutex"); }
     QString program() const { return QStringLiteral(VORENDA_BIN_DIR "/vorenda"); }
 };
 
-bool TestVorendaProcess::lockIsHeld() const
+bool TestVorendaProcess::lockIsHeld(const QString& lockPath)
 {
-    const QByteArray path = QFile::encodeName(TestEnvironment::instance()->runtimeFolder() + "/vorenda.mutex");
+    const QByteArray path = QFile::encodeName(lockPath);
     const int fd = ::open(path.constData(), O_RDWR);
     if (fd < 0)
         return false;
@@ -74,6 +79,39 @@ void TestVorendaProcess::secondStartEndsAtOnce()
     QVERIFY(fourth.waitForFinished(10000));
     QCOMPARE(fourth.exitStatus(), QProcess::NormalExit);
     QCOMPARE(fourth.exitCode(), 0);
+}
+
+void TestVorendaProcess::hijackedFallbackFolderDoesNotStopTheProgram()
+{
+    // No runtime folder; another account made the shared fallback, open to all, and
+    // holds a lock file of the program's name in it.
+    const QString temp = TestEnvironment::instance()->root() + QStringLiteral("/tmp");
+    const QString fallback = temp + QStringLiteral("/vorenda-%1").arg(::getuid());
+    QVERIFY(QDir().mkpath(fallback));
+    QVERIFY(::chmod(QFile::encodeName(fallback).constData(), 0777) == 0);
+    if (::geteuid() == 0)
+        QVERIFY(::chown(QFile::encodeName(fallback).constData(), 65534, 65534) == 0);
+    const int foreign = ::open(QFile::encodeName(fallback + "/vorenda.mutex").constData(), O_RDWR | O_CREAT, 0666);
+    QVERIFY(foreign >= 0);
+    QCOMPARE(::flock(foreign, LOCK_EX | LOCK_NB), 0);
+
+    QProcess vorenda;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("TMPDIR"), temp);
+    vorenda.setProcessEnvironment(environment);
+    vorenda.setProcessChannelMode(QProcess::ForwardedChannels);
+    vorenda.start(program(), QStringList());
+    QVERIFY(vorenda.waitForStarted());
+    // Its own lock lies in the user's cache folder, where no other account reaches.
+    const QString own = qEnvironmentVariable("XDG_CACHE_HOME") + QStringLiteral("/vorenda-runtime-")
+        + QSysInfo::machineHostName() + QStringLiteral("/vorenda.mutex");
+    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(own), 15000);
+    QCOMPARE(vorenda.state(), QProcess::Running);
+    vorenda.terminate();
+    QVERIFY(vorenda.waitForFinished(10000));
+    QCOMPARE(vorenda.exitCode(), 0);
+    ::close(foreign);
 }
 
 VORENDA_TEST_MAIN(TestVorendaProcess)

@@ -73,14 +73,7 @@ void TestCabinetWindow::cleanup()
 
 QStringList TestCabinetWindow::logLines() const
 {
-    QFile file(VorendaGlobal::getLogFileName());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines;
-    const QStringList raw = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString& line : raw)
-        lines << line.section(QStringLiteral(" > "), 1);
-    return lines;
+    return TestEnvironment::logLines(VorendaGlobal::getLogFileName());
 }
 
 void TestCabinetWindow::formBuildsTheWidgetTree()

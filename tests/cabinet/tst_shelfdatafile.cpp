@@ -17,6 +17,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -107,14 +108,7 @@ QString treeOf(VorendaShelf& shelf)
 
 QStringList logLines()
 {
-    QFile file(VorendaGlobal::getLogFileName());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines;
-    const QStringList raw = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString& line : raw)
-        lines << line.section(QStringLiteral(" > "), 1);
-    return lines;
+    return TestEnvironment::logLines(VorendaGlobal::getLogFileName());
 }
 
 QStringList filesIn(const QString& folder)
@@ -149,6 +143,7 @@ private slots:
     void malformedFilesLoadWithoutHarm();
     void damagedFileIsKeptAsideBeforeTheNextSave();
     void failedWriteKeepsTheOldFile();
+    void missingStyleKeepsItsName();
     void readOnlyConfigurationWritesAndDeletesNothing();
     void invalidIdNeverBuildsAPath_data();
     void invalidIdNeverBuildsAPath();
@@ -416,6 +411,14 @@ void TestShelfDataFile::readingRules_data()
     QTest::newRow("empty kiosk leaves it") << QByteArray("<Window name=\"n\" kiosk=\"\"/>") << QByteArray()
                                            << "kiosk (was on)" << "1";
     QTest::newRow("window without name") << QByteArray("<Window mode=\"2\"/>") << QByteArray() << "name" << "";
+    QTest::newRow("mode and decoration bounded")
+        << QByteArray("<Window name=\"n\" mode=\"2147483647\"/><Appearance textdecoration=\"-2147483648\"/>")
+        << QByteArray() << "mode:decoration" << "8:0";
+    QTest::newRow("mode and decoration in range")
+        << QByteArray("<Window name=\"n\" mode=\"5\"/><Appearance textdecoration=\"2\"/>") << QByteArray()
+        << "mode:decoration" << "5:2";
+    QTest::newRow("thumbsize largest int") << window + "<Personalization thumbsize=\"2147483647\"/>" << QByteArray()
+                                           << "thumbsize" << "200";
     QTest::newRow("thumbsize 0") << window + "<Personalization thumbsize=\"0\"/>" << QByteArray() << "thumbsize"
                                  << "128";
     QTest::newRow("thumbsize missing") << window + "<Personalization/>" << QByteArray() << "thumbsize" << "128";
@@ -428,8 +431,11 @@ void TestShelfDataFile::readingRules_data()
     QTest::newRow("unknown style keeps the style")
         << window + "<Personalization style=\"no-such-style\"><Extra/></Personalization>" << QByteArray() << "style"
         << "unchanged";
-    QTest::newRow("filtertype 7 checks no filter") << window + "<Search filtertype=\"7\"/>" << QByteArray()
-                                                   << "filters" << "7:----";
+    // Beyond the last filter: bounded to it.
+    QTest::newRow("filtertype 7 is all") << window + "<Search filtertype=\"7\"/>" << QByteArray() << "filters"
+                                         << "3:---x";
+    QTest::newRow("filtertype -2147483648 is names") << window + "<Search filtertype=\"-2147483648\"/>" << QByteArray()
+                                                     << "filters" << "0:x---";
     QTest::newRow("filtertype 2") << window + "<Search filtertype=\"2\"/>" << QByteArray() << "filters" << "2:--x-";
     QTest::newRow("nested category is skipped")
         << window
@@ -443,6 +449,16 @@ void TestShelfDataFile::readingRules_data()
     QTest::newRow("tags lose case duplicates and empty parts")
         << window << QByteArray("<Uncategorized><Item name=\"i\"><tags>A,,a</tags></Item></Uncategorized>") << "tags"
         << "a";
+    // Numbers at the ends of int, on an item with a cached custom picture and on others.
+    const QByteArray numbers = "<thumbsize>2147483647</thumbsize><width>2147483647</width><height>-2147483648</height>"
+                               "<rating>-2147483648</rating><length>2147483647</length><customthumb>1</customthumb>";
+    QTest::newRow("extreme item numbers")
+        << window
+        << "<Uncategorized><Item name=\"big\" type=\"2\"><target>/big.png</target><thumbnail>hostile.png</thumbnail>"
+               + numbers + "</Item><Item name=\"odd\" type=\"2147483647\"><target>/odd</target>" + numbers
+               + "</Item><Item name=\"low\" type=\"-2147483648\"><target>/low</target>" + numbers
+               + "</Item></Uncategorized>"
+        << "targets" << "/big.png;/odd;/low";
     QTest::newRow("unknown elements and attributes are skipped")
         << window + "<Future x=\"1\"><Deep><Deeper/></Deep></Future>"
         << QByteArray("<Uncategorized odd=\"1\"><Item name=\"i\" odd=\"2\"><extra><target>/x</target></extra>"
@@ -465,6 +481,7 @@ void TestShelfDataFile::readingRules()
     const QString styleBefore = shelf->style.id;
     const QString path = VorendaGlobal::getDataLocation() + QStringLiteral("/rules.dat");
     writeFile(path, document(settings, categories));
+    writeCachePicture(QStringLiteral("hostile.png"));
     QVERIFY(shelf->load(path));
     QVERIFY(shelf->damagedDataFile().isEmpty());
 
@@ -473,6 +490,8 @@ void TestShelfDataFile::readingRules()
         actual = QString::number(shelf->kiosk);
     } else if (probe == QStringLiteral("name")) {
         actual = shelf->name;
+    } else if (probe == QStringLiteral("mode:decoration")) {
+        actual = QStringLiteral("%1:%2").arg(shelf->mode).arg(shelf->textdecoration);
     } else if (probe == QStringLiteral("thumbsize")) {
         actual = QString::number(shelf->thumbSizeSlider->value());
     } else if (probe == QStringLiteral("style")) {
@@ -567,6 +586,15 @@ void TestShelfDataFile::malformedFilesLoadWithoutHarm_data()
                   "</Uncategorized></Root>"
         << true << "Kept" << "[odd]";
     QTest::newRow("empty file") << QByteArray() << true << "before" << "[]";
+    // Well-formed, but another kind of file: refused, never taken for an empty cabinet.
+    const QByteArray items = "<Settings><Window name=\"Wrong\"/></Settings><Uncategorized><Item name=\"x\"/>"
+                             "</Uncategorized>";
+    QTest::newRow("wrong root element") << "<?xml version=\"1.0\"?>\n<!DOCTYPE Vorenda-CabinetData>\n<Wrong>" + items
+            + "</Wrong>\n"
+                                        << false << "before" << "[]";
+    QTest::newRow("wrong root element, no document type") << "<Wrong>" + items + "</Wrong>" << false << "before" << "[]";
+    QTest::newRow("fifo") << QByteArray("fifo") << false << "before" << "[]";
+    QTest::newRow("folder") << QByteArray("folder") << false << "before" << "[]";
 
     QByteArray noise(64 * 1024, '\0');
     QRandomGenerator random(20261210);
@@ -596,7 +624,14 @@ void TestShelfDataFile::malformedFilesLoadWithoutHarm()
     auto shelf = newShelf();
     shelf->name = QStringLiteral("before");
     const QString path = VorendaGlobal::getDataLocation() + QStringLiteral("/malformed.dat");
-    writeFile(path, content);
+    if (content == "fifo") {
+        QDir().mkpath(VorendaGlobal::getDataLocation());
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (content == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        writeFile(path, content);
+    }
     QCOMPARE(shelf->load(path), loads);
     QCOMPARE(shelf->name, name);
     QCOMPARE(treeOf(*shelf), tree);
@@ -677,6 +712,35 @@ void TestShelfDataFile::failedWriteKeepsTheOldFile()
     auto reloaded = newShelf();
     QVERIFY(reloaded->load(path));
     QCOMPARE(reloaded->view->getAllItems().size(), 300);
+}
+
+void TestShelfDataFile::missingStyleKeepsItsName()
+{
+    auto shelf = newShelf();
+    const QString path = shelf->dataFilePath();
+    const QString standIn = shelf->style.id;
+    writeFile(path, document("<Window name=\"Styled\"/><Personalization style=\"Gone Style\"/>", ""));
+    QVERIFY(shelf->load(path));
+    QCOMPARE(shelf->style.id, standIn); // the default look meanwhile
+    QVERIFY(shelf->save(path));
+    QVERIFY(readAll(path).contains("<Personalization style=\"Gone Style\""));
+
+    // The style file is back: the cabinet wears its style again.
+    ShelfStyle back = VorendaGlobal::shelfStyles.last();
+    back.id = QStringLiteral("Gone Style");
+    back.key = VorendaGlobal::shelfStyles.lastKey() + 1;
+    VorendaGlobal::shelfStyles.insert(back.key, back);
+    auto reloaded = newShelf();
+    QVERIFY(reloaded->load(path));
+    VorendaGlobal::shelfStyles.remove(back.key);
+    QCOMPARE(reloaded->style.id, QStringLiteral("Gone Style"));
+
+    // A style the user picks meanwhile is the one saved.
+    const ShelfStyle chosen = VorendaGlobal::shelfStyles.last();
+    QVERIFY(chosen.id != standIn);
+    shelf->onApplyStyle(chosen, AllElements);
+    QVERIFY(shelf->save(path));
+    QVERIFY(readAll(path).contains("<Personalization style=\"" + chosen.id.toUtf8() + "\""));
 }
 
 void TestShelfDataFile::readOnlyConfigurationWritesAndDeletesNothing()

@@ -6,6 +6,7 @@
 #include <QXmlStreamWriter>
 #include <QtEndian>
 
+#include <climits>
 #include <sys/stat.h>
 
 namespace {
@@ -36,6 +37,9 @@ private slots:
     void badItemsAreSkipped();
     void oversizedPictureIsRefused();
     void emptyKeyPrintsPath();
+    void unsafeNamesAreRefused_data();
+    void unsafeNamesAreRefused();
+    void linkAtTheThumbnailIsReplacedItself();
     void replacesThumbnailWhole();
     void exitCodes_data();
     void exitCodes();
@@ -153,6 +157,14 @@ void TestDovalin::scalesAndFrames_data()
                                        << QSize(256, 128) << false;
     QTest::newRow("svg") << "drawing.svg" << QSize(400, 300) << 256 << 8 << "(k)(1)(400)(300)"
                          << QSize(256, 195) << true;
+    // Numbers of the job file are bounded before use: a frame of 256 at most, a box
+    // of 2048 at most.
+    QTest::newRow("frame of the largest int") << "framed.jpg" << QSize(1600, 1200) << 128 << INT_MAX
+                                              << "(k)(1)(1600)(1200)" << QSize(128, 121) << true;
+    QTest::newRow("frame of 11000") << "framed.png" << QSize(1600, 1200) << 128 << 11000 << "(k)(1)(1600)(1200)"
+                                    << QSize(128, 121) << true;
+    QTest::newRow("box of the largest int") << "wide.jpg" << QSize(3000, 1000) << INT_MAX << 8
+                                            << "(k)(0)(3000)(1000)" << QSize(2048, 682) << false;
 }
 
 void TestDovalin::scalesAndFrames()
@@ -261,6 +273,62 @@ void TestDovalin::emptyKeyPrintsPath()
     QCOMPARE(result.lines, QStringList{QStringLiteral("(%1/p.)(1)(64)(48)").arg(outputFolder())});
 }
 
+void TestDovalin::unsafeNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("thumbName");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("parent folders") << "../../escaped.png" << "k";
+    QTest::newRow("parent folder") << ".." << "k";
+    QTest::newRow("sub-folder") << "sub/t.png" << "k";
+    QTest::newRow("absolute") << "/tmp/escaped.png" << "k";
+    QTest::newRow("newline in the name") << "t.png\n(forged)(1)(1)(1)" << "";
+    QTest::newRow("bracket in the name") << "t)(1.png" << "";
+    // XML carries no other control character of the first 32 but tab, line feed and return.
+    QTest::newRow("tab in the name") << "t\t.png" << "k";
+    QTest::newRow("next-line character in the key") << "t.png" << QStringLiteral("k\u0085x");
+    QTest::newRow("newline in the key") << "t.png" << "k\n(forged)(1)(1)(1)";
+    QTest::newRow("carriage return in the key") << "t.png" << "k\r";
+    QTest::newRow("bracket in the key") << "t.png" << "k)(1)(9)(9)(";
+}
+
+void TestDovalin::unsafeNamesAreRefused()
+{
+    QFETCH(QString, thumbName);
+    QFETCH(QString, key);
+    QVERIFY(TestPictures::write(path("p.png"), 64, 48));
+    const Run result = runJob(job({{path("p.png"), thumbName, key}, {path("p.png"), "good.", "good"}}));
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, QStringList{"(good)(1)(64)(48)"});
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"good."});
+    // Nothing was written beside or above the output folder.
+    QVERIFY(!QFileInfo::exists(path("escaped.png")));
+    QVERIFY(!QFileInfo::exists(QDir::tempPath() + "/escaped.png"));
+    QCOMPARE(QDir(work->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList{"Cache", "dovalin-job.dat", "p.png"}));
+}
+
+void TestDovalin::linkAtTheThumbnailIsReplacedItself()
+{
+    // A read-only file of the user, and a link to it where the thumbnail goes.
+    QFile precious(path("precious.txt"));
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.write("keep me");
+    precious.close();
+    QVERIFY(precious.setPermissions(QFileDevice::ReadOwner));
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QVERIFY(QFile::link(path("precious.txt"), outputFolder() + "/t."));
+    QVERIFY(TestPictures::write(path("p.png"), 64, 48));
+
+    const Run result = runJob(job({{path("p.png"), "t.", "t"}}));
+    QCOMPARE(result.lines, QStringList{"(t)(1)(64)(48)"});
+    QVERIFY(precious.open(QIODevice::ReadOnly));
+    QCOMPARE(precious.readAll(), QByteArray("keep me"));
+    const QFileInfo thumbnail(outputFolder() + "/t.");
+    QVERIFY(!thumbnail.isSymLink());
+    QVERIFY(!QImage(thumbnail.filePath()).isNull());
+}
+
 void TestDovalin::replacesThumbnailWhole()
 {
     QVERIFY(TestPictures::write(path("first.png"), 300, 100));
@@ -291,6 +359,7 @@ void TestDovalin::exitCodes_data()
     QTest::newRow("no items") << "empty" << 255 << 0;
     QTest::newRow("no output folder") << "no output" << 255 << 0;
     QTest::newRow("nothing made") << "nothing" << 0 << 0;
+    QTest::newRow("job file is a FIFO") << "fifo" << 255 << 0;
 }
 
 void TestDovalin::exitCodes()
@@ -314,6 +383,9 @@ void TestDovalin::exitCodes()
         QByteArray xml = job({item});
         xml.replace(outputFolder().toUtf8(), "");
         result = runJob(xml);
+    } else if (setup == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.dat")).constData(), 0600), 0);
+        result = run({path("fifo.dat")});
     } else if (setup == "nothing") {
         result = runJob(job({{path("absent.png"), "p.", "p"}}));
     } else {

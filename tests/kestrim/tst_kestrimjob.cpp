@@ -7,6 +7,8 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 // Kestrim's command line, job file and output lines, driven through the real binary.
 class TestKestrimJob : public QObject
 {
@@ -19,6 +21,7 @@ private slots:
     void refusedJob_data();
     void refusedJob();
     void itemsRenderAsTheClientAsks();
+    void unsafeItemsAreRefusedAndNumbersBounded();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -73,6 +76,7 @@ void TestKestrimJob::refusedJob_data()
     const QString page = QStringLiteral("page.html");
     QTest::newRow("no job file") << "" << "out" << page << "k.";
     QTest::newRow("image job file") << "Dovalin-Data" << "out" << page << "k.";
+    QTest::newRow("job file is a FIFO") << "fifo" << "out" << page << "k.";
     QTest::newRow("empty output folder") << "Kestrim-Data" << "" << page << "k.";
     QTest::newRow("output folder under a file") << "Kestrim-Data" << "plain.txt/out" << page << "k.";
     QTest::newRow("only a png") << "Kestrim-Data" << "out" << "picture.png" << "k.";
@@ -94,7 +98,9 @@ void TestKestrimJob::refusedJob()
     picture.fill(Qt::red);
     QVERIFY(picture.save(path(QStringLiteral("picture.png"))));
     writeFile(QStringLiteral("local.url"), "[InternetShortcut]\r\nURL=" + path(QStringLiteral("page.html")).toUtf8() + "\r\n");
-    if (!doctype.isEmpty()) {
+    if (doctype == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("job.dat"))).constData(), 0600), 0);
+    } else if (!doctype.isEmpty()) {
         JobItem item;
         item.url = path(url);
         item.key = QStringLiteral("k");
@@ -165,6 +171,51 @@ void TestKestrimJob::itemsRenderAsTheClientAsks()
     QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
              (QStringList{QStringLiteral("host."), QStringLiteral("local.png"), QStringLiteral("old.png"),
                           QStringLiteral("shortcut.")}));
+}
+
+// One job of items that would write outside the output folder, forge an output line
+// or ask for absurd sizes, beside one sound item whose thumbnail name is a link to a
+// read-only file of the user: only the sound item makes a line, the link itself is
+// replaced, and the numbers are bounded (a page 4096 and a box 2048 pixels wide at most).
+void TestKestrimJob::unsafeItemsAreRefusedAndNumbersBounded()
+{
+    writeFile(QStringLiteral("page.html"), COLOURS_PAGE);
+    writeFile(QStringLiteral("precious.txt"), "keep me");
+    QVERIFY(QFile::setPermissions(path(QStringLiteral("precious.txt")), QFileDevice::ReadOwner));
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QVERIFY(QFile::link(path(QStringLiteral("precious.txt")), outputFolder() + QStringLiteral("/sound.png")));
+
+    const QString page = path(QStringLiteral("page.html"));
+    QVector<JobItem> items;
+    for (const QString& name : {QStringLiteral("../escaped.png"), QStringLiteral("t.png\n(forged)"),
+                                QStringLiteral("t)(.png"), QStringLiteral("t\t.png")})
+        items.append({page, QStringLiteral("unsafe name"), name});
+    for (const QString& key : {QStringLiteral("k\nforged"), QStringLiteral("k\rx"), QStringLiteral("k(x)"),
+                               QStringLiteral("k\u2028x")})
+        items.append({page, key, QStringLiteral("t.png")});
+    JobItem sound{page, QStringLiteral("sound"), QStringLiteral("sound.png")};
+    sound.pageWidth = 2147483647;
+    sound.thumbWidth = 2147483647;
+    sound.thumbHeight = 2147483647;
+    items.append(sound);
+    QVERIFY(writeJobFile(path(QStringLiteral("job.dat")), outputFolder(),
+                         {{QStringLiteral("maxPages"), QStringLiteral("2147483647")},
+                          {QStringLiteral("timeout"), QStringLiteral("-2147483648")}},
+                         items));
+
+    KestrimRun run({path(QStringLiteral("job.dat"))});
+    QVERIFY(run.waitForEnd(60000));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.lines, QStringList{QStringLiteral("sound")});
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("sound.png")});
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("escaped.png"))));
+    QFile precious(path(QStringLiteral("precious.txt")));
+    QVERIFY(precious.open(QIODevice::ReadOnly));
+    QCOMPARE(precious.readAll(), QByteArray("keep me"));
+    const QFileInfo thumbnail(outputFolder() + QStringLiteral("/sound.png"));
+    QVERIFY(!thumbnail.isSymLink());
+    QCOMPARE(QImage(thumbnail.filePath()).size(), QSize(2048, 412)); // a page 4096 wide
 }
 
 VORENDA_TEST_MAIN(TestKestrimJob)

@@ -168,6 +168,22 @@ void TestDockablePersistence::attributes_data()
                                    "autohidedelay='-1'/>"
                                        + undocked + "</Window>"
                                 << 0 << false << minDelay << 0 << 0 << minDuration << true;
+    // Numbers at the ends of int are bounded before any arithmetic on them.
+    const QString extremeRects = QStringLiteral(
+        "<Shown x='2147483647' y='2147483647' width='16777215' height='16777215'/>"
+        "<Docked x='-2147483648' y='2147483647' width='2147483647' height='16777215'/>"
+        "<Undocked x='2147483647' y='-2147483648' width='16777215' height='16777215'/>");
+    QTest::newRow("extreme numbers, undocked")
+        << "<Window><Attributes mode='0' autohide='1' autohidedelay='2147483647' showdelay='2147483647' "
+           "animduration='2147483647' visiblesize='2147483647'/>"
+               + extremeRects + "</Window>"
+        << 0 << true << DockableWidget::maximumDelay << DockableWidget::maximumDelay << QWIDGETSIZE_MAX
+        << DockableWidget::maximumDelay << true;
+    QTest::newRow("extreme numbers, docked")
+        << "<Window><Attributes mode='3' autohidedelay='-2147483648' showdelay='-2147483648' "
+           "animduration='-2147483648' visiblesize='-2147483648'/>"
+               + extremeRects + "</Window>"
+        << 3 << false << minDelay << 0 << 0 << minDuration << true;
     QTest::newRow("empty sizes skipped")
         << "<Window><Attributes/><Undocked x='5' y='5' width='0' height='-3'/></Window>" << 0 << false << minDelay
         << 0 << 0 << minDuration << false;

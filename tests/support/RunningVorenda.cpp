@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 #include "TextFunctions.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -20,12 +21,13 @@ RunningVorenda::~RunningVorenda()
     stop();
 }
 
-bool RunningVorenda::configure() const
+bool RunningVorenda::configure(bool withLog) const
 {
     QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
                        QSettings::IniFormat);
     settings.setValue(QStringLiteral("Main/StoreFolder"), storeFolder);
     settings.setValue(QStringLiteral("Main/VerCheckUrl"), QStringLiteral("http://127.0.0.1:1/vorenda-%1-%2.xml"));
+    settings.setValue(QStringLiteral("Main/EnableLog"), withLog);
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         qWarning("could not write %s", qPrintable(settings.fileName()));
@@ -147,6 +149,12 @@ bool RunningVorenda::pasteInto(const QString& window)
 {
     return xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window})
         && xdotool({QStringLiteral("key"), QStringLiteral("ctrl+v")});
+}
+
+QStringList RunningVorenda::logLines()
+{
+    return TestEnvironment::logLines(TestEnvironment::instance()->home() + QStringLiteral("/Desktop/vorenda_")
+                                     + QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".log"));
 }
 
 QStringList RunningVorenda::listedIds() const

@@ -36,8 +36,10 @@ public:
     RunningVorenda& operator=(const RunningVorenda&) = delete;
 
     // Writes the program's own settings file: the store folder below, and an update
-    // server that is a closed local port.
-    bool configure() const;
+    // server that is a closed local port; `withLog` switches the program's log on.
+    bool configure(bool withLog = false) const;
+    // The lines of today's log, without their times.
+    static QStringList logLines();
     // The store folder, ending in '/'.
     QString store() const { return storeFolder; }
 

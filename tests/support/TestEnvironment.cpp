@@ -43,6 +43,18 @@ void TestEnvironment::initializeGlobals()
     VorendaGlobal::initialize();
 }
 
+QStringList TestEnvironment::logLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList lines;
+    const QStringList raw = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& line : raw)
+        lines << line.section(QStringLiteral(" > "), 1);
+    return lines;
+}
+
 QString TestEnvironment::installStub(const QString& name, const QByteArray& script)
 {
     const QString stubs = dir.path() + QStringLiteral("/stubs");

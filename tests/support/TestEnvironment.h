@@ -23,6 +23,9 @@ public:
     // and runs VorendaGlobal::initialize().
     void initializeGlobals();
 
+    // The lines of the program's log at `path`, each without its time.
+    static QStringList logLines(const QString& path);
+
     // Puts an executable shell script named `name` first on PATH, standing in for
     // a desktop program; returns its path.
     QString installStub(const QString& name, const QByteArray& script);

@@ -1,0 +1,57 @@
+#include "AtomicImageSave.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+bool saveImageAtomically(const QImage& image, const QString& path, const QByteArray& format, QString* error)
+{
+    if (format.isEmpty()) {
+        *error = QStringLiteral("no image format for %1").arg(path);
+        return false;
+    }
+    // Not QSaveFile: it writes through a link at the target to the file it points to.
+    // A temporary file is created new (never through a link), and rename() replaces
+    // the name it is given.
+    const QFileInfo target(path);
+    QTemporaryFile file(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!file.open()) {
+        *error = file.errorString();
+        return false;
+    }
+    QImageWriter writer(&file, format.toLower());
+    if (!writer.write(image)) {
+        *error = writer.errorString();
+        return false;
+    }
+    if (!file.flush()) {
+        *error = file.errorString();
+        return false;
+    }
+    if (::fsync(file.handle()) != 0 && errno != EINVAL) {
+        *error = systemError();
+        return false;
+    }
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target.absoluteFilePath()).constData())
+        != 0) {
+        *error = systemError();
+        return false;
+    }
+    // The name is the picture's now; the temporary file must not remove it.
+    file.setAutoRemove(false);
+    return true;
+}

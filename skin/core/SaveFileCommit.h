@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QSaveFile>
+#include <QString>
+
+// Finishes a QSaveFile so that the old file is replaced only by a complete new one.
+// Qt 5's commit() ignores a failure of its final flush and of the sync to disk: on a
+// full disk it renamed an empty or cut file over the old one and reported success.
+// Here Qt's buffer is written out and synced first; when either fails the temporary
+// file is dropped and the old file stays as it was. `error` (when given) says why.
+bool commitSaveFile(QSaveFile& file, QString* error = nullptr);
