@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -14,6 +15,18 @@ namespace {
 QString systemError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Temporary files are created 0600; a thumbnail gets the mode any new file gets.
+bool applyUmaskMode(int fd)
+{
+    // umask() can only be read by setting it: do that once, before any worker thread saves.
+    static const mode_t mask = [] {
+        const mode_t current = ::umask(0);
+        ::umask(current);
+        return current;
+    }();
+    return ::fchmod(fd, 0666 & ~mask) == 0;
 }
 
 } // namespace
@@ -31,6 +44,10 @@ bool saveImageAtomically(const QImage& image, const QString& path, const QByteAr
     QTemporaryFile file(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     if (!file.open()) {
         *error = file.errorString();
+        return false;
+    }
+    if (!applyUmaskMode(file.handle())) {
+        *error = systemError();
         return false;
     }
     QImageWriter writer(&file, format.toLower());

@@ -343,6 +343,12 @@ void TestDovalin::replacesThumbnailWhole()
     QCOMPARE(QImage(outputFolder() + "/t.").size(), QSize(256, 85));
     // The temporary file of the atomic save is gone.
     QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"t."});
+    // The thumbnail has the mode the umask gives a new file, not the temporary file's 0600.
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    struct stat status {};
+    QCOMPARE(::stat(QFile::encodeName(outputFolder() + "/t.").constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 0777), int(0666 & ~mask));
 }
 
 void TestDovalin::exitCodes_data()
