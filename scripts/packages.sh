@@ -5,8 +5,10 @@ VORENDA_PACKAGES=(
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libxcb1-dev libxcb-keysyms1-dev libplist-dev
     fonts-dejavu-core
+    xdg-utils # xdg-open opens the items
 )
-VORENDA_TEST_PACKAGES=(xvfb xauth xdotool x11-utils xclip openbox dbus-daemon)
+# fonts-dejavu-extra: the oblique and condensed faces, so tests draw no synthesized ones.
+VORENDA_TEST_PACKAGES=(xvfb xauth xdotool x11-utils xclip openbox dbus-daemon fonts-dejavu-extra)
 
 # install_missing PACKAGE...: installs what dpkg does not know yet, with sudo when not root.
 install_missing() {
