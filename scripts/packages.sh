@@ -1,6 +1,6 @@
 # Debian 12 packages Vorenda needs to build, run and test. Sourced by run.sh and test.sh.
 VORENDA_PACKAGES=(
-    cmake make g++ pkg-config
+    cmake make ninja-build g++ pkg-config
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqt5x11extras5-dev libqt5webkit5-dev
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libxcb1-dev libxcb-keysyms1-dev libplist-dev
