@@ -142,7 +142,7 @@ QString VorendaShelf::nameLabelText() const
         return QString();
     if (!shownamewithhotkey)
         return name;
-    const QString key = VorendaGlobal::getKeyName(frame->showHotkey().toString(QKeySequence::PortableText));
+    const QString key = VorendaGlobal::getKeyName(frame->showHotkey().toString(QKeySequence::NativeText));
     if (name.isEmpty())
         return QStringLiteral("(%1)").arg(key);
     return QStringLiteral("%1  (%2)").arg(name, key);

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QStyleOptionGraphicsItem>
+#include <QtMath>
 
 CategoryHeaderItem::CategoryHeaderItem(QGraphicsItem* parent)
     : QObject(nullptr)
@@ -318,7 +319,8 @@ void CategoryHeaderItem::updateItemsPos()
     }
     QRectF placed(0.0, 0.0, w, h);
     placed.moveCenter(QPointF(left + areaWidth * 0.5, top + areaHeight * 0.5));
-    placed = QRectF(qRound(placed.x()), qRound(placed.y()), qRound(placed.width()), qRound(placed.height()));
+    // Whole pixels, the extent rounded up: a text one fraction of a pixel short of its width would be elided.
+    placed = QRectF(qRound(placed.x()), qRound(placed.y()), qCeil(placed.width()), qCeil(placed.height()));
 
     if (stateButton) {
         if (alignment == Qt::AlignRight) {

@@ -1,13 +1,15 @@
 # Debian 12 packages Vorenda needs to build, run and test. Sourced by run.sh and test.sh.
 VORENDA_PACKAGES=(
-    cmake make g++ pkg-config
+    cmake make ninja-build g++ pkg-config
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqt5x11extras5-dev libqt5webkit5-dev
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libxcb1-dev libxcb-keysyms1-dev libplist-dev
     libqt5sql5-sqlite
     fonts-dejavu-core
+    xdg-utils # xdg-open opens the items
 )
-VORENDA_TEST_PACKAGES=(xvfb xauth xdotool x11-utils xclip openbox dbus-daemon)
+# fonts-dejavu-extra: the oblique and condensed faces, so tests draw no synthesized ones.
+VORENDA_TEST_PACKAGES=(xvfb xauth xdotool x11-utils xclip openbox dbus-daemon fonts-dejavu-extra)
 
 # install_missing PACKAGE...: installs what dpkg does not know yet, with sudo when not root.
 install_missing() {

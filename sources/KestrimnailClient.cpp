@@ -2,6 +2,8 @@
 
 #include <QXmlStreamWriter>
 
+#include <limits>
+
 KestrimnailClient::KestrimnailClient(QObject* parent)
     : ThumbnailClient(QStringLiteral("kestrim"), QStringLiteral("kestrim"), QStringLiteral("Kestrim-Data"), parent)
 {
@@ -47,4 +49,12 @@ void KestrimnailClient::readLine(const QString& line)
         return;
     emit thumbCreated(data);
     delete data;
+}
+
+int KestrimnailClient::silenceAllowance() const
+{
+    const int pages = jobs.runningRecords().size();
+    const qint64 waves = (pages + MAX_PAGES - 1) / MAX_PAGES;
+    // Within a timer's range however large the batch.
+    return int(qMin(waves * PAGE_TIME, qint64(std::numeric_limits<int>::max() / 2)));
 }

@@ -33,6 +33,9 @@ public:
     // Milliseconds the helper waits after a page has loaded, and pages loaded at once.
     static constexpr int RENDER_DELAY = 1000;
     static constexpr int MAX_PAGES = 2;
+    // Kestrim ends a page by its own deadline of 30 s; the rest covers starting and
+    // ending the page's process. A page whose server never answers costs this much.
+    static constexpr int PAGE_TIME = 35000;
 
     explicit KestrimnailClient(QObject* parent = nullptr);
     ~KestrimnailClient() override;
@@ -51,6 +54,8 @@ protected:
     void writeListAttributes(QXmlStreamWriter& xml) const override;
     void writeItems(QXmlStreamWriter& xml) const override;
     void readLine(const QString& line) override;
+    // Kestrim may rightly stay silent while its pages run into their deadlines, MAX_PAGES at a time.
+    int silenceAllowance() const override;
 
 private:
     ThumbnailJobTables<Data> jobs;

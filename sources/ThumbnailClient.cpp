@@ -23,7 +23,6 @@ ThumbnailClient::ThumbnailClient(const QString& programName, const QString& jobB
     process.setStandardInputFile(QProcess::nullDevice());
 
     silenceTimer.setSingleShot(true);
-    silenceTimer.setInterval(DEFAULT_SILENCE_TIMEOUT);
     connect(&silenceTimer, &QTimer::timeout, this, &ThumbnailClient::onSilence);
 
     connect(&process, &QProcess::errorOccurred, this, &ThumbnailClient::processError);
@@ -78,7 +77,7 @@ void ThumbnailClient::startProcess()
         return;
     errorText.clear();
     process.start(programPath, {jobFilePath});
-    silenceTimer.start();
+    watchSilence();
 }
 
 void ThumbnailClient::writeListAttributes(QXmlStreamWriter&) const
@@ -167,16 +166,22 @@ void ThumbnailClient::readStandardError()
     if (errorText.size() > 4096)
         errorText.clear();
     if (running())
-        silenceTimer.start();
+        watchSilence();
 }
 
 void ThumbnailClient::readStandardOutput()
 {
     if (isAborted)
         return;
-    if (running())
-        silenceTimer.start();
     readLines(false);
+    // Measured from the delivered records on: the rest of the batch may take less.
+    if (running())
+        watchSilence();
+}
+
+void ThumbnailClient::watchSilence()
+{
+    silenceTimer.start(silenceLimit());
 }
 
 void ThumbnailClient::readLines(bool untilEnd)

@@ -12,9 +12,9 @@ class QXmlStreamWriter;
 // to the helper as a job file of its own, whose path is the helper's only argument,
 // and each line the helper prints delivers the record with that key. One helper runs
 // at a time: records handed over meanwhile form the next batch, which starts when the
-// helper ends, however it ends. A helper that prints nothing for silenceTimeout() is
-// killed and its batch dropped. Nothing is reported to the user: a thumbnail that
-// fails simply never arrives.
+// helper ends, however it ends. A helper that stays silent longer than silenceLimit()
+// is taken for stuck: it is killed and its batch dropped. Nothing is reported to the
+// user: a thumbnail that fails simply never arrives.
 class ThumbnailClient : public QObject
 {
     Q_OBJECT
@@ -34,8 +34,12 @@ public:
     QString program() const { return programPath; }
     void setProgram(const QString& path) { programPath = path; }
 
-    int silenceTimeout() const { return silenceTimer.interval(); }
-    void setSilenceTimeout(int ms) { silenceTimer.setInterval(ms); }
+    // The silence any helper may keep between two lines.
+    int silenceTimeout() const { return silenceMs; }
+    void setSilenceTimeout(int ms) { silenceMs = ms; }
+    // The silence the helper may keep from now on: silenceTimeout() and what the
+    // records still in its hands may rightly take.
+    int silenceLimit() const { return silenceMs + silenceAllowance(); }
 
 public slots:
     // Kills the helper and drops every record; no batch starts until the next start
@@ -61,6 +65,8 @@ protected:
     virtual void writeListAttributes(QXmlStreamWriter& xml) const;
     virtual void writeItems(QXmlStreamWriter& xml) const = 0;
     virtual void readLine(const QString& line) = 0;
+    // Silence beyond silenceTimeout() that the running records may rightly cost.
+    virtual int silenceAllowance() const { return 0; }
 
     QString outputPath;
 
@@ -75,6 +81,7 @@ private:
     bool writeJobFile();
     void removeJobFile();
     void readLines(bool untilEnd);
+    void watchSilence();
     void onSilence();
 
     const QString docType;
@@ -83,6 +90,7 @@ private:
     QString jobFilePath;
     QProcess process;
     QTimer silenceTimer;
+    int silenceMs = DEFAULT_SILENCE_TIMEOUT;
     QByteArray errorText;
     bool isAborted = false;
 };

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeySequence>
 #include <QMetaType>
 #include <QSettings>
 #include <QTextStream>
@@ -117,7 +116,8 @@ QString VorendaGlobal::getStylesLocation()
 
 QString VorendaGlobal::getKeyName(const QString& keySequence)
 {
-    return QKeySequence::fromString(keySequence, QKeySequence::PortableText).toString(QKeySequence::NativeText);
+    // Callers pass the native text, already what the user reads ("Strg+F10" in German).
+    return keySequence;
 }
 
 QString VorendaGlobal::getLogFileName()

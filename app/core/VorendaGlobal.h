@@ -114,6 +114,7 @@ public:
     static QString getDataLocation();
     static QString getCacheLocation();
     static QString getStylesLocation();
+    // The display name of a key sequence's native text (QKeySequence::NativeText).
     static QString getKeyName(const QString& keySequence);
     static QString getLogFileName();
 

@@ -12,7 +12,9 @@ PageProcessThumbnail::PageProcessThumbnail(PageProcess* process, QObject* parent
     connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &PageProcessThumbnail::onProcessFinished);
     connect(process, &QProcess::errorOccurred, this, &PageProcessThumbnail::onProcessError);
+    // The deadline is a promise to the web client: a coarse timer may fire up to 5 % early.
     deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
     connect(&deadline, &QTimer::timeout, this, &PageProcessThumbnail::onTimeout);
 }
 

@@ -18,7 +18,9 @@ WebKitThumbnail::WebKitThumbnail(QObject* parent)
 
     renderTimer.setSingleShot(true);
     connect(&renderTimer, &QTimer::timeout, this, &WebKitThumbnail::onRender);
+    // Never before the supervisor's deadline: ending early would end the page's job early.
     deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
     connect(&deadline, &QTimer::timeout, this, &WebKitThumbnail::onTimeout);
 }
 

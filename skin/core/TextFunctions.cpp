@@ -41,6 +41,27 @@ QString getStringValue(const QString& text, const QString& start, const QString&
     return text.mid(valueStart, valueEnd - valueStart).trimmed();
 }
 
+namespace {
+
+// "example.com:8080/x" reads as the scheme "example.com": a "scheme" followed by a
+// port number and then nothing, a path, a query or a fragment is a host.
+bool startsWithHostAndPort(const QByteArray& text)
+{
+    const int colon = text.indexOf(':');
+    if (colon <= 0)
+        return false;
+    int end = colon + 1;
+    while (end < text.size() && text.at(end) >= '0' && text.at(end) <= '9')
+        ++end;
+    const int digits = end - colon - 1;
+    if (digits == 0 || digits > 5 || (end < text.size() && !QByteArray("/?#").contains(text.at(end))))
+        return false;
+    const int port = text.mid(colon + 1, digits).toInt();
+    return port > 0 && port <= 65535;
+}
+
+} // namespace
+
 QUrl stringToUrl(const QString& text)
 {
     if (text.trimmed().isEmpty())
@@ -54,7 +75,7 @@ QUrl stringToUrl(const QString& text)
         return QUrl::fromLocalFile(QFileInfo(latin1).absoluteFilePath());
 
     QUrl url = QUrl::fromEncoded(utf8, QUrl::TolerantMode);
-    if (url.scheme().isEmpty())
+    if (url.scheme().isEmpty() || startsWithHostAndPort(utf8))
         url = QUrl::fromEncoded("http://" + utf8, QUrl::TolerantMode);
     return url.isValid() ? url : QUrl();
 }

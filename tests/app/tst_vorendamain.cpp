@@ -7,6 +7,7 @@
 #include "HotkeyManager.h"
 #include "NewVersionDialog.h"
 #include "RunningVorenda.h"
+#include "StartUp.h"
 #include "VorendaGlobal.h"
 #include "VorendaMain.h"
 #include "VorendaShelf.h"
@@ -47,6 +48,8 @@ private slots:
     void upToDateMessage();
     void failedCheckSaysSo();
     void menuTextsInGerman();
+    void hotkeyLabelsInEveryLanguage_data();
+    void hotkeyLabelsInEveryLanguage();
     void aboutShowsTheVersion();
 
 
@@ -422,6 +425,42 @@ void TestVorendaMain::menuTextsInGerman()
     QCOMPARE(controller->showShelfMenu->actions().last()->text().section(QLatin1Char('\t'), 0, 0),
              QStringLiteral("Schrank 1"));
     QCOMPARE(visibleEntries(controller->trayMenu).last(), QStringLiteral("Beenden"));
+}
+
+void TestVorendaMain::hotkeyLabelsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected"); // show all, hide all, quick search, the cabinet's entry and name
+    QTest::newRow("en") << "en"
+                        << QStringList{"Show All\tCtrl+F10", "Hide All\tCtrl+F11", "Quick Search\tMeta+Space",
+                                       "Cabinet 1\tCtrl+1", "Cabinet 1  (Ctrl+1)"};
+    QTest::newRow("de") << "de"
+                        << QStringList{"Alle anzeigen\tStrg+F10", "Alle ausblenden\tStrg+F11",
+                                       "Schnellsuche\tMeta+Leertaste", "Schrank 1\tStrg+1", "Schrank 1  (Strg+1)"};
+    QTest::newRow("es") << "es"
+                        << QStringList{"Mostrar todos\tControl+F10", "Ocultar todos\tControl+F11",
+                                       "Búsqueda rápida\tMeta+Espacio", "Armario 1\tControl+1",
+                                       "Armario 1  (Control+1)"};
+}
+
+// The labels as a user has them: Qt's own translations name the keys.
+void TestVorendaMain::hotkeyLabelsInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    QTranslator qtTranslator;
+    QTranslator appTranslator;
+    StartUp::installTranslators(qtTranslator, appTranslator, language);
+    start();
+    VorendaShelf* shelf = newShelf();
+    shelf->shownamewithhotkey = true;
+    shelf->updateFrames();
+    const QStringList labels{controller->showAllAction->text(), controller->hideAllAction->text(),
+                             controller->quickSearchAction->text(),
+                             controller->showShelfMenu->actions().last()->text(), shelf->nameLabel->text()};
+    QCoreApplication::removeTranslator(&appTranslator);
+    QCoreApplication::removeTranslator(&qtTranslator);
+    QCOMPARE(labels, expected);
 }
 
 void TestVorendaMain::aboutShowsTheVersion()

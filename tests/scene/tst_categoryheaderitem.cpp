@@ -2,6 +2,7 @@
 
 #include "ButtonItem.h"
 #include "SceneFixtures.h"
+#include "TextFunctions.h"
 #include "TextItem.h"
 
 #include <QGraphicsSceneDragDropEvent>
@@ -22,6 +23,8 @@ private slots:
     void renameInPlace();
     void textStaysClearOfTheButton_data();
     void textStaysClearOfTheButton();
+    void namesThatFitAreShownWhole_data();
+    void namesThatFitAreShownWhole();
     void emptyHeaderHasNoHeight();
     void dragHighlight();
 };
@@ -211,6 +214,40 @@ void TestCategoryHeaderItem::textStaysClearOfTheButton()
         QCOMPARE(textRect.left(), buttonRect.right() + 5);
     }
     QVERIFY(textRect.width() > 100);
+}
+
+void TestCategoryHeaderItem::namesThatFitAreShownWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    for (const char* name : {"Documents", "Pictures", "Web links"}) {
+        for (int pixelSize : {13, 15}) {
+            for (bool bold : {false, true})
+                QTest::addRow("%s %dpx%s", name, pixelSize, bold ? " bold" : "") << QString::fromLatin1(name) << pixelSize << bold;
+        }
+    }
+}
+
+void TestCategoryHeaderItem::namesThatFitAreShownWhole()
+{
+    QFETCH(QString, name);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    CategoryHeaderItem header;
+    header.setText(name);
+    auto* text = new TextItem(true, true);
+    text->setFont(font);
+    header.setTextItem(text, MarginProperty(0.0));
+    header.setWidth(300);
+    // The item paints its text elided to its whole-pixel width.
+    const int width = text->boundingRect().toRect().width();
+    QVERIFY2(width >= QFontMetricsF(font).horizontalAdvance(name),
+             qPrintable(QStringLiteral("%1 px for %2 px of text").arg(width).arg(QFontMetricsF(font).horizontalAdvance(name))));
+    QCOMPARE(getElidedText(name, font, Qt::ElideMiddle, width), name);
 }
 
 void TestCategoryHeaderItem::emptyHeaderHasNoHeight()

@@ -104,6 +104,11 @@ void TestPathTextFunctions::stringToUrl_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("host") << "www.example.com" << "http://www.example.com";
     QTest::newRow("scheme") << "https://example.org/a b" << "https://example.org/a%20b";
+    QTest::newRow("address with a port") << "127.0.0.1:8000/page" << "http://127.0.0.1:8000/page";
+    QTest::newRow("host name with a port") << "example.com:8080/x" << "http://example.com:8080/x";
+    QTest::newRow("host with a port alone") << "localhost:3000" << "http://localhost:3000";
+    QTest::newRow("host with a port and a query") << "example.com:81?q=1" << "http://example.com:81?q=1";
+    QTest::newRow("scheme with a path") << "mailto:someone@example.com" << "mailto:someone@example.com";
     QTest::newRow("existing relative") << "rel.txt" << "file://RELATIVE";
     QTest::newRow("empty") << "" << "";
 }

@@ -28,6 +28,7 @@ private slots:
     void readsKestrimLines();
     void crashedHelperStillTurnsOver();
     void silentHelperIsKilled();
+    void kestrimMayBeSilentForItsPageDeadlines();
     void abortDropsEverything();
     void missingProgramKeepsBatchUntilNextStart();
     void destroyedItemIsDeliveredNull();
@@ -347,6 +348,22 @@ void TestThumbnailClient::silentHelperIsKilled()
     QVERIFY(timer.elapsed() < 15000);
     QTRY_VERIFY(!client.running());
     QCOMPARE(runs(), 2);
+}
+
+// Kestrim ends each page by its deadline, MAX_PAGES pages at a time: its client waits
+// that long, and no longer, for the pages still in its hands.
+void TestThumbnailClient::kestrimMayBeSilentForItsPageDeadlines()
+{
+    KestrimnailClient client;
+    client.setProgram(helper);
+    client.setSilenceTimeout(1500);
+    QCOMPARE(client.silenceLimit(), 1500);
+    putFile("delay", "1");
+    client.start({{"a", pageRecord("a")}, {"b", pageRecord("b")}, {"c", pageRecord("c")}}, "/cache");
+    QVERIFY(client.running());
+    QCOMPARE(client.silenceLimit(), 1500 + 2 * KestrimnailClient::PAGE_TIME);
+    QTRY_VERIFY(!client.running());
+    QCOMPARE(client.silenceLimit(), 1500);
 }
 
 void TestThumbnailClient::abortDropsEverything()

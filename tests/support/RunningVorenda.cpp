@@ -11,6 +11,20 @@
 
 #include <csignal>
 
+namespace {
+
+// The environment of every program the fixture starts, as the test registration sets
+// it for the x11 tests, also when a test runs on its own: no OpenGL integration, so
+// the machine's GL driver is never loaded.
+void useTestEnvironment(QProcess& process)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
+    process.setProcessEnvironment(environment);
+}
+
+} // namespace
+
 RunningVorenda::RunningVorenda()
     : storeFolder(TestEnvironment::instance()->root() + QStringLiteral("/vorenda-store/"))
 {
@@ -40,6 +54,7 @@ bool RunningVorenda::start()
 {
     stop();
     vorenda = std::make_unique<QProcess>();
+    useTestEnvironment(*vorenda);
     vorenda->setProcessChannelMode(QProcess::ForwardedChannels);
     vorenda->start(QStringLiteral(VORENDA_BIN_DIR "/vorenda"), QStringList());
     if (!vorenda->waitForStarted()) {
@@ -83,6 +98,7 @@ void RunningVorenda::stop()
 QStringList RunningVorenda::visibleWindows(const QString& name)
 {
     QProcess search;
+    useTestEnvironment(search);
     search.start(QStringLiteral("xdotool"),
                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name});
     search.waitForFinished(5000);
@@ -106,7 +122,12 @@ QString RunningVorenda::waitForCabinet(int timeout)
 
 bool RunningVorenda::xdotool(const QStringList& arguments)
 {
-    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+    QProcess process;
+    useTestEnvironment(process);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(QStringLiteral("xdotool"), arguments);
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
 }
 
 bool RunningVorenda::showCabinetByHotkey(int timeout)
@@ -129,6 +150,7 @@ bool RunningVorenda::holdOnClipboard(const QList<QUrl>& uris)
         clipboard->waitForFinished(5000);
     }
     clipboard = std::make_unique<QProcess>();
+    useTestEnvironment(*clipboard);
     clipboard->start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
                                                QStringLiteral("clipboard"), QStringLiteral("-t"),
                                                QStringLiteral("text/uri-list"), QStringLiteral("-i")});
