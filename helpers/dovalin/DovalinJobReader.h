@@ -25,8 +25,6 @@ public:
     QList<DovalinnailCreator::Data*> takeItems();
 
 private:
-    bool openOutputFolder(const QString& outputPath);
-
     QString folder;
     QList<DovalinnailCreator::Data*> items;
 };

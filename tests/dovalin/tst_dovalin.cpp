@@ -212,11 +212,15 @@ void TestDovalin::badItemsAreSkipped()
                                    {path("notes.txt"), "e.", "e"},
                                    {path("good.jpg"), "f.", "f"},
                                    {path("good.jpg"), "", "no thumbnail name"},
+                                   // A thumbnail name is a plain file name inside the output folder.
+                                   {path("good.jpg"), "../escape.", "h"},
+                                   {path("good.jpg"), "..", "i"},
                                    {"", "g.", "no file"}}));
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.lines, QStringList{"(f)(1)(320)(200)"});
     QVERIFY(QFile::exists(outputFolder() + "/f."));
     QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"f."});
+    QVERIFY(!QFile::exists(path("escape.")));
     QVERIFY(result.errors.contains("not a regular file"));
 }
 

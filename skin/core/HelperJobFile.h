@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+class QXmlStreamAttributes;
+
+// Reads the job file of a file thumbnail helper: Root, one List whose "outputPath"
+// is the output folder, one Item per job. Each Item that names a file ("filePath")
+// and a thumbnail by a plain file name, so that the thumbnail stays inside the output
+// folder, is handed to the reader's function, which says whether it took the job.
+class HelperJobFile
+{
+public:
+    using ItemReader = std::function<bool(const QXmlStreamAttributes& attributes)>;
+
+    // False for another DOCTYPE, when the output folder can be neither found nor made
+    // before any job was taken, or when no job was taken.
+    bool read(QIODevice* device, const QString& docType, const ItemReader& readItem);
+
+    // The output folder, made when it was missing.
+    QString outputFolder() const { return folder; }
+
+    static bool isPlainFileName(const QString& name);
+    static int intAttribute(const QXmlStreamAttributes& attributes, const QString& name, int fallback = 0);
+
+private:
+    bool openOutputFolder(const QString& outputPath);
+
+    QString folder;
+};
