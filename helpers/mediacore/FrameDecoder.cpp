@@ -45,9 +45,9 @@ bool FrameDecoder::open(int index, const QSize& drawSize)
     }
     codec->pkt_timebase = stream->time_base;
     codec->max_pixels = MAX_PIXELS;
-    // Slices in parallel; frame threads would decode many frames to deliver the first.
-    codec->thread_count = 0;
-    codec->thread_type = FF_THREAD_SLICE;
+    // One thread: a thumbnail wants single pictures, which frame threads only delay,
+    // and most streams have one slice a picture, which slice threads cannot share out.
+    codec->thread_count = 1;
     int lowres = 0;
     while (lowres < decoder->max_lowres && (parameters->width >> (lowres + 1)) >= drawSize.width()
            && (parameters->height >> (lowres + 1)) >= drawSize.height())
@@ -94,6 +94,32 @@ bool FrameDecoder::next(AVFrame* frame)
     }
 }
 
+bool FrameDecoder::nextKeyFrame(AVFrame* frame)
+{
+    if (!codec)
+        return false;
+    avcodec_flush_buffers(codec);
+    draining = false;
+    while (!input.expired() && packetsRead < MAX_PACKETS) {
+        if (av_read_frame(input.format(), packet) < 0)
+            return false;
+        ++packetsRead;
+        const bool key = packet->stream_index == streamIndex && (packet->flags & AV_PKT_FLAG_KEY);
+        const bool sent = key && avcodec_send_packet(codec, packet) >= 0;
+        av_packet_unref(packet);
+        if (!sent)
+            continue;
+        // Emptying the decoder hands the key frame out at once: no frames after it are
+        // decoded to fill the reordering queue.
+        avcodec_send_packet(codec, nullptr);
+        const bool decoded = avcodec_receive_frame(codec, frame) >= 0;
+        avcodec_flush_buffers(codec);
+        if (decoded)
+            return true;
+    }
+    return false;
+}
+
 bool FrameDecoder::decodeAttachedPicture(AVFrame* frame)
 {
     const AVStream* stream = input.stream(streamIndex);
@@ -117,5 +143,6 @@ bool FrameDecoder::seek(double seconds)
         return false;
     avcodec_flush_buffers(codec);
     draining = false;
+    packetsRead = 0;
     return true;
 }

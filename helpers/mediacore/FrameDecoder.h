@@ -11,7 +11,8 @@ struct AVPacket;
 // Decodes the pictures of one stream of a media file, with bounded cost: a picture
 // larger than MAX_PIXELS is refused before decoding, a decoder that can decode at a
 // reduced size (JPEG) is asked for the smallest that still covers the size it is
-// drawn at, and decoding ends at the input's deadline or after MAX_PACKETS packets.
+// drawn at, and decoding ends at the input's deadline or after MAX_PACKETS packets
+// read since the last seek.
 class FrameDecoder
 {
 public:
@@ -31,6 +32,11 @@ public:
     // The next picture of the stream, in `frame`; false at its end, when it cannot be
     // decoded, or past the deadline.
     bool next(AVFrame* frame);
+
+    // The next key frame of the stream alone, in `frame`: the packets up to it are
+    // read but not decoded, and the frames after it are not decoded either. A next()
+    // after it needs a seek first.
+    bool nextKeyFrame(AVFrame* frame);
 
     // Decodes the stream's one still picture (a cover) into `frame`.
     bool decodeAttachedPicture(AVFrame* frame);

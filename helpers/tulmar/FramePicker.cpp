@@ -38,19 +38,34 @@ bool FramePicker::isBlack(const QImage& picture)
     return bright * 50 < qint64(image.width()) * image.height();
 }
 
-QImage FramePicker::firstNotBlackFrom(double seconds, int frames)
+QImage FramePicker::take()
 {
-    // A file that cannot seek goes on from where it is.
-    if (seconds > 0)
-        decoder.seek(seconds);
+    const bool damaged = frame->flags & AV_FRAME_FLAG_CORRUPT;
+    const QImage picture = damaged ? QImage() : scaler.scale(frame, size);
+    av_frame_unref(frame);
+    if (firstSeen.isNull())
+        firstSeen = picture;
+    return picture;
+}
+
+QImage FramePicker::firstNotBlackKeyFrame(int keyFrames)
+{
+    for (int i = 0; frame && i < keyFrames && decoder.nextKeyFrame(frame); ++i) {
+        const QImage picture = take();
+        if (!picture.isNull() && !isBlack(picture))
+            return picture;
+    }
+    return QImage();
+}
+
+QImage FramePicker::firstNotBlackFrame(double seconds, int frames)
+{
+    // Decoding from anywhere but a key frame would give broken pictures.
+    if (!decoder.seek(seconds))
+        return QImage();
     for (int i = 0; frame && i < frames && decoder.next(frame); ++i) {
-        const QImage picture = scaler.scale(frame, size);
-        av_frame_unref(frame);
-        if (picture.isNull())
-            continue;
-        if (firstSeen.isNull())
-            firstSeen = picture;
-        if (!isBlack(picture))
+        const QImage picture = take();
+        if (!picture.isNull() && !isBlack(picture))
             return picture;
     }
     return QImage();
@@ -58,12 +73,16 @@ QImage FramePicker::firstNotBlackFrom(double seconds, int frames)
 
 QImage FramePicker::pick(double wantedSeconds, double lengthSeconds)
 {
-    QImage picture = firstNotBlackFrom(wantedSeconds, 1 + FRAMES_AFTER_BLACK);
+    // A file that cannot seek is read from its start.
+    decoder.seek(wantedSeconds);
+    QImage picture = firstNotBlackKeyFrame(KEY_FRAMES);
+    if (picture.isNull())
+        picture = firstNotBlackFrame(wantedSeconds, 1 + FRAMES_AFTER_BLACK);
     for (const double part : LATER_PLACES) {
         if (!picture.isNull() || lengthSeconds <= 0)
             break;
-        if (part * lengthSeconds > wantedSeconds)
-            picture = firstNotBlackFrom(part * lengthSeconds, 1 + FRAMES_AFTER_BLACK / 5);
+        if (part * lengthSeconds > wantedSeconds && decoder.seek(part * lengthSeconds))
+            picture = firstNotBlackKeyFrame(1);
     }
     return picture.isNull() ? firstSeen : picture;
 }

@@ -9,13 +9,15 @@ class FrameDecoder;
 struct AVFrame;
 
 // Chooses the picture of a video's thumbnail: the key frame at or before the time
-// wanted, so that no run of frames is decoded to reach it. When that frame is black
-// (a black lead-in, a fade) the frames after it are tried, then later places in the
-// video; only a video that is black wherever it was looked at gives a black picture.
+// wanted, decoded alone. When that frame is black (a black lead-in, a fade), the next
+// key frames are tried, then the frames right after the wanted one in order, then
+// later places in the video; only a video that is black wherever it was looked at
+// gives a black picture.
 class FramePicker
 {
 public:
-    // Frames tried after a black one before moving on to a later place.
+    // Key frames tried from the wanted place on, and frames tried in order after it.
+    static constexpr int KEY_FRAMES = 3;
     static constexpr int FRAMES_AFTER_BLACK = 75;
 
     // Pictures come out at `size`.
@@ -32,7 +34,10 @@ public:
     static bool isBlack(const QImage& picture);
 
 private:
-    QImage firstNotBlackFrom(double seconds, int frames);
+    // The decoded frame at its drawn size, kept as the first seen; null when damaged.
+    QImage take();
+    QImage firstNotBlackKeyFrame(int keyFrames);
+    QImage firstNotBlackFrame(double seconds, int frames);
 
     FrameDecoder& decoder;
     FrameScaler scaler;
