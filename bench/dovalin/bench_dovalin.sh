@@ -21,19 +21,8 @@ if [ ! -x "$dovalin" ]; then
     exit 1
 fi
 
-# The tools compared against, installed here when missing (not needed to build or test).
-missing=()
-command -v vipsthumbnail > /dev/null || missing+=(libvips-tools)
-command -v gdk-pixbuf-thumbnailer > /dev/null || missing+=(libgdk-pixbuf2.0-bin)
-[ -x /usr/bin/time ] || missing+=(time)
-command -v bc > /dev/null || missing+=(bc)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing ${missing[*]}"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q > /dev/null
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" > /dev/null
-fi
+source "$here/../support/bench_tools.sh"
+install_tools libvips-tools libgdk-pixbuf2.0-bin
 
 work="${WORK:-$(mktemp -d /tmp/bench_dovalin.XXXXXX)}"
 trap '[ -z "${WORK:-}" ] && rm -rf "$work"' EXIT
@@ -76,13 +65,6 @@ job="$work/dovalin-job.dat"
     echo '    </List>'
     echo '</Root>'
 } > "$job"
-
-# measure NAME COMMAND...: wall seconds and peak resident kilobytes of one run.
-measure() {
-    /usr/bin/time -f "%e %M" -o "$work/time" "$@" > /dev/null 2> "$work/errors" || {
-        echo "$1 failed:" >&2; cat "$work/errors" >&2; exit 1; }
-    cat "$work/time"
-}
 
 run_dovalin() {
     rm -rf "$work/out-dovalin"

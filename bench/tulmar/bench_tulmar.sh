@@ -32,18 +32,8 @@ if [ ! -x "$mediagen" ]; then
     exit 1
 fi
 
-# The tool compared against, installed here when missing (not needed to build or test).
-missing=()
-command -v ffmpegthumbnailer > /dev/null || missing+=(ffmpegthumbnailer)
-[ -x /usr/bin/time ] || missing+=(time)
-command -v bc > /dev/null || missing+=(bc)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing ${missing[*]}"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q > /dev/null
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" > /dev/null
-fi
+source "$here/../support/bench_tools.sh"
+install_tools ffmpegthumbnailer
 
 work="${WORK:-$(mktemp -d /tmp/bench_tulmar.XXXXXX)}"
 trap '[ -z "${WORK:-}" ] && rm -rf "$work"' EXIT
@@ -73,14 +63,6 @@ job="$work/tulmar-job.dat"
     echo '    </List>'
     echo '</Root>'
 } > "$job"
-
-# measure COMMAND...: wall seconds and peak resident kilobytes of one run (its
-# child processes included).
-measure() {
-    /usr/bin/time -f "%e %M" -o "$work/time" "$@" > "$work/output" 2> "$work/errors" || {
-        echo "$1 failed:" >&2; cat "$work/errors" >&2; exit 1; }
-    cat "$work/time"
-}
 
 run_tulmar() {
     rm -rf "$work/out-tulmar"
