@@ -1,5 +1,6 @@
 #include "TestEnvironment.h"
 
+#include "../dovalin/TestPictures.h"
 #include "MediaGenerator.h"
 #include "MediaHelperRun.h"
 
@@ -21,6 +22,7 @@ private slots:
     void readsRecordings_data();
     void readsRecordings();
     void badFilesCostOnlyThemselves();
+    void oversizedCoverIsRefused();
 
 private:
     QString media(const QString& name) const { return recordings.filePath(name); }
@@ -171,6 +173,24 @@ void TestSarnek::badFilesCostOnlyThemselves()
     QVERIFY(result.errors.at(0).endsWith("not a media file"));
     QVERIFY(result.errors.at(2).endsWith("not a regular file"));
     QVERIFY(result.errors.at(4).endsWith("no sound"));
+}
+
+void TestSarnek::oversizedCoverIsRefused()
+{
+    // A cover whose PNG header claims 20000 x 20000 pixels: 1.2 GB to decode. It is
+    // refused on its header; the recording's facts still arrive.
+    MediaGenerator::SoundSpec spec;
+    spec.cover = cover(QSize(300, 300), Qt::red);
+    spec.coverBytes = TestPictures::oversizedPng(20000, 20000);
+    writeSound("huge-cover.flac", spec);
+
+    const Result result = runItems({Item(media("huge-cover.flac"), "k")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY(result.lines.first().startsWith("(k)(3)("));
+    QVERIFY(result.lines.first().endsWith(")(2)(44100)(16)"));
+    QVERIFY(!QFile::exists(outputFolder() + "/k."));
+    QCOMPARE(result.errors, QStringList{"skipped " + media("huge-cover.flac") + " (cover): not readable"});
 }
 
 VORENDA_TEST_MAIN(TestSarnek)

@@ -132,12 +132,11 @@ public:
         return check(avformat_write_header(format, nullptr), "writing the header");
     }
 
-    bool writeCover(AVStream* stream, const QImage& cover, const QByteArray& imageFormat)
+    bool writeCover(AVStream* stream, const SoundSpec& spec)
     {
-        QByteArray bytes;
+        QByteArray bytes = spec.coverBytes;
         QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!QImageWriter(&buffer, imageFormat).write(cover))
+        if (bytes.isEmpty() && !(buffer.open(QIODevice::WriteOnly) && QImageWriter(&buffer, spec.coverFormat).write(spec.cover)))
             return fail(QStringLiteral("cover picture not encoded"));
         AVPacket* packet = av_packet_alloc();
         bool written = packet && check(av_new_packet(packet, bytes.size()), "cover packet");
@@ -375,7 +374,7 @@ bool writeSound(const QString& path, const SoundSpec& spec, QString* error)
     if (!muxer.writeHeader())
         return false;
     // The cover goes first: the muxers hold the sound back until it has come.
-    if (cover && !muxer.writeCover(cover, spec.cover, spec.coverFormat))
+    if (cover && !muxer.writeCover(cover, spec))
         return false;
     const qint64 samples = qint64(std::llround(spec.seconds * spec.sampleRate));
     while (muxer.audio.nextPts < samples)

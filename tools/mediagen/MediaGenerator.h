@@ -31,6 +31,9 @@ struct SoundSpec
     int bitrate = 0; // bits per second for lossy encoders; 0 leaves the encoder's own
     QImage cover; // attached as the cover picture when not null
     QByteArray coverFormat = "png"; // "png" or "jpeg"
+    // Bytes written as the cover in place of `cover` encoded, which then only gives the
+    // size the file states: for covers that lie about themselves.
+    QByteArray coverBytes;
 };
 
 // The colour that fills a generated video's picture during its second `n` (after the
