@@ -91,26 +91,17 @@ run_pixbuf() {
 cat "${pictures[@]}" > /dev/null # all tools start from a warm file cache
 
 declare -A best peak
-for tool in dovalin vips pixbuf; do best[$tool]=999999; peak[$tool]=0; done
-for round in $(seq 1 "$rounds"); do
-    for tool in dovalin vips pixbuf; do
-        read -r seconds kilobytes < <("run_$tool")
-        if (( $(echo "$seconds < ${best[$tool]}" | bc -l) )); then best[$tool]=$seconds; fi
-        [ "$kilobytes" -gt "${peak[$tool]}" ] && peak[$tool]=$kilobytes
-    done
-done
+best_of "$rounds" dovalin vips pixbuf
 
 made=$(ls "$work/out-dovalin" | wc -l)
 [ "$made" -eq "$count" ] || { echo "Dovalin made $made of $count thumbnails" >&2; exit 1; }
 
-ms() { printf '%.1f' "$(echo "${best[$1]} * 1000 / $count" | bc -l)"; }
-mb() { printf '%.1f' "$(echo "${peak[$1]} / 1024" | bc -l)"; }
 fastest=$(printf '%s\n' "${best[vips]}" "${best[pixbuf]}" | sort -g | head -1)
 ratio=$(printf '%.2f' "$(echo "${best[dovalin]} / $fastest" | bc -l)")
 
 echo "Thumbnails of $count JPEGs, 6000 x 4000 pixels, into a $box-pixel box (best of $rounds runs)"
 printf '%-24s %12s %14s\n' "tool" "ms per image" "peak RSS MB"
-printf '%-24s %12s %14s\n' "dovalin" "$(ms dovalin)" "$(mb dovalin)"
-printf '%-24s %12s %14s\n' "vipsthumbnail" "$(ms vips)" "$(mb vips)"
-printf '%-24s %12s %14s\n' "gdk-pixbuf-thumbnailer" "$(ms pixbuf)" "$(mb pixbuf)"
+printf '%-24s %12s %14s\n' "dovalin" "$(ms dovalin "$count")" "$(mb dovalin)"
+printf '%-24s %12s %14s\n' "vipsthumbnail" "$(ms vips "$count")" "$(mb vips)"
+printf '%-24s %12s %14s\n' "gdk-pixbuf-thumbnailer" "$(ms pixbuf "$count")" "$(mb pixbuf)"
 echo "dovalin / fastest other: $ratio (target at most 1.0); dovalin peak memory $(mb dovalin) MB (target under 64 MB)"

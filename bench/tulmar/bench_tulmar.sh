@@ -85,24 +85,15 @@ run_other() {
 cat "${videos[@]}" > /dev/null # both tools start from a warm file cache
 
 declare -A best peak
-for tool in tulmar other; do best[$tool]=999999; peak[$tool]=0; done
-for round in $(seq 1 "$rounds"); do
-    for tool in tulmar other; do
-        read -r seconds kilobytes < <("run_$tool")
-        if (( $(echo "$seconds < ${best[$tool]}" | bc -l) )); then best[$tool]=$seconds; fi
-        [ "$kilobytes" -gt "${peak[$tool]}" ] && peak[$tool]=$kilobytes
-    done
-done
+best_of "$rounds" tulmar other
 
 made=$(ls "$work/out-tulmar" | wc -l)
 [ "$made" -eq "$count" ] || { echo "Tulmar made $made of $count thumbnails" >&2; exit 1; }
 
-ms() { printf '%.1f' "$(echo "${best[$1]} * 1000 / $count" | bc -l)"; }
-mb() { printf '%.1f' "$(echo "${peak[$1]} / 1024" | bc -l)"; }
 ratio=$(printf '%.2f' "$(echo "${best[tulmar]} / ${best[other]}" | bc -l)")
 
 echo "Film-strip thumbnails of $count H.264 videos, 1920 x 1080, 8 s, into a $box-pixel box (best of $rounds runs)"
 printf '%-20s %12s %14s\n' "tool" "ms per video" "peak RSS MB"
-printf '%-20s %12s %14s\n' "tulmar" "$(ms tulmar)" "$(mb tulmar)"
-printf '%-20s %12s %14s\n' "ffmpegthumbnailer" "$(ms other)" "$(mb other)"
+printf '%-20s %12s %14s\n' "tulmar" "$(ms tulmar "$count")" "$(mb tulmar)"
+printf '%-20s %12s %14s\n' "ffmpegthumbnailer" "$(ms other "$count")" "$(mb other)"
 echo "tulmar / ffmpegthumbnailer: $ratio (target at most 1.0)"
