@@ -1,8 +1,7 @@
 #include "DovalinnailClient.h"
 
 #include "BracketedFields.h"
-
-#include <QXmlStreamWriter>
+#include "FileJobItem.h"
 
 DovalinnailClient::DovalinnailClient(QObject* parent)
     : ThumbnailClient(QStringLiteral("dovalin"), QStringLiteral("dovalin"), QStringLiteral("Dovalin-Data"), parent)
@@ -23,13 +22,7 @@ void DovalinnailClient::writeItems(QXmlStreamWriter& xml) const
 {
     const auto& records = jobs.runningRecords();
     for (const Data* data : records) {
-        xml.writeEmptyElement(QStringLiteral("Item"));
-        xml.writeAttribute(QStringLiteral("filePath"), data->filePath);
-        xml.writeAttribute(QStringLiteral("thumbName"), data->thumbName);
-        xml.writeAttribute(QStringLiteral("thumbFormat"), data->thumbFormat);
-        xml.writeAttribute(QStringLiteral("key"), data->key);
-        xml.writeAttribute(QStringLiteral("thumbWidth"), QString::number(data->thumbWidth));
-        xml.writeAttribute(QStringLiteral("thumbHeight"), QString::number(data->thumbHeight));
+        writeFileJobItem(xml, *data);
         xml.writeAttribute(QStringLiteral("photoBorder"), QString::number(data->photoBorder));
     }
 }

@@ -1,6 +1,7 @@
 #include "ThumbnailClient.h"
 
 #include "HelperJobFiles.h"
+#include "HelperProgram.h"
 #include "SaveFileCommit.h"
 
 #include <QCoreApplication>
@@ -11,12 +12,16 @@
 #include <QXmlStreamWriter>
 
 ThumbnailClient::ThumbnailClient(const QString& programName, const QString& jobBaseName,
-                                 const QString& docType, QObject* parent)
+                                 const QString& docType, QObject* parent, HelperSource source)
     : QObject(parent)
+    , programName(programName)
     , docType(docType)
     , jobBaseName(jobBaseName)
-    , programPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + programName)
+    , helperSource(source)
 {
+    if (source == HelperSource::BesideProgram)
+        programPath = QCoreApplication::applicationDirPath() + QLatin1Char('/') + programName;
+
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
@@ -42,6 +47,13 @@ ThumbnailClient::~ThumbnailClient()
         process.waitForFinished(5000);
     }
     removeJobFile();
+}
+
+QString ThumbnailClient::program() const
+{
+    if (!programPath.isEmpty())
+        return programPath;
+    return findHelperProgram(programName, QCoreApplication::applicationDirPath());
 }
 
 void ThumbnailClient::startWaiting(const QString& outputPath)
@@ -76,7 +88,8 @@ void ThumbnailClient::startProcess()
     if (!writeJobFile())
         return;
     errorText.clear();
-    process.start(programPath, {jobFilePath});
+    ++batchNumber;
+    process.start(program(), {jobFilePath});
     watchSilence();
 }
 
@@ -127,12 +140,19 @@ void ThumbnailClient::removeJobFile()
 
 void ThumbnailClient::processError(QProcess::ProcessError error)
 {
-    // A helper that never started leaves its batch for the next turnover; every other
-    // failure ends in finished, which runs the turnover.
-    if (error == QProcess::FailedToStart) {
-        qWarning() << "Thumbnail helper not started:" << programPath << process.errorString();
-        silenceTimer.stop();
-        removeJobFile();
+    // Every failure but a failed start ends in finished, which runs the turnover once.
+    if (error != QProcess::FailedToStart)
+        return;
+    qWarning() << "Thumbnail helper not started:" << process.program() << process.errorString();
+    silenceTimer.stop();
+    removeJobFile();
+    if (helperSource == HelperSource::BesideProgramOrPath) {
+        // QProcess still tidies up after this signal: the next helper starts once it is done.
+        const quint64 batch = batchNumber;
+        QTimer::singleShot(0, this, [this, batch] {
+            if (batch == batchNumber && !running())
+                ready();
+        });
     }
 }
 
@@ -143,7 +163,7 @@ void ThumbnailClient::processFinished(int exitCode, QProcess::ExitStatus exitSta
     // An aborted helper was killed on purpose: nothing to read, nothing to report.
     if (!isAborted) {
         readLines(true);
-        const QString name = QFileInfo(programPath).fileName();
+        const QString name = QFileInfo(process.program()).fileName();
         if (exitStatus == QProcess::CrashExit)
             qWarning() << "Thumbnail helper ended abnormally:" << name;
         else if (exitCode != 0)
@@ -161,7 +181,7 @@ void ThumbnailClient::readStandardError()
         const QByteArray line = errorText.left(end).trimmed();
         errorText.remove(0, end + 1);
         if (!line.isEmpty())
-            qInfo().noquote() << QFileInfo(programPath).fileName() + QStringLiteral(": ") + QString::fromLocal8Bit(line);
+            qInfo().noquote() << QFileInfo(process.program()).fileName() + QStringLiteral(": ") + QString::fromLocal8Bit(line);
     }
     if (errorText.size() > 4096)
         errorText.clear();
@@ -202,6 +222,6 @@ void ThumbnailClient::onSilence()
     if (!running())
         return;
     qWarning() << "Thumbnail helper silent for" << silenceTimer.interval() << "ms, ended:"
-               << QFileInfo(programPath).fileName();
+               << QFileInfo(process.program()).fileName();
     process.kill();
 }

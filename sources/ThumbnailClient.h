@@ -30,8 +30,9 @@ public:
     // The job file of the batch in the helper's hands; empty when there is none.
     QString getDataFilePath() const { return jobFilePath; }
 
-    // The helper program; by default the one beside the main program.
-    QString program() const { return programPath; }
+    // The helper program the next batch starts: the one set, else the one found by
+    // the kind's lookup.
+    QString program() const;
     void setProgram(const QString& path) { programPath = path; }
 
     // The silence any helper may keep between two lines.
@@ -47,9 +48,20 @@ public slots:
     void abort();
 
 protected:
-    // `programName` lies beside the main program; job files are named from `jobBaseName`.
+    // Where a kind's helper comes from decides how it is found and what a helper that
+    // cannot be started costs.
+    enum class HelperSource {
+        // Installed with the program, beside it: a batch whose helper did not start
+        // waits for the next start.
+        BesideProgram,
+        // Looked up at each batch beside the program, then on PATH: a batch whose
+        // helper is missing or did not start is dropped, and the next one starts.
+        BesideProgramOrPath
+    };
+
+    // Job files are named from `jobBaseName`.
     ThumbnailClient(const QString& programName, const QString& jobBaseName, const QString& docType,
-                    QObject* parent);
+                    QObject* parent, HelperSource source = HelperSource::BesideProgram);
 
     // Called by a kind's start once its records wait: starts a batch unless the helper runs.
     void startWaiting(const QString& outputPath);
@@ -84,9 +96,12 @@ private:
     void watchSilence();
     void onSilence();
 
+    const QString programName;
     const QString docType;
     const QString jobBaseName;
-    QString programPath;
+    const HelperSource helperSource;
+    QString programPath; // set by setProgram; else found by program()
+    quint64 batchNumber = 0;
     QString jobFilePath;
     QProcess process;
     QTimer silenceTimer;

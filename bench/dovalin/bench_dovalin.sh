@@ -21,19 +21,8 @@ if [ ! -x "$dovalin" ]; then
     exit 1
 fi
 
-# The tools compared against, installed here when missing (not needed to build or test).
-missing=()
-command -v vipsthumbnail > /dev/null || missing+=(libvips-tools)
-command -v gdk-pixbuf-thumbnailer > /dev/null || missing+=(libgdk-pixbuf2.0-bin)
-[ -x /usr/bin/time ] || missing+=(time)
-command -v bc > /dev/null || missing+=(bc)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing ${missing[*]}"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q > /dev/null
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" > /dev/null
-fi
+source "$here/../support/bench_tools.sh"
+install_tools libvips-tools libgdk-pixbuf2.0-bin
 
 work="${WORK:-$(mktemp -d /tmp/bench_dovalin.XXXXXX)}"
 trap '[ -z "${WORK:-}" ] && rm -rf "$work"' EXIT
@@ -77,13 +66,6 @@ job="$work/dovalin-job.dat"
     echo '</Root>'
 } > "$job"
 
-# measure NAME COMMAND...: wall seconds and peak resident kilobytes of one run.
-measure() {
-    /usr/bin/time -f "%e %M" -o "$work/time" "$@" > /dev/null 2> "$work/errors" || {
-        echo "$1 failed:" >&2; cat "$work/errors" >&2; exit 1; }
-    cat "$work/time"
-}
-
 run_dovalin() {
     rm -rf "$work/out-dovalin"
     measure env QT_QPA_PLATFORM=offscreen "$dovalin" "$job"
@@ -109,26 +91,17 @@ run_pixbuf() {
 cat "${pictures[@]}" > /dev/null # all tools start from a warm file cache
 
 declare -A best peak
-for tool in dovalin vips pixbuf; do best[$tool]=999999; peak[$tool]=0; done
-for round in $(seq 1 "$rounds"); do
-    for tool in dovalin vips pixbuf; do
-        read -r seconds kilobytes < <("run_$tool")
-        if (( $(echo "$seconds < ${best[$tool]}" | bc -l) )); then best[$tool]=$seconds; fi
-        [ "$kilobytes" -gt "${peak[$tool]}" ] && peak[$tool]=$kilobytes
-    done
-done
+best_of "$rounds" dovalin vips pixbuf
 
 made=$(ls "$work/out-dovalin" | wc -l)
 [ "$made" -eq "$count" ] || { echo "Dovalin made $made of $count thumbnails" >&2; exit 1; }
 
-ms() { printf '%.1f' "$(echo "${best[$1]} * 1000 / $count" | bc -l)"; }
-mb() { printf '%.1f' "$(echo "${peak[$1]} / 1024" | bc -l)"; }
 fastest=$(printf '%s\n' "${best[vips]}" "${best[pixbuf]}" | sort -g | head -1)
 ratio=$(printf '%.2f' "$(echo "${best[dovalin]} / $fastest" | bc -l)")
 
 echo "Thumbnails of $count JPEGs, 6000 x 4000 pixels, into a $box-pixel box (best of $rounds runs)"
 printf '%-24s %12s %14s\n' "tool" "ms per image" "peak RSS MB"
-printf '%-24s %12s %14s\n' "dovalin" "$(ms dovalin)" "$(mb dovalin)"
-printf '%-24s %12s %14s\n' "vipsthumbnail" "$(ms vips)" "$(mb vips)"
-printf '%-24s %12s %14s\n' "gdk-pixbuf-thumbnailer" "$(ms pixbuf)" "$(mb pixbuf)"
+printf '%-24s %12s %14s\n' "dovalin" "$(ms dovalin "$count")" "$(mb dovalin)"
+printf '%-24s %12s %14s\n' "vipsthumbnail" "$(ms vips "$count")" "$(mb vips)"
+printf '%-24s %12s %14s\n' "gdk-pixbuf-thumbnailer" "$(ms pixbuf "$count")" "$(mb pixbuf)"
 echo "dovalin / fastest other: $ratio (target at most 1.0); dovalin peak memory $(mb dovalin) MB (target under 64 MB)"

@@ -25,11 +25,6 @@ public:
     QList<DovalinnailCreator::Data*> takeItems();
 
 private:
-    bool openOutputFolder(const QString& outputPath);
-    // The thumbnail is one plain file name, and neither it nor the key can forge a
-    // line of the output.
-    bool isAcceptable(const DovalinnailCreator::Data& item) const;
-
     QString folder;
     QList<DovalinnailCreator::Data*> items;
 };

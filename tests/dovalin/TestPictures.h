@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QString>
+#include <QtEndian>
 
 // Pictures for the image helper's tests, made on the spot: a coloured gradient with
 // a dark band, so a white frame stands out from the picture.
@@ -84,6 +85,41 @@ inline bool writeGif(const QString& path, int width, int height)
 
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+}
+
+inline quint32 crc32Of(const QByteArray& data)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : data) {
+        crc ^= quint8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG whose header claims `width` x `height` RGB pixels over far too little data:
+// a decoder that trusts the header sets out to fill that much memory.
+inline QByteArray oversizedPng(quint32 width, quint32 height)
+{
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    auto chunk = [&png](const QByteArray& type, const QByteArray& data) {
+        QByteArray length(4, '\0');
+        qToBigEndian<quint32>(data.size(), length.data());
+        png += length + type + data;
+        QByteArray crc(4, '\0');
+        qToBigEndian<quint32>(quint32(crc32Of(type + data)), crc.data());
+        png += crc;
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(width, header.data());
+    qToBigEndian<quint32>(height, header.data() + 4);
+    header[8] = 8; // bit depth
+    header[9] = 2; // RGB
+    chunk("IHDR", header);
+    chunk("IDAT", qCompress(QByteArray(64, '\0')).mid(4));
+    chunk("IEND", QByteArray());
+    return png;
 }
 
 // A picture of that size in the format that the suffix of `path` names.

@@ -4,25 +4,9 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QXmlStreamWriter>
-#include <QtEndian>
 
 #include <climits>
 #include <sys/stat.h>
-
-namespace {
-
-quint32 crc32Of(const QByteArray& data)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char c : data) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-} // namespace
 
 // The image helper run as the client runs it: a job file, one argument, lines on
 // standard output, thumbnails in the output folder.
@@ -224,11 +208,15 @@ void TestDovalin::badItemsAreSkipped()
                                    {path("notes.txt"), "e.", "e"},
                                    {path("good.jpg"), "f.", "f"},
                                    {path("good.jpg"), "", "no thumbnail name"},
+                                   // A thumbnail name is a plain file name inside the output folder.
+                                   {path("good.jpg"), "../escape.", "h"},
+                                   {path("good.jpg"), "..", "i"},
                                    {"", "g.", "no file"}}));
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.lines, QStringList{"(f)(1)(320)(200)"});
     QVERIFY(QFile::exists(outputFolder() + "/f."));
     QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"f."});
+    QVERIFY(!QFile::exists(path("escape.")));
     QVERIFY(result.errors.contains("not a regular file"));
 }
 
@@ -236,26 +224,9 @@ void TestDovalin::oversizedPictureIsRefused()
 {
     // A PNG whose header claims 20000 x 20000 pixels: 1.6 GB to decode. It is refused
     // on its header alone, and the next item is still made.
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    auto chunk = [&png](const QByteArray& type, const QByteArray& data) {
-        QByteArray length(4, '\0');
-        qToBigEndian<quint32>(data.size(), length.data());
-        png += length + type + data;
-        QByteArray crc(4, '\0');
-        qToBigEndian<quint32>(quint32(crc32Of(type + data)), crc.data());
-        png += crc;
-    };
-    QByteArray header(13, '\0');
-    qToBigEndian<quint32>(20000, header.data());
-    qToBigEndian<quint32>(20000, header.data() + 4);
-    header[8] = 8; // bit depth
-    header[9] = 2; // RGB
-    chunk("IHDR", header);
-    chunk("IDAT", qCompress(QByteArray(64, '\0')).mid(4)); // far too little data
-    chunk("IEND", QByteArray());
     QFile huge(path("huge.png"));
     QVERIFY(huge.open(QIODevice::WriteOnly));
-    huge.write(png);
+    huge.write(TestPictures::oversizedPng(20000, 20000));
     huge.close();
     QCOMPARE(QImageReader(huge.fileName()).size(), QSize(20000, 20000));
     QVERIFY(TestPictures::write(path("next.png"), 50, 40));

@@ -1,0 +1,37 @@
+# Shell pieces the thumbnail helpers' benchmarks share. Source it; needs $work.
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/packages.sh"
+
+# install_tools PACKAGE...: installs the tools compared against when missing (not
+# needed to build or test), and what measure() needs.
+install_tools() {
+    install_missing time bc "$@" > /dev/null
+}
+
+# measure COMMAND...: wall seconds and peak resident kilobytes of one run (its child
+# processes included), as "seconds kilobytes"; ends the benchmark when the run fails.
+measure() {
+    /usr/bin/time -f "%e %M" -o "$work/time" "$@" > "$work/output" 2> "$work/errors" || {
+        echo "$1 failed:" >&2; cat "$work/errors" >&2; exit 1; }
+    cat "$work/time"
+}
+
+# best_of ROUNDS TOOL...: runs "run_TOOL" for each tool, ROUNDS times in turn, and
+# keeps in the arrays best (the fastest run's seconds) and peak (the largest resident
+# kilobytes of any run). Declare them first: declare -A best peak.
+best_of() {
+    local rounds=$1 round tool seconds kilobytes
+    shift
+    for tool in "$@"; do best[$tool]=999999; peak[$tool]=0; done
+    for round in $(seq 1 "$rounds"); do
+        for tool in "$@"; do
+            read -r seconds kilobytes < <("run_$tool")
+            if (( $(echo "$seconds < ${best[$tool]}" | bc -l) )); then best[$tool]=$seconds; fi
+            [ "$kilobytes" -gt "${peak[$tool]}" ] && peak[$tool]=$kilobytes
+        done
+    done
+}
+
+# ms TOOL COUNT: milliseconds per item of the tool's best run; mb TOOL: its peak in MB.
+ms() { printf '%.1f' "$(echo "${best[$1]} * 1000 / $2" | bc -l)"; }
+mb() { printf '%.1f' "$(echo "${peak[$1]} / 1024" | bc -l)"; }

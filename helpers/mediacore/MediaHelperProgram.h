@@ -1,0 +1,42 @@
+#pragma once
+
+#include "MediaJob.h"
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// What the video and audio helpers share around their own work: the job file, one
+// child process per file with its deadline, the output lines and the error log.
+namespace MediaHelper {
+
+// Each file ends within this time, whatever it holds.
+constexpr int FILE_DEADLINE_MS = 10000;
+
+// Makes one job's thumbnail in `outputFolder` and returns its output line, or an
+// empty line after logSkipped. It should give up by `deadline`, a little before the
+// file's own deadline, so that it can still say why.
+using Work = std::function<QByteArray(const MediaJob& job, const QString& outputFolder, const QDeadlineTimer& deadline)>;
+
+// The whole run of a helper whose application object exists: reads the job file named
+// by the only argument and works through its jobs, one line per finished one. Returns
+// the exit code: 0 when there is not exactly one argument or the job was worked
+// through, -1 when the job file cannot be read, is of another kind or holds no job.
+int run(const QStringList& arguments, const QString& docType, const Work& work);
+
+// "(key)(number)(number)…" and a line feed; a job without a key is named by its
+// thumbnail's path.
+QByteArray outputLine(const MediaJob& job, const QString& outputFolder, const QList<qint64>& numbers);
+
+// The one line on standard error for a file that made no thumbnail.
+void logSkipped(const QString& path, const QString& reason);
+
+// The thumbnail's path, and the format it is saved in: the job's, else the suffix of its name.
+QString thumbnailPath(const MediaJob& job, const QString& outputFolder);
+QByteArray thumbnailFormat(const MediaJob& job);
+
+} // namespace MediaHelper

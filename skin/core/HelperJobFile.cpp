@@ -1,0 +1,70 @@
+#include "HelperJobFile.h"
+
+#include "HelperJobText.h"
+#include "PathFunctions.h"
+
+#include <QDir>
+#include <QXmlStreamReader>
+
+int HelperJobFile::intAttribute(const QXmlStreamAttributes& attributes, const QString& name, int minimum,
+                                int maximum, int fallback)
+{
+    bool ok = false;
+    const int value = attributes.value(name).toInt(&ok);
+    return qBound(minimum, ok ? value : fallback, maximum);
+}
+
+bool HelperJobFile::isAcceptable(const QXmlStreamAttributes& attributes) const
+{
+    const QString thumbName = attributes.value(QLatin1String("thumbName")).toString();
+    const QString key = attributes.value(QLatin1String("key")).toString();
+    // The line names the key, or the thumbnail's path when there is none.
+    const QString lineText = key.isEmpty() ? addTrailingSeparator(folder) + thumbName : key;
+    return !attributes.value(QLatin1String("filePath")).isEmpty() && isPlainFileName(thumbName)
+        && isOutputLineText(thumbName) && isOutputLineText(lineText);
+}
+
+bool HelperJobFile::openOutputFolder(const QString& outputPath)
+{
+    if (outputPath.isEmpty())
+        return false;
+    const QString path = QDir(addTrailingSeparator(outputPath)).absolutePath();
+    if (!QDir().mkpath(path))
+        return false;
+    folder = path;
+    return true;
+}
+
+bool HelperJobFile::read(QIODevice* device, const QString& docType, const ItemReader& readItem)
+{
+    // A flat token loop: nesting costs no recursion, whatever the file holds.
+    QXmlStreamReader xml(device);
+    bool inList = false;
+    int taken = 0;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            if (xml.dtdName() != docType)
+                return false;
+            break;
+        case QXmlStreamReader::StartElement:
+            if (xml.name() == QLatin1String("List") && !inList) {
+                if (!openOutputFolder(xml.attributes().value(QLatin1String("outputPath")).toString()))
+                    return taken > 0;
+                inList = true;
+            } else if (inList && xml.name() == QLatin1String("Item")) {
+                const QXmlStreamAttributes attributes = xml.attributes();
+                if (isAcceptable(attributes) && readItem(attributes))
+                    ++taken;
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            if (inList && xml.name() == QLatin1String("List"))
+                inList = false;
+            break;
+        default:
+            break;
+        }
+    }
+    return taken > 0;
+}

@@ -1,0 +1,85 @@
+#include "TestEnvironment.h"
+
+#include "IsolatedJob.h"
+
+#include <QElapsedTimer>
+
+#include <csignal>
+#include <unistd.h>
+
+// Each file of a media job runs in a child process under a deadline kept by the
+// parent: a job that hangs is killed when it passes, a job that crashes costs only
+// itself, and the next job runs as usual.
+class TestIsolatedJob : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void endings_data();
+    void endings();
+};
+
+void TestIsolatedJob::endings_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<QByteArray>("result");
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("line") << "line" << QByteArray("(k)(1)(2)\n") << "";
+    QTest::newRow("nothing to say") << "empty" << QByteArray() << "";
+    QTest::newRow("hangs") << "hang" << QByteArray() << "not done within 1.5 s";
+    QTest::newRow("crashes") << "crash" << QByteArray() << "its decoding crashed (signal 9)";
+    QTest::newRow("fails") << "fail" << QByteArray() << "its job process failed";
+}
+
+void TestIsolatedJob::endings()
+{
+    QFETCH(QString, ending);
+    QFETCH(QByteArray, result);
+    QFETCH(QString, failure);
+
+    QTemporaryDir dir;
+    const QString pidFile = dir.filePath("pid");
+    const auto work = [&]() -> QByteArray {
+        QFile file(pidFile);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QByteArray::number(qint64(::getpid())));
+        file.close();
+        // What the job prints goes nowhere; only its result comes back.
+        std::printf("noise on standard output\n");
+        std::fflush(stdout);
+        if (ending == "hang")
+            for (;;)
+                ::pause();
+        if (ending == "crash")
+            ::raise(SIGKILL);
+        if (ending == "fail")
+            ::_exit(3);
+        return ending == "line" ? QByteArray("(k)(1)(2)\n") : QByteArray();
+    };
+
+    QElapsedTimer timer;
+    timer.start();
+    QString reason;
+    QCOMPARE(IsolatedJob::run(work, 1500, &reason), result);
+    const qint64 elapsed = timer.elapsed();
+    QCOMPARE(reason, failure);
+    if (ending == "hang") {
+        // Not before the deadline, and not much after it.
+        QVERIFY2(elapsed >= 1500, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed < 1500 + 10000, qPrintable(QString::number(elapsed)));
+    }
+    // The child has gone, whatever its end.
+    QFile file(pidFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const qint64 child = file.readAll().toLongLong();
+    QVERIFY(child > 0 && child != qint64(::getpid()));
+    QVERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(child)));
+
+    // The next job runs as usual.
+    QCOMPARE(IsolatedJob::run([] { return QByteArray("next\n"); }, 5000, &reason), QByteArray("next\n"));
+    QVERIFY(reason.isEmpty());
+}
+
+VORENDA_TEST_MAIN(TestIsolatedJob)
+#include "tst_isolatedjob.moc"

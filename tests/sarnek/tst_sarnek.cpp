@@ -1,0 +1,197 @@
+#include "TestEnvironment.h"
+
+#include "../dovalin/TestPictures.h"
+#include "MediaGenerator.h"
+#include "MediaHelperRun.h"
+
+#include <QImageReader>
+
+#include <sys/stat.h>
+
+using namespace MediaHelperRun;
+
+// The audio helper on recordings written by the test: the facts in its lines, the
+// cover picture as the thumbnail, and the files it refuses without losing the next.
+class TestSarnek : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void readsRecordings_data();
+    void readsRecordings();
+    void badFilesCostOnlyThemselves();
+    void oversizedCoverIsRefused();
+
+private:
+    QString media(const QString& name) const { return recordings.filePath(name); }
+    QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
+    Result runItems(const QList<Item>& items) const
+    {
+        return runJob("sarnek", work->filePath("sarnek-job.dat"), job("Sarnek-Data", outputFolder(), items));
+    }
+    void writeSound(const QString& name, const MediaGenerator::SoundSpec& spec);
+
+    QTemporaryDir recordings;
+    QScopedPointer<QTemporaryDir> work;
+};
+
+namespace {
+
+QImage cover(const QSize& size, const QColor& colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+void TestSarnek::writeSound(const QString& name, const MediaGenerator::SoundSpec& spec)
+{
+    QString error;
+    QVERIFY2(MediaGenerator::writeSound(media(name), spec, &error), qPrintable(error));
+}
+
+void TestSarnek::initTestCase()
+{
+    QVERIFY(recordings.isValid());
+    MediaGenerator::SoundSpec spec;
+    spec.cover = cover(QSize(300, 300), QColor(200, 50, 120));
+    writeSound("tone.flac", spec);
+    spec = MediaGenerator::SoundSpec();
+    spec.codec = "libmp3lame";
+    spec.sampleRate = 48000;
+    spec.bitrate = 128000;
+    spec.cover = cover(QSize(200, 120), QColor(40, 160, 90));
+    spec.coverFormat = "jpeg";
+    writeSound("tone.mp3", spec);
+    spec = MediaGenerator::SoundSpec();
+    spec.codec = "pcm_s16le";
+    spec.sampleRate = 22050;
+    spec.channels = 1;
+    spec.seconds = 2;
+    writeSound("tone.wav", spec);
+}
+
+void TestSarnek::init()
+{
+    work.reset(new QTemporaryDir);
+    QVERIFY(work->isValid());
+}
+
+void TestSarnek::readsRecordings_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<int>>("facts"); // length, channels, sample rate, bit depth
+    QTest::addColumn<int>("bitrate"); // 0: checked against the file's size
+    QTest::addColumn<QSize>("thumbnail"); // empty: none
+    QTest::addColumn<QColor>("colour");
+
+    // The cover fitted into the box, never enlarged.
+    QTest::newRow("FLAC, PNG cover") << "tone.flac" << QList<int>{3, 2, 44100, 16} << 0 << QSize(256, 256)
+                                     << QColor(200, 50, 120);
+    // A lossy recording has no bit depth.
+    QTest::newRow("MP3, JPEG cover") << "tone.mp3" << QList<int>{3, 2, 48000, 0} << 128 << QSize(200, 120)
+                                     << QColor(40, 160, 90);
+    // 22050 samples of 16 bits a second: 352.8 kbit/s.
+    QTest::newRow("WAV, no cover") << "tone.wav" << QList<int>{2, 1, 22050, 16} << 353 << QSize() << QColor();
+}
+
+void TestSarnek::readsRecordings()
+{
+    QFETCH(QString, file);
+    QFETCH(QList<int>, facts);
+    QFETCH(int, bitrate);
+    QFETCH(QSize, thumbnail);
+    QFETCH(QColor, colour);
+
+    // A thumbnail of a cover the file no longer has goes.
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QFile old(outputFolder() + "/k.");
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an earlier cover");
+    old.close();
+
+    const Result result = runItems({Item(media(file), "k")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY(result.lines.first().startsWith("(k)"));
+    QList<int> numbers = numbersOf(result.lines.first());
+    QCOMPARE(numbers.size(), 5);
+    const int reported = numbers.takeAt(1);
+    if (bitrate) {
+        QCOMPARE(reported, bitrate);
+    } else {
+        const double fileRate = QFileInfo(media(file)).size() * 8.0 / facts.first() / 1000;
+        QVERIFY2(reported > fileRate * 0.8 && reported < fileRate * 1.2,
+                 qPrintable(QStringLiteral("%1 against %2").arg(reported).arg(fileRate)));
+    }
+    QCOMPARE(numbers, facts);
+
+    if (thumbnail.isEmpty()) {
+        QVERIFY(!QFile::exists(outputFolder() + "/k."));
+        return;
+    }
+    QImageReader reader(outputFolder() + "/k.");
+    QCOMPARE(reader.format(), QByteArray("png"));
+    const QImage image = reader.read();
+    QCOMPARE(image.size(), thumbnail);
+    QVERIFY2(near(image.pixelColor(image.width() / 2, image.height() / 2), colour, 12),
+             qPrintable(image.pixelColor(image.width() / 2, image.height() / 2).name()));
+}
+
+void TestSarnek::badFilesCostOnlyThemselves()
+{
+    QFile text(media("x.mp3"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("This is a text file, not a recording.\n");
+    text.close();
+    // Cut inside the FLAC header.
+    QVERIFY(QFile::copy(media("tone.flac"), media("cut.flac")));
+    QFile cut(media("cut.flac"));
+    QVERIFY(cut.resize(20));
+    QCOMPARE(::mkfifo(QFile::encodeName(media("fifo.ogg")).constData(), 0600), 0);
+    MediaGenerator::VideoSpec silent;
+    QString error;
+    QVERIFY2(MediaGenerator::writeVideo(media("silent.mp4"), silent, &error), qPrintable(error));
+
+    const QStringList bad{"x.mp3", "cut.flac", "fifo.ogg", "missing.mp3", "silent.mp4"};
+    QList<Item> items;
+    for (const QString& name : bad)
+        items << Item(media(name), name);
+    items << Item(media("tone.wav"), "good");
+    const Result result = runItems(items);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY(result.lines.first().startsWith("(good)(2)(353)(1)(22050)(16)"));
+    QCOMPARE(result.errors.size(), bad.size());
+    for (int i = 0; i < bad.size(); ++i)
+        QVERIFY2(result.errors.at(i).startsWith("skipped " + media(bad.at(i)) + ": "), qPrintable(result.errors.at(i)));
+    QVERIFY(result.errors.at(0).endsWith("not a media file"));
+    QVERIFY(result.errors.at(2).endsWith("not a regular file"));
+    QVERIFY(result.errors.at(4).endsWith("no sound"));
+}
+
+void TestSarnek::oversizedCoverIsRefused()
+{
+    // A cover whose PNG header claims 20000 x 20000 pixels: 1.2 GB to decode. It is
+    // refused on its header; the recording's facts still arrive.
+    MediaGenerator::SoundSpec spec;
+    spec.cover = cover(QSize(300, 300), Qt::red);
+    spec.coverBytes = TestPictures::oversizedPng(20000, 20000);
+    writeSound("huge-cover.flac", spec);
+
+    const Result result = runItems({Item(media("huge-cover.flac"), "k")});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY(result.lines.first().startsWith("(k)(3)("));
+    QVERIFY(result.lines.first().endsWith(")(2)(44100)(16)"));
+    QVERIFY(!QFile::exists(outputFolder() + "/k."));
+    QCOMPARE(result.errors, QStringList{"skipped " + media("huge-cover.flac") + " (cover): not readable"});
+}
+
+VORENDA_TEST_MAIN(TestSarnek)
+#include "tst_sarnek.moc"

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QList>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QXmlStreamWriter>
+
+// Runs the video or audio helper from the build's bin folder as the clients do: a
+// job file, one argument, lines on standard output, thumbnails in the output folder.
+namespace MediaHelperRun {
+
+// One item of a job, with what the cabinet sends by default.
+struct Item
+{
+    Item(const QString& filePath, const QString& key)
+        : filePath(filePath)
+        , key(key)
+    {
+    }
+
+    QString filePath;
+    QString key;
+    QString thumbName; // null: the key and a dot
+    int thumbTime = 0;
+    int borderSize = 30;
+    int alpha = 255;
+};
+
+struct Result
+{
+    int exitCode = -2;
+    QStringList lines;
+    QStringList errors;
+};
+
+inline QByteArray job(const QString& docType, const QString& outputFolder, const QList<Item>& items)
+{
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeDTD(QStringLiteral("<!DOCTYPE %1>").arg(docType));
+    writer.writeStartElement("Root");
+    writer.writeStartElement("List");
+    writer.writeAttribute("outputPath", outputFolder);
+    const bool video = docType == QLatin1String("Tulmar-Data");
+    for (const Item& item : items) {
+        writer.writeEmptyElement("Item");
+        writer.writeAttribute("filePath", item.filePath);
+        writer.writeAttribute("thumbName", item.thumbName.isNull() ? item.key + '.' : item.thumbName);
+        writer.writeAttribute("thumbFormat", "PNG");
+        writer.writeAttribute("key", item.key);
+        writer.writeAttribute("thumbWidth", "256");
+        writer.writeAttribute("thumbHeight", "256");
+        if (video) {
+            writer.writeAttribute("thumbAlpha", QString::number(item.alpha));
+            writer.writeAttribute("thumbTime", QString::number(item.thumbTime));
+            writer.writeAttribute("filmBorderSize", QString::number(item.borderSize));
+            writer.writeAttribute("filmBorderSpacing", "18");
+            writer.writeAttribute("filmBorderColor", "E6000000");
+            writer.writeAttribute("filmBackColor", "FF000000");
+        }
+    }
+    writer.writeEndDocument();
+    return xml;
+}
+
+inline QStringList nonEmptyLines(const QByteArray& text)
+{
+    QStringList lines;
+    for (const QByteArray& line : text.split('\n'))
+        if (!line.isEmpty())
+            lines << QString::fromUtf8(line);
+    return lines;
+}
+
+// Runs `program` (a name in the bin folder) with `arguments`.
+inline Result run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VORENDA_BIN_DIR "/") + program, arguments);
+    Result result;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.lines = nonEmptyLines(process.readAllStandardOutput());
+    result.errors = nonEmptyLines(process.readAllStandardError());
+    return result;
+}
+
+// Writes the job into `jobPath` and runs the helper on it.
+inline Result runJob(const QString& program, const QString& jobPath, const QByteArray& jobBytes)
+{
+    QFile file(jobPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(jobBytes) != jobBytes.size())
+        return Result();
+    file.close();
+    return run(program, {jobPath});
+}
+
+// The numbers of an output line "(key)(1)(2)…", after the key.
+inline QList<int> numbersOf(const QString& line)
+{
+    QList<int> numbers;
+    const QRegularExpression field(QStringLiteral("\\(([^)]*)\\)"));
+    auto it = field.globalMatch(line);
+    if (it.hasNext())
+        it.next();
+    while (it.hasNext())
+        numbers << it.next().captured(1).toInt();
+    return numbers;
+}
+
+// Roughly `expected`: lossy compression moves colours a little.
+inline bool near(const QColor& actual, const QColor& expected, int tolerance = 30)
+{
+    return qAbs(actual.red() - expected.red()) <= tolerance && qAbs(actual.green() - expected.green()) <= tolerance
+        && qAbs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+} // namespace MediaHelperRun

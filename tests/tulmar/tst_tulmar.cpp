@@ -1,0 +1,272 @@
+#include "TestEnvironment.h"
+
+#include "MediaGenerator.h"
+#include "MediaHelperRun.h"
+
+#include <QImageReader>
+
+#include <functional>
+
+#include <sys/stat.h>
+
+using namespace MediaHelperRun;
+
+// The video helper on videos written by the test: the facts in its lines, the frame
+// it picks, the film strip it draws, and the files it refuses without losing the next.
+class TestTulmar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void makesFilmStrips_data();
+    void makesFilmStrips();
+    void badFilesCostOnlyThemselves();
+    void thumbnailStaysInItsFolder();
+    void exitCodes_data();
+    void exitCodes();
+
+private:
+    QString media(const QString& name) const { return videos.filePath(name); }
+    QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
+    Result runItems(const QList<Item>& items, const QString& docType = QStringLiteral("Tulmar-Data")) const
+    {
+        return runJob("tulmar", work->filePath("tulmar-job.dat"), job(docType, outputFolder(), items));
+    }
+    void writeVideo(const QString& name, const MediaGenerator::VideoSpec& spec);
+
+    QTemporaryDir videos;
+    QScopedPointer<QTemporaryDir> work;
+};
+
+void TestTulmar::writeVideo(const QString& name, const MediaGenerator::VideoSpec& spec)
+{
+    QString error;
+    QVERIFY2(MediaGenerator::writeVideo(media(name), spec, &error), qPrintable(error));
+}
+
+void TestTulmar::initTestCase()
+{
+    QVERIFY(videos.isValid());
+    MediaGenerator::VideoSpec spec;
+    // Half a second of black, and one key frame only: the picture comes from after it.
+    spec.blackSeconds = 0.5;
+    writeVideo("lead-in.mp4", spec);
+    // The same lead-in with a key frame every two seconds.
+    spec.seconds = 10;
+    spec.keyframeInterval = 50;
+    writeVideo("late-keys.mp4", spec);
+    // Twenty seconds, a key frame every 0.2 s, another colour each second, sound.
+    spec = MediaGenerator::VideoSpec();
+    spec.size = QSize(320, 180);
+    spec.seconds = 20;
+    spec.keyframeInterval = 5;
+    spec.withSound = true;
+    writeVideo("colours.mkv", spec);
+    spec = MediaGenerator::VideoSpec();
+    spec.size = QSize(180, 320);
+    writeVideo("portrait.avi", spec);
+    spec.size = QSize(160, 120);
+    writeVideo("small.mp4", spec);
+}
+
+void TestTulmar::init()
+{
+    work.reset(new QTemporaryDir);
+    QVERIFY(work->isValid());
+}
+
+void TestTulmar::makesFilmStrips_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("thumbTime");
+    QTest::addColumn<int>("border");
+    QTest::addColumn<int>("alpha");
+    QTest::addColumn<QList<int>>("facts"); // length, width, height, sound, frame rate
+    QTest::addColumn<QSize>("thumbnail");
+    QTest::addColumn<int>("second"); // whose colour the picture shows; -1: any but black
+
+    // 4:3 into the box beside two bands of 30 and two lines of 2: 256 x 192 + 64.
+    QTest::newRow("black lead-in passed over") << "lead-in.mp4" << 0 << 30 << 255 << QList<int>{3, 320, 240, 0, 25}
+                                               << QSize(256, 256) << 0;
+    QTest::newRow("black key frame, later picture") << "late-keys.mp4" << 0 << 30 << 255
+                                                    << QList<int>{10, 320, 240, 0, 25} << QSize(256, 256) << -1;
+    // A tenth of 20 s: the key frame at 2 s.
+    QTest::newRow("about a tenth in, with sound") << "colours.mkv" << 0 << 30 << 255
+                                                  << QList<int>{20, 320, 180, 1, 25} << QSize(256, 208) << 2;
+    QTest::newRow("the job's time") << "colours.mkv" << 5 << 30 << 255 << QList<int>{20, 320, 180, 1, 25}
+                                    << QSize(256, 208) << 5;
+    // Bands left and right; the picture fits the height.
+    QTest::newRow("portrait, vertical strip") << "portrait.avi" << 0 << 30 << 255
+                                              << QList<int>{3, 180, 320, 0, 25} << QSize(208, 256) << 0;
+    QTest::newRow("small video not enlarged") << "small.mp4" << 0 << 30 << 255 << QList<int>{3, 160, 120, 0, 25}
+                                              << QSize(160, 184) << 0;
+    QTest::newRow("no bands, half opaque") << "colours.mkv" << 0 << 0 << 128 << QList<int>{20, 320, 180, 1, 25}
+                                           << QSize(256, 144) << 2;
+}
+
+void TestTulmar::makesFilmStrips()
+{
+    QFETCH(QString, file);
+    QFETCH(int, thumbTime);
+    QFETCH(int, border);
+    QFETCH(int, alpha);
+    QFETCH(QList<int>, facts);
+    QFETCH(QSize, thumbnail);
+    QFETCH(int, second);
+
+    Item item(media(file), "k");
+    item.thumbTime = thumbTime;
+    item.borderSize = border;
+    item.alpha = alpha;
+    const Result result = runItems({item});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY(result.lines.first().startsWith("(k)"));
+    QList<int> numbers = numbersOf(result.lines.first());
+    QCOMPARE(numbers.size(), 6);
+    // The bit rate is the whole file's, in kbit/s.
+    const int bitrate = numbers.takeAt(4);
+    const double fileRate = QFileInfo(media(file)).size() * 8.0 / facts.first() / 1000;
+    QVERIFY2(bitrate > fileRate * 0.8 && bitrate < fileRate * 1.2,
+             qPrintable(QStringLiteral("%1 against %2").arg(bitrate).arg(fileRate)));
+    QCOMPARE(numbers, facts);
+
+    QImageReader reader(outputFolder() + "/k.");
+    QCOMPARE(reader.format(), QByteArray("png"));
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(image.size(), thumbnail);
+    const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
+    if (second < 0)
+        QVERIFY2(qMax(centre.red(), qMax(centre.green(), centre.blue())) > 100, qPrintable(centre.name()));
+    else
+        QVERIFY2(near(centre, MediaGenerator::colourOfSecond(second)), qPrintable(centre.name()));
+    QCOMPARE(centre.alpha(), alpha);
+    if (border == 0)
+        return;
+
+    // The strip: a band of the border colour with holes through it, then a line of the
+    // back colour, then the picture.
+    const bool landscape = facts.at(1) >= facts.at(2);
+    auto at = [&](int along, int across) {
+        return landscape ? image.pixelColor(along, across) : image.pixelColor(across, along);
+    };
+    const int length = landscape ? image.width() : image.height();
+    QCOMPARE(at(length / 2, 1), QColor(0, 0, 0, 230));
+    QCOMPARE(at(length / 2, 31), QColor(0, 0, 0, 255));
+    int holes = 0;
+    for (int along = 1; along < length; ++along)
+        if (at(along, 15).alpha() == 0 && at(along - 1, 15).alpha() != 0)
+            ++holes;
+    QCOMPARE(holes, length / 18);
+    // The same on the far side.
+    QCOMPARE(at(length / 2, (landscape ? image.height() : image.width()) - 2), QColor(0, 0, 0, 230));
+}
+
+void TestTulmar::badFilesCostOnlyThemselves()
+{
+    QFile text(media("x.mp4"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("This is a text file, not a video.\n");
+    text.close();
+    // The index of an MP4 comes last: half a file has none. A Matroska file cut just
+    // after its first cluster began has its header, but not one whole picture.
+    auto cutCopy = [this](const QString& source, const std::function<qint64(const QByteArray&)>& length) {
+        QFile file(media(source));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QFile cut(media("cut-" + source));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(bytes.left(length(bytes)));
+    };
+    cutCopy("lead-in.mp4", [](const QByteArray& bytes) { return bytes.size() / 2; });
+    cutCopy("colours.mkv", [](const QByteArray& bytes) {
+        const int cluster = bytes.indexOf(QByteArray::fromHex("1f43b675"));
+        return cluster < 0 ? 0 : cluster + 64;
+    });
+    QCOMPARE(::mkfifo(QFile::encodeName(media("fifo.mkv")).constData(), 0600), 0);
+    QVERIFY(QDir(videos.path()).mkdir("folder.mp4"));
+    MediaGenerator::SoundSpec sound;
+    sound.codec = "aac";
+    QString error;
+    QVERIFY2(MediaGenerator::writeSound(media("sound.m4a"), sound, &error), qPrintable(error));
+
+    const QStringList bad{"x.mp4", "cut-lead-in.mp4", "cut-colours.mkv", "fifo.mkv", "folder.mp4", "missing.mp4",
+                          "sound.m4a"};
+    QList<Item> items;
+    for (const QString& name : bad)
+        items << Item(media(name), name);
+    items << Item(media("small.mp4"), "good");
+    const Result result = runItems(items);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY(result.lines.first().startsWith("(good)(3)(160)(120)"));
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"good."});
+    // One line on standard error for each file that made nothing.
+    QCOMPARE(result.errors.size(), bad.size());
+    for (int i = 0; i < bad.size(); ++i)
+        QVERIFY2(result.errors.at(i).startsWith("skipped " + media(bad.at(i)) + ": "), qPrintable(result.errors.at(i)));
+    QVERIFY(result.errors.at(0).endsWith("not a media file"));
+    QVERIFY(result.errors.at(2).endsWith("no picture could be decoded"));
+    QVERIFY(result.errors.at(3).endsWith("not a regular file"));
+}
+
+void TestTulmar::thumbnailStaysInItsFolder()
+{
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QFile precious(work->filePath("notes.txt"));
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.write("the user's own words");
+    precious.close();
+    QVERIFY(QFile::link(precious.fileName(), outputFolder() + "/k."));
+
+    Item escape(media("small.mp4"), "escape");
+    escape.thumbName = "../escape.";
+    Item nested(media("small.mp4"), "nested");
+    nested.thumbName = "sub/nested.";
+    const Result result = runItems({escape, nested, Item(media("small.mp4"), "k")});
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY(result.lines.first().startsWith("(k)"));
+    QVERIFY(!QFile::exists(work->filePath("escape.")));
+    // The link is replaced by the thumbnail; what it pointed at stays as it was.
+    QVERIFY(!QFileInfo(outputFolder() + "/k.").isSymLink());
+    QCOMPARE(QImage(outputFolder() + "/k.").size(), QSize(160, 184));
+    QVERIFY(precious.open(QIODevice::ReadOnly));
+    QCOMPARE(precious.readAll(), QByteArray("the user's own words"));
+}
+
+void TestTulmar::exitCodes_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("no argument") << "none" << 0;
+    QTest::newRow("missing job file") << "missing" << 255;
+    QTest::newRow("job of the audio helper") << "Sarnek-Data" << 255;
+    QTest::newRow("no items") << "empty" << 255;
+    QTest::newRow("nothing made") << "nothing" << 0;
+}
+
+void TestTulmar::exitCodes()
+{
+    QFETCH(QString, setup);
+    QFETCH(int, exitCode);
+    Result result;
+    if (setup == "none")
+        result = run("tulmar", {});
+    else if (setup == "missing")
+        result = run("tulmar", {work->filePath("no-such-job.dat")});
+    else if (setup == "empty")
+        result = runItems({});
+    else if (setup == "nothing")
+        result = runItems({Item(media("absent.mp4"), "k")});
+    else
+        result = runItems({Item(media("small.mp4"), "k")}, setup);
+    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(result.lines, QStringList());
+}
+
+VORENDA_TEST_MAIN(TestTulmar)
+#include "tst_tulmar.moc"
