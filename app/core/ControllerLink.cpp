@@ -1,0 +1,15 @@
+#include "ControllerLink.h"
+
+namespace {
+ControllerLink* current = nullptr;
+}
+
+ControllerLink* ControllerLink::installed()
+{
+    return current;
+}
+
+void ControllerLink::install(ControllerLink* link)
+{
+    current = link;
+}
