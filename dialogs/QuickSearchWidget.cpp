@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
@@ -50,6 +51,7 @@ QuickSearchWidget::QuickSearchWidget(QWidget* parent)
     VorendaGlobal::skinLabel(matchesLabel, 8, Qt::AlignCenter, false);
     searchBox->setAttribute(Qt::WA_MacShowFocusRect, false);
     searchBox->setSearchIcon(QPixmap(QStringLiteral(":/Resources/QuickSearch/searchMenu.png")));
+    fitWidth();
 
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(searchBox, &QLineEdit::textEdited, this, qOverload<const QString&>(&QuickSearchWidget::textEdited));
@@ -88,6 +90,17 @@ bool QuickSearchWidget::visible()
 bool QuickSearchWidget::searchPending() const
 {
     return searchTimer->isActive();
+}
+
+void QuickSearchWidget::fitWidth()
+{
+    // The label keeps room for its longest text, so the window's width does not change
+    // with the provider; the form's width is the least.
+    const QFontMetrics metrics(VorendaGlobal::getNormalFont(false, QString()));
+    matchesLabel->setMinimumWidth(metrics.horizontalAdvance(tr("Results will be shown in your web browser")) + 4);
+    setFixedHeight(formHeight);
+    layout()->activate();
+    resize(qMax(width(), minimumSizeHint().width()), formHeight);
 }
 
 void QuickSearchWidget::createProviders()
@@ -241,8 +254,10 @@ void QuickSearchWidget::searchEdited()
     const QString text = editedText;
     // The cabinets filter before the signal returns, so the count below sees the new filters.
     emit search(text);
-    if (!text.isEmpty())
-        matchesLabel->setText(matchesText(countMatches()));
+    if (text.isEmpty())
+        return;
+    matchesLabel->setText(matchesText(countMatches()));
+    VorendaGlobal::addToLog(QStringLiteral("QuickSearchWidget: Searched the cabinets: %1").arg(matchesLabel->text()));
 }
 
 void QuickSearchWidget::flushSearch()

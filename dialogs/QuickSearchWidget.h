@@ -31,6 +31,7 @@ public:
 
     // Milliseconds an edit waits for the next keystroke before the cabinets search.
     static constexpr int searchDelay = 100;
+    static constexpr int formHeight = 101;
 
     ~QuickSearchWidget() override;
 
@@ -82,6 +83,7 @@ private:
     explicit QuickSearchWidget(QWidget* parent = nullptr);
     void createProviders();
     void createProviderMenu();
+    void fitWidth();
     void placeWindow();
     // Runs a waiting search now.
     void flushSearch();
