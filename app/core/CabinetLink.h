@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InstalledLink.h"
+
 class AbstractThumbnailView;
 class QString;
 class VorendaShelf;
@@ -7,13 +9,10 @@ class VorendaShelf;
 // What the panels and dialogs ask of a cabinet. Their libraries lie below the cabinet's
 // and cannot call it, so the cabinet library installs its link when it builds a cabinet;
 // until then installed() is null and there is no cabinet to ask.
-class CabinetLink
+class CabinetLink : public InstalledLink<CabinetLink>
 {
 public:
     virtual ~CabinetLink() = default;
-
-    static CabinetLink* installed();
-    static void install(CabinetLink* link);
 
     // The view that shows the cabinet's items.
     virtual AbstractThumbnailView* itemView(VorendaShelf* shelf) const = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InstalledLink.h"
+
 #include <QKeySequence>
 
 class VorendaMain;
@@ -18,13 +20,10 @@ struct ControllerPreferences
 // What the panels ask of the controller. Their libraries lie below the controller's
 // and cannot call it, so the controller installs its link when it is built; until
 // then installed() is null.
-class ControllerLink
+class ControllerLink : public InstalledLink<ControllerLink>
 {
 public:
     virtual ~ControllerLink() = default;
-
-    static ControllerLink* installed();
-    static void install(ControllerLink* link);
 
     virtual ControllerPreferences preferences(const VorendaMain* controller) const = 0;
     // Stores the switches and the hotkeys; each hotkey is bound again to its target

@@ -3,6 +3,7 @@
 #include "../cabinet/CabinetTestFixtures.h"
 #include "../dialogs/QuestionDriver.h"
 #include "AutostartEntry.h"
+#include "ControllerFixture.h"
 #include "CabinetLink.h"
 #include "HotkeyManager.h"
 #include "HotkeyWidget.h"
@@ -129,12 +130,7 @@ void TestPreferencesWidget::init()
     QSettings().setValue(QStringLiteral("Main/StoreFolder"), originalStore);
     QFile::remove(VorendaMain::dataFilePath());
     QSettings().setValue(QStringLiteral("Main/WelcomeShown"), true);
-    VorendaGlobal::SHELF_MAXTHUMBSIZE = 128;
-    VorendaGlobal::singleClickOpen = false;
-    VorendaGlobal::showLabelMode = 2;
-    VorendaGlobal::searchBoxOption = 1;
-    VorendaGlobal::animHover = true;
-    VorendaGlobal::animClick = true;
+    ControllerFixture::resetPreferences();
     VorendaGlobal::appLanguage = QStringLiteral("en");
     controller = std::make_unique<VorendaMain>(nullptr);
 }
@@ -143,9 +139,7 @@ void TestPreferencesWidget::cleanup()
 {
     // The controller takes the panels with it.
     controller.reset();
-    const QList<VorendaShelf*> shelves = VorendaGlobal::shelves;
-    VorendaGlobal::shelves.clear();
-    qDeleteAll(shelves);
+    ControllerFixture::deleteShelves();
 }
 
 VorendaShelf* TestPreferencesWidget::newShelf()

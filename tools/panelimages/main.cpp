@@ -3,6 +3,7 @@
 // Usage: panelimages <source folder>
 #include "LanguageFlag.h"
 #include "ProviderBadge.h"
+#include "../PngFile.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -10,18 +11,6 @@
 #include <cstdio>
 
 namespace {
-
-bool write(const QImage& image, const QDir& folder, const QString& name)
-{
-    const QString path = folder.filePath(name);
-    // Straight alpha keeps the PNG's edge pixels exact.
-    if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
 
 struct Badge
 {
@@ -56,11 +45,11 @@ int main(int argc, char** argv)
     };
     bool ok = true;
     for (const Badge& provider : providers)
-        ok = write(ProviderBadge::badge(QLatin1String(provider.initial), provider.color, 16), badges,
+        ok = writePng(ProviderBadge::badge(QLatin1String(provider.initial), provider.color, 16), badges,
                    QLatin1String(provider.file))
             && ok;
-    ok = write(LanguageFlag::english(), images, QStringLiteral("gb.png")) && ok;
-    ok = write(LanguageFlag::spanish(), images, QStringLiteral("es.png")) && ok;
-    ok = write(LanguageFlag::german(), images, QStringLiteral("de.png")) && ok;
+    ok = writePng(LanguageFlag::english(), images, QStringLiteral("gb.png")) && ok;
+    ok = writePng(LanguageFlag::spanish(), images, QStringLiteral("es.png")) && ok;
+    ok = writePng(LanguageFlag::german(), images, QStringLiteral("de.png")) && ok;
     return ok ? 0 : 1;
 }
