@@ -14,6 +14,7 @@
 #include "SkinWindowResizeHandler.h"
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
+#include "VorendaShelfLink.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -25,6 +26,7 @@
 VorendaShelf::VorendaShelf(QWidget* parent)
     : QWidget(parent)
 {
+    VorendaShelfLink::ensureInstalled();
     setupUi(this);
     date = uint(QDateTime::currentSecsSinceEpoch());
 

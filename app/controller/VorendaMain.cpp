@@ -11,6 +11,7 @@
 #include "QuickSearchWidget.h"
 #include "QuickStartDialog.h"
 #include "VersionChecker.h"
+#include "VorendaMainLink.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -27,6 +28,7 @@ VorendaMain::VorendaMain(QObject* parent)
 {
     settings.beginGroup(QStringLiteral("Main"));
     VorendaGlobal::main = this;
+    VorendaMainLink::ensureInstalled();
     runAtStartup = true;
     autoUpdates = true;
     showKiosk = true;
@@ -122,6 +124,17 @@ void VorendaMain::updateActions()
     quickSearchAction->setText(tr("Quick Search\t%1").arg(keyName(quickSearchKey)));
     showAllAction->setText(tr("Show All\t%1").arg(keyName(showAllKey)));
     hideAllAction->setText(tr("Hide All\t%1").arg(keyName(hideAllKey)));
+}
+
+void VorendaMain::setHotkeys(const QKeySequence& showAll, const QKeySequence& hideAll,
+                             const QKeySequence& quickSearch)
+{
+    unbindHotkeys();
+    showAllKey = showAll;
+    hideAllKey = hideAll;
+    quickSearchKey = quickSearch;
+    bindHotkeys();
+    updateActions();
 }
 
 void VorendaMain::bindHotkeys()

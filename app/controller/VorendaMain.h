@@ -35,6 +35,9 @@ public:
     bool hasAnyKiosk() const;
     // Re-texts the hotkey entries after the hotkeys changed.
     void updateActions();
+    // Makes these the three global hotkeys: the old ones are released, the new ones
+    // bound to their targets and the menu entries re-texted.
+    void setHotkeys(const QKeySequence& showAll, const QKeySequence& hideAll, const QKeySequence& quickSearch);
 
     // The main data file (VorendaMainData.cpp).
     bool load(const QString& path);

@@ -248,12 +248,13 @@ void VorendaMain::readPreferencesElement(QXmlStreamReader& xml)
                 }
             }
         } else if (xml.name() == QLatin1String("Hotkeys")) {
-            unbindHotkeys();
-            setKeySequenceAttribute(attributes, QStringLiteral("showall"), showAllKey, false);
-            setKeySequenceAttribute(attributes, QStringLiteral("hideall"), hideAllKey, false);
-            setKeySequenceAttribute(attributes, QStringLiteral("quicksearch"), quickSearchKey, false);
-            bindHotkeys();
-            updateActions();
+            QKeySequence showAll = showAllKey;
+            QKeySequence hideAll = hideAllKey;
+            QKeySequence quickSearch = quickSearchKey;
+            setKeySequenceAttribute(attributes, QStringLiteral("showall"), showAll, false);
+            setKeySequenceAttribute(attributes, QStringLiteral("hideall"), hideAll, false);
+            setKeySequenceAttribute(attributes, QStringLiteral("quicksearch"), quickSearch, false);
+            setHotkeys(showAll, hideAll, quickSearch);
         }
         readUnknownElement(xml);
     }

@@ -1,5 +1,6 @@
 #include "TestEnvironment.h"
 
+#include "ControllerFixture.h"
 #include "HotkeyManager.h"
 #include "VorendaGlobal.h"
 #include "VorendaMain.h"
@@ -74,12 +75,7 @@ void TestMainDataFile::init()
     QFile::remove(VorendaGlobal::getLogFileName());
     QDir(VorendaGlobal::getDataLocation()).removeRecursively();
     VorendaGlobal::logEnabled = true;
-    VorendaGlobal::SHELF_MAXTHUMBSIZE = 128;
-    VorendaGlobal::singleClickOpen = false;
-    VorendaGlobal::showLabelMode = 2;
-    VorendaGlobal::searchBoxOption = 1;
-    VorendaGlobal::animHover = true;
-    VorendaGlobal::animClick = true;
+    ControllerFixture::resetPreferences();
     VorendaGlobal::kioskPasswordHash = QStringLiteral("0cc175b9c0f1b6a831c399e269772661");
     VorendaGlobal::tags = QStringList{QStringLiteral("before")};
     controller = std::make_unique<VorendaMain>(nullptr);
@@ -88,9 +84,7 @@ void TestMainDataFile::init()
 void TestMainDataFile::cleanup()
 {
     controller.reset();
-    const QList<VorendaShelf*> shelves = VorendaGlobal::shelves;
-    VorendaGlobal::shelves.clear();
-    qDeleteAll(shelves);
+    ControllerFixture::deleteShelves();
     VorendaGlobal::readOnlyConfig = false;
     VorendaGlobal::logEnabled = false;
     VorendaGlobal::SHELF_MAXTHUMBSIZE = 128;

@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "AboutDialog.h"
+#include "ControllerFixture.h"
 #include "DockableWidget.h"
 #include "DynamicAction.h"
 #include "GetPasswordDialog.h"
@@ -89,9 +90,7 @@ void TestVorendaMain::init()
 void TestVorendaMain::cleanup()
 {
     controller.reset();
-    const QList<VorendaShelf*> shelves = VorendaGlobal::shelves;
-    VorendaGlobal::shelves.clear();
-    qDeleteAll(shelves);
+    ControllerFixture::deleteShelves();
     VorendaGlobal::readOnlyConfig = false;
 }
 

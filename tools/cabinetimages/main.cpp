@@ -3,6 +3,7 @@
 // Usage: cabinetimages <source folder>
 #include "CabinetImages.h"
 #include "NineSlice.h"
+#include "../PngFile.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -12,24 +13,12 @@
 
 namespace {
 
-bool write(const QImage& image, const QDir& folder, const QString& name)
-{
-    const QString path = folder.filePath(name);
-    // Straight alpha keeps the PNG's edge pixels exact.
-    if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return true;
-}
-
 bool writePieces(const QImage& frame, const QDir& folder, const QString& prefix)
 {
     const QVector<QImage> pieces = NineSlice::cut(frame, CabinetImages::frameCorner);
     bool ok = true;
     for (int i = 0; i < pieces.size(); ++i)
-        ok = write(pieces[i], folder, prefix + QLatin1String(NineSlice::pieceNames()[i]) + QLatin1String(".png")) && ok;
+        ok = writePng(pieces[i], folder, prefix + QLatin1String(NineSlice::pieceNames()[i]) + QLatin1String(".png")) && ok;
     return ok;
 }
 
@@ -50,10 +39,10 @@ int main(int argc, char** argv)
 
     bool ok = writePieces(CabinetImages::searchFrame(), images, QStringLiteral("search"));
     ok = writePieces(CabinetImages::innerShadowFrame(), images, QStringLiteral("r10InnerShadow")) && ok;
-    ok = write(CabinetImages::searchIcon(), images, QStringLiteral("search.png")) && ok;
-    ok = write(CabinetImages::clearIcon(), images, QStringLiteral("clear.png")) && ok;
-    ok = write(CabinetImages::closeButton(false), images, QStringLiteral("cabinetCloseButtonNormal.png")) && ok;
-    ok = write(CabinetImages::closeButton(true), images, QStringLiteral("cabinetCloseButtonActive.png")) && ok;
-    ok = write(CabinetImages::searchMenuIcon(), quickSearch, QStringLiteral("searchMenu.png")) && ok;
+    ok = writePng(CabinetImages::searchIcon(), images, QStringLiteral("search.png")) && ok;
+    ok = writePng(CabinetImages::clearIcon(), images, QStringLiteral("clear.png")) && ok;
+    ok = writePng(CabinetImages::closeButton(false), images, QStringLiteral("cabinetCloseButtonNormal.png")) && ok;
+    ok = writePng(CabinetImages::closeButton(true), images, QStringLiteral("cabinetCloseButtonActive.png")) && ok;
+    ok = writePng(CabinetImages::searchMenuIcon(), quickSearch, QStringLiteral("searchMenu.png")) && ok;
     return ok ? 0 : 1;
 }
