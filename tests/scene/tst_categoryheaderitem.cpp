@@ -2,6 +2,7 @@
 
 #include "ButtonItem.h"
 #include "SceneFixtures.h"
+#include "TextFunctions.h"
 #include "TextItem.h"
 
 #include <QGraphicsSceneDragDropEvent>
@@ -22,6 +23,7 @@ private slots:
     void renameInPlace();
     void textStaysClearOfTheButton_data();
     void textStaysClearOfTheButton();
+    void nameWithRoomIsWhole();
     void emptyHeaderHasNoHeight();
     void dragHighlight();
 };
@@ -211,6 +213,21 @@ void TestCategoryHeaderItem::textStaysClearOfTheButton()
         QCOMPARE(textRect.left(), buttonRect.right() + 5);
     }
     QVERIFY(textRect.width() > 100);
+}
+
+void TestCategoryHeaderItem::nameWithRoomIsWhole()
+{
+    // Names of every length, whatever fraction of a pixel their text measures.
+    for (const QString& name : QStringList{"Applications", "Desktop", "Photos", "Anwendungen", "Aplicaciones",
+                                           "Schreibtisch", "Utilities", "Music and more"}) {
+        HeaderFixture fixture;
+        fixture.header->setText(name);
+        fixture.view.updateLayout();
+        const MarginProperty margin = fixture.text->getMargin();
+        const int room = int(fixture.text->boundingRect().width()) - int(margin[MarginProperty::Left])
+            - int(margin[MarginProperty::Right]);
+        QCOMPARE(getElidedText(name, fixture.text->getFont(), Qt::ElideMiddle, room), name);
+    }
 }
 
 void TestCategoryHeaderItem::emptyHeaderHasNoHeight()
