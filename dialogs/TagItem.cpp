@@ -3,7 +3,7 @@
 #include "AbstractThumbnailView.h"
 #include "TextFunctions.h"
 
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
@@ -35,8 +35,11 @@ QRectF TagItem::boundingRect() const
     const double horizontal = margin[MarginProperty::Left] + margin[MarginProperty::Right];
     const double vertical = margin[MarginProperty::Top] + margin[MarginProperty::Bottom];
     AbstractThumbnailView* view = getView();
+    // Whole pixels, as the elision in paint() counts them: a text measured a fraction
+    // wider than its rectangle would lose letters.
+    const QFontMetrics metrics(font);
     if (!view) {
-        const QRectF measure = QFontMetricsF(font).boundingRect(text);
+        const QRect measure = metrics.boundingRect(text);
         return QRectF(0.0, 0.0, measure.width() + horizontal, measure.height() + vertical);
     }
     const QSize viewport = view->viewport()->size();
@@ -45,8 +48,8 @@ QRectF TagItem::boundingRect() const
         - viewMargin[MarginProperty::Right];
     const double availableHeight = viewport.height() - view->getHorizontalSpacing()
         - viewMargin[MarginProperty::Top] - viewMargin[MarginProperty::Bottom];
-    const QRectF measure = QFontMetricsF(font).boundingRect(QRectF(0.0, 0.0, availableWidth, availableHeight),
-                                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    const QRect measure = metrics.boundingRect(QRect(0, 0, int(availableWidth), int(availableHeight)),
+                                               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     QRectF bounds(0.0, 0.0, measure.width() + horizontal, measure.height() + vertical);
     if (bounds.width() > availableWidth)
         bounds.setWidth(qMax(0.0, availableWidth));

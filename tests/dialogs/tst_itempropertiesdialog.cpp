@@ -5,6 +5,7 @@
 #include "ItemPropertiesHook.h"
 #include "MyThumbnailItem.h"
 #include "TagItem.h"
+#include "TextFunctions.h"
 #include "ThumbnailItemModel.h"
 #include "ThumbnailView.h"
 #include "VorendaGlobal.h"
@@ -440,7 +441,8 @@ void TestItemPropertiesDialog::goneItemIsNoItem()
 
 void TestItemPropertiesDialog::chipGeometryAndLook()
 {
-    VorendaGlobal::tags = QStringList{"a rather long tag that cannot fit into the narrow view", "short"};
+    VorendaGlobal::tags = QStringList{"a rather long tag that cannot fit into the narrow view", "short", "family",
+                                      "holiday", "recipes", "finance", "work"};
     dialog()->show(nullptr);
     TagItem* shortChip = chip("short");
     TagItem* longChip = chip("a rather long tag that cannot fit into the narrow view");
@@ -451,11 +453,18 @@ void TestItemPropertiesDialog::chipGeometryAndLook()
     loose.setText(QStringLiteral("short"));
     loose.setTextFont(FontProperty(VorendaGlobal::getNormalFont(false, QString())));
     loose.setMargin(MarginProperty(2, 10, 2, 10));
-    const QRectF text = QFontMetricsF(VorendaGlobal::getNormalFont(false, QString())).boundingRect(QStringLiteral("short"));
+    const QRect text = QFontMetrics(VorendaGlobal::getNormalFont(false, QString())).boundingRect(QStringLiteral("short"));
     QCOMPARE(loose.boundingRect(), QRectF(0, 0, text.width() + 20, text.height() + 4));
     loose.setText(QString());
     QVERIFY(loose.boundingRect().isNull());
     QVERIFY(loose.getDragImage(true).isNull());
+
+    // A chip that has room shows its whole text.
+    const QFont font = VorendaGlobal::getNormalFont(false, QString());
+    for (const QString& tag : QStringList{"short", "family", "holiday", "recipes", "finance", "work"}) {
+        const int room = int(chip(tag)->boundingRect().width()) - 20;
+        QCOMPARE(getElidedText(tag, font, Qt::ElideMiddle, room), tag);
+    }
 
     // In the view: no wider than the view has room for.
     AbstractThumbnailView* tags = dialog()->tagsView;
@@ -464,6 +473,7 @@ void TestItemPropertiesDialog::chipGeometryAndLook()
     const double room = tags->viewport()->width() - tags->getVerticalSpacing() - 4;
     QCOMPARE(longChip->boundingRect().width(), room);
     QVERIFY(shortChip->boundingRect().width() < room);
+    QCOMPARE(longChip->boundingRect().height(), shortChip->boundingRect().height());
     QCOMPARE(shortChip->getGroundPos(), shortChip->viewBoundingRect().center());
 
     // Unmarked: light fill, black text; marked: blue fill, white text.
