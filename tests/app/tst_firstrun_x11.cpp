@@ -1,10 +1,10 @@
+#include "MenuEntries.h"
 #include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 
 // The real program's first start on a real X server: the welcome wizard fills the new
 // cabinet from a prepared desktop and the menus' programs, Finish opens the guide along
@@ -24,7 +24,7 @@ private:
     static QStringList namesIn(const QList<RunningVorenda::SavedItem>& items, const QString& category);
 
     RunningVorenda vorenda;
-    QTemporaryDir menus;
+    MenuEntries menus;
     QString desktop;
 };
 
@@ -41,15 +41,8 @@ void TestFirstRun::initTestCase()
     }
 
     // The program's menus hold one application and one utility.
-    const QString applications = menus.filePath(QStringLiteral("applications"));
-    QVERIFY(QDir().mkpath(applications));
-    const auto entry = [&](const char* file, const QByteArray& lines) {
-        QFile out(applications + QLatin1Char('/') + QLatin1String(file));
-        return out.open(QIODevice::WriteOnly) && out.write("[Desktop Entry]\nType=Application\nExec=true\n" + lines) > 0;
-    };
-    QVERIFY(entry("viewer.desktop", "Name=Viewer\nCategories=Graphics;\n"));
-    QVERIFY(entry("calc.desktop", "Name=Calculator\nCategories=Utility;\n"));
-    qputenv("XDG_DATA_DIRS", QFile::encodeName(menus.path()));
+    QVERIFY(menus.add(QStringLiteral("viewer.desktop"), "Type=Application\nName=Viewer\nCategories=Graphics;\n"));
+    QVERIFY(menus.add(QStringLiteral("calc.desktop"), "Type=Application\nName=Calculator\nCategories=Utility;\n"));
 }
 
 void TestFirstRun::cleanup()

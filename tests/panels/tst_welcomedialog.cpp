@@ -1,4 +1,5 @@
 #include "../dialogs/QuestionDriver.h"
+#include "MenuEntries.h"
 #include "TestEnvironment.h"
 
 #include "CategoryHeaderItem.h"
@@ -10,7 +11,6 @@
 #include "WelcomeDialog.h"
 
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -63,8 +63,7 @@ private:
     std::unique_ptr<VorendaShelf> newCabinet();
 
     QString desktop;
-    std::unique_ptr<QTemporaryDir> system;
-    QString userApplications;
+    std::unique_ptr<MenuEntries> menus;
 };
 
 void TestWelcomeDialog::initTestCase()
@@ -82,28 +81,20 @@ void TestWelcomeDialog::init()
     writeFile(desktop + QStringLiteral("/Projects/plan.txt"));
 
     // The menus' programs: the user's own entries and the system's.
-    system = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_DIRS", QFile::encodeName(system->path()));
-    userApplications = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-    const QString shared = system->filePath(QStringLiteral("applications"));
-    const auto entry = [](const QString& path, const QByteArray& lines) {
-        writeFile(path, "[Desktop Entry]\nExec=true\n" + lines);
-    };
-    entry(userApplications + QStringLiteral("/editor.desktop"), "Type=Application\nName=My Editor\nCategories=Utility;\n");
-    entry(shared + QStringLiteral("/editor.desktop"), "Type=Application\nName=System Editor\nCategories=Graphics;\n");
-    entry(shared + QStringLiteral("/viewer.desktop"), "Type=Application\nName=Viewer\nCategories=Graphics;\n");
-    entry(shared + QStringLiteral("/handler.desktop"), "Type=Application\nName=Handler\nNoDisplay=true\n");
-    entry(shared + QStringLiteral("/site.desktop"), "Type=Link\nName=Site\nURL=https://example.org\n");
-    entry(shared + QStringLiteral("/office/sheet.desktop"), "Type=Application\nName=Sheet\nCategories=Office;\n");
-    entry(shared + QStringLiteral("/tools/calc.desktop"), "Type=Application\nName=Calculator\nCategories=Utility;\n");
-    writeFile(shared + QStringLiteral("/mimeinfo.cache"));
+    menus = std::make_unique<MenuEntries>();
+    QVERIFY(menus->add(QStringLiteral("editor.desktop"), "Type=Application\nName=My Editor\nCategories=Utility;\n", true));
+    QVERIFY(menus->add(QStringLiteral("editor.desktop"), "Type=Application\nName=System Editor\nCategories=Graphics;\n"));
+    QVERIFY(menus->add(QStringLiteral("viewer.desktop"), "Type=Application\nName=Viewer\nCategories=Graphics;\n"));
+    QVERIFY(menus->add(QStringLiteral("handler.desktop"), "Type=Application\nName=Handler\nNoDisplay=true\n"));
+    QVERIFY(menus->add(QStringLiteral("site.desktop"), "Type=Link\nName=Site\nURL=https://example.org\n"));
+    QVERIFY(menus->add(QStringLiteral("office/sheet.desktop"), "Type=Application\nName=Sheet\nCategories=Office;\n"));
+    QVERIFY(menus->add(QStringLiteral("tools/calc.desktop"), "Type=Application\nName=Calculator\nCategories=Utility;\n"));
+    QVERIFY(menus->addOther(QStringLiteral("mimeinfo.cache")));
 }
 
 void TestWelcomeDialog::cleanup()
 {
-    QDir(userApplications).removeRecursively();
-    system.reset();
-    qunsetenv("XDG_DATA_DIRS");
+    menus.reset();
     delete HelpWidget::instance();
 }
 

@@ -20,8 +20,7 @@ QImage drawn(int size, const std::function<void(QPainter&)>& draw)
     painter.scale(size / 48.0, size / 48.0);
     draw(painter);
     painter.end();
-    // Straight alpha keeps the PNG's edge pixels exact.
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return image;
 }
 
 // A blue folder: the back with its tab, a sheet of paper peeking out, the front
