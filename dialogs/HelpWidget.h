@@ -19,10 +19,6 @@ public:
     // Whether the one instance is shown; makes it when there is none yet.
     static bool visible();
 
-    // The guide's resource in the current language; the English one unless a
-    // translation names another.
-    static QString guidePath();
-
 public slots:
     // Shows, raises and activates the window, also when it is already shown.
     void show();
@@ -37,6 +33,9 @@ protected:
 
 private:
     explicit HelpWidget(QWidget* parent = nullptr);
+    // The guide's resource in the current language; the English one unless a
+    // translation names another.
+    static QString guidePath();
     // Full screen height along the right edge at the designed width.
     void placeAlongRightEdge();
     void loadGuide();
