@@ -13,6 +13,8 @@
 #include <QKeyEvent>
 #include <QSizeGrip>
 
+#include <algorithm>
+
 ItemPropertiesDialog* ItemPropertiesDialog::widgetInstance = nullptr;
 
 namespace {
@@ -35,6 +37,18 @@ QStringList parseTags(const QString& text)
 bool containsTag(const QStringList& tags, const QString& tag)
 {
     return tags.contains(tag.trimmed(), Qt::CaseInsensitive);
+}
+
+// Removes every entry that is the tag in any case; true when one was there.
+bool removeTag(QStringList& tags, const QString& tag)
+{
+    const int before = tags.size();
+    tags.erase(std::remove_if(tags.begin(), tags.end(),
+                              [&tag](const QString& entry) {
+                                  return entry.trimmed().compare(tag, Qt::CaseInsensitive) == 0;
+                              }),
+               tags.end());
+    return tags.size() != before;
 }
 
 } // namespace
@@ -251,26 +265,27 @@ void ItemPropertiesDialog::onItemClicked(AbstractThumbnailItem* clicked, Qt::Key
 void ItemPropertiesDialog::onDeleteTagRequest(QList<AbstractThumbnailItem*> items, bool* ok)
 {
     *ok = false;
-    if (items.isEmpty() || !items.first())
+    auto* chip = items.isEmpty() ? nullptr : qobject_cast<TagItem*>(items.first());
+    if (!chip)
         return;
-    const QString tag = static_cast<ThumbnailItem*>(items.first())->getText();
+    const QString tag = chip->getText();
     // The question waits in its own loop; the chip may go meanwhile.
-    const QPointer<AbstractThumbnailItem> chip(items.first());
+    const QPointer<TagItem> asked(chip);
     MessageDialog question;
     *ok = question.exec(this, tr("Are you sure you want to delete the tag '%1'? This action cannot be undone.").arg(tag),
                         MessageDialog::Question, MessageDialog::YesNoButtons)
-        && chip;
+        && asked;
     if (!*ok)
         return;
 
-    VorendaGlobal::tags.removeAll(tag);
+    removeTag(VorendaGlobal::tags, tag);
     const QList<AbstractThumbnailView*> views = ThumbnailViewRegistry::all();
     for (AbstractThumbnailView* view : views) {
         bool changed = false;
         const QList<AbstractThumbnailItem*> viewItems = view->getAllItems();
         for (AbstractThumbnailItem* viewItem : viewItems) {
             if (auto* cabinetItem = qobject_cast<MyThumbnailItem*>(viewItem))
-                changed = cabinetItem->properties.tags.removeAll(tag) > 0 || changed;
+                changed = removeTag(cabinetItem->properties.tags, tag) || changed;
         }
         if (changed)
             view->resetModel();
