@@ -36,7 +36,6 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root.filePath(QStringLiteral("cache"))));
-    qputenv("LANG", language == QLatin1String("en") ? "en_US.UTF-8" : language.toLatin1() + "_" + language.toUpper().toLatin1() + ".UTF-8");
     qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     QApplication app(argc, argv);
