@@ -2,7 +2,6 @@
 
 #include "PathFunctions.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -57,16 +56,4 @@ QString StandardPlaces::folder(MenuType type)
     if (path.isEmpty() || !QFileInfo(path).isDir())
         return QString();
     return path;
-}
-
-QStringList StandardPlaces::applicationFolders()
-{
-    QStringList folders;
-    const QStringList candidates = QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
-    for (const QString& candidate : candidates) {
-        const QString path = QDir::cleanPath(candidate);
-        if (QFileInfo(path).isDir() && !folders.contains(path))
-            folders << path;
-    }
-    return folders;
 }

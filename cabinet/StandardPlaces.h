@@ -14,8 +14,4 @@ public:
     // The folder a place command adds or walks, without trailing separator; empty
     // when the place has no folder on this system or the folder does not exist.
     static QString folder(MenuType type);
-
-    // The XDG application folders that exist, the user's own first; each holds
-    // ".desktop" entries, some in subfolders.
-    static QStringList applicationFolders();
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AbstractThumbnailItem.h"
+#include "ApplicationWalk.h"
 #include "BackgroundProperty.h"
 #include "DovalinnailClient.h"
 #include "KestrimnailClient.h"
@@ -544,9 +545,8 @@ private:
     void addChosenFiles(int categoryKey);
     void addChosenFolder(int categoryKey);
     QPointer<AddProgressWidget> wiredProgressPanel;
-    // The desktop file ids that the walk under way has already met: the first entry of
-    // an id is the one that counts.
-    QSet<QString> walkedApplications;
+    // Decides which application entries of the walk under way are listed.
+    ApplicationWalk applicationWalk;
     // Counts the folder walks that have ended, so an answer given after its walk ended
     // is recognised as late.
     quint64 endedWalks = 0;

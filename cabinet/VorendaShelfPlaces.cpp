@@ -1,9 +1,9 @@
 #include "VorendaShelf.h"
 
 #include "AddProgressWidget.h"
+#include "ApplicationWalk.h"
 #include "BookmarksWarningDialog.h"
 #include "CategoryHeaderItem.h"
-#include "DesktopEntry.h"
 #include "ListIteratorThread.h"
 #include "MyThumbnailItem.h"
 #include "OverrideCursor.h"
@@ -14,33 +14,16 @@
 #include "ThumbType.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QVariantMap>
 
 namespace {
 
-// A walk of application entries carries this map as its data value instead of the
-// bare category key: the entries are filtered and named on arrival.
-const QString WALK_KEY = QStringLiteral("key");
-const QString WALK_APPLICATIONS = QStringLiteral("applications");
-const QString WALK_ROOT = QStringLiteral("root");
-
 int categoryKeyOf(const QVariant& data)
 {
-    if (data.type() == QVariant::Map)
-        return data.toMap().value(WALK_KEY, -1).toInt();
     bool ok = false;
-    const int key = data.toInt(&ok);
+    const int key = ApplicationWalk::callerData(data).toInt(&ok);
     return ok ? key : -1;
-}
-
-// The desktop file id of an entry: its path below the applications folder, with the
-// separators turned into dashes ("kde4/kate.desktop" is "kde4-kate.desktop").
-QString desktopFileId(const QString& root, const QString& path)
-{
-    return QDir(root).relativeFilePath(path).replace(QLatin1Char('/'), QLatin1Char('-'));
 }
 
 // The folder shortcuts that "All Above" adds, in menu order.
@@ -218,21 +201,8 @@ void VorendaShelf::addApplications(const QString& desktopCategory, int categoryK
 {
     if (walksStopped)
         return;
-    // Applications are the ".desktop" entries of the XDG application folders; other
-    // files there (caches, lists) are no applications, and subfolders only group
-    // entries, so they are walked without being asked about.
-    QList<RecurseDirThread::Data*> jobs;
-    const QStringList folders = StandardPlaces::applicationFolders();
-    for (const QString& folder : folders) {
-        QVariantMap data;
-        data.insert(WALK_KEY, categoryKey);
-        data.insert(WALK_APPLICATIONS, desktopCategory);
-        data.insert(WALK_ROOT, folder);
-        auto* job = new RecurseDirThread::Data(addTrailingSeparator(folder), data, false, true, false, false);
-        job->fileNameFilters << QStringLiteral("*.desktop");
-        jobs << job;
-    }
-    recurseDirThread->start(jobs, QThread::InheritPriority);
+    const auto selection = desktopCategory.isEmpty() ? ApplicationWalk::AllApplications : ApplicationWalk::InCategory;
+    recurseDirThread->start(ApplicationWalk::jobs(categoryKey, selection, desktopCategory), QThread::InheritPriority);
 }
 
 void VorendaShelf::addItems(int, const QString& path, int categoryKey)
@@ -290,21 +260,9 @@ void VorendaShelf::onFileFound(QString name, QString path, QVariant data)
     if (walksStopped || recurseDirThread->aborted())
         return;
 
-    if (data.type() == QVariant::Map) {
-        const QVariantMap walk = data.toMap();
-        const DesktopEntry entry(path);
-        const QString wanted = walk.value(WALK_APPLICATIONS).toString();
-        const QString fileId = desktopFileId(walk.value(WALK_ROOT).toString(), path);
-        // An entry of the user's own folder hides the system's entry of the same id.
-        const bool listed = entry.isApplication() && !entry.isHidden()
-            && (wanted.isEmpty() || entry.categories().contains(wanted)) && !walkedApplications.contains(fileId);
-        walkedApplications.insert(fileId);
-        if (!listed) {
-            recurseDirThread->next();
-            return;
-        }
-        if (!entry.name().isEmpty())
-            name = entry.name();
+    if (ApplicationWalk::isApplicationReport(data) && !applicationWalk.take(path, data, name)) {
+        recurseDirThread->next();
+        return;
     }
 
     MyThumbnailItem* item = addItem(name, path, QPixmap(), categoryKeyOf(data), GenericPath);
@@ -376,7 +334,7 @@ void VorendaShelf::onRecurseDirThreadFinished(int, int, bool)
     if (wiredProgressPanel && wiredProgressPanel->shelf == this)
         wiredProgressPanel->close();
     subfolderChoice = -1;
-    walkedApplications.clear();
+    applicationWalk.clear();
     updateStatusLabel();
     save();
 }

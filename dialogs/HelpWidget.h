@@ -1,9 +1,14 @@
 #pragma once
 
+#include "ui_HelpWidget.h"
+
+#include <QUrl>
 #include <QWidget>
 
-// The help window's entry point: the one window, made on first use.
-class HelpWidget : public QWidget
+// The getting-started guide in the user's language, in an ordinary framed window that
+// stands along the right edge of the screen. One window for the whole program, made on
+// first use; closing only hides it, so it comes back where the reader left it.
+class HelpWidget : public QWidget, public Ui_HelpWidgetClass
 {
     Q_OBJECT
 
@@ -15,16 +20,25 @@ public:
     static bool visible();
 
 public slots:
-    // Shows, raises and activates the window.
+    // Shows, raises and activates the window, also when it is already shown.
     void show();
+    // "#close" hides the window; any other link scrolls the guide to its anchor.
+    void anchorClicked(const QUrl& link);
 
 protected:
-    // Closing only hides, so the state stays for the next show.
+    // Escape hides the window.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Closing only hides, so the place and scroll position stay for the next show.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     explicit HelpWidget(QWidget* parent = nullptr);
-    void showAndRaise();
+    // The guide's resource in the current language; the English one unless a
+    // translation names another.
+    static QString guidePath();
+    // Full screen height along the right edge at the designed width.
+    void placeAlongRightEdge();
+    void loadGuide();
 
     static HelpWidget* widgetInstance;
 };

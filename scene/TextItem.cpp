@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cmath>
+
 TextItem::TextItem(bool singleLine, bool frameless, QGraphicsItem* parent)
     : QObject(nullptr)
     , QGraphicsItem(parent)
@@ -209,8 +211,10 @@ QRectF TextItem::boundingRect() const
     if (size.width() >= 0.0 && size.height() >= 0.0)
         return QRectF(QPointF(0.0, 0.0), size);
     const QFontMetricsF metrics(font);
-    const double width = margin[MarginProperty::Left] + (text.isEmpty() ? 0.0 : metrics.horizontalAdvance(text))
-        + margin[MarginProperty::Right];
+    // Whole pixels: the owner rounds the size, and painting elides against it, so a
+    // fraction cut off would cost the text letters.
+    const double width = margin[MarginProperty::Left]
+        + (text.isEmpty() ? 0.0 : std::ceil(metrics.horizontalAdvance(text))) + margin[MarginProperty::Right];
     const double height = metrics.lineSpacing() + margin[MarginProperty::Top] + margin[MarginProperty::Bottom];
     return QRectF(0.0, 0.0, width, height);
 }

@@ -32,3 +32,8 @@ AbstractThumbnailView* ThumbnailViewRegistry::find(qint64 identity)
         return nullptr;
     return liveViews().value(identity, nullptr);
 }
+
+QList<AbstractThumbnailView*> ThumbnailViewRegistry::all()
+{
+    return liveViews().values();
+}

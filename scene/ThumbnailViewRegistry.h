@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QtGlobal>
 
 class AbstractThumbnailView;
@@ -15,4 +16,6 @@ public:
     static qint64 identity(const AbstractThumbnailView* view);
     // The live view with that identity; null for 0 or an unknown one.
     static AbstractThumbnailView* find(qint64 identity);
+    // Every live view, in no particular order.
+    static QList<AbstractThumbnailView*> all();
 };

@@ -8,6 +8,7 @@
 #include "TextFunctions.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
+#include "WelcomeDialog.h"
 
 #include <QDateTime>
 #include <QMenu>
@@ -129,8 +130,14 @@ void VorendaMain::onCreateNewShelf()
 {
     settings.setValue(QStringLiteral("WelcomeShown"), true);
     firstShelf = onCreateNewShelf(QString(), 0, defaultStyleKey);
-    if (firstShelf)
-        firstShelf->show();
+    if (!firstShelf)
+        return;
+    firstShelf->show();
+    // The welcome wizard fills the first cabinet; the quick-start panel would stand in its way.
+    if (QuickStartDialog::instance()->shelf == firstShelf)
+        QuickStartDialog::instance()->close();
+    WelcomeDialog welcome;
+    welcome.exec(firstShelf);
 }
 
 void VorendaMain::onCreateNewShelf(QVariant data, bool checked)

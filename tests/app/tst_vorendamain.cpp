@@ -5,13 +5,16 @@
 #include "DockableWidget.h"
 #include "DynamicAction.h"
 #include "GetPasswordDialog.h"
+#include "HelpWidget.h"
 #include "HotkeyManager.h"
 #include "NewVersionDialog.h"
+#include "QuickStartDialog.h"
 #include "RunningVorenda.h"
 #include "StartUp.h"
 #include "VorendaGlobal.h"
 #include "VorendaMain.h"
 #include "VorendaShelf.h"
+#include "WelcomeDialog.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -134,11 +137,24 @@ QStringList TestVorendaMain::visibleEntries(QMenu* menu)
 void TestVorendaMain::firstRunMakesCabinetOneAndSavesIt()
 {
     QSettings().setValue(QStringLiteral("Main/WelcomeShown"), false);
+    // The welcome wizard offers to fill the first cabinet; the user declines.
+    QPointer<VorendaShelf> welcomed;
+    bool quickStartShown = true;
+    answerWindow<WelcomeDialog>([&](WelcomeDialog* wizard) {
+        welcomed = VorendaGlobal::shelves.value(0);
+        quickStartShown = QuickStartDialog::visible();
+        wizard->finishButton->click();
+    });
     start();
     QVERIFY(VorendaGlobal::shelves.isEmpty()); // made once the event loop runs
     QTRY_COMPARE(VorendaGlobal::shelves.size(), 1);
+    QTRY_VERIFY(welcomed);
+    QVERIFY(!quickStartShown);
+    QVERIFY(HelpWidget::visible());
 
     VorendaShelf* shelf = VorendaGlobal::shelves.first();
+    QCOMPARE(welcomed.data(), shelf);
+    QVERIFY(shelf->view->getAllItems().isEmpty());
     QCOMPARE(controller->firstShelf, shelf);
     QCOMPARE(shelf->name, QStringLiteral("Cabinet 1"));
     QCOMPARE(shelf->frame->showHotkey(), QKeySequence(QStringLiteral("Ctrl+1")));

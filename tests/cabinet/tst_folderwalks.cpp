@@ -1,3 +1,4 @@
+#include "MenuEntries.h"
 #include "TestEnvironment.h"
 
 #include "AddProgressWidget.h"
@@ -492,25 +493,17 @@ void TestFolderWalks::applicationsAreDesktopEntries()
     QFETCH(int, command);
     QFETCH(QStringList, expected);
 
-    QTemporaryDir system;
-    qputenv("XDG_DATA_DIRS", QFile::encodeName(system.path()));
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-    const QString shared = system.filePath(QStringLiteral("applications"));
-    const auto entry = [](const QString& path, const QByteArray& lines) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("[Desktop Entry]\nExec=true\n" + lines);
-    };
-    entry(user + QStringLiteral("/editor.desktop"), "Type=Application\nName=My Editor\nCategories=Utility;TextEditor;\n");
+    MenuEntries menus;
+    QVERIFY(menus.add(QStringLiteral("editor.desktop"), "Type=Application\nName=My Editor\nCategories=Utility;TextEditor;\n",
+                      true));
     // The user's own entry of the same id hides the system's.
-    entry(shared + QStringLiteral("/editor.desktop"), "Type=Application\nName=System Editor\nCategories=Utility;\n");
-    entry(shared + QStringLiteral("/viewer.desktop"), "Type=Application\nName=Viewer\nCategories=Graphics;\n");
-    entry(shared + QStringLiteral("/handler.desktop"), "Type=Application\nName=Handler\nNoDisplay=true\n");
-    entry(shared + QStringLiteral("/gone.desktop"), "Type=Application\nName=Gone\nHidden=true\n");
-    entry(shared + QStringLiteral("/site.desktop"), "Type=Link\nName=Site\nURL=https://example.org\n");
-    entry(shared + QStringLiteral("/tools/calc.desktop"), "Type=Application\nName=Calculator\nCategories=Utility;\n");
-    entry(shared + QStringLiteral("/mimeinfo.cache"), "");
+    QVERIFY(menus.add(QStringLiteral("editor.desktop"), "Type=Application\nName=System Editor\nCategories=Utility;\n"));
+    QVERIFY(menus.add(QStringLiteral("viewer.desktop"), "Type=Application\nName=Viewer\nCategories=Graphics;\n"));
+    QVERIFY(menus.add(QStringLiteral("handler.desktop"), "Type=Application\nName=Handler\nNoDisplay=true\n"));
+    QVERIFY(menus.add(QStringLiteral("gone.desktop"), "Type=Application\nName=Gone\nHidden=true\n"));
+    QVERIFY(menus.add(QStringLiteral("site.desktop"), "Type=Link\nName=Site\nURL=https://example.org\n"));
+    QVERIFY(menus.add(QStringLiteral("tools/calc.desktop"), "Type=Application\nName=Calculator\nCategories=Utility;\n"));
+    QVERIFY(menus.addOther(QStringLiteral("mimeinfo.cache")));
 
     auto shelf = newCabinet();
     QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
@@ -520,9 +513,6 @@ void TestFolderWalks::applicationsAreDesktopEntries()
     QVERIFY(waitForWalkEnd(finished));
     QVERIFY(!driver.ran());
     QCOMPARE(contents(*shelf), expected);
-
-    QDir(user).removeRecursively();
-    qunsetenv("XDG_DATA_DIRS");
 }
 
 void TestFolderWalks::deletedCabinetStopsAndIsNotSaved()

@@ -25,6 +25,7 @@ private slots:
     void textStaysClearOfTheButton();
     void namesThatFitAreShownWhole_data();
     void namesThatFitAreShownWhole();
+    void nameWithRoomIsWhole();
     void emptyHeaderHasNoHeight();
     void dragHighlight();
 };
@@ -248,6 +249,21 @@ void TestCategoryHeaderItem::namesThatFitAreShownWhole()
     QVERIFY2(width >= QFontMetricsF(font).horizontalAdvance(name),
              qPrintable(QStringLiteral("%1 px for %2 px of text").arg(width).arg(QFontMetricsF(font).horizontalAdvance(name))));
     QCOMPARE(getElidedText(name, font, Qt::ElideMiddle, width), name);
+}
+
+void TestCategoryHeaderItem::nameWithRoomIsWhole()
+{
+    // Names of every length, whatever fraction of a pixel their text measures.
+    for (const QString& name : QStringList{"Applications", "Desktop", "Photos", "Anwendungen", "Aplicaciones",
+                                           "Schreibtisch", "Utilities", "Music and more"}) {
+        HeaderFixture fixture;
+        fixture.header->setText(name);
+        fixture.view.updateLayout();
+        const MarginProperty margin = fixture.text->getMargin();
+        const int room = int(fixture.text->boundingRect().width()) - int(margin[MarginProperty::Left])
+            - int(margin[MarginProperty::Right]);
+        QCOMPARE(getElidedText(name, fixture.text->getFont(), Qt::ElideMiddle, room), name);
+    }
 }
 
 void TestCategoryHeaderItem::emptyHeaderHasNoHeight()

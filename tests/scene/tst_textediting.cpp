@@ -176,7 +176,7 @@ void TestTextEditing::textItemBounds()
     item.setMargin(MarginProperty(1, 2, 3, 4));
     const QFontMetricsF metrics(item.getFont());
     QCOMPARE(item.boundingRect(),
-             QRectF(0, 0, 6 + metrics.horizontalAdvance(QStringLiteral("abc")), 4 + metrics.lineSpacing()));
+             QRectF(0, 0, 6 + std::ceil(metrics.horizontalAdvance(QStringLiteral("abc"))), 4 + metrics.lineSpacing()));
     // A negative side is kept but the bounds still follow the text.
     item.setSize(QSizeF(-1, 40));
     QCOMPARE(item.getSize(), QSizeF(-1, 40));

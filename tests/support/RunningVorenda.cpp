@@ -6,6 +6,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QScreen>
 #include <QSettings>
 #include <QXmlStreamReader>
 
@@ -120,6 +123,45 @@ QString RunningVorenda::waitForCabinet(int timeout)
     return found.first();
 }
 
+QString RunningVorenda::waitForWindow(const QString& name, int timeout)
+{
+    QStringList found;
+    if (!QTest::qWaitFor([&] { return (found = visibleWindows(name)).size() == 1; }, timeout)) {
+        qWarning("%lld windows named %s shown after %d ms, not 1", qint64(found.size()), qPrintable(name), timeout);
+        return QString();
+    }
+    return found.first();
+}
+
+QRect RunningVorenda::windowGeometry(const QString& window)
+{
+    QProcess query;
+    query.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    query.waitForFinished(5000);
+    QHash<QString, int> values;
+    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            values.insert(line.left(equals), line.mid(equals + 1).toInt());
+    }
+    return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+                 values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
+}
+
+QImage RunningVorenda::grabWindow(const QString& window)
+{
+    const QRect area = windowGeometry(window);
+    return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+}
+
+void RunningVorenda::unmapFirstRunWindows()
+{
+    for (const QString& name : {QStringLiteral("^Welcome to Vorenda$"), QStringLiteral("^Quick Start$")}) {
+        for (const QString& window : visibleWindows(name))
+            xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), window});
+    }
+}
+
 bool RunningVorenda::xdotool(const QStringList& arguments)
 {
     QProcess process;
@@ -214,12 +256,19 @@ QList<RunningVorenda::SavedItem> RunningVorenda::itemsOf(const QString& path)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("Uncategorized"))
+        if (xml.name() == QLatin1String("Uncategorized")) {
             category.clear();
-        else if (xml.name() == QLatin1String("Category"))
+        } else if (xml.name() == QLatin1String("Category")) {
             category = xml.attributes().value(QStringLiteral("name")).toString();
-        else if (xml.name() == QLatin1String("Item"))
-            items.append({category, xml.attributes().value(QStringLiteral("type")).toInt(), {}, {}, {}});
+        } else if (xml.name() == QLatin1String("Item")) {
+            SavedItem item;
+            item.category = category;
+            item.name = xml.attributes().value(QStringLiteral("name")).toString();
+            item.type = xml.attributes().value(QStringLiteral("type")).toInt();
+            items.append(item);
+        } else if (!items.isEmpty() && xml.name() == QLatin1String("tags")) {
+            items.last().tags = xml.readElementText();
+        }
         else if (!items.isEmpty() && xml.name() == QLatin1String("target"))
             items.last().target = xml.readElementText();
         else if (!items.isEmpty() && xml.name() == QLatin1String("thumbnail"))

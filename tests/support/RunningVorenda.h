@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QRect>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,8 @@ public:
     struct SavedItem
     {
         QString category; // the name of its category, empty for none
+        QString name;
+        QString tags;     // as written: comma-separated
         int type = -1;
         QString target;
         QString thumbnail;
@@ -57,6 +60,16 @@ public:
     // Waits until exactly one cabinet window is visible and returns its id; empty
     // if none shows within `timeout` milliseconds.
     static QString waitForCabinet(int timeout = 30000);
+    // Waits until exactly one visible window's name matches `name` and returns its id;
+    // empty if none shows within `timeout` milliseconds.
+    static QString waitForWindow(const QString& name, int timeout = 30000);
+    // The window's place and size on the screen.
+    static QRect windowGeometry(const QString& window);
+    // What the screen shows where the window is.
+    static QImage grabWindow(const QString& window);
+    // The first start's windows that stand over the cabinet (the welcome wizard, the
+    // quick-start panel) are taken off the screen; the program goes on as if they were there.
+    static void unmapFirstRunWindows();
     // Runs xdotool with `arguments`; true when it succeeded.
     static bool xdotool(const QStringList& arguments);
     // Presses the show-hotkey until the program has bound it and one cabinet shows.

@@ -1,11 +1,27 @@
-// Writes the dialogs' pictures into <source>/Resources/Images/mac.
+// Writes the pictures of the dialogs and panels into <source>/Resources/Images.
 // Usage: dialogimages <source folder>
 #include "KeyImage.h"
+#include "WizardImages.h"
 
 #include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
+
+namespace {
+
+bool write(const QImage& image, const QString& path)
+{
+    // Straight alpha keeps the PNG's edge pixels exact.
+    if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,15 +30,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: dialogimages <source folder>\n");
         return 2;
     }
-    const QDir folder(QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("Resources/Images/mac")));
-    if (!QDir().mkpath(folder.path()))
+    const QDir images(QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("Resources/Images")));
+    if (!QDir().mkpath(images.filePath(QStringLiteral("mac"))))
         return 1;
-    const QString path = folder.filePath(QStringLiteral("key48.png"));
-    // Straight alpha keeps the PNG's edge pixels exact.
-    if (!KeyImage::key(48).convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        return 1;
-    }
-    std::printf("%s\n", qPrintable(path));
-    return 0;
+    bool ok = write(KeyImage::key(48), images.filePath(QStringLiteral("mac/key48.png")));
+    ok = write(WizardImages::desktopFolder(48), images.filePath(QStringLiteral("mac/DesktopFolderIcon.png"))) && ok;
+    ok = write(WizardImages::applicationsFolder(48), images.filePath(QStringLiteral("mac/AppsFolderIcon.png"))) && ok;
+    ok = write(WizardImages::customize(48), images.filePath(QStringLiteral("customize.png"))) && ok;
+    return ok ? 0 : 1;
 }
