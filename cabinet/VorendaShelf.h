@@ -263,6 +263,11 @@ public:
     QAction* catNumberOfMatchesAction = nullptr;
     QAction* sendFeedbackAction = nullptr;
     QAction* homePageAction = nullptr;
+    // The cabinet's entry in the controller's "Show Cabinet" menu, made and deleted by
+    // the controller; null while it has none.
+    QPointer<QAction> showCabinetEntry;
+    // That entry's text: the name ("<No Name>" when empty), a tab, the show hotkey.
+    QString showCabinetEntryText() const;
 
 public slots:
     void onHelp();

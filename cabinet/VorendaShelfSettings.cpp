@@ -3,6 +3,7 @@
 #include "AddProgressWidget.h"
 #include "ButtonItem.h"
 #include "CategoryHeaderItem.h"
+#include "DockOption.h"
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
 #include "ItemPropertiesDialog.h"
@@ -16,11 +17,10 @@
 #include "VorendaGlobal.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
-#include <iterator>
 
 namespace {
 
@@ -220,6 +220,15 @@ void VorendaShelf::refreshPersonalization()
         QMetaObject::invokeMethod(panel, "updateSettings");
 }
 
+QString VorendaShelf::showCabinetEntryText() const
+{
+    // The controller's menu holds the entry, so its texts are translated there.
+    const QString name = this->name.isEmpty() ? QCoreApplication::translate("VorendaMain", "<No Name>") : this->name;
+    const QKeySequence key = frame ? frame->showHotkey() : QKeySequence();
+    return QCoreApplication::translate("VorendaMain", "%1\t%2")
+        .arg(name, VorendaGlobal::getKeyName(key.toString(QKeySequence::NativeText)));
+}
+
 // ---- Bar and label toggles
 
 void VorendaShelf::onShowTopBar()
@@ -401,27 +410,15 @@ void VorendaShelf::onToggleFullScreen()
 
 void VorendaShelf::dockTo(int option)
 {
-    if (kiosk)
+    if (kiosk || !DockOption::isValid(option))
         return;
-    struct Docking {
-        DockableWidget::Mode mode;
-        bool maximized;
-    };
-    static const Docking table[] = {
-        {DockableWidget::Undocked, false},     {DockableWidget::DockedTop, false},
-        {DockableWidget::DockedRight, false},  {DockableWidget::DockedBottom, false},
-        {DockableWidget::DockedLeft, false},   {DockableWidget::DockedTop, true},
-        {DockableWidget::DockedRight, true},   {DockableWidget::DockedBottom, true},
-        {DockableWidget::DockedLeft, true},
-    };
-    if (option < 0 || option >= int(std::size(table)))
-        return;
+    const DockOption docking = DockOption::of(option);
     mode = option;
-    frame->setMode(table[option].mode, table[option].maximized);
+    frame->setMode(docking.mode, docking.wholeEdge);
     refreshPersonalization();
 
     QString message;
-    switch (table[option].mode) {
+    switch (docking.mode) {
     case DockableWidget::DockedTop:
         message = tr("The cabinet is now docked to the TOP edge!");
         break;
