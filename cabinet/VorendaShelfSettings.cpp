@@ -8,7 +8,7 @@
 #include "GetPasswordDialog.h"
 #include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
-#include "PersonalizationWidget.h"
+#include "PersonalizationHook.h"
 #include "QuickSearchWidget.h"
 #include "QuickStartDialog.h"
 #include "SkinWidget.h"
@@ -210,14 +210,7 @@ void VorendaShelf::applyKioskLocks()
 
 void VorendaShelf::refreshPersonalization()
 {
-    if (!PersonalizationWidget::visible())
-        return;
-    PersonalizationWidget* panel = PersonalizationWidget::instance();
-    if (panel->shelf != this)
-        return;
-    // The panel reloads its controls from this cabinet where it offers that.
-    if (panel->metaObject()->indexOfMethod("updateSettings()") >= 0)
-        QMetaObject::invokeMethod(panel, "updateSettings");
+    PersonalizationHook::settingsChanged(this);
 }
 
 QString VorendaShelf::showCabinetEntryText() const
@@ -227,6 +220,11 @@ QString VorendaShelf::showCabinetEntryText() const
     const QKeySequence key = frame ? frame->showHotkey() : QKeySequence();
     return QCoreApplication::translate("VorendaMain", "%1\t%2")
         .arg(name, VorendaGlobal::getKeyName(key.toString(QKeySequence::NativeText)));
+}
+
+void VorendaShelf::onPersonalize(int panel, StyleElement element)
+{
+    PersonalizationHook::show(this, panel, element);
 }
 
 // ---- Bar and label toggles
@@ -501,7 +499,7 @@ bool VorendaShelf::mayAutoHide() const
         return false;
     if (QuickSearchWidget::visible() && QuickSearchWidget::instance()->searchingVorenda())
         return false;
-    if (PersonalizationWidget::visible() && PersonalizationWidget::instance()->shelf == this)
+    if (PersonalizationHook::isEditing(this))
         return false;
     if (QuickStartDialog::visible() && QuickStartDialog::instance()->shelf == this)
         return false;

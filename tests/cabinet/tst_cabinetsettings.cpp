@@ -74,6 +74,7 @@ Q_DECLARE_METATYPE(Holder)
 void TestCabinetSettings::initTestCase()
 {
     TestEnvironment::instance()->initializeGlobals();
+    PersonalizationWidget::installCabinetHook();
     VorendaGlobal::load();
 }
 
@@ -393,7 +394,7 @@ void TestCabinetSettings::autoHideVetoes()
         break;
     case PersonalizingThis:
     case PersonalizingOther:
-        PersonalizationWidget::instance()->show(holder == PersonalizingThis ? &shelf : &other, 0);
+        PersonalizationWidget::instance()->show(holder == PersonalizingThis ? &shelf : &other, 0, AllElements);
         break;
     case QuickStartThis:
     case QuickStartOther:
