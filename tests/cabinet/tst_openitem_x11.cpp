@@ -20,7 +20,6 @@ private slots:
     void doubleClickOpensTheExactPath();
 
 private:
-    static QRect windowGeometry(const QString& window);
     // The bounding box of the pixels that differ, between the bars and off the shelf boards.
     static QRect changedArea(const QImage& before, const QImage& after);
     QStringList opened() const;
@@ -41,21 +40,6 @@ void TestOpenItem::initTestCase()
 void TestOpenItem::cleanup()
 {
     vorenda.stop();
-}
-
-QRect TestOpenItem::windowGeometry(const QString& window)
-{
-    QProcess query;
-    query.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
-    query.waitForFinished(5000);
-    QHash<QString, int> values;
-    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0)
-            values.insert(line.left(equals), line.mid(equals + 1).toInt());
-    }
-    return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
-                 values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
 }
 
 QRect TestOpenItem::changedArea(const QImage& before, const QImage& after)
@@ -104,7 +88,7 @@ void TestOpenItem::doubleClickOpensTheExactPath()
         RunningVorenda::xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), panel});
     QTest::qWait(1000);
 
-    const QRect geometry = windowGeometry(cabinet);
+    const QRect geometry = RunningVorenda::windowGeometry(cabinet);
     QVERIFY(geometry.width() > 100 && geometry.height() > 100);
     QScreen* screen = QGuiApplication::primaryScreen();
     const auto grab = [&] {
