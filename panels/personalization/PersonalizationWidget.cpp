@@ -1,5 +1,6 @@
 #include "PersonalizationWidget.h"
 
+#include "AnswerKeys.h"
 #include "DockOption.h"
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
@@ -14,7 +15,6 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QIntValidator>
-#include <QKeyEvent>
 #include <QTimeLine>
 
 #include <algorithm>
@@ -539,19 +539,8 @@ void PersonalizationWidget::kioskCheckBoxClicked(bool checked)
 
 void PersonalizationWidget::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        event->accept();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        accept(true);
-        event->accept();
-        break;
-    default:
+    if (!handleAnswerKey(event, [this] { accept(true); }, [this] { reject(); }))
         QWidget::keyPressEvent(event);
-    }
 }
 
 void PersonalizationWidget::closeEvent(QCloseEvent* event)

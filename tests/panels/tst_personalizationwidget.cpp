@@ -393,15 +393,7 @@ void TestPersonalizationWidget::changingThePasswordAsksForTheCurrentOne()
     QCOMPARE(panel()->setKioskPasswordButton->text(),
              current.isEmpty() ? QStringLiteral("Set Password...") : QStringLiteral("Change Password..."));
 
-    QuestionDriver check(QuestionDriver::visible<GetPasswordDialog>(), [&](QWidget* window) {
-        auto* dialog = static_cast<GetPasswordDialog*>(window);
-        if (typed.isEmpty()) {
-            dialog->cancelButton->click();
-            return;
-        }
-        dialog->passwordLineEdit->setText(typed);
-        dialog->okButton->click();
-    });
+    QuestionDriver check(QuestionDriver::visible<GetPasswordDialog>(), answerPassword<GetPasswordDialog>(typed));
     QuestionDriver next(QuestionDriver::visible<SetPasswordDialog>(), [](QWidget* window) {
         auto* dialog = static_cast<SetPasswordDialog*>(window);
         dialog->passwordLineEdit->setText(QStringLiteral("new one"));
