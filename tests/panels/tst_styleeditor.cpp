@@ -35,6 +35,7 @@ private slots:
     void copiesGetFreeNames_data();
     void copiesGetFreeNames();
     void failedStyleWriteIsReported();
+    void aCopyNeverOverwritesAnotherFile();
 
 private:
     struct Change
@@ -453,6 +454,26 @@ void TestStyleEditor::failedStyleWriteIsReported()
     // The cabinet wears the changed style all the same.
     QCOMPARE(shelf->style.reflectionLevel, 10);
     QVERIFY(!panel()->isVisible());
+}
+
+void TestStyleEditor::aCopyNeverOverwritesAnotherFile()
+{
+    // A file the styles list does not show (it did not load) still has its name taken.
+    const QString taken = VorendaGlobal::getStylesLocation() + QStringLiteral("/Wood #2 (Modified)/Wood #2 (Modified).xml");
+    QVERIFY(QDir().mkpath(QFileInfo(taken).absolutePath()));
+    QFile file(taken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a style");
+    file.close();
+
+    VorendaShelf* shelf = cabinets.add(QStringLiteral("Taken"));
+    panel()->show(shelf, 2, AllElements);
+    panel()->reflectionLevelSlider->setValue(33);
+    panel()->accept(true);
+    QCOMPARE(shelf->style.name, QStringLiteral("Wood #2 (Modified1)"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("not a style"));
+    QCOMPARE(loaded(shelf->style.fileName).reflectionLevel, 33);
 }
 
 VORENDA_TEST_MAIN(TestStyleEditor)
