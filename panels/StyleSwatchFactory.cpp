@@ -7,6 +7,7 @@
 #include "StyleItem.h"
 #include "VorendaGlobal.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -91,7 +92,9 @@ StyleItem* StyleSwatchFactory::patternSwatch(const QString& path)
         QPainter painter(&picture);
         ImagePainter(tile, ImagePainter::Tile).paint(&painter, QRectF(picture.rect()), QPainterPath());
     }
-    const QString text = path.isEmpty() ? StyleItem::tr("None") : QFileInfo(path).baseName();
+    // The editor's texts are translated together, in its own context.
+    const QString text =
+        path.isEmpty() ? QCoreApplication::translate("PersonalizationWidget", "None") : QFileInfo(path).baseName();
     StyleItem* item = swatch(picture, text);
     item->setData(ValueKey, path);
     item->setData(UserDefinedKey, !isBuiltInPattern(path));
