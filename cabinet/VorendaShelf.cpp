@@ -8,6 +8,7 @@
 #include "ListIteratorThread.h"
 #include "MyCustomStyle.h"
 #include "ObjectEventFilter.h"
+#include "PersonalizationHook.h"
 #include "RecurseDirThread.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
@@ -217,7 +218,8 @@ void VorendaShelf::onWindowShown()
 bool VorendaShelf::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        // The panels that work on cabinets are raised here once the program has them.
+        // The other panels that work on cabinets are raised here once the program has them.
+        PersonalizationHook::raise();
         view->setFocus(Qt::ActiveWindowFocusReason);
         if (statusMessageShown)
             updateStatusLabel();

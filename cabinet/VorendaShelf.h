@@ -172,8 +172,13 @@ public slots:
     void onApplyStyle(const ShelfStyle& style, StyleElement element, bool force = false);
     void onApplyStyle(const ShelfStyle& style, CategoryHeaderItem* header);
     void onApplyStyle(const ShelfStyle& style, MyThumbnailItem* item);
+    // Makes `style` the cabinet's own and its saved copy.
     void onApplyStyleChange(const ShelfStyle& style);
+    // Goes back to the saved copy, undoing a preview.
     void onIgnoreStyleChange();
+    // Opens the personalization panel for this cabinet on page `panel` (0 General,
+    // 1 Appearance, 2 Style) with `element` selected on the Style page.
+    void onPersonalize(int panel, StyleElement element);
 
     // Applies every setting to the window, its bars and labels.
     void onApplySettings();
@@ -264,6 +269,11 @@ public:
     QAction* catNumberOfMatchesAction = nullptr;
     QAction* sendFeedbackAction = nullptr;
     QAction* homePageAction = nullptr;
+    // The cabinet's entry in the controller's "Show Cabinet" menu, made and deleted by
+    // the controller; null while it has none.
+    QPointer<QAction> showCabinetEntry;
+    // That entry's text: the name ("<No Name>" when empty), a tab, the show hotkey.
+    QString showCabinetEntryText() const;
 
 public slots:
     void onHelp();

@@ -8,7 +8,7 @@
 #include "MessageDialog.h"
 #include "MyThumbnailItem.h"
 #include "ObjectEventFilter.h"
-#include "PersonalizationWidget.h"
+#include "PersonalizationHook.h"
 #include "QuickSearchWidget.h"
 #include "QuickStartDialog.h"
 #include "SearchBox.h"
@@ -109,7 +109,7 @@ bool VorendaShelf::keepsShownAfterOpening() const
         return true;
     if (QuickSearchWidget::visible() && QuickSearchWidget::instance()->searchingVorenda())
         return true;
-    if (PersonalizationWidget::visible() && PersonalizationWidget::instance()->shelf == this)
+    if (PersonalizationHook::isEditing(this))
         return true;
     if (QuickStartDialog::visible() && QuickStartDialog::instance()->shelf == this)
         return true;

@@ -3,11 +3,12 @@
 #include "AddProgressWidget.h"
 #include "ButtonItem.h"
 #include "CategoryHeaderItem.h"
+#include "DockOption.h"
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
 #include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
-#include "PersonalizationWidget.h"
+#include "PersonalizationHook.h"
 #include "QuickSearchWidget.h"
 #include "QuickStartDialog.h"
 #include "SkinWidget.h"
@@ -16,11 +17,10 @@
 #include "VorendaGlobal.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
-#include <iterator>
 
 namespace {
 
@@ -210,14 +210,21 @@ void VorendaShelf::applyKioskLocks()
 
 void VorendaShelf::refreshPersonalization()
 {
-    if (!PersonalizationWidget::visible())
-        return;
-    PersonalizationWidget* panel = PersonalizationWidget::instance();
-    if (panel->shelf != this)
-        return;
-    // The panel reloads its controls from this cabinet where it offers that.
-    if (panel->metaObject()->indexOfMethod("updateSettings()") >= 0)
-        QMetaObject::invokeMethod(panel, "updateSettings");
+    PersonalizationHook::settingsChanged(this);
+}
+
+QString VorendaShelf::showCabinetEntryText() const
+{
+    // The controller's menu holds the entry, so its texts are translated there.
+    const QString name = this->name.isEmpty() ? QCoreApplication::translate("VorendaMain", "<No Name>") : this->name;
+    const QKeySequence key = frame ? frame->showHotkey() : QKeySequence();
+    return QCoreApplication::translate("VorendaMain", "%1\t%2")
+        .arg(name, VorendaGlobal::getKeyName(key.toString(QKeySequence::NativeText)));
+}
+
+void VorendaShelf::onPersonalize(int panel, StyleElement element)
+{
+    PersonalizationHook::show(this, panel, element);
 }
 
 // ---- Bar and label toggles
@@ -401,27 +408,15 @@ void VorendaShelf::onToggleFullScreen()
 
 void VorendaShelf::dockTo(int option)
 {
-    if (kiosk)
+    if (kiosk || !DockOption::isValid(option))
         return;
-    struct Docking {
-        DockableWidget::Mode mode;
-        bool maximized;
-    };
-    static const Docking table[] = {
-        {DockableWidget::Undocked, false},     {DockableWidget::DockedTop, false},
-        {DockableWidget::DockedRight, false},  {DockableWidget::DockedBottom, false},
-        {DockableWidget::DockedLeft, false},   {DockableWidget::DockedTop, true},
-        {DockableWidget::DockedRight, true},   {DockableWidget::DockedBottom, true},
-        {DockableWidget::DockedLeft, true},
-    };
-    if (option < 0 || option >= int(std::size(table)))
-        return;
+    const DockOption docking = DockOption::of(option);
     mode = option;
-    frame->setMode(table[option].mode, table[option].maximized);
+    frame->setMode(docking.mode, docking.wholeEdge);
     refreshPersonalization();
 
     QString message;
-    switch (table[option].mode) {
+    switch (docking.mode) {
     case DockableWidget::DockedTop:
         message = tr("The cabinet is now docked to the TOP edge!");
         break;
@@ -504,7 +499,7 @@ bool VorendaShelf::mayAutoHide() const
         return false;
     if (QuickSearchWidget::visible() && QuickSearchWidget::instance()->searchingVorenda())
         return false;
-    if (PersonalizationWidget::visible() && PersonalizationWidget::instance()->shelf == this)
+    if (PersonalizationHook::isEditing(this))
         return false;
     if (QuickStartDialog::visible() && QuickStartDialog::instance()->shelf == this)
         return false;

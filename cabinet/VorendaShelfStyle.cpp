@@ -240,6 +240,8 @@ void VorendaShelf::onApplyStyleChange(const ShelfStyle& newStyle)
 {
     style = newStyle;
     committedStyle = style;
+    // A style saved under a new id reaches the data file soon, not only at the next quit.
+    scheduleSave();
 }
 
 void VorendaShelf::onIgnoreStyleChange()

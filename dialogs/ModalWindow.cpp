@@ -1,9 +1,10 @@
 #include "ModalWindow.h"
 
+#include "AnswerKeys.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QWindow>
 
 ModalWindow::ModalWindow(QWidget* parent)
@@ -71,19 +72,8 @@ void ModalWindow::attachToModalParent()
 
 void ModalWindow::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        reject();
-        event->accept();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        accept();
-        event->accept();
-        break;
-    default:
+    if (!handleAnswerKey(event, [this] { accept(); }, [this] { reject(); }))
         QWidget::keyPressEvent(event);
-    }
 }
 
 void ModalWindow::closeEvent(QCloseEvent* event)

@@ -40,6 +40,7 @@ VorendaMain::VorendaMain(QObject* parent)
     if (auto* application = qobject_cast<MyQApplication*>(qApp))
         connect(application, &MyQApplication::aboutToEndSession, this, &VorendaMain::endSession);
     connect(this, &VorendaMain::shelvesChanged, QuickStartDialog::instance(), &QuickStartDialog::onShelvesChanged);
+    PersonalizationWidget::installCabinetHook();
 
     showAllKey = QKeySequence::fromString(tr("Ctrl+F10"), QKeySequence::PortableText);
     hideAllKey = QKeySequence::fromString(tr("Ctrl+F11"), QKeySequence::PortableText);

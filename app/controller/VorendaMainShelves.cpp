@@ -14,17 +14,6 @@
 #include <QMenu>
 #include <QUuid>
 
-namespace {
-
-QString shelfEntryText(const VorendaShelf* shelf)
-{
-    const QString name = shelf->name.isEmpty() ? VorendaMain::tr("<No Name>") : shelf->name;
-    const QKeySequence key = shelf->frame ? shelf->frame->showHotkey() : QKeySequence();
-    return VorendaMain::tr("%1\t%2").arg(name, VorendaGlobal::getKeyName(key.toString(QKeySequence::NativeText)));
-}
-
-} // namespace
-
 QKeySequence VorendaMain::freeShowHotkey() const
 {
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}) {
@@ -80,7 +69,9 @@ VorendaShelf* VorendaMain::onCreateNewShelf(const QString& id, uint date, int st
     wireShelf(shelf);
     VorendaGlobal::shelves.append(shelf);
 
-    shelfEntries.insert(shelf, addMenuAction(showShelfMenu, shelfEntryText(shelf), QVariant(), shelf, SLOT(show()), -1));
+    QAction* entry = addMenuAction(showShelfMenu, shelf->showCabinetEntryText(), QVariant(), shelf, SLOT(show()), -1);
+    shelfEntries.insert(shelf, entry);
+    shelf->showCabinetEntry = entry;
     emptyAction->setVisible(false);
 
     if (brandNew) {

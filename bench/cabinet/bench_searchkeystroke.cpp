@@ -81,9 +81,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     TemporaryStore store;
 
-    QList<int> counts{1000, 10000, 50000};
-    if (argc > 1)
-        counts = {QString::fromLocal8Bit(argv[1]).toInt()};
+    const QList<int> counts = countsFromArguments(argc, argv, {1000, 10000, 50000});
     QTextStream out(stdout);
     out << "Search keystroke in a shown cabinet, 20 categories; milliseconds (median of 9)\n";
     out << " items | names key | names + frame | all fields | list word | hits\n";

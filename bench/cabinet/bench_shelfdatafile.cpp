@@ -188,9 +188,7 @@ int main(int argc, char** argv)
     TemporaryStore store;
 
     QTextStream out(stdout);
-    QList<int> counts{1000, 10000, 50000};
-    if (argc > 1)
-        counts = {QString::fromLocal8Bit(argv[1]).toInt()};
+    const QList<int> counts = countsFromArguments(argc, argv, {1000, 10000, 50000});
     for (int count : counts)
         run(count, out);
     return 0;

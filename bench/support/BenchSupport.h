@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QList>
 #include <QObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -42,6 +43,14 @@ inline qint64 residentBytes()
             return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
     }
     return 0;
+}
+
+// The item counts to measure: the one given as the first argument, else `defaults`.
+inline QList<int> countsFromArguments(int argc, char** argv, const QList<int>& defaults)
+{
+    if (argc > 1)
+        return {QString::fromLocal8Bit(argv[1]).toInt()};
+    return defaults;
 }
 
 // Counts the paints of the object it filters, so a measured frame is known to be drawn.

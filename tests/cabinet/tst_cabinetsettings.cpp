@@ -74,6 +74,7 @@ Q_DECLARE_METATYPE(Holder)
 void TestCabinetSettings::initTestCase()
 {
     TestEnvironment::instance()->initializeGlobals();
+    PersonalizationWidget::installCabinetHook();
     VorendaGlobal::load();
 }
 
@@ -251,15 +252,7 @@ void TestCabinetSettings::kioskPasswordGuardsLeaving()
     const QString labelBefore = shelf.statusLabel->text();
     VorendaGlobal::kioskPasswordHash = QStringLiteral("5ebe2294ecd0e0f08eab7690d2a6ee69");
 
-    QuestionDriver driver(QuestionDriver::visible<GetPasswordDialog>(), [&](QWidget* window) {
-        auto* dialog = static_cast<GetPasswordDialog*>(window);
-        if (typed.isEmpty()) {
-            dialog->cancelButton->click();
-            return;
-        }
-        dialog->passwordLineEdit->setText(typed);
-        dialog->okButton->click();
-    });
+    QuestionDriver driver(QuestionDriver::visible<GetPasswordDialog>(), answerPassword<GetPasswordDialog>(typed));
     shelf.onToggleKioskMode();
     QVERIFY(driver.ran());
     QCOMPARE(shelf.kiosk, kioskAfter);
@@ -393,7 +386,7 @@ void TestCabinetSettings::autoHideVetoes()
         break;
     case PersonalizingThis:
     case PersonalizingOther:
-        PersonalizationWidget::instance()->show(holder == PersonalizingThis ? &shelf : &other, 0);
+        PersonalizationWidget::instance()->show(holder == PersonalizingThis ? &shelf : &other, 0, AllElements);
         break;
     case QuickStartThis:
     case QuickStartOther:

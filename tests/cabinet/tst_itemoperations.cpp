@@ -44,6 +44,7 @@ private:
 void TestItemOperations::initTestCase()
 {
     TestEnvironment::instance()->initializeGlobals();
+    PersonalizationWidget::installCabinetHook();
     VorendaGlobal::load();
     record = TestEnvironment::instance()->root() + QStringLiteral("/opened.txt");
     TestEnvironment::instance()->installStub(
@@ -207,7 +208,7 @@ void TestItemOperations::cabinetHidesAfterOpening()
     shelf.show();
     QTRY_VERIFY(shelf.isVisible());
     if (setting == QLatin1String("panel"))
-        PersonalizationWidget::instance()->show(&shelf, 0);
+        PersonalizationWidget::instance()->show(&shelf, 0, AllElements);
     MyThumbnailItem* item = addTarget(shelf, target);
 
     shelf.onOpenItem(item, false);

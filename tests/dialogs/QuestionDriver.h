@@ -84,6 +84,21 @@ private:
     bool gaveUp = false;
 };
 
+// The answer to a password question: `typed` and OK, or Cancel when `typed` is empty.
+template <typename Dialog>
+QuestionDriver::Step answerPassword(const QString& typed)
+{
+    return [typed](QWidget* window) {
+        auto* dialog = static_cast<Dialog*>(window);
+        if (typed.isEmpty()) {
+            dialog->cancelButton->click();
+            return;
+        }
+        dialog->passwordLineEdit->setText(typed);
+        dialog->okButton->click();
+    };
+}
+
 // A key typed by the user: it goes to the widget with the keyboard focus, so keys
 // that the focus widget passes on reach the window the way they do in real use.
 inline void typeKey(QWidget* window, Qt::Key key, const QString& text = QString())

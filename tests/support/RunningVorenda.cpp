@@ -172,6 +172,37 @@ bool RunningVorenda::xdotool(const QStringList& arguments)
         && process.exitCode() == 0;
 }
 
+QRect RunningVorenda::windowGeometry(const QString& window)
+{
+    QProcess query;
+    query.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    query.waitForFinished(5000);
+    QHash<QString, int> values;
+    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            values.insert(line.left(equals), line.mid(equals + 1).toInt());
+    }
+    return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+                 values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
+}
+
+bool RunningVorenda::clickAt(const QPoint& screenPoint)
+{
+    return xdotool({QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y())})
+        && (QTest::qWait(150), xdotool({QStringLiteral("click"), QStringLiteral("1")}));
+}
+
+QImage RunningVorenda::grabWindow(const QString& window)
+{
+    const QRect geometry = windowGeometry(window);
+    if (geometry.isEmpty())
+        return QImage();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height())
+        .toImage();
+}
+
 bool RunningVorenda::showCabinetByHotkey(int timeout)
 {
     const bool shown = QTest::qWaitFor(

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QRect>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -72,6 +73,12 @@ public:
     static void unmapFirstRunWindows();
     // Runs xdotool with `arguments`; true when it succeeded.
     static bool xdotool(const QStringList& arguments);
+    // Where `window` lies on the screen; empty when xdotool cannot say.
+    static QRect windowGeometry(const QString& window);
+    // Moves the pointer to `screenPoint` and clicks the left button there.
+    static bool clickAt(const QPoint& screenPoint);
+    // What the screen shows of `window` now.
+    static QImage grabWindow(const QString& window);
     // Presses the show-hotkey until the program has bound it and one cabinet shows.
     static bool showCabinetByHotkey(int timeout = 30000);
 
