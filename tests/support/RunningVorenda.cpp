@@ -133,27 +133,6 @@ QString RunningVorenda::waitForWindow(const QString& name, int timeout)
     return found.first();
 }
 
-QRect RunningVorenda::windowGeometry(const QString& window)
-{
-    QProcess query;
-    query.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
-    query.waitForFinished(5000);
-    QHash<QString, int> values;
-    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0)
-            values.insert(line.left(equals), line.mid(equals + 1).toInt());
-    }
-    return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
-                 values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
-}
-
-QImage RunningVorenda::grabWindow(const QString& window)
-{
-    const QRect area = windowGeometry(window);
-    return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
-}
-
 void RunningVorenda::unmapFirstRunWindows()
 {
     for (const QString& name : {QStringLiteral("^Welcome to Vorenda$"), QStringLiteral("^Quick Start$")}) {

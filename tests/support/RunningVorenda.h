@@ -64,10 +64,6 @@ public:
     // Waits until exactly one visible window's name matches `name` and returns its id;
     // empty if none shows within `timeout` milliseconds.
     static QString waitForWindow(const QString& name, int timeout = 30000);
-    // The window's place and size on the screen.
-    static QRect windowGeometry(const QString& window);
-    // What the screen shows where the window is.
-    static QImage grabWindow(const QString& window);
     // The first start's windows that stand over the cabinet (the welcome wizard, the
     // quick-start panel) are taken off the screen; the program goes on as if they were there.
     static void unmapFirstRunWindows();
