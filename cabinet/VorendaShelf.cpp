@@ -4,10 +4,14 @@
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
 #include "FileInfoProvider.h"
+#include "HelpWidget.h"
 #include "KestrimnailClient.h"
 #include "ListIteratorThread.h"
 #include "MyCustomStyle.h"
 #include "ObjectEventFilter.h"
+#include "PersonalizationWidget.h"
+#include "PreferencesWidget.h"
+#include "QuickStartDialog.h"
 #include "RecurseDirThread.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
@@ -266,13 +270,31 @@ void VorendaShelf::onHomePage()
     QDesktopServices::openUrl(QUrl(VorendaGlobal::homepageUrl));
 }
 
-// The help window and the quick-start panel open here once the program has them.
 void VorendaShelf::onHelp()
 {
+    if (HelpWidget* help = HelpWidget::instance())
+        help->show();
 }
 
 void VorendaShelf::onQuickStart()
 {
+    if (kiosk)
+        return;
+    if (QuickStartDialog* panel = QuickStartDialog::instance())
+        panel->show(this);
+}
+
+// The panel opens at page `panel`; its show() takes no style element to select yet.
+void VorendaShelf::onPersonalize(int panel, StyleElement)
+{
+    if (PersonalizationWidget* personalization = PersonalizationWidget::instance())
+        personalization->show(this, panel);
+}
+
+void VorendaShelf::onPreferences()
+{
+    if (PreferencesWidget* preferences = PreferencesWidget::instance())
+        preferences->show(VorendaGlobal::main, 0);
 }
 
 void VorendaShelf::onSendFeedback()

@@ -36,6 +36,10 @@ class NavigatorItem;
 class ObjectEventFilter;
 class QAbstractButton;
 class QAction;
+class QMenu;
+class ShelfCommandDispatcher;
+class ShelfMenuEntries;
+struct CategoryTreeNode;
 class QKeyEvent;
 class RecurseDirThread;
 class SkinWidget;
@@ -598,6 +602,46 @@ private:
     bool searchUnreachable() const { return hidesearchbox || hidetopbar; }
     void dropSearchWhenUnreachable();
     std::unique_ptr<ObjectEventFilter> searchHideFilter;
+
+    // ---- Commands (ShelfCommandDispatcher.cpp, ShelfMenuEntries.cpp, CategoryTargetMenus.cpp;
+    // the work lives in the classes those files are named after) ----
+public:
+    // A menu entry that carries `type` with `parameter`. A plain entry belongs to the
+    // menu and runs once the menu's caller hands it to doMenuAction(QAction*, int); a
+    // dynamic one runs its command itself, `delay` ms after it was triggered unless
+    // `delay` is -1, and is freed once its menu is gone and it has fired.
+    QAction* addMenuAction(QMenu* menu, MenuType type, const QString& text, int parameter, bool dynamic, int delay);
+    // The category tree as targets: for moving items, for moving the category
+    // `movedKey`, and for a new category; `index` is the node's place among its siblings.
+    void createSubmenuForMovingItems(CategoryTreeNode* node, QMenu* menu, MenuType command, bool dynamic);
+    void createSubmenuForMovingCategory(CategoryTreeNode* node, QMenu* menu, int movedKey, int index);
+    void createSubmenuForAddingCategory(CategoryTreeNode* node, QMenu* menu, int excludedKey, int index);
+    // The places for a new category among the children of `categoryKey`; an empty
+    // menu is deleted and null returned when `deleteIfEmpty`.
+    QMenu* createSubmenuForAddingCategory(QMenu* menu, int categoryKey, bool deleteIfEmpty);
+
+public slots:
+    // The command dispatcher: runs one numbered command with its parameter.
+    void doMenuAction(MenuType type, int parameter);
+    // Runs the cabinet-level and category-placing command of a plain entry that a
+    // menu returned; `categoryKey` is the category the menu was opened for.
+    void doMenuAction(QAction* action, int categoryKey);
+    void onDelayedAction(QVariant data, bool checked);
+    // Opens the personalization panel on this cabinet, or the global preferences.
+    void onPersonalize(int panel, StyleElement element);
+    void onPreferences();
+
+private:
+    friend class CabinetCommands;
+    ShelfCommandDispatcher& commands();
+    ShelfMenuEntries& menuEntries();
+    ShelfCommandDispatcher* commandDispatcher = nullptr;
+    ShelfMenuEntries* menuEntryFactory = nullptr;
+    // Set once the user deleted the cabinet: nothing of it is saved any more.
+    bool deleted = false;
+    // Cuts the selection to the clipboard; the confirmation then keeps the pictures.
+    void cutSelection();
+    bool cutting = false;
 };
 
 // Paints the white close cross onto `pixmap`, centred, and returns a copy of it.
