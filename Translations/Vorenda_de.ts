@@ -796,4 +796,27 @@
         <translation>Lesezeichen</translation>
     </message>
 </context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Select Image</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff *.ico)</source>
+        <translation>Bilder (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff *.ico)</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Unterkategorie</translation>
+    </message>
+    <message>
+        <source>(here)</source>
+        <translation>(hier)</translation>
+    </message>
+</context>
 </TS>

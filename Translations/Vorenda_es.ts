@@ -796,4 +796,27 @@
         <translation>Marcador</translation>
     </message>
 </context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Select Image</source>
+        <translation>Seleccionar imagen</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff *.ico)</source>
+        <translation>Imágenes (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff *.ico)</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Subcategoría</translation>
+    </message>
+    <message>
+        <source>(here)</source>
+        <translation>(aquí)</translation>
+    </message>
+</context>
 </TS>
