@@ -61,7 +61,7 @@ void CabinetCommands::hideCabinet()
 void CabinetCommands::changeStyle(int styleKey)
 {
     const ShelfStyle style = VorendaGlobal::shelfStyles.contains(styleKey) ? VorendaGlobal::shelfStyles.value(styleKey)
-                                                                          : VorendaGlobal::defaultShelfStyle;
+                                                                           : VorendaGlobal::defaultShelfStyle;
     shelf.onApplyStyle(style, AllElements, false);
     shelf.onApplyStyleChange(style);
 }

@@ -4,8 +4,7 @@ class VorendaShelf;
 
 // The commands on the cabinet as a whole: a new cabinet, hiding, deleting and
 // changing the style of this one.
-class CabinetCommands
-{
+class CabinetCommands {
 public:
     explicit CabinetCommands(VorendaShelf& shelf);
 

@@ -92,9 +92,8 @@ void CategoryCommands::addNewCategory(int parentKey, int position)
     const int key = view->getLastCategoryKey() + 1;
     if (!view->setCategoryHeader(key, header, parentKey, position, true)) {
         // Only a parent that is no category is refused; the header then stays ours.
-        VorendaGlobal::addToLog(QStringLiteral("VorendaShelf (%1): No new category under %2")
-                                    .arg(shelf.name)
-                                    .arg(parentKey));
+        VorendaGlobal::addToLog(
+            QStringLiteral("VorendaShelf (%1): No new category under %2").arg(shelf.name).arg(parentKey));
         delete header;
         return;
     }

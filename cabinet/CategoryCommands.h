@@ -7,8 +7,7 @@ class VorendaShelf;
 // The cabinet commands on categories: expanding, collapsing, renaming, removing and
 // creating them, and moving a category or inserting a new one beside, before or
 // inside another (the "(here)" places of the category menus).
-class CategoryCommands
-{
+class CategoryCommands {
 public:
     explicit CategoryCommands(VorendaShelf& shelf);
 

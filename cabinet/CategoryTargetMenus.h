@@ -9,8 +9,7 @@ struct CategoryTreeNode;
 // Turns the cabinet's category tree into nested submenus whose "(here)" entries point
 // at a place in it: where to move items, where to move a category, where to put a new
 // category. A submenu is titled with its category's own name.
-class CategoryTargetMenus
-{
+class CategoryTargetMenus {
 public:
     explicit CategoryTargetMenus(VorendaShelf& shelf);
 
@@ -31,8 +30,7 @@ public:
     QMenu* fillMovingCategory(QMenu* menu, int movedKey);
 
 private:
-    struct PlaceCommands
-    {
+    struct PlaceCommands {
         MenuType before;
         MenuType into;
         MenuType after;

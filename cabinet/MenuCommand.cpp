@@ -22,8 +22,7 @@ MenuCommand MenuCommand::unpack(const QVariant& data)
     default:
         return command;
     }
-    const quint64 bits =
-        data.userType() == QMetaType::ULongLong ? data.toULongLong() : quint64(data.toLongLong());
+    const quint64 bits = data.userType() == QMetaType::ULongLong ? data.toULongLong() : quint64(data.toLongLong());
     command.type = MenuType(qint32(quint32(bits & 0xFFFFFFFFu)));
     command.parameter = qint32(quint32(bits >> 32));
     command.valid = true;

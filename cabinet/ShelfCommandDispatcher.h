@@ -13,8 +13,7 @@ class VorendaShelf;
 // Carries out a cabinet's numbered commands. The dispatcher runs the commands of the
 // self-triggering menu entries and of the quick-start panel; the plain entries that a
 // menu hands back after it closed run the cabinet-level and category-placing commands.
-class ShelfCommandDispatcher : public QObject
-{
+class ShelfCommandDispatcher : public QObject {
     Q_OBJECT
 
 public:

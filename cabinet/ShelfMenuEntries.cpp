@@ -12,8 +12,7 @@ ShelfMenuEntries::ShelfMenuEntries(VorendaShelf* shelf)
 {
 }
 
-QAction* ShelfMenuEntries::add(QMenu* menu, MenuType type, const QString& text, int parameter, bool dynamic,
-                               int delay)
+QAction* ShelfMenuEntries::add(QMenu* menu, MenuType type, const QString& text, int parameter, bool dynamic, int delay)
 {
     if (!menu)
         return nullptr;

@@ -15,8 +15,7 @@ class VorendaShelf;
 // they were made for. A plain entry belongs to its menu and is carried out by the
 // menu's caller; a dynamic entry belongs to the cabinet and runs its command itself,
 // and once its menu is gone it lives on only until a delayed trigger has fired.
-class ShelfMenuEntries : public QObject
-{
+class ShelfMenuEntries : public QObject {
     Q_OBJECT
 
 public:

@@ -25,8 +25,7 @@
 
 // The cabinet's numbered commands: how an entry carries its command, which entry point
 // runs what, the frame every command runs in, and the commands that remove things.
-class TestCabinetCommands : public QObject
-{
+class TestCabinetCommands : public QObject {
     Q_OBJECT
 
 private slots:
@@ -177,9 +176,8 @@ void TestCabinetCommands::plainAndDynamicEntries()
     QVERIFY(!browse->isCheckable() && browse->icon().isNull() && browse->shortcut().isEmpty());
     shelf->search(QStringLiteral("Item 1"));
     {
-        QuestionDriver fileDialog(QuestionDriver::visible<QFileDialog>(), [](QWidget* window) {
-            static_cast<QDialog*>(window)->reject();
-        });
+        QuestionDriver fileDialog(QuestionDriver::visible<QFileDialog>(),
+                                  [](QWidget* window) { static_cast<QDialog*>(window)->reject(); });
         shelf->doMenuAction(browse, -1);
         QVERIFY(!fileDialog.ran());
     }
@@ -236,9 +234,8 @@ void TestCabinetCommands::dispatcherFrame()
     shelf->search(QStringLiteral("Item"));
     shelf->showStatusMessage(QStringLiteral("Passing message"));
 
-    QuestionDriver fileDialog(QuestionDriver::visible<QFileDialog>(), [](QWidget* window) {
-        static_cast<QDialog*>(window)->reject();
-    });
+    QuestionDriver fileDialog(QuestionDriver::visible<QFileDialog>(),
+                              [](QWidget* window) { static_cast<QDialog*>(window)->reject(); });
     shelf->doMenuAction(MenuType(type), -1);
 
     QVERIFY(!fileDialog.ran());
@@ -314,8 +311,8 @@ void TestCabinetCommands::entriesAreFreedWithTheirMenu()
     QMenu* submenu = menu->addMenu(QStringLiteral("Sub"));
     QPointer<QAction> plain = shelf->addMenuAction(menu, HideShelf, QStringLiteral("Hide"), -1, false, -1);
     QPointer<QAction> dynamic = shelf->addMenuAction(menu, ExpandAllCategories, QStringLiteral("Expand"), -1, true, -1);
-    QPointer<QAction> nested = shelf->addMenuAction(submenu, CollapseAllCategories, QStringLiteral("Collapse"), -1,
-                                                    true, -1);
+    QPointer<QAction> nested =
+        shelf->addMenuAction(submenu, CollapseAllCategories, QStringLiteral("Collapse"), -1, true, -1);
     QPointer<QAction> waiting = shelf->addMenuAction(menu, NewCategory, QStringLiteral("Later"), -1, true, 100);
     dynamic->trigger();
     delete menu;

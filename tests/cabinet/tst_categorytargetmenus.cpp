@@ -8,8 +8,7 @@
 
 // The category tree as menus of "(here)" places: where items go, where a category
 // moves, where a new category is put.
-class TestCategoryTargetMenus : public QObject
-{
+class TestCategoryTargetMenus : public QObject {
     Q_OBJECT
 
 private slots:
@@ -97,31 +96,34 @@ void TestCategoryTargetMenus::movingACategory_data()
     QTest::addColumn<QString>("tree");
     QTest::addColumn<QString>("moved");
     QTest::addColumn<QStringList>("entries");
-    QTest::newRow("C among A(A1,A2), B, C")
-        << QStringLiteral("A(A1,A2) B C") << QStringLiteral("C")
-        << QStringList{QStringLiteral("here 10 A"),       QStringLiteral("A>"),
-                       QStringLiteral("A| here 10 A1"),   QStringLiteral("A| A1>"),
-                       QStringLiteral("A/A1| here 12 A1"), QStringLiteral("A| here 11 A1"),
-                       QStringLiteral("A| A2>"),          QStringLiteral("A/A2| here 12 A2"),
-                       QStringLiteral("A| here 11 A2"),   QStringLiteral("here 11 A"),
-                       QStringLiteral("B>"),              QStringLiteral("B| here 12 B"),
-                       QStringLiteral("here 11 B")};
-    QTest::newRow("the first of two")
-        << QStringLiteral("A B") << QStringLiteral("A")
-        << QStringList{QStringLiteral("B>"), QStringLiteral("B| here 12 B"), QStringLiteral("here 11 B")};
-    QTest::newRow("the second of two")
-        << QStringLiteral("A B") << QStringLiteral("B")
-        << QStringList{QStringLiteral("here 10 A"), QStringLiteral("A>"), QStringLiteral("A| here 12 A"),
-                       QStringLiteral("here 11 A")};
-    QTest::newRow("the only child")
-        << QStringLiteral("A(A1)") << QStringLiteral("A1")
-        << QStringList{QStringLiteral("here 10 A"), QStringLiteral("A>"), QStringLiteral("A| here 12 A"),
-                       QStringLiteral("here 11 A")};
+    QTest::newRow("C among A(A1,A2), B, C") << QStringLiteral("A(A1,A2) B C") << QStringLiteral("C")
+                                            << QStringList{QStringLiteral("here 10 A"),
+                                                           QStringLiteral("A>"),
+                                                           QStringLiteral("A| here 10 A1"),
+                                                           QStringLiteral("A| A1>"),
+                                                           QStringLiteral("A/A1| here 12 A1"),
+                                                           QStringLiteral("A| here 11 A1"),
+                                                           QStringLiteral("A| A2>"),
+                                                           QStringLiteral("A/A2| here 12 A2"),
+                                                           QStringLiteral("A| here 11 A2"),
+                                                           QStringLiteral("here 11 A"),
+                                                           QStringLiteral("B>"),
+                                                           QStringLiteral("B| here 12 B"),
+                                                           QStringLiteral("here 11 B")};
+    QTest::newRow("the first of two") << QStringLiteral("A B") << QStringLiteral("A")
+                                      << QStringList{QStringLiteral("B>"), QStringLiteral("B| here 12 B"),
+                                                     QStringLiteral("here 11 B")};
+    QTest::newRow("the second of two") << QStringLiteral("A B") << QStringLiteral("B")
+                                       << QStringList{QStringLiteral("here 10 A"), QStringLiteral("A>"),
+                                                      QStringLiteral("A| here 12 A"), QStringLiteral("here 11 A")};
+    QTest::newRow("the only child") << QStringLiteral("A(A1)") << QStringLiteral("A1")
+                                    << QStringList{QStringLiteral("here 10 A"), QStringLiteral("A>"),
+                                                   QStringLiteral("A| here 12 A"), QStringLiteral("here 11 A")};
     QTest::newRow("the first of two children")
         << QStringLiteral("A(A1,A2)") << QStringLiteral("A1")
-        << QStringList{QStringLiteral("here 10 A"),       QStringLiteral("A>"),
-                       QStringLiteral("A| A2>"),          QStringLiteral("A/A2| here 12 A2"),
-                       QStringLiteral("A| here 11 A2"),   QStringLiteral("here 11 A")};
+        << QStringList{QStringLiteral("here 10 A"),     QStringLiteral("A>"),
+                       QStringLiteral("A| A2>"),        QStringLiteral("A/A2| here 12 A2"),
+                       QStringLiteral("A| here 11 A2"), QStringLiteral("here 11 A")};
     QTest::newRow("a single category") << QStringLiteral("A") << QStringLiteral("A") << QStringList();
 }
 
@@ -156,9 +158,9 @@ void TestCategoryTargetMenus::addingACategory()
     QVERIFY(places);
     QCOMPARE(dump(shelf, places),
              (QStringList{QStringLiteral("here 56 A"), QStringLiteral("A>"), QStringLiteral("A| here 56 A1"),
-                          QStringLiteral("A| A1>"), QStringLiteral("A/A1| here 58 A1"),
-                          QStringLiteral("A| here 57 A1"), QStringLiteral("here 57 A"), QStringLiteral("B>"),
-                          QStringLiteral("B| here 58 B"), QStringLiteral("here 57 B")}));
+                          QStringLiteral("A| A1>"), QStringLiteral("A/A1| here 58 A1"), QStringLiteral("A| here 57 A1"),
+                          QStringLiteral("here 57 A"), QStringLiteral("B>"), QStringLiteral("B| here 58 B"),
+                          QStringLiteral("here 57 B")}));
 
     // A category without subcategories offers no place: the menu goes unless it is kept.
     QPointer<QMenu> empty = menu.addMenu(QStringLiteral("New Subcategory"));
