@@ -11,10 +11,12 @@
 #include <QFileInfo>
 #include <QPointer>
 
-namespace {
+ItemCommands::ItemCommands(VorendaShelf& shelf)
+    : shelf(shelf)
+{
+}
 
-// Items held across anything that lets events run: an item deleted meanwhile is skipped.
-QList<QPointer<MyThumbnailItem>> guarded(const QList<AbstractThumbnailItem*>& items)
+QList<QPointer<MyThumbnailItem>> ItemCommands::guarded(const QList<AbstractThumbnailItem*>& items)
 {
     QList<QPointer<MyThumbnailItem>> list;
     for (AbstractThumbnailItem* item : items) {
@@ -24,11 +26,14 @@ QList<QPointer<MyThumbnailItem>> guarded(const QList<AbstractThumbnailItem*>& it
     return list;
 }
 
-} // namespace
-
-ItemCommands::ItemCommands(VorendaShelf& shelf)
-    : shelf(shelf)
+QList<AbstractThumbnailItem*> ItemCommands::present(const QList<QPointer<MyThumbnailItem>>& items)
 {
+    QList<AbstractThumbnailItem*> list;
+    for (const QPointer<MyThumbnailItem>& item : items) {
+        if (item)
+            list.append(item);
+    }
+    return list;
 }
 
 bool ItemCommands::run(MenuType type, int parameter)
@@ -43,12 +48,13 @@ bool ItemCommands::run(MenuType type, int parameter)
     case SortAscendingWithSubcategories:
     case SortDescendingWithSubcategories: {
         const bool descending = type == SortDescending || type == SortDescendingWithSubcategories;
-        const bool withSubcategories = type == SortAscendingWithSubcategories || type == SortDescendingWithSubcategories;
+        const bool withSubcategories =
+            type == SortAscendingWithSubcategories || type == SortDescendingWithSubcategories;
         view->sortItems(parameter, withSubcategories, descending ? Qt::DescendingOrder : Qt::AscendingOrder, true);
         return true;
     }
     case RefreshSelectedThumbnails:
-        refreshSelectedThumbnails();
+        refreshThumbnails(view->getSelectedItems());
         return true;
     case SetCustomThumbnail:
         chooseCustomThumbnail();
@@ -85,20 +91,18 @@ bool ItemCommands::run(MenuType type, int parameter)
         view->selectAll(parameter, type == SelectCategoryItemsWithSubcategories);
         return true;
     case OpenSelectedItems:
-        openOrLocateSelection(false);
-        return true;
     case LocateSelectedItems:
-        openOrLocateSelection(true);
+        openOrLocate(view->getSelectedItems(), type == LocateSelectedItems);
         return true;
     default:
         return false;
     }
 }
 
-void ItemCommands::refreshSelectedThumbnails()
+void ItemCommands::refreshThumbnails(const QList<AbstractThumbnailItem*>& items)
 {
     OverrideCursor busy(Qt::BusyCursor);
-    for (const QPointer<MyThumbnailItem>& item : guarded(shelf.view->getSelectedItems())) {
+    for (const QPointer<MyThumbnailItem>& item : guarded(items)) {
         if (item)
             shelf.refreshThumbnail(item);
     }
@@ -192,8 +196,8 @@ QList<AbstractThumbnailItem*> ItemCommands::labelTargets(MenuType type, int cate
 
 void ItemCommands::showLabels(MenuType type, int categoryKey)
 {
-    const bool info = type == ShowInfo || type == HideInfo || type == ShowInfoWithSubcategories
-        || type == HideInfoWithSubcategories;
+    const bool info =
+        type == ShowInfo || type == HideInfo || type == ShowInfoWithSubcategories || type == HideInfoWithSubcategories;
     const bool show = type == ShowNames || type == ShowSelectedNames || type == ShowInfo
         || type == ShowNamesWithSubcategories || type == ShowInfoWithSubcategories;
     const QList<AbstractThumbnailItem*> items = labelTargets(type, categoryKey);
@@ -214,13 +218,13 @@ void ItemCommands::showLabels(MenuType type, int categoryKey)
     shelf.scheduleSave();
 }
 
-void ItemCommands::openOrLocateSelection(bool locate)
+void ItemCommands::openOrLocate(const QList<AbstractThumbnailItem*>& items, bool locate)
 {
     OverrideCursor busy(Qt::BusyCursor);
     // Opening may hide the cabinet or change its view, and a failed reveal waits for an
     // answer; each item is looked at again.
     const QPointer<VorendaShelf> self(&shelf);
-    for (const QPointer<MyThumbnailItem>& item : guarded(shelf.view->getSelectedItems())) {
+    for (const QPointer<MyThumbnailItem>& item : guarded(items)) {
         if (!self)
             return;
         if (!item)

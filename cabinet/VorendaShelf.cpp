@@ -1,5 +1,6 @@
 #include "VorendaShelf.h"
 
+#include "AddProgressWidget.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
@@ -19,6 +20,7 @@
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -71,6 +73,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     matchesLabel->clear();
     onApplySettings();
+    setUpMenus();
 }
 
 VorendaShelf::~VorendaShelf()
@@ -209,7 +212,7 @@ void VorendaShelf::onWindowShown()
             handler->setMovingEnabled(false);
         }
     }
-    // The "Show Full Screen" action takes its text here once the cabinet has its actions.
+    fullScreenAction->setText(frame->isMaximized() ? tr("Show Normal") : tr("Show Full Screen"));
     const bool bottomBar = !hidebottombar && !(hidecabinetinfo && hidethumbsizeslider);
     bottomFrame->setEnabled(bottomBar);
     bottomFrame->setVisible(bottomBar);
@@ -219,7 +222,14 @@ void VorendaShelf::onWindowShown()
 bool VorendaShelf::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        // The panels that work on cabinets are raised here once the program has them.
+        // The panels that work on a cabinet stay above the cabinets.
+        for (QWidget* panel : {static_cast<QWidget*>(PersonalizationWidget::instance()),
+                               static_cast<QWidget*>(AddProgressWidget::instance()),
+                               static_cast<QWidget*>(PreferencesWidget::instance()),
+                               static_cast<QWidget*>(QuickStartDialog::instance())}) {
+            if (panel)
+                panel->raise();
+        }
         view->setFocus(Qt::ActiveWindowFocusReason);
         if (statusMessageShown)
             updateStatusLabel();

@@ -11,6 +11,7 @@
 #include "ThumbType.h"
 #include "ui_MainWindow.h"
 
+#include <QClipboard>
 #include <QFileInfo>
 #include <QHash>
 #include <QPixmap>
@@ -36,7 +37,10 @@ class NavigatorItem;
 class ObjectEventFilter;
 class QAbstractButton;
 class QAction;
+class QContextMenuEvent;
+class QGraphicsSceneContextMenuEvent;
 class QMenu;
+class QMimeData;
 class ShelfCommandDispatcher;
 class ShelfMenuEntries;
 struct CategoryTreeNode;
@@ -642,6 +646,43 @@ private:
     // Cuts the selection to the clipboard; the confirmation then keeps the pictures.
     void cutSelection();
     bool cutting = false;
+
+    // ---- Menus, drags out and the clipboard (ShelfMenuRunner.cpp, ShelfMenus.cpp,
+    // ShelfSubmenus.cpp, ItemMimeData.cpp, ShelfPaste.cpp) ----
+public:
+    // Runs the cabinet menu (-1) or a category's menu at `pos` on the screen.
+    void showContextMenu(int categoryKey, const QPoint& pos);
+    // The submenus the cabinet's menus share with the quick-start panel.
+    void createSubmenuForAddingItems(QMenu* menu, int categoryKey);
+    void createSubmenuForDockingCabinet(QMenu* menu);
+    void createSubmenuForHelpAndSupport(QMenu* menu, bool withoutQuickStart);
+    void createSubmenuForViewOptions(QMenu* menu);
+    void createSubmenuForPersonalization(QMenu* menu, int categoryKey, bool withStyles);
+    void createSubmenuForChangingStyle(QMenu* menu);
+    // A rich-text label: one link to `text` in that font, size and colour.
+    static QString getMenuText(const QString& text, const QString& fontFamily, int fontSize, const QColor& color,
+                               bool underline);
+
+public slots:
+    void onShowContextMenu(QContextMenuEvent* event);
+    void onShowCategoryContextMenu(CategoryHeaderItem* item, QGraphicsSceneContextMenuEvent* event);
+    void onShowItemContextMenu(QList<AbstractThumbnailItem*> items, QGraphicsSceneContextMenuEvent* event);
+    void onCabinetMenu();
+    void onCategoriesMenu();
+    void onItemsMenu();
+    void onViewMenu();
+    void onPersonalizeMenu();
+    void onHelpMenu();
+    // Adds what other programs read to the data of a drag, a copy or a cut.
+    void onSetMimeData(QList<AbstractThumbnailItem*> items, QMimeData* mimeData);
+    // Paste is enabled exactly while the view can paste.
+    void onClipboardChanged(QClipboard::Mode mode);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void setUpMenus();
 };
 
 // Paints the white close cross onto `pixmap`, centred, and returns a copy of it.
