@@ -20,9 +20,6 @@ private slots:
     void doubleClickOpensTheExactPath();
 
 private:
-    static QRect windowGeometry(const QString& window);
-    // The bounding box of the pixels that differ, between the bars and off the shelf boards.
-    static QRect changedArea(const QImage& before, const QImage& after);
     QStringList opened() const;
 
     RunningVorenda vorenda;
@@ -41,42 +38,6 @@ void TestOpenItem::initTestCase()
 void TestOpenItem::cleanup()
 {
     vorenda.stop();
-}
-
-QRect TestOpenItem::windowGeometry(const QString& window)
-{
-    QProcess query;
-    query.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
-    query.waitForFinished(5000);
-    QHash<QString, int> values;
-    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0)
-            values.insert(line.left(equals), line.mid(equals + 1).toInt());
-    }
-    return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
-                 values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
-}
-
-QRect TestOpenItem::changedArea(const QImage& before, const QImage& after)
-{
-    if (before.size() != after.size())
-        return QRect();
-    QRect area;
-    // The bars above and below the shelves change with the counts; the shelves lie between.
-    const int top = before.height() / 8;
-    const int bottom = before.height() * 7 / 8;
-    for (int y = top; y < bottom; ++y) {
-        QRect row;
-        for (int x = 0; x < before.width(); ++x) {
-            if (before.pixel(x, y) != after.pixel(x, y))
-                row |= QRect(x, y, 1, 1);
-        }
-        // A shelf board drawn under a new row of items spans the whole width.
-        if (row.width() < before.width() / 2)
-            area |= row;
-    }
-    return area;
 }
 
 QStringList TestOpenItem::opened() const
@@ -104,21 +65,18 @@ void TestOpenItem::doubleClickOpensTheExactPath()
         RunningVorenda::xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), panel});
     QTest::qWait(1000);
 
-    const QRect geometry = windowGeometry(cabinet);
+    const QRect geometry = RunningVorenda::windowGeometry(cabinet);
     QVERIFY(geometry.width() > 100 && geometry.height() > 100);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const auto grab = [&] {
-        return screen->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height()).toImage();
-    };
+    const auto grab = [&] { return RunningVorenda::grabScreen(geometry); };
     const QImage before = grab();
 
     QVERIFY(vorenda.holdOnClipboard({QUrl::fromLocalFile(path)}));
     QVERIFY(RunningVorenda::pasteInto(cabinet));
 
     // The new item stands where the shelves changed.
-    QTRY_VERIFY_WITH_TIMEOUT(!changedArea(before, grab()).isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!RunningVorenda::changedArea(before, grab()).isEmpty(), 20000);
     QTest::qWait(1500);
-    const QRect item = changedArea(before, grab());
+    const QRect item = RunningVorenda::changedArea(before, grab());
     QVERIFY(!item.isEmpty());
     const QPoint target = geometry.topLeft() + item.center();
 

@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QScreen>
 #include <QSettings>
 #include <QXmlStreamReader>
 
@@ -105,6 +108,48 @@ QString RunningVorenda::waitForCabinet(int timeout)
 bool RunningVorenda::xdotool(const QStringList& arguments)
 {
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+QRect RunningVorenda::windowGeometry(const QString& window)
+{
+    QProcess query;
+    query.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    query.waitForFinished(5000);
+    QHash<QString, int> values;
+    for (const QString& line : QString::fromLatin1(query.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            values.insert(line.left(equals), line.mid(equals + 1).toInt());
+    }
+    return QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+                 values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
+}
+
+QImage RunningVorenda::grabScreen(const QRect& area)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+}
+
+QRect RunningVorenda::changedArea(const QImage& before, const QImage& after)
+{
+    if (before.size() != after.size())
+        return QRect();
+    QRect area;
+    // The bars above and below the shelves change with the counts; the shelves lie between.
+    const int top = before.height() / 8;
+    const int bottom = before.height() * 7 / 8;
+    for (int y = top; y < bottom; ++y) {
+        QRect row;
+        for (int x = 0; x < before.width(); ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y))
+                row |= QRect(x, y, 1, 1);
+        }
+        // A shelf board drawn under a new row of items spans the whole width.
+        if (row.width() < before.width() / 2)
+            area |= row;
+    }
+    return area;
 }
 
 bool RunningVorenda::showCabinetByHotkey(int timeout)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QList>
 #include <QProcess>
 #include <QString>
@@ -57,6 +58,13 @@ public:
     static QString waitForCabinet(int timeout = 30000);
     // Runs xdotool with `arguments`; true when it succeeded.
     static bool xdotool(const QStringList& arguments);
+    // Where `window` is on the screen; empty when xdotool cannot tell.
+    static QRect windowGeometry(const QString& window);
+    // What the screen shows in `area`.
+    static QImage grabScreen(const QRect& area);
+    // The bounding box of the pixels that differ between two grabs of a cabinet,
+    // between its bars and off the shelf boards that span its width.
+    static QRect changedArea(const QImage& before, const QImage& after);
     // Presses the show-hotkey until the program has bound it and one cabinet shows.
     static bool showCabinetByHotkey(int timeout = 30000);
 
