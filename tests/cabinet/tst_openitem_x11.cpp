@@ -61,8 +61,7 @@ void TestOpenItem::doubleClickOpensTheExactPath()
     const QString cabinet = vorenda.waitForCabinet();
     QVERIFY(!cabinet.isEmpty());
     // The first run's quick-start panel could cover the shelves.
-    for (const QString& panel : RunningVorenda::visibleWindows(QStringLiteral("^Quick Start$")))
-        RunningVorenda::xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), panel});
+    QVERIFY(RunningVorenda::dismissQuickStart());
     QTest::qWait(1000);
 
     const QRect geometry = RunningVorenda::windowGeometry(cabinet);

@@ -117,14 +117,8 @@ bool TestVorendaMenus::startCabinet()
     cabinet = RunningVorenda::waitForCabinet();
     if (cabinet.isEmpty())
         return false;
-    // The quick-start panel of a first start comes up after the cabinet and would take the keys.
-    QStringList panels;
-    if (!QTest::qWaitFor(
-            [&] { return !(panels = RunningVorenda::visibleWindows(QStringLiteral("^Quick Start$"))).isEmpty(); },
-            10000))
-        qWarning("no quick-start panel came up");
-    for (const QString& panel : qAsConst(panels))
-        RunningVorenda::xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), panel});
+    if (!RunningVorenda::dismissQuickStart())
+        return false;
     QTest::qWait(1000);
     geometry = RunningVorenda::windowGeometry(cabinet);
     return geometry.width() > 100 && geometry.height() > 100;

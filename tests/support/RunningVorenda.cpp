@@ -152,6 +152,19 @@ QRect RunningVorenda::changedArea(const QImage& before, const QImage& after)
     return area;
 }
 
+bool RunningVorenda::dismissQuickStart(int timeout)
+{
+    QStringList panels;
+    if (!QTest::qWaitFor([&] { return !(panels = visibleWindows(QStringLiteral("^Quick Start$"))).isEmpty(); },
+                         timeout)) {
+        qWarning("no quick-start panel showed within %d ms", timeout);
+        return false;
+    }
+    for (const QString& panel : qAsConst(panels))
+        xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), panel});
+    return true;
+}
+
 bool RunningVorenda::showCabinetByHotkey(int timeout)
 {
     const bool shown = QTest::qWaitFor(

@@ -65,6 +65,9 @@ public:
     // The bounding box of the pixels that differ between two grabs of a cabinet,
     // between its bars and off the shelf boards that span its width.
     static QRect changedArea(const QImage& before, const QImage& after);
+    // Waits for the quick-start panel that a first start shows beside its new cabinet
+    // and unmaps it, so that it neither covers the cabinet nor takes its keys.
+    static bool dismissQuickStart(int timeout = 10000);
     // Presses the show-hotkey until the program has bound it and one cabinet shows.
     static bool showCabinetByHotkey(int timeout = 30000);
 
