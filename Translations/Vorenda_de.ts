@@ -796,4 +796,334 @@
         <translation>Lesezeichen</translation>
     </message>
 </context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Select Image</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff *.ico)</source>
+        <translation>Bilder (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff *.ico)</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Unterkategorie</translation>
+    </message>
+    <message>
+        <source>(here)</source>
+        <translation>(hier)</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>%1 Style</source>
+        <translation>Stil %1</translation>
+    </message>
+    <message>
+        <source>'%1' And Subcategories</source>
+        <translation>„%1“ und Unterkategorien</translation>
+    </message>
+    <message>
+        <source>'%1' Only</source>
+        <translation>Nur „%1“</translation>
+    </message>
+    <message>
+        <source>Add Items</source>
+        <translation>Objekte hinzufügen</translation>
+    </message>
+    <message>
+        <source>All Above</source>
+        <translation>Alle oben genannten</translation>
+    </message>
+    <message>
+        <source>All Items</source>
+        <translation>Alle Objekte</translation>
+    </message>
+    <message>
+        <source>All Items	%1</source>
+        <translation>Alle Objekte	%1</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Ascending Order</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Change Style</source>
+        <translation>Stil ändern</translation>
+    </message>
+    <message>
+        <source>Collapse '%1'</source>
+        <translation>„%1“ zuklappen</translation>
+    </message>
+    <message>
+        <source>Collapse All</source>
+        <translation>Alle zuklappen</translation>
+    </message>
+    <message>
+        <source>Collapse All Categories</source>
+        <translation>Alle Kategorien zuklappen</translation>
+    </message>
+    <message>
+        <source>Customize...</source>
+        <translation>Anpassen...</translation>
+    </message>
+    <message>
+        <source>Delete Cabinet</source>
+        <translation>Schrank löschen</translation>
+    </message>
+    <message>
+        <source>Descending Order</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Desktop Items</source>
+        <translation>Objekte auf dem Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Dock To Screen Edge</source>
+        <translation>An Bildschirmrand andocken</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Expand '%1'</source>
+        <translation>„%1“ aufklappen</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Alle aufklappen</translation>
+    </message>
+    <message>
+        <source>Expand All Categories</source>
+        <translation>Alle Kategorien aufklappen</translation>
+    </message>
+    <message>
+        <source>From '%1' And Subcategories</source>
+        <translation>Aus „%1“ und Unterkategorien</translation>
+    </message>
+    <message>
+        <source>From '%1' Only</source>
+        <translation>Nur aus „%1“</translation>
+    </message>
+    <message>
+        <source>From Subcategories Only</source>
+        <translation>Nur aus Unterkategorien</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Help &amp;&amp; Support</source>
+        <translation>Hilfe &amp;&amp; Support</translation>
+    </message>
+    <message>
+        <source>Hide All Names</source>
+        <translation>Alle Namen ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide Cabinet	%1</source>
+        <translation>Schrank ausblenden	%1</translation>
+    </message>
+    <message>
+        <source>Hide Names</source>
+        <translation>Namen ausblenden</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message>
+        <source>In '%1' And Subcategories</source>
+        <translation>In „%1“ und Unterkategorien</translation>
+    </message>
+    <message>
+        <source>In '%1' Only</source>
+        <translation>Nur in „%1“</translation>
+    </message>
+    <message>
+        <source>Include Subcategories</source>
+        <translation>Mit Unterkategorien</translation>
+    </message>
+    <message>
+        <source>Move '%1' To</source>
+        <translation>„%1“ verschieben nach</translation>
+    </message>
+    <message>
+        <source>Move To</source>
+        <translation>Verschieben nach</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>New Cabinet</source>
+        <translation>Neuer Schrank</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation>Neue Unterkategorie</translation>
+    </message>
+    <message>
+        <source>Open	%1</source>
+        <translation>Öffnen	%1</translation>
+    </message>
+    <message>
+        <source>Personalize</source>
+        <translation>Personalisieren</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Refresh Thumbnail</source>
+        <translation>Vorschaubild erneuern</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove	%1</source>
+        <translation>Entfernen	%1</translation>
+    </message>
+    <message>
+        <source>Remove '%1'</source>
+        <translation>„%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Remove All Categories</source>
+        <translation>Alle Kategorien entfernen</translation>
+    </message>
+    <message>
+        <source>Remove All Items</source>
+        <translation>Alle Objekte entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Items</source>
+        <translation>Objekte entfernen</translation>
+    </message>
+    <message>
+        <source>Rename	F2</source>
+        <translation>Umbenennen	F2</translation>
+    </message>
+    <message>
+        <source>Rename '%1'</source>
+        <translation>„%1“ umbenennen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Select Items</source>
+        <translation>Objekte auswählen</translation>
+    </message>
+    <message>
+        <source>Selected Items</source>
+        <translation>Ausgewählte Objekte</translation>
+    </message>
+    <message>
+        <source>Selected Items	%1</source>
+        <translation>Ausgewählte Objekte	%1</translation>
+    </message>
+    <message>
+        <source>Set Custom Thumbnail...</source>
+        <translation>Eigenes Vorschaubild festlegen...</translation>
+    </message>
+    <message>
+        <source>Shortcut to Folder</source>
+        <translation>Verknüpfung zu Ordner</translation>
+    </message>
+    <message>
+        <source>Show All Names</source>
+        <translation>Alle Namen einblenden</translation>
+    </message>
+    <message>
+        <source>Show Full Screen</source>
+        <translation>Vollbild anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Names</source>
+        <translation>Namen einblenden</translation>
+    </message>
+    <message>
+        <source>Show Normal</source>
+        <translation>Normal anzeigen</translation>
+    </message>
+    <message>
+        <source>Show in File Manager	%1</source>
+        <translation>In Dateiverwaltung zeigen	%1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Sort All Items</source>
+        <translation>Alle Objekte sortieren</translation>
+    </message>
+    <message>
+        <source>Sort Items</source>
+        <translation>Objekte sortieren</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Subcategories Only</source>
+        <translation>Nur Unterkategorien</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+</context>
 </TS>

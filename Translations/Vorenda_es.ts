@@ -796,4 +796,334 @@
         <translation>Marcador</translation>
     </message>
 </context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Select Image</source>
+        <translation>Seleccionar imagen</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff *.ico)</source>
+        <translation>Imágenes (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff *.ico)</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Subcategory</source>
+        <translation>Subcategoría</translation>
+    </message>
+    <message>
+        <source>(here)</source>
+        <translation>(aquí)</translation>
+    </message>
+</context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>%1 Style</source>
+        <translation>Estilo %1</translation>
+    </message>
+    <message>
+        <source>'%1' And Subcategories</source>
+        <translation>«%1» y subcategorías</translation>
+    </message>
+    <message>
+        <source>'%1' Only</source>
+        <translation>Solo «%1»</translation>
+    </message>
+    <message>
+        <source>Add Items</source>
+        <translation>Añadir elementos</translation>
+    </message>
+    <message>
+        <source>All Above</source>
+        <translation>Todos los anteriores</translation>
+    </message>
+    <message>
+        <source>All Items</source>
+        <translation>Todos los elementos</translation>
+    </message>
+    <message>
+        <source>All Items	%1</source>
+        <translation>Todos los elementos	%1</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>Ascending Order</source>
+        <translation>Orden ascendente</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Change Style</source>
+        <translation>Cambiar estilo</translation>
+    </message>
+    <message>
+        <source>Collapse '%1'</source>
+        <translation>Contraer «%1»</translation>
+    </message>
+    <message>
+        <source>Collapse All</source>
+        <translation>Contraer todas</translation>
+    </message>
+    <message>
+        <source>Collapse All Categories</source>
+        <translation>Contraer todas las categorías</translation>
+    </message>
+    <message>
+        <source>Customize...</source>
+        <translation>Personalizar...</translation>
+    </message>
+    <message>
+        <source>Delete Cabinet</source>
+        <translation>Eliminar armario</translation>
+    </message>
+    <message>
+        <source>Descending Order</source>
+        <translation>Orden descendente</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Escritorio</translation>
+    </message>
+    <message>
+        <source>Desktop Items</source>
+        <translation>Elementos del escritorio</translation>
+    </message>
+    <message>
+        <source>Dock To Screen Edge</source>
+        <translation>Acoplar al borde de la pantalla</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Expand '%1'</source>
+        <translation>Expandir «%1»</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Expandir todas</translation>
+    </message>
+    <message>
+        <source>Expand All Categories</source>
+        <translation>Expandir todas las categorías</translation>
+    </message>
+    <message>
+        <source>From '%1' And Subcategories</source>
+        <translation>De «%1» y subcategorías</translation>
+    </message>
+    <message>
+        <source>From '%1' Only</source>
+        <translation>Solo de «%1»</translation>
+    </message>
+    <message>
+        <source>From Subcategories Only</source>
+        <translation>Solo de las subcategorías</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Help &amp;&amp; Support</source>
+        <translation>Ayuda &amp;&amp; soporte</translation>
+    </message>
+    <message>
+        <source>Hide All Names</source>
+        <translation>Ocultar todos los nombres</translation>
+    </message>
+    <message>
+        <source>Hide Cabinet	%1</source>
+        <translation>Ocultar armario	%1</translation>
+    </message>
+    <message>
+        <source>Hide Names</source>
+        <translation>Ocultar nombres</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Carpeta personal</translation>
+    </message>
+    <message>
+        <source>In '%1' And Subcategories</source>
+        <translation>En «%1» y subcategorías</translation>
+    </message>
+    <message>
+        <source>In '%1' Only</source>
+        <translation>Solo en «%1»</translation>
+    </message>
+    <message>
+        <source>Include Subcategories</source>
+        <translation>Incluir subcategorías</translation>
+    </message>
+    <message>
+        <source>Move '%1' To</source>
+        <translation>Mover «%1» a</translation>
+    </message>
+    <message>
+        <source>Move To</source>
+        <translation>Mover a</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>New Cabinet</source>
+        <translation>Nuevo armario</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Nueva categoría</translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation>Nueva subcategoría</translation>
+    </message>
+    <message>
+        <source>Open	%1</source>
+        <translation>Abrir	%1</translation>
+    </message>
+    <message>
+        <source>Personalize</source>
+        <translation>Personalizar</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Preferencias...</translation>
+    </message>
+    <message>
+        <source>Refresh Thumbnail</source>
+        <translation>Actualizar miniatura</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove	%1</source>
+        <translation>Quitar	%1</translation>
+    </message>
+    <message>
+        <source>Remove '%1'</source>
+        <translation>Quitar «%1»</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Quitar todas</translation>
+    </message>
+    <message>
+        <source>Remove All Categories</source>
+        <translation>Quitar todas las categorías</translation>
+    </message>
+    <message>
+        <source>Remove All Items</source>
+        <translation>Quitar todos los elementos</translation>
+    </message>
+    <message>
+        <source>Remove Items</source>
+        <translation>Quitar elementos</translation>
+    </message>
+    <message>
+        <source>Rename	F2</source>
+        <translation>Cambiar nombre	F2</translation>
+    </message>
+    <message>
+        <source>Rename '%1'</source>
+        <translation>Cambiar nombre de «%1»</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Select Items</source>
+        <translation>Seleccionar elementos</translation>
+    </message>
+    <message>
+        <source>Selected Items</source>
+        <translation>Elementos seleccionados</translation>
+    </message>
+    <message>
+        <source>Selected Items	%1</source>
+        <translation>Elementos seleccionados	%1</translation>
+    </message>
+    <message>
+        <source>Set Custom Thumbnail...</source>
+        <translation>Establecer miniatura propia...</translation>
+    </message>
+    <message>
+        <source>Shortcut to Folder</source>
+        <translation>Acceso directo a carpeta</translation>
+    </message>
+    <message>
+        <source>Show All Names</source>
+        <translation>Mostrar todos los nombres</translation>
+    </message>
+    <message>
+        <source>Show Full Screen</source>
+        <translation>Mostrar a pantalla completa</translation>
+    </message>
+    <message>
+        <source>Show Names</source>
+        <translation>Mostrar nombres</translation>
+    </message>
+    <message>
+        <source>Show Normal</source>
+        <translation>Mostrar normal</translation>
+    </message>
+    <message>
+        <source>Show in File Manager	%1</source>
+        <translation>Mostrar en el gestor de archivos	%1</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Sort All Items</source>
+        <translation>Ordenar todos los elementos</translation>
+    </message>
+    <message>
+        <source>Sort Items</source>
+        <translation>Ordenar elementos</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Subcategories Only</source>
+        <translation>Solo subcategorías</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+</context>
 </TS>

@@ -1,14 +1,18 @@
 #include "VorendaShelf.h"
 
+#include "AddProgressWidget.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
 #include "FileInfoProvider.h"
+#include "HelpWidget.h"
 #include "KestrimnailClient.h"
 #include "ListIteratorThread.h"
 #include "MyCustomStyle.h"
 #include "ObjectEventFilter.h"
 #include "PersonalizationHook.h"
+#include "PreferencesWidget.h"
+#include "QuickStartDialog.h"
 #include "RecurseDirThread.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
@@ -17,6 +21,7 @@
 #include "VorendaGlobal.h"
 #include "VorendaShelfLink.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -70,6 +75,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     matchesLabel->clear();
     onApplySettings();
+    setUpMenus();
 }
 
 VorendaShelf::~VorendaShelf()
@@ -208,7 +214,7 @@ void VorendaShelf::onWindowShown()
             handler->setMovingEnabled(false);
         }
     }
-    // The "Show Full Screen" action takes its text here once the cabinet has its actions.
+    fullScreenAction->setText(frame->isMaximized() ? tr("Show Normal") : tr("Show Full Screen"));
     const bool bottomBar = !hidebottombar && !(hidecabinetinfo && hidethumbsizeslider);
     bottomFrame->setEnabled(bottomBar);
     bottomFrame->setVisible(bottomBar);
@@ -218,8 +224,14 @@ void VorendaShelf::onWindowShown()
 bool VorendaShelf::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        // The other panels that work on cabinets are raised here once the program has them.
+        // The panels that work on a cabinet stay above the cabinets.
         PersonalizationHook::raise();
+        for (QWidget* panel : {static_cast<QWidget*>(AddProgressWidget::instance()),
+                               static_cast<QWidget*>(PreferencesWidget::instance()),
+                               static_cast<QWidget*>(QuickStartDialog::instance())}) {
+            if (panel)
+                panel->raise();
+        }
         view->setFocus(Qt::ActiveWindowFocusReason);
         if (statusMessageShown)
             updateStatusLabel();
@@ -270,13 +282,24 @@ void VorendaShelf::onHomePage()
     QDesktopServices::openUrl(QUrl(VorendaGlobal::homepageUrl));
 }
 
-// The help window and the quick-start panel open here once the program has them.
 void VorendaShelf::onHelp()
 {
+    if (HelpWidget* help = HelpWidget::instance())
+        help->show();
 }
 
 void VorendaShelf::onQuickStart()
 {
+    if (kiosk)
+        return;
+    if (QuickStartDialog* panel = QuickStartDialog::instance())
+        panel->show(this);
+}
+
+void VorendaShelf::onPreferences()
+{
+    if (PreferencesWidget* preferences = PreferencesWidget::instance())
+        preferences->show(VorendaGlobal::main, 0);
 }
 
 void VorendaShelf::onSendFeedback()

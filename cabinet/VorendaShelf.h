@@ -12,6 +12,7 @@
 #include "ThumbType.h"
 #include "ui_MainWindow.h"
 
+#include <QClipboard>
 #include <QFileInfo>
 #include <QHash>
 #include <QPixmap>
@@ -37,6 +38,13 @@ class NavigatorItem;
 class ObjectEventFilter;
 class QAbstractButton;
 class QAction;
+class QContextMenuEvent;
+class QGraphicsSceneContextMenuEvent;
+class QMenu;
+class QMimeData;
+class ShelfCommandDispatcher;
+class ShelfMenuEntries;
+struct CategoryTreeNode;
 class QKeyEvent;
 class RecurseDirThread;
 class SkinWidget;
@@ -615,6 +623,82 @@ private:
     bool searchUnreachable() const { return hidesearchbox || hidetopbar; }
     void dropSearchWhenUnreachable();
     std::unique_ptr<ObjectEventFilter> searchHideFilter;
+
+    // ---- Commands (ShelfCommandDispatcher.cpp, ShelfMenuEntries.cpp, CategoryTargetMenus.cpp;
+    // the work lives in the classes those files are named after) ----
+public:
+    // A menu entry that carries `type` with `parameter`. A plain entry belongs to the
+    // menu and runs once the menu's caller hands it to doMenuAction(QAction*, int); a
+    // dynamic one runs its command itself, `delay` ms after it was triggered unless
+    // `delay` is -1, and is freed once its menu is gone and it has fired.
+    QAction* addMenuAction(QMenu* menu, MenuType type, const QString& text, int parameter, bool dynamic, int delay);
+    // The category tree as targets: for moving items, for moving the category
+    // `movedKey`, and for a new category; `index` is the node's place among its siblings.
+    void createSubmenuForMovingItems(CategoryTreeNode* node, QMenu* menu, MenuType command, bool dynamic);
+    void createSubmenuForMovingCategory(CategoryTreeNode* node, QMenu* menu, int movedKey, int index);
+    void createSubmenuForAddingCategory(CategoryTreeNode* node, QMenu* menu, int excludedKey, int index);
+    // The places for a new category among the children of `categoryKey`; an empty
+    // menu is deleted and null returned when `deleteIfEmpty`.
+    QMenu* createSubmenuForAddingCategory(QMenu* menu, int categoryKey, bool deleteIfEmpty);
+
+public slots:
+    // The command dispatcher: runs one numbered command with its parameter.
+    void doMenuAction(MenuType type, int parameter);
+    // Runs the cabinet-level and category-placing command of a plain entry that a
+    // menu returned; `categoryKey` is the category the menu was opened for.
+    void doMenuAction(QAction* action, int categoryKey);
+    void onDelayedAction(QVariant data, bool checked);
+    // Opens the global preferences.
+    void onPreferences();
+
+private:
+    friend class CabinetCommands;
+    ShelfCommandDispatcher& commands();
+    ShelfMenuEntries& menuEntries();
+    ShelfCommandDispatcher* commandDispatcher = nullptr;
+    ShelfMenuEntries* menuEntryFactory = nullptr;
+    // Set once the user deleted the cabinet: nothing of it is saved any more.
+    bool deleted = false;
+    // Cuts the selection to the clipboard; the confirmation then keeps the pictures.
+    void cutSelection();
+    bool cutting = false;
+
+    // ---- Menus, drags out and the clipboard (ShelfMenuRunner.cpp, ShelfMenus.cpp,
+    // ShelfSubmenus.cpp, ItemMimeData.cpp, ShelfPaste.cpp) ----
+public:
+    // Runs the cabinet menu (-1) or a category's menu at `pos` on the screen.
+    void showContextMenu(int categoryKey, const QPoint& pos);
+    // The submenus the cabinet's menus share with the quick-start panel.
+    void createSubmenuForAddingItems(QMenu* menu, int categoryKey);
+    void createSubmenuForDockingCabinet(QMenu* menu);
+    void createSubmenuForHelpAndSupport(QMenu* menu, bool withoutQuickStart);
+    void createSubmenuForViewOptions(QMenu* menu);
+    void createSubmenuForPersonalization(QMenu* menu, int categoryKey, bool withStyles);
+    void createSubmenuForChangingStyle(QMenu* menu);
+    // A rich-text label: one link to `text` in that font, size and colour.
+    static QString getMenuText(const QString& text, const QString& fontFamily, int fontSize, const QColor& color,
+                               bool underline);
+
+public slots:
+    void onShowContextMenu(QContextMenuEvent* event);
+    void onShowCategoryContextMenu(CategoryHeaderItem* item, QGraphicsSceneContextMenuEvent* event);
+    void onShowItemContextMenu(QList<AbstractThumbnailItem*> items, QGraphicsSceneContextMenuEvent* event);
+    void onCabinetMenu();
+    void onCategoriesMenu();
+    void onItemsMenu();
+    void onViewMenu();
+    void onPersonalizeMenu();
+    void onHelpMenu();
+    // Adds what other programs read to the data of a drag, a copy or a cut.
+    void onSetMimeData(QList<AbstractThumbnailItem*> items, QMimeData* mimeData);
+    // Paste is enabled exactly while the view can paste.
+    void onClipboardChanged(QClipboard::Mode mode);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void setUpMenus();
 };
 
 // Paints the white close cross onto `pixmap`, centred, and returns a copy of it.

@@ -61,7 +61,7 @@ void VorendaShelf::createActions()
         &VorendaShelf::onSelectAll);
 
     cutAction = addShortcutAction(tr("Cut"), QKeySequence::keyBindings(QKeySequence::Cut));
-    connect(cutAction, &QAction::triggered, view, &AbstractThumbnailView::cut);
+    connect(cutAction, &QAction::triggered, this, &VorendaShelf::cutSelection);
     copyAction = addShortcutAction(tr("Copy"), QKeySequence::keyBindings(QKeySequence::Copy));
     connect(copyAction, &QAction::triggered, view, &AbstractThumbnailView::copy);
     add(pasteAction, tr("Paste"), QKeySequence::keyBindings(QKeySequence::Paste), &VorendaShelf::onPaste);

@@ -90,6 +90,10 @@ void VorendaShelf::save()
     }
     if (saveTimer)
         saveTimer->stop();
+    if (deleted) {
+        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Not saved: the cabinet was deleted"));
+        return;
+    }
     const QString path = dataFilePath();
     if (path.isEmpty()) {
         VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Not saved: the cabinet id \"%1\" is not valid").arg(id));

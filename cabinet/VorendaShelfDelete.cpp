@@ -1,5 +1,6 @@
 #include "VorendaShelf.h"
 
+#include "CabinetCommands.h"
 #include "DockableWidget.h"
 #include "MessageDialog.h"
 #include "MyThumbnailView.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QScopedValueRollback>
 
 void VorendaShelf::onDeleteItemsRequest(QList<AbstractThumbnailItem*> items, bool* ok)
 {
@@ -53,8 +55,16 @@ void VorendaShelf::onDeleteItemsRequest(QList<AbstractThumbnailItem*> items, boo
     if (leaving.isEmpty())
         return;
     *ok = true;
-    removeCache(leaving);
+    // Cut items travel on the clipboard with their pictures, so the pictures stay.
+    if (!cutting)
+        removeCache(leaving);
     scheduleSave();
+}
+
+void VorendaShelf::cutSelection()
+{
+    const QScopedValueRollback<bool> during(cutting, true);
+    view->cut();
 }
 
 void VorendaShelf::onDeleteShelfRequest(bool* ok)
@@ -85,21 +95,5 @@ void VorendaShelf::onDeleteShelfRequest(bool* ok)
 
 void VorendaShelf::deleteShelf()
 {
-    bool ok = false;
-    onDeleteShelfRequest(&ok);
-    if (!ok)
-        return;
-    {
-        OverrideCursor busy(Qt::BusyCursor);
-        view->clear();
-    }
-    stopWalks();
-    // Emptying the view counts as a change; nothing may write the file back.
-    saveTimer->stop();
-    const QString path = dataFilePath();
-    if (!path.isEmpty() && !VorendaGlobal::readOnlyConfig)
-        QFile::remove(path);
-    frame->hide();
-    deleteLater();
-    emit shelfRemoved(this);
+    CabinetCommands(*this).deleteCabinet();
 }

@@ -105,8 +105,9 @@ bool VorendaShelf::runPlacesAction(MenuType type, int parameter)
         addApplications(QStringLiteral("Utility"), parameter);
         return true;
     case AddSafariBookmarks:
-        // The browser bookmarks of another platform; there is no such file to import here.
-        return true;
+        // The browser bookmarks import is not wired to the cabinet yet: the command is
+        // not taken, so nothing claims an import that did not happen.
+        return false;
     default:
         return false;
     }

@@ -221,9 +221,6 @@ void VorendaShelf::skinBars()
     personalizeMenuButtonSkin = skinMenuBarButton(personalizeMenuButton);
     helpMenuButtonSkin = skinMenuBarButton(helpMenuButton);
     connect(closeButtonSkin, &SkinWidget::clicked, frame, &DockableWidget::hide);
-    // The six menu buttons open their menus once the cabinet has them; until then
-    // Personalize opens the personalization panel on its first page.
-    connect(personalizeMenuButtonSkin, &SkinWidget::clicked, this, [this] { onPersonalize(0, AllElements); });
     nameLabelSkin = skinCabinetLabel(nameLabel, 12, true);
     matchesLabelSkin = skinCabinetLabel(matchesLabel, 10, false);
     statusLabelSkin = skinCabinetLabel(statusLabel, 10, false);

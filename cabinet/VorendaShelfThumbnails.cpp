@@ -107,6 +107,8 @@ bool VorendaShelf::cacheFileInUse(const QString& path, const QSet<AbstractThumbn
 void VorendaShelf::removeCache(QList<AbstractThumbnailItem*> items)
 {
     thumbSizeAnchor = nullptr;
+    if (VorendaGlobal::readOnlyConfig)
+        return;
     const QDir cache(VorendaGlobal::getCacheLocation());
     const QString cacheFolder = cache.canonicalPath();
     if (cacheFolder.isEmpty())

@@ -184,6 +184,11 @@ public:
     // Clipboard.
     static QString clipboardMimeType();
     bool canPaste() const;
+    // Whether `data` holds the view's own items, links, or one line of text that reads
+    // as a web address or names an existing path.
+    static bool canPaste(const QMimeData* data);
+    // Pastes from `data` instead of the clipboard; the caller keeps the data.
+    void paste(const QMimeData* data);
     // A new data object holding the items themselves; with remove they leave the view.
     virtual QMimeData* getClipboardMimeData(QList<AbstractThumbnailItem*> items, bool remove);
 

@@ -15,6 +15,12 @@
 #include <QMimeData>
 #include <QPointer>
 
+namespace {
+
+const int MAX_PASTED_TEXT = 64 * 1024;
+
+} // namespace
+
 QString AbstractThumbnailView::clipboardMimeType()
 {
     return QStringLiteral("application/x-abstractthumbnailview-clipboardmime");
@@ -79,7 +85,11 @@ void AbstractThumbnailView::cut()
 
 bool AbstractThumbnailView::canPaste() const
 {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return canPaste(QApplication::clipboard()->mimeData());
+}
+
+bool AbstractThumbnailView::canPaste(const QMimeData* data)
+{
     if (!data)
         return false;
     if (data->hasUrls() || data->hasFormat(QLatin1String(MIME_WEBURLSWITHTITLES))
@@ -89,6 +99,9 @@ bool AbstractThumbnailView::canPaste() const
     if (!data->hasText())
         return false;
     const QString text = data->text();
+    // No address or path is this long; a huge text from another client is not parsed.
+    if (text.size() > MAX_PASTED_TEXT)
+        return false;
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')))
         return false;
     const QUrl url = QUrl::fromEncoded(text.toLatin1());
@@ -101,11 +114,15 @@ bool AbstractThumbnailView::canPaste() const
 
 void AbstractThumbnailView::paste()
 {
+    paste(QApplication::clipboard()->mimeData());
+}
+
+void AbstractThumbnailView::paste(const QMimeData* data)
+{
     if (dropIndicator)
         dropIndicator->hide();
-    if (!canPaste())
+    if (!canPaste(data))
         return;
-    const QMimeData* data = QApplication::clipboard()->mimeData();
     // The category the user last clicked wins over the selection.
     AbstractThumbnailItem* anchor = getFirstSelectedItem();
     int key = anchor ? anchor->getCategoryKey() : -1;

@@ -194,6 +194,9 @@ void VorendaMain::createTrayMenu()
     checkUpdatesAction =
         addMenuAction(trayMenu, tr("Check for Updates..."), QVariant(), this, SLOT(onCheckUpdates()), 0);
     aboutAction = addMenuAction(trayMenu, tr("About Vorenda..."), QVariant(), this, SLOT(onAbout()), 0);
+    // The cabinets' help menus find these two by name.
+    checkUpdatesAction->setObjectName(QStringLiteral("checkUpdatesAction"));
+    aboutAction->setObjectName(QStringLiteral("aboutAction"));
     separator3 = trayMenu->addSeparator();
     helpMenu = trayMenu->addMenu(tr("Help && Support"));
     helpMenu->addAction(quickStartAction);

@@ -2,6 +2,7 @@
 
 #include "CabinetTestFixtures.h"
 #include "PasteboardUrls.h"
+#include "ShelfPaste.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,6 +48,13 @@ void TestCabinetDrops::acceptedLinks_data()
     QTest::newRow("web address") << QUrl(QStringLiteral("https://example.org/")) << false << true;
     QTest::newRow("invalid") << QUrl(QStringLiteral("http://[broken")) << false << false;
     QTest::newRow("kiosk mode") << QUrl(QStringLiteral("https://example.org/")) << true << false;
+    QTest::newRow("ftp") << QUrl(QStringLiteral("ftp://ftp.example.org/pub/")) << false << true;
+    QTest::newRow("mail address") << QUrl(QStringLiteral("mailto:tom@example.org")) << false << true;
+    // Schemes a desktop hands to programs of their own are never taken.
+    QTest::newRow("javascript") << QUrl(QStringLiteral("javascript:alert(1)")) << false << false;
+    QTest::newRow("desktop entry handler") << QUrl(QStringLiteral("application://firefox.desktop")) << false << false;
+    QTest::newRow("remote shell") << QUrl(QStringLiteral("ssh://example.org")) << false << false;
+    QTest::newRow("no scheme") << QUrl(QStringLiteral("example.org")) << false << false;
 }
 
 void TestCabinetDrops::acceptedLinks()
@@ -69,18 +77,31 @@ void TestCabinetDrops::pastedText_data()
     QTest::addColumn<bool>("webLink");
     const QString path = files.filePath(QStringLiteral("notes.txt"));
     QTest::newRow("existing file") << path << QUrl::fromLocalFile(path).toString() << false;
-    QTest::newRow("bare domain") << "example.org" << "example.org" << true;
+    QTest::newRow("bare domain") << "example.org" << "http://example.org" << true;
     QTest::newRow("web address") << "https://example.org/news" << "https://example.org/news" << true;
     QTest::newRow("domain and a line feed") << "example.org\n" << "" << false;
     QTest::newRow("words") << "hello world" << "" << false;
     QTest::newRow("missing relative file") << "notes" << "" << false;
 }
 
+// The text becomes a link in a private copy that the view pastes from; the system
+// clipboard keeps what the other program put there.
 void TestCabinetDrops::pastedText()
 {
     QFETCH(QString, text);
     QFETCH(QString, link);
     QFETCH(bool, webLink);
+    QMimeData copy;
+    copy.setText(text);
+    ShelfPaste::addLinkForText(copy);
+    QCOMPARE(copy.text(), text);
+    QCOMPARE(copy.hasUrls(), !link.isEmpty());
+    if (!link.isEmpty())
+        QCOMPARE(copy.urls().value(0).toString(), link);
+    QCOMPARE(copy.hasFormat(QLatin1String(MIME_TEXTURL)), webLink);
+    if (webLink)
+        QCOMPARE(copy.data(QLatin1String(MIME_TEXTURL)), link.toUtf8() + '\n');
+
     VorendaShelf shelf;
     shelf.kestrimClient->setProgram(QStringLiteral("idle-helper"));
     QApplication::clipboard()->setText(text);
@@ -88,18 +109,15 @@ void TestCabinetDrops::pastedText()
 
     const QMimeData* data = QApplication::clipboard()->mimeData();
     QCOMPARE(data->text(), text);
-    QCOMPARE(data->hasUrls(), !link.isEmpty());
-    if (!link.isEmpty())
-        QCOMPARE(data->urls().value(0).toString(), link);
-    QCOMPARE(data->hasFormat(QLatin1String(MIME_TEXTURL)), webLink);
-    if (webLink)
-        QCOMPARE(data->data(QLatin1String(MIME_TEXTURL)), link.toUtf8() + '\n');
+    QVERIFY(!data->hasUrls());
+    QVERIFY(!data->hasFormat(QLatin1String(MIME_TEXTURL)));
 
     const QList<AbstractThumbnailItem*> items = shelf.view->getAllItems();
     QCOMPARE(items.size(), link.isEmpty() ? 0 : 1);
     if (!link.isEmpty()) {
         auto* item = qobject_cast<MyThumbnailItem*>(items.first());
         QCOMPARE(item->properties.type, webLink ? int(ThumbWebPage) : int(ThumbIcon));
+        QCOMPARE(item->properties.target, webLink ? link : QUrl(link).toLocalFile());
     }
 }
 

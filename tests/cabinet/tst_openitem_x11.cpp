@@ -20,8 +20,6 @@ private slots:
     void doubleClickOpensTheExactPath();
 
 private:
-    // The bounding box of the pixels that differ, between the bars and off the shelf boards.
-    static QRect changedArea(const QImage& before, const QImage& after);
     QStringList opened() const;
 
     RunningVorenda vorenda;
@@ -40,27 +38,6 @@ void TestOpenItem::initTestCase()
 void TestOpenItem::cleanup()
 {
     vorenda.stop();
-}
-
-QRect TestOpenItem::changedArea(const QImage& before, const QImage& after)
-{
-    if (before.size() != after.size())
-        return QRect();
-    QRect area;
-    // The bars above and below the shelves change with the counts; the shelves lie between.
-    const int top = before.height() / 8;
-    const int bottom = before.height() * 7 / 8;
-    for (int y = top; y < bottom; ++y) {
-        QRect row;
-        for (int x = 0; x < before.width(); ++x) {
-            if (before.pixel(x, y) != after.pixel(x, y))
-                row |= QRect(x, y, 1, 1);
-        }
-        // A shelf board drawn under a new row of items spans the whole width.
-        if (row.width() < before.width() / 2)
-            area |= row;
-    }
-    return area;
 }
 
 QStringList TestOpenItem::opened() const
@@ -84,24 +61,21 @@ void TestOpenItem::doubleClickOpensTheExactPath()
     const QString cabinet = vorenda.waitForCabinet();
     QVERIFY(!cabinet.isEmpty());
     // The first run's windows could cover the shelves.
-    RunningVorenda::unmapFirstRunWindows();
+    QVERIFY(RunningVorenda::dismissFirstRunWindows());
     QTest::qWait(1000);
 
     const QRect geometry = RunningVorenda::windowGeometry(cabinet);
     QVERIFY(geometry.width() > 100 && geometry.height() > 100);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const auto grab = [&] {
-        return screen->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height()).toImage();
-    };
+    const auto grab = [&] { return RunningVorenda::grabScreen(geometry); };
     const QImage before = grab();
 
     QVERIFY(vorenda.holdOnClipboard({QUrl::fromLocalFile(path)}));
     QVERIFY(RunningVorenda::pasteInto(cabinet));
 
     // The new item stands where the shelves changed.
-    QTRY_VERIFY_WITH_TIMEOUT(!changedArea(before, grab()).isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!RunningVorenda::changedArea(before, grab()).isEmpty(), 20000);
     QTest::qWait(1500);
-    const QRect item = changedArea(before, grab());
+    const QRect item = RunningVorenda::changedArea(before, grab());
     QVERIFY(!item.isEmpty());
     const QPoint target = geometry.topLeft() + item.center();
 

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QXmlStreamReader>
 
-// The real program on a real X server: the cabinet's Personalize button opens the
+// The real program on a real X server: the cabinet's Personalize menu opens the
 // panel; a style chosen on the Style page is previewed on the cabinet, Cancel leaves
 // the saved style alone and OK makes the cabinet's data file name the new style.
 // Each page is kept as a screenshot.
@@ -65,6 +65,10 @@ QString TestPersonalizationX11::openPanel(const QString& cabinet)
     QLabel* button = model.personalizeMenuButton;
     if (!RunningVorenda::clickAt(geometry.topLeft() + button->mapTo(&model, button->rect().center())))
         return QString();
+    // The button opens the Personalize menu: "Change Style", then "General".
+    QTest::qWait(500);
+    if (!RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")}))
+        return QString();
     QStringList panels;
     const auto shown = [&] { return !(panels = RunningVorenda::visibleWindows("^Vorenda Personalization$")).isEmpty(); };
     if (!QTest::qWaitFor(shown, 10000))
@@ -116,9 +120,8 @@ void TestPersonalizationX11::cancelKeepsAndOkChangesTheSavedStyle()
     QVERIFY(vorenda.start());
     QString cabinet = vorenda.waitForCabinet();
     QVERIFY(!cabinet.isEmpty());
-    // The first run's quick-start panel could cover the cabinet.
-    for (const QString& panel : RunningVorenda::visibleWindows(QStringLiteral("^Quick Start$")))
-        RunningVorenda::xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), panel});
+    // The first run's windows could cover the cabinet.
+    QVERIFY(RunningVorenda::dismissFirstRunWindows());
     QTRY_COMPARE_WITH_TIMEOUT(vorenda.listedIds().size(), 1, 10000);
     cabinetId = vorenda.listedIds().first();
     QTest::qWait(500);

@@ -177,9 +177,45 @@ QImage RunningVorenda::grabWindow(const QString& window)
     const QRect geometry = windowGeometry(window);
     if (geometry.isEmpty())
         return QImage();
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height())
-        .toImage();
+    return grabScreen(geometry);
+}
+
+QImage RunningVorenda::grabScreen(const QRect& area)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+}
+
+QRect RunningVorenda::changedArea(const QImage& before, const QImage& after)
+{
+    if (before.size() != after.size())
+        return QRect();
+    QRect area;
+    // The bars above and below the shelves change with the counts; the shelves lie between.
+    const int top = before.height() / 8;
+    const int bottom = before.height() * 7 / 8;
+    for (int y = top; y < bottom; ++y) {
+        QRect row;
+        for (int x = 0; x < before.width(); ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y))
+                row |= QRect(x, y, 1, 1);
+        }
+        // A shelf board drawn under a new row of items spans the whole width.
+        if (row.width() < before.width() / 2)
+            area |= row;
+    }
+    return area;
+}
+
+bool RunningVorenda::dismissFirstRunWindows(int timeout)
+{
+    const QString firstRunWindows = QStringLiteral("^(Welcome to Vorenda|Quick Start)$");
+    if (!QTest::qWaitFor([&] { return !visibleWindows(firstRunWindows).isEmpty(); }, timeout)) {
+        qWarning("no first-run window showed within %d ms", timeout);
+        return false;
+    }
+    unmapFirstRunWindows();
+    return true;
 }
 
 bool RunningVorenda::showCabinetByHotkey(int timeout)

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QList>
-#include <QRect>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -75,6 +74,15 @@ public:
     static bool clickAt(const QPoint& screenPoint);
     // What the screen shows of `window` now.
     static QImage grabWindow(const QString& window);
+    // What the screen shows in `area`.
+    static QImage grabScreen(const QRect& area);
+    // The bounding box of the pixels that differ between two grabs of a cabinet,
+    // between its bars and off the shelf boards that span its width.
+    static QRect changedArea(const QImage& before, const QImage& after);
+    // Waits for the windows a first start shows beside its new cabinet (the welcome
+    // wizard, the quick-start panel) and unmaps them, so that they neither cover the
+    // cabinet nor take its keys.
+    static bool dismissFirstRunWindows(int timeout = 10000);
     // Presses the show-hotkey until the program has bound it and one cabinet shows.
     static bool showCabinetByHotkey(int timeout = 30000);
 

@@ -1,0 +1,67 @@
+#include "CabinetCommands.h"
+
+#include "DockableWidget.h"
+#include "DovalinnailClient.h"
+#include "KestrimnailClient.h"
+#include "MyThumbnailView.h"
+#include "OverrideCursor.h"
+#include "VorendaGlobal.h"
+#include "VorendaShelf.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTimer>
+
+CabinetCommands::CabinetCommands(VorendaShelf& shelf)
+    : shelf(shelf)
+{
+}
+
+void CabinetCommands::deleteCabinet()
+{
+    const QPointer<VorendaShelf> self(&shelf);
+    bool ok = false;
+    shelf.onDeleteShelfRequest(&ok);
+    if (!self || !ok)
+        return;
+
+    // Nothing of the cabinet may run on once it goes: no walk adds items, no helper
+    // delivers a picture, and no save writes its data file back.
+    shelf.stopWalks();
+    shelf.kestrimClient->abort();
+    shelf.dovalinClient->abort();
+    shelf.deleted = true;
+    if (shelf.saveTimer)
+        shelf.saveTimer->stop();
+    {
+        OverrideCursor busy(Qt::BusyCursor);
+        shelf.view->clear();
+    }
+    // A read-only configuration keeps every file; a missing file is no error.
+    const QString path = shelf.dataFilePath();
+    if (!path.isEmpty() && !VorendaGlobal::readOnlyConfig)
+        QFile::remove(path);
+    shelf.frame->hide();
+    shelf.deleteLater();
+    emit shelf.shelfRemoved(&shelf);
+}
+
+void CabinetCommands::newCabinet(int styleKey)
+{
+    // The controller writes its list of cabinets as soon as it has made the new one.
+    emit shelf.createNewShelf(QString(), 0, styleKey);
+}
+
+void CabinetCommands::hideCabinet()
+{
+    if (!shelf.kiosk)
+        shelf.frame->hide();
+}
+
+void CabinetCommands::changeStyle(int styleKey)
+{
+    const ShelfStyle style = VorendaGlobal::shelfStyles.contains(styleKey) ? VorendaGlobal::shelfStyles.value(styleKey)
+                                                                           : VorendaGlobal::defaultShelfStyle;
+    shelf.onApplyStyle(style, AllElements, false);
+    shelf.onApplyStyleChange(style);
+}
