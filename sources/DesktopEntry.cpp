@@ -1,5 +1,7 @@
 #include "DesktopEntry.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QHash>
 #include <QLocale>
@@ -65,7 +67,7 @@ bool DesktopEntry::hasDesktopSuffix(const QString& path)
 DesktopEntry::DesktopEntry(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MAX_ENTRY_BYTES)
+    if (!openRegularFile(file) || file.size() > MAX_ENTRY_BYTES)
         return;
     const QStringList lines = QString::fromUtf8(file.read(MAX_ENTRY_BYTES)).split(QLatin1Char('\n'));
 

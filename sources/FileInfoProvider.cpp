@@ -1,5 +1,6 @@
 #include "FileInfoProvider.h"
 
+#include "BoundedImageReader.h"
 #include "DesktopEntry.h"
 #include "FallbackFileIcon.h"
 
@@ -205,8 +206,10 @@ QIcon FileInfoProvider::entryIcon(const QFileInfo& info) const
     if (DesktopEntry::hasDesktopSuffix(info.fileName()) && info.isFile()) {
         const QString name = DesktopEntry(info.absoluteFilePath()).iconName();
         QIcon own;
+        // A picture file of the entry's own may be anything: read bounded, at the
+        // largest size an item shows.
         if (QDir::isAbsolutePath(name))
-            own = QIcon(name);
+            own = QIcon(QPixmap::fromImage(BoundedImageReader::readFile(name, getSize(Size256))));
         else if (!name.isEmpty())
             own = QIcon::fromTheme(name);
         if (usable(own))
