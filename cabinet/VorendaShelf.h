@@ -351,6 +351,9 @@ private:
     static QPixmap loadBoundedPicture(const QString& file, int box);
     // A cached picture, from memory when it is a shared icon.
     QPixmap loadCachedPicture(const QString& path);
+    // A cached picture from its file, at its own size; null for what is no picture or
+    // would need more than 256 MB.
+    static QPixmap readCachedPicture(const QString& path);
     // Whether a new item of that path shows its name, by the label preference.
     bool showsLabel(const QFileInfo& info) const;
 

@@ -1,7 +1,8 @@
 #include "VorendaShelf.h"
 
-#include "FileInfoProvider.h"
+#include "BoundedImageReader.h"
 #include "CategoryHeaderItem.h"
+#include "FileInfoProvider.h"
 #include "FolderWarningDialog.h"
 #include "FontProperty.h"
 #include "ImagePainter.h"
@@ -133,9 +134,12 @@ QPixmap VorendaShelf::loadCachedPicture(const QString& path)
     const auto shared = sharedIcons.constFind(path);
     if (shared != sharedIcons.constEnd())
         return shared.value();
-    QPixmap picture;
-    picture.load(path);
-    return picture;
+    return readCachedPicture(path);
+}
+
+QPixmap VorendaShelf::readCachedPicture(const QString& path)
+{
+    return QPixmap::fromImage(BoundedImageReader::readFile(path));
 }
 
 bool VorendaShelf::showsLabel(const QFileInfo& info) const
@@ -203,8 +207,8 @@ MyThumbnailItem* VorendaShelf::createItem(QString name, QString target, QPixmap 
 
     if (!marker.isEmpty()) {
         const QString pagePath = getCachePath(targetThumbName);
-        QPixmap page;
-        if (page.load(pagePath)) {
+        const QPixmap page = readCachedPicture(pagePath);
+        if (!page.isNull()) {
             pixmap = page;
             thumbName = targetThumbName;
             thumbPath = pagePath;
