@@ -1,5 +1,6 @@
 #include "VorendaShelf.h"
 
+#include "CachedPictureStore.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
@@ -45,6 +46,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
+    cachedPictures = std::make_unique<CachedPictureStore>();
     setUpWalks();
     // One client of each thumbnail kind: web pages, videos, images, audio files.
     // TODO: the video and audio clients, the bookmarks importer and the web-location

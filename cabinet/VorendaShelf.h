@@ -23,6 +23,7 @@
 
 class AbstractThumbnailView;
 class AddProgressWidget;
+class CachedPictureStore;
 class CategoryHeaderItem;
 class CustomSortFilterProxyModel;
 class DockableWidget;
@@ -292,6 +293,8 @@ public:
     static QPixmap normalizeImage(QPixmap pixmap);
     // The system icon of a path at the size class items use.
     QPixmap getSystemIcon(const QFileInfo& info) const;
+    // normalizeImage of the system icon, shared by every item of the same icon.
+    QPixmap normalizedSystemIcon(const QFileInfo& info);
     // A new styled item, in no view yet; the caller owns it.
     MyThumbnailItem* getThumbnailItem(const QPixmap& pixmap, QSize size, const QString& text, int categoryKey);
 
@@ -360,6 +363,10 @@ private:
     // Shared icon files as read (by path) and as kept in items (by path and maximum size).
     QHash<QString, QPixmap> sharedIcons;
     QHash<QString, QPixmap> normalizedIcons;
+    std::unique_ptr<CachedPictureStore> cachedPictures;
+    // System icons as items keep them, by icon and picture limits; a bounded table.
+    static constexpr int maxNormalizedSystemIcons = 256;
+    QHash<QString, QPixmap> normalizedSystemIcons;
     QTimer* itemLayoutTimer = nullptr;
     QPointer<AbstractThumbnailItem> lastAddedItem;
     // The items of a category by name and target while a batch of items comes in.

@@ -124,6 +124,25 @@ MyThumbnailItem* VorendaShelf::getThumbnailItem(const QPixmap& pixmap, QSize siz
 
 // ---- Creating items ----
 
+QPixmap VorendaShelf::normalizedSystemIcon(const QFileInfo& info)
+{
+    // The provider hands out the same picture for the same icon: thousands of items of
+    // a few kinds share a few pictures in memory.
+    const QPixmap icon = getSystemIcon(info);
+    const QString key = QStringLiteral("%1 %2 %3")
+                            .arg(icon.cacheKey())
+                            .arg(VorendaGlobal::SHELF_MINIMAGESIZE)
+                            .arg(VorendaGlobal::SHELF_MAXTHUMBSIZE);
+    const auto found = normalizedSystemIcons.constFind(key);
+    if (found != normalizedSystemIcons.constEnd())
+        return found.value();
+    const QPixmap picture = normalizeImage(icon);
+    if (normalizedSystemIcons.size() >= maxNormalizedSystemIcons)
+        normalizedSystemIcons.clear();
+    normalizedSystemIcons.insert(key, picture);
+    return picture;
+}
+
 QPixmap VorendaShelf::webLinkIcon() const
 {
     return getSystemIcon(QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/vorenda.url")));
@@ -218,7 +237,7 @@ MyThumbnailItem* VorendaShelf::createItem(QString name, QString target, QPixmap 
     }
 
     if (pixmap.isNull()) {
-        pixmap = normalizeImage(getSystemIcon(info));
+        pixmap = normalizedSystemIcon(info);
         thumbPath = cacheThumbnail(thumbName, pixmap);
     }
 
@@ -480,7 +499,7 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
         const QString source = fileInfoProvider->isGenericIcon(record.target)
             ? QLatin1Char('.') + QFileInfo(record.target).suffix().toUpper()
             : (record.target.isEmpty() ? record.name : record.target);
-        picture = normalizeImage(getSystemIcon(QFileInfo(record.target)));
+        picture = normalizedSystemIcon(QFileInfo(record.target));
         const int size = record.customthumb ? record.thumbsize : qMin(record.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
         imageSize = normalizeSize(picture.size(), size);
         record.thumbnail = cacheThumbnail(getThumbnailName(source), picture);

@@ -1,6 +1,7 @@
 #include "VorendaShelf.h"
 
 #include "BoundedImageReader.h"
+#include "CachedPictureStore.h"
 #include "FileInfoProvider.h"
 #include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
@@ -47,12 +48,8 @@ QString VorendaShelf::cacheThumbnail(const QString& name, const QPixmap& pixmap)
 
     // The shared copy in memory is stale once its file is written again.
     forgetSharedIcon(path);
-
-    // Written aside and renamed over the old file, so a reader never sees half a picture.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && pixmap.save(&file, "PNG", -1) && file.commit())
+    if (cachedPictures->store(path, pixmap))
         return path;
-    file.cancelWriting();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Couldn't save thumbnail '%1'").arg(path));
     return QString();
 }
@@ -271,7 +268,7 @@ void VorendaShelf::refreshThumbnail(MyThumbnailItem* item)
     const QString source = fileInfoProvider->isGenericIcon(properties.target)
         ? QLatin1Char('.') + info.suffix().toUpper()
         : properties.target;
-    const QPixmap picture = normalizeImage(getSystemIcon(info));
+    const QPixmap picture = normalizedSystemIcon(info);
     properties.thumbnail = cacheThumbnail(getThumbnailName(source), picture);
     showItemPicture(item, picture, getThumbnailSize(properties.type, false, properties.thumbsize));
 }
