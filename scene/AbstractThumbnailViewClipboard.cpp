@@ -7,6 +7,7 @@
 #include "PasteboardUrls.h"
 #include "StreamLimits.h"
 #include "ThumbnailViewRegistry.h"
+#include "UrlPasteRun.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -172,28 +173,70 @@ void AbstractThumbnailView::pasteUrls(const QMimeData* data, int key, AbstractTh
     QStringList names;
     if (!getUrlsWithNames(data, urls, names))
         return;
+    if (urls.count() > immediatePasteLimit) {
+        if (urlPaste) {
+            qWarning("AbstractThumbnailView: a paste of links is under way; this one is left out");
+            return;
+        }
+        urlPaste = new UrlPasteRun(this, urls, names, key, anchor);
+        connect(urlPaste, &UrlPasteRun::progress, this, &AbstractThumbnailView::urlPasteProgress);
+        connect(urlPaste, &UrlPasteRun::finished, this, [this](int added, bool aborted) {
+            urlPaste->deleteLater();
+            urlPaste = nullptr;
+            emit urlPasteFinished(added, aborted);
+        });
+        urlPaste->start();
+        return;
+    }
     QPointer<AbstractThumbnailView> self(this);
     QPointer<AbstractThumbnailItem> guardedAnchor(anchor);
     int added = 0;
     for (int i = 0; i < urls.count(); ++i) {
-        bool ok = false;
-        emit acceptDropUrl(urls.at(i), names.value(i), &ok);
+        AbstractThumbnailItem* item = pasteUrl(urls.at(i), names.value(i), key, guardedAnchor, true);
         if (!self)
             return;
-        if (!ok)
-            continue;
-        AbstractThumbnailItem* item = nullptr;
-        emit createItem(urls.at(i), names.value(i), key, &item);
-        if (!self)
-            return;
-        if (!item || !fileNewItem(item, key, guardedAnchor, 0, true))
-            continue;
-        ensureVisible(item, 50, 50);
-        repaint();
-        ++added;
+        if (item)
+            ++added;
     }
     if (added > 0) {
         resetModel();
         updateLayout();
     }
+}
+
+AbstractThumbnailItem* AbstractThumbnailView::pasteUrl(const QUrl& url, const QString& name, int key,
+                                                       AbstractThumbnailItem* anchor, bool update)
+{
+    QPointer<AbstractThumbnailView> self(this);
+    QPointer<AbstractThumbnailItem> guardedAnchor(anchor);
+    bool ok = false;
+    emit acceptDropUrl(url, name, &ok);
+    if (!self || !ok)
+        return nullptr;
+    AbstractThumbnailItem* item = nullptr;
+    emit createItem(url, name, key, &item);
+    if (!self || !item || !fileNewItem(item, key, guardedAnchor, 0, update))
+        return nullptr;
+    if (update) {
+        ensureVisible(item, 50, 50);
+        repaint();
+    }
+    return item;
+}
+
+bool AbstractThumbnailView::isPastingUrls() const
+{
+    return !urlPaste.isNull();
+}
+
+void AbstractThumbnailView::abortUrlPaste()
+{
+    if (urlPaste)
+        urlPaste->abort();
+}
+
+void AbstractThumbnailView::setUrlPastePaused(bool paused)
+{
+    if (urlPaste)
+        urlPaste->setPaused(paused);
 }
