@@ -378,6 +378,8 @@ private:
     QHash<int, AddedItemIndex> addedItemIndex;
     static QString addedItemKey(const QString& name, const QString& target);
     MyThumbnailItem* findAddedItem(const QString& name, const QString& target, int categoryKey);
+    // Counts a new item that the view is about to file in the index; returns it.
+    MyThumbnailItem* expectFiled(MyThumbnailItem* item, int categoryKey);
     static constexpr int itemLayoutDelay = 100;
     static constexpr int webPageWidth = 1100;
     static constexpr int webPageHeight = 825;
@@ -501,6 +503,11 @@ private:
     // Saves wait until the file was read, so a change made earlier cannot overwrite it.
     bool dataFileRead = false;
     bool loadingDataFile = false;
+    // Set when the end of the session stopped the load half-way: the cabinet holds part
+    // of its file and is never saved over it.
+    bool loadCutShort = false;
+    // True, noting the cut, when a termination signal asks the load to stop.
+    bool stopLoading();
     QTimer* saveTimer = nullptr;
     // The writer of the save in progress; onSaveItems writes only into it.
     ShelfDataWriter* activeDataWriter = nullptr;
@@ -536,6 +543,9 @@ public slots:
 
 private:
     void setUpWalks();
+    // A paste of many links shows on the progress window like a walk.
+    void onUrlPasteProgress(AbstractThumbnailItem* item, int done, int total);
+    void onUrlPasteFinished(int added, bool aborted);
     bool runPlacesAction(MenuType type, int parameter);
     AddProgressWidget* progressPanel();
     // Puts the item on the progress window and shows it for this cabinet; false when

@@ -420,8 +420,8 @@ void VorendaShelf::onCreateItem(const QUrl& url, const QString& name, int catego
                 return;
             }
         }
-        if (!view->itemsExists(itemName, target, categoryKey))
-            *item = createItem(itemName, target, QPixmap(), categoryKey, GenericPath);
+        if (!findAddedItem(itemName, target, categoryKey))
+            *item = expectFiled(createItem(itemName, target, QPixmap(), categoryKey, GenericPath), categoryKey);
         return;
     }
 
@@ -437,8 +437,20 @@ void VorendaShelf::onCreateItem(const QUrl& url, const QString& name, int catego
     if (lineFeed >= 0)
         target.truncate(lineFeed);
     const QString itemName = name.isEmpty() ? target : name;
-    if (!view->itemsExists(itemName, target, categoryKey))
-        *item = createItem(itemName, target, QPixmap(), categoryKey, GenericWebUrl);
+    if (!findAddedItem(itemName, target, categoryKey))
+        *item = expectFiled(createItem(itemName, target, QPixmap(), categoryKey, GenericWebUrl), categoryKey);
+}
+
+MyThumbnailItem* VorendaShelf::expectFiled(MyThumbnailItem* item, int categoryKey)
+{
+    // The view files the item once this returns: counted already, it spares the next
+    // link of a paste reading the whole category again to find duplicates.
+    if (!item)
+        return nullptr;
+    AddedItemIndex& index = addedItemIndex[categoryKey];
+    index.items.insert(addedItemKey(item->properties.name, item->properties.target), item);
+    index.count = view->getList(categoryKey).size() + 1;
+    return item;
 }
 
 void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, AbstractThumbnailItem** item)
@@ -485,7 +497,7 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
     record.channels = channels;
     record.thumbsize = thumbsize;
 
-    if (view->itemsExists(record.name, record.target, categoryKey))
+    if (findAddedItem(record.name, record.target, categoryKey))
         return;
 
     QPixmap picture;
@@ -523,5 +535,5 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
             break;
         }
     }
-    *item = newItem;
+    *item = expectFiled(newItem, categoryKey);
 }
