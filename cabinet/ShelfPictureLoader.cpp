@@ -24,7 +24,13 @@ ShelfPictureLoader::ShelfPictureLoader(QObject* parent)
 
 ShelfPictureLoader::~ShelfPictureLoader()
 {
+    stop();
+}
+
+void ShelfPictureLoader::stop()
+{
     cancelled->store(true);
+    queued.clear();
     pool.clear();
     pool.waitForDone();
 }

@@ -10,6 +10,7 @@
 #include "MyCustomStyle.h"
 #include "ObjectEventFilter.h"
 #include "RecurseDirThread.h"
+#include "ShelfPictureLoader.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -174,6 +175,8 @@ void VorendaShelf::quit()
     // The helpers' work is dropped before the save: nothing arrives half-way through it.
     kestrimClient->abort();
     dovalinClient->abort();
+    // Cabinets live until the process ends: their picture workers must end now.
+    pictureLoader->stop();
     // TODO: then the audio and video clients and the web-location reader.
     save();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
