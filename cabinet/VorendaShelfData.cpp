@@ -8,6 +8,7 @@
 #include "DockableWidget.h"
 #include "ShelfDataWriter.h"
 #include "ShelfPictureLoader.h"
+#include "TerminationSignals.h"
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
 #include "XmlAttributes.h"
@@ -65,7 +66,8 @@ QString VorendaShelf::dataFilePath() const
 
 void VorendaShelf::scheduleSave()
 {
-    if (!saveTimer || !dataFileRead || loadingDataFile || VorendaGlobal::readOnlyConfig || dataFilePath().isEmpty())
+    if (!saveTimer || !dataFileRead || loadingDataFile || loadCutShort || VorendaGlobal::readOnlyConfig
+        || dataFilePath().isEmpty())
         return;
     if (!saveTimer->isActive())
         saveTimer->start();
@@ -79,6 +81,10 @@ void VorendaShelf::save()
     }
     if (saveTimer)
         saveTimer->stop();
+    if (loadCutShort) {
+        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Not saved: its file was only partly read"));
+        return;
+    }
     const QString path = dataFilePath();
     if (path.isEmpty()) {
         VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Not saved: the cabinet id \"%1\" is not valid").arg(id));
@@ -98,7 +104,7 @@ void VorendaShelf::save()
 
 bool VorendaShelf::save(const QString& path)
 {
-    if (VorendaGlobal::readOnlyConfig)
+    if (VorendaGlobal::readOnlyConfig || loadCutShort)
         return false;
     if (!damagedFile.isEmpty() && damagedFile == path && !keepDamagedDataFile(path))
         return false;
@@ -196,7 +202,7 @@ bool VorendaShelf::load(const QString& path)
     loadingDataFile = true;
     QXmlStreamReader reader(&file);
     bool refused = false;
-    while (!reader.atEnd()) {
+    while (!reader.atEnd() && !stopLoading()) {
         reader.readNext();
         if (reader.isDTD()) {
             if (reader.dtdName() != ShelfDataWriter::documentType()) {
@@ -236,6 +242,15 @@ bool VorendaShelf::load(const QString& path)
     loadingDataFile = false;
     pictureLoader->start();
     return true;
+}
+
+bool VorendaShelf::stopLoading()
+{
+    if (!loadCutShort && TerminationSignals::requested()) {
+        loadCutShort = true;
+        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Loading stopped by the end of the session"));
+    }
+    return loadCutShort;
 }
 
 void VorendaShelf::readSettingsElement(QXmlStreamReader& reader)

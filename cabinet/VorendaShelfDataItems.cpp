@@ -168,7 +168,7 @@ void VorendaShelf::readCategoryElement(QXmlStreamReader& reader)
         }
     }
 
-    while (!reader.atEnd()) {
+    while (!reader.atEnd() && !stopLoading()) {
         reader.readNext();
         if (reader.isEndElement())
             return;

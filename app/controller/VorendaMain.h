@@ -132,5 +132,8 @@ private:
     QHash<VorendaShelf*, QPointer<QAction>> shelfEntries;
     // The main data file that did not read cleanly; kept aside before it is overwritten.
     QString damagedPath;
+    // Set when the end of the session stopped reading the cabinet list half-way: the
+    // main data file is then left as it is.
+    bool listCutShort = false;
     bool quitDone = false;
 };

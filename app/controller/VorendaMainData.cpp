@@ -2,6 +2,7 @@
 
 #include "HotkeyManager.h"
 #include "QuickSearchWidget.h"
+#include "TerminationSignals.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 #include "XmlAttributes.h"
@@ -38,6 +39,10 @@ void VorendaMain::save()
     }
     VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Saving..."));
     VorendaGlobal::save();
+    if (listCutShort) {
+        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Not saved: the cabinet list was only partly read"));
+        return;
+    }
     const QString folder = QFileInfo(VorendaGlobal::getRootLocation()).absoluteFilePath();
     const QString path = dataFilePath();
     if (QDir().mkpath(folder) && save(path))
@@ -194,6 +199,11 @@ void VorendaMain::readPreferencesElement(QXmlStreamReader& xml)
 void VorendaMain::readShelvesElement(QXmlStreamReader& xml)
 {
     while (xml.readNextStartElement()) {
+        if (TerminationSignals::requested()) {
+            listCutShort = true;
+            VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Loading stopped by the end of the session"));
+            return;
+        }
         if (xml.name() == QLatin1String("Cabinet"))
             readShelfElement(xml);
         else
