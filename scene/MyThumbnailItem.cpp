@@ -23,14 +23,19 @@ MyThumbnailItem::MyThumbnailItem(QGraphicsItem* parent)
 }
 
 // The animations are made on first use: a cabinet of many items moves only a few.
+QTimeLine* MyThumbnailItem::newTimeLine(int duration, QTimeLine::CurveShape shape) const
+{
+    auto* line = new QTimeLine(duration, const_cast<MyThumbnailItem*>(this));
+    line->setUpdateInterval(20);
+    line->setCurveShape(shape);
+    return line;
+}
+
 QTimeLine* MyThumbnailItem::hoverTimeLine() const
 {
     if (!hoverLine) {
-        auto* self = const_cast<MyThumbnailItem*>(this);
-        hoverLine = new QTimeLine(hoverDuration, self);
-        hoverLine->setUpdateInterval(20);
-        hoverLine->setCurveShape(hoverShape);
-        connect(hoverLine, &QTimeLine::valueChanged, self, qOverload<qreal>(&MyThumbnailItem::animateHover));
+        hoverLine = newTimeLine(hoverDuration, hoverShape);
+        connect(hoverLine, &QTimeLine::valueChanged, this, qOverload<qreal>(&MyThumbnailItem::animateHover));
     }
     return hoverLine;
 }
@@ -38,12 +43,9 @@ QTimeLine* MyThumbnailItem::hoverTimeLine() const
 QTimeLine* MyThumbnailItem::clickTimeLine() const
 {
     if (!clickLine) {
-        auto* self = const_cast<MyThumbnailItem*>(this);
-        clickLine = new QTimeLine(clickDuration, self);
-        clickLine->setUpdateInterval(20);
-        clickLine->setCurveShape(clickShape);
-        connect(clickLine, &QTimeLine::valueChanged, self, qOverload<qreal>(&MyThumbnailItem::animateClick));
-        connect(clickLine, &QTimeLine::finished, self, &MyThumbnailItem::finishedAnimateClick);
+        clickLine = newTimeLine(clickDuration, clickShape);
+        connect(clickLine, &QTimeLine::valueChanged, this, qOverload<qreal>(&MyThumbnailItem::animateClick));
+        connect(clickLine, &QTimeLine::finished, this, &MyThumbnailItem::finishedAnimateClick);
     }
     return clickLine;
 }

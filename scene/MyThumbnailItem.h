@@ -146,6 +146,7 @@ private:
     double hoverOffset() const { return hoverValue * hoverMaxOffset; }
     double clickOffset() const;
     void storeLook();
+    QTimeLine* newTimeLine(int duration, QTimeLine::CurveShape shape) const;
 
     // Paint pieces, each rebuilt only when missing.
     void buildScaledPicture();

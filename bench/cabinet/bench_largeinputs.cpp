@@ -31,6 +31,8 @@
 #include <QUrl>
 #include <QXmlStreamWriter>
 
+#include <functional>
+
 namespace {
 
 const QString cabinetId = QStringLiteral("00112233445566778899aabbccddeeff");
@@ -38,21 +40,6 @@ const QString cabinetId = QStringLiteral("00112233445566778899aabbccddeeff");
 QString dataFile()
 {
     return QDir(VorendaGlobal::getDataLocation()).absoluteFilePath(cabinetId + QStringLiteral(".dat"));
-}
-
-void startCabinetFile(QXmlStreamWriter& xml)
-{
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-CabinetData>"));
-    xml.writeStartElement(QStringLiteral("Root"));
-    xml.writeStartElement(QStringLiteral("Settings"));
-    xml.writeEmptyElement(QStringLiteral("Window"));
-    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Bench"));
-    xml.writeEmptyElement(QStringLiteral("Personalization"));
-    xml.writeAttribute(QStringLiteral("thumbsize"), QStringLiteral("128"));
-    xml.writeEndElement();
-    xml.writeEmptyElement(QStringLiteral("Uncategorized"));
 }
 
 void writeItem(QXmlStreamWriter& xml, int i)
@@ -90,7 +77,8 @@ void writeItem(QXmlStreamWriter& xml, int i)
     xml.writeEndElement();
 }
 
-bool writeItemsCabinet(int count)
+// Writes the cabinet file: its start, then what `body` writes.
+bool writeCabinetFile(const std::function<void(QXmlStreamWriter&)>& body)
 {
     QDir().mkpath(VorendaGlobal::getDataLocation());
     QFile file(dataFile());
@@ -98,40 +86,41 @@ bool writeItemsCabinet(int count)
         return false;
     QXmlStreamWriter xml(&file);
     startCabinetFile(xml);
-    const int categories = 20;
-    for (int c = 0; c < categories; ++c) {
-        xml.writeStartElement(QStringLiteral("Category"));
-        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Category %1").arg(c));
-        xml.writeAttribute(QStringLiteral("key"), QString::number(c));
-        xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
-        for (int i = c; i < count; i += categories)
-            writeItem(xml, i);
-        xml.writeEndElement();
-    }
+    body(xml);
     xml.writeEndDocument();
     return !xml.hasError();
 }
 
+bool writeItemsCabinet(int count)
+{
+    return writeCabinetFile([count](QXmlStreamWriter& xml) {
+        const int categories = 20;
+        for (int c = 0; c < categories; ++c) {
+            xml.writeStartElement(QStringLiteral("Category"));
+            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Category %1").arg(c));
+            xml.writeAttribute(QStringLiteral("key"), QString::number(c));
+            xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
+            for (int i = c; i < count; i += categories)
+                writeItem(xml, i);
+            xml.writeEndElement();
+        }
+    });
+}
+
 bool writeChainCabinet(int levels)
 {
-    QDir().mkpath(VorendaGlobal::getDataLocation());
-    QFile file(dataFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QXmlStreamWriter xml(&file);
-    startCabinetFile(xml);
-    for (int level = 0; level < levels; ++level) {
-        xml.writeStartElement(QStringLiteral("Category"));
-        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Level %1").arg(level));
-        xml.writeAttribute(QStringLiteral("key"), QString::number(level));
-        xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
-        if (level > 0)
-            xml.writeAttribute(QStringLiteral("parent"), QString::number(level - 1));
-        writeItem(xml, level * 3);
-        xml.writeEndElement();
-    }
-    xml.writeEndDocument();
-    return !xml.hasError();
+    return writeCabinetFile([levels](QXmlStreamWriter& xml) {
+        for (int level = 0; level < levels; ++level) {
+            xml.writeStartElement(QStringLiteral("Category"));
+            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Level %1").arg(level));
+            xml.writeAttribute(QStringLiteral("key"), QString::number(level));
+            xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
+            if (level > 0)
+                xml.writeAttribute(QStringLiteral("parent"), QString::number(level - 1));
+            writeItem(xml, level * 3);
+            xml.writeEndElement();
+        }
+    });
 }
 
 // A helper that takes its job and works on it for longer than the run lasts.
@@ -150,29 +139,10 @@ QString idleHelper()
 
 VorendaShelf* newShownCabinet()
 {
-    auto* shelf = new VorendaShelf;
+    VorendaShelf* shelf = newBenchCabinet(cabinetId);
     shelf->kestrimClient->setProgram(idleHelper());
     shelf->dovalinClient->setProgram(idleHelper());
-    shelf->id = cabinetId;
-    shelf->fileName = cabinetId + QStringLiteral(".dat");
-    shelf->resize(1280, 900);
     return shelf;
-}
-
-// Loads the cabinet file and shows the cabinet; the milliseconds until it is drawn.
-double loadAndShow(VorendaShelf* shelf)
-{
-    PaintCounter counter;
-    shelf->view->viewport()->installEventFilter(&counter);
-    QElapsedTimer timer;
-    timer.start();
-    shelf->initialize();
-    shelf->show();
-    while (counter.paints == 0 && timer.elapsed() < 600000)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double ms = timer.nsecsElapsed() / 1e6;
-    shelf->view->viewport()->removeEventFilter(&counter);
-    return ms;
 }
 
 void settle()
@@ -196,7 +166,7 @@ void benchItems(int count, QTextStream& out)
     settle();
     const qint64 before = residentBytes();
     VorendaShelf* shelf = newShownCabinet();
-    const double ms = loadAndShow(shelf);
+    const double ms = loadAndShow(shelf, 600000);
     settle();
     const qint64 after = residentBytes();
     const int loaded = shelf->view->getAllItems().size();
@@ -221,7 +191,7 @@ void benchChain(int levels, QTextStream& out)
     }
     settle();
     VorendaShelf* shelf = newShownCabinet();
-    const double ms = loadAndShow(shelf);
+    const double ms = loadAndShow(shelf, 600000);
     out << QStringLiteral("chain of %1 nested categories: shown after %2 ms, %3 categories\n")
                .arg(levels)
                .arg(ms, 0, 'f', 0)
