@@ -185,8 +185,8 @@ public:
     // Clipboard.
     static QString clipboardMimeType();
     bool canPaste() const;
-    // Links up to this many are pasted at once; more are pasted in the background
-    // (urlPasteProgress, urlPasteFinished), one such paste at a time.
+    // Links up to this many are pasted or dropped at once; more are added in the
+    // background (urlPasteProgress, urlPasteFinished), one such run at a time.
     static constexpr int immediatePasteLimit = 100;
     bool isPastingUrls() const;
     // A new data object holding the items themselves; with remove they leave the view.
@@ -393,10 +393,14 @@ private:
     bool fileNewItem(AbstractThumbnailItem* item, int key, AbstractThumbnailItem* anchor, int offset, bool update);
     void pasteItems(const QByteArray& bytes, int key, AbstractThumbnailItem* anchor);
     void pasteUrls(const QMimeData* data, int key, AbstractThumbnailItem* anchor);
-    // Makes and files the item of one link, laid out and shown at once with update;
-    // the item filed, or null (also when the view went away meanwhile).
+    // Makes and files the item of one link (placed as fileNewItem places it), laid out
+    // and shown at once with update; the item filed, or null (also when the view went
+    // away meanwhile).
     AbstractThumbnailItem* pasteUrl(const QUrl& url, const QString& name, int key, AbstractThumbnailItem* anchor,
-                                    bool update);
+                                    int offset, bool update);
+    // Starts a background paste of links; false when one is under way already.
+    bool startUrlPaste(const QList<QUrl>& urls, const QStringList& names, int key, AbstractThumbnailItem* anchor,
+                       bool afterAnchor);
 
     // The filter as given, and the same items as a set for constant-time membership.
     // Items taken from the view leave both; a list emptied so keeps one null entry,

@@ -174,25 +174,14 @@ void AbstractThumbnailView::pasteUrls(const QMimeData* data, int key, AbstractTh
     if (!getUrlsWithNames(data, urls, names))
         return;
     if (urls.count() > immediatePasteLimit) {
-        if (urlPaste) {
-            qWarning("AbstractThumbnailView: a paste of links is under way; this one is left out");
-            return;
-        }
-        urlPaste = new UrlPasteRun(this, urls, names, key, anchor);
-        connect(urlPaste, &UrlPasteRun::progress, this, &AbstractThumbnailView::urlPasteProgress);
-        connect(urlPaste, &UrlPasteRun::finished, this, [this](int added, bool aborted) {
-            urlPaste->deleteLater();
-            urlPaste = nullptr;
-            emit urlPasteFinished(added, aborted);
-        });
-        urlPaste->start();
+        startUrlPaste(urls, names, key, anchor, false);
         return;
     }
     QPointer<AbstractThumbnailView> self(this);
     QPointer<AbstractThumbnailItem> guardedAnchor(anchor);
     int added = 0;
     for (int i = 0; i < urls.count(); ++i) {
-        AbstractThumbnailItem* item = pasteUrl(urls.at(i), names.value(i), key, guardedAnchor, true);
+        AbstractThumbnailItem* item = pasteUrl(urls.at(i), names.value(i), key, guardedAnchor, 0, true);
         if (!self)
             return;
         if (item)
@@ -204,8 +193,26 @@ void AbstractThumbnailView::pasteUrls(const QMimeData* data, int key, AbstractTh
     }
 }
 
+bool AbstractThumbnailView::startUrlPaste(const QList<QUrl>& urls, const QStringList& names, int key,
+                                          AbstractThumbnailItem* anchor, bool afterAnchor)
+{
+    if (urlPaste) {
+        qWarning("AbstractThumbnailView: links are being added already; these are left out");
+        return false;
+    }
+    urlPaste = new UrlPasteRun(this, urls, names, key, anchor, afterAnchor);
+    connect(urlPaste, &UrlPasteRun::progress, this, &AbstractThumbnailView::urlPasteProgress);
+    connect(urlPaste, &UrlPasteRun::finished, this, [this](int added, bool aborted) {
+        urlPaste->deleteLater();
+        urlPaste = nullptr;
+        emit urlPasteFinished(added, aborted);
+    });
+    urlPaste->start();
+    return true;
+}
+
 AbstractThumbnailItem* AbstractThumbnailView::pasteUrl(const QUrl& url, const QString& name, int key,
-                                                       AbstractThumbnailItem* anchor, bool update)
+                                                       AbstractThumbnailItem* anchor, int offset, bool update)
 {
     QPointer<AbstractThumbnailView> self(this);
     QPointer<AbstractThumbnailItem> guardedAnchor(anchor);
@@ -215,7 +222,7 @@ AbstractThumbnailItem* AbstractThumbnailView::pasteUrl(const QUrl& url, const QS
         return nullptr;
     AbstractThumbnailItem* item = nullptr;
     emit createItem(url, name, key, &item);
-    if (!self || !item || !fileNewItem(item, key, guardedAnchor, 0, update))
+    if (!self || !item || !fileNewItem(item, key, guardedAnchor, offset, update))
         return nullptr;
     if (update) {
         ensureVisible(item, 50, 50);

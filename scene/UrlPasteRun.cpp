@@ -6,13 +6,14 @@
 #include <QElapsedTimer>
 
 UrlPasteRun::UrlPasteRun(AbstractThumbnailView* view, const QList<QUrl>& urls, const QStringList& names, int key,
-                         AbstractThumbnailItem* anchor)
+                         AbstractThumbnailItem* anchor, bool afterAnchor)
     : QObject(view)
     , view(view)
     , urls(urls)
     , names(names)
     , key(key)
     , anchor(anchor)
+    , afterAnchor(afterAnchor)
 {
     sliceTimer.setSingleShot(true);
     sliceTimer.setInterval(0);
@@ -50,7 +51,8 @@ void UrlPasteRun::runSlice()
     clock.start();
     while (next < urls.size() && clock.elapsed() < sliceMs) {
         const int index = next++;
-        AbstractThumbnailItem* item = view->pasteUrl(urls.at(index), names.value(index), key, anchor, false);
+        AbstractThumbnailItem* item =
+            view->pasteUrl(urls.at(index), names.value(index), key, anchor, afterAnchor ? 1 + added : 0, false);
         // The owner may have ended the run, or the view, while making the item.
         if (!self || ended)
             return;

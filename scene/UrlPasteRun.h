@@ -10,7 +10,7 @@
 class AbstractThumbnailItem;
 class AbstractThumbnailView;
 
-// A paste of many links into a view, made in slices from the event loop, so that the
+// A paste or drop of many links into a view, made in slices from the event loop, so that the
 // program stays responsive, can show how far it got and can be stopped (also by the
 // end of the session): each slice files its items without laying the view out, and
 // between slices every item in the view is complete. The view is laid out now and then
@@ -20,8 +20,10 @@ class UrlPasteRun : public QObject
     Q_OBJECT
 
 public:
+    // The items go in front of `anchor`, or after it with `afterAnchor`, in the order
+    // of the links; at the end of the category without an anchor.
     UrlPasteRun(AbstractThumbnailView* view, const QList<QUrl>& urls, const QStringList& names, int key,
-                AbstractThumbnailItem* anchor);
+                AbstractThumbnailItem* anchor, bool afterAnchor);
 
     // Starts the slices; the first runs from the event loop.
     void start();
@@ -51,6 +53,7 @@ private:
     QStringList names;
     int key;
     QPointer<AbstractThumbnailItem> anchor;
+    bool afterAnchor;
     QPointer<AbstractThumbnailItem> lastItem;
     int next = 0;
     int added = 0;
