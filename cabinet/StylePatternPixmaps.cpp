@@ -3,6 +3,7 @@
 #include "BoundedImageReader.h"
 #include "VorendaGlobal.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
@@ -18,6 +19,18 @@ struct DecodedPattern
 // A few patterns are in use at a time; more than this means old ones are gone.
 constexpr int mostPatterns = 32;
 
+QHash<QString, DecodedPattern>& decodedPatterns()
+{
+    static QHash<QString, DecodedPattern> decoded;
+    static const bool cleared = [] {
+        // Pictures outlive no application object.
+        qAddPostRoutine([] { decodedPatterns().clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleared)
+    return decoded;
+}
+
 QString versionOf(const QString& path)
 {
     if (path.startsWith(QLatin1Char(':')))
@@ -32,7 +45,7 @@ QPixmap StylePatternPixmaps::pixmap(const QString& path)
 {
     if (path.isEmpty())
         return QPixmap();
-    static QHash<QString, DecodedPattern> decoded;
+    QHash<QString, DecodedPattern>& decoded = decodedPatterns();
     const QString version = versionOf(path);
     const auto found = decoded.constFind(path);
     if (found != decoded.constEnd() && found->version == version)

@@ -9,9 +9,7 @@
 #include "TextFunctions.h"
 #include "VorendaGlobal.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
 
 QPixmap VorendaShelf::loadBoundedPicture(const QString& file, int box)
 {
