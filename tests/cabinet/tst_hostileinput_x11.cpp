@@ -4,6 +4,7 @@
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QMimeData>
 #include <QSettings>
@@ -27,9 +28,12 @@ private slots:
     void fifoAsPastedPictureBlocksNothing();
     void terminationStopsALongLoad();
     void terminationStopsALongPaste();
+    void terminationWhilePicturesDecode();
 
 private:
     static QByteArray fileBytes(const QString& path);
+    // The main data file listing the one cabinet `id`.
+    bool writeMainFile(const QString& id) const;
     // Well-formed XML to its end.
     static bool wellFormed(const QString& path);
 
@@ -111,22 +115,26 @@ void TestHostileInputX11::fifoAsPastedPictureBlocksNothing()
     QVERIFY(pasted());
 }
 
+bool TestHostileInputX11::writeMainFile(const QString& id) const
+{
+    QFile main(vorenda.store() + QStringLiteral("Vorenda.dat"));
+    if (!QDir().mkpath(vorenda.store() + QStringLiteral("Data")) || !main.open(QIODevice::WriteOnly))
+        return false;
+    QXmlStreamWriter xml(&main);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-Data>"));
+    xml.writeStartElement(QStringLiteral("Root"));
+    xml.writeStartElement(QStringLiteral("Cabinets"));
+    xml.writeEmptyElement(QStringLiteral("Cabinet"));
+    xml.writeAttribute(QStringLiteral("id"), id);
+    xml.writeEndDocument();
+    return !xml.hasError();
+}
+
 void TestHostileInputX11::terminationStopsALongLoad()
 {
     const QString id = QStringLiteral("00112233445566778899aabbccddeeff");
-    QVERIFY(QDir().mkpath(vorenda.store() + QStringLiteral("Data")));
-    {
-        QFile main(vorenda.store() + QStringLiteral("Vorenda.dat"));
-        QVERIFY(main.open(QIODevice::WriteOnly));
-        QXmlStreamWriter xml(&main);
-        xml.writeStartDocument();
-        xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-Data>"));
-        xml.writeStartElement(QStringLiteral("Root"));
-        xml.writeStartElement(QStringLiteral("Cabinets"));
-        xml.writeEmptyElement(QStringLiteral("Cabinet"));
-        xml.writeAttribute(QStringLiteral("id"), id);
-        xml.writeEndDocument();
-    }
+    QVERIFY(writeMainFile(id));
     {
         QFile data(vorenda.dataFile(id));
         QVERIFY(data.open(QIODevice::WriteOnly));
@@ -179,6 +187,51 @@ void TestHostileInputX11::terminationStopsALongPaste()
     QVERIFY(saved.size() <= links.size());
     for (int i = 0; i < saved.size(); ++i)
         QCOMPARE(saved.at(i).target, links.at(i).toString());
+}
+
+void TestHostileInputX11::terminationWhilePicturesDecode()
+{
+    // A cabinet shows at once and decodes its cached pictures on worker threads; a
+    // SIGTERM meanwhile must not leave them decoding while the process ends.
+    const QString id = QStringLiteral("ffeeddccbbaa99887766554433221100");
+    QVERIFY(writeMainFile(id));
+    QVERIFY(QDir().mkpath(vorenda.store() + QStringLiteral("Cache")));
+    QImage picture(256, 192, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    }
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    }
+    QFile data(vorenda.dataFile(id));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    QXmlStreamWriter xml(&data);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-CabinetData>"));
+    xml.writeStartElement(QStringLiteral("Root"));
+    xml.writeStartElement(QStringLiteral("Uncategorized"));
+    for (int i = 0; i < 3000; ++i) {
+        const QString target = QStringLiteral("/srv/pictures/picture-%1.jpg").arg(i);
+        QFile cached(vorenda.thumbnailPath(target));
+        QVERIFY(cached.open(QIODevice::WriteOnly) && cached.write(png) == png.size());
+        xml.writeStartElement(QStringLiteral("Item"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("picture %1").arg(i));
+        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("1"));
+        xml.writeTextElement(QStringLiteral("target"), target);
+        xml.writeTextElement(QStringLiteral("thumbnail"), QFileInfo(cached.fileName()).fileName());
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    data.close();
+
+    // Shown on the hotkey once it is loaded, with its pictures still coming.
+    QVERIFY(vorenda.start());
+    QVERIFY(RunningVorenda::showCabinetByHotkey());
+    QVERIFY(vorenda.terminate(30000));
+    QCOMPARE(vorenda.savedItems().size(), 3000);
 }
 
 VORENDA_TEST_MAIN(TestHostileInputX11)
