@@ -1,17 +1,14 @@
 #include "ShelfPictureLoader.h"
 
+#include "BoundedImageReader.h"
 #include "MyThumbnailItem.h"
 #include "VorendaGlobal.h"
 
-#include <QImageReader>
 #include <QRunnable>
 
 #include <utility>
 
 namespace {
-
-// A picture that would need more memory than this is not decoded.
-constexpr qint64 largestPictureBytes = 256LL * 1024 * 1024;
 
 // Pictures per worker task: small enough that the first ones show at once.
 constexpr int batchSize = 32;
@@ -27,7 +24,13 @@ ShelfPictureLoader::ShelfPictureLoader(QObject* parent)
 
 ShelfPictureLoader::~ShelfPictureLoader()
 {
+    stop();
+}
+
+void ShelfPictureLoader::stop()
+{
     cancelled->store(true);
+    queued.clear();
     pool.clear();
     pool.waitForDone();
 }
@@ -44,20 +47,17 @@ QSize ShelfPictureLoader::keptSize(const QSize& size)
 
 QImage ShelfPictureLoader::read(const QString& path)
 {
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        if (qint64(size.width()) * size.height() * 4 > largestPictureBytes)
-            return QImage();
-        const int largest = VorendaGlobal::SHELF_MAXTHUMBSIZE;
-        const QSize fitted = size.scaled(largest, largest, Qt::KeepAspectRatio);
-        // Only where fitting alone gives what the item keeps; a narrow picture is
-        // padded to the smallest side first, then fitted.
-        if ((size.width() > largest || size.height() > largest)
-            && qMin(fitted.width(), fitted.height()) >= VorendaGlobal::SHELF_MINIMAGESIZE)
-            reader.setScaledSize(fitted);
-    }
-    QImage image = reader.read();
+    BoundedImageReader reader(path);
+    if (!reader.measure())
+        return QImage();
+    const QSize size = reader.sourceSize();
+    const int largest = VorendaGlobal::SHELF_MAXTHUMBSIZE;
+    const QSize fitted = size.scaled(largest, largest, Qt::KeepAspectRatio);
+    // Only where fitting alone gives what the item keeps; a narrow picture is padded to
+    // the smallest side first, then fitted.
+    const bool fit = (size.width() > largest || size.height() > largest)
+        && qMin(fitted.width(), fitted.height()) >= VorendaGlobal::SHELF_MINIMAGESIZE;
+    QImage image = reader.read(fit ? fitted : size);
     if (image.isNull())
         return image;
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied

@@ -44,6 +44,10 @@ public:
     // would need more than 256 MB decoded.
     static QImage read(const QString& path);
 
+    // Drops what is queued and waits for the pictures being decoded; nothing is
+    // decoded afterwards. The program's end must not find workers still decoding.
+    void stop();
+
     // Queues one picture; start() sends what is queued to the workers.
     void enqueue(MyThumbnailItem* item, const QString& path);
     void start();

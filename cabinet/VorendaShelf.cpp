@@ -1,6 +1,7 @@
 #include "VorendaShelf.h"
 
 #include "AddProgressWidget.h"
+#include "CachedPictureStore.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
@@ -14,6 +15,7 @@
 #include "PreferencesWidget.h"
 #include "QuickStartDialog.h"
 #include "RecurseDirThread.h"
+#include "ShelfPictureLoader.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -53,6 +55,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
+    cachedPictures = std::make_unique<CachedPictureStore>();
     setUpWalks();
     // One client of each thumbnail kind: web pages, videos, images, audio files.
     // TODO: the video and audio clients, the bookmarks importer and the web-location
@@ -181,6 +184,8 @@ void VorendaShelf::quit()
     // The helpers' work is dropped before the save: nothing arrives half-way through it.
     kestrimClient->abort();
     dovalinClient->abort();
+    // Cabinets live until the process ends: their picture workers must end now.
+    pictureLoader->stop();
     // TODO: then the audio and video clients and the web-location reader.
     save();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));

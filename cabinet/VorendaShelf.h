@@ -25,6 +25,7 @@
 
 class AbstractThumbnailView;
 class AddProgressWidget;
+class CachedPictureStore;
 class CategoryHeaderItem;
 class CustomSortFilterProxyModel;
 class DockableWidget;
@@ -311,6 +312,8 @@ public:
     static QPixmap normalizeImage(QPixmap pixmap);
     // The system icon of a path at the size class items use.
     QPixmap getSystemIcon(const QFileInfo& info) const;
+    // normalizeImage of the system icon, shared by every item of the same icon.
+    QPixmap normalizedSystemIcon(const QFileInfo& info);
     // A new styled item, in no view yet; the caller owns it.
     MyThumbnailItem* getThumbnailItem(const QPixmap& pixmap, QSize size, const QString& text, int categoryKey);
 
@@ -370,12 +373,19 @@ private:
     static QPixmap loadBoundedPicture(const QString& file, int box);
     // A cached picture, from memory when it is a shared icon.
     QPixmap loadCachedPicture(const QString& path);
+    // A cached picture from its file, at its own size; null for what is no picture or
+    // would need more than 256 MB.
+    static QPixmap readCachedPicture(const QString& path);
     // Whether a new item of that path shows its name, by the label preference.
     bool showsLabel(const QFileInfo& info) const;
 
     // Shared icon files as read (by path) and as kept in items (by path and maximum size).
     QHash<QString, QPixmap> sharedIcons;
     QHash<QString, QPixmap> normalizedIcons;
+    std::unique_ptr<CachedPictureStore> cachedPictures;
+    // System icons as items keep them, by icon and picture limits; a bounded table.
+    static constexpr int maxNormalizedSystemIcons = 256;
+    QHash<QString, QPixmap> normalizedSystemIcons;
     QTimer* itemLayoutTimer = nullptr;
     QPointer<AbstractThumbnailItem> lastAddedItem;
     // The items of a category by name and target while a batch of items comes in.
@@ -387,6 +397,8 @@ private:
     QHash<int, AddedItemIndex> addedItemIndex;
     static QString addedItemKey(const QString& name, const QString& target);
     MyThumbnailItem* findAddedItem(const QString& name, const QString& target, int categoryKey);
+    // Counts a new item that the view is about to file in the index; returns it.
+    MyThumbnailItem* expectFiled(MyThumbnailItem* item, int categoryKey);
     static constexpr int itemLayoutDelay = 100;
     static constexpr int webPageWidth = 1100;
     static constexpr int webPageHeight = 825;
@@ -517,6 +529,11 @@ private:
     // Saves wait until the file was read, so a change made earlier cannot overwrite it.
     bool dataFileRead = false;
     bool loadingDataFile = false;
+    // Set when the end of the session stopped the load half-way: the cabinet holds part
+    // of its file and is never saved over it.
+    bool loadCutShort = false;
+    // True, noting the cut, when a termination signal asks the load to stop.
+    bool stopLoading();
     QTimer* saveTimer = nullptr;
     // The writer of the save in progress; onSaveItems writes only into it.
     ShelfDataWriter* activeDataWriter = nullptr;
@@ -552,6 +569,9 @@ public slots:
 
 private:
     void setUpWalks();
+    // A paste of many links shows on the progress window like a walk.
+    void onUrlPasteProgress(AbstractThumbnailItem* item, int done, int total);
+    void onUrlPasteFinished(int added, bool aborted);
     bool runPlacesAction(MenuType type, int parameter);
     AddProgressWidget* progressPanel();
     // Puts the item on the progress window and shows it for this cabinet; false when

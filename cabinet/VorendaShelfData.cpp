@@ -9,6 +9,7 @@
 #include "RegularFile.h"
 #include "ShelfDataWriter.h"
 #include "ShelfPictureLoader.h"
+#include "TerminationSignals.h"
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
 #include "XmlAttributes.h"
@@ -76,7 +77,8 @@ QString VorendaShelf::dataFilePath() const
 
 void VorendaShelf::scheduleSave()
 {
-    if (!saveTimer || !dataFileRead || loadingDataFile || VorendaGlobal::readOnlyConfig || dataFilePath().isEmpty())
+    if (!saveTimer || !dataFileRead || loadingDataFile || loadCutShort || VorendaGlobal::readOnlyConfig
+        || dataFilePath().isEmpty())
         return;
     if (!saveTimer->isActive())
         saveTimer->start();
@@ -92,6 +94,10 @@ void VorendaShelf::save()
         saveTimer->stop();
     if (deleted) {
         VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Not saved: the cabinet was deleted"));
+        return;
+    }
+    if (loadCutShort) {
+        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Not saved: its file was only partly read"));
         return;
     }
     const QString path = dataFilePath();
@@ -113,7 +119,7 @@ void VorendaShelf::save()
 
 bool VorendaShelf::save(const QString& path)
 {
-    if (VorendaGlobal::readOnlyConfig)
+    if (VorendaGlobal::readOnlyConfig || loadCutShort)
         return false;
     if (!damagedFile.isEmpty() && damagedFile == path && !keepDamagedDataFile(path))
         return false;
@@ -215,7 +221,7 @@ bool VorendaShelf::load(const QString& path)
     QXmlStreamReader reader(&file);
     bool refused = false;
     bool inRoot = false;
-    while (!reader.atEnd()) {
+    while (!reader.atEnd() && !stopLoading()) {
         reader.readNext();
         if (reader.isDTD()) {
             if (reader.dtdName() != ShelfDataWriter::documentType()) {
@@ -264,6 +270,15 @@ bool VorendaShelf::load(const QString& path)
     loadingDataFile = false;
     pictureLoader->start();
     return true;
+}
+
+bool VorendaShelf::stopLoading()
+{
+    if (!loadCutShort && TerminationSignals::requested()) {
+        loadCutShort = true;
+        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Loading stopped by the end of the session"));
+    }
+    return loadCutShort;
 }
 
 void VorendaShelf::readSettingsElement(QXmlStreamReader& reader)

@@ -168,7 +168,7 @@ void VorendaShelf::readCategoryElement(QXmlStreamReader& reader)
         }
     }
 
-    while (!reader.atEnd()) {
+    while (!reader.atEnd() && !stopLoading()) {
         reader.readNext();
         if (reader.isEndElement())
             return;
@@ -324,7 +324,7 @@ QPixmap VorendaShelf::cachedItemIcon(const QString& target, const QString& itemN
     const QString iconKey = fileInfoProvider->isGenericIcon(target)
                                 ? QStringLiteral(".") + QFileInfo(target).suffix().toUpper()
                                 : (target.isEmpty() ? itemName : target);
-    const QPixmap picture = normalizeImage(getSystemIcon(QFileInfo(target)));
+    const QPixmap picture = normalizedSystemIcon(QFileInfo(target));
     path = cacheThumbnail(getThumbnailName(iconKey), picture);
     return picture;
 }

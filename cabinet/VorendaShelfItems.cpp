@@ -1,7 +1,8 @@
 #include "VorendaShelf.h"
 
-#include "FileInfoProvider.h"
+#include "BoundedImageReader.h"
 #include "CategoryHeaderItem.h"
+#include "FileInfoProvider.h"
 #include "FolderWarningDialog.h"
 #include "FontProperty.h"
 #include "ImagePainter.h"
@@ -123,6 +124,25 @@ MyThumbnailItem* VorendaShelf::getThumbnailItem(const QPixmap& pixmap, QSize siz
 
 // ---- Creating items ----
 
+QPixmap VorendaShelf::normalizedSystemIcon(const QFileInfo& info)
+{
+    // The provider hands out the same picture for the same icon: thousands of items of
+    // a few kinds share a few pictures in memory.
+    const QPixmap icon = getSystemIcon(info);
+    const QString key = QStringLiteral("%1 %2 %3")
+                            .arg(icon.cacheKey())
+                            .arg(VorendaGlobal::SHELF_MINIMAGESIZE)
+                            .arg(VorendaGlobal::SHELF_MAXTHUMBSIZE);
+    const auto found = normalizedSystemIcons.constFind(key);
+    if (found != normalizedSystemIcons.constEnd())
+        return found.value();
+    const QPixmap picture = normalizeImage(icon);
+    if (normalizedSystemIcons.size() >= maxNormalizedSystemIcons)
+        normalizedSystemIcons.clear();
+    normalizedSystemIcons.insert(key, picture);
+    return picture;
+}
+
 QPixmap VorendaShelf::webLinkIcon() const
 {
     return getSystemIcon(QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/vorenda.url")));
@@ -133,9 +153,12 @@ QPixmap VorendaShelf::loadCachedPicture(const QString& path)
     const auto shared = sharedIcons.constFind(path);
     if (shared != sharedIcons.constEnd())
         return shared.value();
-    QPixmap picture;
-    picture.load(path);
-    return picture;
+    return readCachedPicture(path);
+}
+
+QPixmap VorendaShelf::readCachedPicture(const QString& path)
+{
+    return QPixmap::fromImage(BoundedImageReader::readFile(path));
 }
 
 bool VorendaShelf::showsLabel(const QFileInfo& info) const
@@ -203,8 +226,8 @@ MyThumbnailItem* VorendaShelf::createItem(QString name, QString target, QPixmap 
 
     if (!marker.isEmpty()) {
         const QString pagePath = getCachePath(targetThumbName);
-        QPixmap page;
-        if (page.load(pagePath)) {
+        const QPixmap page = readCachedPicture(pagePath);
+        if (!page.isNull()) {
             pixmap = page;
             thumbName = targetThumbName;
             thumbPath = pagePath;
@@ -214,7 +237,7 @@ MyThumbnailItem* VorendaShelf::createItem(QString name, QString target, QPixmap 
     }
 
     if (pixmap.isNull()) {
-        pixmap = normalizeImage(getSystemIcon(info));
+        pixmap = normalizedSystemIcon(info);
         thumbPath = cacheThumbnail(thumbName, pixmap);
     }
 
@@ -397,8 +420,8 @@ void VorendaShelf::onCreateItem(const QUrl& url, const QString& name, int catego
                 return;
             }
         }
-        if (!view->itemsExists(itemName, target, categoryKey))
-            *item = createItem(itemName, target, QPixmap(), categoryKey, GenericPath);
+        if (!findAddedItem(itemName, target, categoryKey))
+            *item = expectFiled(createItem(itemName, target, QPixmap(), categoryKey, GenericPath), categoryKey);
         return;
     }
 
@@ -414,8 +437,20 @@ void VorendaShelf::onCreateItem(const QUrl& url, const QString& name, int catego
     if (lineFeed >= 0)
         target.truncate(lineFeed);
     const QString itemName = name.isEmpty() ? target : name;
-    if (!view->itemsExists(itemName, target, categoryKey))
-        *item = createItem(itemName, target, QPixmap(), categoryKey, GenericWebUrl);
+    if (!findAddedItem(itemName, target, categoryKey))
+        *item = expectFiled(createItem(itemName, target, QPixmap(), categoryKey, GenericWebUrl), categoryKey);
+}
+
+MyThumbnailItem* VorendaShelf::expectFiled(MyThumbnailItem* item, int categoryKey)
+{
+    // The view files the item once this returns: counted already, it spares the next
+    // link of a paste reading the whole category again to find duplicates.
+    if (!item)
+        return nullptr;
+    AddedItemIndex& index = addedItemIndex[categoryKey];
+    index.items.insert(addedItemKey(item->properties.name, item->properties.target), item);
+    index.count = view->getList(categoryKey).size() + 1;
+    return item;
 }
 
 void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, AbstractThumbnailItem** item)
@@ -462,7 +497,7 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
     record.channels = channels;
     record.thumbsize = thumbsize;
 
-    if (view->itemsExists(record.name, record.target, categoryKey))
+    if (findAddedItem(record.name, record.target, categoryKey))
         return;
 
     QPixmap picture;
@@ -476,7 +511,7 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
         const QString source = fileInfoProvider->isGenericIcon(record.target)
             ? QLatin1Char('.') + QFileInfo(record.target).suffix().toUpper()
             : (record.target.isEmpty() ? record.name : record.target);
-        picture = normalizeImage(getSystemIcon(QFileInfo(record.target)));
+        picture = normalizedSystemIcon(QFileInfo(record.target));
         const int size = record.customthumb ? record.thumbsize : qMin(record.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
         imageSize = normalizeSize(picture.size(), size);
         record.thumbnail = cacheThumbnail(getThumbnailName(source), picture);
@@ -500,5 +535,5 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
             break;
         }
     }
-    *item = newItem;
+    *item = expectFiled(newItem, categoryKey);
 }

@@ -40,6 +40,8 @@ void VorendaShelf::setUpWalks()
     connect(recurseDirThread, &RecurseDirThread::dirFound, this, &VorendaShelf::onDirFound);
     connect(recurseDirThread, &RecurseDirThread::finished, this, &VorendaShelf::onRecurseDirThreadFinished);
     connect(listIteratorThread, &ListIteratorThread::finished, this, &VorendaShelf::onListIteratorThreadFinished);
+    connect(view, &AbstractThumbnailView::urlPasteProgress, this, &VorendaShelf::onUrlPasteProgress);
+    connect(view, &AbstractThumbnailView::urlPasteFinished, this, &VorendaShelf::onUrlPasteFinished);
     // A deleted cabinet lives on until the event loop deletes it; its walks must not
     // reach it (nor save its removed data file) meanwhile.
     connect(this, &VorendaShelf::shelfRemoved, this, &VorendaShelf::stopWalks);
@@ -49,6 +51,9 @@ void VorendaShelf::setUpWalks()
         connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
             recurseDirThread->abort();
             listIteratorThread->abort();
+            // The program's quit has saved what the paste made; its end needs no layout.
+            disconnect(view, &AbstractThumbnailView::urlPasteFinished, this, nullptr);
+            view->abortUrlPaste();
         });
     }
 }
@@ -225,12 +230,14 @@ AddProgressWidget* VorendaShelf::progressPanel()
                 return;
             recurseDirThread->next();
             listIteratorThread->next();
+            view->setUrlPastePaused(false);
         });
         connect(panel, &AddProgressWidget::aborted, this, [this, panel] {
             if (panel->shelf != this)
                 return;
             recurseDirThread->abort();
             listIteratorThread->abort();
+            view->abortUrlPaste();
         });
     }
     return panel;
@@ -350,6 +357,25 @@ void VorendaShelf::onListIteratorThreadFinished(QList<void*>* list, int, bool)
     save();
 }
 
+void VorendaShelf::onUrlPasteProgress(AbstractThumbnailItem* item, int, int)
+{
+    if (walksStopped)
+        return;
+    // Without a new item yet the window waits for the first one.
+    auto* shown = qobject_cast<MyThumbnailItem*>(item);
+    if (shown && showProgress(shown) && progressPanel()->paused)
+        view->setUrlPastePaused(true);
+}
+
+void VorendaShelf::onUrlPasteFinished(int, bool)
+{
+    if (walksStopped)
+        return;
+    if (wiredProgressPanel && wiredProgressPanel->shelf == this)
+        wiredProgressPanel->close();
+    updateStatusLabel();
+}
+
 void VorendaShelf::onFolderFound(QString name, QVariant& data, bool& emitDirFound, bool& skipSubfolders, bool& abort)
 {
     const QPointer<VorendaShelf> self(this);
@@ -408,8 +434,11 @@ void VorendaShelf::stopWalks()
     walksStopped = true;
     disconnect(recurseDirThread, nullptr, this, nullptr);
     disconnect(listIteratorThread, nullptr, this, nullptr);
+    disconnect(view, &AbstractThumbnailView::urlPasteProgress, this, nullptr);
+    disconnect(view, &AbstractThumbnailView::urlPasteFinished, this, nullptr);
     recurseDirThread->abort();
     listIteratorThread->abort();
+    view->abortUrlPaste();
     if (wiredProgressPanel) {
         disconnect(wiredProgressPanel, nullptr, this, nullptr);
         if (wiredProgressPanel->shelf == this)

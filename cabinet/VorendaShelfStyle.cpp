@@ -9,6 +9,7 @@
 #include "MyThumbnailItem.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
+#include "StylePatternPixmaps.h"
 #include "TextItem.h"
 #include "VorendaGlobal.h"
 
@@ -67,7 +68,7 @@ int groupsOf(StyleElement element)
 
 ImagePainter tiled(const QString& pattern)
 {
-    return ImagePainter(QPixmap(pattern), ImagePainter::Tile);
+    return ImagePainter(StylePatternPixmaps::pixmap(pattern), ImagePainter::Tile);
 }
 
 BackgroundPainter patternPainter(const QColor& color, const QString& pattern)

@@ -1,39 +1,24 @@
 #include "VorendaShelf.h"
 
+#include "BoundedImageReader.h"
+#include "CachedPictureStore.h"
 #include "FileInfoProvider.h"
 #include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
 #include "OverrideCursor.h"
-#include "SaveFileCommit.h"
 #include "TextFunctions.h"
 #include "VorendaGlobal.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QImageReader>
-#include <QSaveFile>
-
-namespace {
-
-// A picture larger than this in memory is refused rather than decoded.
-constexpr qint64 maxDecodeBytes = qint64(256) * 1024 * 1024;
-
-} // namespace
 
 QPixmap VorendaShelf::loadBoundedPicture(const QString& file, int box)
 {
-    QImageReader reader(file);
+    BoundedImageReader reader(file);
     reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        if (qint64(size.width()) * size.height() * 4 > maxDecodeBytes) {
-            VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: Picture '%1' is too large").arg(file));
-            return QPixmap();
-        }
-        if (size.width() > box || size.height() > box)
-            reader.setScaledSize(size.scaled(box, box, Qt::KeepAspectRatio));
-    }
-    return QPixmap::fromImage(reader.read());
+    const QImage image = reader.readFitting(QSize(box, box));
+    if (image.isNull())
+        VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: Picture '%1' not read: %2").arg(file, reader.errorString()));
+    return QPixmap::fromImage(image);
 }
 
 // ---- Cache ----
@@ -61,12 +46,8 @@ QString VorendaShelf::cacheThumbnail(const QString& name, const QPixmap& pixmap)
 
     // The shared copy in memory is stale once its file is written again.
     forgetSharedIcon(path);
-
-    // Written aside and renamed over the old file, so a reader never sees half a picture.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && pixmap.save(&file, "PNG", -1) && commitSaveFile(file))
+    if (cachedPictures->store(path, pixmap))
         return path;
-    file.cancelWriting();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Couldn't save thumbnail '%1'").arg(path));
     return QString();
 }
@@ -211,9 +192,9 @@ void VorendaShelf::showJobPicture(MyThumbnailItem* item, const QString& key)
     // A picture the user chose after the job was queued stays.
     if (item->properties.customthumb)
         return;
-    QPixmap picture;
     const QString path = getCachePath(QStringLiteral("%1.%2").arg(key, VorendaGlobal::THUMBEXT));
-    if (!picture.load(path))
+    const QPixmap picture = readCachedPicture(path);
+    if (picture.isNull())
         return;
     item->properties.thumbnail = path;
     showItemPicture(item, picture, getThumbnailSize(item->properties.type, false, item->properties.thumbsize));
@@ -244,9 +225,9 @@ void VorendaShelf::setCustomThumbnail(MyThumbnailItem* item, const QString& file
         return;
     const QString name = getThumbnailName(QFileInfo(file).absoluteFilePath().toUpper());
     QString path = getCachePath(name);
-    QPixmap picture;
     // The same picture chosen before, for this or another item, is stored once.
-    if (!picture.load(path)) {
+    QPixmap picture = readCachedPicture(path);
+    if (picture.isNull()) {
         picture = loadBoundedPicture(file, VorendaGlobal::SHELF_THUMBSIZE);
         const int box = VorendaGlobal::SHELF_THUMBSIZE;
         if (!picture.isNull() && (picture.width() > box || picture.height() > box))
@@ -287,7 +268,7 @@ void VorendaShelf::refreshThumbnail(MyThumbnailItem* item)
     const QString source = fileInfoProvider->isGenericIcon(properties.target)
         ? QLatin1Char('.') + info.suffix().toUpper()
         : properties.target;
-    const QPixmap picture = normalizeImage(getSystemIcon(info));
+    const QPixmap picture = normalizedSystemIcon(info);
     properties.thumbnail = cacheThumbnail(getThumbnailName(source), picture);
     showItemPicture(item, picture, getThumbnailSize(properties.type, false, properties.thumbsize));
 }

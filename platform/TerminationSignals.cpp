@@ -10,9 +10,11 @@
 namespace {
 
 int signalPipe[2] = {-1, -1};
+volatile sig_atomic_t terminationSeen = 0;
 
 void onUnixSignal(int number)
 {
+    terminationSeen = 1;
     const unsigned char byte = static_cast<unsigned char>(number);
     const ssize_t written = ::write(signalPipe[1], &byte, 1);
     (void)written;
@@ -30,6 +32,11 @@ void TerminationSignals::install()
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGHUP, &action, nullptr);
+}
+
+bool TerminationSignals::requested()
+{
+    return terminationSeen != 0;
 }
 
 TerminationSignals::TerminationSignals(QObject* parent)

@@ -17,6 +17,9 @@ public:
     // Catches the signals from now on, before any Qt object exists; what
     // arrives meanwhile is delivered once a TerminationSignals object listens.
     static void install();
+    // True once a termination signal arrived: long work that runs before the event
+    // loop (loading the data files) asks this to stop early.
+    static bool requested();
 
 signals:
     void terminationRequested(int signalNumber);

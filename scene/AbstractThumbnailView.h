@@ -17,6 +17,7 @@ class AbstractThumbnailItem;
 class CategoryHeaderItem;
 class DropIndicatorItem;
 class ThumbnailItemModel;
+class UrlPasteRun;
 class QGraphicsSceneContextMenuEvent;
 class QGraphicsSceneHoverEvent;
 class QGraphicsSceneMouseEvent;
@@ -189,6 +190,10 @@ public:
     static bool canPaste(const QMimeData* data);
     // Pastes from `data` instead of the clipboard; the caller keeps the data.
     void paste(const QMimeData* data);
+    // Links up to this many are pasted or dropped at once; more are added in the
+    // background (urlPasteProgress, urlPasteFinished), one such run at a time.
+    static constexpr int immediatePasteLimit = 100;
+    bool isPastingUrls() const;
     // A new data object holding the items themselves; with remove they leave the view.
     virtual QMimeData* getClipboardMimeData(QList<AbstractThumbnailItem*> items, bool remove);
 
@@ -222,6 +227,9 @@ public slots:
     virtual void copy();
     virtual void paste();
     virtual void cut();
+    // Ends a background paste of links after the item being made; what it made stays.
+    void abortUrlPaste();
+    void setUrlPastePaused(bool paused);
 
 signals:
     void moveItem(AbstractThumbnailItem* item, int newCategoryKey, AbstractThumbnailView* newView, bool* ok);
@@ -245,6 +253,10 @@ signals:
     void showCategoryContextMenu(CategoryHeaderItem* item, QGraphicsSceneContextMenuEvent* event);
     void showContextMenu(QContextMenuEvent* event);
     void setMimeData(QList<AbstractThumbnailItem*> items, QMimeData* mimeData);
+    // A background paste of links: after each slice the last item made (null when none
+    // yet) and the links done; at its end the items made.
+    void urlPasteProgress(AbstractThumbnailItem* item, int done, int total);
+    void urlPasteFinished(int added, bool aborted);
 
 protected:
     // Layout pieces, reused by derived views.
@@ -302,6 +314,7 @@ protected:
 private:
     friend class AbstractThumbnailItem;
     friend class CategoryHeaderItem;
+    friend class UrlPasteRun;
 
     struct RowEnd
     {
@@ -385,6 +398,14 @@ private:
     bool fileNewItem(AbstractThumbnailItem* item, int key, AbstractThumbnailItem* anchor, int offset, bool update);
     void pasteItems(const QByteArray& bytes, int key, AbstractThumbnailItem* anchor);
     void pasteUrls(const QMimeData* data, int key, AbstractThumbnailItem* anchor);
+    // Makes and files the item of one link (placed as fileNewItem places it), laid out
+    // and shown at once with update; the item filed, or null (also when the view went
+    // away meanwhile).
+    AbstractThumbnailItem* pasteUrl(const QUrl& url, const QString& name, int key, AbstractThumbnailItem* anchor,
+                                    int offset, bool update);
+    // Starts a background paste of links; false when one is under way already.
+    bool startUrlPaste(const QList<QUrl>& urls, const QStringList& names, int key, AbstractThumbnailItem* anchor,
+                       bool afterAnchor);
 
     // The filter as given, and the same items as a set for constant-time membership.
     // Items taken from the view leave both; a list emptied so keeps one null entry,
@@ -402,6 +423,8 @@ private:
 
     QList<PendingUrlDrop> pendingUrlDrops;
     bool processingUrlDrops = false;
+    // The background paste of links under way, a child of the view.
+    QPointer<UrlPasteRun> urlPaste;
     // Whether the drag over the view carries links; reading them may ask another
     // X client for its data, so it is done once on entry, not at every move.
     bool dragCarriesLinks = false;

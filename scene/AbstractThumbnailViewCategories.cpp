@@ -285,10 +285,10 @@ QString AbstractThumbnailView::getCategoryPath(int key) const
         names.prepend(entry->header->getText());
         key = entry->parentKey;
     }
-    QString path;
-    for (const QString& name : qAsConst(names))
-        path = path.isEmpty() ? name : path + categoryPathSeparator() + name;
-    return path;
+    // Names without text at the top add no separator.
+    while (!names.isEmpty() && names.first().isEmpty())
+        names.removeFirst();
+    return names.join(categoryPathSeparator());
 }
 
 QList<CategoryHeaderItem*> AbstractThumbnailView::getRootCategoryHeaderList() const

@@ -7,6 +7,7 @@
 #include "PasteboardUrls.h"
 #include "StreamLimits.h"
 #include "ThumbnailViewRegistry.h"
+#include "UrlPasteRun.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -189,28 +190,77 @@ void AbstractThumbnailView::pasteUrls(const QMimeData* data, int key, AbstractTh
     QStringList names;
     if (!getUrlsWithNames(data, urls, names))
         return;
+    if (urls.count() > immediatePasteLimit) {
+        startUrlPaste(urls, names, key, anchor, false);
+        return;
+    }
     QPointer<AbstractThumbnailView> self(this);
     QPointer<AbstractThumbnailItem> guardedAnchor(anchor);
     int added = 0;
     for (int i = 0; i < urls.count(); ++i) {
-        bool ok = false;
-        emit acceptDropUrl(urls.at(i), names.value(i), &ok);
+        AbstractThumbnailItem* item = pasteUrl(urls.at(i), names.value(i), key, guardedAnchor, 0, true);
         if (!self)
             return;
-        if (!ok)
-            continue;
-        AbstractThumbnailItem* item = nullptr;
-        emit createItem(urls.at(i), names.value(i), key, &item);
-        if (!self)
-            return;
-        if (!item || !fileNewItem(item, key, guardedAnchor, 0, true))
-            continue;
-        ensureVisible(item, 50, 50);
-        repaint();
-        ++added;
+        if (item)
+            ++added;
     }
     if (added > 0) {
         resetModel();
         updateLayout();
     }
+}
+
+bool AbstractThumbnailView::startUrlPaste(const QList<QUrl>& urls, const QStringList& names, int key,
+                                          AbstractThumbnailItem* anchor, bool afterAnchor)
+{
+    if (urlPaste) {
+        qWarning("AbstractThumbnailView: links are being added already; these are left out");
+        return false;
+    }
+    urlPaste = new UrlPasteRun(this, urls, names, key, anchor, afterAnchor);
+    connect(urlPaste, &UrlPasteRun::progress, this, &AbstractThumbnailView::urlPasteProgress);
+    connect(urlPaste, &UrlPasteRun::finished, this, [this](int added, bool aborted) {
+        urlPaste->deleteLater();
+        urlPaste = nullptr;
+        emit urlPasteFinished(added, aborted);
+    });
+    urlPaste->start();
+    return true;
+}
+
+AbstractThumbnailItem* AbstractThumbnailView::pasteUrl(const QUrl& url, const QString& name, int key,
+                                                       AbstractThumbnailItem* anchor, int offset, bool update)
+{
+    QPointer<AbstractThumbnailView> self(this);
+    QPointer<AbstractThumbnailItem> guardedAnchor(anchor);
+    bool ok = false;
+    emit acceptDropUrl(url, name, &ok);
+    if (!self || !ok)
+        return nullptr;
+    AbstractThumbnailItem* item = nullptr;
+    emit createItem(url, name, key, &item);
+    if (!self || !item || !fileNewItem(item, key, guardedAnchor, offset, update))
+        return nullptr;
+    if (update) {
+        ensureVisible(item, 50, 50);
+        repaint();
+    }
+    return item;
+}
+
+bool AbstractThumbnailView::isPastingUrls() const
+{
+    return !urlPaste.isNull();
+}
+
+void AbstractThumbnailView::abortUrlPaste()
+{
+    if (urlPaste)
+        urlPaste->abort();
+}
+
+void AbstractThumbnailView::setUrlPastePaused(bool paused)
+{
+    if (urlPaste)
+        urlPaste->setPaused(paused);
 }

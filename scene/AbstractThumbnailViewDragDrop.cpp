@@ -398,24 +398,19 @@ void AbstractThumbnailView::processPendingUrlDrops()
     QPointer<AbstractThumbnailView> self(this);
     while (!pendingUrlDrops.isEmpty()) {
         const PendingUrlDrop drop = pendingUrlDrops.takeFirst();
+        // Many links are added in the background, as a paste of as many.
+        if (drop.urls.count() > immediatePasteLimit) {
+            startUrlPaste(drop.urls, drop.names, drop.key, drop.target, !drop.before);
+            continue;
+        }
         int created = 0;
         for (int i = 0; i < drop.urls.count(); ++i) {
-            bool ok = false;
-            emit acceptDropUrl(drop.urls.at(i), drop.names.value(i), &ok);
+            AbstractThumbnailItem* item = pasteUrl(drop.urls.at(i), drop.names.value(i), drop.key, drop.target,
+                                                   drop.before ? 0 : 1 + created, true);
             if (!self)
                 return;
-            if (!ok)
-                continue;
-            AbstractThumbnailItem* item = nullptr;
-            emit createItem(drop.urls.at(i), drop.names.value(i), drop.key, &item);
-            if (!self)
-                return;
-            AbstractThumbnailItem* anchor = drop.target;
-            if (!item || !fileNewItem(item, drop.key, anchor, drop.before ? 0 : 1 + created, true))
-                continue;
-            ensureVisible(item, 50, 50);
-            repaint();
-            ++created;
+            if (item)
+                ++created;
         }
         if (created > 0) {
             resetModel();

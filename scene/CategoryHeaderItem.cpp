@@ -84,12 +84,14 @@ void CategoryHeaderItem::setText(const QString& value)
     updateText();
 }
 
+// Counts and what the header shows of itself change no other header's text: the
+// headers below show the names above them, nothing else.
 void CategoryHeaderItem::setItems(int count)
 {
     if (items == count)
         return;
     items = count;
-    updateText();
+    updateOwnText();
 }
 
 void CategoryHeaderItem::setMatches(int count)
@@ -97,25 +99,31 @@ void CategoryHeaderItem::setMatches(int count)
     if (matches == count)
         return;
     matches = count;
-    updateText();
+    updateOwnText();
 }
 
 void CategoryHeaderItem::setShowItems(bool on)
 {
+    if (showItems == on)
+        return;
     showItems = on;
-    updateText();
+    updateOwnText();
 }
 
 void CategoryHeaderItem::setShowMatches(bool on)
 {
+    if (showMatches == on)
+        return;
     showMatches = on;
-    updateText();
+    updateOwnText();
 }
 
 void CategoryHeaderItem::setShowPath(bool on)
 {
+    if (showPath == on)
+        return;
     showPath = on;
-    updateText();
+    updateOwnText();
 }
 
 QString CategoryHeaderItem::textToShow() const
@@ -135,10 +143,15 @@ void CategoryHeaderItem::updateText()
     if (updatingText)
         return;
     QScopedValueRollback<bool> guard(updatingText, true);
-    if (textItem)
-        textItem->setText(textToShow());
+    updateOwnText();
     if (view)
         view->updateChildrenText(key);
+}
+
+void CategoryHeaderItem::updateOwnText()
+{
+    if (textItem)
+        textItem->setText(textToShow());
     updateItemsPos();
 }
 
@@ -310,7 +323,7 @@ void CategoryHeaderItem::updateItemsPos()
     const double areaWidth = r.width() - textMargin[MarginProperty::Left] - textMargin[MarginProperty::Right];
     const double areaHeight = r.height() - textMargin[MarginProperty::Top] - textMargin[MarginProperty::Bottom];
     textItem->setSize(QSizeF(-1.0, -1.0));
-    const QRectF natural = textItem->boundingRect();
+    const QSizeF natural = textItem->naturalSize(qMax(0.0, areaWidth));
     double w = qMin(natural.width(), areaWidth);
     double h = natural.height();
     if (textItem->isEditing()) {

@@ -76,6 +76,7 @@ public:
 public slots:
     void toggle();
     void editText();
+    // The text shown here and in every header below, whose paths hold this name.
     void updateText();
     void updateItemsPos();
 
@@ -107,6 +108,8 @@ private:
     friend class AbstractThumbnailView;
 
     ImageResource currentStateIcon() const;
+    // The text shown here alone, and the places of the text and the button.
+    void updateOwnText();
 
     int state = 1;
     bool hideIfEmpty = false;

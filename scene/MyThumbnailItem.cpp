@@ -20,17 +20,34 @@ MyThumbnailItem::MyThumbnailItem(QGraphicsItem* parent)
     : ThumbnailItem(parent)
 {
     setObjectName(QStringLiteral("mythumbnailitem"));
+}
 
-    hoverLine = new QTimeLine(150, this);
-    hoverLine->setUpdateInterval(20);
-    hoverLine->setCurveShape(QTimeLine::EaseInOutCurve);
-    clickLine = new QTimeLine(300, this);
-    clickLine->setUpdateInterval(20);
-    clickLine->setCurveShape(QTimeLine::EaseInOutCurve);
+// The animations are made on first use: a cabinet of many items moves only a few.
+QTimeLine* MyThumbnailItem::newTimeLine(int duration, QTimeLine::CurveShape shape) const
+{
+    auto* line = new QTimeLine(duration, const_cast<MyThumbnailItem*>(this));
+    line->setUpdateInterval(20);
+    line->setCurveShape(shape);
+    return line;
+}
 
-    connect(hoverLine, &QTimeLine::valueChanged, this, qOverload<qreal>(&MyThumbnailItem::animateHover));
-    connect(clickLine, &QTimeLine::valueChanged, this, qOverload<qreal>(&MyThumbnailItem::animateClick));
-    connect(clickLine, &QTimeLine::finished, this, &MyThumbnailItem::finishedAnimateClick);
+QTimeLine* MyThumbnailItem::hoverTimeLine() const
+{
+    if (!hoverLine) {
+        hoverLine = newTimeLine(hoverDuration, hoverShape);
+        connect(hoverLine, &QTimeLine::valueChanged, this, qOverload<qreal>(&MyThumbnailItem::animateHover));
+    }
+    return hoverLine;
+}
+
+QTimeLine* MyThumbnailItem::clickTimeLine() const
+{
+    if (!clickLine) {
+        clickLine = newTimeLine(clickDuration, clickShape);
+        connect(clickLine, &QTimeLine::valueChanged, this, qOverload<qreal>(&MyThumbnailItem::animateClick));
+        connect(clickLine, &QTimeLine::finished, this, &MyThumbnailItem::finishedAnimateClick);
+    }
+    return clickLine;
 }
 
 MyThumbnailItem::~MyThumbnailItem()
@@ -248,7 +265,7 @@ void MyThumbnailItem::showItemLabel(bool on, bool update)
 
 void MyThumbnailItem::animateClick()
 {
-    if (!clickAnimationEnabled || clickLine->state() == QTimeLine::Running)
+    if (!clickAnimationEnabled || clickTimeLine()->state() == QTimeLine::Running)
         return;
     clickBounceCount = 0;
     clickLine->setDirection(QTimeLine::Forward);
@@ -257,22 +274,30 @@ void MyThumbnailItem::animateClick()
 
 void MyThumbnailItem::setAnimHoverDuration(int ms)
 {
-    hoverLine->setDuration(ms);
+    hoverDuration = ms;
+    if (hoverLine)
+        hoverLine->setDuration(ms);
 }
 
 void MyThumbnailItem::setAnimHoverCurveShape(QTimeLine::CurveShape shape)
 {
-    hoverLine->setCurveShape(shape);
+    hoverShape = shape;
+    if (hoverLine)
+        hoverLine->setCurveShape(shape);
 }
 
 void MyThumbnailItem::setAnimClickDuration(int ms)
 {
-    clickLine->setDuration(ms);
+    clickDuration = ms;
+    if (clickLine)
+        clickLine->setDuration(ms);
 }
 
 void MyThumbnailItem::setAnimClickCurveShape(QTimeLine::CurveShape shape)
 {
-    clickLine->setCurveShape(shape);
+    clickShape = shape;
+    if (clickLine)
+        clickLine->setCurveShape(shape);
 }
 
 void MyThumbnailItem::setAnimHoverMaxOffset(double offset)
@@ -286,7 +311,7 @@ void MyThumbnailItem::enableHoverAnimation(bool on)
     if (on)
         return;
     hoverValue = 0.0;
-    if (hoverLine->state() == QTimeLine::Running) {
+    if (hoverLine && hoverLine->state() == QTimeLine::Running) {
         hoverLine->stop();
         update();
     }
@@ -298,7 +323,7 @@ void MyThumbnailItem::enableClickAnimation(bool on)
     if (on)
         return;
     clickValue = 0.0;
-    if (clickLine->state() == QTimeLine::Running) {
+    if (clickLine && clickLine->state() == QTimeLine::Running) {
         clickLine->stop();
         update();
     }
@@ -357,7 +382,7 @@ void MyThumbnailItem::hoverEnterEvent(QGraphicsSceneHoverEvent* event)
     AbstractThumbnailItem::hoverEnterEvent(event);
     if (!hoverAnimationEnabled)
         return;
-    hoverLine->setDirection(QTimeLine::Forward);
+    hoverTimeLine()->setDirection(QTimeLine::Forward);
     if (hoverLine->state() != QTimeLine::Running)
         hoverLine->start();
 }
@@ -367,8 +392,10 @@ void MyThumbnailItem::hoverLeaveEvent(QGraphicsSceneHoverEvent* event)
     AbstractThumbnailItem::hoverLeaveEvent(event);
     if (!hoverAnimationEnabled)
         return;
-    hoverLine->setDirection(QTimeLine::Backward);
     // A backward start begins at the top; an item that never slid stays where it is.
+    if (!hoverLine)
+        return;
+    hoverLine->setDirection(QTimeLine::Backward);
     if (hoverLine->state() != QTimeLine::Running && hoverValue > 0.0)
         hoverLine->start();
 }

@@ -109,8 +109,8 @@ public:
     int getLabelWidth() const { return labelWidth; }
     QColor getBaseColor() const { return baseColor; }
     QColor getInfoColor() const { return infoColor; }
-    QTimeLine* hoverTimeLine() const { return hoverLine; }
-    QTimeLine* clickTimeLine() const { return clickLine; }
+    QTimeLine* hoverTimeLine() const;
+    QTimeLine* clickTimeLine() const;
     EditorItem* getEditor() const { return editor; }
 
     void releasePaintCache() override;
@@ -146,6 +146,7 @@ private:
     double hoverOffset() const { return hoverValue * hoverMaxOffset; }
     double clickOffset() const;
     void storeLook();
+    QTimeLine* newTimeLine(int duration, QTimeLine::CurveShape shape) const;
 
     // Paint pieces, each rebuilt only when missing.
     void buildScaledPicture();
@@ -157,8 +158,12 @@ private:
     qint64 cacheBytes() const;
     void paintSelectionGlow(QPainter* painter) const;
 
-    QTimeLine* hoverLine = nullptr;
-    QTimeLine* clickLine = nullptr;
+    mutable QTimeLine* hoverLine = nullptr;
+    mutable QTimeLine* clickLine = nullptr;
+    int hoverDuration = 150;
+    int clickDuration = 300;
+    QTimeLine::CurveShape hoverShape = QTimeLine::EaseInOutCurve;
+    QTimeLine::CurveShape clickShape = QTimeLine::EaseInOutCurve;
     EditorItem* editor = nullptr;
     double hoverValue = 0.0;
     double clickValue = 0.0;

@@ -219,6 +219,26 @@ QRectF TextItem::boundingRect() const
     return QRectF(0.0, 0.0, width, height);
 }
 
+QSizeF TextItem::naturalSize(double maxWidth) const
+{
+    // Layouts ask again and again for a text that did not change.
+    if (measured.valid && measured.maxWidth == maxWidth && measured.text == text && measured.font == font
+        && measured.margin == margin)
+        return measured.size;
+    const QFontMetricsF metrics(font);
+    const double margins = margin[MarginProperty::Left] + margin[MarginProperty::Right];
+    double width = 0.0;
+    // Measured in growing pieces from the start until the text ends or fills the width.
+    for (int length = qMin(text.size(), 128); length > 0; length = qMin(text.size(), length * 2)) {
+        width = metrics.horizontalAdvance(length == text.size() ? text : text.left(length));
+        if (length == text.size() || margins + width >= maxWidth)
+            break;
+    }
+    const double height = metrics.lineSpacing() + margin[MarginProperty::Top] + margin[MarginProperty::Bottom];
+    measured = Measure{true, maxWidth, text, font, margin, QSizeF(qMin(maxWidth, margins + width), height)};
+    return measured.size;
+}
+
 void TextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     const QRectF rect = boundingRect();

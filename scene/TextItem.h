@@ -63,6 +63,9 @@ public:
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
+    // The size boundingRect() has without a set size, but no wider than `maxWidth`: a
+    // long text (a deep category path) is measured only as far as it fits.
+    QSizeF naturalSize(double maxWidth) const;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -97,6 +100,17 @@ private:
     void changed();
 
     QString text;
+    // The last naturalSize() and what it was measured for.
+    struct Measure
+    {
+        bool valid = false;
+        double maxWidth = 0.0;
+        QString text;
+        QFont font;
+        MarginProperty margin;
+        QSizeF size;
+    };
+    mutable Measure measured;
     int textFlags = Qt::AlignCenter | Qt::TextSingleLine;
     bool shadow = false;
     bool shadowUp = false;

@@ -1,5 +1,6 @@
 #include "FileInfoProvider.h"
 
+#include "BoundedImageReader.h"
 #include "DesktopEntry.h"
 #include "FallbackFileIcon.h"
 
@@ -102,11 +103,21 @@ QSize FileInfoProvider::getSize(IconSize size)
 QPixmap FileInfoProvider::icon(const QFileInfo& info, IconSize size, bool scale) const
 {
     const QSize wanted = getSize(size);
-    QPixmap pixmap = entryIcon(info).pixmap(wanted, QIcon::Normal);
+    const QIcon source = entryIcon(info);
+    // Thousands of files share a few icons: each is drawn once per size, and callers
+    // get the same picture, which they can tell by its cache key.
+    const QString key = QStringLiteral("%1 %2 %3").arg(source.cacheKey()).arg(int(size)).arg(scale);
+    const auto drawn = iconPixmaps.constFind(key);
+    if (drawn != iconPixmaps.constEnd())
+        return drawn.value();
+    QPixmap pixmap = source.pixmap(wanted, QIcon::Normal);
     if (pixmap.isNull())
         pixmap = fallbackFileIcon(info.isDir()).pixmap(wanted);
     if (scale && pixmap.size() != wanted)
         pixmap = pixmap.scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (iconPixmaps.size() >= MAX_REMEMBERED)
+        iconPixmaps.clear();
+    iconPixmaps.insert(key, pixmap);
     return pixmap;
 }
 
@@ -205,8 +216,10 @@ QIcon FileInfoProvider::entryIcon(const QFileInfo& info) const
     if (DesktopEntry::hasDesktopSuffix(info.fileName()) && info.isFile()) {
         const QString name = DesktopEntry(info.absoluteFilePath()).iconName();
         QIcon own;
+        // A picture file of the entry's own may be anything: read bounded, at the
+        // largest size an item shows.
         if (QDir::isAbsolutePath(name))
-            own = QIcon(name);
+            own = QIcon(QPixmap::fromImage(BoundedImageReader::readFile(name, getSize(Size256))));
         else if (!name.isEmpty())
             own = QIcon::fromTheme(name);
         if (usable(own))
@@ -226,11 +239,30 @@ QIcon FileInfoProvider::entryIcon(const QFileInfo& info) const
     return fallback;
 }
 
-QIcon FileInfoProvider::themeIcon(const QFileInfo& info) const
+QMimeType FileInfoProvider::mimeTypeOf(const QFileInfo& info) const
 {
     static const QMimeDatabase database;
-    const QMimeType mime = info.isDir() ? database.mimeTypeForName(QStringLiteral("inode/directory"))
-                                        : database.mimeTypeForFile(info);
+    if (info.isDir())
+        return database.mimeTypeForName(QStringLiteral("inode/directory"));
+    // A missing file is known by its name alone. Matching a name against the database's
+    // patterns is slow and names of one suffix are of one type, so the type of a missing
+    // file is looked up once for each suffix.
+    const QString suffix = info.completeSuffix().toLower();
+    if (suffix.isEmpty() || info.exists())
+        return database.mimeTypeForFile(info);
+    const auto known = suffixTypes.constFind(suffix);
+    if (known != suffixTypes.constEnd())
+        return known.value();
+    const QMimeType type = database.mimeTypeForFile(QStringLiteral("x.") + suffix, QMimeDatabase::MatchExtension);
+    if (suffixTypes.size() >= MAX_REMEMBERED)
+        suffixTypes.clear();
+    suffixTypes.insert(suffix, type);
+    return type;
+}
+
+QIcon FileInfoProvider::themeIcon(const QFileInfo& info) const
+{
+    const QMimeType mime = mimeTypeOf(info);
     if (!mime.isValid())
         return QIcon();
     auto cached = mimeIcons.constFind(mime.name());

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QIcon>
+#include <QMimeType>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -57,9 +58,16 @@ private:
     QFileInfo followValidLink(const QFileInfo& info) const;
     QIcon entryIcon(const QFileInfo& info) const;
     QIcon themeIcon(const QFileInfo& info) const;
+    QMimeType mimeTypeOf(const QFileInfo& info) const;
 
     // Icons by MIME type: a folder of ten thousand pictures asks the theme once.
     mutable QHash<QString, QIcon> mimeIcons;
+    // Icons as drawn, by icon, size and scaling; a desktop entry's own icon is a new
+    // icon each time, so the table is emptied when it grows past a bound.
+    static constexpr int MAX_REMEMBERED = 256;
+    mutable QHash<QString, QPixmap> iconPixmaps;
+    // The types of missing files by suffix (lower case); bounded like the icons.
+    mutable QHash<QString, QMimeType> suffixTypes;
     mutable QIcon fileFallback;
     mutable QIcon folderFallback;
 };

@@ -10,6 +10,7 @@
 #include "PreferencesWidget.h"
 #include "QuickSearchWidget.h"
 #include "QuickStartDialog.h"
+#include "TerminationSignals.h"
 #include "VersionChecker.h"
 #include "VorendaMainLink.h"
 #include "VorendaGlobal.h"
@@ -70,7 +71,9 @@ VorendaMain::VorendaMain(QObject* parent)
     if (autoUpdates)
         startUpdateCheck(true);
 
-    if (VorendaGlobal::shelves.isEmpty() && !settings.value(QStringLiteral("WelcomeShown"), false).toBool())
+    // A session ending while the files were read wants no new cabinet.
+    if (VorendaGlobal::shelves.isEmpty() && !TerminationSignals::requested()
+        && !settings.value(QStringLiteral("WelcomeShown"), false).toBool())
         QTimer::singleShot(0, this, qOverload<>(&VorendaMain::onCreateNewShelf));
 
     if (showKiosk) {

@@ -145,5 +145,8 @@ private:
     QString damagedPath;
     // The file being read lists more cabinets than the program opens.
     bool shelfListCut = false;
+    // Set when the end of the session stopped reading the cabinet list half-way: the
+    // main data file is then left as it is.
+    bool listCutShort = false;
     bool quitDone = false;
 };

@@ -4,6 +4,7 @@
 #include "RegularFile.h"
 #include "SaveFileCommit.h"
 #include "QuickSearchWidget.h"
+#include "TerminationSignals.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 #include "XmlAttributes.h"
@@ -43,6 +44,10 @@ void VorendaMain::save()
     }
     VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Saving..."));
     VorendaGlobal::save();
+    if (listCutShort) {
+        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Not saved: the cabinet list was only partly read"));
+        return;
+    }
     const QString folder = QFileInfo(VorendaGlobal::getRootLocation()).absoluteFilePath();
     const QString path = dataFilePath();
     if (QDir().mkpath(folder) && save(path))
@@ -263,6 +268,11 @@ void VorendaMain::readPreferencesElement(QXmlStreamReader& xml)
 void VorendaMain::readShelvesElement(QXmlStreamReader& xml)
 {
     while (xml.readNextStartElement()) {
+        if (TerminationSignals::requested()) {
+            listCutShort = true;
+            VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Loading stopped by the end of the session"));
+            return;
+        }
         if (xml.name() != QLatin1String("Cabinet")) {
             readUnknownElement(xml);
         } else if (VorendaGlobal::shelves.size() < maxShelves) {

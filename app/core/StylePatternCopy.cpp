@@ -1,6 +1,7 @@
 #include "StylePatternCopy.h"
 
 #include "PathFunctions.h"
+#include "RegularFile.h"
 #include "VorendaGlobal.h"
 
 #include <QFile>
@@ -23,6 +24,13 @@ QString StylePatternCopy::copy(const QString& pattern, const QString& styleFileP
     // Linux file names are case-sensitive: only the very same folder needs no copy.
     if (addTrailingSeparator(source.absolutePath()) == targetFolder)
         return source.fileName();
+
+    // A FIFO or device named as a pattern would block the copy; it is no picture anyway.
+    if (source.exists() && !isRegularFile(source.absoluteFilePath())) {
+        VorendaGlobal::addToLog(
+            QStringLiteral("ShelfStyle: The pattern \"%1\" is not a regular file; keeping its path").arg(pattern));
+        return source.absoluteFilePath();
+    }
 
     QString targetName = source.fileName();
     for (int attempt = 2; attempt <= maxNameAttempts; ++attempt) {
@@ -47,7 +55,7 @@ bool StylePatternCopy::sameContents(const QString& first, const QString& second)
 {
     QFile a(first);
     QFile b(second);
-    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
+    if (!openRegularFile(a) || !openRegularFile(b) || a.size() != b.size())
         return false;
     const qint64 chunk = 64 * 1024;
     while (!a.atEnd()) {

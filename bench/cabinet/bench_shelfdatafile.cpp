@@ -49,17 +49,7 @@ void writeCabinet(const QString& path, int count)
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     QXmlStreamWriter xml(&file);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-CabinetData>"));
-    xml.writeStartElement(QStringLiteral("Root"));
-    xml.writeStartElement(QStringLiteral("Settings"));
-    xml.writeEmptyElement(QStringLiteral("Window"));
-    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Bench"));
-    xml.writeEmptyElement(QStringLiteral("Personalization"));
-    xml.writeAttribute(QStringLiteral("thumbsize"), QStringLiteral("128"));
-    xml.writeEndElement();
-    xml.writeEmptyElement(QStringLiteral("Uncategorized"));
+    startCabinetFile(xml);
     const int categories = 20;
     for (int c = 0; c < categories; ++c) {
         xml.writeStartElement(QStringLiteral("Category"));
@@ -124,23 +114,13 @@ void run(int count, QTextStream& out)
     QApplication::processEvents();
 
     const qint64 before = residentBytes();
-    auto* shelf = new VorendaShelf;
-    shelf->id = id;
-    shelf->fileName = id + QStringLiteral(".dat");
-    shelf->resize(1280, 900);
-    PaintCounter counter;
-    shelf->view->viewport()->installEventFilter(&counter);
-
+    VorendaShelf* shelf = newBenchCabinet(id);
+    const double shownMs = loadAndShow(shelf, 60000);
     QElapsedTimer timer;
     timer.start();
-    shelf->initialize();
-    shelf->show();
-    while (counter.paints == 0 && timer.elapsed() < 60000)
+    while ((shelf->isLoadingPictures() || !allPicturesInPlace(*shelf)) && timer.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double shownMs = timer.nsecsElapsed() / 1e6;
-    while ((shelf->isLoadingPictures() || !allPicturesInPlace(*shelf)) && timer.elapsed() < 120000)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    const double picturesMs = timer.nsecsElapsed() / 1e6;
+    const double picturesMs = shownMs + timer.nsecsElapsed() / 1e6;
     const qint64 after = residentBytes();
 
     QSize largestHeld;

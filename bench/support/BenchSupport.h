@@ -3,7 +3,11 @@
 // Small pieces the benchmarks share: a median timer, the resident memory, a paint
 // counter and the set-up of an offscreen run with a throw-away store folder.
 
+#include "MyThumbnailView.h"
 #include "VorendaGlobal.h"
+#include "VorendaShelf.h"
+
+#include <QApplication>
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -12,10 +16,28 @@
 #include <QObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <functional>
 #include <vector>
+
+// The start of a cabinet data file as the program writes it, up to an empty
+// Uncategorized element; the caller adds the categories and ends the document.
+inline void startCabinetFile(QXmlStreamWriter& xml)
+{
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-CabinetData>"));
+    xml.writeStartElement(QStringLiteral("Root"));
+    xml.writeStartElement(QStringLiteral("Settings"));
+    xml.writeEmptyElement(QStringLiteral("Window"));
+    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Bench"));
+    xml.writeEmptyElement(QStringLiteral("Personalization"));
+    xml.writeAttribute(QStringLiteral("thumbsize"), QStringLiteral("128"));
+    xml.writeEndElement();
+    xml.writeEmptyElement(QStringLiteral("Uncategorized"));
+}
 
 // Milliseconds of the median of `repeats` runs of `run`.
 inline double medianMs(const std::function<void()>& run, int repeats)
@@ -67,6 +89,32 @@ protected:
         return false;
     }
 };
+
+// A cabinet with the data file of `id`, sized as on a large screen, not yet loaded.
+inline VorendaShelf* newBenchCabinet(const QString& id)
+{
+    auto* shelf = new VorendaShelf;
+    shelf->id = id;
+    shelf->fileName = id + QStringLiteral(".dat");
+    shelf->resize(1280, 900);
+    return shelf;
+}
+
+// Loads the cabinet's file and shows it; the milliseconds until it is first drawn.
+inline double loadAndShow(VorendaShelf* shelf, int timeoutMs)
+{
+    PaintCounter counter;
+    shelf->view->viewport()->installEventFilter(&counter);
+    QElapsedTimer timer;
+    timer.start();
+    shelf->initialize();
+    shelf->show();
+    while (counter.paints == 0 && timer.elapsed() < timeoutMs)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    shelf->view->viewport()->removeEventFilter(&counter);
+    return ms;
+}
 
 // Before the application object: the offscreen platform unless another is asked
 // for, and Qt's test mode for the standard folders.

@@ -1,9 +1,9 @@
 #include "DovalinnailCreator.h"
 
 #include "AtomicImageSave.h"
+#include "BoundedImageReader.h"
 #include "PathFunctions.h"
 #include "PhotoFrame.h"
-#include "ScaledImageLoader.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -51,13 +51,13 @@ bool DovalinnailCreator::makeThumbnail(Data* item, const QString& outputFolder)
 
     const QString path = QFileInfo(item->filePath).absoluteFilePath();
     const QString suffix = QFileInfo(item->filePath).suffix().toLower();
-    if (!ScaledImageLoader::supportsSuffix(suffix)) {
+    if (!BoundedImageReader::supportsSuffix(suffix)) {
         logSkipped(path, QStringLiteral("not an image format"));
         return false;
     }
 
     const QSize box(qMax(0, item->thumbWidth), qMax(0, item->thumbHeight));
-    ScaledImageLoader loader(path);
+    BoundedImageReader loader(path);
     if (!loader.measure()) {
         logSkipped(path, loader.errorString());
         return false;

@@ -6,8 +6,11 @@
 #include <QDataStream>
 
 #include <array>
+#include <memory>
 
-// A background painter for each of the five look states. A plain copyable value.
+// A background painter for each of the five look states. A plain copyable value; copies
+// share their painters, and every default background shares one set, so thousands of
+// items that keep the same background cost one.
 class BackgroundProperty : public LookState
 {
 public:
@@ -19,14 +22,20 @@ public:
     // A painter that paints nothing for a state outside 0..4.
     BackgroundPainter operator[](State state) const;
 
-    bool operator==(const BackgroundProperty& other) const { return m_painters == other.m_painters; }
+    bool operator==(const BackgroundProperty& other) const
+    {
+        return m_painters == other.m_painters || *m_painters == *other.m_painters;
+    }
     bool operator!=(const BackgroundProperty& other) const { return !(*this == other); }
 
 private:
     friend QDataStream& operator<<(QDataStream& stream, const BackgroundProperty& property);
     friend QDataStream& operator>>(QDataStream& stream, BackgroundProperty& property);
 
-    std::array<BackgroundPainter, StateCount> m_painters;
+    using Painters = std::array<BackgroundPainter, StateCount>;
+    static std::shared_ptr<const Painters> defaultPainters();
+
+    std::shared_ptr<const Painters> m_painters;
 };
 
 QDataStream& operator<<(QDataStream& stream, const BackgroundProperty& property);

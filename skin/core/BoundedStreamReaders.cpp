@@ -1,10 +1,10 @@
 #include "BoundedStreamReaders.h"
 
+#include "BoundedImageReader.h"
 #include "StreamCopy.h"
 #include "StreamLimits.h"
 
 #include <QBitmap>
-#include <QImageReader>
 #include <QTransform>
 
 #include <cmath>
@@ -150,10 +150,8 @@ bool readImage(QDataStream& stream, QImage& image)
         markCorrupt(stream);
         return false;
     }
-    QImageReader reader(stream.device(), stream.version() == 1 ? "bmp" : "png");
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() * 4 > MaxDecodedImageBytes) {
+    BoundedImageReader reader(stream.device(), stream.version() == 1 ? "bmp" : "png");
+    if (!reader.measure() || reader.decodeBytes(reader.sourceSize()) > MaxDecodedImageBytes) {
         markCorrupt(stream);
         return false;
     }

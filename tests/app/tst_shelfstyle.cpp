@@ -355,6 +355,11 @@ void TestShelfStyle::uncopyablePatternKeepsItsPath()
     // A missing picture cannot be copied: the style keeps pointing where it was.
     const QString missing = dir.filePath(QStringLiteral("gone/none.png"));
     QCOMPARE(ShelfStyle::copyPattern(missing, dir.filePath(QStringLiteral("styles/s.xml"))), missing);
+    // Nor can a FIFO: copying it would wait for a writer forever.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.png"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(ShelfStyle::copyPattern(fifo, dir.filePath(QStringLiteral("styles/s.xml"))), fifo);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("styles/fifo.png"))));
 }
 
 void TestShelfStyle::absoluteFilePath_data()

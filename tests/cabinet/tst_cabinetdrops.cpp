@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "CabinetTestFixtures.h"
+#include "AddProgressWidget.h"
 #include "PasteboardUrls.h"
 #include "ShelfPaste.h"
 
@@ -23,6 +24,7 @@ private slots:
     void pastedText_data();
     void pastedText();
     void kioskModePastesNothing();
+    void manyLinksShowTheProgressWindow();
 
 private:
     QTemporaryDir files;
@@ -144,6 +146,43 @@ void TestCabinetDrops::kioskModePastesNothing()
     kiosk.kiosk = false;
     kiosk.onPaste();
     QCOMPARE(kiosk.view->getAllItems().size(), 1);
+}
+
+void TestCabinetDrops::manyLinksShowTheProgressWindow()
+{
+    const auto putLinks = [](const QString& site, int count) {
+        QList<QUrl> urls;
+        for (int i = 0; i < count; ++i)
+            urls << QUrl(QStringLiteral("https://%1/page/%2").arg(site).arg(i));
+        auto* data = new QMimeData;
+        data->setUrls(urls);
+        QApplication::clipboard()->setMimeData(data);
+    };
+    VorendaShelf shelf;
+    shelf.kestrimClient->setProgram(QStringLiteral("idle-helper"));
+    AddProgressWidget* panel = AddProgressWidget::instance();
+
+    // Too many links to paste at once: they come in the background, shown on the
+    // progress window, which closes when they are all there.
+    const int few = AbstractThumbnailView::immediatePasteLimit + 50;
+    putLinks(QStringLiteral("example.org"), few);
+    shelf.onPaste();
+    QTRY_COMPARE(shelf.view->getAllItems().size(), few);
+    QTRY_VERIFY(!shelf.view->isPastingUrls());
+    QVERIFY(!AddProgressWidget::visible());
+
+    // Abort on the window ends the paste; what came stays.
+    putLinks(QStringLiteral("example.net"), AbstractThumbnailView::immediatePasteLimit * 50);
+    shelf.onPaste();
+    QTRY_VERIFY(AddProgressWidget::visible() && panel->shelf == &shelf);
+    QVERIFY(!panel->nameLabel->text().isEmpty());
+    panel->abort();
+    QVERIFY(!shelf.view->isPastingUrls());
+    const int made = shelf.view->getAllItems().size();
+    QVERIFY(made > few);
+    QTest::qWait(200);
+    QCOMPARE(shelf.view->getAllItems().size(), made);
+    QVERIFY(!AddProgressWidget::visible());
 }
 
 VORENDA_TEST_MAIN(TestCabinetDrops)

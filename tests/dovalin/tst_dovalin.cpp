@@ -1,3 +1,4 @@
+#include "HostileImages.h"
 #include "TestEnvironment.h"
 #include "TestPictures.h"
 
@@ -20,6 +21,8 @@ private slots:
     void scalesAndFrames();
     void badItemsAreSkipped();
     void oversizedPictureIsRefused();
+    void costlyJpegIsRefused_data();
+    void costlyJpegIsRefused();
     void emptyKeyPrintsPath();
     void unsafeNamesAreRefused_data();
     void unsafeNamesAreRefused();
@@ -235,6 +238,45 @@ void TestDovalin::oversizedPictureIsRefused()
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.lines, QStringList{"(n)(0)(50)(40)"});
     QVERIFY2(result.errors.contains("too much memory"), qPrintable(result.errors));
+}
+
+void TestDovalin::costlyJpegIsRefused_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("components");
+    QTest::addColumn<int>("scans");
+    QTest::addColumn<bool>("made");
+    // A thumbnail of 256 asks the decoder for an eighth of the picture, but progressive
+    // and multi-scan frames keep every coefficient of the whole picture: 7.2 GB for the
+    // grey one of 60000, 5.4 GB for the colour one of 30000.
+    QTest::newRow("progressive grey 60000") << 60000 << 1 << int(HostileImages::Progressive) << false;
+    QTest::newRow("progressive colour 30000") << 30000 << 3 << int(HostileImages::Progressive) << false;
+    QTest::newRow("progressive grey 12000") << 12000 << 1 << int(HostileImages::Progressive) << false;
+    QTest::newRow("multi-scan colour 20000") << 20000 << 3 << int(HostileImages::MultiScan) << false;
+    QTest::newRow("sequential colour 20000") << 20000 << 3 << int(HostileImages::Sequential) << true;
+}
+
+void TestDovalin::costlyJpegIsRefused()
+{
+    QFETCH(int, side);
+    QFETCH(int, components);
+    QFETCH(int, scans);
+    QFETCH(bool, made);
+    QVERIFY(HostileImages::write(path("costly.jpg"),
+                                 HostileImages::jpeg(side, side, components, HostileImages::JpegScans(scans))));
+    QVERIFY(TestPictures::write(path("next.png"), 50, 40));
+
+    const Run result = runJob(job({{path("costly.jpg"), "c.", "c"}, {path("next.png"), "n.", "n"}}));
+    QCOMPARE(result.exitCode, 0);
+    QStringList expected{"(n)(0)(50)(40)"};
+    if (made)
+        expected.prepend(QStringLiteral("(c)(0)(%1)(%1)").arg(side));
+    QCOMPARE(result.lines, expected);
+    if (!made)
+        QVERIFY2(result.errors.contains("too much memory"), qPrintable(result.errors));
+    // No run of the helper came near the memory of such a decode.
+    QVERIFY2(HostileImages::peakChildResidentBytes() < 1024LL * 1024 * 1024,
+             qPrintable(QStringLiteral("%1 MB").arg(HostileImages::peakChildResidentBytes() >> 20)));
 }
 
 void TestDovalin::emptyKeyPrintsPath()

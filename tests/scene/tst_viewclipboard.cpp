@@ -28,11 +28,16 @@ private slots:
     void canPaste();
     void pasteLinks_data();
     void pasteLinks();
+    void manyLinksArePastedInTheBackground();
+    void backgroundPasteStops_data();
+    void backgroundPasteStops();
     void hostileClipboardDataMakesNothing_data();
     void hostileClipboardDataMakesNothing();
 
 private:
     void setClipboardBody(const QByteArray& body);
+    // Puts `count` links on the clipboard; returns them.
+    static QList<QUrl> putLinks(int count);
 
     ThumbnailView* view = nullptr;
     QList<ThumbnailItem*> items;
@@ -278,6 +283,102 @@ void TestViewClipboard::pasteLinks()
     QCOMPARE(owner.createdNames, names);
     // Links go in front of the selected item.
     QCOMPARE(view->getList(2).indexOf(items[4]), 1 + urls.count());
+}
+
+// Enough links for a background paste of several slices.
+constexpr int backgroundLinks = AbstractThumbnailView::immediatePasteLimit * 50;
+
+QList<QUrl> TestViewClipboard::putLinks(int count)
+{
+    QList<QUrl> urls;
+    for (int i = 0; i < count; ++i)
+        urls << QUrl(QStringLiteral("https://example.com/%1").arg(i));
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    QApplication::clipboard()->setMimeData(data);
+    return urls;
+}
+
+void TestViewClipboard::manyLinksArePastedInTheBackground()
+{
+    const int count = backgroundLinks;
+    const QList<QUrl> urls = putLinks(count);
+    QSignalSpy progress(view, &AbstractThumbnailView::urlPasteProgress);
+    QSignalSpy finished(view, &AbstractThumbnailView::urlPasteFinished);
+    items[4]->setSelected(true);
+    view->paste();
+    // Nothing is made before the event loop runs; a second paste meanwhile is left out.
+    QVERIFY(view->isPastingUrls());
+    QVERIFY(owner.createdUrls.isEmpty());
+    view->paste();
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toInt(), count);
+    QCOMPARE(finished.first().at(1).toBool(), false);
+    QVERIFY(!view->isPastingUrls());
+    QCOMPARE(owner.createdUrls, urls);
+    // In order, in front of the selected item, as a paste of a few links.
+    QCOMPARE(view->getList(2).indexOf(items[4]), 1 + count);
+    QCOMPARE(view->getList(2).at(1)->toolTip(), urls.first().toString());
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last().at(1).toInt(), count);
+    QCOMPARE(progress.last().at(2).toInt(), count);
+}
+
+void TestViewClipboard::backgroundPasteStops_data()
+{
+    QTest::addColumn<QString>("stop");
+    QTest::newRow("aborted") << "abort";
+    QTest::newRow("paused") << "pause";
+    QTest::newRow("category removed") << "remove";
+    QTest::newRow("view deleted") << "delete";
+}
+
+void TestViewClipboard::backgroundPasteStops()
+{
+    QFETCH(QString, stop);
+    putLinks(backgroundLinks);
+    QSignalSpy finished(view, &AbstractThumbnailView::urlPasteFinished);
+    int made = -1;
+    // Stopped after its first slice, from the owner's handler of the progress.
+    connect(view, &AbstractThumbnailView::urlPasteProgress, this, [&](AbstractThumbnailItem*, int done) {
+        if (made != -1)
+            return;
+        made = done;
+        if (stop == QLatin1String("abort"))
+            view->abortUrlPaste();
+        else if (stop == QLatin1String("pause"))
+            view->setUrlPastePaused(true);
+        else if (stop == QLatin1String("remove"))
+            view->removeCategory(2, false, true);
+        else
+            view->deleteLater();
+    });
+    items[4]->setSelected(true);
+    view->paste();
+    QTRY_VERIFY(made != -1);
+    QTest::qWait(200);
+    if (stop == QLatin1String("delete")) {
+        // Gone with its view, the paste made nothing more.
+        view = nullptr;
+        QCOMPARE(owner.createdUrls.count(), made);
+        return;
+    }
+    const int before = owner.createdUrls.count();
+    if (stop == QLatin1String("pause")) {
+        QCOMPARE(owner.createdUrls.count(), made);
+        QVERIFY(view->isPastingUrls());
+        view->setUrlPastePaused(false);
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(owner.createdUrls.count(), backgroundLinks);
+        return;
+    }
+    // Ended: what was made stays, nothing more comes.
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(1).toBool(), true);
+    QVERIFY(!view->isPastingUrls());
+    QCOMPARE(before, made);
+    if (stop == QLatin1String("abort"))
+        QCOMPARE(view->getList(2).count(), 3 + made);
 }
 
 void TestViewClipboard::hostileClipboardDataMakesNothing_data()

@@ -32,6 +32,7 @@ private slots:
     void hostileDragDataIsRefused();
     void otherDragFormatIsNotRecognised();
     void urlDropIsHandledAfterTheEvent();
+    void manyDroppedLinksComeInTheBackground();
     void urlDragRefusedOnEntryButDropAccepted();
     void indicatorStandsBetweenTargetAndSuccessor();
     void moveItemsByCommand();
@@ -299,6 +300,26 @@ void TestViewDragDrop::urlDropIsHandledAfterTheEvent()
     QCOMPARE(owner.createdNames, (QStringList{"Alpha", "Beta"}));
     // Both land after the target, in order.
     QCOMPARE(numbers(view->getList(-1)), (QList<int>{0, 1, 1001, 1002, 2, 3, 4, 5, 6, 7}));
+}
+
+void TestViewDragDrop::manyDroppedLinksComeInTheBackground()
+{
+    QList<QUrl> urls;
+    for (int i = 0; i < AbstractThumbnailView::immediatePasteLimit * 5; ++i)
+        urls << QUrl(QStringLiteral("https://example.com/%1").arg(i));
+    QMimeData data;
+    data.setUrls(urls);
+    QSignalSpy finished(view, &AbstractThumbnailView::urlPasteFinished);
+    // Dropped on the right half of an item: after it, in the order of the links.
+    QVERIFY(dropAt(*view, centreOf(*view, items[1]) + QPoint(12, 0), &data));
+    QTRY_COMPARE(finished.count(), 1);
+    QCOMPARE(owner.createdUrls, urls);
+    const QList<AbstractThumbnailItem*>& list = view->getList(-1);
+    QCOMPARE(list.size(), items.size() + urls.size());
+    QCOMPARE(list.indexOf(items[1]), 1);
+    QCOMPARE(list.at(2)->toolTip(), urls.first().toString());
+    QCOMPARE(list.at(1 + urls.size())->toolTip(), urls.last().toString());
+    QCOMPARE(list.indexOf(items[2]), 2 + urls.size());
 }
 
 void TestViewDragDrop::urlDragRefusedOnEntryButDropAccepted()

@@ -1,6 +1,9 @@
+#include "HostileImages.h"
 #include "TestEnvironment.h"
 
 #include "FileInfoProvider.h"
+
+#include <sys/stat.h>
 
 // File kinds, links, icons and desktop entries as the cabinet sees them.
 class TestFileInfoProvider : public QObject
@@ -58,6 +61,11 @@ void TestFileInfoProvider::initTestCase()
                                                                                "[Desktop Action New]\n"
                                                                                "Name=Not this one\n");
     touch("nameless.desktop", "[Desktop Entry]\nType=Application\nIcon=no-such-icon-anywhere\n");
+    // Entries whose own icon file would block the reader or take gigabytes to decode.
+    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.png")).constData(), 0600), 0);
+    touch("fifo-icon.desktop", "[Desktop Entry]\nType=Application\nIcon=" + QFile::encodeName(path("fifo.png")) + "\n");
+    QVERIFY(HostileImages::write(path("costly.jpg"), HostileImages::jpeg(60000, 60000, 1, HostileImages::Progressive)));
+    touch("costly-icon.desktop", "[Desktop Entry]\nType=Application\nIcon=" + QFile::encodeName(path("costly.jpg")) + "\n");
     QVERIFY(QFile::link(path("page.html"), path("page-link")));
     QVERIFY(QFile::link(path("notes.txt"), path("notes-link")));
     QVERIFY(QFile::link(path("gone/away.webloc"), path("webloc-link")));
@@ -134,7 +142,7 @@ void TestFileInfoProvider::iconsAreNeverNull_data()
 {
     QTest::addColumn<QString>("name");
     for (const char* name : {"notes.txt", "page.html", "folder", "odd.zz9", "missing.bin", "nameless.desktop",
-                             "page-link", "webloc-link"})
+                             "page-link", "webloc-link", "fifo-icon.desktop", "costly-icon.desktop"})
         QTest::newRow(name) << QString(name);
 }
 

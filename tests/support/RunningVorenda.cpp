@@ -233,6 +233,14 @@ bool RunningVorenda::showCabinetByHotkey(int timeout)
 
 bool RunningVorenda::holdOnClipboard(const QList<QUrl>& uris)
 {
+    QByteArray list;
+    for (const QUrl& uri : uris)
+        list += uri.toEncoded() + "\r\n";
+    return holdOnClipboard(list, QStringLiteral("text/uri-list"));
+}
+
+bool RunningVorenda::holdOnClipboard(const QByteArray& data, const QString& mimeType)
+{
     if (clipboard && clipboard->state() != QProcess::NotRunning) {
         clipboard->kill();
         clipboard->waitForFinished(5000);
@@ -240,16 +248,13 @@ bool RunningVorenda::holdOnClipboard(const QList<QUrl>& uris)
     clipboard = std::make_unique<QProcess>();
     useTestEnvironment(*clipboard);
     clipboard->start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
-                                               QStringLiteral("clipboard"), QStringLiteral("-t"),
-                                               QStringLiteral("text/uri-list"), QStringLiteral("-i")});
+                                               QStringLiteral("clipboard"), QStringLiteral("-t"), mimeType,
+                                               QStringLiteral("-i")});
     if (!clipboard->waitForStarted()) {
         qWarning("xclip did not start: %s", qPrintable(clipboard->errorString()));
         return false;
     }
-    QByteArray list;
-    for (const QUrl& uri : uris)
-        list += uri.toEncoded() + "\r\n";
-    clipboard->write(list);
+    clipboard->write(data);
     clipboard->closeWriteChannel();
     QTest::qWait(300);
     return true;

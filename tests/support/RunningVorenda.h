@@ -88,6 +88,8 @@ public:
 
     // Puts `uris` on the CLIPBOARD as text/uri-list, held by xclip until stop().
     bool holdOnClipboard(const QList<QUrl>& uris);
+    // Puts `data` on the CLIPBOARD as `mimeType`, held by xclip until stop().
+    bool holdOnClipboard(const QByteArray& data, const QString& mimeType);
     // Focuses `window` and presses ctrl+v.
     static bool pasteInto(const QString& window);
 

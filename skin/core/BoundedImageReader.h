@@ -1,0 +1,68 @@
+#pragma once
+
+#include "JpegFrame.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QSize>
+#include <QString>
+
+// Decodes one picture with bounded cost, for every picture the programs read from a
+// file or a stream they did not make themselves: only regular files are opened (a FIFO
+// named like a picture would block the reader), the picture is measured before it is
+// decoded, the decoder is asked for the size wanted (JPEG then decodes at an eighth
+// step, SVG draws at that size), and a decode that would need more than
+// MaxDecodedImageBytes (buffers of the decoder and the picture) is refused.
+class BoundedImageReader
+{
+public:
+    // Reads the file at `path`.
+    explicit BoundedImageReader(const QString& path);
+    // Reads from `device`, which stays the caller's; a non-empty `format` is taken as
+    // it is, without looking at the content.
+    BoundedImageReader(QIODevice* device, const QByteArray& format);
+    BoundedImageReader(const BoundedImageReader&) = delete;
+    BoundedImageReader& operator=(const BoundedImageReader&) = delete;
+
+    // True when `suffix` (lower case) names a format that Qt's image reader knows.
+    static bool supportsSuffix(const QString& suffix);
+
+    // Turns the picture as its metadata says (EXIF orientation). Off by default; the
+    // sizes below are those before turning.
+    void setAutoTransform(bool enabled) { reader.setAutoTransform(enabled); }
+
+    // Opens the file and reads the picture's size from its header; false when there
+    // is no picture or it has no size.
+    bool measure();
+    QSize sourceSize() const { return size; }
+    // The bytes decoding at `target` takes, by the measure.
+    qint64 decodeBytes(const QSize& target) const;
+
+    // The picture decoded at `target`; a null image when it cannot be read or is too
+    // large to decode. One read per reader.
+    QImage read(const QSize& target);
+    // The picture at its own size.
+    QImage read() { return read(QSize()); }
+    // The picture fitted into `box` keeping its proportions, never enlarged.
+    QImage readFitting(const QSize& box);
+
+    QString errorString() const { return error; }
+
+    // One picture from a file, fitted into `box` when that is valid, else at its own
+    // size; a null image (and `error` set when given) when it cannot be read.
+    static QImage readFile(const QString& path, const QSize& box = QSize(), QString* error = nullptr);
+
+private:
+    bool openDevice();
+
+    QString path;
+    QFile file;
+    QIODevice* device = nullptr;
+    QImageReader reader;
+    JpegFrame jpeg;
+    QSize size;
+    int bytesPerPixel = 4;
+    bool measured = false;
+    QString error;
+};

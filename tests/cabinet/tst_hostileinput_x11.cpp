@@ -1,0 +1,238 @@
+#include "RunningVorenda.h"
+#include "TestEnvironment.h"
+
+#include "MyThumbnailItem.h"
+#include "MyThumbnailView.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QMimeData>
+#include <QSettings>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <csignal>
+#include <sys/stat.h>
+
+// The real program on a real X server facing input that used to stop it for good: a
+// FIFO named as the picture of item data that another X client offers, and SIGTERM
+// while it loads a cabinet of 100,000 items or pastes 20,000 links. Each time the
+// program answers SIGTERM with a normal exit, saving only what is complete.
+class TestHostileInputX11 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void fifoAsPastedPictureBlocksNothing();
+    void terminationStopsALongLoad();
+    void terminationStopsALongPaste();
+    void terminationWhilePicturesDecode();
+
+private:
+    static QByteArray fileBytes(const QString& path);
+    // The main data file listing the one cabinet `id`.
+    bool writeMainFile(const QString& id) const;
+    // Well-formed XML to its end.
+    static bool wellFormed(const QString& path);
+
+    RunningVorenda vorenda;
+};
+
+void TestHostileInputX11::initTestCase()
+{
+    QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
+    QVERIFY(vorenda.configure());
+}
+
+void TestHostileInputX11::cleanup()
+{
+    vorenda.stop();
+    // Each test starts on an empty store, where the program makes its first cabinet.
+    QDir(vorenda.store()).removeRecursively();
+    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
+                       QSettings::IniFormat);
+    settings.remove(QStringLiteral("Main/WelcomeShown"));
+}
+
+QByteArray TestHostileInputX11::fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool TestHostileInputX11::wellFormed(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        xml.readNext();
+    return !xml.hasError();
+}
+
+void TestHostileInputX11::fifoAsPastedPictureBlocksNothing()
+{
+    const QString fifo = TestEnvironment::instance()->root() + QStringLiteral("/picture.png");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString target = TestEnvironment::instance()->root() + QStringLiteral("/notes.txt");
+    QFile notes(target);
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+
+    // Item data as a cabinet copies it, with the FIFO as its picture, offered by xclip.
+    QByteArray body;
+    {
+        MyThumbnailView source;
+        auto* item = new MyThumbnailItem;
+        item->properties.name = QStringLiteral("Pasted");
+        item->properties.target = target;
+        item->properties.thumbnail = fifo;
+        QVERIFY(source.addItem(item, false));
+        std::unique_ptr<QMimeData> data(source.getClipboardMimeData({item}, false));
+        body = data->data(AbstractThumbnailView::clipboardMimeType());
+    }
+    QVERIFY(!body.isEmpty());
+
+    QVERIFY(vorenda.start());
+    const QString cabinet = vorenda.waitForCabinet();
+    QVERIFY(!cabinet.isEmpty());
+    QVERIFY(vorenda.holdOnClipboard(body, AbstractThumbnailView::clipboardMimeType()));
+    QVERIFY(RunningVorenda::pasteInto(cabinet));
+
+    // The paste returns: the item is made, with its icon, and saved a moment later.
+    const auto pasted = [this, &target] {
+        for (const RunningVorenda::SavedItem& item : vorenda.savedItems()) {
+            if (item.target == target)
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(pasted(), 30000);
+    QVERIFY(vorenda.terminate(30000));
+    QVERIFY(pasted());
+}
+
+bool TestHostileInputX11::writeMainFile(const QString& id) const
+{
+    QFile main(vorenda.store() + QStringLiteral("Vorenda.dat"));
+    if (!QDir().mkpath(vorenda.store() + QStringLiteral("Data")) || !main.open(QIODevice::WriteOnly))
+        return false;
+    QXmlStreamWriter xml(&main);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-Data>"));
+    xml.writeStartElement(QStringLiteral("Root"));
+    xml.writeStartElement(QStringLiteral("Cabinets"));
+    xml.writeEmptyElement(QStringLiteral("Cabinet"));
+    xml.writeAttribute(QStringLiteral("id"), id);
+    xml.writeEndDocument();
+    return !xml.hasError();
+}
+
+void TestHostileInputX11::terminationStopsALongLoad()
+{
+    const QString id = QStringLiteral("00112233445566778899aabbccddeeff");
+    QVERIFY(writeMainFile(id));
+    {
+        QFile data(vorenda.dataFile(id));
+        QVERIFY(data.open(QIODevice::WriteOnly));
+        QXmlStreamWriter xml(&data);
+        xml.writeStartDocument();
+        xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-CabinetData>"));
+        xml.writeStartElement(QStringLiteral("Root"));
+        xml.writeStartElement(QStringLiteral("Uncategorized"));
+        for (int i = 0; i < 100000; ++i) {
+            xml.writeStartElement(QStringLiteral("Item"));
+            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("item %1").arg(i));
+            xml.writeTextElement(QStringLiteral("target"), QStringLiteral("/srv/files/document-%1.txt").arg(i));
+            xml.writeEndElement();
+        }
+        xml.writeEndDocument();
+    }
+    const QByteArray cabinetBefore = fileBytes(vorenda.dataFile(id));
+
+    // SIGTERM while the cabinet is being read: the program ends at once and leaves the
+    // cabinet's file as it was, rather than writing a cabinet it read only in part.
+    QVERIFY(vorenda.start());
+    QTest::qWait(1000);
+    QVERIFY(vorenda.terminate(30000));
+    QCOMPARE(fileBytes(vorenda.dataFile(id)), cabinetBefore);
+    QCOMPARE(vorenda.listedIds(), QStringList{id});
+}
+
+void TestHostileInputX11::terminationStopsALongPaste()
+{
+    QVERIFY(vorenda.start());
+    const QString cabinet = vorenda.waitForCabinet();
+    QVERIFY(!cabinet.isEmpty());
+    QList<QUrl> links;
+    for (int i = 0; i < 20000; ++i)
+        links << QUrl(QStringLiteral("https://example.org/pasted/%1.html").arg(i));
+    QVERIFY(vorenda.holdOnClipboard(links));
+    QVERIFY(RunningVorenda::pasteInto(cabinet));
+
+    // The add-progress window shows the paste going on; SIGTERM ends the program
+    // meanwhile, with the items made so far saved whole.
+    QTRY_VERIFY_WITH_TIMEOUT(!RunningVorenda::visibleWindows(QStringLiteral("^Adding items to Vorenda$")).isEmpty(),
+                             30000);
+    QVERIFY(vorenda.terminate(30000));
+    const QStringList files =
+        QDir(vorenda.store() + QStringLiteral("Data")).entryList({QStringLiteral("*.dat")}, QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QVERIFY(wellFormed(vorenda.store() + QStringLiteral("Data/") + files.first()));
+    const QList<RunningVorenda::SavedItem> saved = vorenda.savedItems();
+    QVERIFY(!saved.isEmpty());
+    QVERIFY(saved.size() <= links.size());
+    for (int i = 0; i < saved.size(); ++i)
+        QCOMPARE(saved.at(i).target, links.at(i).toString());
+}
+
+void TestHostileInputX11::terminationWhilePicturesDecode()
+{
+    // A cabinet shows at once and decodes its cached pictures on worker threads; a
+    // SIGTERM meanwhile must not leave them decoding while the process ends.
+    const QString id = QStringLiteral("ffeeddccbbaa99887766554433221100");
+    QVERIFY(writeMainFile(id));
+    QVERIFY(QDir().mkpath(vorenda.store() + QStringLiteral("Cache")));
+    QImage picture(256, 192, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    }
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+    }
+    QFile data(vorenda.dataFile(id));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    QXmlStreamWriter xml(&data);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-CabinetData>"));
+    xml.writeStartElement(QStringLiteral("Root"));
+    xml.writeStartElement(QStringLiteral("Uncategorized"));
+    for (int i = 0; i < 3000; ++i) {
+        const QString target = QStringLiteral("/srv/pictures/picture-%1.jpg").arg(i);
+        QFile cached(vorenda.thumbnailPath(target));
+        QVERIFY(cached.open(QIODevice::WriteOnly) && cached.write(png) == png.size());
+        xml.writeStartElement(QStringLiteral("Item"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("picture %1").arg(i));
+        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("1"));
+        xml.writeTextElement(QStringLiteral("target"), target);
+        xml.writeTextElement(QStringLiteral("thumbnail"), QFileInfo(cached.fileName()).fileName());
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    data.close();
+
+    // Shown on the hotkey once it is loaded, with its pictures still coming.
+    QVERIFY(vorenda.start());
+    QVERIFY(RunningVorenda::showCabinetByHotkey());
+    QVERIFY(vorenda.terminate(30000));
+    QCOMPARE(vorenda.savedItems().size(), 3000);
+}
+
+VORENDA_TEST_MAIN(TestHostileInputX11)
+#include "tst_hostileinput_x11.moc"
