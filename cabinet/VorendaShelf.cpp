@@ -14,6 +14,7 @@
 #include "PreferencesWidget.h"
 #include "QuickStartDialog.h"
 #include "RecurseDirThread.h"
+#include "SafariBookmarksParser.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -53,12 +54,14 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
-    setUpWalks();
     // One client of each thumbnail kind: web pages, videos, images, audio files.
-    // TODO: the video and audio clients, the bookmarks importer and the web-location
-    // reader join here as the program gains them.
     kestrimClient = new KestrimnailClient(this);
+    tulmarClient = new TulmarnailClient(this);
     dovalinClient = new DovalinnailClient(this);
+    sarnekClient = new SarneknailClient(this);
+    bookmarksParser = new SafariBookmarksParser(this);
+    weblocParser = new WeblocParser(this);
+    setUpWalks();
 
     createActions();
     setUpSearchAndOperations();
@@ -179,11 +182,19 @@ void VorendaShelf::quit()
 {
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to quit"));
     // The helpers' work is dropped before the save: nothing arrives half-way through it.
-    kestrimClient->abort();
-    dovalinClient->abort();
-    // TODO: then the audio and video clients and the web-location reader.
+    abortContentSources();
     save();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
+}
+
+void VorendaShelf::abortContentSources()
+{
+    kestrimClient->abort();
+    dovalinClient->abort();
+    sarnekClient->abort();
+    tulmarClient->abort();
+    weblocParser->abort();
+    bookmarksParser->abort();
 }
 
 void VorendaShelf::endSession()
