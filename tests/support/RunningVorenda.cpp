@@ -298,6 +298,10 @@ QList<RunningVorenda::SavedItem> RunningVorenda::itemsOf(const QString& path)
         return {};
     QList<SavedItem> items;
     QString category;
+    static const QStringList mediaFacts{QStringLiteral("width"),    QStringLiteral("height"),
+                                        QStringLiteral("length"),   QStringLiteral("bitrate"),
+                                        QStringLiteral("framerate"), QStringLiteral("samplerate"),
+                                        QStringLiteral("bitdepth"), QStringLiteral("channels")};
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -321,6 +325,8 @@ QList<RunningVorenda::SavedItem> RunningVorenda::itemsOf(const QString& path)
             items.last().thumbnail = xml.readElementText();
         else if (!items.isEmpty() && xml.name() == QLatin1String("popularity"))
             items.last().popularity = xml.readElementText();
+        else if (!items.isEmpty() && mediaFacts.contains(xml.name().toString()))
+            items.last().facts.insert(xml.name().toString(), xml.readElementText());
     }
     return items;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QProcess>
@@ -31,6 +32,8 @@ public:
         QString target;
         QString thumbnail;
         QString popularity;
+        // The media facts as written: "length", "width", "bitrate", "channels" ...
+        QHash<QString, QString> facts;
     };
 
     RunningVorenda();
