@@ -6,7 +6,6 @@
 #include "MediaHelperRun.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 
 // The real program on a real X server, fed from outside: a pasted video and recording
@@ -28,7 +27,8 @@ private:
     bool startCabinet();
     // The saved item whose target is `target`; a default item when there is none.
     RunningVorenda::SavedItem savedItem(const QString& target) const;
-    static bool keys(const QStringList& names);
+    // The item's facts of those names, as written, one blank between them.
+    static QString factsOf(const RunningVorenda::SavedItem& item, std::initializer_list<const char*> names);
 
     RunningVorenda vorenda;
     QString cabinet;
@@ -42,12 +42,8 @@ void TestContentSources::initTestCase()
 
 void TestContentSources::cleanup()
 {
-    vorenda.stop();
-    QDir(vorenda.store()).removeRecursively();
-    // The next start greets the user with a new cabinet again.
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
-    settings.remove(QStringLiteral("Main/WelcomeShown"));
+    // Each test starts with a new cabinet, as on a first start.
+    vorenda.resetToFirstStart();
 }
 
 bool TestContentSources::startCabinet()
@@ -67,10 +63,12 @@ RunningVorenda::SavedItem TestContentSources::savedItem(const QString& target) c
     return RunningVorenda::SavedItem();
 }
 
-bool TestContentSources::keys(const QStringList& names)
+QString TestContentSources::factsOf(const RunningVorenda::SavedItem& item, std::initializer_list<const char*> names)
 {
-    return RunningVorenda::xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150")}
-                                   + names);
+    QStringList values;
+    for (const char* name : names)
+        values << item.facts.value(QLatin1String(name));
+    return values.join(QLatin1Char(' '));
 }
 
 void TestContentSources::pastedVideoAndRecordingGetThumbnails()
@@ -109,18 +107,12 @@ void TestContentSources::pastedVideoAndRecordingGetThumbnails()
     const RunningVorenda::SavedItem videoItem = savedItem(video);
     QCOMPARE(videoItem.type, 3);
     QCOMPARE(videoItem.thumbnail, QFileInfo(vorenda.thumbnailPath(video)).fileName());
-    QCOMPARE(videoItem.facts.value(QStringLiteral("length")), QStringLiteral("3"));
-    QCOMPARE(videoItem.facts.value(QStringLiteral("width")), QStringLiteral("320"));
-    QCOMPARE(videoItem.facts.value(QStringLiteral("height")), QStringLiteral("240"));
-    QCOMPARE(videoItem.facts.value(QStringLiteral("framerate")), QStringLiteral("25"));
+    QCOMPARE(factsOf(videoItem, {"length", "width", "height", "framerate"}), QStringLiteral("3 320 240 25"));
     QVERIFY(videoItem.facts.value(QStringLiteral("bitrate")).toInt() > 0);
     const RunningVorenda::SavedItem audioItem = savedItem(recording);
     QCOMPARE(audioItem.type, 5);
     QCOMPARE(audioItem.thumbnail, QFileInfo(vorenda.thumbnailPath(recording)).fileName());
-    QCOMPARE(audioItem.facts.value(QStringLiteral("length")), QStringLiteral("3"));
-    QCOMPARE(audioItem.facts.value(QStringLiteral("channels")), QStringLiteral("2"));
-    QCOMPARE(audioItem.facts.value(QStringLiteral("samplerate")), QStringLiteral("44100"));
-    QCOMPARE(audioItem.facts.value(QStringLiteral("bitdepth")), QStringLiteral("16"));
+    QCOMPARE(factsOf(audioItem, {"length", "channels", "samplerate", "bitdepth"}), QStringLiteral("3 2 44100 16"));
 }
 
 void TestContentSources::pastedLinkFilesBecomeWebLinks()
@@ -189,13 +181,13 @@ void TestContentSources::bookmarksCommandImportsIntoCategories()
     QVERIFY(RunningVorenda::xdotool({QStringLiteral("mousemove"), QString::number(free.x()), QString::number(free.y())}));
     QVERIFY(RunningVorenda::xdotool({QStringLiteral("click"), QStringLiteral("3")}));
     QTest::qWait(500);
-    QVERIFY(keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
+    QVERIFY(RunningVorenda::pressKeys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
                   QStringLiteral("Down"), QStringLiteral("Right")}));
     QTest::qWait(300);
     QStringList toBookmarks;
     for (int i = 0; i < 7; ++i)
         toBookmarks << QStringLiteral("Down");
-    QVERIFY(keys(toBookmarks << QStringLiteral("Return")));
+    QVERIFY(RunningVorenda::pressKeys(toBookmarks << QStringLiteral("Return")));
 
     // The folder question comes up beside the cabinet; its first answer keeps the folders.
     QStringList question;
@@ -203,7 +195,7 @@ void TestContentSources::bookmarksCommandImportsIntoCategories()
                               !question.isEmpty()),
                              10000);
     QVERIFY(RunningVorenda::xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question.first()}));
-    QVERIFY(keys({QStringLiteral("Return")}));
+    QVERIFY(RunningVorenda::pressKeys({QStringLiteral("Return")}));
     QTRY_COMPARE_WITH_TIMEOUT(RunningVorenda::cabinetWindows(), QStringList{cabinet}, 10000);
 
     QVERIFY(vorenda.terminate());

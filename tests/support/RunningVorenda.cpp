@@ -98,6 +98,20 @@ void RunningVorenda::stop()
     clipboard.reset();
 }
 
+void RunningVorenda::resetToFirstStart()
+{
+    stop();
+    QDir(storeFolder).removeRecursively();
+    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
+                       QSettings::IniFormat);
+    settings.remove(QStringLiteral("Main/WelcomeShown"));
+}
+
+bool RunningVorenda::pressKeys(const QStringList& names)
+{
+    return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150")} + names);
+}
+
 QStringList RunningVorenda::visibleWindows(const QString& name)
 {
     QProcess search;
