@@ -25,9 +25,7 @@
 
 ThumbType VorendaShelf::getThumbnailType(const QFileInfo& info) const
 {
-    // A web-location file shows its icon until its address is read (".url" files
-    // would otherwise count as web pages and be rendered as text).
-    if (!info.isFile() || fileInfoProvider->isWebLocation(info))
+    if (!info.isFile())
         return ThumbIcon;
     if (fileInfoProvider->isWebPage(info))
         return ThumbWebPage;
@@ -249,13 +247,15 @@ MyThumbnailItem* VorendaShelf::createItem(QString name, QString target, QPixmap 
     properties.size = fileInfoProvider->size(info);
     properties.added = quint32(QDateTime::currentSecsSinceEpoch());
 
-    // The file's address is read in the background; the item then becomes a web link.
-    if (type == GenericPath && fileInfoProvider->isWebLocation(info))
+    // The file's address is read in the background; the item then becomes a web link
+    // and its page is asked for. The link file itself is no page to render.
+    const bool linkFile = type == GenericPath && fileInfoProvider->isWebLocation(info);
+    if (linkFile)
         parseWebloc(item);
 
     item->showItemLabel(showsLabel(info), false);
 
-    if (request) {
+    if (request && !linkFile) {
         switch (kind) {
         case ThumbImage:
             requestDovalinnail(item);

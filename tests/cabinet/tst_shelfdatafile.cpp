@@ -1,5 +1,6 @@
 #include "TestEnvironment.h"
 
+#include "CabinetTestFixtures.h"
 #include "CategoryHeaderItem.h"
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
@@ -17,7 +18,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QXmlStreamReader>
 
 #include <csignal>
 #include <memory>
@@ -871,21 +871,6 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
     QTRY_VERIFY_WITH_TIMEOUT(!cut->getImage().isNull(), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(cut->properties.width, 300, 20000);
     QCOMPARE(QImage(VorendaShelf::getCachePath(secondName)).size(), QSize(256, 256));
-}
-
-// The keys of the jobs in the client's job file.
-static QStringList jobKeys(ThumbnailClient* client)
-{
-    QFile file(client->getDataFilePath());
-    QStringList keys;
-    if (!file.open(QIODevice::ReadOnly))
-        return keys;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("Item"))
-            keys << xml.attributes().value(QLatin1String("key")).toString();
-    }
-    return keys;
 }
 
 // A video that still shows its type icon asks for its frame again, one with its own
