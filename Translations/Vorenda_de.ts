@@ -1126,4 +1126,15 @@
         <translation>Ansicht</translation>
     </message>
 </context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Browser Bookmarks</source>
+        <translation>Browser-Lesezeichen</translation>
+    </message>
+    <message>
+        <source>No browser bookmarks were found!</source>
+        <translation>Es wurden keine Browser-Lesezeichen gefunden!</translation>
+    </message>
+</context>
 </TS>

@@ -1126,4 +1126,15 @@
         <translation>Ver</translation>
     </message>
 </context>
+<context>
+    <name>VorendaShelf</name>
+    <message>
+        <source>Browser Bookmarks</source>
+        <translation>Marcadores del navegador</translation>
+    </message>
+    <message>
+        <source>No browser bookmarks were found!</source>
+        <translation>¡No se encontraron marcadores del navegador!</translation>
+    </message>
+</context>
 </TS>

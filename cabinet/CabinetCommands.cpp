@@ -28,8 +28,7 @@ void CabinetCommands::deleteCabinet()
     // Nothing of the cabinet may run on once it goes: no walk adds items, no helper
     // delivers a picture, and no save writes its data file back.
     shelf.stopWalks();
-    shelf.kestrimClient->abort();
-    shelf.dovalinClient->abort();
+    shelf.abortContentSources();
     shelf.deleted = true;
     if (shelf.saveTimer)
         shelf.saveTimer->stop();

@@ -13,6 +13,7 @@ namespace {
 struct PlaceEntry {
     const char* text;
     MenuType type;
+    int delay = -1;  // ms after the entry was chosen; -1 at once
 };
 
 // The contents of a place go into the category, in menu order; null text is a separator.
@@ -26,6 +27,8 @@ const PlaceEntry CONTENT_PLACES[] = {
     {QT_TRANSLATE_NOOP("VorendaShelf", "Pictures"), AddPictures},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Music"), AddMusic},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Videos"), AddVideos},
+    // Runs once the menu has closed, so its folder question stands alone on the screen.
+    {QT_TRANSLATE_NOOP("VorendaShelf", "Browser Bookmarks"), AddSafariBookmarks, 100},
     {nullptr, AddFiles},
 };
 
@@ -54,7 +57,7 @@ template <size_t N> void addPlaces(VorendaShelf& shelf, QMenu* menu, const Place
         if (!place.text)
             menu->addSeparator();
         else
-            shelf.addMenuAction(menu, place.type, VorendaShelf::tr(place.text), categoryKey, true, -1);
+            shelf.addMenuAction(menu, place.type, VorendaShelf::tr(place.text), categoryKey, true, place.delay);
     }
 }
 

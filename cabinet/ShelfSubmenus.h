@@ -13,8 +13,8 @@ class ShelfSubmenus {
 public:
     explicit ShelfSubmenus(VorendaShelf& shelf);
 
-    // Places without a folder on this system (Favorites, Utilities) and the browser
-    // bookmarks, whose import is not wired in yet, are left out; their numbers stay.
+    // Places without a folder on this system (Favorites, Utilities) are left out;
+    // their numbers stay.
     void addingItems(QMenu* menu, int categoryKey);
     void docking(QMenu* menu);
     void helpAndSupport(QMenu* menu, bool withoutQuickStart);

@@ -16,6 +16,7 @@
 #include "QuickStartDialog.h"
 #include "RecurseDirThread.h"
 #include "ShelfPictureLoader.h"
+#include "SafariBookmarksParser.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -56,12 +57,14 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
     cachedPictures = std::make_unique<CachedPictureStore>();
-    setUpWalks();
     // One client of each thumbnail kind: web pages, videos, images, audio files.
-    // TODO: the video and audio clients, the bookmarks importer and the web-location
-    // reader join here as the program gains them.
     kestrimClient = new KestrimnailClient(this);
+    tulmarClient = new TulmarnailClient(this);
     dovalinClient = new DovalinnailClient(this);
+    sarnekClient = new SarneknailClient(this);
+    bookmarksParser = new SafariBookmarksParser(this);
+    weblocParser = new WeblocParser(this);
+    setUpWalks();
 
     createActions();
     setUpSearchAndOperations();
@@ -182,13 +185,21 @@ void VorendaShelf::quit()
 {
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to quit"));
     // The helpers' work is dropped before the save: nothing arrives half-way through it.
-    kestrimClient->abort();
-    dovalinClient->abort();
+    abortContentSources();
     // Cabinets live until the process ends: their picture workers must end now.
     pictureLoader->stop();
-    // TODO: then the audio and video clients and the web-location reader.
     save();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
+}
+
+void VorendaShelf::abortContentSources()
+{
+    kestrimClient->abort();
+    dovalinClient->abort();
+    sarnekClient->abort();
+    tulmarClient->abort();
+    weblocParser->abort();
+    bookmarksParser->abort();
 }
 
 void VorendaShelf::endSession()

@@ -7,9 +7,12 @@
 #include "KestrimnailClient.h"
 #include "MenuType.h"
 #include "PenProperty.h"
+#include "SarneknailClient.h"
 #include "ShelfStyle.h"
 #include "StyleElement.h"
 #include "ThumbType.h"
+#include "TulmarnailClient.h"
+#include "WeblocParser.h"
 #include "ui_MainWindow.h"
 
 #include <QClipboard>
@@ -48,6 +51,7 @@ class ShelfMenuEntries;
 struct CategoryTreeNode;
 class QKeyEvent;
 class RecurseDirThread;
+class SafariBookmarksParser;
 class SkinWidget;
 class SkinWindow;
 class QTimer;
@@ -138,7 +142,11 @@ public:
     RecurseDirThread* recurseDirThread = nullptr;
     ListIteratorThread* listIteratorThread = nullptr;
     KestrimnailClient* kestrimClient = nullptr;
+    TulmarnailClient* tulmarClient = nullptr;
     DovalinnailClient* dovalinClient = nullptr;
+    SarneknailClient* sarnekClient = nullptr;
+    SafariBookmarksParser* bookmarksParser = nullptr;
+    WeblocParser* weblocParser = nullptr;
     QSettings settings;
     std::unique_ptr<ObjectEventFilter> searchBoxFocusFilter;
     std::unique_ptr<ObjectEventFilter> thumbSizeSliderFocusFilter;
@@ -207,6 +215,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+
+public:
+    // Stops the thumbnail helpers and the readers of web-location files and bookmarks:
+    // what they hold is dropped and nothing more of it reaches the cabinet.
+    void abortContentSources();
 
 private:
     void setUpProxyModel();
@@ -333,6 +346,10 @@ public:
     void removeCache(QList<AbstractThumbnailItem*> items);
     void requestKestrimnail(MyThumbnailItem* item);
     void requestDovalinnail(MyThumbnailItem* item);
+    void requestTulmarnail(MyThumbnailItem* item);
+    void requestSarneknail(MyThumbnailItem* item);
+    // Has the item's web-location file read; once read, the item becomes a web link.
+    void parseWebloc(MyThumbnailItem* item);
     // Gives the item the picture in `file` as its own.
     void setCustomThumbnail(MyThumbnailItem* item, const QString& file);
     // Asks again for the item's thumbnail, or rebuilds its icon.
@@ -346,6 +363,9 @@ public slots:
     void onAcceptDropUrl(const QUrl& url, const QString& name, bool* accept);
     void onKestrimCreated(KestrimnailClient::Data* data);
     void onDovalinCreated(DovalinnailClient::Data* data);
+    void onTulmarCreated(TulmarnailClient::Data* data);
+    void onSarnekCreated(SarneknailClient::Data* data);
+    void onWeblocParsed(WeblocParser::Data* data);
     // Fits every item's picture to a changed SHELF_MAXTHUMBSIZE.
     void onMaxThumbSizeChanged();
     // Resizes the selected items to the slider's value.
@@ -403,6 +423,9 @@ private:
     static constexpr int webPageWidth = 1100;
     static constexpr int webPageHeight = 825;
     static constexpr int photoBorder = 8;
+    // The film strip around a video's frame: band width and perforation spacing.
+    static constexpr int filmBorderSize = 30;
+    static constexpr int filmBorderSpacing = 18;
 
 public:
     // Lays out items added or repictured since the last layout now instead of shortly.
@@ -554,8 +577,9 @@ public:
     // Queues a walk of a dropped folder into the category `categoryKey` (-1 for none);
     // the first argument is unused.
     void addItems(int, const QString& path, int categoryKey);
-    // Ends this cabinet's walks for good, before the cabinet goes away: nothing of them
-    // reaches the cabinet afterwards and the progress window lets go of it.
+    // Ends this cabinet's walks and bookmark imports for good, before the cabinet goes
+    // away: nothing of them reaches the cabinet afterwards and the progress window lets
+    // go of it.
     void stopWalks();
 
 public slots:

@@ -308,12 +308,19 @@ void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
         p.channels = fields.channels.toInt();
     }
 
-    // TODO: web-location files are read again here once the cabinet has their reader.
+    // A link file that was not yet read when the cabinet was saved is read now; its
+    // page is asked for once the address is known.
+    if (fileInfoProvider->isWebLocation(QFileInfo(target))) {
+        parseWebloc(item);
+        return;
+    }
     if (!request)
         return;
-    // TODO: video items ask the video helper here once the cabinet has its client.
+    // Audio items keep their icon until a refresh asks for their cover.
     if (type == ThumbImage || type == ThumbPhoto)
         requestDovalinnail(item);
+    else if (type == ThumbVideo)
+        requestTulmarnail(item);
     else if (type == ThumbWebPage)
         requestKestrimnail(item);
 }

@@ -174,7 +174,7 @@ bool VorendaShelf::showsLabel(const QFileInfo& info) const
     // By default only plain documents, whose picture says nothing of them, show their name.
     const QFileInfo link = info.isSymLink() ? QFileInfo(info.symLinkTarget()) : info;
     return fileInfoProvider->isGenericIcon(link.absoluteFilePath())
-        && link.suffix().toLower() != QLatin1String("webloc") && !fileInfoProvider->isWebPage(link)
+        && !fileInfoProvider->isWebLocation(link) && !fileInfoProvider->isWebPage(link)
         && !fileInfoProvider->isImage(link);
 }
 
@@ -270,21 +270,30 @@ MyThumbnailItem* VorendaShelf::createItem(QString name, QString target, QPixmap 
     properties.size = fileInfoProvider->size(info);
     properties.added = quint32(QDateTime::currentSecsSinceEpoch());
 
-    // Web-location files stay icon items: this program has no reader for them yet.
+    // The file's address is read in the background; the item then becomes a web link
+    // and its page is asked for. The link file itself is no page to render.
+    const bool linkFile = type == GenericPath && fileInfoProvider->isWebLocation(info);
+    if (linkFile)
+        parseWebloc(item);
 
     item->showItemLabel(showsLabel(info), false);
 
-    if (request) {
+    if (request && !linkFile) {
         switch (kind) {
         case ThumbImage:
             requestDovalinnail(item);
+            break;
+        case ThumbVideo:
+            requestTulmarnail(item);
+            break;
+        case ThumbAudio:
+            requestSarneknail(item);
             break;
         case ThumbWebPage:
             requestKestrimnail(item);
             showWebItemNotice();
             break;
         default:
-            // Videos and audio files keep their icon: the program has no helper for them.
             break;
         }
     }
@@ -382,6 +391,9 @@ void VorendaShelf::setUpItems()
     connect(view, &AbstractThumbnailView::acceptDropUrl, this, &VorendaShelf::onAcceptDropUrl);
     connect(kestrimClient, &KestrimnailClient::thumbCreated, this, &VorendaShelf::onKestrimCreated);
     connect(dovalinClient, &DovalinnailClient::thumbCreated, this, &VorendaShelf::onDovalinCreated);
+    connect(tulmarClient, &TulmarnailClient::thumbCreated, this, &VorendaShelf::onTulmarCreated);
+    connect(sarnekClient, &SarneknailClient::thumbCreated, this, &VorendaShelf::onSarnekCreated);
+    connect(weblocParser, &WeblocParser::parsed, this, &VorendaShelf::onWeblocParsed);
     connect(thumbSizeSlider, &QAbstractSlider::valueChanged, this, &VorendaShelf::onThumbSizeChanged);
 }
 
@@ -528,8 +540,14 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
         case ThumbPhoto:
             requestDovalinnail(newItem);
             break;
+        case ThumbVideo:
+            requestTulmarnail(newItem);
+            break;
         case ThumbWebPage:
             requestKestrimnail(newItem);
+            break;
+        case ThumbAudio:
+            requestSarneknail(newItem);
             break;
         default:
             break;

@@ -2,6 +2,7 @@
 
 #include "AddProgressWidget.h"
 #include "ApplicationWalk.h"
+#include "BookmarksImport.h"
 #include "BookmarksWarningDialog.h"
 #include "CategoryHeaderItem.h"
 #include "ListIteratorThread.h"
@@ -9,6 +10,7 @@
 #include "OverrideCursor.h"
 #include "PathFunctions.h"
 #include "RecurseDirThread.h"
+#include "SafariBookmarksParser.h"
 #include "StandardPlaces.h"
 #include "SubfoldersWarningDialog.h"
 #include "ThumbType.h"
@@ -42,6 +44,11 @@ void VorendaShelf::setUpWalks()
     connect(listIteratorThread, &ListIteratorThread::finished, this, &VorendaShelf::onListIteratorThreadFinished);
     connect(view, &AbstractThumbnailView::urlPasteProgress, this, &VorendaShelf::onUrlPasteProgress);
     connect(view, &AbstractThumbnailView::urlPasteFinished, this, &VorendaShelf::onUrlPasteFinished);
+    // Direct connections: the importer reads the answers to a folder back from the
+    // references as soon as the slot returns.
+    connect(bookmarksParser, &SafariBookmarksParser::bookmarkFound, this, &VorendaShelf::onBookmarkFound);
+    connect(bookmarksParser, &SafariBookmarksParser::folderFound, this, &VorendaShelf::onFolderFound);
+    connect(bookmarksParser, &SafariBookmarksParser::finished, this, &VorendaShelf::onBookmarksParserFinished);
     // A deleted cabinet lives on until the event loop deletes it; its walks must not
     // reach it (nor save its removed data file) meanwhile.
     connect(this, &VorendaShelf::shelfRemoved, this, &VorendaShelf::stopWalks);
@@ -110,9 +117,8 @@ bool VorendaShelf::runPlacesAction(MenuType type, int parameter)
         addApplications(QStringLiteral("Utility"), parameter);
         return true;
     case AddSafariBookmarks:
-        // The browser bookmarks import is not wired to the cabinet yet: the command is
-        // not taken, so nothing claims an import that did not happen.
-        return false;
+        BookmarksImport(*this).start(parameter);
+        return true;
     default:
         return false;
     }
@@ -422,9 +428,9 @@ void VorendaShelf::onBookmarkFound(QString name, QString url, QVariant data)
     addItem(name, url, QPixmap(), categoryKeyOf(data), GenericWebUrl);
 }
 
-void VorendaShelf::onBookmarksParserFinished(int, int, bool)
+void VorendaShelf::onBookmarksParserFinished(int folders, int urls, bool aborted)
 {
-    bookmarkFolderChoice = -1;
+    BookmarksImport(*this).finished(folders, urls, aborted);
 }
 
 void VorendaShelf::stopWalks()
@@ -436,9 +442,11 @@ void VorendaShelf::stopWalks()
     disconnect(listIteratorThread, nullptr, this, nullptr);
     disconnect(view, &AbstractThumbnailView::urlPasteProgress, this, nullptr);
     disconnect(view, &AbstractThumbnailView::urlPasteFinished, this, nullptr);
+    disconnect(bookmarksParser, nullptr, this, nullptr);
     recurseDirThread->abort();
     listIteratorThread->abort();
     view->abortUrlPaste();
+    bookmarksParser->abort();
     if (wiredProgressPanel) {
         disconnect(wiredProgressPanel, nullptr, this, nullptr);
         if (wiredProgressPanel->shelf == this)

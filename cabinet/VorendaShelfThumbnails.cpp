@@ -169,6 +169,30 @@ void VorendaShelf::requestDovalinnail(MyThumbnailItem* item)
     startJob(dovalinClient, data);
 }
 
+void VorendaShelf::requestTulmarnail(MyThumbnailItem* item)
+{
+    if (!item || item->properties.target.isEmpty())
+        return;
+    auto* data = newJob<TulmarnailClient::Data>(item);
+    data->filePath = item->properties.target;
+    data->thumbAlpha = 255;
+    data->thumbTime = 0;
+    data->filmBorderSize = filmBorderSize;
+    data->filmBorderSpacing = filmBorderSpacing;
+    data->filmBorderColor = QColor(0, 0, 0, 230);
+    data->filmBackColor = QColor(0, 0, 0, 255);
+    startJob(tulmarClient, data);
+}
+
+void VorendaShelf::requestSarneknail(MyThumbnailItem* item)
+{
+    if (!item || item->properties.target.isEmpty())
+        return;
+    auto* data = newJob<SarneknailClient::Data>(item);
+    data->filePath = item->properties.target;
+    startJob(sarnekClient, data);
+}
+
 void VorendaShelf::onKestrimCreated(KestrimnailClient::Data* data)
 {
     if (!data || !data->item)
@@ -184,6 +208,34 @@ void VorendaShelf::onDovalinCreated(DovalinnailClient::Data* data)
     item->properties.width = data->imageSize.width();
     item->properties.height = data->imageSize.height();
     item->properties.type = data->isPhoto ? ThumbPhoto : ThumbImage;
+    showJobPicture(item, data->key);
+}
+
+void VorendaShelf::onTulmarCreated(TulmarnailClient::Data* data)
+{
+    auto* item = data ? qobject_cast<MyThumbnailItem*>(data->item.data()) : nullptr;
+    if (!item)
+        return;
+    MyThumbnailItem::Properties& properties = item->properties;
+    properties.length = data->length;
+    properties.width = data->imageSize.width();
+    properties.height = data->imageSize.height();
+    properties.bitrate = data->bitrate;
+    properties.framerate = data->framerate;
+    showJobPicture(item, data->key);
+}
+
+void VorendaShelf::onSarnekCreated(SarneknailClient::Data* data)
+{
+    auto* item = data ? qobject_cast<MyThumbnailItem*>(data->item.data()) : nullptr;
+    if (!item)
+        return;
+    MyThumbnailItem::Properties& properties = item->properties;
+    properties.length = data->length;
+    properties.bitrate = data->bitrate;
+    properties.samplerate = data->samplerate;
+    properties.bitdepth = data->bitdepth;
+    properties.channels = data->channels;
     showJobPicture(item, data->key);
 }
 
@@ -215,6 +267,29 @@ void VorendaShelf::showItemPicture(MyThumbnailItem* item, const QPixmap& source,
     }
     if (ItemPropertiesDialog::visible() && ItemPropertiesDialog::instance()->item == item)
         ItemPropertiesDialog::instance()->updateSettings();
+}
+
+// ---- Web-location files ----
+
+void VorendaShelf::parseWebloc(MyThumbnailItem* item)
+{
+    if (!item || item->properties.target.isEmpty())
+        return;
+    auto* data = new WeblocParser::Data;
+    data->filePath = item->properties.target;
+    data->item = item;
+    weblocParser->start(data);
+}
+
+void VorendaShelf::onWeblocParsed(WeblocParser::Data* data)
+{
+    auto* item = data ? qobject_cast<MyThumbnailItem*>(data->item.data()) : nullptr;
+    if (!item || data->url.isEmpty())
+        return;
+    item->properties.target = data->url;
+    item->properties.type = ThumbWebPage;
+    requestKestrimnail(item);
+    showWebItemNotice();
 }
 
 // ---- Custom pictures and refreshing ----
@@ -257,8 +332,12 @@ void VorendaShelf::refreshThumbnail(MyThumbnailItem* item)
         requestKestrimnail(item);
         return;
     case ThumbVideo:
-        // Videos keep their picture: the program has no video helper.
+        requestTulmarnail(item);
         return;
+    case ThumbAudio:
+        // The icon is built again at once; a cover picture replaces it when one comes.
+        requestSarneknail(item);
+        break;
     default:
         break;
     }

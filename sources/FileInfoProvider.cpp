@@ -13,14 +13,19 @@
 
 namespace {
 
-const QStringList audioSuffixes = {QStringLiteral("mp3"), QStringLiteral("aac"), QStringLiteral("wma"),
-                                   QStringLiteral("oga"), QStringLiteral("wav")};
+// Besides the classic formats, those common on Linux desktops (FLAC, Ogg, Opus,
+// Matroska, WebM), which the media helpers read as well.
+const QStringList audioSuffixes = {QStringLiteral("mp3"),  QStringLiteral("aac"),  QStringLiteral("wma"),
+                                   QStringLiteral("oga"),  QStringLiteral("wav"),  QStringLiteral("flac"),
+                                   QStringLiteral("ogg"),  QStringLiteral("opus"), QStringLiteral("m4a"),
+                                   QStringLiteral("aiff"), QStringLiteral("aif")};
 const QStringList videoSuffixes = {
     QStringLiteral("mov"), QStringLiteral("avi"), QStringLiteral("wmv"),  QStringLiteral("3gp"),
     QStringLiteral("mpg"), QStringLiteral("mp4"), QStringLiteral("mpeg"), QStringLiteral("flv"),
     QStringLiteral("asf"), QStringLiteral("mpe"), QStringLiteral("3g2"),  QStringLiteral("vob"),
     QStringLiteral("rm"),  QStringLiteral("m4v"), QStringLiteral("divx"), QStringLiteral("xvid"),
-    QStringLiteral("3gpp")};
+    QStringLiteral("3gpp"), QStringLiteral("mkv"), QStringLiteral("webm"), QStringLiteral("ogv"),
+    QStringLiteral("m2ts"), QStringLiteral("mts")};
 const QStringList webPageSuffixes = {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("url")};
 
 // The text after the last dot, lower case; empty without a dot.
@@ -165,6 +170,16 @@ bool FileInfoProvider::isImage(const QFileInfo& info) const
 {
     const QString suffix = lowerSuffix(info);
     return !suffix.isEmpty() && imageFormats().contains(suffix.toLatin1());
+}
+
+bool FileInfoProvider::isWebLocation(const QFileInfo& info) const
+{
+    if (!info.isFile())
+        return false;
+    const QString suffix = lowerSuffix(info);
+    if (suffix == QLatin1String("webloc") || suffix == QLatin1String("url"))
+        return true;
+    return DesktopEntry::hasDesktopSuffix(info.fileName()) && DesktopEntry(info.absoluteFilePath()).isLink();
 }
 
 bool FileInfoProvider::isBundle(const QFileInfo& info) const

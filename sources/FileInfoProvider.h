@@ -46,6 +46,9 @@ public:
     bool isImage(const QFileInfo& info) const;
     // A program's desktop entry, the counterpart of an application bundle.
     bool isBundle(const QFileInfo& info) const;
+    // A file that only points at a web address: a ".webloc" or ".url" file, or a
+    // ".desktop" entry of type Link. The address is read later (WeblocParser).
+    bool isWebLocation(const QFileInfo& info) const;
     // A symbolic link to a web location, web page, image, audio or video file.
     bool isValidSymLink(const QFileInfo& info) const;
     // A plain document, whose icon is that of its file type.

@@ -10,6 +10,9 @@
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
+#include <QFile>
+#include <QXmlStreamReader>
+
 // The built-in style of that name, or the default style.
 inline ShelfStyle builtInStyle(const QString& name)
 {
@@ -54,4 +57,19 @@ inline void fillCabinet(VorendaShelf& shelf)
         addCabinetItem(shelf, keys[i], QStringLiteral("Item %1").arg(i));
     shelf.view->resetModel();
     shelf.view->updateLayout();
+}
+
+// The keys of the jobs in the batch that the client's helper holds, in job-file order.
+inline QStringList jobKeys(ThumbnailClient* client)
+{
+    QFile file(client->getDataFilePath());
+    QStringList keys;
+    if (!file.open(QIODevice::ReadOnly))
+        return keys;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("Item"))
+            keys << xml.attributes().value(QLatin1String("key")).toString();
+    }
+    return keys;
 }

@@ -4,6 +4,7 @@
 #include "AddProgressWidget.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
+#include "DynamicAction.h"
 #include "HelpWidget.h"
 #include "MenuCommand.h"
 #include "QuickStartDialog.h"
@@ -452,6 +453,7 @@ void TestCabinetMenus::sharedSubmenus()
                           QStringLiteral("Pictures #63:2"),
                           QStringLiteral("Music #62:2"),
                           QStringLiteral("Videos #64:2"),
+                          QStringLiteral("Browser Bookmarks #99:2"),
                           QStringLiteral("--"),
                           QStringLiteral("Shortcut to Folder >"),
                           QStringLiteral("  Browse... #55:2"),
@@ -469,6 +471,12 @@ void TestCabinetMenus::sharedSubmenus()
                           QStringLiteral("  System's Temporary Directory #93:2"),
                           QStringLiteral("  --"),
                           QStringLiteral("  All Above #95:2")}));
+    // Only the bookmarks import waits until its menu has closed.
+    for (QAction* action : adding.actions()) {
+        if (auto* entry = qobject_cast<DynamicAction*>(action))
+            QCOMPARE(entry->isDelayed() ? entry->delayInterval() : -1,
+                     entry->text() == QLatin1String("Browser Bookmarks") ? 100 : -1);
+    }
 
     QMenu docking;
     shelf->createSubmenuForDockingCabinet(&docking);

@@ -5,6 +5,7 @@
 #include "DovalinnailClient.h"
 #include "KestrimnailClient.h"
 #include "MyCustomStyle.h"
+#include "SafariBookmarksParser.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -313,6 +314,10 @@ void TestCabinetWindow::quitLogsAroundTheSave()
     QCOMPARE(mine.last(), QStringLiteral("VorendaShelf (Quitting): Ready to quit"));
     QVERIFY(shelf.kestrimClient->aborted());
     QVERIFY(shelf.dovalinClient->aborted());
+    QVERIFY(shelf.tulmarClient->aborted());
+    QVERIFY(shelf.sarnekClient->aborted());
+    QVERIFY(shelf.weblocParser->aborted());
+    QVERIFY(shelf.bookmarksParser->aborted());
 }
 
 void TestCabinetWindow::closeButtonHidesTheFrame()

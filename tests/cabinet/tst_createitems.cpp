@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "../dialogs/QuestionDriver.h"
+#include "BinaryPropertyList.h"
 #include "CabinetTestFixtures.h"
 #include "FolderWarningDialog.h"
 #include "MyThumbnailView.h"
@@ -29,6 +30,8 @@ private slots:
     void imageShowsItsTypeIconAndAsksForAThumbnail();
     void webLinks();
     void droppedLinkKeepsItsFirstLine();
+    void linkFilesBecomeWebLinks_data();
+    void linkFilesBecomeWebLinks();
     void droppedFolder_data();
     void droppedFolder();
     void droppedApplicationEntryIsOneItem();
@@ -223,6 +226,60 @@ void TestCreateItems::droppedLinkKeepsItsFirstLine()
     QVERIFY(!created);
 }
 
+void TestCreateItems::linkFilesBecomeWebLinks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("url");  // empty: the file names no address
+
+    const QByteArray plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                             "<key>URL</key><string>https://plist.example.org/page</string></dict></plist>\n";
+    QTest::newRow("webloc") << "Plist Page.webloc" << plist << "https://plist.example.org/page";
+    QTest::newRow("binary webloc") << "Binary.webloc"
+                                   << toBinaryPropertyList(QByteArray(plist).replace("plist.", "binary."))
+                                   << "https://binary.example.org/page";
+    QTest::newRow("Internet shortcut") << "Shortcut.url"
+                                       << QByteArray("[InternetShortcut]\r\nURL=https://shortcut.example.org/\r\n")
+                                       << "https://shortcut.example.org/";
+    QTest::newRow("desktop link") << "Wiki.desktop"
+                                  << QByteArray("[Desktop Entry]\nType=Link\nName=Wiki\nURL=https://wiki.example.org/\n")
+                                  << "https://wiki.example.org/";
+    QTest::newRow("no address") << "Empty.webloc" << QByteArray(plist).replace("URL", "Other") << QString();
+}
+
+// A link file is an item of its own until its address is read; then it is a web link
+// whose page is asked for.
+void TestCreateItems::linkFilesBecomeWebLinks()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, url);
+    const QString path = file(name, content);
+    VorendaShelf shelf;
+    holdJobs(shelf);
+    MyThumbnailItem* item = shelf.addItem(QString(), path, QPixmap(), -1, GenericPath);
+    const int kind = item->properties.type;
+    QCOMPARE(kind, int(shelf.getThumbnailType(QFileInfo(path))));
+    QCOMPARE(item->properties.target, path);
+    const QString itemName = item->properties.name;
+    QCOMPARE(itemName, QFileInfo(path).completeBaseName());
+
+    QTest::qWait(100);
+    if (url.isEmpty()) {
+        QCOMPARE(item->properties.target, path);
+        QCOMPARE(item->properties.type, kind);
+        QVERIFY(!jobQueued(shelf.kestrimClient));
+        QVERIFY(!shelf.webItemNoticeShown);
+        return;
+    }
+    QTRY_COMPARE(item->properties.target, url);
+    QCOMPARE(item->properties.type, int(ThumbWebPage));
+    QCOMPARE(item->properties.name, itemName);
+    // Only the page is rendered, never the link file itself.
+    QTRY_COMPARE(jobKeys(shelf.kestrimClient), QStringList{getHash(url)});
+    QVERIFY(shelf.webItemNoticeShown);
+}
+
 void TestCreateItems::droppedFolder_data()
 {
     QTest::addColumn<QString>("option");
@@ -299,6 +356,7 @@ void TestCreateItems::nameLabelByPreference_data()
     QTest::newRow("if generic: image") << 0 << "photo.jpg" << false;
     QTest::newRow("if generic: folder") << 0 << "Holiday" << false;
     QTest::newRow("if generic: web page") << 0 << "page.html" << false;
+    QTest::newRow("if generic: link entry") << 0 << "site.desktop" << false;
     QTest::newRow("always: folder") << 1 << "Holiday" << true;
     QTest::newRow("never: text file") << 2 << "notes.txt" << false;
 }
@@ -311,6 +369,7 @@ void TestCreateItems::nameLabelByPreference()
     file(QStringLiteral("notes.txt"));
     file(QStringLiteral("photo.jpg"));
     file(QStringLiteral("page.html"));
+    file(QStringLiteral("site.desktop"), "[Desktop Entry]\nType=Link\nURL=https://example.org/\n");
     QDir(files.path()).mkdir(QStringLiteral("Holiday"));
     VorendaGlobal::showLabelMode = mode;
     VorendaShelf shelf;

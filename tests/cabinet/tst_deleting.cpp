@@ -4,6 +4,7 @@
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 #include "RemoveWarningDialog.h"
+#include "SafariBookmarksParser.h"
 #include "TextFunctions.h"
 
 #include <QDir>
@@ -216,6 +217,12 @@ void TestDeleting::deletingTheCabinetRemovesItsFileAndPictures()
     QCOMPARE(QFile::exists(picture), !gone);
     if (gone) {
         QVERIFY(!shelf->isVisible());
+        // Nothing the helpers and readers still hold reaches it any more.
+        for (ThumbnailClient* client : std::initializer_list<ThumbnailClient*>{
+                 shelf->kestrimClient, shelf->tulmarClient, shelf->dovalinClient, shelf->sarnekClient})
+            QVERIFY(client->aborted());
+        QVERIFY(shelf->weblocParser->aborted());
+        QVERIFY(shelf->bookmarksParser->aborted());
         QTRY_VERIFY(shelf.isNull());
     } else {
         QCOMPARE(shelf->view->getAllItems().size(), 1);

@@ -9,6 +9,7 @@
 #include "MyThumbnailView.h"
 #include "../dialogs/QuestionDriver.h"
 #include "RecurseDirThread.h"
+#include "SafariBookmarksParser.h"
 #include "SubfoldersWarningDialog.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -52,6 +53,8 @@ private slots:
     void deletedCabinetStopsAndIsNotSaved();
     void bookmarkFolderAnswers_data();
     void bookmarkFolderAnswers();
+    void bookmarksCommand_data();
+    void bookmarksCommand();
 
 private:
     std::unique_ptr<VorendaShelf> newCabinet();
@@ -609,6 +612,61 @@ void TestFolderWalks::bookmarkFolderAnswers()
     shelf->onBookmarksParserFinished(0, 0, false);
     QCOMPARE(shelf->bookmarkFolderChoice, -1);
     QVERIFY(!shelf->dialogOpen);
+}
+
+void TestFolderWalks::bookmarksCommand_data()
+{
+    QTest::addColumn<QByteArray>("chromium");  // empty: no browser keeps bookmarks here
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("no browser") << QByteArray() << QStringList();
+    QTest::newRow("empty browser") << QByteArray(R"({"roots": {"bookmark_bar": {"type": "folder", "children": []}}})")
+                                   << QStringList();
+    QTest::newRow("chromium") << QByteArray(R"({"version": 1, "roots": {
+        "bookmark_bar": {"type": "folder", "name": "Bookmarks bar", "children": [
+            {"type": "url", "name": "Alpha", "url": "https://alpha.example.org/"},
+            {"type": "folder", "name": "Work", "children": [
+                {"type": "url", "name": "Beta", "url": "https://beta.example.org/"}]}]},
+        "other": {"type": "folder", "name": "Other bookmarks", "children": [
+            {"type": "url", "name": "Gamma", "url": "https://gamma.example.org/"}]}}})")
+                              << QStringList({"Alpha@Bookmarks Bar", "Beta@Bookmarks Bar/Work", "Gamma@Other Bookmarks"});
+}
+
+// "Browser Bookmarks" imports every browser's bookmarks into categories after the
+// folder question, or says in the status label that there are none.
+void TestFolderWalks::bookmarksCommand()
+{
+    QFETCH(QByteArray, chromium);
+    QFETCH(QStringList, expected);
+
+    const QString profile = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/chromium/Default");
+    QDir(QFileInfo(profile).absolutePath()).removeRecursively();
+    if (!chromium.isEmpty()) {
+        QVERIFY(QDir().mkpath(profile));
+        QFile file(profile + QStringLiteral("/Bookmarks"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(chromium);
+    }
+    auto shelf = newCabinet();
+    shelf->initialize();
+    QSignalSpy finished(shelf->bookmarksParser, &SafariBookmarksParser::finished);
+    QuestionDriver driver(QuestionDriver::visible<BookmarksWarningDialog>(), [&](QWidget* window) {
+        auto* question = static_cast<BookmarksWarningDialog*>(window);
+        chooseOption(question->findChild<QRadioButton*>(QStringLiteral("createRadioButton")));
+        question->okButton->click();
+    });
+    shelf->doMenuAction(AddSafariBookmarks, -1);
+    QVERIFY(finished.wait(10000));
+    QDir(QFileInfo(profile).absolutePath()).removeRecursively();
+
+    QCOMPARE(driver.ran(), !expected.isEmpty());
+    QCOMPARE(contents(*shelf), expected);
+    QCOMPARE(shelf->bookmarkFolderChoice, -1);
+    QCOMPARE(shelf->statusMessageShown, expected.isEmpty());
+    if (expected.isEmpty())
+        QCOMPARE(shelf->statusLabel->text(), QStringLiteral("No browser bookmarks were found!"));
+    else
+        QCOMPARE(shelf->statusLabel->text(), QStringLiteral("3 Categories, 3 Items"));
 }
 
 VORENDA_TEST_MAIN(TestFolderWalks)

@@ -1,8 +1,13 @@
 #include "TestEnvironment.h"
 
+#include "CabinetTestFixtures.h"
 #include "CategoryHeaderItem.h"
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
+#include "KestrimnailClient.h"
+#include "SarneknailClient.h"
+#include "TextFunctions.h"
+#include "TulmarnailClient.h"
 #include "MyThumbnailItem.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -149,6 +154,7 @@ private slots:
     void invalidIdNeverBuildsAPath();
     void changesAreSavedShortlyAfterLoading();
     void missingImageThumbnailIsMadeAgain();
+    void loadingAsksForVideosAndReadsLinkFiles();
 
 private:
     int savedMaxThumbSize = 0;
@@ -865,6 +871,54 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
     QTRY_VERIFY_WITH_TIMEOUT(!cut->getImage().isNull(), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(cut->properties.width, 300, 20000);
     QCOMPARE(QImage(VorendaShelf::getCachePath(secondName)).size(), QSize(256, 256));
+}
+
+// A video that still shows its type icon asks for its frame again, one with its own
+// thumbnail does not, an audio file never does while loading, and a link file saved
+// before its address was read is read now and becomes a web link.
+void TestShelfDataFile::loadingAsksForVideosAndReadsLinkFiles()
+{
+    const QString folder = TestEnvironment::instance()->root() + QStringLiteral("/media");
+    const QString iconVideo = folder + QStringLiteral("/holiday.mp4");
+    const QString doneVideo = folder + QStringLiteral("/done.mp4");
+    const QString song = folder + QStringLiteral("/song.flac");
+    const QString link = folder + QStringLiteral("/Site.url");
+    for (const QString& path : {iconVideo, doneVideo, song})
+        writeFile(path, "x");
+    writeFile(link, "[InternetShortcut]\nURL=https://loaded.example.org/\n");
+    writeCachePicture(VorendaShelf::getThumbnailName(QStringLiteral(".MP4")));
+    writeCachePicture(VorendaShelf::getThumbnailName(doneVideo), QSize(256, 144));
+
+    auto shelf = newShelf();
+    const QString idle = TestEnvironment::instance()->installStub(QStringLiteral("idle-helper"), "exec sleep 30\n");
+    for (ThumbnailClient* client : std::initializer_list<ThumbnailClient*>{
+             shelf->kestrimClient, shelf->tulmarClient, shelf->sarnekClient, shelf->dovalinClient})
+        client->setProgram(idle);
+    const auto item = [](const QByteArray& name, int type, const QString& target, const QByteArray& thumbnail) {
+        return "<Item name=\"" + name + "\" type=\"" + QByteArray::number(type) + "\"><target>" + target.toUtf8()
+               + "</target><thumbnail>" + thumbnail + "</thumbnail></Item>";
+    };
+    const QString path = VorendaGlobal::getDataLocation() + QStringLiteral("/media.dat");
+    writeFile(path, document("<Window name=\"m\"/>",
+                             "<Uncategorized>"
+                                 + item("holiday", 3, iconVideo,
+                                        VorendaShelf::getThumbnailName(QStringLiteral(".MP4")).toUtf8())
+                                 + item("done", 3, doneVideo, VorendaShelf::getThumbnailName(doneVideo).toUtf8())
+                                 + item("song", 5, song, QByteArray()) + item("site", 0, link, QByteArray())
+                                 + "</Uncategorized>"));
+    QVERIFY(shelf->load(path));
+    const QList<AbstractThumbnailItem*> items = shelf->view->getAllItems();
+    QCOMPARE(items.size(), 4);
+    auto* site = static_cast<MyThumbnailItem*>(items.at(3));
+
+    QTRY_VERIFY(!shelf->tulmarClient->getDataFilePath().isEmpty());
+    QCOMPARE(jobKeys(shelf->tulmarClient), QStringList{getHash(iconVideo)});
+    QTRY_COMPARE(site->properties.target, QStringLiteral("https://loaded.example.org/"));
+    QCOMPARE(site->properties.type, int(ThumbWebPage));
+    QTRY_VERIFY(!shelf->kestrimClient->getDataFilePath().isEmpty());
+    QCOMPARE(jobKeys(shelf->kestrimClient), QStringList{getHash(site->properties.target)});
+    QVERIFY(!shelf->sarnekClient->running());
+    QVERIFY(shelf->sarnekClient->getDataFilePath().isEmpty());
 }
 
 VORENDA_TEST_MAIN(TestShelfDataFile)

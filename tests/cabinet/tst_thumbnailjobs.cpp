@@ -3,6 +3,8 @@
 #include "../dovalin/TestPictures.h"
 #include "CabinetTestFixtures.h"
 #include "MyThumbnailView.h"
+#include "SarneknailClient.h"
+#include "TulmarnailClient.h"
 #include "TextFunctions.h"
 
 #include <QDir>
@@ -25,6 +27,7 @@ private slots:
     void imagesGetTheirThumbnails();
     void resultForADeletedItemIsIgnored();
     void resultWithoutAPictureStillTellsTheKind();
+    void mediaResultsFillTheFacts();
     void lateResultKeepsAChosenPicture();
     void customPictureIsStoredOnce();
     void unreadableCustomPictureChangesNothing();
@@ -36,6 +39,7 @@ private slots:
 
 private:
     QString picture(const QString& name, int width, int height);
+    QString mediaFile(const QString& name);
     QString cacheFile(const QString& text) const
     {
         return VorendaShelf::getCachePath(getHash(text) + QLatin1Char('.'));
@@ -79,6 +83,17 @@ void TestThumbnailJobs::holdJobs(VorendaShelf& shelf)
 {
     shelf.dovalinClient->setProgram(idleHelper);
     shelf.kestrimClient->setProgram(idleHelper);
+    shelf.tulmarClient->setProgram(idleHelper);
+    shelf.sarnekClient->setProgram(idleHelper);
+}
+
+QString TestThumbnailJobs::mediaFile(const QString& name)
+{
+    // The helpers are stand-ins here: the file only needs its suffix.
+    const QString path = files.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    return path;
 }
 
 void TestThumbnailJobs::useDovalin(VorendaShelf& shelf)
@@ -105,25 +120,44 @@ QXmlStreamAttributes TestThumbnailJobs::jobItem(ThumbnailClient* client)
 
 void TestThumbnailJobs::jobRecords_data()
 {
-    QTest::addColumn<bool>("web");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("image") << false
+    QTest::newRow("image") << "image"
                            << QStringList({"thumbWidth=256", "thumbHeight=256", "photoBorder=8", "thumbFormat=PNG"});
-    QTest::newRow("web page") << true
+    QTest::newRow("web page") << "web"
                               << QStringList({"pageWidth=1100", "pageHeight=825", "thumbWidth=256", "thumbHeight=256",
                                               "thumbFormat=PNG"});
+    QTest::newRow("video") << "video"
+                           << QStringList({"thumbWidth=256", "thumbHeight=256", "thumbAlpha=255", "thumbTime=0",
+                                           "filmBorderSize=30", "filmBorderSpacing=18", "filmBorderColor=E6000000",
+                                           "filmBackColor=FF000000", "thumbFormat=PNG"});
+    QTest::newRow("audio") << "audio" << QStringList({"thumbWidth=256", "thumbHeight=256", "thumbFormat=PNG"});
 }
 
 void TestThumbnailJobs::jobRecords()
 {
-    QFETCH(bool, web);
+    QFETCH(QString, kind);
     QFETCH(QStringList, expected);
-    const QString target = web ? QStringLiteral("https://example.org/") : picture(QStringLiteral("job.png"), 40, 30);
+    const bool web = kind == QLatin1String("web");
+    QString target = QStringLiteral("https://example.org/");
+    if (kind == QLatin1String("image"))
+        target = picture(QStringLiteral("job.png"), 40, 30);
+    else if (kind != QLatin1String("web"))
+        target = mediaFile(kind == QLatin1String("video") ? QStringLiteral("clip.mp4") : QStringLiteral("song.mp3"));
     VorendaShelf shelf;
     holdJobs(shelf);
     shelf.addItem(QStringLiteral("Job"), target, QPixmap(), -1, web ? GenericWebUrl : GenericPath);
-    ThumbnailClient* client = web ? static_cast<ThumbnailClient*>(shelf.kestrimClient) : shelf.dovalinClient;
+    const QHash<QString, ThumbnailClient*> clients{{QStringLiteral("image"), shelf.dovalinClient},
+                                                   {QStringLiteral("web"), shelf.kestrimClient},
+                                                   {QStringLiteral("video"), shelf.tulmarClient},
+                                                   {QStringLiteral("audio"), shelf.sarnekClient}};
+    ThumbnailClient* client = clients.value(kind);
     QTRY_VERIFY(!client->getDataFilePath().isEmpty());
+    // Only the kind's own helper is asked.
+    for (ThumbnailClient* other : clients) {
+        if (other != client)
+            QVERIFY(!other->running());
+    }
     const QXmlStreamAttributes item = jobItem(client);
     for (const QString& pair : expected) {
         const QStringList parts = pair.split(QLatin1Char('='));
@@ -202,6 +236,70 @@ void TestThumbnailJobs::resultWithoutAPictureStillTellsTheKind()
     shelf.onDovalinCreated(nullptr);
     KestrimnailClient::Data page;
     shelf.onKestrimCreated(&page);
+}
+
+// Video and audio results: the numbers reach the item whether or not a picture
+// came; the picture replaces the icon when it did.
+void TestThumbnailJobs::mediaResultsFillTheFacts()
+{
+    const QString clip = mediaFile(QStringLiteral("facts.mkv"));
+    const QString song = mediaFile(QStringLiteral("facts.oga"));
+    VorendaShelf shelf;
+    holdJobs(shelf);
+    MyThumbnailItem* video = shelf.addItem(QString(), clip, QPixmap(), -1, GenericPath);
+    MyThumbnailItem* audio = shelf.addItem(QString(), song, QPixmap(), -1, GenericPath);
+    QCOMPARE(video->properties.type, int(ThumbVideo));
+    QCOMPARE(audio->properties.type, int(ThumbAudio));
+    const QString audioIcon = audio->properties.thumbnail;
+
+    // The video's frame on its film strip was cached by the helper.
+    QVERIFY(QPixmap::fromImage(TestPictures::gradient(256, 144)).save(cacheFile(clip), "PNG"));
+    TulmarnailClient::Data frame;
+    frame.key = getHash(clip);
+    frame.item = video;
+    frame.imageSize = QSize(1920, 1080);
+    frame.length = 95;
+    frame.bitrate = 4500;
+    frame.framerate = 25;
+    shelf.onTulmarCreated(&frame);
+    const MyThumbnailItem::Properties& v = video->properties;
+    QCOMPARE(QList<int>({v.length, v.width, v.height, v.bitrate, v.framerate}), QList<int>({95, 1920, 1080, 4500, 25}));
+    QCOMPARE(v.thumbnail, cacheFile(clip));
+    QCOMPARE(video->getImage().size(), QSize(128, 72));
+
+    // A recording without a cover: its numbers, and its icon stays.
+    SarneknailClient::Data sound;
+    sound.key = getHash(song);
+    sound.item = audio;
+    sound.length = 181;
+    sound.bitrate = 1411;
+    sound.channels = 2;
+    sound.samplerate = 44100;
+    sound.bitdepth = 16;
+    shelf.onSarnekCreated(&sound);
+    const MyThumbnailItem::Properties& a = audio->properties;
+    QCOMPARE(QList<int>({a.length, a.bitrate, a.channels, a.samplerate, a.bitdepth}),
+             QList<int>({181, 1411, 2, 44100, 16}));
+    QCOMPARE(a.thumbnail, audioIcon);
+
+    // With a cover it shows, no larger than an icon.
+    VorendaGlobal::SHELF_ICONSIZE = 64;
+    QVERIFY(QPixmap::fromImage(TestPictures::gradient(256, 256)).save(cacheFile(song), "PNG"));
+    shelf.onSarnekCreated(&sound);
+    QCOMPARE(a.thumbnail, cacheFile(song));
+    QCOMPARE(audio->getImageSize(), QSize(64, 64));
+
+    // Results for items that are gone, or for what is no item, change nothing.
+    QObject stranger;
+    TulmarnailClient::Data strange = frame;
+    strange.item = &stranger;
+    shelf.onTulmarCreated(&strange);
+    frame.length = 1;
+    shelf.view->removeItem(video, true);
+    QVERIFY(!frame.item);
+    shelf.onTulmarCreated(&frame);
+    shelf.onTulmarCreated(nullptr);
+    shelf.onSarnekCreated(nullptr);
 }
 
 void TestThumbnailJobs::lateResultKeepsAChosenPicture()
@@ -293,10 +391,24 @@ void TestThumbnailJobs::refreshing()
     QCOMPARE(songItem->properties.type, int(ThumbAudio));
     shelf.setCustomThumbnail(songItem, chosen);
     QVERIFY(songItem->properties.customthumb);
+    shelf.sarnekClient->abort();
+    QTRY_VERIFY(!shelf.sarnekClient->running());
     shelf.refreshThumbnail(songItem);
     QVERIFY(!songItem->properties.customthumb);
     QCOMPARE(songItem->properties.thumbnail, cacheFile(QStringLiteral(".MP3")));
     QVERIFY(QFile::exists(cacheFile(QStringLiteral(".MP3"))));
+    // ... and its cover is asked for again.
+    QTRY_VERIFY(!shelf.sarnekClient->getDataFilePath().isEmpty());
+
+    // Video: the frame is made again; the present picture stays meanwhile.
+    MyThumbnailItem* clipItem = shelf.addItem(QString(), mediaFile(QStringLiteral("refresh.avi")), QPixmap(), -1,
+                                              GenericPath);
+    shelf.tulmarClient->abort();
+    QTRY_VERIFY(!shelf.tulmarClient->running());
+    const QString clipPicture = clipItem->properties.thumbnail;
+    shelf.refreshThumbnail(clipItem);
+    QCOMPARE(clipItem->properties.thumbnail, clipPicture);
+    QTRY_VERIFY(!shelf.tulmarClient->getDataFilePath().isEmpty());
 
     // Web page: the custom picture shows until the page thumbnail arrives.
     MyThumbnailItem* link = shelf.addItem(QStringLiteral("Site"), QStringLiteral("https://example.org/site"), QPixmap(),

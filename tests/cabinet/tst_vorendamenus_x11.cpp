@@ -8,7 +8,6 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -61,7 +60,6 @@ private:
     // screen; null when the menu bar cannot be found.
     QPoint menuButton(int index) const;
     QString newFile(const QString& name);
-    static bool keys(const QStringList& names);
     static bool pointer(const QStringList& arguments);
 
     RunningVorenda vorenda;
@@ -80,12 +78,8 @@ void TestVorendaMenus::initTestCase()
 
 void TestVorendaMenus::cleanup()
 {
-    vorenda.stop();
-    QDir(vorenda.store()).removeRecursively();
     // The next start greets the user with a new cabinet again.
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
-    settings.remove(QStringLiteral("Main/WelcomeShown"));
+    vorenda.resetToFirstStart();
 }
 
 QString TestVorendaMenus::newFile(const QString& name)
@@ -95,12 +89,6 @@ QString TestVorendaMenus::newFile(const QString& name)
         return QString();
     file.write("notes\n");
     return file.fileName();
-}
-
-bool TestVorendaMenus::keys(const QStringList& names)
-{
-    return RunningVorenda::xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150")}
-                                   + names);
 }
 
 bool TestVorendaMenus::pointer(const QStringList& arguments)
@@ -180,13 +168,13 @@ void TestVorendaMenus::menusMakeACategoryAndMoveItemsIntoIt()
     QVERIFY(pointer({QStringLiteral("mousemove"), QString::number(free.x()), QString::number(free.y())}));
     QVERIFY(pointer({QStringLiteral("click"), QStringLiteral("3")}));
     QTest::qWait(500);
-    QVERIFY(keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
+    QVERIFY(RunningVorenda::pressKeys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
                   QStringLiteral("Return")}));
     QTest::qWait(500);
     // The new category's name is being edited.
     QVERIFY(RunningVorenda::xdotool(
         {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("100"), QStringLiteral("Docs")}));
-    QVERIFY(keys({QStringLiteral("Return"), QStringLiteral("ctrl+a")}));
+    QVERIFY(RunningVorenda::pressKeys({QStringLiteral("Return"), QStringLiteral("ctrl+a")}));
     QTest::qWait(500);
 
     // Items menu, last entry "Move To", its second entry "Docs", and there "(here)".
@@ -195,7 +183,7 @@ void TestVorendaMenus::menusMakeACategoryAndMoveItemsIntoIt()
     QVERIFY(pointer({QStringLiteral("mousemove"), QString::number(items.x()), QString::number(items.y())}));
     QVERIFY(pointer({QStringLiteral("click"), QStringLiteral("1")}));
     QTest::qWait(500);
-    QVERIFY(keys({QStringLiteral("Up"), QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Right"),
+    QVERIFY(RunningVorenda::pressKeys({QStringLiteral("Up"), QStringLiteral("Right"), QStringLiteral("Down"), QStringLiteral("Right"),
                   QStringLiteral("Return")}));
     QTest::qWait(1000);
 
@@ -220,7 +208,7 @@ void TestVorendaMenus::itemMenuRemovesTheItem()
         pointer({QStringLiteral("mousemove"), QString::number(item.center().x()), QString::number(item.center().y())}));
     QVERIFY(pointer({QStringLiteral("click"), QStringLiteral("3")}));
     QTest::qWait(500);
-    QVERIFY(keys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
+    QVERIFY(RunningVorenda::pressKeys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
                   QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")}));
 
     // The question is a window of its own over the cabinet; Return confirms it.
@@ -228,7 +216,7 @@ void TestVorendaMenus::itemMenuRemovesTheItem()
     QVERIFY(QTest::qWaitFor([&] { return (windows = RunningVorenda::cabinetWindows()).size() == 2; }, 10000));
     windows.removeAll(cabinet);
     QVERIFY(RunningVorenda::xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windows.first()}));
-    QVERIFY(keys({QStringLiteral("Return")}));
+    QVERIFY(RunningVorenda::pressKeys({QStringLiteral("Return")}));
     QVERIFY(QTest::qWaitFor([&] { return RunningVorenda::cabinetWindows().size() == 1; }, 10000));
     QTest::qWait(500);
 
@@ -274,7 +262,7 @@ void TestVorendaMenus::copyPutsTheFilePathOnTheClipboard()
     QVERIFY(
         pointer({QStringLiteral("mousemove"), QString::number(item.center().x()), QString::number(item.center().y())}));
     QVERIFY(pointer({QStringLiteral("click"), QStringLiteral("1")}));
-    QVERIFY(keys({QStringLiteral("ctrl+c")}));
+    QVERIFY(RunningVorenda::pressKeys({QStringLiteral("ctrl+c")}));
     QTest::qWait(500);
 
     QProcess xclip;
@@ -310,7 +298,7 @@ void TestVorendaMenus::menuBarMenusOpenUnderTheirButtons()
         // Just below the button's left part the menu now covers the shelves.
         const QPoint below = button - shot.topLeft() + QPoint(0, 40);
         QVERIFY2(closed.pixel(below) != open.pixel(below), qPrintable(names.at(i)));
-        QVERIFY(keys({QStringLiteral("Escape")}));
+        QVERIFY(RunningVorenda::pressKeys({QStringLiteral("Escape")}));
         QTest::qWait(300);
     }
     // Escape closed each menu and left the cabinet shown.

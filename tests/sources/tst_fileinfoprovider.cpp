@@ -22,6 +22,8 @@ private slots:
     void genericIcons_data();
     void genericIcons();
     void desktopEntryShowsItsOwnNameAndIcon();
+    void webLocations_data();
+    void webLocations();
 
 private:
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -85,6 +87,11 @@ void TestFileInfoProvider::kindsBySuffix_data()
     QTest::newRow("wav") << "take.wav" << "audio";
     QTest::newRow("mpeg") << "clip.MPEG" << "video";
     QTest::newRow("mpe") << "clip.mpe" << "video";
+    QTest::newRow("matroska") << "film.mkv" << "video";
+    QTest::newRow("webm") << "clip.WebM" << "video";
+    QTest::newRow("flac") << "track.flac" << "audio";
+    QTest::newRow("ogg") << "track.ogg" << "audio";
+    QTest::newRow("m4a") << "track.m4a" << "audio";
     QTest::newRow("htm") << "page.HTM" << "web";
     QTest::newRow("shortcut") << "shortcut.url" << "web";
     QTest::newRow("jpg") << "photo.JPG" << "image";
@@ -106,6 +113,34 @@ void TestFileInfoProvider::kindsBySuffix()
     QCOMPARE(provider.isVideo(info), kind == "video");
     QCOMPARE(provider.isWebPage(info), kind == "web");
     QCOMPARE(provider.isImage(info), kind == "image");
+}
+
+void TestFileInfoProvider::webLocations_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("location");
+    QTest::newRow("webloc") << "site.webloc" << QByteArray("<plist/>") << true;
+    QTest::newRow("url, any case") << "site.URL" << QByteArray("[InternetShortcut]\n") << true;
+    QTest::newRow("link entry") << "wiki.desktop" << QByteArray("[Desktop Entry]\nType=Link\nURL=https://x.org/\n")
+                                << true;
+    QTest::newRow("application entry") << "tool.desktop" << QByteArray("[Desktop Entry]\nType=Application\n")
+                                       << false;
+    QTest::newRow("page") << "index.html" << QByteArray("<html/>") << false;
+    QTest::newRow("missing") << "" << QByteArray() << false;
+}
+
+void TestFileInfoProvider::webLocations()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, location);
+    if (!name.isEmpty())
+        touch(name, content);
+    const QString file = name.isEmpty() ? path("gone.webloc") : path(name);
+    QCOMPARE(provider.isWebLocation(QFileInfo(file)), location);
+    // A folder is never one, whatever its name.
+    QVERIFY(!provider.isWebLocation(QFileInfo(dir.path())));
 }
 
 void TestFileInfoProvider::symbolicLinks()

@@ -98,6 +98,20 @@ void RunningVorenda::stop()
     clipboard.reset();
 }
 
+void RunningVorenda::resetToFirstStart()
+{
+    stop();
+    QDir(storeFolder).removeRecursively();
+    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
+                       QSettings::IniFormat);
+    settings.remove(QStringLiteral("Main/WelcomeShown"));
+}
+
+bool RunningVorenda::pressKeys(const QStringList& names)
+{
+    return xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150")} + names);
+}
+
 QStringList RunningVorenda::visibleWindows(const QString& name)
 {
     QProcess search;
@@ -303,6 +317,10 @@ QList<RunningVorenda::SavedItem> RunningVorenda::itemsOf(const QString& path)
         return {};
     QList<SavedItem> items;
     QString category;
+    static const QStringList mediaFacts{QStringLiteral("width"),    QStringLiteral("height"),
+                                        QStringLiteral("length"),   QStringLiteral("bitrate"),
+                                        QStringLiteral("framerate"), QStringLiteral("samplerate"),
+                                        QStringLiteral("bitdepth"), QStringLiteral("channels")};
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -326,6 +344,8 @@ QList<RunningVorenda::SavedItem> RunningVorenda::itemsOf(const QString& path)
             items.last().thumbnail = xml.readElementText();
         else if (!items.isEmpty() && xml.name() == QLatin1String("popularity"))
             items.last().popularity = xml.readElementText();
+        else if (!items.isEmpty() && mediaFacts.contains(xml.name().toString()))
+            items.last().facts.insert(xml.name().toString(), xml.readElementText());
     }
     return items;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QProcess>
@@ -31,6 +32,8 @@ public:
         QString target;
         QString thumbnail;
         QString popularity;
+        // The media facts as written: "length", "width", "bitrate", "channels" ...
+        QHash<QString, QString> facts;
     };
 
     RunningVorenda();
@@ -52,6 +55,9 @@ public:
     bool terminate(int timeout = 30000);
     // Kills whatever is still running: the program and the clipboard holder.
     void stop();
+    // Stops, removes the store folder and forgets that the welcome was shown: the next
+    // start is a first start again.
+    void resetToFirstStart();
 
     // The ids of the mapped top-level windows whose name matches `name`.
     static QStringList visibleWindows(const QString& name);
@@ -68,6 +74,8 @@ public:
     static void unmapFirstRunWindows();
     // Runs xdotool with `arguments`; true when it succeeded.
     static bool xdotool(const QStringList& arguments);
+    // Presses the keys named (xdotool's names) one after another.
+    static bool pressKeys(const QStringList& names);
     // Where `window` lies on the screen; empty when xdotool cannot say.
     static QRect windowGeometry(const QString& window);
     // Moves the pointer to `screenPoint` and clicks the left button there.
