@@ -100,10 +100,7 @@ VorendaMain::~VorendaMain()
 DynamicAction* VorendaMain::addMenuAction(QMenu* menu, const QString& text, QVariant data, QObject* receiver,
                                           const char* member, int delay)
 {
-    auto* action = new DynamicAction(this);
-    action->setText(text);
-    action->setData(data);
-    action->setDelayed(delay != -1, delay);
+    DynamicAction* action = DynamicAction::create(this, text, data, delay);
     QObject::connect(action, SIGNAL(triggered(QVariant, bool)), receiver, member);
     menu->addAction(action);
     return action;
