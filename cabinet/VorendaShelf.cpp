@@ -11,8 +11,8 @@
 #include "MyCustomStyle.h"
 #include "ObjectEventFilter.h"
 #include "PersonalizationHook.h"
+#include "QuickStartHook.h"
 #include "PreferencesWidget.h"
-#include "QuickStartDialog.h"
 #include "RecurseDirThread.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
@@ -226,9 +226,9 @@ bool VorendaShelf::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate) {
         // The panels that work on a cabinet stay above the cabinets.
         PersonalizationHook::raise();
+        QuickStartHook::raise();
         for (QWidget* panel : {static_cast<QWidget*>(AddProgressWidget::instance()),
-                               static_cast<QWidget*>(PreferencesWidget::instance()),
-                               static_cast<QWidget*>(QuickStartDialog::instance())}) {
+                               static_cast<QWidget*>(PreferencesWidget::instance())}) {
             if (panel)
                 panel->raise();
         }
@@ -290,10 +290,8 @@ void VorendaShelf::onHelp()
 
 void VorendaShelf::onQuickStart()
 {
-    if (kiosk)
-        return;
-    if (QuickStartDialog* panel = QuickStartDialog::instance())
-        panel->show(this);
+    if (!kiosk)
+        QuickStartHook::show(this);
 }
 
 void VorendaShelf::onPreferences()

@@ -41,6 +41,7 @@ VorendaMain::VorendaMain(QObject* parent)
         connect(application, &MyQApplication::aboutToEndSession, this, &VorendaMain::endSession);
     connect(this, &VorendaMain::shelvesChanged, QuickStartDialog::instance(), &QuickStartDialog::onShelvesChanged);
     PersonalizationWidget::installCabinetHook();
+    QuickStartDialog::installCabinetHook();
 
     showAllKey = QKeySequence::fromString(tr("Ctrl+F10"), QKeySequence::PortableText);
     hideAllKey = QKeySequence::fromString(tr("Ctrl+F11"), QKeySequence::PortableText);
