@@ -223,20 +223,23 @@ void VorendaShelf::onWindowShown()
 
 bool VorendaShelf::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate) {
-        // The panels that work on a cabinet stay above the cabinets.
-        PersonalizationHook::raise();
-        QuickStartHook::raise();
-        for (QWidget* panel : {static_cast<QWidget*>(AddProgressWidget::instance()),
-                               static_cast<QWidget*>(PreferencesWidget::instance())}) {
-            if (panel)
-                panel->raise();
-        }
-        view->setFocus(Qt::ActiveWindowFocusReason);
-        if (statusMessageShown)
-            updateStatusLabel();
+    if (event->type() != QEvent::WindowActivate)
+        return QWidget::event(event);
+    // The view's scene is activated first, so that the focus given to the view reaches
+    // the item that asked for it meanwhile, such as a category name being edited.
+    const bool handled = QWidget::event(event);
+    // The panels that work on a cabinet stay above the cabinets.
+    PersonalizationHook::raise();
+    QuickStartHook::raise();
+    for (QWidget* panel : {static_cast<QWidget*>(AddProgressWidget::instance()),
+                           static_cast<QWidget*>(PreferencesWidget::instance())}) {
+        if (panel)
+            panel->raise();
     }
-    return QWidget::event(event);
+    view->setFocus(Qt::ActiveWindowFocusReason);
+    if (statusMessageShown)
+        updateStatusLabel();
+    return handled;
 }
 
 void VorendaShelf::showEvent(QShowEvent* event)
