@@ -174,6 +174,8 @@ bool QuickStartDialog::validCabinet()
         return false;
     }
     currentShelf->show();
+    // The menus open from the panel's buttons: it stays above the cabinet it brought up.
+    raise();
     return true;
 }
 
