@@ -4,9 +4,6 @@
 #include "QuickStartDialog.h"
 #include "VorendaGlobal.h"
 
-#include <QFile>
-#include <QXmlStreamReader>
-
 // The real program on a real X server: its cabinet's Quick Start command opens the
 // quick-start panel, whose "Add Category / Subcategory" makes the first category of
 // the empty cabinet; the category is in the cabinet's data file once the program ends.
@@ -23,7 +20,6 @@ private:
     // Where `button` of the panel lies on the screen when the panel's window is at
     // `window`: the labels lie where the form's layout puts them, here as there.
     static QPoint onScreen(QWidget* button, const QRect& window);
-    static QStringList savedCategories(const QString& path);
     static bool keys(const QString& window, const QStringList& names);
     // A click that lasts as long as a hand's: the panel is active before the button
     // is let go, as it is for a user.
@@ -52,20 +48,6 @@ QPoint TestQuickStartX11::onScreen(QWidget* button, const QRect& window)
     form->setAttribute(Qt::WA_DontShowOnScreen);
     form->QWidget::show();
     return window.topLeft() + button->mapTo(form, button->rect().center());
-}
-
-QStringList TestQuickStartX11::savedCategories(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("<no file>")};
-    QStringList names;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("Category"))
-            names << xml.attributes().value(QStringLiteral("name")).toString();
-    }
-    return names;
 }
 
 bool TestQuickStartX11::keys(const QString& window, const QStringList& names)
@@ -129,7 +111,9 @@ void TestQuickStartX11::panelRunsTheCabinetsCommands()
     QVERIFY(vorenda.terminate());
     const QStringList ids = vorenda.listedIds();
     QCOMPARE(ids.size(), 1);
-    QCOMPARE(savedCategories(vorenda.dataFile(ids.first())), QStringList{QStringLiteral("Docs")});
+    QCOMPARE(RunningVorenda::attributeValues(vorenda.dataFile(ids.first()), QStringLiteral("Category"),
+                                             QStringLiteral("name"), {QStringLiteral("<no file>")}),
+             QStringList{QStringLiteral("Docs")});
 }
 
 VORENDA_TEST_MAIN(TestQuickStartX11)
