@@ -13,6 +13,7 @@ class TestQuickStartX11 : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void panelRunsTheCabinetsCommands();
 
@@ -34,6 +35,11 @@ void TestQuickStartX11::initTestCase()
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
     QVERIFY(vorenda.configure());
+}
+
+void TestQuickStartX11::cleanupTestCase()
+{
+    delete QuickStartDialog::instance();
 }
 
 void TestQuickStartX11::cleanup()
