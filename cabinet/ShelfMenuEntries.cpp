@@ -23,10 +23,7 @@ QAction* ShelfMenuEntries::add(QMenu* menu, MenuType type, const QString& text, 
         return action;
     }
 
-    auto* action = new DynamicAction(shelf);
-    action->setText(text);
-    action->setData(data);
-    action->setDelayed(delay != -1, delay);
+    DynamicAction* action = DynamicAction::create(shelf, text, data, delay);
     connect(action, &DynamicAction::triggered, shelf, &VorendaShelf::onDelayedAction);
     // The bookkeeping runs after the command: a delayed trigger counts as pending until it fires.
     connect(action, qOverload<bool>(&QAction::triggered), this, [this, action] { onTriggered(action); });

@@ -12,8 +12,8 @@
 #include "MyCustomStyle.h"
 #include "ObjectEventFilter.h"
 #include "PersonalizationHook.h"
+#include "QuickStartHook.h"
 #include "PreferencesWidget.h"
-#include "QuickStartDialog.h"
 #include "RecurseDirThread.h"
 #include "ShelfPictureLoader.h"
 #include "SafariBookmarksParser.h"
@@ -239,20 +239,23 @@ void VorendaShelf::onWindowShown()
 
 bool VorendaShelf::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate) {
-        // The panels that work on a cabinet stay above the cabinets.
-        PersonalizationHook::raise();
-        for (QWidget* panel : {static_cast<QWidget*>(AddProgressWidget::instance()),
-                               static_cast<QWidget*>(PreferencesWidget::instance()),
-                               static_cast<QWidget*>(QuickStartDialog::instance())}) {
-            if (panel)
-                panel->raise();
-        }
-        view->setFocus(Qt::ActiveWindowFocusReason);
-        if (statusMessageShown)
-            updateStatusLabel();
+    if (event->type() != QEvent::WindowActivate)
+        return QWidget::event(event);
+    // The view's scene is activated first, so that the focus given to the view reaches
+    // the item that asked for it meanwhile, such as a category name being edited.
+    const bool handled = QWidget::event(event);
+    // The panels that work on a cabinet stay above the cabinets.
+    PersonalizationHook::raise();
+    QuickStartHook::raise();
+    for (QWidget* panel : {static_cast<QWidget*>(AddProgressWidget::instance()),
+                           static_cast<QWidget*>(PreferencesWidget::instance())}) {
+        if (panel)
+            panel->raise();
     }
-    return QWidget::event(event);
+    view->setFocus(Qt::ActiveWindowFocusReason);
+    if (statusMessageShown)
+        updateStatusLabel();
+    return handled;
 }
 
 void VorendaShelf::showEvent(QShowEvent* event)
@@ -306,10 +309,8 @@ void VorendaShelf::onHelp()
 
 void VorendaShelf::onQuickStart()
 {
-    if (kiosk)
-        return;
-    if (QuickStartDialog* panel = QuickStartDialog::instance())
-        panel->show(this);
+    if (!kiosk)
+        QuickStartHook::show(this);
 }
 
 void VorendaShelf::onPreferences()

@@ -10,7 +10,7 @@
 #include "ObjectEventFilter.h"
 #include "PersonalizationHook.h"
 #include "QuickSearchWidget.h"
-#include "QuickStartDialog.h"
+#include "QuickStartHook.h"
 #include "SearchBox.h"
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
@@ -111,7 +111,7 @@ bool VorendaShelf::keepsShownAfterOpening() const
         return true;
     if (PersonalizationHook::isEditing(this))
         return true;
-    if (QuickStartDialog::visible() && QuickStartDialog::instance()->shelf == this)
+    if (QuickStartHook::isServing(this))
         return true;
     if (ItemPropertiesDialog::visible() && ItemPropertiesDialog::instance()->getItemView() == view)
         return true;

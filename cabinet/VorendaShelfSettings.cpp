@@ -10,7 +10,7 @@
 #include "MyThumbnailItem.h"
 #include "PersonalizationHook.h"
 #include "QuickSearchWidget.h"
-#include "QuickStartDialog.h"
+#include "QuickStartHook.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -501,7 +501,7 @@ bool VorendaShelf::mayAutoHide() const
         return false;
     if (PersonalizationHook::isEditing(this))
         return false;
-    if (QuickStartDialog::visible() && QuickStartDialog::instance()->shelf == this)
+    if (QuickStartHook::isServing(this))
         return false;
     if (ItemPropertiesDialog::visible() && ItemPropertiesDialog::instance()->getItemView() == view)
         return false;

@@ -29,15 +29,6 @@ constexpr int largestThumbSize = 256;
 // The entries of the language list and the languages they stand for.
 const char* const listedLanguages[] = {"en", "es"};
 
-// "425x500": the panel's size as its translation gives it; empty for anything else.
-QSize sizeFromText(const QString& text)
-{
-    const int x = text.indexOf(QLatin1Char('x'));
-    if (x < 0)
-        return QSize();
-    return QSize(text.left(x).trimmed().toInt(), text.mid(x + 1).trimmed().toInt());
-}
-
 // Every cabinet, null entries skipped, with the link that reaches it.
 template<typename Call>
 void forEachShelf(Call call)

@@ -221,7 +221,16 @@ void AbstractThumbnailView::focusInEvent(QFocusEvent* event)
     // The base would let the scene pick a focus item by its own tab order.
     if (!scene())
         return;
+    const Qt::FocusReason reason = event->reason();
     const QGraphicsItem* focused = scene()->focusItem();
+    // Otherwise the scene only gives back the focus it had: an editor opened while the
+    // window was not active keeps the keys.
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) {
+        QCoreApplication::sendEvent(scene(), event);
+        const QGraphicsItem* restored = scene()->focusItem();
+        if (restored && restored->type() == QGraphicsProxyWidget::Type)
+            return;
+    }
     if (focused && focused->type() == AbstractThumbnailItem::Type)
         return;
     AbstractThumbnailItem* item = getFirstSelectedItem();
@@ -237,7 +246,6 @@ void AbstractThumbnailView::focusInEvent(QFocusEvent* event)
         }
         item->setFocus(Qt::OtherFocusReason);
     }
-    const Qt::FocusReason reason = event->reason();
     if (!item->isVisibleToView() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
         ensureVisible(item, 0, 0);
 }

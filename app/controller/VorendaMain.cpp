@@ -42,6 +42,7 @@ VorendaMain::VorendaMain(QObject* parent)
         connect(application, &MyQApplication::aboutToEndSession, this, &VorendaMain::endSession);
     connect(this, &VorendaMain::shelvesChanged, QuickStartDialog::instance(), &QuickStartDialog::onShelvesChanged);
     PersonalizationWidget::installCabinetHook();
+    QuickStartDialog::installCabinetHook();
 
     showAllKey = QKeySequence::fromString(tr("Ctrl+F10"), QKeySequence::PortableText);
     hideAllKey = QKeySequence::fromString(tr("Ctrl+F11"), QKeySequence::PortableText);
@@ -103,10 +104,7 @@ VorendaMain::~VorendaMain()
 DynamicAction* VorendaMain::addMenuAction(QMenu* menu, const QString& text, QVariant data, QObject* receiver,
                                           const char* member, int delay)
 {
-    auto* action = new DynamicAction(this);
-    action->setText(text);
-    action->setData(data);
-    action->setDelayed(delay != -1, delay);
+    DynamicAction* action = DynamicAction::create(this, text, data, delay);
     QObject::connect(action, SIGNAL(triggered(QVariant, bool)), receiver, member);
     menu->addAction(action);
     return action;

@@ -125,7 +125,7 @@ void VorendaMain::onCreateNewShelf()
         return;
     firstShelf->show();
     // The welcome wizard fills the first cabinet; the quick-start panel would stand in its way.
-    if (QuickStartDialog::instance()->shelf == firstShelf)
+    if (QuickStartDialog::instance()->currentShelf == firstShelf)
         QuickStartDialog::instance()->close();
     WelcomeDialog welcome;
     welcome.exec(firstShelf);

@@ -8,6 +8,15 @@ DynamicAction::DynamicAction(QObject* parent)
     connect(this, qOverload<bool>(&QAction::triggered), this, &DynamicAction::onTriggered);
 }
 
+DynamicAction* DynamicAction::create(QObject* parent, const QString& text, const QVariant& data, int delay)
+{
+    auto* action = new DynamicAction(parent);
+    action->setText(text);
+    action->setData(data);
+    action->setDelayed(delay != -1, delay);
+    return action;
+}
+
 void DynamicAction::setDelayed(bool delayed, int msec)
 {
     this->delayed = delayed;

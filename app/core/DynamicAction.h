@@ -11,6 +11,9 @@ class DynamicAction : public QAction
 
 public:
     explicit DynamicAction(QObject* parent);
+    // A new action of `parent` with that text and data, delayed by `delay` ms unless
+    // `delay` is -1.
+    static DynamicAction* create(QObject* parent, const QString& text, const QVariant& data, int delay);
 
     // A delay of 0 emits on the next pass of the event loop; callers pass
     // setDelayed(delay != -1, delay).

@@ -17,6 +17,9 @@ WebKitThumbnail::WebKitThumbnail(QObject* parent)
     connect(&page, &QWebPage::loadProgress, this, &WebKitThumbnail::onLoadProgress);
 
     renderTimer.setSingleShot(true);
+    // The delay and the reload's wait are promised too: a coarse timer could snapshot a
+    // page up to 5 % before its scripts were given their time.
+    renderTimer.setTimerType(Qt::PreciseTimer);
     connect(&renderTimer, &QTimer::timeout, this, &WebKitThumbnail::onRender);
     // Never before the supervisor's deadline: ending early would end the page's job early.
     deadline.setSingleShot(true);

@@ -74,3 +74,17 @@ void resizeOnScreen(QWidget* widget, int percent)
 {
     resizeOnScreen(widget, percent, percent);
 }
+
+QSize sizeFromText(const QString& text)
+{
+    const int x = text.indexOf(QLatin1Char('x'));
+    if (x < 0)
+        return QSize();
+    bool widthOk = false;
+    bool heightOk = false;
+    const int width = text.left(x).trimmed().toInt(&widthOk);
+    const int height = text.mid(x + 1).trimmed().toInt(&heightOk);
+    if (!widthOk || !heightOk || width <= 0 || height <= 0)
+        return QSize();
+    return QSize(width, height);
+}

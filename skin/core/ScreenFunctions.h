@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
+
+class QString;
 
 class QWidget;
 
@@ -14,3 +17,7 @@ void centerOnScreen(QRect& rect);
 // Size a widget to a share of its screen and centre it there.
 void resizeOnScreen(QWidget* widget, int widthPercent, int heightPercent);
 void resizeOnScreen(QWidget* widget, int percent);
+
+// The size a panel's hidden size label gives as "width x height" ("340x455"), so a
+// translation can give a panel another size; an invalid size for any other text.
+QSize sizeFromText(const QString& text);

@@ -42,6 +42,7 @@ private slots:
     void eleventhCabinetGetsNoHotkey();
     void knownIdGivesTheListedCabinet();
     void deletedCabinetIsSavedAtOnce();
+    void newCabinetOpensQuickStartWithIt();
     void newCabinetMenuHasOneEntryPerStyle();
     void kioskMenuOffersOnlyAboutAndQuit();
     void kioskCabinetsShownAtStart_data();
@@ -251,6 +252,46 @@ void TestVorendaMain::deletedCabinetIsSavedAtOnce()
     delete kept;
     QVERIFY(VorendaGlobal::shelves.isEmpty());
     QVERIFY(controller->emptyAction->isVisible());
+}
+
+// The quick-start panel lists the cabinets as the controller changes them and shows a
+// new cabinet chosen; its own command opens it with none chosen.
+void TestVorendaMain::newCabinetOpensQuickStartWithIt()
+{
+    start();
+    QuickStartDialog* panel = QuickStartDialog::instance();
+    QVERIFY(!panel->isVisible());
+    VorendaShelf* first = newShelf();
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->currentShelf.data(), first);
+    QCOMPARE(panel->selectCabinetComboBox->currentText(), QStringLiteral("Cabinet 1"));
+    VorendaShelf* second = newShelf();
+    QCOMPARE(panel->currentShelf.data(), second);
+    QCOMPARE(panel->selectCabinetComboBox->currentText(), QStringLiteral("Cabinet 2"));
+
+    // While shown, Quick Start leaves it as it is.
+    controller->onQuickStart();
+    QCOMPARE(panel->currentShelf.data(), second);
+
+    // Deleting the cabinet it works on leaves it with none, also for the last cabinet.
+    emit second->shelfRemoved(second);
+    delete second;
+    QVERIFY(panel->isVisible());
+    QVERIFY(!panel->currentShelf);
+    QCOMPARE(panel->selectCabinetComboBox->count(), 1);
+    panel->show(first);
+    emit first->shelfRemoved(first);
+    delete first;
+    QVERIFY(!panel->currentShelf);
+    QCOMPARE(panel->selectCabinetComboBox->count(), 0);
+
+    panel->close();
+    newShelf();
+    panel->close();
+    controller->onQuickStart();
+    QVERIFY(panel->isVisible());
+    QVERIFY(!panel->currentShelf);
+    QCOMPARE(panel->selectCabinetComboBox->currentIndex(), -1);
 }
 
 void TestVorendaMain::newCabinetMenuHasOneEntryPerStyle()

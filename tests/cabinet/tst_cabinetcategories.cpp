@@ -27,6 +27,8 @@ private slots:
     void headerTakesTheCabinetSwitches();
     void headerTogglesReachInstalledHeaders();
     void navigatorRowIsStyled();
+    void nameEditorOpenedInTheBackgroundTakesTheKeys_data();
+    void nameEditorOpenedInTheBackgroundTakesTheKeys();
     void questionListsWhatGoes_data();
     void questionListsWhatGoes();
     void refusedWithoutAQuestion_data();
@@ -213,6 +215,42 @@ void TestCabinetCategories::navigatorRowIsStyled()
     QCOMPARE(background[BackgroundProperty::Normal], background[BackgroundProperty::Selected]);
     QVERIFY(background[BackgroundProperty::Normal] != background[BackgroundProperty::Hover]);
     QVERIFY(!background[BackgroundProperty::Disabled].painterFlags());
+}
+
+void TestCabinetCategories::nameEditorOpenedInTheBackgroundTakesTheKeys_data()
+{
+    QTest::addColumn<bool>("withItems");
+    QTest::newRow("empty cabinet") << false;
+    QTest::newRow("cabinet with items") << true;
+}
+
+// A panel may make a category while its own window is the active one: once the cabinet
+// becomes active, the typed name goes into the new category, not into the search box.
+void TestCabinetCategories::nameEditorOpenedInTheBackgroundTakesTheKeys()
+{
+    QFETCH(bool, withItems);
+    VorendaShelf shelf;
+    if (withItems)
+        fillCabinet(shelf);
+    static_cast<QWidget&>(shelf).show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shelf));
+    QWidget panel;
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    QApplication::setActiveWindow(&panel);
+    QTRY_VERIFY(panel.isActiveWindow());
+
+    const int before = shelf.view->getRootCategoryHeaderList().size();
+    shelf.doMenuAction(NewCategory, -1);
+    QApplication::setActiveWindow(&shelf);
+    QTRY_VERIFY(shelf.isActiveWindow());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Docs"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+    const QList<CategoryHeaderItem*> roots = shelf.view->getRootCategoryHeaderList();
+    QCOMPARE(roots.size(), before + 1);
+    QCOMPARE(roots.last()->getText(), QStringLiteral("Docs"));
+    QVERIFY(shelf.searchBox->text().isEmpty());
 }
 
 void TestCabinetCategories::questionListsWhatGoes_data()

@@ -7,6 +7,7 @@
 #include "DynamicAction.h"
 #include "HelpWidget.h"
 #include "MenuCommand.h"
+#include "PopupMenuDriver.h"
 #include "QuickStartDialog.h"
 #include "RemoveWarningDialog.h"
 #include "ShelfMenus.h"
@@ -15,10 +16,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QTimer>
 #include <QTranslator>
 
-#include <functional>
+using PopupMenuDriver::choose;
+using PopupMenuDriver::whenMenuShows;
 
 // The cabinet's menus as they are built: their entries, order, separators, keys and
 // states; and how they open, close and carry out what was chosen.
@@ -53,13 +54,12 @@ private:
     static QString key(QKeySequence::StandardKey standard);
     static QString key(const QKeySequence& sequence);
     static std::unique_ptr<VorendaShelf> filledCabinet();
-    // Runs `step` on the menu the cabinet shows next, then closes it.
-    static void whenMenuShows(const std::function<void(QMenu*)>& step);
 };
 
 void TestCabinetMenus::initTestCase()
 {
     TestEnvironment::instance()->initializeGlobals();
+    QuickStartDialog::installCabinetHook();
     VorendaGlobal::load();
 }
 
@@ -130,22 +130,6 @@ std::unique_ptr<VorendaShelf> TestCabinetMenus::filledCabinet()
     auto shelf = std::make_unique<VorendaShelf>();
     fillCabinet(*shelf);
     return shelf;
-}
-
-void TestCabinetMenus::whenMenuShows(const std::function<void(QMenu*)>& step)
-{
-    auto* poll = new QTimer;
-    poll->start(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step(menu);
-    });
-    // A menu that never shows must not leave the poll behind.
-    QTimer::singleShot(5000, poll, [poll] { poll->deleteLater(); });
 }
 
 void TestCabinetMenus::contextMenus_data()
@@ -640,28 +624,6 @@ void TestCabinetMenus::barMenusRunTheirChoice()
     QVERIFY(QTest::qWaitForWindowExposed(shelf.get()));
     const ShelfStyle wood = builtInStyle(QStringLiteral("Wood #2"));
     QVERIFY(shelf->style.name != wood.name);
-    // Walks the path with the keyboard, as a user would, and picks its last entry.
-    const auto choose = [](const QStringList& path) {
-        whenMenuShows([path](QMenu* menu) {
-            QMenu* current = menu;
-            for (int i = 0; i < path.size(); ++i) {
-                QAction* found = nullptr;
-                for (QAction* action : current->actions()) {
-                    if (!found && action->text() == path.at(i))
-                        found = action;
-                }
-                QVERIFY2(found, qPrintable(path.at(i)));
-                current->setActiveAction(found);
-                if (i + 1 == path.size()) {
-                    QTest::keyClick(current, Qt::Key_Return);
-                    return;
-                }
-                QTest::keyClick(current, Qt::Key_Right);
-                QTRY_VERIFY(found->menu()->isVisible());
-                current = found->menu();
-            }
-        });
-    };
     choose({QStringLiteral("Change Style"), wood.name + QStringLiteral(" Style")});
     shelf->onPersonalizeMenu();
     QCOMPARE(shelf->style.name, wood.name);
@@ -688,7 +650,7 @@ void TestCabinetMenus::helpKeysAndFullScreenText()
     shelf.onToggleKioskMode();
     shelf.quickStartAction->trigger();
     QVERIFY(QuickStartDialog::visible());
-    QCOMPARE(QuickStartDialog::instance()->shelf, &shelf);
+    QCOMPARE(QuickStartDialog::instance()->currentShelf.data(), &shelf);
     QuickStartDialog::instance()->close();
 
     QCOMPARE(shelf.fullScreenAction->text(), QStringLiteral("Show Full Screen"));

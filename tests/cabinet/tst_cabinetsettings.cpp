@@ -75,6 +75,7 @@ void TestCabinetSettings::initTestCase()
 {
     TestEnvironment::instance()->initializeGlobals();
     PersonalizationWidget::installCabinetHook();
+    QuickStartDialog::installCabinetHook();
     VorendaGlobal::load();
 }
 

@@ -293,16 +293,22 @@ QStringList RunningVorenda::listedIds() const
 
 QStringList RunningVorenda::cabinetIdsIn(const QString& path, const QStringList& unreadable)
 {
+    return attributeValues(path, QStringLiteral("Cabinet"), QStringLiteral("id"), unreadable);
+}
+
+QStringList RunningVorenda::attributeValues(const QString& path, const QString& element, const QString& attribute,
+                                            const QStringList& unreadable)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return unreadable;
-    QStringList ids;
+    QStringList values;
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("Cabinet"))
-            ids << xml.attributes().value(QStringLiteral("id")).toString();
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == element)
+            values << xml.attributes().value(attribute).toString();
     }
-    return ids;
+    return values;
 }
 
 QString RunningVorenda::dataFile(const QString& id) const

@@ -105,6 +105,10 @@ public:
     QStringList listedIds() const;
     // The cabinet ids the main data file at `path` lists; `unreadable` when it cannot be read.
     static QStringList cabinetIdsIn(const QString& path, const QStringList& unreadable = {});
+    // The values of `attribute` of every `element` in the XML file at `path`, in file
+    // order; `unreadable` when the file cannot be read.
+    static QStringList attributeValues(const QString& path, const QString& element, const QString& attribute,
+                                       const QStringList& unreadable = {});
     // The data file of the cabinet `id`.
     QString dataFile(const QString& id) const;
     // The items of the data file at `path`, in its order.

@@ -1,6 +1,7 @@
 // Writes the pictures of the dialogs and panels into <source>/Resources/Images.
 // Usage: dialogimages <source folder>
 #include "KeyImage.h"
+#include "MouseImage.h"
 #include "WizardImages.h"
 
 #include <QDir>
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
     bool ok = write(KeyImage::key(48), images.filePath(QStringLiteral("mac/key48.png")));
     ok = write(WizardImages::desktopFolder(48), images.filePath(QStringLiteral("mac/DesktopFolderIcon.png"))) && ok;
     ok = write(WizardImages::applicationsFolder(48), images.filePath(QStringLiteral("mac/AppsFolderIcon.png"))) && ok;
+    ok = write(MouseImage::mouse(48), images.filePath(QStringLiteral("mac/mouse.png"))) && ok;
     ok = write(WizardImages::customize(48), images.filePath(QStringLiteral("customize.png"))) && ok;
     return ok ? 0 : 1;
 }
