@@ -1,6 +1,7 @@
 #include "VorendaShelf.h"
 
 #include "AddProgressWidget.h"
+#include "CabinetPanels.h"
 #include "CachedPictureStore.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
@@ -11,8 +12,8 @@
 #include "ListIteratorThread.h"
 #include "MyCustomStyle.h"
 #include "ObjectEventFilter.h"
-#include "PersonalizationHook.h"
-#include "QuickStartHook.h"
+#include "PersonalizationLink.h"
+#include "QuickStartLink.h"
 #include "PreferencesWidget.h"
 #include "RecurseDirThread.h"
 #include "ShelfPictureLoader.h"
@@ -245,13 +246,7 @@ bool VorendaShelf::event(QEvent* event)
     // the item that asked for it meanwhile, such as a category name being edited.
     const bool handled = QWidget::event(event);
     // The panels that work on a cabinet stay above the cabinets.
-    PersonalizationHook::raise();
-    QuickStartHook::raise();
-    for (QWidget* panel : {static_cast<QWidget*>(AddProgressWidget::instance()),
-                           static_cast<QWidget*>(PreferencesWidget::instance())}) {
-        if (panel)
-            panel->raise();
-    }
+    CabinetPanels::raise();
     view->setFocus(Qt::ActiveWindowFocusReason);
     if (statusMessageShown)
         updateStatusLabel();
@@ -309,8 +304,9 @@ void VorendaShelf::onHelp()
 
 void VorendaShelf::onQuickStart()
 {
-    if (!kiosk)
-        QuickStartHook::show(this);
+    QuickStartLink* quickStart = QuickStartLink::installed();
+    if (!kiosk && quickStart)
+        quickStart->show(this);
 }
 
 void VorendaShelf::onPreferences()

@@ -294,8 +294,6 @@ public:
     // The cabinet's entry in the controller's "Show Cabinet" menu, made and deleted by
     // the controller; null while it has none.
     QPointer<QAction> showCabinetEntry;
-    // That entry's text: the name ("<No Name>" when empty), a tab, the show hotkey.
-    QString showCabinetEntryText() const;
 
 public slots:
     void onHelp();
@@ -378,10 +376,6 @@ private:
     // Shows the picture a helper cached for the job `key` on the item.
     void showJobPicture(MyThumbnailItem* item, const QString& key);
     void showWebItemNotice();
-
-signals:
-    // A notice for the status icon; the controller shows it where the desktop has a tray.
-    void trayMessage(const QString& title, const QString& text, int icon, int msecs);
 
 private:
     // Whether another item of any cabinet still shows the cache file `path`.

@@ -2,6 +2,7 @@
 
 #include "BoundedImageReader.h"
 #include "CategoryHeaderItem.h"
+#include "ControllerLink.h"
 #include "FileInfoProvider.h"
 #include "FolderWarningDialog.h"
 #include "FontProperty.h"
@@ -304,10 +305,12 @@ void VorendaShelf::showWebItemNotice()
 {
     if (webItemNoticeShown)
         return;
-    emit trayMessage(QStringLiteral("Vorenda"),
-                     tr("Thumbnails for web items are generated in the background. This process may take a few "
-                        "seconds for each item so please be patient."),
-                     QSystemTrayIcon::Information, 20000);
+    if (ControllerLink* controller = ControllerLink::installed()) {
+        controller->showTrayMessage(VorendaGlobal::main, QStringLiteral("Vorenda"),
+                                    tr("Thumbnails for web items are generated in the background. This process may "
+                                       "take a few seconds for each item so please be patient."),
+                                    QSystemTrayIcon::Information, 20000);
+    }
     webItemNoticeShown = true;
 }
 

@@ -1,6 +1,7 @@
 #include "VorendaShelf.h"
 
 #include "AddProgressWidget.h"
+#include "CabinetPanels.h"
 #include "DesktopOpener.h"
 #include "DockableWidget.h"
 #include "ItemPropertiesDialog.h"
@@ -8,9 +9,9 @@
 #include "MessageDialog.h"
 #include "MyThumbnailItem.h"
 #include "ObjectEventFilter.h"
-#include "PersonalizationHook.h"
+#include "PersonalizationLink.h"
 #include "QuickSearchWidget.h"
-#include "QuickStartHook.h"
+#include "QuickStartLink.h"
 #include "SearchBox.h"
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
@@ -107,15 +108,7 @@ bool VorendaShelf::keepsShownAfterOpening() const
 {
     if (kiosk || !frame->isAutoHide())
         return true;
-    if (QuickSearchWidget::visible() && QuickSearchWidget::instance()->searchingVorenda())
-        return true;
-    if (PersonalizationHook::isEditing(this))
-        return true;
-    if (QuickStartHook::isServing(this))
-        return true;
-    if (ItemPropertiesDialog::visible() && ItemPropertiesDialog::instance()->getItemView() == view)
-        return true;
-    if (AddProgressWidget::visible() && AddProgressWidget::instance()->shelf == this)
+    if (CabinetPanels::workOn(*this))
         return true;
     return false;
 }

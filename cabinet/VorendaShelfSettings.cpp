@@ -1,6 +1,7 @@
 #include "VorendaShelf.h"
 
 #include "AddProgressWidget.h"
+#include "CabinetPanels.h"
 #include "ButtonItem.h"
 #include "CategoryHeaderItem.h"
 #include "DockOption.h"
@@ -8,9 +9,9 @@
 #include "GetPasswordDialog.h"
 #include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
-#include "PersonalizationHook.h"
+#include "PersonalizationLink.h"
 #include "QuickSearchWidget.h"
-#include "QuickStartHook.h"
+#include "QuickStartLink.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -210,21 +211,15 @@ void VorendaShelf::applyKioskLocks()
 
 void VorendaShelf::refreshPersonalization()
 {
-    PersonalizationHook::settingsChanged(this);
-}
-
-QString VorendaShelf::showCabinetEntryText() const
-{
-    // The controller's menu holds the entry, so its texts are translated there.
-    const QString name = this->name.isEmpty() ? QCoreApplication::translate("VorendaMain", "<No Name>") : this->name;
-    const QKeySequence key = frame ? frame->showHotkey() : QKeySequence();
-    return QCoreApplication::translate("VorendaMain", "%1\t%2")
-        .arg(name, VorendaGlobal::getKeyName(key.toString(QKeySequence::NativeText)));
+    PersonalizationLink* personalization = PersonalizationLink::installed();
+    if (personalization && personalization->editedShelf() == this)
+        personalization->updateSettings();
 }
 
 void VorendaShelf::onPersonalize(int panel, StyleElement element)
 {
-    PersonalizationHook::show(this, panel, element);
+    if (PersonalizationLink* personalization = PersonalizationLink::installed())
+        personalization->show(this, panel, element);
 }
 
 // ---- Bar and label toggles
@@ -497,15 +492,7 @@ bool VorendaShelf::mayAutoHide() const
     const QScrollBar* scrollBar = view->verticalScrollBar();
     if (scrollBar && scrollBar->isSliderDown())
         return false;
-    if (QuickSearchWidget::visible() && QuickSearchWidget::instance()->searchingVorenda())
-        return false;
-    if (PersonalizationHook::isEditing(this))
-        return false;
-    if (QuickStartHook::isServing(this))
-        return false;
-    if (ItemPropertiesDialog::visible() && ItemPropertiesDialog::instance()->getItemView() == view)
-        return false;
-    if (AddProgressWidget::visible() && AddProgressWidget::instance()->shelf == this)
+    if (CabinetPanels::workOn(*this))
         return false;
     return true;
 }

@@ -3,7 +3,7 @@
 #include "AbstractThumbnailView.h"
 #include "EditorItem.h"
 #include "ImageFunctions.h"
-#include "ItemPropertiesHook.h"
+#include "ItemPropertiesLink.h"
 
 #include <QDataStream>
 #include <QDateTime>
@@ -481,7 +481,8 @@ void MyThumbnailItem::labelEditingFinished()
         view->resetModel();
         view->updateLayout();
     }
-    ItemPropertiesHook::itemRenamed(this);
+    if (ItemPropertiesLink* link = ItemPropertiesLink::installed())
+        link->itemRenamed(this);
 }
 
 void MyThumbnailItem::updateEditorPos()

@@ -3,7 +3,7 @@
 #include "../dialogs/QuestionDriver.h"
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
-#include "PersonalizationHook.h"
+#include "PersonalizationLink.h"
 #include "PersonalizationFixtures.h"
 #include "SetPasswordDialog.h"
 
@@ -51,7 +51,7 @@ void TestPersonalizationWidget::initTestCase()
     warmUpJpegDecoder();
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
-    PersonalizationWidget::installCabinetHook();
+    PersonalizationWidget::installCabinetLink();
 }
 
 void TestPersonalizationWidget::cleanupTestCase()
@@ -351,7 +351,7 @@ void TestPersonalizationWidget::cabinetCommandsReloadTheControls()
     // What the user typed stays.
     QCOMPARE(panel()->nameLineEdit->text(), QStringLiteral("Being typed"));
     // The panel keeps the cabinet up while it edits it.
-    QVERIFY(PersonalizationHook::isEditing(shelf));
+    QVERIFY(PersonalizationLink::installed() && PersonalizationLink::installed()->editedShelf() == shelf);
 }
 
 void TestPersonalizationWidget::tabButtonsSlideThePages()

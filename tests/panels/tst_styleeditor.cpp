@@ -61,7 +61,7 @@ void TestStyleEditor::initTestCase()
     warmUpJpegDecoder();
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
-    PersonalizationWidget::installCabinetHook();
+    PersonalizationWidget::installCabinetLink();
 }
 
 void TestStyleEditor::cleanupTestCase()
