@@ -2,7 +2,7 @@
 
 #include "AddProgressWidget.h"
 #include "CabinetPanels.h"
-#include "CachedPictureStore.h"
+#include "ShelfParts.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
@@ -38,6 +38,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 {
     VorendaShelfLink::ensureInstalled();
     setupUi(this);
+    parts = std::make_unique<ShelfParts>(*this);
     date = uint(QDateTime::currentSecsSinceEpoch());
 
     customStyle = std::make_unique<MyCustomStyle>();
@@ -57,7 +58,6 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
-    cachedPictures = std::make_unique<CachedPictureStore>();
     // One client of each thumbnail kind: web pages, videos, images, audio files.
     kestrimClient = new KestrimnailClient(this);
     tulmarClient = new TulmarnailClient(this);

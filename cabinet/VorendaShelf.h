@@ -28,7 +28,6 @@
 
 class AbstractThumbnailView;
 class AddProgressWidget;
-class CachedPictureStore;
 class CategoryHeaderItem;
 class CustomSortFilterProxyModel;
 class DockableWidget;
@@ -52,6 +51,7 @@ struct CategoryTreeNode;
 class QKeyEvent;
 class RecurseDirThread;
 class SafariBookmarksParser;
+class ShelfParts;
 class SkinWidget;
 class SkinWindow;
 class QTimer;
@@ -222,6 +222,10 @@ public:
     void abortContentSources();
 
 private:
+    // The work behind the entry points; ShelfParts::of() reaches it.
+    friend class ShelfParts;
+    std::unique_ptr<ShelfParts> parts;
+
     void setUpProxyModel();
     void setUpSearchBox();
     void setUpNavigator();
@@ -321,10 +325,6 @@ public:
     // The picture an item keeps: tiny ones stand on a transparent ground, large ones
     // are scaled down to SHELF_MAXTHUMBSIZE.
     static QPixmap normalizeImage(QPixmap pixmap);
-    // The system icon of a path at the size class items use.
-    QPixmap getSystemIcon(const QFileInfo& info) const;
-    // normalizeImage of the system icon, shared by every item of the same icon.
-    QPixmap normalizedSystemIcon(const QFileInfo& info);
     // A new styled item, in no view yet; the caller owns it.
     MyThumbnailItem* getThumbnailItem(const QPixmap& pixmap, QSize size, const QString& text, int categoryKey);
 
@@ -335,9 +335,6 @@ public:
     // added to the view.
     MyThumbnailItem* addItem(QString name, QString target, QPixmap pixmap, int categoryKey, GenericType type);
 
-    // Thumbnail cache file names: "<md5 of text>.<THUMBEXT>".
-    static QString getThumbnailName(const QString& text);
-    static QString getCachePath(const QString& thumbnailName);
     // Stores a picture in the cache folder; its path, or empty when nothing could be stored.
     QString cacheThumbnail(const QString& name, const QPixmap& pixmap);
     // Deletes the cached thumbnails that only these items use.
@@ -378,28 +375,9 @@ private:
     void showWebItemNotice();
 
 private:
-    // Whether another item of any cabinet still shows the cache file `path`.
-    bool cacheFileInUse(const QString& path, const QSet<AbstractThumbnailItem*>& leaving) const;
-    QPixmap webLinkIcon() const;
-    void forgetSharedIcon(const QString& path);
-    // A picture decoded no larger than `box` where the format allows; null for what is
-    // no picture or would need more than 256 MB.
-    static QPixmap loadBoundedPicture(const QString& file, int box);
-    // A cached picture, from memory when it is a shared icon.
-    QPixmap loadCachedPicture(const QString& path);
-    // A cached picture from its file, at its own size; null for what is no picture or
-    // would need more than 256 MB.
-    static QPixmap readCachedPicture(const QString& path);
     // Whether a new item of that path shows its name, by the label preference.
     bool showsLabel(const QFileInfo& info) const;
 
-    // Shared icon files as read (by path) and as kept in items (by path and maximum size).
-    QHash<QString, QPixmap> sharedIcons;
-    QHash<QString, QPixmap> normalizedIcons;
-    std::unique_ptr<CachedPictureStore> cachedPictures;
-    // System icons as items keep them, by icon and picture limits; a bounded table.
-    static constexpr int maxNormalizedSystemIcons = 256;
-    QHash<QString, QPixmap> normalizedSystemIcons;
     QTimer* itemLayoutTimer = nullptr;
     QPointer<AbstractThumbnailItem> lastAddedItem;
     // The items of a category by name and target while a batch of items comes in.
@@ -558,9 +536,6 @@ private:
     ShelfPictureLoader* pictureLoader = nullptr;
     QTimer* pictureLayoutTimer = nullptr;
     void placeLoadedPictures();
-    // The system icon for an item whose picture is gone, stored in the cache; `path`
-    // becomes the stored file's path.
-    QPixmap cachedItemIcon(const QString& target, const QString& itemName, QString& path);
 
     // ---- Places and folder walks (VorendaShelfPlaces.cpp) ----
 public:

@@ -8,6 +8,7 @@
 #include "FileInfoProvider.h"
 #include "MyThumbnailItem.h"
 #include "ShelfDataWriter.h"
+#include "ShelfParts.h"
 #include "ShelfPictureLoader.h"
 #include "VorendaGlobal.h"
 #include "XmlAttributes.h"
@@ -226,7 +227,7 @@ void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
     }
 
     const QString target = decodeDataText(fields.target);
-    const QString standardName = getThumbnailName(target.isEmpty() ? itemName : target);
+    const QString standardName = ThumbnailCache::getThumbnailName(target.isEmpty() ? itemName : target);
     // Only a name inside the cache folder: the file cannot send the reader elsewhere.
     QString thumbnailName = QFileInfo(decodeDataText(fields.thumbnail)).fileName();
     if (thumbnailName.isEmpty())
@@ -238,7 +239,7 @@ void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
         size = thumbSizeSlider->value();
     bool custom = !fields.customthumb.isEmpty() && fields.customthumb.toInt() != 0;
 
-    QString path = getCachePath(thumbnailName);
+    QString path = ThumbnailCache::getCachePath(thumbnailName);
     // The picture is decoded on a worker once the cabinet shows; until then the item
     // has the size its picture will most likely have.
     const bool cached = QFileInfo(path).isFile();
@@ -252,7 +253,7 @@ void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
         request = hasThumbnailJob(type) && !custom && thumbnailName != standardName;
     } else {
         size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
-        picture = cachedItemIcon(target, itemName, path);
+        picture = ShelfParts::of(*this).cache.storedItemIcon(target, itemName, path);
         imageSize = normalizeSize(picture.size(), size);
         custom = false;
         request = hasThumbnailJob(type);
@@ -325,17 +326,6 @@ void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
         requestKestrimnail(item);
 }
 
-QPixmap VorendaShelf::cachedItemIcon(const QString& target, const QString& itemName, QString& path)
-{
-    // Plain documents share one icon file per type.
-    const QString iconKey = fileInfoProvider->isGenericIcon(target)
-                                ? QStringLiteral(".") + QFileInfo(target).suffix().toUpper()
-                                : (target.isEmpty() ? itemName : target);
-    const QPixmap picture = normalizedSystemIcon(QFileInfo(target));
-    path = cacheThumbnail(getThumbnailName(iconKey), picture);
-    return picture;
-}
-
 bool VorendaShelf::isLoadingPictures() const
 {
     return pictureLoader->isBusy();
@@ -359,7 +349,7 @@ void VorendaShelf::placeLoadedPictures()
         } else {
             // Not a readable picture after all: as if the file were missing.
             p.thumbsize = qMin(p.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
-            const QPixmap picture = cachedItemIcon(p.target, p.name, p.thumbnail);
+            const QPixmap picture = ShelfParts::of(*this).cache.storedItemIcon(p.target, p.name, p.thumbnail);
             item->setImage(picture);
             item->setImageSize(normalizeSize(picture.size(), p.thumbsize));
             p.customthumb = false;

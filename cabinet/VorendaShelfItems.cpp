@@ -1,6 +1,5 @@
 #include "VorendaShelf.h"
 
-#include "BoundedImageReader.h"
 #include "CategoryHeaderItem.h"
 #include "ControllerLink.h"
 #include "FileInfoProvider.h"
@@ -11,6 +10,7 @@
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "PathFunctions.h"
+#include "ShelfParts.h"
 #include "VorendaGlobal.h"
 
 #include <QCoreApplication>
@@ -88,13 +88,6 @@ QPixmap VorendaShelf::normalizeImage(QPixmap pixmap)
     return pixmap;
 }
 
-QPixmap VorendaShelf::getSystemIcon(const QFileInfo& info) const
-{
-    const auto sizeClass =
-        VorendaGlobal::SHELF_ICONSIZE == 256 ? FileInfoProvider::Size256 : FileInfoProvider::Size48;
-    return fileInfoProvider->icon(info, sizeClass, false);
-}
-
 MyThumbnailItem* VorendaShelf::getThumbnailItem(const QPixmap& pixmap, QSize size, const QString& text,
                                                 int categoryKey)
 {
@@ -125,43 +118,6 @@ MyThumbnailItem* VorendaShelf::getThumbnailItem(const QPixmap& pixmap, QSize siz
 
 // ---- Creating items ----
 
-QPixmap VorendaShelf::normalizedSystemIcon(const QFileInfo& info)
-{
-    // The provider hands out the same picture for the same icon: thousands of items of
-    // a few kinds share a few pictures in memory.
-    const QPixmap icon = getSystemIcon(info);
-    const QString key = QStringLiteral("%1 %2 %3")
-                            .arg(icon.cacheKey())
-                            .arg(VorendaGlobal::SHELF_MINIMAGESIZE)
-                            .arg(VorendaGlobal::SHELF_MAXTHUMBSIZE);
-    const auto found = normalizedSystemIcons.constFind(key);
-    if (found != normalizedSystemIcons.constEnd())
-        return found.value();
-    const QPixmap picture = normalizeImage(icon);
-    if (normalizedSystemIcons.size() >= maxNormalizedSystemIcons)
-        normalizedSystemIcons.clear();
-    normalizedSystemIcons.insert(key, picture);
-    return picture;
-}
-
-QPixmap VorendaShelf::webLinkIcon() const
-{
-    return getSystemIcon(QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/vorenda.url")));
-}
-
-QPixmap VorendaShelf::loadCachedPicture(const QString& path)
-{
-    const auto shared = sharedIcons.constFind(path);
-    if (shared != sharedIcons.constEnd())
-        return shared.value();
-    return readCachedPicture(path);
-}
-
-QPixmap VorendaShelf::readCachedPicture(const QString& path)
-{
-    return QPixmap::fromImage(BoundedImageReader::readFile(path));
-}
-
 bool VorendaShelf::showsLabel(const QFileInfo& info) const
 {
     switch (VorendaGlobal::showLabelMode) {
@@ -183,78 +139,12 @@ MyThumbnailItem* VorendaShelf::createItem(QString name, QString target, QPixmap 
                                           GenericType type)
 {
     const QFileInfo info(target);
-    QString marker;
-    int kind = ThumbIcon;
-    if (type == GenericWebUrl) {
-        marker = QStringLiteral(".Bookmark");
-        // The system is asked for the web-link icon once; later links share it.
-        pixmap = sharedIcons.value(getCachePath(getThumbnailName(marker)));
-        if (pixmap.isNull())
-            pixmap = webLinkIcon();
-        kind = ThumbWebPage;
-    } else {
-        kind = getThumbnailType(info);
-    }
-
-    const QString targetThumbName = getThumbnailName(target.isEmpty() ? name : target);
-    QString thumbName = targetThumbName;
-    QString thumbPath = getCachePath(thumbName);
-    bool request = true;
-    bool sharedIcon = false;
-
-    if (pixmap.isNull()) {
-        pixmap = loadCachedPicture(thumbPath);
-        if (pixmap.isNull() && fileInfoProvider->isGenericIcon(target)) {
-            // Every plain document of one suffix shows the same cached type icon.
-            thumbName = getThumbnailName(QLatin1Char('.') + info.suffix().toUpper());
-            thumbPath = getCachePath(thumbName);
-            pixmap = loadCachedPicture(thumbPath);
-            sharedIcon = true;
-        }
-    } else {
-        if (marker.isEmpty()) {
-            thumbName = getThumbnailName(thumbName + QUuid::createUuid().toString());
-            thumbPath = cacheThumbnail(thumbName, pixmap);
-        } else {
-            thumbName = getThumbnailName(marker);
-            thumbPath = getCachePath(thumbName);
-            // The web-link icon is the same for every link: stored once.
-            if (!sharedIcons.contains(thumbPath) || !QFileInfo::exists(thumbPath))
-                thumbPath = cacheThumbnail(thumbName, pixmap);
-            sharedIcon = true;
-        }
-    }
-
-    if (!marker.isEmpty()) {
-        const QString pagePath = getCachePath(targetThumbName);
-        const QPixmap page = readCachedPicture(pagePath);
-        if (!page.isNull()) {
-            pixmap = page;
-            thumbName = targetThumbName;
-            thumbPath = pagePath;
-            request = false;
-            sharedIcon = false;
-        }
-    }
-
-    if (pixmap.isNull()) {
-        pixmap = normalizedSystemIcon(info);
-        thumbPath = cacheThumbnail(thumbName, pixmap);
-    }
-
+    const int kind = type == GenericWebUrl ? int(ThumbWebPage) : int(getThumbnailType(info));
+    const ThumbnailCache::FirstPicture first = ShelfParts::of(*this).cache.firstPicture(name, target, pixmap, type);
+    const QPixmap& picture = first.picture;
+    const QString& thumbPath = first.path;
+    const bool request = first.request;
     const int size = getThumbnailSize(kind, false, thumbSizeSlider->value());
-    QPixmap picture;
-    const QString normalizedKey = thumbPath + QLatin1Char('#') + QString::number(VorendaGlobal::SHELF_MAXTHUMBSIZE);
-    if (sharedIcon && normalizedIcons.contains(normalizedKey)) {
-        picture = normalizedIcons.value(normalizedKey);
-    } else {
-        picture = normalizeImage(pixmap);
-        if (sharedIcon && !thumbPath.isEmpty()) {
-            // Thousands of files of one kind share one picture in memory too.
-            sharedIcons.insert(thumbPath, pixmap);
-            normalizedIcons.insert(normalizedKey, picture);
-        }
-    }
     const QSize imageSize = normalizeSize(picture.size(), size);
 
     MyThumbnailItem* item = getThumbnailItem(picture, imageSize, name, categoryKey);
@@ -519,17 +409,15 @@ void VorendaShelf::onCreateItem(const QByteArray& data, int categoryKey, Abstrac
     QSize imageSize;
     bool request = false;
     if (!record.thumbnail.isEmpty()
-        && !(picture = loadBoundedPicture(record.thumbnail, VorendaGlobal::SHELF_MAXTHUMBSIZE)).isNull()) {
+        && !(picture = ThumbnailCache::loadBoundedPicture(record.thumbnail, VorendaGlobal::SHELF_MAXTHUMBSIZE)).isNull()) {
         picture = normalizeImage(picture);
         imageSize = normalizeSize(picture.size(), getThumbnailSize(record.type, record.customthumb, record.thumbsize));
     } else {
-        const QString source = fileInfoProvider->isGenericIcon(record.target)
-            ? QLatin1Char('.') + QFileInfo(record.target).suffix().toUpper()
-            : (record.target.isEmpty() ? record.name : record.target);
-        picture = normalizedSystemIcon(QFileInfo(record.target));
+        ThumbnailCache& cache = ShelfParts::of(*this).cache;
+        picture = cache.normalizedSystemIcon(QFileInfo(record.target));
         const int size = record.customthumb ? record.thumbsize : qMin(record.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
         imageSize = normalizeSize(picture.size(), size);
-        record.thumbnail = cacheThumbnail(getThumbnailName(source), picture);
+        record.thumbnail = cache.store(cache.iconName(record.target, record.name), picture);
         request = !isIcon(record.type, record.customthumb);
     }
 

@@ -1,7 +1,6 @@
 #include "VorendaShelf.h"
 
-#include "BoundedImageReader.h"
-#include "CachedPictureStore.h"
+#include "ShelfParts.h"
 #include "FileInfoProvider.h"
 #include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
@@ -10,113 +9,6 @@
 #include "VorendaGlobal.h"
 
 #include <QDir>
-
-QPixmap VorendaShelf::loadBoundedPicture(const QString& file, int box)
-{
-    BoundedImageReader reader(file);
-    reader.setAutoTransform(true);
-    const QImage image = reader.readFitting(QSize(box, box));
-    if (image.isNull())
-        VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: Picture '%1' not read: %2").arg(file, reader.errorString()));
-    return QPixmap::fromImage(image);
-}
-
-// ---- Cache ----
-
-QString VorendaShelf::getThumbnailName(const QString& text)
-{
-    return QStringLiteral("%1.%2").arg(getHash(text, QCryptographicHash::Md5), VorendaGlobal::THUMBEXT);
-}
-
-QString VorendaShelf::getCachePath(const QString& thumbnailName)
-{
-    return QDir(VorendaGlobal::getCacheLocation()).absoluteFilePath(thumbnailName);
-}
-
-QString VorendaShelf::cacheThumbnail(const QString& name, const QPixmap& pixmap)
-{
-    if (pixmap.isNull())
-        return QString();
-    QDir folder(VorendaGlobal::getCacheLocation());
-    if (!folder.mkpath(folder.absolutePath()))
-        return QString();
-    const QString path = folder.absoluteFilePath(name);
-    if (VorendaGlobal::readOnlyConfig)
-        return path;
-
-    // The shared copy in memory is stale once its file is written again.
-    forgetSharedIcon(path);
-    if (cachedPictures->store(path, pixmap))
-        return path;
-    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Couldn't save thumbnail '%1'").arg(path));
-    return QString();
-}
-
-void VorendaShelf::forgetSharedIcon(const QString& path)
-{
-    if (sharedIcons.remove(path) == 0)
-        return;
-    const QString prefix = path + QLatin1Char('#');
-    for (auto it = normalizedIcons.begin(); it != normalizedIcons.end();) {
-        if (it.key().startsWith(prefix))
-            it = normalizedIcons.erase(it);
-        else
-            ++it;
-    }
-}
-
-bool VorendaShelf::cacheFileInUse(const QString& path, const QSet<AbstractThumbnailItem*>& leaving) const
-{
-    QList<VorendaShelf*> cabinets = VorendaGlobal::shelves;
-    if (!cabinets.contains(const_cast<VorendaShelf*>(this)))
-        cabinets.append(const_cast<VorendaShelf*>(this));
-    const QString cache = VorendaGlobal::getCacheLocation();
-    for (VorendaShelf* cabinet : qAsConst(cabinets)) {
-        const QList<AbstractThumbnailItem*> items = cabinet->view->getAllItems();
-        for (AbstractThumbnailItem* other : items) {
-            if (leaving.contains(other))
-                continue;
-            auto* item = qobject_cast<MyThumbnailItem*>(other);
-            if (item && !item->properties.thumbnail.isEmpty()
-                && QDir(cache).absoluteFilePath(item->properties.thumbnail) == path)
-                return true;
-        }
-    }
-    return false;
-}
-
-void VorendaShelf::removeCache(QList<AbstractThumbnailItem*> items)
-{
-    thumbSizeAnchor = nullptr;
-    if (VorendaGlobal::readOnlyConfig)
-        return;
-    const QDir cache(VorendaGlobal::getCacheLocation());
-    const QString cacheFolder = cache.canonicalPath();
-    if (cacheFolder.isEmpty())
-        return;
-    const QSet<AbstractThumbnailItem*> leaving(items.cbegin(), items.cend());
-    QSet<QString> handled;
-    for (AbstractThumbnailItem* entry : qAsConst(items)) {
-        auto* item = qobject_cast<MyThumbnailItem*>(entry);
-        if (!item || item->properties.thumbnail.isEmpty())
-            continue;
-        const int type = item->properties.type;
-        if (type != ThumbImage && type != ThumbPhoto && type != ThumbVideo)
-            continue;
-        const QString path = cache.absoluteFilePath(item->properties.thumbnail);
-        if (handled.contains(path))
-            continue;
-        handled.insert(path);
-        // Only pictures this program cached, never a file the user's data points at.
-        const QFileInfo info(path);
-        if (!info.exists() || info.isSymLink() || QFileInfo(info.absolutePath()).canonicalFilePath() != cacheFolder)
-            continue;
-        if (cacheFileInUse(path, leaving))
-            continue;
-        QFile::remove(path);
-        forgetSharedIcon(path);
-    }
-}
 
 // ---- Jobs ----
 
@@ -129,7 +21,7 @@ Data* newJob(MyThumbnailItem* item)
 {
     auto* data = new Data;
     data->key = getHash(item->properties.target, QCryptographicHash::Md5);
-    data->thumbName = VorendaShelf::getThumbnailName(item->properties.target);
+    data->thumbName = ThumbnailCache::getThumbnailName(item->properties.target);
     data->thumbFormat = QStringLiteral("PNG");
     data->item = item;
     data->thumbWidth = VorendaGlobal::SHELF_THUMBSIZE;
@@ -244,8 +136,8 @@ void VorendaShelf::showJobPicture(MyThumbnailItem* item, const QString& key)
     // A picture the user chose after the job was queued stays.
     if (item->properties.customthumb)
         return;
-    const QString path = getCachePath(QStringLiteral("%1.%2").arg(key, VorendaGlobal::THUMBEXT));
-    const QPixmap picture = readCachedPicture(path);
+    const QString path = ThumbnailCache::getCachePath(QStringLiteral("%1.%2").arg(key, VorendaGlobal::THUMBEXT));
+    const QPixmap picture = ThumbnailCache::readPicture(path);
     if (picture.isNull())
         return;
     item->properties.thumbnail = path;
@@ -298,12 +190,12 @@ void VorendaShelf::setCustomThumbnail(MyThumbnailItem* item, const QString& file
 {
     if (!item || file.isEmpty())
         return;
-    const QString name = getThumbnailName(QFileInfo(file).absoluteFilePath().toUpper());
-    QString path = getCachePath(name);
+    const QString name = ThumbnailCache::getThumbnailName(QFileInfo(file).absoluteFilePath().toUpper());
+    QString path = ThumbnailCache::getCachePath(name);
     // The same picture chosen before, for this or another item, is stored once.
-    QPixmap picture = readCachedPicture(path);
+    QPixmap picture = ThumbnailCache::readPicture(path);
     if (picture.isNull()) {
-        picture = loadBoundedPicture(file, VorendaGlobal::SHELF_THUMBSIZE);
+        picture = ThumbnailCache::loadBoundedPicture(file, VorendaGlobal::SHELF_THUMBSIZE);
         const int box = VorendaGlobal::SHELF_THUMBSIZE;
         if (!picture.isNull() && (picture.width() > box || picture.height() > box))
             picture = picture.scaled(box, box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -343,12 +235,7 @@ void VorendaShelf::refreshThumbnail(MyThumbnailItem* item)
     }
     if (properties.target.isEmpty())
         return;
-    const QFileInfo info(properties.target);
-    const QString source = fileInfoProvider->isGenericIcon(properties.target)
-        ? QLatin1Char('.') + info.suffix().toUpper()
-        : properties.target;
-    const QPixmap picture = normalizedSystemIcon(info);
-    properties.thumbnail = cacheThumbnail(getThumbnailName(source), picture);
+    const QPixmap picture = ShelfParts::of(*this).cache.storedItemIcon(properties.target, QString(), properties.thumbnail);
     showItemPicture(item, picture, getThumbnailSize(properties.type, false, properties.thumbsize));
 }
 
@@ -369,7 +256,7 @@ void VorendaShelf::onMaxThumbSizeChanged()
             continue;
         QPixmap picture;
         if (grew && !item->properties.thumbnail.isEmpty())
-            picture = loadCachedPicture(QDir(VorendaGlobal::getCacheLocation()).absoluteFilePath(item->properties.thumbnail));
+            picture = ShelfParts::of(*this).cache.loadPicture(QDir(VorendaGlobal::getCacheLocation()).absoluteFilePath(item->properties.thumbnail));
         if (picture.isNull())
             picture = item->getImage();
         item->setImage(normalizeImage(picture));

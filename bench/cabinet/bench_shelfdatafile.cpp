@@ -10,6 +10,7 @@
 
 #include "AbstractThumbnailItem.h"
 #include "MyThumbnailItem.h"
+#include "ThumbnailCache.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -58,8 +59,8 @@ void writeCabinet(const QString& path, int count)
         xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
         for (int i = c; i < count; i += categories) {
             const QString target = QStringLiteral("/srv/pictures/%1/picture-%2.jpg").arg(c).arg(i);
-            const QString thumbnail = VorendaShelf::getThumbnailName(target);
-            QFile cached(VorendaShelf::getCachePath(thumbnail));
+            const QString thumbnail = ThumbnailCache::getThumbnailName(target);
+            QFile cached(ThumbnailCache::getCachePath(thumbnail));
             if (cached.open(QIODevice::WriteOnly))
                 cached.write(picture);
             xml.writeStartElement(QStringLiteral("Item"));

@@ -4,6 +4,7 @@
 #include "CabinetTestFixtures.h"
 #include "MyThumbnailView.h"
 #include "StreamLimits.h"
+#include "ThumbnailCache.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -126,7 +127,7 @@ void TestHostilePictures::everyReaderRefuses()
     {
         const QString name = QStringLiteral("hostile-cached.");
         QDir().mkpath(VorendaGlobal::getCacheLocation());
-        QVERIFY(makeHostile(kind, VorendaShelf::getCachePath(name)));
+        QVERIFY(makeHostile(kind, ThumbnailCache::getCachePath(name)));
         VorendaShelf shelf;
         shelf.load(writeCabinetFile(name));
         QTRY_VERIFY(!shelf.isLoadingPictures());

@@ -10,6 +10,7 @@
 #include "TulmarnailClient.h"
 #include "MyThumbnailItem.h"
 #include "VorendaGlobal.h"
+#include "ThumbnailCache.h"
 #include "VorendaShelf.h"
 
 #include <QAction>
@@ -64,7 +65,7 @@ void writeCachePicture(const QString& name, const QSize& size = QSize(96, 64))
     QDir().mkpath(VorendaGlobal::getCacheLocation());
     QImage image(size, QImage::Format_ARGB32);
     image.fill(QColor(200, 120, 40));
-    QVERIFY(image.save(VorendaShelf::getCachePath(name), "PNG"));
+    QVERIFY(image.save(ThumbnailCache::getCachePath(name), "PNG"));
 }
 
 QByteArray document(const QByteArray& settings, const QByteArray& categories,
@@ -249,9 +250,9 @@ void TestShelfDataFile::roundTripKeepsEverything()
         p.notes = i == 4 ? awkward(QStringLiteral("note")) : QStringLiteral("Line one\nline two");
         // Cached under the standard name, or for icons under a shared one: nothing is asked anew.
         const QString thumbName = kind.type == ThumbIcon ? QStringLiteral("icon%1.png").arg(i)
-                                                         : VorendaShelf::getThumbnailName(kind.target);
+                                                         : ThumbnailCache::getThumbnailName(kind.target);
         writeCachePicture(thumbName);
-        p.thumbnail = VorendaShelf::getCachePath(thumbName);
+        p.thumbnail = ThumbnailCache::getCachePath(thumbName);
         if (kind.type == ThumbImage || kind.type == ThumbPhoto || kind.type == ThumbVideo) {
             p.width = 4000 + i;
             p.height = 3000 + i;
@@ -371,7 +372,7 @@ void TestShelfDataFile::goldenFileShowsOrderAndIndentation()
     image.name = QStringLiteral("sea.png");
     image.target = QStringLiteral("/pictures/sea.png");
     image.typeName = QStringLiteral("PNG image");
-    image.thumbnail = VorendaShelf::getCachePath(QStringLiteral("0f.png"));
+    image.thumbnail = ThumbnailCache::getCachePath(QStringLiteral("0f.png"));
     image.type = ThumbImage;
     image.thumbsize = 128;
     image.size = 2048;
@@ -831,13 +832,13 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
     QImage image(600, 400, QImage::Format_RGB32);
     image.fill(QColor(30, 90, 160));
     QVERIFY(image.save(picture));
-    const QString standard = VorendaShelf::getThumbnailName(picture);
+    const QString standard = ThumbnailCache::getThumbnailName(picture);
     // A second picture whose cached thumbnail is cut short: measurable, not decodable.
     const QString second = TestEnvironment::instance()->root() + QStringLiteral("/pictures/cut.png");
     QVERIFY(image.scaled(300, 300).save(second));
-    const QString secondName = VorendaShelf::getThumbnailName(second);
+    const QString secondName = ThumbnailCache::getThumbnailName(second);
     writeCachePicture(QStringLiteral("whole.png"), QSize(256, 256));
-    writeFile(VorendaShelf::getCachePath(secondName), readAll(VorendaShelf::getCachePath(QStringLiteral("whole.png"))).left(200));
+    writeFile(ThumbnailCache::getCachePath(secondName), readAll(ThumbnailCache::getCachePath(QStringLiteral("whole.png"))).left(200));
 
     auto shelf = newShelf();
     shelf->dovalinClient->setProgram(QStringLiteral(VORENDA_BIN_DIR "/dovalin"));
@@ -854,23 +855,23 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
     auto* wave = static_cast<MyThumbnailItem*>(items.at(0));
     auto* song = static_cast<MyThumbnailItem*>(items.at(1));
     auto* cut = static_cast<MyThumbnailItem*>(items.at(2));
-    QVERIFY(wave->properties.thumbnail != VorendaShelf::getCachePath(standard));
+    QVERIFY(wave->properties.thumbnail != ThumbnailCache::getCachePath(standard));
     QVERIFY(QFile::exists(wave->properties.thumbnail));
     QVERIFY(!wave->getImage().isNull());
     // An audio item whose picture is gone keeps its icon and asks for nothing.
     QVERIFY(QFile::exists(song->properties.thumbnail));
     QVERIFY(!song->getImage().isNull());
 
-    QCOMPARE(cut->properties.thumbnail, VorendaShelf::getCachePath(secondName));
+    QCOMPARE(cut->properties.thumbnail, ThumbnailCache::getCachePath(secondName));
 
-    QTRY_COMPARE_WITH_TIMEOUT(wave->properties.thumbnail, VorendaShelf::getCachePath(standard), 20000);
-    QVERIFY(QFile::exists(VorendaShelf::getCachePath(standard)));
+    QTRY_COMPARE_WITH_TIMEOUT(wave->properties.thumbnail, ThumbnailCache::getCachePath(standard), 20000);
+    QVERIFY(QFile::exists(ThumbnailCache::getCachePath(standard)));
     QCOMPARE(wave->properties.width, 600);
     QCOMPARE(wave->properties.height, 400);
     // The cut file turned out undecodable: the icon first, then a thumbnail made anew.
     QTRY_VERIFY_WITH_TIMEOUT(!cut->getImage().isNull(), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(cut->properties.width, 300, 20000);
-    QCOMPARE(QImage(VorendaShelf::getCachePath(secondName)).size(), QSize(256, 256));
+    QCOMPARE(QImage(ThumbnailCache::getCachePath(secondName)).size(), QSize(256, 256));
 }
 
 // A video that still shows its type icon asks for its frame again, one with its own
@@ -886,8 +887,8 @@ void TestShelfDataFile::loadingAsksForVideosAndReadsLinkFiles()
     for (const QString& path : {iconVideo, doneVideo, song})
         writeFile(path, "x");
     writeFile(link, "[InternetShortcut]\nURL=https://loaded.example.org/\n");
-    writeCachePicture(VorendaShelf::getThumbnailName(QStringLiteral(".MP4")));
-    writeCachePicture(VorendaShelf::getThumbnailName(doneVideo), QSize(256, 144));
+    writeCachePicture(ThumbnailCache::getThumbnailName(QStringLiteral(".MP4")));
+    writeCachePicture(ThumbnailCache::getThumbnailName(doneVideo), QSize(256, 144));
 
     auto shelf = newShelf();
     const QString idle = TestEnvironment::instance()->installStub(QStringLiteral("idle-helper"), "exec sleep 30\n");
@@ -902,8 +903,8 @@ void TestShelfDataFile::loadingAsksForVideosAndReadsLinkFiles()
     writeFile(path, document("<Window name=\"m\"/>",
                              "<Uncategorized>"
                                  + item("holiday", 3, iconVideo,
-                                        VorendaShelf::getThumbnailName(QStringLiteral(".MP4")).toUtf8())
-                                 + item("done", 3, doneVideo, VorendaShelf::getThumbnailName(doneVideo).toUtf8())
+                                        ThumbnailCache::getThumbnailName(QStringLiteral(".MP4")).toUtf8())
+                                 + item("done", 3, doneVideo, ThumbnailCache::getThumbnailName(doneVideo).toUtf8())
                                  + item("song", 5, song, QByteArray()) + item("site", 0, link, QByteArray())
                                  + "</Uncategorized>"));
     QVERIFY(shelf->load(path));

@@ -1,0 +1,20 @@
+#include "ShelfParts.h"
+
+#include "VorendaShelf.h"
+
+ShelfParts::ShelfParts(VorendaShelf& shelf)
+    : cache(shelf)
+{
+}
+
+ShelfParts::~ShelfParts() = default;
+
+ShelfParts& ShelfParts::of(VorendaShelf& shelf)
+{
+    return *shelf.parts;
+}
+
+const ShelfParts& ShelfParts::of(const VorendaShelf& shelf)
+{
+    return *shelf.parts;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ThumbnailCache.h"
+
+class VorendaShelf;
+
+// The work behind one cabinet window, one object for each job that keeps state of its
+// own. The cabinet's specified functions and slots are the entry points into it; the
+// classes of the cabinet library reach it through of().
+class ShelfParts
+{
+public:
+    explicit ShelfParts(VorendaShelf& shelf);
+    ~ShelfParts();
+
+    ShelfParts(const ShelfParts&) = delete;
+    ShelfParts& operator=(const ShelfParts&) = delete;
+
+    static ShelfParts& of(VorendaShelf& shelf);
+    static const ShelfParts& of(const VorendaShelf& shelf);
+
+    ThumbnailCache cache;
+};
