@@ -20,4 +20,7 @@ public:
     static const ShelfParts& of(const VorendaShelf& shelf);
 
     ThumbnailCache cache;
+    // Set while the selection is cut to the clipboard: the items travel there with
+    // their pictures, so their removal keeps them.
+    bool cutting = false;
 };

@@ -18,6 +18,7 @@
 #include "RecurseDirThread.h"
 #include "ShelfPictureLoader.h"
 #include "SafariBookmarksParser.h"
+#include "ShelfActions.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -67,7 +68,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     weblocParser = new WeblocParser(this);
     setUpWalks();
 
-    createActions();
+    ShelfActions::create(*this);
     setUpSearchAndOperations();
     setUpThumbSizeSlider();
     setUpItems();

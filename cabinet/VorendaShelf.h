@@ -303,12 +303,6 @@ public slots:
     void onHelp();
     void onQuickStart();
 
-private:
-    void createActions();
-    // A window-wide shortcut action; `addToWindow` makes its key work with no menu open.
-    QAction* addShortcutAction(const QString& text, const QList<QKeySequence>& keys, bool addToWindow = true);
-    QAction* addMenuOnlyAction(const QString& text);
-
     // ---- Items: kinds, pictures, creating items, thumbnails, drops (VorendaShelfItems.cpp,
     // VorendaShelfThumbnails.cpp, VorendaShelfDrops.cpp) ----
 
@@ -672,9 +666,6 @@ private:
     ShelfMenuEntries* menuEntryFactory = nullptr;
     // Set once the user deleted the cabinet: nothing of it is saved any more.
     bool deleted = false;
-    // Cuts the selection to the clipboard; the confirmation then keeps the pictures.
-    void cutSelection();
-    bool cutting = false;
 
     // ---- Menus, drags out and the clipboard (ShelfMenuRunner.cpp, ShelfMenus.cpp,
     // ShelfSubmenus.cpp, ItemMimeData.cpp, ShelfPaste.cpp) ----

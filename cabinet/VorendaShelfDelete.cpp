@@ -5,13 +5,13 @@
 #include "MessageDialog.h"
 #include "MyThumbnailView.h"
 #include "RemoveWarningDialog.h"
+#include "ShelfParts.h"
 #include "OverrideCursor.h"
 #include "VorendaGlobal.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPointer>
-#include <QScopedValueRollback>
 
 void VorendaShelf::onDeleteItemsRequest(QList<AbstractThumbnailItem*> items, bool* ok)
 {
@@ -56,15 +56,9 @@ void VorendaShelf::onDeleteItemsRequest(QList<AbstractThumbnailItem*> items, boo
         return;
     *ok = true;
     // Cut items travel on the clipboard with their pictures, so the pictures stay.
-    if (!cutting)
+    if (!ShelfParts::of(*this).cutting)
         removeCache(leaving);
     scheduleSave();
-}
-
-void VorendaShelf::cutSelection()
-{
-    const QScopedValueRollback<bool> during(cutting, true);
-    view->cut();
 }
 
 void VorendaShelf::onDeleteShelfRequest(bool* ok)

@@ -1,0 +1,13 @@
+#pragma once
+
+class VorendaShelf;
+
+// The cabinet's keyboard and menu actions, made from one table in creation order: a
+// menu entry and its key run the same slot and share one check mark.
+class ShelfActions
+{
+public:
+    // Makes each action a Qt child of the cabinet, keeps it in the cabinet's member and
+    // connects it. Keys given as text are translatable, so a translation may move a key.
+    static void create(VorendaShelf& shelf);
+};
