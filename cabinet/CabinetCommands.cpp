@@ -5,6 +5,7 @@
 #include "KestrimnailClient.h"
 #include "MyThumbnailView.h"
 #include "OverrideCursor.h"
+#include "ShelfParts.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -29,15 +30,13 @@ void CabinetCommands::deleteCabinet()
     // delivers a picture, and no save writes its data file back.
     shelf.stopWalks();
     shelf.abortContentSources();
-    shelf.deleted = true;
-    if (shelf.saveTimer)
-        shelf.saveTimer->stop();
+    ShelfParts::of(shelf).dataFile.markDeleted();
     {
         OverrideCursor busy(Qt::BusyCursor);
         shelf.view->clear();
     }
     // A read-only configuration keeps every file; a missing file is no error.
-    const QString path = shelf.dataFilePath();
+    const QString path = ShelfDataFile::path(shelf);
     if (!path.isEmpty() && !VorendaGlobal::readOnlyConfig)
         QFile::remove(path);
     shelf.frame->hide();

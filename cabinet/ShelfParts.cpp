@@ -4,6 +4,7 @@
 
 ShelfParts::ShelfParts(VorendaShelf& shelf)
     : cache(shelf)
+    , dataFile(shelf)
 {
 }
 

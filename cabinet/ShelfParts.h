@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ShelfDataFile.h"
 #include "ThumbnailCache.h"
 
 class VorendaShelf;
@@ -20,6 +21,7 @@ public:
     static const ShelfParts& of(const VorendaShelf& shelf);
 
     ThumbnailCache cache;
+    ShelfDataFile dataFile;
     // Set while the selection is cut to the clipboard: the items travel there with
     // their pictures, so their removal keeps them.
     bool cutting = false;

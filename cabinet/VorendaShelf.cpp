@@ -16,7 +16,6 @@
 #include "QuickStartLink.h"
 #include "PreferencesWidget.h"
 #include "RecurseDirThread.h"
-#include "ShelfPictureLoader.h"
 #include "SafariBookmarksParser.h"
 #include "ShelfActions.h"
 #include "SkinWidget.h"
@@ -72,7 +71,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     setUpSearchAndOperations();
     setUpThumbSizeSlider();
     setUpItems();
-    setUpDataFile();
+    parts->dataFile.setUp();
 
     const BackgroundPainter dark(QColor(0, 0, 0, 80));
     menuButtonBackground = BackgroundProperty(BackgroundPainter(), dark, dark, BackgroundPainter(), BackgroundPainter());
@@ -167,7 +166,7 @@ void VorendaShelf::setUpThumbSizeSlider()
 
 void VorendaShelf::initialize()
 {
-    load(dataFilePath());
+    load(ShelfDataFile::path(*this));
     onApplyStyle(style, AllElements, true);
     onApplySettings();
     committedStyle = style;
@@ -189,7 +188,7 @@ void VorendaShelf::quit()
     // The helpers' work is dropped before the save: nothing arrives half-way through it.
     abortContentSources();
     // Cabinets live until the process ends: their picture workers must end now.
-    pictureLoader->stop();
+    parts->dataFile.stopPictures();
     save();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
 }

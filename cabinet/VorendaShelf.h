@@ -56,9 +56,6 @@ class SkinWidget;
 class SkinWindow;
 class QTimer;
 class QXmlStreamReader;
-class ShelfDataWriter;
-class ShelfPictureLoader;
-struct LoadedPicture;
 
 // One cabinet: a frameless, skinned top-level window in a docking frame that shows one
 // shelf of items in nested categories, with its bars, search box, navigator and
@@ -470,7 +467,7 @@ private:
     void dockTo(int option);
     bool mayAutoHide() const;
 
-    // ---- Data file (VorendaShelfData.cpp) ----
+    // ---- Data file (ShelfDataFile.cpp) ----
 public:
     // Writes the whole data file at `path` in one atomic step. False in read-only
     // configuration or when the file could not be written; the old file then stays.
@@ -481,55 +478,11 @@ public:
     void readCategoryElement(QXmlStreamReader& reader);
     // Builds one item from an Item element and files it under `categoryKey`.
     void readItemElement(QXmlStreamReader& reader, int categoryKey);
-    // The data file's full path; empty while the id is not 32 hexadecimal digits.
-    QString dataFilePath() const;
-    // The file load() met that exists but did not load cleanly, else empty; the
-    // next save to that path first keeps it aside as "<name>.damaged-<time>".
-    QString damagedDataFile() const { return damagedFile; }
-
-    // A change saves the cabinet shortly afterwards, so a crash loses little.
-    static constexpr int saveDelay = 3000;
-    // True while pictures of loaded items are still being decoded.
-    bool isLoadingPictures() const;
 
 public slots:
-    // Saves after `saveDelay` ms; further calls within the delay join that save.
-    void scheduleSave();
-    // Writes one category element of a save; `userData` carries the writer.
+    // Writes one category element into the save in progress; nothing without one.
     void onSaveItems(CategoryHeaderItem* headerItem, int parentKey, QList<AbstractThumbnailItem*> items,
                      QVariant userData);
-
-private:
-    void setUpDataFile();
-    bool keepDamagedDataFile(const QString& path);
-    void readWindowElement(QXmlStreamReader& reader);
-    void readPersonalizationElement(QXmlStreamReader& reader);
-    void readSearchElement(QXmlStreamReader& reader);
-    // Where a category read from a file goes; its items go to the key returned.
-    int installCategory(CategoryHeaderItem* header, int key, int parentKey);
-    QString damagedFile;
-    // The style the data file names when no style file of that id was found, and
-    // the id of the style shown meanwhile. While the cabinet keeps showing that one,
-    // saves keep the stored name, so the style returns once its file is back.
-    QString missingStyleId;
-    QString missingStyleStandIn;
-    // The style id a save writes.
-    QString storedStyleId() const;
-    // Saves wait until the file was read, so a change made earlier cannot overwrite it.
-    bool dataFileRead = false;
-    bool loadingDataFile = false;
-    // Set when the end of the session stopped the load half-way: the cabinet holds part
-    // of its file and is never saved over it.
-    bool loadCutShort = false;
-    // True, noting the cut, when a termination signal asks the load to stop.
-    bool stopLoading();
-    QTimer* saveTimer = nullptr;
-    // The writer of the save in progress; onSaveItems writes only into it.
-    ShelfDataWriter* activeDataWriter = nullptr;
-    // Decodes the cached pictures of loaded items after the cabinet shows.
-    ShelfPictureLoader* pictureLoader = nullptr;
-    QTimer* pictureLayoutTimer = nullptr;
-    void placeLoadedPictures();
 
     // ---- Places and folder walks (VorendaShelfPlaces.cpp) ----
 public:

@@ -58,7 +58,7 @@ void VorendaShelf::onDeleteItemsRequest(QList<AbstractThumbnailItem*> items, boo
     // Cut items travel on the clipboard with their pictures, so the pictures stay.
     if (!ShelfParts::of(*this).cutting)
         removeCache(leaving);
-    scheduleSave();
+    ShelfParts::of(*this).dataFile.scheduleSave();
 }
 
 void VorendaShelf::onDeleteShelfRequest(bool* ok)

@@ -13,6 +13,7 @@
 #include "QuickSearchWidget.h"
 #include "QuickStartLink.h"
 #include "SearchBox.h"
+#include "ShelfParts.h"
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
 
@@ -82,7 +83,7 @@ void VorendaShelf::onOpenItem(MyThumbnailItem* item, bool)
     item->properties.accessed = quint32(QDateTime::currentSecsSinceEpoch());
     item->properties.popularity += 1;
     item->animateClick();
-    scheduleSave();
+    ShelfParts::of(*this).dataFile.scheduleSave();
     hideAfterOpening();
 }
 

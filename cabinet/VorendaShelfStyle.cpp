@@ -7,6 +7,7 @@
 #include "ColorFunctions.h"
 #include "MyCustomStyle.h"
 #include "MyThumbnailItem.h"
+#include "ShelfParts.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "StylePatternPixmaps.h"
@@ -104,8 +105,7 @@ void VorendaShelf::onApplyStyle(const ShelfStyle& newStyle, StyleElement element
     if (newStyle == style && !force)
         return;
     // Another style chosen by the user replaces the one whose file was missing.
-    if (newStyle.id != missingStyleStandIn)
-        missingStyleId.clear();
+    ShelfParts::of(*this).dataFile.settings.styleChosen(newStyle.id);
     style = newStyle;
     const int groups = groupsOf(element);
     if (groups & GroupShelfGeometry)
@@ -242,7 +242,7 @@ void VorendaShelf::onApplyStyleChange(const ShelfStyle& newStyle)
     style = newStyle;
     committedStyle = style;
     // A style saved under a new id reaches the data file soon, not only at the next quit.
-    scheduleSave();
+    ShelfParts::of(*this).dataFile.scheduleSave();
 }
 
 void VorendaShelf::onIgnoreStyleChange()

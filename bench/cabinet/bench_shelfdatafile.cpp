@@ -10,6 +10,7 @@
 
 #include "AbstractThumbnailItem.h"
 #include "MyThumbnailItem.h"
+#include "ShelfParts.h"
 #include "ThumbnailCache.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -109,7 +110,7 @@ void run(int count, QTextStream& out)
         timer.start();
         shelf.load(path);
         loadMs = timer.nsecsElapsed() / 1e6;
-        while (shelf.isLoadingPictures())
+        while (ShelfParts::of(shelf).dataFile.isLoadingPictures())
             QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     QApplication::processEvents();
@@ -119,7 +120,7 @@ void run(int count, QTextStream& out)
     const double shownMs = loadAndShow(shelf, 60000);
     QElapsedTimer timer;
     timer.start();
-    while ((shelf->isLoadingPictures() || !allPicturesInPlace(*shelf)) && timer.elapsed() < 60000)
+    while ((ShelfParts::of(*shelf).dataFile.isLoadingPictures() || !allPicturesInPlace(*shelf)) && timer.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     const double picturesMs = shownMs + timer.nsecsElapsed() / 1e6;
     const qint64 after = residentBytes();

@@ -5,6 +5,7 @@
 #include "DockableWidget.h"
 #include "RemoveWarningDialog.h"
 #include "SafariBookmarksParser.h"
+#include "ShelfDataFile.h"
 #include "TextFunctions.h"
 
 #include <QDir>
@@ -191,7 +192,7 @@ void TestDeleting::deletingTheCabinetRemovesItsFileAndPictures()
     shelf->id = QStringLiteral("0123456789abcdef0123456789abcdef");
     shelf->fileName = shelf->id + QStringLiteral(".dat");
     QVERIFY(QDir().mkpath(VorendaGlobal::getDataLocation()));
-    const QString dataFile = shelf->dataFilePath();
+    const QString dataFile = ShelfDataFile::path(*shelf);
     QVERIFY(!dataFile.isEmpty());
     {
         QFile file(dataFile);

@@ -10,6 +10,7 @@
 #include "../dialogs/QuestionDriver.h"
 #include "RecurseDirThread.h"
 #include "SafariBookmarksParser.h"
+#include "ShelfDataFile.h"
 #include "SubfoldersWarningDialog.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -84,7 +85,7 @@ std::unique_ptr<VorendaShelf> TestFolderWalks::newCabinet()
     auto shelf = std::make_unique<VorendaShelf>();
     shelf->id = QStringLiteral("%1").arg(++cabinets, 32, 16, QLatin1Char('0'));
     shelf->fileName = shelf->id + QStringLiteral(".dat");
-    QFile::remove(shelf->dataFilePath());
+    QFile::remove(ShelfDataFile::path(*shelf));
     return shelf;
 }
 
@@ -177,7 +178,7 @@ void TestFolderWalks::folderQuestionAnswers()
         QVERIFY(waitForWalkEnd(finished));
         QCOMPARE(finished.first().at(2).toBool(), false);
         // The end of the walk saved the cabinet with its new items.
-        QFile saved(shelf->dataFilePath());
+        QFile saved(ShelfDataFile::path(*shelf));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray text = saved.readAll();
         for (const char* file : {"a.txt", "b.txt", "c.txt"})
@@ -233,7 +234,7 @@ void TestFolderWalks::subfolderAnswers()
     QCOMPARE(shelf->subfolderChoice, -1);
     QVERIFY(!AddProgressWidget::visible());
     // Aborted or not, the end of the walk saves.
-    QVERIFY(QFile::exists(shelf->dataFilePath()));
+    QVERIFY(QFile::exists(ShelfDataFile::path(*shelf)));
 }
 
 void TestFolderWalks::subfolderQuestionOncePerWalk()
@@ -323,7 +324,7 @@ void TestFolderWalks::pausedWalk()
     QCOMPARE(shelf->view->getAllItems().size(), items);
     QVERIFY(!panel->isVisible());
     QVERIFY(!panel->paused);
-    QVERIFY(QFile::exists(shelf->dataFilePath()));
+    QVERIFY(QFile::exists(ShelfDataFile::path(*shelf)));
 }
 
 void TestFolderWalks::abortReachesOnlyItsOwnCabinet()
@@ -524,7 +525,7 @@ void TestFolderWalks::deletedCabinetStopsAndIsNotSaved()
     AddProgressWidget* panel = AddProgressWidget::instance();
 
     auto shelf = newCabinet();
-    const QString dataFile = shelf->dataFilePath();
+    const QString dataFile = ShelfDataFile::path(*shelf);
     QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
     panel->pause();
     shelf->addItems(-1, root, -1);

@@ -3,6 +3,7 @@
 
 #include "CabinetTestFixtures.h"
 #include "MyThumbnailView.h"
+#include "ShelfParts.h"
 #include "StreamLimits.h"
 #include "ThumbnailCache.h"
 
@@ -130,7 +131,7 @@ void TestHostilePictures::everyReaderRefuses()
         QVERIFY(makeHostile(kind, ThumbnailCache::getCachePath(name)));
         VorendaShelf shelf;
         shelf.load(writeCabinetFile(name));
-        QTRY_VERIFY(!shelf.isLoadingPictures());
+        QTRY_VERIFY(!ShelfParts::of(shelf).dataFile.isLoadingPictures());
         QCoreApplication::processEvents();
         const QList<AbstractThumbnailItem*> items = shelf.view->getAllItems();
         QCOMPARE(items.size(), 1);

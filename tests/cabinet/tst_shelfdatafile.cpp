@@ -6,6 +6,7 @@
 #include "DovalinnailClient.h"
 #include "KestrimnailClient.h"
 #include "SarneknailClient.h"
+#include "ShelfParts.h"
 #include "TextFunctions.h"
 #include "TulmarnailClient.h"
 #include "MyThumbnailItem.h"
@@ -278,7 +279,7 @@ void TestShelfDataFile::roundTripKeepsEverything()
 
     auto loaded = newShelf();
     QVERIFY(loaded->load(first));
-    QVERIFY(loaded->damagedDataFile().isEmpty());
+    QVERIFY(ShelfParts::of(*loaded).dataFile.damagedDataFile().isEmpty());
     QCOMPARE(loaded->name, shelf->name);
     QCOMPARE(loaded->mode, 3);
     QCOMPARE(loaded->kiosk, true);
@@ -304,7 +305,7 @@ void TestShelfDataFile::roundTripKeepsEverything()
 
     QCOMPARE(treeOf(*loaded), treeOf(*shelf));
     // Pictures are decoded after loading, off the GUI thread.
-    QTRY_VERIFY(!loaded->isLoadingPictures());
+    QTRY_VERIFY(!ShelfParts::of(*loaded).dataFile.isLoadingPictures());
     for (int key : {0, 3, 5, 1, 2}) {
         QCOMPARE(loaded->view->getCategoryHeader(key)->getText(), shelf->view->getCategoryHeader(key)->getText());
         QCOMPARE(loaded->view->getCategoryHeader(key)->isExpanded(), shelf->view->getCategoryHeader(key)->isExpanded());
@@ -490,7 +491,7 @@ void TestShelfDataFile::readingRules()
     writeFile(path, document(settings, categories));
     writeCachePicture(QStringLiteral("hostile.png"));
     QVERIFY(shelf->load(path));
-    QVERIFY(shelf->damagedDataFile().isEmpty());
+    QVERIFY(ShelfParts::of(*shelf).dataFile.damagedDataFile().isEmpty());
 
     QString actual;
     if (probe.startsWith(QStringLiteral("kiosk"))) {
@@ -642,19 +643,19 @@ void TestShelfDataFile::malformedFilesLoadWithoutHarm()
     QCOMPARE(shelf->load(path), loads);
     QCOMPARE(shelf->name, name);
     QCOMPARE(treeOf(*shelf), tree);
-    QCOMPARE(shelf->damagedDataFile(), path);
+    QCOMPARE(ShelfParts::of(*shelf).dataFile.damagedDataFile(), path);
 }
 
 void TestShelfDataFile::damagedFileIsKeptAsideBeforeTheNextSave()
 {
     auto shelf = newShelf();
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     const QByteArray cut = "<?xml version=\"1.0\"?>\n<!DOCTYPE Vorenda-CabinetData>\n<Root><Settings>"
                            "<Window name=\"Half\"/></Settings><Uncategorized><Item name=\"kept\"><target>/k</target>"
                            "</Item><Item name=\"cut";
     writeFile(path, cut);
     shelf->initialize();
-    QCOMPARE(shelf->damagedDataFile(), path);
+    QCOMPARE(ShelfParts::of(*shelf).dataFile.damagedDataFile(), path);
     // Reading alone changes nothing on disk.
     QCOMPARE(filesIn(VorendaGlobal::getDataLocation()), QStringList{path});
 
@@ -665,11 +666,11 @@ void TestShelfDataFile::damagedFileIsKeptAsideBeforeTheNextSave()
     QVERIFY2(QRegularExpression(QStringLiteral("\\.dat\\.damaged-\\d{8}-\\d{6}$")).match(kept).hasMatch(),
              qPrintable(kept));
     QCOMPARE(readAll(kept), cut);
-    QVERIFY(shelf->damagedDataFile().isEmpty());
+    QVERIFY(ShelfParts::of(*shelf).dataFile.damagedDataFile().isEmpty());
 
     auto reloaded = newShelf();
     QVERIFY(reloaded->load(path));
-    QVERIFY(reloaded->damagedDataFile().isEmpty());
+    QVERIFY(ShelfParts::of(*reloaded).dataFile.damagedDataFile().isEmpty());
     QCOMPARE(reloaded->name, QStringLiteral("Half"));
     QCOMPARE(treeOf(*reloaded), QStringLiteral("[kept]"));
 
@@ -683,7 +684,7 @@ void TestShelfDataFile::failedWriteKeepsTheOldFile()
 {
     auto shelf = newShelf();
     shelf->name = QStringLiteral("Full");
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     const QByteArray old = document("<Window name=\"Old\"/>", "<Uncategorized><Item name=\"old\"/></Uncategorized>");
     writeFile(path, old);
     for (int i = 0; i < 300; ++i) {
@@ -724,7 +725,7 @@ void TestShelfDataFile::failedWriteKeepsTheOldFile()
 void TestShelfDataFile::missingStyleKeepsItsName()
 {
     auto shelf = newShelf();
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     const QString standIn = shelf->style.id;
     writeFile(path, document("<Window name=\"Styled\"/><Personalization style=\"Gone Style\"/>", ""));
     QVERIFY(shelf->load(path));
@@ -754,11 +755,11 @@ void TestShelfDataFile::readOnlyConfigurationWritesAndDeletesNothing()
 {
     auto shelf = newShelf();
     shelf->name = QStringLiteral("Locked");
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     const QByteArray damaged = "<?xml version=\"1.0\"?><!DOCTYPE Vorenda-Data><Root/>";
     writeFile(path, damaged);
     QVERIFY(!shelf->load(path));
-    QCOMPARE(shelf->damagedDataFile(), path);
+    QCOMPARE(ShelfParts::of(*shelf).dataFile.damagedDataFile(), path);
     QFile::remove(VorendaGlobal::getLogFileName());
 
     VorendaGlobal::readOnlyConfig = true;
@@ -794,7 +795,7 @@ void TestShelfDataFile::invalidIdNeverBuildsAPath()
     shelf->name = QStringLiteral("Nameless");
     shelf->id = id;
     shelf->fileName = fileName;
-    QCOMPARE(shelf->dataFilePath(), QString());
+    QCOMPARE(ShelfDataFile::path(*shelf), QString());
     shelf->initialize();
     shelf->save();
     QCOMPARE(filesIn(TestEnvironment::instance()->root()).filter(QStringLiteral(".dat")), QStringList());
@@ -804,12 +805,12 @@ void TestShelfDataFile::invalidIdNeverBuildsAPath()
 void TestShelfDataFile::changesAreSavedShortlyAfterLoading()
 {
     auto shelf = newShelf();
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     MyThumbnailItem::Properties p;
     p.name = QStringLiteral("early");
     // A change before the file was read must not write over it.
     shelf->view->addItem(shelf->getThumbnailItem(QPixmap(8, 8), QSize(8, 8), p.name, -1), true);
-    QTest::qWait(VorendaShelf::saveDelay + 500);
+    QTest::qWait(ShelfDataFile::saveDelay + 500);
     QVERIFY(!QFile::exists(path));
 
     shelf->initialize();
@@ -817,7 +818,7 @@ void TestShelfDataFile::changesAreSavedShortlyAfterLoading()
     MyThumbnailItem* item = shelf->getThumbnailItem(QPixmap(8, 8), QSize(8, 8), QStringLiteral("late"), -1);
     item->properties.name = QStringLiteral("late");
     shelf->view->addItem(item, true);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), VorendaShelf::saveDelay + 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), ShelfDataFile::saveDelay + 5000);
     auto reloaded = newShelf();
     QVERIFY(reloaded->load(path));
     QCOMPARE(reloaded->view->getAllItems().size(), 2);

@@ -6,6 +6,7 @@
 #include "PersonalizationLink.h"
 #include "PersonalizationFixtures.h"
 #include "SetPasswordDialog.h"
+#include "ShelfDataFile.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -302,7 +303,7 @@ void TestPersonalizationWidget::endingWithoutOkRestoresTheStyle()
     QCOMPARE(rejected.count(), 1);
     QVERIFY(shelf->style == before);
     QCOMPARE(shelf->name, QStringLiteral("Keep"));
-    QVERIFY(!QFile::exists(shelf->dataFilePath()));
+    QVERIFY(!QFile::exists(ShelfDataFile::path(*shelf)));
 }
 
 void TestPersonalizationWidget::openingForAnotherCabinetCommitsTheFirst()
