@@ -29,7 +29,7 @@ void CabinetCommands::deleteCabinet()
     // Nothing of the cabinet may run on once it goes: no walk adds items, no helper
     // delivers a picture, and no save writes its data file back.
     shelf.stopWalks();
-    shelf.abortContentSources();
+    ShelfParts::of(shelf).jobs.abort();
     ShelfParts::of(shelf).dataFile.markDeleted();
     {
         OverrideCursor busy(Qt::BusyCursor);

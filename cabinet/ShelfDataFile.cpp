@@ -545,15 +545,9 @@ void ShelfDataFile::readItemElement(QXmlStreamReader& reader, int categoryKey)
         shelf.parseWebloc(item);
         return;
     }
-    if (!request)
-        return;
     // Audio items keep their icon until a refresh asks for their cover.
-    if (type == ThumbImage || type == ThumbPhoto)
-        shelf.requestDovalinnail(item);
-    else if (type == ThumbVideo)
-        shelf.requestTulmarnail(item);
-    else if (type == ThumbWebPage)
-        shelf.requestKestrimnail(item);
+    if (request)
+        ShelfParts::of(shelf).jobs.requestFor(item);
 }
 
 void ShelfDataFile::placeLoadedPictures()

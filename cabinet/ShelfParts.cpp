@@ -5,6 +5,8 @@
 ShelfParts::ShelfParts(VorendaShelf& shelf)
     : cache(shelf)
     , dataFile(shelf)
+    , jobs(shelf)
+    , items(shelf)
 {
 }
 

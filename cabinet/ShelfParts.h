@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ShelfDataFile.h"
+#include "ShelfItems.h"
 #include "ThumbnailCache.h"
+#include "ThumbnailJobs.h"
 
 class VorendaShelf;
 
@@ -22,6 +24,8 @@ public:
 
     ThumbnailCache cache;
     ShelfDataFile dataFile;
+    ThumbnailJobs jobs;
+    ShelfItems items;
     // Set while the selection is cut to the clipboard: the items travel there with
     // their pictures, so their removal keeps them.
     bool cutting = false;

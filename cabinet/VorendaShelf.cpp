@@ -70,7 +70,9 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     ShelfActions::create(*this);
     setUpSearchAndOperations();
     setUpThumbSizeSlider();
-    setUpItems();
+    parts->items.setUp();
+    parts->jobs.setUp();
+    connect(thumbSizeSlider, &QAbstractSlider::valueChanged, this, &VorendaShelf::onThumbSizeChanged);
     parts->dataFile.setUp();
 
     const BackgroundPainter dark(QColor(0, 0, 0, 80));
@@ -186,21 +188,11 @@ void VorendaShelf::quit()
 {
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to quit"));
     // The helpers' work is dropped before the save: nothing arrives half-way through it.
-    abortContentSources();
+    parts->jobs.abort();
     // Cabinets live until the process ends: their picture workers must end now.
     parts->dataFile.stopPictures();
     save();
     VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
-}
-
-void VorendaShelf::abortContentSources()
-{
-    kestrimClient->abort();
-    dovalinClient->abort();
-    sarnekClient->abort();
-    tulmarClient->abort();
-    weblocParser->abort();
-    bookmarksParser->abort();
 }
 
 void VorendaShelf::endSession()

@@ -213,11 +213,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-public:
-    // Stops the thumbnail helpers and the readers of web-location files and bookmarks:
-    // what they hold is dropped and nothing more of it reaches the cabinet.
-    void abortContentSources();
-
 private:
     // The work behind the entry points; ShelfParts::of() reaches it.
     friend class ShelfParts;
@@ -356,43 +351,6 @@ public slots:
     void onMaxThumbSizeChanged();
     // Resizes the selected items to the slider's value.
     void onThumbSizeChanged(int size);
-
-private:
-    void setUpItems();
-    // Puts a picture on an item by the fitting rule and refreshes what shows it.
-    void showItemPicture(MyThumbnailItem* item, const QPixmap& picture, int size);
-    // Shows the picture a helper cached for the job `key` on the item.
-    void showJobPicture(MyThumbnailItem* item, const QString& key);
-    void showWebItemNotice();
-
-private:
-    // Whether a new item of that path shows its name, by the label preference.
-    bool showsLabel(const QFileInfo& info) const;
-
-    QTimer* itemLayoutTimer = nullptr;
-    QPointer<AbstractThumbnailItem> lastAddedItem;
-    // The items of a category by name and target while a batch of items comes in.
-    struct AddedItemIndex
-    {
-        QMultiHash<QString, QPointer<MyThumbnailItem>> items;
-        int count = -1;
-    };
-    QHash<int, AddedItemIndex> addedItemIndex;
-    static QString addedItemKey(const QString& name, const QString& target);
-    MyThumbnailItem* findAddedItem(const QString& name, const QString& target, int categoryKey);
-    // Counts a new item that the view is about to file in the index; returns it.
-    MyThumbnailItem* expectFiled(MyThumbnailItem* item, int categoryKey);
-    static constexpr int itemLayoutDelay = 100;
-    static constexpr int webPageWidth = 1100;
-    static constexpr int webPageHeight = 825;
-    static constexpr int photoBorder = 8;
-    // The film strip around a video's frame: band width and perforation spacing.
-    static constexpr int filmBorderSize = 30;
-    static constexpr int filmBorderSpacing = 18;
-
-public:
-    // Lays out items added or repictured since the last layout now instead of shortly.
-    void updateItemLayout();
 
     // ---- Deleting items and the cabinet (VorendaShelfDelete.cpp) ----
 public slots:
