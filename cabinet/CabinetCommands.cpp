@@ -28,7 +28,7 @@ void CabinetCommands::deleteCabinet()
 
     // Nothing of the cabinet may run on once it goes: no walk adds items, no helper
     // delivers a picture, and no save writes its data file back.
-    shelf.stopWalks();
+    ShelfParts::of(shelf).walks.stop();
     ShelfParts::of(shelf).jobs.abort();
     ShelfParts::of(shelf).dataFile.markDeleted();
     {

@@ -1,6 +1,7 @@
 #include "ShelfCommandDispatcher.h"
 
 #include "MenuCommand.h"
+#include "ShelfParts.h"
 #include "StyleElement.h"
 #include "VorendaShelf.h"
 
@@ -47,7 +48,7 @@ void ShelfCommandDispatcher::run(MenuType type, int parameter)
     if (!shelf.kiosk || runsInKiosk(type)) {
         if (!itemCommands.run(type, parameter) && !categoryCommands.run(type, parameter)
             && !runPanelCommand(type, parameter))
-            shelf.doPlacesAction(type, parameter);
+            ShelfParts::of(shelf).walks.runCommand(type, parameter);
     }
     // A command may wait for an answer, and the cabinet may be gone by then.
     if (self)

@@ -7,6 +7,7 @@ ShelfParts::ShelfParts(VorendaShelf& shelf)
     , dataFile(shelf)
     , jobs(shelf)
     , items(shelf)
+    , walks(shelf)
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include "ShelfDataFile.h"
 #include "ShelfItems.h"
+#include "ShelfWalks.h"
 #include "ThumbnailCache.h"
 #include "ThumbnailJobs.h"
 
@@ -26,6 +27,7 @@ public:
     ShelfDataFile dataFile;
     ThumbnailJobs jobs;
     ShelfItems items;
+    ShelfWalks walks;
     // Set while the selection is cut to the clipboard: the items travel there with
     // their pictures, so their removal keeps them.
     bool cutting = false;

@@ -65,7 +65,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     sarnekClient = new SarneknailClient(this);
     bookmarksParser = new SafariBookmarksParser(this);
     weblocParser = new WeblocParser(this);
-    setUpWalks();
+    parts->walks.setUp();
 
     ShelfActions::create(*this);
     setUpSearchAndOperations();
@@ -89,7 +89,7 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
 VorendaShelf::~VorendaShelf()
 {
-    stopWalks();
+    parts->walks.stop();
 }
 
 void VorendaShelf::setUpProxyModel()

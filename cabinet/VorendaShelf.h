@@ -442,19 +442,11 @@ public slots:
     void onSaveItems(CategoryHeaderItem* headerItem, int parentKey, QList<AbstractThumbnailItem*> items,
                      QVariant userData);
 
-    // ---- Places and folder walks (VorendaShelfPlaces.cpp) ----
+    // ---- Places and folder walks (ShelfWalks.cpp) ----
 public:
-    // Runs a command that adds items from the file system: files or a folder chosen in
-    // a dialog, a standard place as one item, or a place walked for its contents.
-    // Returns false, doing nothing, for every other command.
-    bool doPlacesAction(MenuType type, int parameter);
     // Queues a walk of a dropped folder into the category `categoryKey` (-1 for none);
     // the first argument is unused.
     void addItems(int, const QString& path, int categoryKey);
-    // Ends this cabinet's walks and bookmark imports for good, before the cabinet goes
-    // away: nothing of them reaches the cabinet afterwards and the progress window lets
-    // go of it.
-    void stopWalks();
 
 public slots:
     void onFileFound(QString name, QString path, QVariant data);
@@ -464,29 +456,6 @@ public slots:
     void onFolderFound(QString name, QVariant& data, bool& emitDirFound, bool& skipSubfolders, bool& abort);
     void onBookmarkFound(QString name, QString url, QVariant data);
     void onBookmarksParserFinished(int folders, int urls, bool aborted);
-
-private:
-    void setUpWalks();
-    // A paste of many links shows on the progress window like a walk.
-    void onUrlPasteProgress(AbstractThumbnailItem* item, int done, int total);
-    void onUrlPasteFinished(int added, bool aborted);
-    bool runPlacesAction(MenuType type, int parameter);
-    AddProgressWidget* progressPanel();
-    // Puts the item on the progress window and shows it for this cabinet; false when
-    // the window is busy with another cabinet.
-    bool showProgress(MyThumbnailItem* item);
-    void addFolderShortcut(MenuType type, int categoryKey);
-    void addPlaceContents(MenuType type, int categoryKey);
-    void addApplications(const QString& desktopCategory, int categoryKey);
-    void addChosenFiles(int categoryKey);
-    void addChosenFolder(int categoryKey);
-    QPointer<AddProgressWidget> wiredProgressPanel;
-    // Decides which application entries of the walk under way are listed.
-    ApplicationWalk applicationWalk;
-    // Counts the folder walks that have ended, so an answer given after its walk ended
-    // is recognised as late.
-    quint64 endedWalks = 0;
-    bool walksStopped = false;
 
     // ---- Item operations, search, keyboard (VorendaShelfOperations.cpp,
     // VorendaShelfSearch.cpp, VorendaShelfKeyboard.cpp) ----

@@ -74,7 +74,7 @@ void walkFolder(QTextStream& out, const QString& folder, int count)
                .arg(layouts.passes)
                .arg(cachedFiles());
     out.flush();
-    shelf.stopWalks();
+    ShelfParts::of(shelf).walks.stop();
 }
 
 void addDirectly(QTextStream& out, const QString& folder, int count)

@@ -5,6 +5,7 @@
 #include "CabinetTestFixtures.h"
 #include "FolderWarningDialog.h"
 #include "MyThumbnailView.h"
+#include "ShelfParts.h"
 #include "TextFunctions.h"
 #include "ThumbnailCache.h"
 
@@ -328,7 +329,7 @@ void TestCreateItems::droppedFolder()
     for (CategoryHeaderItem* header : shelf.view->getCategoryHeaderList(-1, true))
         found = found || header->getText() == QLatin1String("Holiday");
     QCOMPARE(found, category);
-    shelf.stopWalks();
+    ShelfParts::of(shelf).walks.stop();
 }
 
 void TestCreateItems::droppedApplicationEntryIsOneItem()

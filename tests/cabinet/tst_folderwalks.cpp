@@ -11,6 +11,7 @@
 #include "RecurseDirThread.h"
 #include "SafariBookmarksParser.h"
 #include "ShelfDataFile.h"
+#include "ShelfParts.h"
 #include "SubfoldersWarningDialog.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -415,7 +416,7 @@ void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
         folder(QStandardPaths::TempLocation)};
 
     auto shelf = newCabinet();
-    QVERIFY(shelf->doPlacesAction(AllShortcuts, -1));
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AllShortcuts, -1));
     const QList<AbstractThumbnailItem*> first = shelf->view->getAllItems();
     QStringList targets;
     QStringList names;
@@ -429,10 +430,10 @@ void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
     QCOMPARE(names.at(10), QStringLiteral("System's Temporary Directory"));
     QCOMPARE(names.at(4), QFileInfo(expected.at(4)).fileName());
 
-    QVERIFY(shelf->doPlacesAction(AllShortcuts, -1));
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AllShortcuts, -1));
     QCOMPARE(shelf->view->getAllItems(), first);
     // Commands that are no places are left to the caller.
-    QVERIFY(!shelf->doPlacesAction(RenameSelectedItem, -1));
+    QVERIFY(!ShelfParts::of(*shelf).walks.runCommand(RenameSelectedItem, -1));
 }
 
 void TestFolderWalks::fileDialogsAddChosenPaths()
@@ -457,7 +458,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
         QuestionDriver driver(QuestionDriver::visible<QFileDialog>(),
                               choose(root, QStringLiteral("\"a.txt\" \".hidden\" \"b.txt\"")));
         QFile::remove(root + QStringLiteral("/b.txt"));
-        QVERIFY(shelf->doPlacesAction(AddFiles, -1));
+        QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFiles, -1));
         QVERIFY(driver.ran());
     }
     QCOMPARE(contents(*shelf), QStringList {"a@"});
@@ -465,7 +466,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
 
     {
         QuestionDriver driver(QuestionDriver::visible<QFileDialog>(), choose(root, QStringLiteral("Folder")));
-        QVERIFY(shelf->doPlacesAction(AddFolderShortcut, -1));
+        QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFolderShortcut, -1));
         QVERIFY(driver.ran());
     }
     QCOMPARE(contents(*shelf), (QStringList {"Folder@", "a@"}));
@@ -475,7 +476,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
     {
         // A cancelled choice adds nothing and forgets nothing.
         QuestionDriver driver(QuestionDriver::visible<QFileDialog>(), choose(root, QString()));
-        QVERIFY(shelf->doPlacesAction(AddFolderShortcut, -1));
+        QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFolderShortcut, -1));
         QVERIFY(driver.ran());
     }
     QCOMPARE(contents(*shelf), (QStringList {"Folder@", "a@"}));
@@ -513,7 +514,7 @@ void TestFolderWalks::applicationsAreDesktopEntries()
     QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
     // No question comes up for the folders that only group entries.
     QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), [](QWidget* window) { window->close(); });
-    QVERIFY(shelf->doPlacesAction(MenuType(command), -1));
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(MenuType(command), -1));
     QVERIFY(waitForWalkEnd(finished));
     QVERIFY(!driver.ran());
     QCOMPARE(contents(*shelf), expected);
