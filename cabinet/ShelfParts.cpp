@@ -8,6 +8,7 @@ ShelfParts::ShelfParts(VorendaShelf& shelf)
     , jobs(shelf)
     , items(shelf)
     , walks(shelf)
+    , search(shelf)
 {
 }
 

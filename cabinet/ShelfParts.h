@@ -2,6 +2,7 @@
 
 #include "ShelfDataFile.h"
 #include "ShelfItems.h"
+#include "ShelfSearch.h"
 #include "ShelfWalks.h"
 #include "ThumbnailCache.h"
 #include "ThumbnailJobs.h"
@@ -28,6 +29,7 @@ public:
     ThumbnailJobs jobs;
     ShelfItems items;
     ShelfWalks walks;
+    ShelfSearch search;
     // Set while the selection is cut to the clipboard: the items travel there with
     // their pictures, so their removal keeps them.
     bool cutting = false;

@@ -68,7 +68,11 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     parts->walks.setUp();
 
     ShelfActions::create(*this);
-    setUpSearchAndOperations();
+    parts->search.setUp();
+    connect(view, &AbstractThumbnailView::itemSelected, this, &VorendaShelf::onItemSelected);
+    connect(view, &AbstractThumbnailView::itemClicked, this, &VorendaShelf::onItemClicked);
+    connect(view, &AbstractThumbnailView::itemDoubleClicked, this, &VorendaShelf::onItemDoubleClicked);
+    connect(view, &AbstractThumbnailView::moveItem, this, &VorendaShelf::onMoveItem);
     setUpThumbSizeSlider();
     parts->items.setUp();
     parts->jobs.setUp();

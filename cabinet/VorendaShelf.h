@@ -457,8 +457,8 @@ public slots:
     void onBookmarkFound(QString name, QString url, QVariant data);
     void onBookmarksParserFinished(int folders, int urls, bool aborted);
 
-    // ---- Item operations, search, keyboard (VorendaShelfOperations.cpp,
-    // VorendaShelfSearch.cpp, VorendaShelfKeyboard.cpp) ----
+    // ---- Item operations, search, keyboard (ItemOperations.cpp, ShelfSearch.cpp,
+    // ShelfKeyboard.cpp) ----
 public slots:
     // Opens or reveals the item, on a click when single-click opening is on, else on
     // a double click; Shift reveals, Alt asks for a maximized window.
@@ -497,19 +497,6 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void setUpSearchAndOperations();
-    // Hides the frame after an open or reveal unless something keeps the cabinet up.
-    void hideAfterOpening();
-    bool keepsShownAfterOpening() const;
-    void showShelfAt(int offset);
-    void setSearchType(int type);
-    // Brings a hidden cabinet up to show the hits of `text`.
-    void showForSearch(const QString& text);
-    bool searchUnreachable() const { return hidesearchbox || hidetopbar; }
-    void dropSearchWhenUnreachable();
-    std::unique_ptr<ObjectEventFilter> searchHideFilter;
 
     // ---- Commands (ShelfCommandDispatcher.cpp, ShelfMenuEntries.cpp, CategoryTargetMenus.cpp;
     // the work lives in the classes those files are named after) ----

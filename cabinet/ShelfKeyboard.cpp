@@ -1,44 +1,49 @@
-#include "VorendaShelf.h"
+#include "ShelfKeyboard.h"
 
 #include "DockableWidget.h"
 #include "MyThumbnailItem.h"
 #include "OverrideCursor.h"
 #include "SearchBox.h"
 #include "SearchCommands.h"
+#include "ShelfParts.h"
+#include "VorendaShelf.h"
 
 #include <QKeyEvent>
 #include <QPointer>
 
-// Keys the view and the other children leave over: typing starts a search, Escape
-// hides the cabinet and Return opens the selection.
-void VorendaShelf::keyPressEvent(QKeyEvent* event)
+ShelfKeyboard::ShelfKeyboard(VorendaShelf& shelf)
+    : shelf(shelf)
+{
+}
+
+bool ShelfKeyboard::keyPressed(QKeyEvent* event)
 {
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).isPrint()) {
         event->accept();
-        if (searchUnreachable())
-            return;
-        searchBox->setFocus(Qt::OtherFocusReason);
+        if (ShelfParts::of(shelf).search.unreachable())
+            return true;
+        shelf.searchBox->setFocus(Qt::OtherFocusReason);
         // The typed character replaces a list word rather than extending it.
-        if (isReservedSearch(searchBox->text()))
-            searchBox->selectAll();
-        searchBox->insert(text);
-        return;
+        if (isReservedSearch(shelf.searchBox->text()))
+            shelf.searchBox->selectAll();
+        shelf.searchBox->insert(text);
+        return true;
     }
 
     switch (event->key()) {
     case Qt::Key_Escape:
         event->accept();
-        if (!kiosk)
-            frame->hide();
-        return;
+        if (!shelf.kiosk)
+            shelf.frame->hide();
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         event->accept();
-        const QList<AbstractThumbnailItem*> selected = view->getSelectedItems();
+        const QList<AbstractThumbnailItem*> selected = shelf.view->getSelectedItems();
         if (selected.isEmpty()) {
-            showStatusMessage(tr("No item is selected!"));
-            return;
+            shelf.showStatusMessage(VorendaShelf::tr("No item is selected!"));
+            return true;
         }
         // Opening may hide the window or change the view, so every item is held by a
         // guard and skipped once it is gone.
@@ -54,13 +59,21 @@ void VorendaShelf::keyPressEvent(QKeyEvent* event)
             if (!item)
                 continue;
             if (locate)
-                onLocateItem(item, maximized);
+                shelf.onLocateItem(item, maximized);
             else
-                onOpenItem(item, maximized);
+                shelf.onOpenItem(item, maximized);
         }
-        return;
+        return true;
     }
     default:
-        QWidget::keyPressEvent(event);
+        return false;
     }
+}
+
+// ---- The cabinet's entry points
+
+void VorendaShelf::keyPressEvent(QKeyEvent* event)
+{
+    if (!ShelfKeyboard(*this).keyPressed(event))
+        QWidget::keyPressEvent(event);
 }
