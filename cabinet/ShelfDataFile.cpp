@@ -425,8 +425,9 @@ int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int pare
         parentKey = -1;
     }
     if (parentKey != -1 && !view->getCategoryHeader(parentKey)) {
-        ShelfLog::write(shelf,
-                        QStringLiteral("Category %1 names the unknown parent %2 and stands at the top").arg(key).arg(parentKey));
+        ShelfLog::write(shelf, QStringLiteral("Category %1 names the unknown parent %2 and stands at the top")
+                                   .arg(key)
+                                   .arg(parentKey));
         parentKey = -1;
     }
     if (view->setCategoryHeader(key, header, parentKey, -1, false))

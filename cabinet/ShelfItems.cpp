@@ -303,7 +303,8 @@ void ShelfItems::createForData(const QByteArray& data, int categoryKey, Abstract
     QSize imageSize;
     bool request = false;
     if (!record.thumbnail.isEmpty()
-        && !(picture = ThumbnailCache::loadBoundedPicture(record.thumbnail, VorendaGlobal::SHELF_MAXTHUMBSIZE)).isNull()) {
+        && !(picture = ThumbnailCache::loadBoundedPicture(record.thumbnail, VorendaGlobal::SHELF_MAXTHUMBSIZE))
+                .isNull()) {
         picture = VorendaShelf::normalizeImage(picture);
         imageSize = VorendaShelf::normalizeSize(
             picture.size(), VorendaShelf::getThumbnailSize(record.type, record.customthumb, record.thumbsize));

@@ -34,7 +34,8 @@ void ShelfStatusBar::showMessage(const QString& text)
 {
     BackgroundPainter dark(QColor(0, 0, 0, 80));
     dark.setBorderPainter(BorderPainter(0.0, 10.0, QColor(0, 0, 0, 0)));
-    shelf.statusLabelSkin->setBackground(BackgroundProperty(dark, dark, BackgroundPainter(), BackgroundPainter(), dark));
+    shelf.statusLabelSkin->setBackground(
+        BackgroundProperty(dark, dark, BackgroundPainter(), BackgroundPainter(), dark));
     shelf.statusLabelSkin->setTextPen(PenProperty(QPen(Qt::white)));
     shelf.statusLabel->setText(text);
     shelf.statusMessageShown = true;
@@ -68,7 +69,8 @@ void ShelfStatusBar::resizeSelection()
         auto* item = qobject_cast<MyThumbnailItem*>(entry);
         if (!item)
             continue;
-        const int size = VorendaShelf::getThumbnailSize(item->properties.type, item->properties.customthumb, shelf.thumbSizeSlider->value());
+        const int size = VorendaShelf::getThumbnailSize(item->properties.type, item->properties.customthumb,
+                                                        shelf.thumbSizeSlider->value());
         item->properties.thumbsize = size;
         if (size != item->getImageSize().width())
             item->setImageSize(VorendaShelf::normalizeSize(item->getImage().size(), size));

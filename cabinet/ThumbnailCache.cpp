@@ -139,7 +139,8 @@ QPixmap ThumbnailCache::loadBoundedPicture(const QString& file, int box)
     reader.setAutoTransform(true);
     const QImage image = reader.readFitting(QSize(box, box));
     if (image.isNull())
-        VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: Picture '%1' not read: %2").arg(file, reader.errorString()));
+        VorendaGlobal::addToLog(
+            QStringLiteral("VorendaShelf: Picture '%1' not read: %2").arg(file, reader.errorString()));
     return QPixmap::fromImage(image);
 }
 

@@ -315,7 +315,7 @@ void ThumbnailJobs::fitToMaxThumbSize()
             continue;
         QPixmap picture;
         if (grew && !item->properties.thumbnail.isEmpty())
-            picture = cache.loadPicture(QDir(VorendaGlobal::getCacheLocation()).absoluteFilePath(item->properties.thumbnail));
+            picture = cache.loadPicture(ThumbnailCache::getCachePath(item->properties.thumbnail));
         if (picture.isNull())
             picture = item->getImage();
         item->setImage(VorendaShelf::normalizeImage(picture));

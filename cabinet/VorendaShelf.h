@@ -379,7 +379,7 @@ public slots:
     // every category is meant.
     void onDeleteCategoryRequest(int categoryKey, bool subcategoriesOnly, bool recurse, bool* ok);
 
-    // ---- Settings and modes (VorendaShelfSettings.cpp) ----
+    // ---- Settings and modes (ShelfModes.cpp) ----
 public slots:
     void onStayOnTop(bool on);
     void onAutoHide(bool on);
@@ -411,19 +411,6 @@ public slots:
     void onAutoHideRequest(bool* ok);
     // Passes the global animation preferences to every item.
     void onApplyPreferences();
-
-private:
-    QString nameLabelText() const;
-    // The bar texts' family: `textfont` when it is installed, else Verdana.
-    QString barTextFamily() const;
-    QList<SkinWidget*> barTextSkins() const;
-    void updateCategoryActionTexts();
-    void applyKioskLocks();
-    // Reloads the personalization panel when it is open on this cabinet.
-    void refreshPersonalization();
-    // `option` is the docking option stored as `mode`, 0 (floating) to 8.
-    void dockTo(int option);
-    bool mayAutoHide() const;
 
     // ---- Data file (ShelfDataFile.cpp) ----
 public:
