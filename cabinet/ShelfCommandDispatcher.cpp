@@ -16,12 +16,11 @@ constexpr int LAST_KEEPING_SEARCH = LocateSelectedItems;
 
 } // namespace
 
-ShelfCommandDispatcher::ShelfCommandDispatcher(VorendaShelf* shelf)
-    : QObject(shelf)
-    , shelf(*shelf)
-    , itemCommands(*shelf)
-    , categoryCommands(*shelf)
-    , cabinetCommands(*shelf)
+ShelfCommandDispatcher::ShelfCommandDispatcher(VorendaShelf& shelf)
+    : shelf(shelf)
+    , itemCommands(shelf)
+    , categoryCommands(shelf)
+    , cabinetCommands(shelf)
 {
 }
 
@@ -117,21 +116,14 @@ void ShelfCommandDispatcher::runPlain(QAction* action, int categoryKey)
 
 // ---- The cabinet's entry points
 
-ShelfCommandDispatcher& VorendaShelf::commands()
-{
-    if (!commandDispatcher)
-        commandDispatcher = new ShelfCommandDispatcher(this);
-    return *commandDispatcher;
-}
-
 void VorendaShelf::doMenuAction(MenuType type, int parameter)
 {
-    commands().run(type, parameter);
+    ShelfParts::of(*this).commands.run(type, parameter);
 }
 
 void VorendaShelf::doMenuAction(QAction* action, int categoryKey)
 {
-    commands().runPlain(action, categoryKey);
+    ShelfParts::of(*this).commands.runPlain(action, categoryKey);
 }
 
 void VorendaShelf::onDelayedAction(QVariant data, bool)

@@ -215,22 +215,6 @@ void ShelfMenuRunner::showBarMenu(BarMenu which)
 
 // ---- The cabinet's entry points
 
-void VorendaShelf::setUpMenus()
-{
-    connect(view, &AbstractThumbnailView::showContextMenu, this, &VorendaShelf::onShowContextMenu);
-    connect(view, &AbstractThumbnailView::showItemContextMenu, this, &VorendaShelf::onShowItemContextMenu);
-    connect(view, &AbstractThumbnailView::showCategoryContextMenu, this, &VorendaShelf::onShowCategoryContextMenu);
-    connect(view, &AbstractThumbnailView::setMimeData, this, &VorendaShelf::onSetMimeData);
-    connect(cabinetMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onCabinetMenu);
-    connect(categoriesMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onCategoriesMenu);
-    connect(itemsMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onItemsMenu);
-    connect(viewMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onViewMenu);
-    connect(personalizeMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onPersonalizeMenu);
-    connect(helpMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onHelpMenu);
-    connect(QApplication::clipboard(), &QClipboard::changed, this, &VorendaShelf::onClipboardChanged);
-    onClipboardChanged(QClipboard::Clipboard);
-}
-
 void VorendaShelf::showContextMenu(int categoryKey, const QPoint& pos)
 {
     ShelfMenuRunner(*this).showContextMenu(categoryKey, pos);

@@ -9,6 +9,8 @@ ShelfParts::ShelfParts(VorendaShelf& shelf)
     , items(shelf)
     , walks(shelf)
     , search(shelf)
+    , commands(shelf)
+    , menuEntries(shelf)
 {
 }
 

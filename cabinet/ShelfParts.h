@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ShelfCommandDispatcher.h"
 #include "ShelfDataFile.h"
 #include "ShelfItems.h"
+#include "ShelfMenuEntries.h"
 #include "ShelfSearch.h"
 #include "ShelfWalks.h"
 #include "ThumbnailCache.h"
@@ -30,6 +32,8 @@ public:
     ShelfItems items;
     ShelfWalks walks;
     ShelfSearch search;
+    ShelfCommandDispatcher commands;
+    ShelfMenuEntries menuEntries;
     // Set while the selection is cut to the clipboard: the items travel there with
     // their pictures, so their removal keeps them.
     bool cutting = false;

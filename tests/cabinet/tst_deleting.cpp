@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "../dialogs/QuestionDriver.h"
+#include "CabinetCommands.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 #include "RemoveWarningDialog.h"
@@ -209,7 +210,7 @@ void TestDeleting::deletingTheCabinetRemovesItsFileAndPictures()
             auto* box = static_cast<QMessageBox*>(window);
             box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
         }));
-    shelf->deleteShelf();
+    CabinetCommands(*shelf).deleteCabinet();
 
     const bool gone = yes && !kiosk;
     QCOMPARE(driver->ran(), !kiosk);

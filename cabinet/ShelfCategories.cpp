@@ -1,4 +1,4 @@
-#include "VorendaShelf.h"
+#include "ShelfCategories.h"
 
 #include "BackgroundPainter.h"
 #include "BorderPainter.h"
@@ -7,11 +7,14 @@
 #include "FontProperty.h"
 #include "GradientPainter.h"
 #include "ImagePainter.h"
+#include "MyThumbnailView.h"
 #include "NavigatorItem.h"
 #include "OverrideCursor.h"
 #include "RemoveWarningDialog.h"
+#include "ShelfLog.h"
 #include "TextItem.h"
 #include "VorendaGlobal.h"
+#include "VorendaShelf.h"
 
 #include <QPainterPath>
 #include <QPointer>
@@ -56,7 +59,12 @@ BackgroundPainter navigatorPainter(const QColor& top, const QColor& bottom, cons
 
 } // namespace
 
-CategoryHeaderItem* VorendaShelf::getCategoryHeaderItem(const QString& name)
+ShelfCategories::ShelfCategories(VorendaShelf& shelf)
+    : shelf(shelf)
+{
+}
+
+CategoryHeaderItem* ShelfCategories::newHeader(const QString& name)
 {
     ButtonItem* button = newStateButton();
     TextItem* text = newHeaderText();
@@ -69,22 +77,22 @@ CategoryHeaderItem* VorendaShelf::getCategoryHeaderItem(const QString& name)
     header->setMargin(MarginProperty(0.0));
     header->setTextItem(text, MarginProperty(0.0, 0.0, 0.0, 10.0));
     header->setText(name);
-    header->setShowPath(showcatfullpath);
-    header->setShowItems(showcatnumberofitems);
-    header->setShowMatches(showcatnumberofmatches);
+    header->setShowPath(shelf.showcatfullpath);
+    header->setShowItems(shelf.showcatnumberofitems);
+    header->setShowMatches(shelf.showcatnumberofmatches);
     // The style supplies the expanded and collapsed icons below.
     header->setStateButton(button, ImageResource(), ImageResource(), MarginProperty(6.0, 10.0, 6.0, 10.0),
                            Qt::AlignRight);
-    button->setEnabled(!hidecatstatusbutton);
-    onApplyStyle(style, header);
+    button->setEnabled(!shelf.hidecatstatusbutton);
+    shelf.onApplyStyle(shelf.style, header);
     return header;
 }
 
-CategoryHeaderItem* VorendaShelf::addCategory(const QString& name, int parentKey)
+CategoryHeaderItem* ShelfCategories::add(const QString& name, int parentKey)
 {
     // Among siblings a name is one category whatever its case; the last match wins.
     CategoryHeaderItem* found = nullptr;
-    const QList<CategoryHeaderItem*> siblings = view->getCategoryHeaderList(parentKey, false);
+    const QList<CategoryHeaderItem*> siblings = shelf.view->getCategoryHeaderList(parentKey, false);
     for (CategoryHeaderItem* sibling : siblings) {
         if (sibling && sibling->getText().compare(name, Qt::CaseInsensitive) == 0)
             found = sibling;
@@ -92,19 +100,18 @@ CategoryHeaderItem* VorendaShelf::addCategory(const QString& name, int parentKey
     if (found)
         return found;
 
-    CategoryHeaderItem* header = getCategoryHeaderItem(name);
-    const int key = view->getLastCategoryKey() + 1;
-    if (!view->setCategoryHeader(key, header, parentKey, -1, true)) {
+    CategoryHeaderItem* header = newHeader(name);
+    const int key = shelf.view->getLastCategoryKey() + 1;
+    if (!shelf.view->setCategoryHeader(key, header, parentKey, -1, true)) {
         // The view refuses only impossible parents; the header then stays ours.
-        VorendaGlobal::addToLog(logPrefix()
-                                + QStringLiteral("Category '%1' could not be placed under %2").arg(name).arg(parentKey));
+        ShelfLog::write(shelf, QStringLiteral("Category '%1' could not be placed under %2").arg(name).arg(parentKey));
         delete header;
         return nullptr;
     }
     return header;
 }
 
-NavigatorItem* VorendaShelf::getNavigatorItem(const QString& name)
+NavigatorItem* ShelfCategories::newNavigatorItem(const QString& name)
 {
     const BackgroundPainter rest =
         navigatorPainter(QColor(210, 210, 210, 150), QColor(70, 70, 70, 150), QColor(50, 50, 50, 0));
@@ -114,24 +121,24 @@ NavigatorItem* VorendaShelf::getNavigatorItem(const QString& name)
     auto* item = new NavigatorItem;
     item->setToolTip(QString());
     item->setText(name);
-    item->setTextFont(FontProperty(VorendaGlobal::getLargeFont(false, textfont)));
+    item->setTextFont(FontProperty(VorendaGlobal::getLargeFont(false, shelf.textfont)));
     item->setTextPen(PenProperty(QPen(Qt::white)));
     item->setBackground(BackgroundProperty(rest, rest, hover, hover, BackgroundPainter()));
     item->setMargin(MarginProperty(8.0, 15.0, 8.0, 15.0));
     return item;
 }
 
-void VorendaShelf::onDeleteCategoryRequest(int categoryKey, bool subcategoriesOnly, bool recurse, bool* ok)
+void ShelfCategories::deleteRequest(int categoryKey, bool subcategoriesOnly, bool recurse, bool* ok)
 {
     if (!ok)
         return;
     *ok = false;
-    view->hideFloatingLabel();
+    shelf.view->hideFloatingLabel();
 
     // One question at a time: a second request while any question of this cabinet is
     // up would nest a wait inside the first and act on what it may have removed.
-    if (dialogOpen) {
-        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Category removal refused: a question is open"));
+    if (shelf.dialogOpen) {
+        ShelfLog::write(shelf, QStringLiteral("Category removal refused: a question is open"));
         return;
     }
 
@@ -139,48 +146,48 @@ void VorendaShelf::onDeleteCategoryRequest(int categoryKey, bool subcategoriesOn
     QList<QPointer<CategoryHeaderItem>> going;
     QString message;
     if (wholeCategory) {
-        if (CategoryHeaderItem* header = view->getCategoryHeader(categoryKey))
+        if (CategoryHeaderItem* header = shelf.view->getCategoryHeader(categoryKey))
             going.append(header);
-        message = recurse ? tr("Are you sure you want to remove the following category and all the subcategories "
+        message = recurse ? VorendaShelf::tr("Are you sure you want to remove the following category and all the subcategories "
                                "and items it might contain?")
-                          : tr("Are you sure you want to remove the following category and all the items it "
+                          : VorendaShelf::tr("Are you sure you want to remove the following category and all the items it "
                                "might contain?");
     } else {
-        const QList<CategoryHeaderItem*> children = view->getCategoryHeaderList(categoryKey, false);
+        const QList<CategoryHeaderItem*> children = shelf.view->getCategoryHeaderList(categoryKey, false);
         for (CategoryHeaderItem* child : children) {
             if (child)
                 going.append(child);
         }
-        message = categoryKey == -1 ? tr("Are you sure you want to remove the following categories and all the "
+        message = categoryKey == -1 ? VorendaShelf::tr("Are you sure you want to remove the following categories and all the "
                                          "subcategories and items they might contain?")
-                                    : tr("Are you sure you want to remove the following subcategories and all the "
+                                    : VorendaShelf::tr("Are you sure you want to remove the following subcategories and all the "
                                          "items they might contain?");
     }
-    if (kiosk || going.isEmpty())
+    if (shelf.kiosk || going.isEmpty())
         return;
 
     QStringList names;
     for (const QPointer<CategoryHeaderItem>& header : qAsConst(going))
         names.append(header->getText());
 
-    const QPointer<VorendaShelf> self(this);
-    dialogOpen = true;
-    RemoveWarningDialog dialog(this);
+    const QPointer<VorendaShelf> self(&shelf);
+    shelf.dialogOpen = true;
+    RemoveWarningDialog dialog(&shelf);
     const bool accepted = dialog.exec(message, names) != 0;
     if (!self)
         return;
-    dialogOpen = false;
+    shelf.dialogOpen = false;
     if (!accepted)
         return;
 
     // The wait let everything else run: act only on categories that are still there.
     QList<int> keys;
     for (const QPointer<CategoryHeaderItem>& header : qAsConst(going)) {
-        if (header && header->getView() == view)
+        if (header && header->getView() == shelf.view)
             keys.append(header->getKey());
     }
-    if (keys.isEmpty() || (wholeCategory && !view->getCategoryHeader(categoryKey))) {
-        VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Category removal dropped: the categories are gone"));
+    if (keys.isEmpty() || (wholeCategory && !shelf.view->getCategoryHeader(categoryKey))) {
+        ShelfLog::write(shelf, QStringLiteral("Category removal dropped: the categories are gone"));
         return;
     }
     *ok = true;
@@ -191,11 +198,33 @@ void VorendaShelf::onDeleteCategoryRequest(int categoryKey, bool subcategoriesOn
     OverrideCursor busy(Qt::BusyCursor);
     QList<AbstractThumbnailItem*> leaving;
     if (wholeCategory) {
-        leaving = view->getItems(categoryKey, recurse);
+        leaving = shelf.view->getItems(categoryKey, recurse);
     } else {
         const bool wholeSubtrees = categoryKey == -1 || recurse;
         for (int key : qAsConst(keys))
-            leaving.append(view->getItems(key, wholeSubtrees));
+            leaving.append(shelf.view->getItems(key, wholeSubtrees));
     }
-    removeCache(leaving);
+    shelf.removeCache(leaving);
+}
+
+// ---- The cabinet's entry points
+
+CategoryHeaderItem* VorendaShelf::getCategoryHeaderItem(const QString& name)
+{
+    return ShelfCategories(*this).newHeader(name);
+}
+
+CategoryHeaderItem* VorendaShelf::addCategory(const QString& name, int parentKey)
+{
+    return ShelfCategories(*this).add(name, parentKey);
+}
+
+NavigatorItem* VorendaShelf::getNavigatorItem(const QString& name)
+{
+    return ShelfCategories(*this).newNavigatorItem(name);
+}
+
+void VorendaShelf::onDeleteCategoryRequest(int categoryKey, bool subcategoriesOnly, bool recurse, bool* ok)
+{
+    ShelfCategories(*this).deleteRequest(categoryKey, subcategoriesOnly, recurse, ok);
 }

@@ -1,10 +1,9 @@
-// The skin overlays of the cabinet's bars, labels and close button, and the small
-// icons the cabinet paints itself.
-#include "VorendaShelf.h"
+#include "ShelfSkin.h"
 
 #include "DockableWidget.h"
 #include "SkinWidget.h"
 #include "VorendaGlobal.h"
+#include "VorendaShelf.h"
 
 #include <QAbstractButton>
 #include <QPainter>
@@ -79,6 +78,11 @@ BackgroundPainter topLeftImage(const QPixmap& pixmap)
 
 } // namespace
 
+ShelfSkin::ShelfSkin(VorendaShelf& shelf)
+    : shelf(shelf)
+{
+}
+
 QPixmap paintCloseIcon(QPixmap& pixmap)
 {
     const double cx = pixmap.width() * 0.5 - 0.5;
@@ -92,29 +96,29 @@ QPixmap paintCloseIcon(QPixmap& pixmap)
     return pixmap;
 }
 
-QPixmap VorendaShelf::getCollapsedIcon(const QColor& color)
+QPixmap ShelfSkin::collapsedIcon(const QColor& color)
 {
     return triangleIcon(color, 10, QPolygonF({QPointF(2, 2), QPointF(9, 2), QPointF(5.5, 8)}));
 }
 
-QPixmap VorendaShelf::getExpandedIcon(const QColor& color)
+QPixmap ShelfSkin::expandedIcon(const QColor& color)
 {
     return triangleIcon(color, 9, QPolygonF({QPointF(2, 7), QPointF(9, 7), QPointF(5.5, 1)}));
 }
 
-QPixmap VorendaShelf::getSmallThumbIcon(const QColor& color)
+QPixmap ShelfSkin::smallThumbIcon(const QColor& color)
 {
     return pictureIcon(color, QSize(9, 11), 1, 2, color);
 }
 
-QPixmap VorendaShelf::getLargeThumbIcon(const QColor& color)
+QPixmap ShelfSkin::largeThumbIcon(const QColor& color)
 {
     QColor fill = color;
     fill.setAlpha(iconAlpha(color, 220));
     return pictureIcon(color, QSize(14, 15), 2, 3, fill);
 }
 
-SkinWidget* VorendaShelf::skinMenuBarFrame(QFrame* frame)
+SkinWidget* ShelfSkin::menuBarFrame(QFrame* frame)
 {
     const BackgroundPainter dark(QColor(0, 0, 0, 80));
     auto* skinWidget = new SkinWidget(frame);
@@ -122,11 +126,11 @@ SkinWidget* VorendaShelf::skinMenuBarFrame(QFrame* frame)
     return skinWidget;
 }
 
-SkinWidget* VorendaShelf::skinMenuBarButton(QWidget* button)
+SkinWidget* ShelfSkin::menuBarButton(QWidget* button)
 {
-    const QFont font = VorendaGlobal::getLargeFont(false, textfont);
+    const QFont font = VorendaGlobal::getLargeFont(false, shelf.textfont);
     auto* skinWidget = new SkinWidget(button);
-    skinWidget->setBackground(menuButtonBackground);
+    skinWidget->setBackground(shelf.menuButtonBackground);
     skinWidget->setTextFont(FontProperty(font));
     skinWidget->setTextPen(PenProperty(QPen(Qt::white)));
     skinWidget->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -136,27 +140,27 @@ SkinWidget* VorendaShelf::skinMenuBarButton(QWidget* button)
     return skinWidget;
 }
 
-SkinWidget* VorendaShelf::skinCabinetLabel(QLabel* label, int size, bool bold)
+SkinWidget* ShelfSkin::cabinetLabel(QLabel* label, int size, bool bold)
 {
     QFont font;
     switch (size) {
     case 7:
-        font = VorendaGlobal::getSmallFont(bold, textfont);
+        font = VorendaGlobal::getSmallFont(bold, shelf.textfont);
         break;
     case 10:
-        font = VorendaGlobal::getLargeFont(bold, textfont);
+        font = VorendaGlobal::getLargeFont(bold, shelf.textfont);
         break;
     case 12:
-        font = VorendaGlobal::getHugeFont(bold, textfont);
+        font = VorendaGlobal::getHugeFont(bold, shelf.textfont);
         break;
     default:
-        font = VorendaGlobal::getNormalFont(bold, textfont);
+        font = VorendaGlobal::getNormalFont(bold, shelf.textfont);
     }
     auto* skinWidget = new SkinWidget(label);
     skinWidget->setTextFont(FontProperty(font));
     skinWidget->setTextPen(PenProperty(QPen(Qt::white)));
     skinWidget->setTextAlignment(label->alignment());
-    switch (textdecoration) {
+    switch (shelf.textdecoration) {
     case 1:
         skinWidget->setTextShadow(true, false);
         break;
@@ -169,11 +173,11 @@ SkinWidget* VorendaShelf::skinCabinetLabel(QLabel* label, int size, bool bold)
     return skinWidget;
 }
 
-SkinWidget* VorendaShelf::skinCabinetCloseButton()
+SkinWidget* ShelfSkin::cabinetCloseButton()
 {
     QPixmap normal(QStringLiteral(":/Resources/Images/cabinetCloseButtonNormal.png"));
     QPixmap active(QStringLiteral(":/Resources/Images/cabinetCloseButtonActive.png"));
-    auto* skinWidget = new SkinWidget(closeButton);
+    auto* skinWidget = new SkinWidget(shelf.closeButton);
     skinWidget->setBackground(BackgroundProperty(topLeftImage(paintCloseIcon(normal)),
                                                  topLeftImage(paintCloseIcon(active)), BackgroundPainter(),
                                                  BackgroundPainter(), BackgroundPainter()));
@@ -181,7 +185,7 @@ SkinWidget* VorendaShelf::skinCabinetCloseButton()
     return skinWidget;
 }
 
-SkinWidget* VorendaShelf::skinCommandsButton(QAbstractButton* button)
+SkinWidget* ShelfSkin::commandsButton(QAbstractButton* button)
 {
     // A small arrow beside the text, on a rounded button that darkens under the mouse.
     QPixmap arrow = transparentPixmap(9, 9);
@@ -202,7 +206,7 @@ SkinWidget* VorendaShelf::skinCommandsButton(QAbstractButton* button)
     skinWidget->setIcon(ImageResource(arrow));
     skinWidget->setIconAlignment(Qt::AlignRight);
     skinWidget->setMargin(MarginProperty(0.0, 6.0, 0.0, 6.0));
-    skinWidget->setTextFont(FontProperty(VorendaGlobal::getNormalFont(false, textfont)));
+    skinWidget->setTextFont(FontProperty(VorendaGlobal::getNormalFont(false, shelf.textfont)));
     skinWidget->setTextPen(PenProperty(QPen(Qt::white)));
     skinWidget->setTextAlignment(Qt::AlignCenter);
     skinWidget->setTextShadow(true, false);
@@ -210,18 +214,65 @@ SkinWidget* VorendaShelf::skinCommandsButton(QAbstractButton* button)
     return skinWidget;
 }
 
-void VorendaShelf::skinBars()
+void ShelfSkin::skinBars()
 {
-    skinMenuBarFrame(menuFrame);
-    closeButtonSkin = skinCabinetCloseButton();
-    cabinetMenuButtonSkin = skinMenuBarButton(cabinetMenuButton);
-    categoriesMenuButtonSkin = skinMenuBarButton(categoriesMenuButton);
-    itemsMenuButtonSkin = skinMenuBarButton(itemsMenuButton);
-    viewMenuButtonSkin = skinMenuBarButton(viewMenuButton);
-    personalizeMenuButtonSkin = skinMenuBarButton(personalizeMenuButton);
-    helpMenuButtonSkin = skinMenuBarButton(helpMenuButton);
-    connect(closeButtonSkin, &SkinWidget::clicked, frame, &DockableWidget::hide);
-    nameLabelSkin = skinCabinetLabel(nameLabel, 12, true);
-    matchesLabelSkin = skinCabinetLabel(matchesLabel, 10, false);
-    statusLabelSkin = skinCabinetLabel(statusLabel, 10, false);
+    menuBarFrame(shelf.menuFrame);
+    shelf.closeButtonSkin = cabinetCloseButton();
+    shelf.cabinetMenuButtonSkin = menuBarButton(shelf.cabinetMenuButton);
+    shelf.categoriesMenuButtonSkin = menuBarButton(shelf.categoriesMenuButton);
+    shelf.itemsMenuButtonSkin = menuBarButton(shelf.itemsMenuButton);
+    shelf.viewMenuButtonSkin = menuBarButton(shelf.viewMenuButton);
+    shelf.personalizeMenuButtonSkin = menuBarButton(shelf.personalizeMenuButton);
+    shelf.helpMenuButtonSkin = menuBarButton(shelf.helpMenuButton);
+    QObject::connect(shelf.closeButtonSkin, &SkinWidget::clicked, shelf.frame, &DockableWidget::hide);
+    shelf.nameLabelSkin = cabinetLabel(shelf.nameLabel, 12, true);
+    shelf.matchesLabelSkin = cabinetLabel(shelf.matchesLabel, 10, false);
+    shelf.statusLabelSkin = cabinetLabel(shelf.statusLabel, 10, false);
+}
+
+// ---- The cabinet's entry points
+
+SkinWidget* VorendaShelf::skinMenuBarFrame(QFrame* frame)
+{
+    return ShelfSkin(*this).menuBarFrame(frame);
+}
+
+SkinWidget* VorendaShelf::skinMenuBarButton(QWidget* button)
+{
+    return ShelfSkin(*this).menuBarButton(button);
+}
+
+SkinWidget* VorendaShelf::skinCabinetLabel(QLabel* label, int size, bool bold)
+{
+    return ShelfSkin(*this).cabinetLabel(label, size, bold);
+}
+
+SkinWidget* VorendaShelf::skinCabinetCloseButton()
+{
+    return ShelfSkin(*this).cabinetCloseButton();
+}
+
+SkinWidget* VorendaShelf::skinCommandsButton(QAbstractButton* button)
+{
+    return ShelfSkin(*this).commandsButton(button);
+}
+
+QPixmap VorendaShelf::getCollapsedIcon(const QColor& color)
+{
+    return ShelfSkin::collapsedIcon(color);
+}
+
+QPixmap VorendaShelf::getExpandedIcon(const QColor& color)
+{
+    return ShelfSkin::expandedIcon(color);
+}
+
+QPixmap VorendaShelf::getSmallThumbIcon(const QColor& color)
+{
+    return ShelfSkin::smallThumbIcon(color);
+}
+
+QPixmap VorendaShelf::getLargeThumbIcon(const QColor& color)
+{
+    return ShelfSkin::largeThumbIcon(color);
 }

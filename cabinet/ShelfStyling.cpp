@@ -1,5 +1,4 @@
-// Turning a cabinet style into the painters, pens, icons and geometry of the window.
-#include "VorendaShelf.h"
+#include "ShelfStyling.h"
 
 #include "CategoryHeaderItem.h"
 #include "DockableWidget.h"
@@ -7,12 +6,14 @@
 #include "ColorFunctions.h"
 #include "MyCustomStyle.h"
 #include "MyThumbnailItem.h"
+#include "MyThumbnailView.h"
 #include "ShelfParts.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "StylePatternPixmaps.h"
 #include "TextItem.h"
 #include "VorendaGlobal.h"
+#include "VorendaShelf.h"
 
 #include <QScrollBar>
 
@@ -100,22 +101,27 @@ QColor softened(QColor color, int alpha)
 
 } // namespace
 
-void VorendaShelf::onApplyStyle(const ShelfStyle& newStyle, StyleElement element, bool force)
+ShelfStyling::ShelfStyling(VorendaShelf& shelf)
+    : shelf(shelf)
 {
-    if (newStyle == style && !force)
+}
+
+void ShelfStyling::apply(const ShelfStyle& newStyle, StyleElement element, bool force)
+{
+    if (newStyle == shelf.style && !force)
         return;
     // Another style chosen by the user replaces the one whose file was missing.
-    ShelfParts::of(*this).dataFile.settings.styleChosen(newStyle.id);
-    style = newStyle;
+    ShelfParts::of(shelf).dataFile.settings.styleChosen(newStyle.id);
+    shelf.style = newStyle;
     const int groups = groupsOf(element);
     if (groups & GroupShelfGeometry)
         applyShelfGeometry();
     if (groups & GroupBackDarkness)
-        view->setBackDarknessLevel(style.backDarknessLevel);
+        shelf.view->setBackDarknessLevel(shelf.style.backDarknessLevel);
     if (groups & GroupSidePanel)
-        view->setSidePanelOffset(style.sidePanelOffset);
+        shelf.view->setSidePanelOffset(shelf.style.sidePanelOffset);
     if (groups & GroupBackPanel)
-        view->setBackPanelOffset(style.backPanelOffset);
+        shelf.view->setBackPanelOffset(shelf.style.backPanelOffset);
     if (groups & GroupCabinetBody)
         applyCabinetBody();
     if (groups & GroupShelves)
@@ -128,75 +134,75 @@ void VorendaShelf::onApplyStyle(const ShelfStyle& newStyle, StyleElement element
         applyItems(element == AllElements || element == PerspectiveAngle);
 }
 
-void VorendaShelf::applyShelfGeometry()
+void ShelfStyling::applyShelfGeometry()
 {
-    const int angle = style.perspectiveAngle;
-    view->setShelfAngle(angle, false);
-    view->setShelfHeight(angle, false);
+    const int angle = shelf.style.perspectiveAngle;
+    shelf.view->setShelfAngle(angle, false);
+    shelf.view->setShelfHeight(angle, false);
     // Only the margin asks for the shelf pictures to be rebuilt, once for all three.
-    view->setShelfMargin(angle * VorendaGlobal::SHELF_MARGIN / VorendaGlobal::SHELF_ANGLE, true);
+    shelf.view->setShelfMargin(angle * VorendaGlobal::SHELF_MARGIN / VorendaGlobal::SHELF_ANGLE, true);
     const double side = qMax(angle - 5, 5);
-    view->setMargin(MarginProperty(0.0, side, 10.0, side), false);
+    shelf.view->setMargin(MarginProperty(0.0, side, 10.0, side), false);
 }
 
-void VorendaShelf::applyCabinetBody()
+void ShelfStyling::applyCabinetBody()
 {
-    BackgroundPainter navigatorPainter = patternPainter(style.cabinetColor, style.cabinetPattern);
+    BackgroundPainter navigatorPainter = patternPainter(shelf.style.cabinetColor, shelf.style.cabinetPattern);
     navigatorPainter.setBorderPainter(innerShadowBorder());
-    const BackgroundPainter bodyPainter = patternPainter(style.cabinetColor, style.cabinetPattern);
-    BackgroundPainter skinPainter = patternPainter(style.cabinetColor, style.cabinetPattern);
-    skinPainter.setBorderPainter(BorderPainter(0.0, frame->isMaximized() ? 0.0 : 10.0, QColor(0, 0, 0, 140)));
+    const BackgroundPainter bodyPainter = patternPainter(shelf.style.cabinetColor, shelf.style.cabinetPattern);
+    BackgroundPainter skinPainter = patternPainter(shelf.style.cabinetColor, shelf.style.cabinetPattern);
+    skinPainter.setBorderPainter(BorderPainter(0.0, shelf.frame->isMaximized() ? 0.0 : 10.0, QColor(0, 0, 0, 140)));
 
-    setPaletteColor(this, QPalette::Window, style.cabinetColor);
-    customStyle->setBackgroundPainter(bodyPainter);
-    customStyle->setForegroundColor(style.cabinetTextColor);
-    skin->setSkin(skinPainter, true);
-    view->setCabinetPainter(bodyPainter);
-    view->verticalScrollBar()->update();
-    thumbSizeSlider->update();
-    navigator->setBackgroundPainter(navigatorPainter);
+    setPaletteColor(&shelf, QPalette::Window, shelf.style.cabinetColor);
+    shelf.customStyle->setBackgroundPainter(bodyPainter);
+    shelf.customStyle->setForegroundColor(shelf.style.cabinetTextColor);
+    shelf.skin->setSkin(skinPainter, true);
+    shelf.view->setCabinetPainter(bodyPainter);
+    shelf.view->verticalScrollBar()->update();
+    shelf.thumbSizeSlider->update();
+    shelf.navigator->setBackgroundPainter(navigatorPainter);
 
-    const PenProperty textPen{QPen(style.cabinetTextColor)};
-    nameLabelSkin->setTextPen(textPen);
-    matchesLabelSkin->setTextPen(textPen);
-    statusLabelSkin->setTextPen(textPen);
-    statusPen = statusLabelSkin->getTextPen();
-    minIcon->setPixmap(getSmallThumbIcon(style.cabinetTextColor));
-    maxIcon->setPixmap(getLargeThumbIcon(style.cabinetTextColor));
+    const PenProperty textPen{QPen(shelf.style.cabinetTextColor)};
+    shelf.nameLabelSkin->setTextPen(textPen);
+    shelf.matchesLabelSkin->setTextPen(textPen);
+    shelf.statusLabelSkin->setTextPen(textPen);
+    shelf.statusPen = shelf.statusLabelSkin->getTextPen();
+    shelf.minIcon->setPixmap(VorendaShelf::getSmallThumbIcon(shelf.style.cabinetTextColor));
+    shelf.maxIcon->setPixmap(VorendaShelf::getLargeThumbIcon(shelf.style.cabinetTextColor));
 }
 
-void VorendaShelf::applyShelves()
+void ShelfStyling::applyShelves()
 {
-    view->setShelfPainter(patternPainter(style.shelfColor, style.shelfPattern));
+    shelf.view->setShelfPainter(patternPainter(shelf.style.shelfColor, shelf.style.shelfPattern));
 }
 
-void VorendaShelf::applyCategoryHeaders()
+void ShelfStyling::applyCategoryHeaders()
 {
-    const QList<CategoryHeaderItem*> headers = view->getCategoryHeaderList(-1, true);
+    const QList<CategoryHeaderItem*> headers = shelf.view->getCategoryHeaderList(-1, true);
     for (CategoryHeaderItem* header : headers)
-        onApplyStyle(style, header);
+        applyTo(shelf.style, header);
 }
 
-void VorendaShelf::applyDropIndicator()
+void ShelfStyling::applyDropIndicator()
 {
-    if (DropIndicatorItem* indicator = view->getDropIndicator())
-        indicator->setColor(softened(style.dropIndicatorColor, 230));
+    if (DropIndicatorItem* indicator = shelf.view->getDropIndicator())
+        indicator->setColor(softened(shelf.style.dropIndicatorColor, 230));
 }
 
-void VorendaShelf::applyItems(bool relayout)
+void ShelfStyling::applyItems(bool relayout)
 {
-    const QList<AbstractThumbnailItem*> items = view->getAllItems();
-    view->setUpdatesEnabled(false);
+    const QList<AbstractThumbnailItem*> items = shelf.view->getAllItems();
+    shelf.view->setUpdatesEnabled(false);
     for (AbstractThumbnailItem* item : items)
-        onApplyStyle(style, qobject_cast<MyThumbnailItem*>(item));
-    view->setUpdatesEnabled(true);
+        applyTo(shelf.style, qobject_cast<MyThumbnailItem*>(item));
+    shelf.view->setUpdatesEnabled(true);
     if (relayout) {
-        view->hideFloatingLabel();
-        view->updateLayout();
+        shelf.view->hideFloatingLabel();
+        shelf.view->updateLayout();
     }
 }
 
-void VorendaShelf::onApplyStyle(const ShelfStyle& headerStyle, CategoryHeaderItem* header)
+void ShelfStyling::applyTo(const ShelfStyle& headerStyle, CategoryHeaderItem* header)
 {
     if (!header)
         return;
@@ -211,17 +217,17 @@ void VorendaShelf::onApplyStyle(const ShelfStyle& headerStyle, CategoryHeaderIte
     painter.setGradientPainter(gloss);
     header->setBackground(BackgroundProperty(painter));
 
-    header->setStateButtonIcon(ImageResource(getCollapsedIcon(headerStyle.categoryTextColor)),
-                               ImageResource(getExpandedIcon(headerStyle.categoryTextColor)));
+    header->setStateButtonIcon(ImageResource(VorendaShelf::getCollapsedIcon(headerStyle.categoryTextColor)),
+                               ImageResource(VorendaShelf::getExpandedIcon(headerStyle.categoryTextColor)));
     if (TextItem* text = header->getTextItem()) {
-        text->setFont(VorendaGlobal::getLargeFont(textdecoration == 3, textfont));
+        text->setFont(VorendaGlobal::getLargeFont(shelf.textdecoration == 3, shelf.textfont));
         text->setPen(QPen(headerStyle.categoryTextColor));
-        text->setShadow(textdecoration == 1 || textdecoration == 2, textdecoration == 2);
+        text->setShadow(shelf.textdecoration == 1 || shelf.textdecoration == 2, shelf.textdecoration == 2);
     }
     header->updateItemsPos();
 }
 
-void VorendaShelf::onApplyStyle(const ShelfStyle& itemStyle, MyThumbnailItem* item)
+void ShelfStyling::applyTo(const ShelfStyle& itemStyle, MyThumbnailItem* item)
 {
     if (!item)
         return;
@@ -237,15 +243,42 @@ void VorendaShelf::onApplyStyle(const ShelfStyle& itemStyle, MyThumbnailItem* it
     item->enableHoverAnimation(hoverOffset > 5.0);
 }
 
+void ShelfStyling::commit(const ShelfStyle& newStyle)
+{
+    shelf.style = newStyle;
+    shelf.committedStyle = shelf.style;
+    // A style saved under a new id reaches the data file soon, not only at the next quit.
+    ShelfParts::of(shelf).dataFile.scheduleSave();
+}
+
+void ShelfStyling::revert()
+{
+    apply(shelf.committedStyle, AllElements, false);
+}
+
+// ---- The cabinet's entry points
+
+void VorendaShelf::onApplyStyle(const ShelfStyle& newStyle, StyleElement element, bool force)
+{
+    ShelfStyling(*this).apply(newStyle, element, force);
+}
+
+void VorendaShelf::onApplyStyle(const ShelfStyle& headerStyle, CategoryHeaderItem* header)
+{
+    ShelfStyling(*this).applyTo(headerStyle, header);
+}
+
+void VorendaShelf::onApplyStyle(const ShelfStyle& itemStyle, MyThumbnailItem* item)
+{
+    ShelfStyling(*this).applyTo(itemStyle, item);
+}
+
 void VorendaShelf::onApplyStyleChange(const ShelfStyle& newStyle)
 {
-    style = newStyle;
-    committedStyle = style;
-    // A style saved under a new id reaches the data file soon, not only at the next quit.
-    ShelfParts::of(*this).dataFile.scheduleSave();
+    ShelfStyling(*this).commit(newStyle);
 }
 
 void VorendaShelf::onIgnoreStyleChange()
 {
-    onApplyStyle(committedStyle, AllElements, false);
+    ShelfStyling(*this).revert();
 }
