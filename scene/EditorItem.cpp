@@ -3,9 +3,7 @@
 #include "ColorFunctions.h"
 #include "InPlaceEditor.h"
 
-#include <QContextMenuEvent>
 #include <QGraphicsProxyWidget>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -26,13 +24,13 @@ EditorItem::EditorItem(const EditorItem& other)
     , alignment(other.alignment)
     , singleLine(other.singleLine)
     , frameless(other.frameless)
-    , contextMenuOff(other.contextMenuOff)
     , pen(other.pen)
     , font(other.font)
     , background(other.background)
     , size(other.size)
 {
     setAcceptHoverEvents(other.acceptHoverEvents());
+    editFilter.setContextMenu(other.editFilter.hasContextMenu());
     build();
 }
 
@@ -40,7 +38,7 @@ void EditorItem::build()
 {
     setObjectName(QStringLiteral("editoritem"));
     setCacheMode(NoCache);
-    QWidget* editor = InPlaceEditor::create(singleLine, frameless, int(alignment), this);
+    QWidget* editor = InPlaceEditor::create(singleLine, frameless, int(alignment), &editFilter);
     proxy = new QGraphicsProxyWidget(this);
     proxy->setCacheMode(NoCache);
     proxy->setWidget(editor);
@@ -56,7 +54,7 @@ EditorItem::~EditorItem()
     // The editor must not report a focus loss into a half-destroyed item.
     editing = false;
     if (QWidget* editor = editorWidget())
-        editor->removeEventFilter(this);
+        editor->removeEventFilter(&editFilter);
     delete proxy;
 }
 
@@ -169,37 +167,3 @@ void EditorItem::endEdit()
     emit editingFinished();
 }
 
-bool EditorItem::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != editorWidget())
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (InPlaceEditor::isCommitKey(key)) {
-            returnPressed();
-            return true;
-        }
-        if (InPlaceEditor::isCancelKey(key)) {
-            endEdit();
-            return true;
-        }
-        return false;
-    }
-    case QEvent::FocusOut:
-        if (!menuOpen)
-            returnPressed();
-        return true;
-    case QEvent::ContextMenu:
-        if (!contextMenuOff && proxy) {
-            menuOpen = true;
-            QPointer<EditorItem> alive(this);
-            InPlaceEditor::runContextMenu(editorWidget(), static_cast<QContextMenuEvent*>(event));
-            if (alive)
-                menuOpen = false;
-        }
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
-    }
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BackgroundPainter.h"
+#include "InPlaceEditor.h"
 
 #include <QFont>
 #include <QGraphicsItem>
@@ -34,7 +35,7 @@ public:
     void setBackground(const BackgroundPainter& background);
     // Reaches the editor at the next startEdit().
     void setAlignment(Qt::Alignment alignment);
-    void setContextMenu(bool on) { contextMenuOff = !on; }
+    void setContextMenu(bool on) { editFilter.setContextMenu(on); }
     // Ignored unless both sides are at least 0.
     void setSize(const QSizeF& size);
 
@@ -46,7 +47,6 @@ public:
     int type() const override { return Type; }
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void aboutToEdit(QString& text);
@@ -65,8 +65,6 @@ private:
     Qt::Alignment alignment = Qt::AlignCenter;
     bool singleLine;
     bool frameless;
-    bool contextMenuOff = true;
-    bool menuOpen = false;
     // Open from startEdit() to the end of the edit.
     bool editing = false;
     QPen pen;
@@ -75,4 +73,6 @@ private:
     QSizeF size = QSizeF(-1.0, -1.0);
     QGraphicsProxyWidget* proxy = nullptr;
     QGraphicsItem* raisedParent = nullptr;
+    // Answers the editor's keys, focus-out and context menu.
+    InPlaceEditor::EventFilter editFilter{{[this] { return editing; }, [this] { returnPressed(); }, [this] { endEdit(); }}};
 };

@@ -4,11 +4,9 @@
 #include "InPlaceEditor.h"
 #include "TextFunctions.h"
 
-#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsSceneMouseEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -35,7 +33,6 @@ TextItem::TextItem(const TextItem& other)
     , editable(other.editable)
     , singleLine(other.singleLine)
     , frameless(other.frameless)
-    , contextMenuOff(other.contextMenuOff)
     , pen(other.pen)
     , font(other.font)
     , margin(other.margin)
@@ -45,6 +42,7 @@ TextItem::TextItem(const TextItem& other)
     , animVisible(other.animVisible)
 {
     setAcceptHoverEvents(other.acceptHoverEvents());
+    editFilter.setContextMenu(other.editFilter.hasContextMenu());
     build(other.fader->duration(), other.fader->curveShape());
 }
 
@@ -58,7 +56,7 @@ void TextItem::build(int duration, QTimeLine::CurveShape curve)
     connect(fader, &QTimeLine::valueChanged, this, &TextItem::animateVisible);
     connect(fader, &QTimeLine::finished, this, &TextItem::animateVisibleFinished);
 
-    QWidget* editor = InPlaceEditor::create(singleLine, frameless, textFlags & 0xff, this);
+    QWidget* editor = InPlaceEditor::create(singleLine, frameless, textFlags & 0xff, &editFilter);
     proxy = new QGraphicsProxyWidget(this);
     proxy->setCacheMode(NoCache);
     proxy->setWidget(editor);
@@ -74,7 +72,7 @@ TextItem::~TextItem()
     // The editor must not report a focus loss into a half-destroyed item.
     editing = false;
     if (QWidget* editor = editorWidget())
-        editor->removeEventFilter(this);
+        editor->removeEventFilter(&editFilter);
     delete proxy;
     proxy = nullptr;
     delete fader;
@@ -375,39 +373,3 @@ void TextItem::endEdit()
     emit editingFinished();
 }
 
-bool TextItem::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != editorWidget())
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (!editing)
-            return false;
-        if (InPlaceEditor::isCommitKey(key)) {
-            returnPressed();
-            return true;
-        }
-        if (InPlaceEditor::isCancelKey(key)) {
-            endEdit();
-            return true;
-        }
-        return false;
-    }
-    case QEvent::FocusOut:
-        if (!menuOpen)
-            returnPressed();
-        return false;
-    case QEvent::ContextMenu:
-        if (!contextMenuOff && proxy) {
-            menuOpen = true;
-            QPointer<TextItem> alive(this);
-            InPlaceEditor::runContextMenu(editorWidget(), static_cast<QContextMenuEvent*>(event));
-            if (alive)
-                menuOpen = false;
-        }
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
-    }
-}

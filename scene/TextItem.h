@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BackgroundPainter.h"
+#include "InPlaceEditor.h"
 #include "MarginProperty.h"
 
 #include <QFont>
@@ -42,7 +43,7 @@ public:
     // A size with a negative side is kept, but the bounds then follow the text.
     void setSize(const QSizeF& size);
     void setEditable(bool on) { editable = on; }
-    void setContextMenu(bool on) { contextMenuOff = !on; }
+    void setContextMenu(bool on) { editFilter.setContextMenu(on); }
     void setAnimVisible(bool on);
     void setAnimVisibleDuration(int ms);
     void setAnimVisibleCurveShape(QTimeLine::CurveShape shape);
@@ -67,7 +68,6 @@ public:
     // long text (a deep category path) is measured only as far as it fits.
     QSizeF naturalSize(double maxWidth) const;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void aboutToEdit(QString& text);
@@ -117,7 +117,6 @@ private:
     bool editable = true;
     bool singleLine;
     bool frameless;
-    bool contextMenuOff = true;
     QPen pen;
     QFont font;
     MarginProperty margin;
@@ -129,8 +128,9 @@ private:
     qreal fadeValue = 0.0;
     bool animVisible = false;
     bool pressed = false;
-    bool menuOpen = false;
     bool editing = false;
     // The parent raised for this edit; lowered once when it ends.
     QGraphicsItem* raisedParent = nullptr;
+    // Answers the editor's keys, focus-out and context menu.
+    InPlaceEditor::EventFilter editFilter{{[this] { return editing; }, [this] { returnPressed(); }, [this] { endEdit(); }}};
 };
