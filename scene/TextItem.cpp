@@ -2,6 +2,7 @@
 
 #include "ColorFunctions.h"
 #include "InPlaceEditor.h"
+#include "ItemStateSignals.h"
 #include "TextFunctions.h"
 
 #include <QFontMetricsF>
@@ -20,7 +21,7 @@ TextItem::TextItem(bool singleLine, bool frameless, QGraphicsItem* parent)
     , frameless(frameless)
 {
     setAcceptHoverEvents(true);
-    build(700, QTimeLine::EaseInOutCurve);
+    build();
 }
 
 TextItem::TextItem(const TextItem& other)
@@ -39,22 +40,19 @@ TextItem::TextItem(const TextItem& other)
     , textBackground(other.textBackground)
     , editorBackground(other.editorBackground)
     , size(other.size)
-    , animVisible(other.animVisible)
+    , fade(*this, other.fade)
 {
     setAcceptHoverEvents(other.acceptHoverEvents());
     editFilter.setContextMenu(other.editFilter.hasContextMenu());
-    build(other.fader->duration(), other.fader->curveShape());
+    build();
 }
 
-void TextItem::build(int duration, QTimeLine::CurveShape curve)
+void TextItem::build()
 {
     setObjectName(QStringLiteral("textitem"));
     setCacheMode(NoCache);
-    fader = new QTimeLine(duration, this);
-    fader->setUpdateInterval(20);
-    fader->setCurveShape(curve);
-    connect(fader, &QTimeLine::valueChanged, this, &TextItem::animateVisible);
-    connect(fader, &QTimeLine::finished, this, &TextItem::animateVisibleFinished);
+    connect(fade.timeLine(), &QTimeLine::valueChanged, this, &TextItem::animateVisible);
+    connect(fade.timeLine(), &QTimeLine::finished, this, &TextItem::animateVisibleFinished);
 
     QWidget* editor = InPlaceEditor::create(singleLine, frameless, textFlags & 0xff, &editFilter);
     proxy = new QGraphicsProxyWidget(this);
@@ -75,7 +73,6 @@ TextItem::~TextItem()
         editor->removeEventFilter(&editFilter);
     delete proxy;
     proxy = nullptr;
-    delete fader;
 }
 
 QWidget* TextItem::editorWidget() const
@@ -154,37 +151,22 @@ void TextItem::setSize(const QSizeF& value)
 
 void TextItem::setAnimVisible(bool on)
 {
-    animVisible = on;
-    if (on)
-        return;
-    fader->stop();
-    fader->setCurrentTime(0);
-    fadeValue = 0.0;
-    update();
+    fade.setAnimated(on);
 }
 
 void TextItem::setAnimVisibleDuration(int ms)
 {
-    fader->setDuration(ms);
+    fade.setDuration(ms);
 }
 
 void TextItem::setAnimVisibleCurveShape(QTimeLine::CurveShape shape)
 {
-    fader->setCurveShape(shape);
+    fade.setCurveShape(shape);
 }
 
 void TextItem::setVisible(bool on)
 {
-    if (!animVisible) {
-        QGraphicsItem::setVisible(on);
-        return;
-    }
-    fader->setDirection(on ? QTimeLine::Forward : QTimeLine::Backward);
-    // The fader keeps its place between runs, so a fade goes on from what is shown.
-    if (fader->state() != QTimeLine::Running)
-        fader->resume();
-    if (on)
-        QGraphicsItem::setVisible(true);
+    fade.setVisible(on);
 }
 
 void TextItem::resetCache()
@@ -194,14 +176,12 @@ void TextItem::resetCache()
 
 void TextItem::animateVisible(qreal value)
 {
-    fadeValue = value;
-    update();
+    fade.setValue(value);
 }
 
 void TextItem::animateVisibleFinished()
 {
-    if (fader->direction() == QTimeLine::Backward)
-        QGraphicsItem::setVisible(false);
+    fade.finish();
 }
 
 QRectF TextItem::boundingRect() const
@@ -243,7 +223,7 @@ void TextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::TextAntialiasing);
-    painter->setOpacity(!animVisible || editing ? 1.0 : fadeValue);
+    painter->setOpacity(!fade.isAnimated() || editing ? 1.0 : fade.value());
     if (editing) {
         editorBackground.paint(painter, rect);
         painter->restore();
@@ -278,43 +258,24 @@ void TextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
 
 QVariant TextItem::itemChange(GraphicsItemChange change, const QVariant& value)
 {
-    if (change == ItemVisibleChange)
-        emit visible(this, value.toBool());
-    else if (change == ItemEnabledChange)
-        emit enabled(this, value.toBool());
-    return value;
+    return reportStateChange(this, change, value);
 }
 
 void TextItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    pressed = true;
-    update();
+    leftPress.press(event);
 }
 
 void TextItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    pressed = false;
-    update();
-    emit clicked(this, event);
+    if (leftPress.release(event))
+        emit clicked(this, event);
 }
 
 void TextItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    pressed = true;
-    update();
-    emit doubleClicked(this, event);
+    if (leftPress.press(event))
+        emit doubleClicked(this, event);
 }
 
 void TextItem::startEdit()

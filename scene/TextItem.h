@@ -2,7 +2,9 @@
 
 #include "BackgroundPainter.h"
 #include "InPlaceEditor.h"
+#include "LeftButtonPress.h"
 #include "MarginProperty.h"
+#include "VisibilityFade.h"
 
 #include <QFont>
 #include <QGraphicsItem>
@@ -96,7 +98,7 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
 
 private:
-    void build(int duration, QTimeLine::CurveShape curve);
+    void build();
     void changed();
 
     QString text;
@@ -124,10 +126,8 @@ private:
     BackgroundPainter editorBackground;
     QSizeF size = QSizeF(-1.0, -1.0);
     QGraphicsProxyWidget* proxy = nullptr;
-    QTimeLine* fader = nullptr;
-    qreal fadeValue = 0.0;
-    bool animVisible = false;
-    bool pressed = false;
+    VisibilityFade fade{*this, false};
+    LeftButtonPress leftPress{*this};
     bool editing = false;
     // The parent raised for this edit; lowered once when it ends.
     QGraphicsItem* raisedParent = nullptr;
