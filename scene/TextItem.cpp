@@ -1,12 +1,9 @@
 #include "TextItem.h"
 
-#include "ColorFunctions.h"
-#include "InPlaceEditor.h"
 #include "ItemStateSignals.h"
 #include "TextFunctions.h"
 
 #include <QFontMetricsF>
-#include <QGraphicsProxyWidget>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -43,7 +40,7 @@ TextItem::TextItem(const TextItem& other)
     , fade(*this, other.fade)
 {
     setAcceptHoverEvents(other.acceptHoverEvents());
-    editFilter.setContextMenu(other.editFilter.hasContextMenu());
+    edit.setContextMenu(other.edit.hasContextMenu());
     build();
 }
 
@@ -53,31 +50,14 @@ void TextItem::build()
     setCacheMode(NoCache);
     connect(fade.timeLine(), &QTimeLine::valueChanged, this, &TextItem::animateVisible);
     connect(fade.timeLine(), &QTimeLine::finished, this, &TextItem::animateVisibleFinished);
-
-    QWidget* editor = InPlaceEditor::create(singleLine, frameless, textFlags & 0xff, &editFilter);
-    proxy = new QGraphicsProxyWidget(this);
-    proxy->setCacheMode(NoCache);
-    proxy->setWidget(editor);
-    // The editor takes exactly the item's size, however small.
-    proxy->setMinimumSize(0.0, 0.0);
-    proxy->hide();
-    if (size.width() >= 0.0 && size.height() >= 0.0)
-        proxy->resize(size);
+    edit.setSize(size);
 }
 
-TextItem::~TextItem()
-{
-    // The editor must not report a focus loss into a half-destroyed item.
-    editing = false;
-    if (QWidget* editor = editorWidget())
-        editor->removeEventFilter(&editFilter);
-    delete proxy;
-    proxy = nullptr;
-}
+TextItem::~TextItem() = default;
 
 QWidget* TextItem::editorWidget() const
 {
-    return proxy ? proxy->widget() : nullptr;
+    return edit.widget();
 }
 
 void TextItem::changed()
@@ -134,7 +114,7 @@ void TextItem::setShadow(bool on, bool up)
 void TextItem::setEditorBackground(const BackgroundPainter& value)
 {
     editorBackground = value;
-    if (editing)
+    if (edit.isEditing())
         update();
 }
 
@@ -144,8 +124,7 @@ void TextItem::setSize(const QSizeF& value)
     size = value;
     if (size.width() < 0.0 || size.height() < 0.0)
         return;
-    if (proxy)
-        proxy->resize(size);
+    edit.setSize(size);
     changed();
 }
 
@@ -223,8 +202,8 @@ void TextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::TextAntialiasing);
-    painter->setOpacity(!fade.isAnimated() || editing ? 1.0 : fade.value());
-    if (editing) {
+    painter->setOpacity(!fade.isAnimated() || edit.isEditing() ? 1.0 : fade.value());
+    if (edit.isEditing()) {
         editorBackground.paint(painter, rect);
         painter->restore();
         return;
@@ -280,38 +259,25 @@ void TextItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
 
 void TextItem::startEdit()
 {
-    if (!editable || !proxy || proxy->isVisible() || editing)
+    if (!editable || edit.isBusy())
         return;
     QString copy = text;
     QPointer<TextItem> alive(this);
     emit aboutToEdit(copy);
     if (!alive)
         return;
-    editing = true;
+    edit.open();
     emit editingStarted();
-    if (!alive || !editing)
+    if (!alive || !edit.isEditing())
         return;
-
-    QWidget* editor = editorWidget();
-    InPlaceEditor::begin(editor, copy, font, textFlags & 0xff);
-    if (frameless) {
-        InPlaceEditor::setFramelessColor(editor, pen.color());
-        setPaletteColor(editor, QPalette::WindowText, pen.color());
-        setPaletteColor(editor, QPalette::Text, pen.color());
-    }
-    proxy->show();
-    proxy->setFocus(Qt::OtherFocusReason);
-    if (QGraphicsItem* parent = parentItem()) {
-        parent->setZValue(parent->zValue() + 10.0);
-        raisedParent = parent;
-    }
+    edit.show(copy, font, textFlags & 0xff, pen.color(), InPlaceEdit::Palette::WhenFrameless);
 }
 
 void TextItem::returnPressed()
 {
-    if (!editing || !proxy)
+    if (!edit.isEditing())
         return;
-    QString edited = InPlaceEditor::text(editorWidget()).trimmed();
+    QString edited = edit.text();
     QPointer<TextItem> alive(this);
     emit textEdited(edited);
     if (!alive)
@@ -322,14 +288,8 @@ void TextItem::returnPressed()
 
 void TextItem::endEdit()
 {
-    if (!editing || !proxy)
+    if (!edit.close())
         return;
-    // Cleared first: hiding the editor takes its focus, which must not commit again.
-    editing = false;
-    proxy->hide();
-    if (raisedParent && raisedParent == parentItem())
-        raisedParent->setZValue(raisedParent->zValue() - 10.0);
-    raisedParent = nullptr;
     update();
     emit editingFinished();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BackgroundPainter.h"
-#include "InPlaceEditor.h"
+#include "InPlaceEdit.h"
 #include "LeftButtonPress.h"
 #include "MarginProperty.h"
 #include "VisibilityFade.h"
@@ -45,7 +45,7 @@ public:
     // A size with a negative side is kept, but the bounds then follow the text.
     void setSize(const QSizeF& size);
     void setEditable(bool on) { editable = on; }
-    void setContextMenu(bool on) { editFilter.setContextMenu(on); }
+    void setContextMenu(bool on) { edit.setContextMenu(on); }
     void setAnimVisible(bool on);
     void setAnimVisibleDuration(int ms);
     void setAnimVisibleCurveShape(QTimeLine::CurveShape shape);
@@ -59,10 +59,10 @@ public:
     MarginProperty getMargin() const { return margin; }
     QSizeF getSize() const { return size; }
     bool isEditable() const { return editable; }
-    bool isEditing() const { return editing; }
+    bool isEditing() const { return edit.isEditing(); }
     bool isSingleLine() const { return singleLine; }
     QWidget* editorWidget() const;
-    QGraphicsProxyWidget* editorProxy() const { return proxy; }
+    QGraphicsProxyWidget* editorProxy() const { return edit.proxy(); }
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
@@ -125,12 +125,7 @@ private:
     BackgroundPainter textBackground;
     BackgroundPainter editorBackground;
     QSizeF size = QSizeF(-1.0, -1.0);
-    QGraphicsProxyWidget* proxy = nullptr;
     VisibilityFade fade{*this, false};
     LeftButtonPress leftPress{*this};
-    bool editing = false;
-    // The parent raised for this edit; lowered once when it ends.
-    QGraphicsItem* raisedParent = nullptr;
-    // Answers the editor's keys, focus-out and context menu.
-    InPlaceEditor::EventFilter editFilter{{[this] { return editing; }, [this] { returnPressed(); }, [this] { endEdit(); }}};
+    InPlaceEdit edit{*this, singleLine, frameless, textFlags & 0xff, [this] { returnPressed(); }, [this] { endEdit(); }};
 };
