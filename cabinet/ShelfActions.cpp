@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -203,4 +204,12 @@ void ShelfActions::create(VorendaShelf& shelf)
         shelf.*row.action = action;
         row.connect(shelf, action);
     }
+}
+
+void ShelfActions::showChecked(QAction* action, bool on)
+{
+    if (!action)
+        return;
+    const QSignalBlocker blocker(action);
+    action->setChecked(on);
 }

@@ -9,6 +9,7 @@
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "PersonalizationLink.h"
+#include "ShelfActions.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -18,7 +19,6 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -31,15 +31,6 @@ void setToggleText(QAction* action, bool on, const QString& offText, const QStri
 {
     if (action)
         action->setText(on ? onText : offText);
-}
-
-// A checkable action shows `on` without running its slot again.
-void showChecked(QAction* action, bool on)
-{
-    if (!action)
-        return;
-    const QSignalBlocker blocker(action);
-    action->setChecked(on);
 }
 
 } // namespace
@@ -316,11 +307,11 @@ void ShelfModes::stayOnTop(bool on)
     if (shelf.kiosk) {
         // Ignored: a check mark the action just flipped goes back.
         if (shelf.stayOnTopAction && shelf.stayOnTopAction->isChecked() == on)
-            showChecked(shelf.stayOnTopAction, !on);
+            ShelfActions::showChecked(shelf.stayOnTopAction, !on);
         return;
     }
     shelf.frame->stayOnTop(on);
-    showChecked(shelf.stayOnTopAction, on);
+    ShelfActions::showChecked(shelf.stayOnTopAction, on);
     shelf.activateWindow();
     refreshPersonalization();
     shelf.showStatusMessage(VorendaShelf::tr("Stay On Top mode is now %1!").arg(onOff(on)));
@@ -329,11 +320,11 @@ void ShelfModes::stayOnTop(bool on)
 void ShelfModes::autoHide(bool on)
 {
     if (shelf.kiosk) {
-        showChecked(shelf.autoHideAction, shelf.frame->isAutoHide());
+        ShelfActions::showChecked(shelf.autoHideAction, shelf.frame->isAutoHide());
         return;
     }
     shelf.frame->setAutoHide(on);
-    showChecked(shelf.autoHideAction, on);
+    ShelfActions::showChecked(shelf.autoHideAction, on);
     refreshPersonalization();
     shelf.showStatusMessage(VorendaShelf::tr("Auto Hide mode is now %1!").arg(onOff(on)));
 }

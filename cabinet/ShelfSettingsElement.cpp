@@ -2,6 +2,7 @@
 
 #include "DataFileText.h"
 #include "DockableWidget.h"
+#include "ShelfActions.h"
 #include "ShelfDataWriter.h"
 #include "ShelfLog.h"
 #include "VorendaGlobal.h"
@@ -9,7 +10,6 @@
 #include "XmlAttributes.h"
 
 #include <QAction>
-#include <QSignalBlocker>
 #include <QXmlStreamReader>
 
 #include <climits>
@@ -138,15 +138,6 @@ void readSetting(VorendaShelf& shelf, const Setting& setting, const QXmlStreamAt
     }
 }
 
-// A check mark that follows the file; the action's slot would act on the window again.
-void showChecked(QAction* action, bool on)
-{
-    if (!action)
-        return;
-    const QSignalBlocker blocker(action);
-    action->setChecked(on);
-}
-
 } // namespace
 
 ShelfSettingsElement::ShelfSettingsElement(VorendaShelf& shelf)
@@ -208,8 +199,8 @@ void ShelfSettingsElement::readWindowRest(QXmlStreamReader& reader)
     if (!shelf.frame->restore(reader))
         shelf.frame->resizeOnScreen(40, 80);
     // Only the check marks follow the frame; their slots would act on it again.
-    showChecked(shelf.stayOnTopAction, shelf.frame->staysOnTop());
-    showChecked(shelf.autoHideAction, shelf.frame->isAutoHide());
+    ShelfActions::showChecked(shelf.stayOnTopAction, shelf.frame->staysOnTop());
+    ShelfActions::showChecked(shelf.autoHideAction, shelf.frame->isAutoHide());
 }
 
 void ShelfSettingsElement::readPersonalization(QXmlStreamReader& reader)
