@@ -47,6 +47,11 @@ private:
         QString errors;
     };
 
+    static QStringList sorted(QStringList lines)
+    {
+        lines.sort();
+        return lines;
+    }
     QString path(const QString& name) const { return work->filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
     QByteArray job(const QList<Item>& items, const QString& docType = QStringLiteral("Dovalin-Data")) const;
@@ -271,7 +276,8 @@ void TestDovalin::costlyJpegIsRefused()
     QStringList expected{"(n)(0)(50)(40)"};
     if (made)
         expected.prepend(QStringLiteral("(c)(0)(%1)(%1)").arg(side));
-    QCOMPARE(result.lines, expected);
+    // Lines come in the order the thumbnails are done.
+    QCOMPARE(sorted(result.lines), sorted(expected));
     if (!made)
         QVERIFY2(result.errors.contains("too much memory"), qPrintable(result.errors));
     // No run of the helper came near the memory of such a decode.
