@@ -4,11 +4,13 @@
 #include "DovalinnailCreator.h"
 
 #include <QList>
-#include <QMutex>
 #include <QQueue>
 #include <QString>
-#include <QThreadPool>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 // Makes the thumbnails of a job on several threads at once and hands the records back
 // one by one as they are done, in the order they finish. Pictures decoded at the same
@@ -25,7 +27,7 @@ public:
 
     // Takes ownership of `items` and starts on them.
     ThumbnailBatch(QList<DovalinnailCreator::Data*> items, const QString& outputFolder);
-    // Waits for the threads; records not handed back are deleted.
+    // Lets the threads finish the items they are on; records not handed back are deleted.
     ~ThumbnailBatch();
     ThumbnailBatch(const ThumbnailBatch&) = delete;
     ThumbnailBatch& operator=(const ThumbnailBatch&) = delete;
@@ -34,17 +36,16 @@ public:
     Done next();
 
 private:
-    void make(DovalinnailCreator::Data* item);
+    void work();
 
     const QString outputFolder;
-    const int threads;
     DecodeBudget budget;
-    // Used when the job runs on the caller's thread.
-    QList<DovalinnailCreator::Data*> waiting;
     int remaining = 0;
 
-    QMutex mutex;
-    QWaitCondition finished;
+    // Standard primitives rather than Qt's, so a thread sanitizer sees every hand-over.
+    std::mutex mutex;
+    std::condition_variable finished;
+    QQueue<DovalinnailCreator::Data*> waiting;
     QQueue<Done> done;
-    QThreadPool pool;
+    std::vector<std::thread> threads;
 };

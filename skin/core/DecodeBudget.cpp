@@ -7,33 +7,34 @@ DecodeBudget::DecodeBudget(qint64 bytes)
 
 qint64 DecodeBudget::held() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return used;
 }
 
 int DecodeBudget::waiting() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return int(nextTurn - serving);
 }
 
 qint64 DecodeBudget::acquire(qint64 bytes)
 {
     const qint64 wanted = qBound<qint64>(0, bytes, budget);
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     const quint64 turn = nextTurn++;
-    while (turn != serving || used + wanted > budget)
-        changed.wait(&mutex);
+    changed.wait(lock, [&] { return turn == serving && used + wanted <= budget; });
     used += wanted;
     ++serving;
     // The next in line may fit beside this one.
-    changed.wakeAll();
+    changed.notify_all();
     return wanted;
 }
 
 void DecodeBudget::release(qint64 bytes)
 {
-    QMutexLocker lock(&mutex);
-    used -= bytes;
-    changed.wakeAll();
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        used -= bytes;
+    }
+    changed.notify_all();
 }

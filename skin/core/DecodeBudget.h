@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QMutex>
-#include <QWaitCondition>
 #include <QtGlobal>
+
+#include <condition_variable>
+#include <mutex>
 
 // Memory shared by pictures decoded at the same time on several threads. Each decode
 // holds its cost while it runs; one that does not fit waits until enough is given
@@ -46,8 +47,9 @@ public:
 
 private:
     const qint64 budget;
-    mutable QMutex mutex;
-    QWaitCondition changed;
+    // Standard primitives rather than Qt's, so a thread sanitizer sees every hand-over.
+    mutable std::mutex mutex;
+    std::condition_variable changed;
     qint64 used = 0;
     // Turns in order of arrival: `serving` is the turn that may take its bytes next.
     quint64 nextTurn = 0;
