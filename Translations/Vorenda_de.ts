@@ -2,93 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>ShelfStyle</name>
-    <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Wood #3</source>
-        <translation>Holz #3</translation>
-    </message>
-    <message>
-        <source>Fabric #1</source>
-        <translation>Fasern #1</translation>
-    </message>
-    <message>
-        <source>Bricks</source>
-        <translation>Ziegel</translation>
-    </message>
-    <message>
-        <source>Metal + Wood</source>
-        <translation>Metall + Holz</translation>
-    </message>
-    <message>
-        <source>Bricks + Wood</source>
-        <translation>Ziegel + Holz</translation>
-    </message>
-    <message>
-        <source>Dark Grain</source>
-        <translation>Dunkle Holzfaser</translation>
-    </message>
-    <message>
-        <source>Wood #4</source>
-        <translation>Holz #4</translation>
-    </message>
-    <message>
-        <source>Wood #2</source>
-        <translation>Holz #2</translation>
-    </message>
-    <message>
-        <source>Wood #1</source>
-        <translation>Holz #1</translation>
-    </message>
-    <message>
-        <source>Tablecloth</source>
-        <translation>Tischdecke</translation>
-    </message>
-    <message>
-        <source>Marble</source>
-        <translation>Marmor</translation>
-    </message>
-    <message>
-        <source>Leather</source>
-        <translation>Leder</translation>
-    </message>
-    <message>
-        <source>Fabric #3</source>
-        <translation>Fasern #3</translation>
-    </message>
-    <message>
-        <source>Fabric #2</source>
-        <translation>Fasern #2</translation>
-    </message>
-    <message>
-        <source>Cork #2</source>
-        <translation>Kork #2</translation>
-    </message>
-    <message>
-        <source>Cork #1</source>
-        <translation>Kork #1</translation>
-    </message>
-    <message>
-        <source>Teen Girl</source>
-        <translation>Teen Girl</translation>
-    </message>
-    <message>
-        <source>Metal #1</source>
-        <translation>Metall #1</translation>
-    </message>
-    <message>
-        <source>Metal #2</source>
-        <translation>Metall #2</translation>
-    </message>
-    <message>
-        <source>Windows XP</source>
-        <translation>Windows XP</translation>
-    </message>
-</context>
-<context>
     <name>AboutDialogClass</name>
     <message>
         <source>About Vorenda</source>
@@ -101,6 +14,32 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AddProgressWidget</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>AddProgressWidgetClass</name>
+    <message>
+        <source>Adding items to Vorenda</source>
+        <translation>Objekte werden zu Vorenda hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -196,6 +135,135 @@
     </message>
 </context>
 <context>
+    <name>HelpWidget</name>
+    <message>
+        <source>:/Resources/Help/mac/en/gettingstarted.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWidgetClass</name>
+    <message>
+        <source>Vorenda Quick Start Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyWidget</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HttpRequest</name>
+    <message>
+        <source>The request was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not answer in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply did not arrive in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server could not be reached or did not deliver the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ItemPropertiesDialog</name>
+    <message>
+        <source>Are you sure you want to delete the tag &apos;%1&apos;? This action cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ItemPropertiesDialogClass</name>
+    <message>
+        <source>Vorenda Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tags:  (Select from all available tags below)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>450x450</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Cabinet  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Categories  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Items  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  View  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Personalize  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Help  </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MessageDialogClass</name>
     <message>
         <source>Cancel</source>
@@ -233,6 +301,708 @@
     </message>
 </context>
 <context>
+    <name>PersonalizationWidget</name>
+    <message>
+        <source>None (Floating)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top (Maximized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right (Maximized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom (Maximized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left (Maximized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Kiosk Password</source>
+        <translation type="unfinished">Kiosk-Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Set Kiosk Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabinet Background Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabinet Background Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabinet Text Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Background Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Background Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Text Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shelf Background Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shelf Background Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop Indicator Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item Selection Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name &amp; ToolTip Background Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name &amp; ToolTip Text Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;New Color...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;New Pattern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This color cannot be removed because it isn&apos;t user-defined or is currently used in one or more styles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This pattern cannot be removed because it isn&apos;t user-defined or is currently used in one or more styles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The style &quot;%1&quot; could not be saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PersonalizationWidgetClass</name>
+    <message>
+        <source>Vorenda Personalization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>420x530</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished">Allgemein</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished">Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation type="unfinished">Stil</translation>
+    </message>
+    <message>
+        <source>Cabinet Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabinet Hotkey:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dock cabinet to the screen edge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QComboBox {}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When docked, show up this cabinet whenever:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I touch the screen edge with the mouse pointer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>And keep the mouse there for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>secs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>But only if I am holding down the key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cmd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto hide after losing the keyboard focus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep visible on top of other windows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in full-screen mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in kiosk mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top bar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide top bar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide search box.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide cabinet name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add hotkey to cabinet name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu bar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide menu bar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom bar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide bottom bar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide cabinet information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide thumbnail size slider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show full path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show number of items.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show number of matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide expand/collapse button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Font:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Decoration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inner Shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cabinet Style:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Style Settings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply To &amp;Related Elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;New Color...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shelf Reflection Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shelf Perspective Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Darkness Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWidget</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please restart the program to apply the new language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation type="unfinished">Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>The Store Folder cannot be moved into itself. Please select a folder outside the current Store Folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please restart the application to use the configuration from the selected Store Folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Store Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Store Folder could not be moved to the new location. Items that could not be copied: %1.
+
+The current Store Folder stays in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Store Folder was successfully moved to the new location!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesWidgetClass</name>
+    <message>
+        <source>Vorenda Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished">Allgemein</translation>
+    </message>
+    <message>
+        <source>Cabinet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run at system startup.  (Recommended)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show cabinets in Kiosk mode at system startup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatically check for updates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Interface Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QComboBox {}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotkeys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show All Cabinets:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide All Cabinets:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder where the program stores its configuration files and data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Store Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Store Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single-click to open. %1+click to select.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-click to open. Single-click to select.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum thumbnail size [ 32...256 ]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When adding items show names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If generic icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animate items when hovering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animate items when opening (launching).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the cabinet is shown:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the most recently opened items, if any.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the search box and select the first item.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the last search in the box, if any.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>425x500</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuickSearchWidget</name>
+    <message>
+        <source>Results will be shown in your web browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorenda</source>
+        <translation type="unfinished">Vorenda</translation>
+    </message>
+    <message>
+        <source>Alt+K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Google</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+G</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yahoo!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YubNub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flickr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YouTube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wikipedia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://en.wikipedia.org/?search=%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delicious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amazon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technorati</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eBay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Search - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results: Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results: 1 match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results: %1 matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuickSearchWidgetClass</name>
+    <message>
+        <source>Vorenda Quick Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Search</source>
+        <translation type="unfinished">Schnellsuche</translation>
+    </message>
+</context>
+<context>
+    <name>QuickStartDialog</name>
+    <message>
+        <source>Quick Start</source>
+        <translation>Schnellstart</translation>
+    </message>
+</context>
+<context>
     <name>RemoveWarningDialogClass</name>
     <message>
         <source>Cancel</source>
@@ -241,6 +1011,32 @@
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>SafariBookmarksParser</name>
+    <message>
+        <source>Bookmarks Bar</source>
+        <translation>Lesezeichenleiste</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Lesezeichenmenü</translation>
+    </message>
+    <message>
+        <source>Other Bookmarks</source>
+        <translation>Weitere Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Mobile Bookmarks</source>
+        <translation>Mobile Lesezeichen</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBox</name>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -278,6 +1074,93 @@
     </message>
 </context>
 <context>
+    <name>ShelfStyle</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Wood #3</source>
+        <translation>Holz #3</translation>
+    </message>
+    <message>
+        <source>Fabric #1</source>
+        <translation>Fasern #1</translation>
+    </message>
+    <message>
+        <source>Bricks</source>
+        <translation>Ziegel</translation>
+    </message>
+    <message>
+        <source>Metal + Wood</source>
+        <translation>Metall + Holz</translation>
+    </message>
+    <message>
+        <source>Bricks + Wood</source>
+        <translation>Ziegel + Holz</translation>
+    </message>
+    <message>
+        <source>Dark Grain</source>
+        <translation>Dunkle Holzfaser</translation>
+    </message>
+    <message>
+        <source>Wood #4</source>
+        <translation>Holz #4</translation>
+    </message>
+    <message>
+        <source>Wood #2</source>
+        <translation>Holz #2</translation>
+    </message>
+    <message>
+        <source>Wood #1</source>
+        <translation>Holz #1</translation>
+    </message>
+    <message>
+        <source>Tablecloth</source>
+        <translation>Tischdecke</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Marmor</translation>
+    </message>
+    <message>
+        <source>Leather</source>
+        <translation>Leder</translation>
+    </message>
+    <message>
+        <source>Fabric #3</source>
+        <translation>Fasern #3</translation>
+    </message>
+    <message>
+        <source>Fabric #2</source>
+        <translation>Fasern #2</translation>
+    </message>
+    <message>
+        <source>Cork #2</source>
+        <translation>Kork #2</translation>
+    </message>
+    <message>
+        <source>Cork #1</source>
+        <translation>Kork #1</translation>
+    </message>
+    <message>
+        <source>Teen Girl</source>
+        <translation>Teen Girl</translation>
+    </message>
+    <message>
+        <source>Metal #1</source>
+        <translation>Metall #1</translation>
+    </message>
+    <message>
+        <source>Metal #2</source>
+        <translation>Metall #2</translation>
+    </message>
+    <message>
+        <source>Windows XP</source>
+        <translation>Windows XP</translation>
+    </message>
+</context>
+<context>
     <name>SubfoldersWarningDialogClass</name>
     <message>
         <source>The path:</source>
@@ -310,67 +1193,6 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>AddProgressWidgetClass</name>
-    <message>
-        <source>Adding items to Vorenda</source>
-        <translation>Objekte werden zu Vorenda hinzugefügt</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>AddProgressWidget</name>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Fortsetzen</translation>
-    </message>
-</context>
-<context>
-    <name>VorendaShelf</name>
-    <message>
-        <source>All Files (%1);;Images (%2);;Music (%3);;Videos (%4)</source>
-        <translation>Alle Dateien (%1);;Bilder (%2);;Musik (%3);;Videos (%4)</translation>
-    </message>
-    <message>
-        <source>Select File(s)</source>
-        <translation>Datei(en) auswählen</translation>
-    </message>
-    <message>
-        <source>Select Folder</source>
-        <translation>Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>File System</source>
-        <translation>Dateisystem</translation>
-    </message>
-    <message>
-        <source>Trash</source>
-        <translation>Papierkorb</translation>
-    </message>
-    <message>
-        <source>System&apos;s Temporary Directory</source>
-        <translation>Temporärer Ordner des Systems</translation>
-    </message>
-    <message>
-        <source>Bookmarks Bar</source>
-        <translation>Lesezeichenleiste</translation>
-    </message>
-    <message>
-        <source>Bookmarks Menu</source>
-        <translation>Lesezeichenmenü</translation>
     </message>
 </context>
 <context>
@@ -497,49 +1319,39 @@
     </message>
 </context>
 <context>
-    <name>PreferencesWidget</name>
-    <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-</context>
-<context>
-    <name>QuickStartDialog</name>
-    <message>
-        <source>Quick Start</source>
-        <translation>Schnellstart</translation>
-    </message>
-</context>
-<context>
-    <name>PersonalizationWidget</name>
-    <message>
-        <source>Personalization</source>
-        <translation>Personalisierung</translation>
-    </message>
-</context>
-<context>
-    <name>QuickSearchWidget</name>
-    <message>
-        <source>Quick Search</source>
-        <translation>Schnellsuche</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWidget</name>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>ItemPropertiesDialog</name>
-    <message>
-        <source>Item Properties</source>
-        <translation>Objekteigenschaften</translation>
-    </message>
-</context>
-<context>
     <name>VorendaShelf</name>
+    <message>
+        <source>All Files (%1);;Images (%2);;Music (%3);;Videos (%4)</source>
+        <translation>Alle Dateien (%1);;Bilder (%2);;Musik (%3);;Videos (%4)</translation>
+    </message>
+    <message>
+        <source>Select File(s)</source>
+        <translation>Datei(en) auswählen</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>System&apos;s Temporary Directory</source>
+        <translation>Temporärer Ordner des Systems</translation>
+    </message>
+    <message>
+        <source>Bookmarks Bar</source>
+        <translation>Lesezeichenleiste</translation>
+    </message>
+    <message>
+        <source>Bookmarks Menu</source>
+        <translation>Lesezeichenmenü</translation>
+    </message>
     <message>
         <source>ON</source>
         <translation>EIN</translation>
@@ -700,9 +1512,6 @@
         <source>Are you sure you want to remove the following subcategories and all the items they might contain?</source>
         <translation>Möchten Sie die folgenden Unterkategorien mit allen Objekten, die sie enthalten mögen, wirklich entfernen?</translation>
     </message>
-</context>
-<context>
-    <name>VorendaShelf</name>
     <message>
         <source>Could not locate &apos;%1&apos;, make sure the file that this item refers to has not been deleted or moved!</source>
         <translation>&apos;%1&apos; wurde nicht gefunden. Bitte prüfen Sie, ob die Datei, auf die dieses Objekt verweist, gelöscht oder verschoben wurde!</translation>
@@ -751,16 +1560,10 @@
         <source>No item is selected!</source>
         <translation>Kein Objekt ausgewählt!</translation>
     </message>
-</context>
-<context>
-    <name>VorendaShelf</name>
     <message>
         <source>Thumbnails for web items are generated in the background. This process may take a few seconds for each item so please be patient.</source>
         <translation>Vorschaubilder für Web-Objekte werden im Hintergrund erzeugt. Das kann für jedes Objekt einige Sekunden dauern, bitte haben Sie etwas Geduld.</translation>
     </message>
-</context>
-<context>
-    <name>VorendaShelf</name>
     <message>
         <source>Are you sure you want to remove the following items?</source>
         <translation>Möchten Sie die folgenden Objekte wirklich entfernen?</translation>
@@ -769,35 +1572,6 @@
         <source>Are you sure you want to delete this Cabinet and all the categories, subcategories and items it might contain?</source>
         <translation>Möchten Sie diesen Schrank mit allen Kategorien, Unterkategorien und Objekten, die er enthält, wirklich löschen?</translation>
     </message>
-</context>
-<context>
-    <name>SafariBookmarksParser</name>
-    <message>
-        <source>Bookmarks Bar</source>
-        <translation>Lesezeichenleiste</translation>
-    </message>
-    <message>
-        <source>Bookmarks Menu</source>
-        <translation>Lesezeichenmenü</translation>
-    </message>
-    <message>
-        <source>Other Bookmarks</source>
-        <translation>Weitere Lesezeichen</translation>
-    </message>
-    <message>
-        <source>Mobile Bookmarks</source>
-        <translation>Mobile Lesezeichen</translation>
-    </message>
-</context>
-<context>
-    <name>WeblocParser</name>
-    <message>
-        <source>Bookmark</source>
-        <translation>Lesezeichen</translation>
-    </message>
-</context>
-<context>
-    <name>VorendaShelf</name>
     <message>
         <source>Select Image</source>
         <translation>Bild auswählen</translation>
@@ -818,19 +1592,16 @@
         <source>(here)</source>
         <translation>(hier)</translation>
     </message>
-</context>
-<context>
-    <name>VorendaShelf</name>
     <message>
         <source>%1 Style</source>
         <translation>Stil %1</translation>
     </message>
     <message>
-        <source>'%1' And Subcategories</source>
+        <source>&apos;%1&apos; And Subcategories</source>
         <translation>„%1“ und Unterkategorien</translation>
     </message>
     <message>
-        <source>'%1' Only</source>
+        <source>&apos;%1&apos; Only</source>
         <translation>Nur „%1“</translation>
     </message>
     <message>
@@ -870,7 +1641,7 @@
         <translation>Stil ändern</translation>
     </message>
     <message>
-        <source>Collapse '%1'</source>
+        <source>Collapse &apos;%1&apos;</source>
         <translation>„%1“ zuklappen</translation>
     </message>
     <message>
@@ -914,7 +1685,7 @@
         <translation>Downloads</translation>
     </message>
     <message>
-        <source>Expand '%1'</source>
+        <source>Expand &apos;%1&apos;</source>
         <translation>„%1“ aufklappen</translation>
     </message>
     <message>
@@ -926,11 +1697,11 @@
         <translation>Alle Kategorien aufklappen</translation>
     </message>
     <message>
-        <source>From '%1' And Subcategories</source>
+        <source>From &apos;%1&apos; And Subcategories</source>
         <translation>Aus „%1“ und Unterkategorien</translation>
     </message>
     <message>
-        <source>From '%1' Only</source>
+        <source>From &apos;%1&apos; Only</source>
         <translation>Nur aus „%1“</translation>
     </message>
     <message>
@@ -962,11 +1733,11 @@
         <translation>Persönlicher Ordner</translation>
     </message>
     <message>
-        <source>In '%1' And Subcategories</source>
+        <source>In &apos;%1&apos; And Subcategories</source>
         <translation>In „%1“ und Unterkategorien</translation>
     </message>
     <message>
-        <source>In '%1' Only</source>
+        <source>In &apos;%1&apos; Only</source>
         <translation>Nur in „%1“</translation>
     </message>
     <message>
@@ -974,7 +1745,7 @@
         <translation>Mit Unterkategorien</translation>
     </message>
     <message>
-        <source>Move '%1' To</source>
+        <source>Move &apos;%1&apos; To</source>
         <translation>„%1“ verschieben nach</translation>
     </message>
     <message>
@@ -1026,7 +1797,7 @@
         <translation>Entfernen	%1</translation>
     </message>
     <message>
-        <source>Remove '%1'</source>
+        <source>Remove &apos;%1&apos;</source>
         <translation>„%1“ entfernen</translation>
     </message>
     <message>
@@ -1050,7 +1821,7 @@
         <translation>Umbenennen	F2</translation>
     </message>
     <message>
-        <source>Rename '%1'</source>
+        <source>Rename &apos;%1&apos;</source>
         <translation>„%1“ umbenennen</translation>
     </message>
     <message>
@@ -1124,6 +1895,355 @@
     <message>
         <source>View</source>
         <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</source>
+        <translation type="unfinished">mailto:support@vorenda.org?Subject=Kundenfeedback&amp;Message=&apos; &apos;</translation>
+    </message>
+    <message>
+        <source>Stay On Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top (Maximized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right (Maximized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom (Maximized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left (Maximized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None (Floating)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift+Esc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch between or cycle through cabinets clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch between or cycle through cabinets counterclockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+Shift+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Start Guide</source>
+        <translation type="unfinished">Schnellstartanleitung</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Start...</source>
+        <translation type="unfinished">Schnellstart...</translation>
+    </message>
+    <message>
+        <source>Ctrl+F1</source>
+        <translation type="unfinished">Ctrl+F1</translation>
+    </message>
+    <message>
+        <source>Clear Search Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat Last Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Recently Opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Recently Added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Names Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Descriptions Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Tags Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Most Popular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+M</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Feedback...</source>
+        <translation type="unfinished">Feedback senden...</translation>
+    </message>
+    <message>
+        <source>Vorenda Home Page</source>
+        <translation type="unfinished">Vorenda-Homepage</translation>
+    </message>
+    <message>
+        <source>%1 Categories, %2 Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeblocParser</name>
+    <message>
+        <source>Bookmark</source>
+        <translation>Lesezeichen</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeDialog</name>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation type="unfinished">Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished">Anwendungen</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 items added</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeDialogClass</name>
+    <message>
+        <source>Welcome to Vorenda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorenda is ready to add some useful items so that you’ll always have them at hand! Click the &apos;Start&apos; button below to begin or &apos;Finish&apos; to close this wizard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop Items</source>
+        <translation type="unfinished">Objekte auf dem Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Not added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applications and Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later, you&apos;ll be able to modify or create new cabinets, add categories and items, remove existing ones or reorganize them the way you like.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Want to try another style while the items are added?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can fully personalize cabinets and change preferences by using the shortcut menus displayed when right-clicking on a cabinet, category, item or the status icon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
