@@ -138,129 +138,129 @@
     <name>HelpWidget</name>
     <message>
         <source>:/Resources/Help/mac/en/gettingstarted.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>:/Resources/Help/mac/de/gettingstarted.txt</translation>
     </message>
 </context>
 <context>
     <name>HelpWidgetClass</name>
     <message>
         <source>Vorenda Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorenda – Erste Schritte</translation>
     </message>
 </context>
 <context>
     <name>HotkeyWidget</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keins</translation>
     </message>
 </context>
 <context>
     <name>HttpRequest</name>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The request could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage konnte nicht gestellt werden.</translation>
     </message>
     <message>
         <source>The server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat nicht rechtzeitig geantwortet.</translation>
     </message>
     <message>
         <source>The server&apos;s reply did not arrive in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers ist nicht rechtzeitig eingetroffen.</translation>
     </message>
     <message>
         <source>The server could not be reached or did not deliver the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server war nicht erreichbar oder hat die Datei nicht geliefert.</translation>
     </message>
     <message>
         <source>The server&apos;s reply could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>ItemPropertiesDialog</name>
     <message>
         <source>Are you sure you want to delete the tag &apos;%1&apos;? This action cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Schlagwort „%1“ wirklich löschen? Dieser Schritt kann nicht rückgängig gemacht werden.</translation>
     </message>
 </context>
 <context>
     <name>ItemPropertiesDialogClass</name>
     <message>
         <source>Vorenda Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorenda – Eigenschaften</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Show name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name anzeigen.</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Tags:  (Select from all available tags below)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwörter:  (aus allen vorhandenen Schlagwörtern unten auswählen)</translation>
     </message>
     <message>
         <source>Add Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagwort hinzufügen</translation>
     </message>
     <message>
         <source>450x450</source>
-        <translation type="unfinished"></translation>
+        <translation>450x450</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>  Cabinet  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Schrank  </translation>
     </message>
     <message>
         <source>  Categories  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Kategorien  </translation>
     </message>
     <message>
         <source>  Items  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Objekte  </translation>
     </message>
     <message>
         <source>  View  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Ansicht  </translation>
     </message>
     <message>
         <source>  Personalize  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Personalisieren  </translation>
     </message>
     <message>
         <source>  Help  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Hilfe  </translation>
     </message>
 </context>
 <context>
@@ -278,7 +278,7 @@
     <name>NewVersionDialog</name>
     <message>
         <source>Vorenda %1.%2.%3 is available for download. It is recommended that you install this new version to keep your product updated.</source>
-        <translation>Vorenda %1.%2.%3 steht zum Download bereit. Es wird empfohlen, diese neue Version zu installieren, damit Ihr Produkt auf dem neuesten Stand bleibt.</translation>
+        <translation>Vorenda %1.%2.%3 steht zum Herunterladen bereit. Wir empfehlen Ihnen, diese neue Version zu installieren, damit Ihr Programm auf dem neuesten Stand bleibt.</translation>
     </message>
 </context>
 <context>
@@ -304,695 +304,697 @@
     <name>PersonalizationWidget</name>
     <message>
         <source>None (Floating)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner (frei schwebend)</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Top (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben (ganzer Rand)</translation>
     </message>
     <message>
         <source>Right (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts (ganzer Rand)</translation>
     </message>
     <message>
         <source>Bottom (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten (ganzer Rand)</translation>
     </message>
     <message>
         <source>Left (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Links (ganzer Rand)</translation>
     </message>
     <message>
         <source>Set Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort festlegen...</translation>
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern...</translation>
     </message>
     <message>
         <source>Enter Kiosk Password</source>
-        <translation type="unfinished">Kiosk-Passwort eingeben</translation>
+        <translation>Kiosk-Passwort eingeben</translation>
     </message>
     <message>
         <source>Set Kiosk Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiosk-Passwort festlegen</translation>
     </message>
     <message>
         <source>Cabinet Background Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundmuster des Schranks</translation>
     </message>
     <message>
         <source>Cabinet Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe des Schranks</translation>
     </message>
     <message>
         <source>Cabinet Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe des Schranks</translation>
     </message>
     <message>
         <source>Category Background Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundmuster der Kategorien</translation>
     </message>
     <message>
         <source>Category Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe der Kategorien</translation>
     </message>
     <message>
         <source>Category Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe der Kategorien</translation>
     </message>
     <message>
         <source>Shelf Background Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundmuster der Regale</translation>
     </message>
     <message>
         <source>Shelf Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe der Regale</translation>
     </message>
     <message>
         <source>Drop Indicator Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe der Ablagemarkierung</translation>
     </message>
     <message>
         <source>Item Selection Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe der Objektauswahl</translation>
     </message>
     <message>
         <source>Name &amp; ToolTip Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe von Namen und Tooltips</translation>
     </message>
     <message>
         <source>Name &amp; ToolTip Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe von Namen und Tooltips</translation>
     </message>
     <message>
         <source>Add &amp;New Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Farbe hinzufügen...</translation>
     </message>
     <message>
         <source>Add &amp;New Pattern...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Muster hinzufügen...</translation>
     </message>
     <message>
         <source>Select Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Muster auswählen</translation>
     </message>
     <message>
         <source>Images (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff)</translation>
     </message>
     <message>
         <source>This color cannot be removed because it isn&apos;t user-defined or is currently used in one or more styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Farbe kann nicht entfernt werden, weil sie nicht von Ihnen angelegt wurde oder gerade in einem oder mehreren Stilen verwendet wird.</translation>
     </message>
     <message>
         <source>This pattern cannot be removed because it isn&apos;t user-defined or is currently used in one or more styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Muster kann nicht entfernt werden, weil es nicht von Ihnen angelegt wurde oder gerade in einem oder mehreren Stilen verwendet wird.</translation>
     </message>
     <message>
         <source>The style &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stil „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keins</translation>
     </message>
 </context>
 <context>
     <name>PersonalizationWidgetClass</name>
     <message>
         <source>Vorenda Personalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorenda – Personalisierung</translation>
     </message>
     <message>
         <source>420x530</source>
-        <translation type="unfinished"></translation>
+        <translation>420x530</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished">Erscheinungsbild</translation>
+        <translation>Erscheinungsbild</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished">Stil</translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Cabinet Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Schranks:</translation>
     </message>
     <message>
         <source>Cabinet Hotkey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel des Schranks:</translation>
     </message>
     <message>
         <source>Dock cabinet to the screen edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrank am Bildschirmrand andocken:</translation>
     </message>
     <message>
         <source>QComboBox {}</source>
-        <translation type="unfinished"></translation>
+        <translation>QComboBox {}</translation>
     </message>
     <message>
         <source>When docked, show up this cabinet whenever:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angedockt diesen Schrank einblenden, sobald:</translation>
     </message>
     <message>
         <source>I touch the screen edge with the mouse pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>ich mit dem Mauszeiger den Bildschirmrand berühre.</translation>
     </message>
     <message>
         <source>And keep the mouse there for</source>
-        <translation type="unfinished"></translation>
+        <translation>und die Maus dort bleibt für</translation>
     </message>
     <message>
         <source>secs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sek.</translation>
     </message>
     <message>
         <source>But only if I am holding down the key:</source>
-        <translation type="unfinished"></translation>
+        <translation>aber nur, wenn ich diese Taste gedrückt halte:</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt</translation>
     </message>
     <message>
         <source>Cmd</source>
-        <translation type="unfinished"></translation>
+        <translation>Meta</translation>
     </message>
     <message>
         <source>Auto hide after losing the keyboard focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch ausblenden, wenn er den Tastaturfokus verliert.</translation>
     </message>
     <message>
         <source>Keep visible on top of other windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund vor anderen Fenstern halten.</translation>
     </message>
     <message>
         <source>Show in full-screen mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Vollbildmodus anzeigen.</translation>
     </message>
     <message>
         <source>Show in kiosk mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Kioskmodus anzeigen.</translation>
     </message>
     <message>
         <source>Set &amp;Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort festlegen...</translation>
     </message>
     <message>
         <source>Top bar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Leiste:</translation>
     </message>
     <message>
         <source>Hide top bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Leiste ausblenden.</translation>
     </message>
     <message>
         <source>Hide search box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchfeld ausblenden.</translation>
     </message>
     <message>
         <source>Hide cabinet name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen des Schranks ausblenden.</translation>
     </message>
     <message>
         <source>Add hotkey to cabinet name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel an den Namen anhängen.</translation>
     </message>
     <message>
         <source>Menu bar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste:</translation>
     </message>
     <message>
         <source>Hide menu bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste ausblenden.</translation>
     </message>
     <message>
         <source>Bottom bar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Leiste:</translation>
     </message>
     <message>
         <source>Hide bottom bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Leiste ausblenden.</translation>
     </message>
     <message>
         <source>Hide cabinet information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrankinformationen ausblenden.</translation>
     </message>
     <message>
         <source>Hide thumbnail size slider.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regler für die Bildgröße ausblenden.</translation>
     </message>
     <message>
         <source>Categories:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien:</translation>
     </message>
     <message>
         <source>Show full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständigen Pfad anzeigen.</translation>
     </message>
     <message>
         <source>Show number of items.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Objekte anzeigen.</translation>
     </message>
     <message>
         <source>Show number of matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Treffer anzeigen.</translation>
     </message>
     <message>
         <source>Hide expand/collapse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltfläche zum Auf- und Zuklappen ausblenden.</translation>
     </message>
     <message>
         <source>Text Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart:</translation>
     </message>
     <message>
         <source>Text Decoration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texteffekt:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>Drop Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagschatten</translation>
     </message>
     <message>
         <source>Inner Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Innerer Schatten</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Cabinet Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil des Schranks:</translation>
     </message>
     <message>
         <source>Style Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stileinstellungen:</translation>
     </message>
     <message>
         <source>Apply To &amp;Related Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf &amp;verwandte Elemente anwenden</translation>
     </message>
     <message>
         <source>Add &amp;New Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Farbe hinzufügen...</translation>
     </message>
     <message>
         <source>Shelf Reflection Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegelung der Regale:</translation>
     </message>
     <message>
         <source>Shelf Perspective Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perspektive der Regale:</translation>
     </message>
     <message>
         <source>Back Darkness Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkelheit der Rückwand:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWidget</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten</translation>
     </message>
     <message>
         <source>Please restart the program to apply the new language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte starten Sie das Programm neu, um die neue Sprache zu übernehmen.</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished">Ordner auswählen</translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <source>The Store Folder cannot be moved into itself. Please select a folder outside the current Store Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ablageordner kann nicht in sich selbst verschoben werden. Bitte wählen Sie einen Ordner außerhalb des aktuellen Ablageordners.</translation>
     </message>
     <message>
         <source>Please restart the application to use the configuration from the selected Store Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte starten Sie das Programm neu, um die Einstellungen aus dem gewählten Ablageordner zu verwenden.</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Change Store Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablageordner ändern...</translation>
     </message>
     <message>
         <source>The Store Folder could not be moved to the new location. Items that could not be copied: %1.
 
 The current Store Folder stays in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ablageordner konnte nicht an den neuen Ort verschoben werden. Nicht kopiert werden konnten: %1.
+
+Der bisherige Ablageordner wird weiter verwendet.</translation>
     </message>
     <message>
         <source>The Store Folder was successfully moved to the new location!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ablageordner wurde erfolgreich an den neuen Ort verschoben!</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWidgetClass</name>
     <message>
         <source>Vorenda Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorenda – Einstellungen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Cabinet</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrank</translation>
     </message>
     <message>
         <source>Run at system startup.  (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Anmelden starten.  (Empfohlen)</translation>
     </message>
     <message>
         <source>Show cabinets in Kiosk mode at system startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schränke im Kioskmodus beim Start anzeigen.</translation>
     </message>
     <message>
         <source>Automatically check for updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch nach Updates suchen.</translation>
     </message>
     <message>
         <source>User Interface Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Benutzeroberfläche:</translation>
     </message>
     <message>
         <source>QComboBox {}</source>
-        <translation type="unfinished"></translation>
+        <translation>QComboBox {}</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Hotkeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Show All Cabinets:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Schränke anzeigen:</translation>
     </message>
     <message>
         <source>Hide All Cabinets:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Schränke ausblenden:</translation>
     </message>
     <message>
         <source>Quick Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellsuche:</translation>
     </message>
     <message>
         <source>Store Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablageordner</translation>
     </message>
     <message>
         <source>The folder where the program stores its configuration files and data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner, in dem das Programm seine Einstellungen und Daten speichert.</translation>
     </message>
     <message>
         <source>Show Store Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablageordner zeigen...</translation>
     </message>
     <message>
         <source>Change Store Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablageordner ändern...</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte</translation>
     </message>
     <message>
         <source>Single-click to open. %1+click to select.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Klick öffnet. %1+Klick wählt aus.</translation>
     </message>
     <message>
         <source>Double-click to open. Single-click to select.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklick öffnet. Einfacher Klick wählt aus.</translation>
     </message>
     <message>
         <source>Maximum thumbnail size [ 32...256 ]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Bildgröße [ 32...256 ]:</translation>
     </message>
     <message>
         <source>px</source>
-        <translation type="unfinished"></translation>
+        <translation>px</translation>
     </message>
     <message>
         <source>When adding items show names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen neuer Objekte anzeigen:</translation>
     </message>
     <message>
         <source>If generic icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Standardsymbol</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Animate items when hovering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte unter dem Mauszeiger animieren.</translation>
     </message>
     <message>
         <source>Animate items when opening (launching).</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte beim Öffnen (Starten) animieren.</translation>
     </message>
     <message>
         <source>Search Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchfeld</translation>
     </message>
     <message>
         <source>When the cabinet is shown:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn der Schrank angezeigt wird:</translation>
     </message>
     <message>
         <source>Show the most recently opened items, if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt geöffneten Objekte zeigen, falls vorhanden.</translation>
     </message>
     <message>
         <source>Clear the search box and select the first item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Suchfeld leeren und das erste Objekt auswählen.</translation>
     </message>
     <message>
         <source>Keep the last search in the box, if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Suche im Feld behalten, falls vorhanden.</translation>
     </message>
     <message>
         <source>425x500</source>
-        <translation type="unfinished"></translation>
+        <translation>425x500</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchWidget</name>
     <message>
         <source>Results will be shown in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse erscheinen in Ihrem Webbrowser</translation>
     </message>
     <message>
         <source>Vorenda</source>
-        <translation type="unfinished">Vorenda</translation>
+        <translation>Vorenda</translation>
     </message>
     <message>
         <source>Alt+K</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+K</translation>
     </message>
     <message>
         <source>Google</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>Alt+G</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+G</translation>
     </message>
     <message>
         <source>Yahoo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo!</translation>
     </message>
     <message>
         <source>Alt+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Y</translation>
     </message>
     <message>
         <source>Bing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bing</translation>
     </message>
     <message>
         <source>Alt+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+B</translation>
     </message>
     <message>
         <source>YubNub</source>
-        <translation type="unfinished"></translation>
+        <translation>YubNub</translation>
     </message>
     <message>
         <source>Alt+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+N</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>Alt+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+F</translation>
     </message>
     <message>
         <source>YouTube</source>
-        <translation type="unfinished"></translation>
+        <translation>YouTube</translation>
     </message>
     <message>
         <source>Alt+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+T</translation>
     </message>
     <message>
         <source>Wikipedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Wikipedia</translation>
     </message>
     <message>
         <source>https://en.wikipedia.org/?search=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>https://en.wikipedia.org/?search=%1</translation>
     </message>
     <message>
         <source>Alt+W</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+W</translation>
     </message>
     <message>
         <source>Delicious</source>
-        <translation type="unfinished"></translation>
+        <translation>Delicious</translation>
     </message>
     <message>
         <source>Alt+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+D</translation>
     </message>
     <message>
         <source>Amazon</source>
-        <translation type="unfinished"></translation>
+        <translation>Amazon</translation>
     </message>
     <message>
         <source>Alt+A</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+A</translation>
     </message>
     <message>
         <source>Technorati</source>
-        <translation type="unfinished"></translation>
+        <translation>Technorati</translation>
     </message>
     <message>
         <source>Alt+I</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+I</translation>
     </message>
     <message>
         <source>eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>eBay</translation>
     </message>
     <message>
         <source>Alt+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+E</translation>
     </message>
     <message>
         <source>Quick Search - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellsuche – %1</translation>
     </message>
     <message>
         <source>Results: Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse: keine Treffer</translation>
     </message>
     <message>
         <source>Results: 1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse: 1 Treffer</translation>
     </message>
     <message>
         <source>Results: %1 matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse: %1 Treffer</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchWidgetClass</name>
     <message>
         <source>Vorenda Quick Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorenda – Schnellsuche</translation>
     </message>
     <message>
         <source>Quick Search</source>
-        <translation type="unfinished">Schnellsuche</translation>
+        <translation>Schnellsuche</translation>
     </message>
 </context>
 <context>
@@ -1036,7 +1038,7 @@ The current Store Folder stays in use.</source>
     <name>SearchBox</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
@@ -1239,7 +1241,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Quick Start Guide</source>
-        <translation>Schnellstartanleitung</translation>
+        <translation>Erste Schritte</translation>
     </message>
     <message>
         <source>Send Feedback...</source>
@@ -1247,7 +1249,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Vorenda Home Page</source>
-        <translation>Vorenda-Homepage</translation>
+        <translation>Vorenda-Website</translation>
     </message>
     <message>
         <source>&lt;Empty&gt;</source>
@@ -1287,7 +1289,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</source>
-        <translation>mailto:support@vorenda.org?Subject=Kundenfeedback&amp;Message=&apos; &apos;</translation>
+        <translation>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</translation>
     </message>
     <message>
         <source>Enter Kiosk Password</source>
@@ -1354,7 +1356,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>ON</source>
-        <translation>EIN</translation>
+        <translation>AN</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -1446,11 +1448,11 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Hide Thumbnail Size Slider</source>
-        <translation>Regler für die Miniaturgröße ausblenden</translation>
+        <translation>Größenregler ausblenden</translation>
     </message>
     <message>
         <source>Show Thumbnail Size Slider</source>
-        <translation>Regler für die Miniaturgröße einblenden</translation>
+        <translation>Größenregler einblenden</translation>
     </message>
     <message>
         <source>Add Hotkey To Cabinet Name</source>
@@ -1514,7 +1516,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Could not locate &apos;%1&apos;, make sure the file that this item refers to has not been deleted or moved!</source>
-        <translation>&apos;%1&apos; wurde nicht gefunden. Bitte prüfen Sie, ob die Datei, auf die dieses Objekt verweist, gelöscht oder verschoben wurde!</translation>
+        <translation>„%1“ wurde nicht gefunden. Bitte prüfen Sie, ob die Datei, auf die dieses Objekt verweist, gelöscht oder verschoben wurde!</translation>
     </message>
     <message>
         <source>Not found</source>
@@ -1538,7 +1540,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Showing Most Popular Items!</source>
-        <translation>Die beliebtesten Objekte werden angezeigt!</translation>
+        <translation>Die meistgenutzten Objekte werden angezeigt!</translation>
     </message>
     <message>
         <source>Searching Names Only!</source>
@@ -1898,275 +1900,275 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</source>
-        <translation type="unfinished">mailto:support@vorenda.org?Subject=Kundenfeedback&amp;Message=&apos; &apos;</translation>
+        <translation>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</translation>
     </message>
     <message>
         <source>Stay On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Auto Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch ausblenden</translation>
     </message>
     <message>
         <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+D</translation>
     </message>
     <message>
         <source>Toggle Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name ein-/ausblenden</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <source>Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+F</translation>
     </message>
     <message>
         <source>Ctrl+K</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+K</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Ctrl+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Up</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Ctrl+Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Right</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Ctrl+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Down</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Ctrl+Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Left</translation>
     </message>
     <message>
         <source>Top (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben (ganzer Rand)</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Up</translation>
     </message>
     <message>
         <source>Right (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts (ganzer Rand)</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Right</translation>
     </message>
     <message>
         <source>Bottom (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten (ganzer Rand)</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Down</translation>
     </message>
     <message>
         <source>Left (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Links (ganzer Rand)</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Left</translation>
     </message>
     <message>
         <source>None (Floating)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner (frei schwebend)</translation>
     </message>
     <message>
         <source>Shift+Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+Esc</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <source>Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften...</translation>
     </message>
     <message>
         <source>F3</source>
-        <translation type="unfinished"></translation>
+        <translation>F3</translation>
     </message>
     <message>
         <source>Select All Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Objekte auswählen</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Switch between or cycle through cabinets clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Schränken wechseln oder sie im Uhrzeigersinn durchlaufen</translation>
     </message>
     <message>
         <source>Alt+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Tab</translation>
     </message>
     <message>
         <source>Ctrl+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Tab</translation>
     </message>
     <message>
         <source>Switch between or cycle through cabinets counterclockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Schränken wechseln oder sie gegen den Uhrzeigersinn durchlaufen</translation>
     </message>
     <message>
         <source>Alt+Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Shift+Tab</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Tab</translation>
     </message>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished">Schnellstartanleitung</translation>
+        <translation>Erste Schritte</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>Quick Start...</source>
-        <translation type="unfinished">Schnellstart...</translation>
+        <translation>Schnellstart...</translation>
     </message>
     <message>
         <source>Ctrl+F1</source>
-        <translation type="unfinished">Ctrl+F1</translation>
+        <translation>Ctrl+F1</translation>
     </message>
     <message>
         <source>Clear Search Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchfeld leeren</translation>
     </message>
     <message>
         <source>Repeat Last Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Suche wiederholen</translation>
     </message>
     <message>
         <source>Alt+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+1</translation>
     </message>
     <message>
         <source>Show Recently Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete zeigen</translation>
     </message>
     <message>
         <source>Alt+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+2</translation>
     </message>
     <message>
         <source>Show Recently Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt hinzugefügte zeigen</translation>
     </message>
     <message>
         <source>Alt+3</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+3</translation>
     </message>
     <message>
         <source>Search Names Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in Namen suchen</translation>
     </message>
     <message>
         <source>Alt+4</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+4</translation>
     </message>
     <message>
         <source>Search Descriptions Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in Beschreibungen suchen</translation>
     </message>
     <message>
         <source>Alt+5</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+5</translation>
     </message>
     <message>
         <source>Search Tags Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in Schlagwörtern suchen</translation>
     </message>
     <message>
         <source>Alt+6</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+6</translation>
     </message>
     <message>
         <source>Search All</source>
-        <translation type="unfinished"></translation>
+        <translation>Überall suchen</translation>
     </message>
     <message>
         <source>Alt+7</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+7</translation>
     </message>
     <message>
         <source>Show Most Popular</source>
-        <translation type="unfinished"></translation>
+        <translation>Meistgenutzte zeigen</translation>
     </message>
     <message>
         <source>Alt+8</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+8</translation>
     </message>
     <message>
         <source>Alt+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+T</translation>
     </message>
     <message>
         <source>Alt+M</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+M</translation>
     </message>
     <message>
         <source>Alt+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+B</translation>
     </message>
     <message>
         <source>Send Feedback...</source>
-        <translation type="unfinished">Feedback senden...</translation>
+        <translation>Feedback senden...</translation>
     </message>
     <message>
         <source>Vorenda Home Page</source>
-        <translation type="unfinished">Vorenda-Homepage</translation>
+        <translation>Vorenda-Website</translation>
     </message>
     <message>
         <source>%1 Categories, %2 Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien: %1, Objekte: %2</translation>
     </message>
 </context>
 <context>
@@ -2180,70 +2182,73 @@ The current Store Folder stays in use.</source>
     <name>WelcomeDialog</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig stellen</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished">Schreibtisch</translation>
+        <translation>Schreibtisch</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished">Anwendungen</translation>
+        <translation>Anwendungen</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstprogramme</translation>
     </message>
-    <message>
-        <source>%1 items added</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n items added</source>
+        <translation>
+            <numerusform>%n Objekt hinzugefügt</numerusform>
+            <numerusform>%n Objekte hinzugefügt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>WelcomeDialogClass</name>
     <message>
         <source>Welcome to Vorenda</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Vorenda</translation>
     </message>
     <message>
         <source>Vorenda is ready to add some useful items so that you’ll always have them at hand! Click the &apos;Start&apos; button below to begin or &apos;Finish&apos; to close this wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorenda kann jetzt einige nützliche Objekte für Sie hinzufügen, damit Sie sie immer griffbereit haben! Klicken Sie unten auf „Starten“, um zu beginnen, oder auf „Fertig stellen“, um diesen Assistenten zu schließen.</translation>
     </message>
     <message>
         <source>Desktop Items</source>
-        <translation type="unfinished">Objekte auf dem Schreibtisch</translation>
+        <translation>Objekte auf dem Schreibtisch</translation>
     </message>
     <message>
         <source>Not added</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht hinzugefügt</translation>
     </message>
     <message>
         <source>Applications and Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen und Dienstprogramme</translation>
     </message>
     <message>
         <source>Later, you&apos;ll be able to modify or create new cabinets, add categories and items, remove existing ones or reorganize them the way you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Später können Sie Schränke ändern oder neue anlegen, Kategorien und Objekte hinzufügen, vorhandene entfernen oder alles so ordnen, wie Sie möchten.</translation>
     </message>
     <message>
         <source>Want to try another style while the items are added?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie einen anderen Stil ausprobieren, während die Objekte hinzugefügt werden?</translation>
     </message>
     <message>
         <source>You can fully personalize cabinets and change preferences by using the shortcut menus displayed when right-clicking on a cabinet, category, item or the status icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Über die Kontextmenüs, die ein Rechtsklick auf einen Schrank, eine Kategorie, ein Objekt oder das Statussymbol öffnet, können Sie Schränke ganz nach Ihren Wünschen gestalten und die Einstellungen ändern.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig stellen</translation>
     </message>
 </context>
 </TS>

@@ -46,7 +46,7 @@
     <name>BookmarksWarningDialogClass</name>
     <message>
         <source>Bookmarks contain subfolders. What would you like to do?</source>
-        <translation>Los marcadores contienen subcarpetas. ¿Qué desea hacer?</translation>
+        <translation>Los marcadores contienen subcarpetas. ¿Qué quieres hacer?</translation>
     </message>
     <message>
         <source>Create subcategories for those subfolders and keep the same hierarchy.</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>is a folder. What would you like to do?</source>
-        <translation>es una carpeta. ¿Qué desea hacer?</translation>
+        <translation>es una carpeta. ¿Qué quieres hacer?</translation>
     </message>
     <message>
         <source>Create a new %1 for this folder and add its contents.</source>
@@ -108,11 +108,11 @@
     <name>GetPasswordDialog</name>
     <message>
         <source>The password is incorrect. Please try again.</source>
-        <translation>La contraseña es incorrecta. Inténtelo de nuevo.</translation>
+        <translation>La contraseña no es correcta. Inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Remember the password is case sensitive.</source>
-        <translation>Recuerde que la contraseña distingue entre mayúsculas y minúsculas.</translation>
+        <translation>Recuerda que la contraseña distingue entre mayúsculas y minúsculas.</translation>
     </message>
 </context>
 <context>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>The password is incorrect. Please try again.</source>
-        <translation>La contraseña es incorrecta. Inténtelo de nuevo.</translation>
+        <translation>La contraseña no es correcta. Inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -138,129 +138,129 @@
     <name>HelpWidget</name>
     <message>
         <source>:/Resources/Help/mac/en/gettingstarted.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>:/Resources/Help/mac/es/gettingstarted.txt</translation>
     </message>
 </context>
 <context>
     <name>HelpWidgetClass</name>
     <message>
         <source>Vorenda Quick Start Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía de inicio rápido de Vorenda</translation>
     </message>
 </context>
 <context>
     <name>HotkeyWidget</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
     <name>HttpRequest</name>
     <message>
         <source>The request was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la solicitud.</translation>
     </message>
     <message>
         <source>The request could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer la solicitud.</translation>
     </message>
     <message>
         <source>The server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no respondió a tiempo.</translation>
     </message>
     <message>
         <source>The server&apos;s reply did not arrive in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servidor no llegó a tiempo.</translation>
     </message>
     <message>
         <source>The server could not be reached or did not deliver the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar con el servidor o este no entregó el archivo.</translation>
     </message>
     <message>
         <source>The server&apos;s reply could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la respuesta del servidor.</translation>
     </message>
 </context>
 <context>
     <name>ItemPropertiesDialog</name>
     <message>
         <source>Are you sure you want to delete the tag &apos;%1&apos;? This action cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres eliminar la etiqueta «%1»? Esta acción no se puede deshacer.</translation>
     </message>
 </context>
 <context>
     <name>ItemPropertiesDialogClass</name>
     <message>
         <source>Vorenda Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de Vorenda</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Show name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el nombre.</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción:</translation>
     </message>
     <message>
         <source>Tags:  (Select from all available tags below)</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas:  (elige entre todas las etiquetas disponibles de abajo)</translation>
     </message>
     <message>
         <source>Add Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir etiqueta</translation>
     </message>
     <message>
         <source>450x450</source>
-        <translation type="unfinished"></translation>
+        <translation>450x450</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulario</translation>
     </message>
     <message>
         <source>  Cabinet  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Armario  </translation>
     </message>
     <message>
         <source>  Categories  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Categorías  </translation>
     </message>
     <message>
         <source>  Items  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Elementos  </translation>
     </message>
     <message>
         <source>  View  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Ver  </translation>
     </message>
     <message>
         <source>  Personalize  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Personalizar  </translation>
     </message>
     <message>
         <source>  Help  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Ayuda  </translation>
     </message>
 </context>
 <context>
@@ -278,7 +278,7 @@
     <name>NewVersionDialog</name>
     <message>
         <source>Vorenda %1.%2.%3 is available for download. It is recommended that you install this new version to keep your product updated.</source>
-        <translation>Vorenda %1.%2.%3 está disponible para su descarga. Se recomienda instalar esta nueva versión para mantener su producto actualizado.</translation>
+        <translation>Vorenda %1.%2.%3 ya se puede descargar. Te recomendamos instalar esta nueva versión para tener el programa siempre al día.</translation>
     </message>
 </context>
 <context>
@@ -304,695 +304,697 @@
     <name>PersonalizationWidget</name>
     <message>
         <source>None (Floating)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno (flotante)</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Top (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba (todo el borde)</translation>
     </message>
     <message>
         <source>Right (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha (todo el borde)</translation>
     </message>
     <message>
         <source>Bottom (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo (todo el borde)</translation>
     </message>
     <message>
         <source>Left (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda (todo el borde)</translation>
     </message>
     <message>
         <source>Set Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer contraseña...</translation>
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar contraseña...</translation>
     </message>
     <message>
         <source>Enter Kiosk Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce la contraseña del modo quiosco</translation>
     </message>
     <message>
         <source>Set Kiosk Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer la contraseña del modo quiosco</translation>
     </message>
     <message>
         <source>Cabinet Background Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrón de fondo del armario</translation>
     </message>
     <message>
         <source>Cabinet Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo del armario</translation>
     </message>
     <message>
         <source>Cabinet Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del texto del armario</translation>
     </message>
     <message>
         <source>Category Background Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrón de fondo de las categorías</translation>
     </message>
     <message>
         <source>Category Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo de las categorías</translation>
     </message>
     <message>
         <source>Category Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del texto de las categorías</translation>
     </message>
     <message>
         <source>Shelf Background Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrón de fondo de los estantes</translation>
     </message>
     <message>
         <source>Shelf Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo de los estantes</translation>
     </message>
     <message>
         <source>Drop Indicator Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del indicador al soltar</translation>
     </message>
     <message>
         <source>Item Selection Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de selección de elementos</translation>
     </message>
     <message>
         <source>Name &amp; ToolTip Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo de nombres y descripciones emergentes</translation>
     </message>
     <message>
         <source>Name &amp; ToolTip Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del texto de nombres y descripciones emergentes</translation>
     </message>
     <message>
         <source>Add &amp;New Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;nuevo color...</translation>
     </message>
     <message>
         <source>Add &amp;New Pattern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;nuevo patrón...</translation>
     </message>
     <message>
         <source>Select Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar patrón</translation>
     </message>
     <message>
         <source>Images (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.bmp *.gif *.jpeg *.jpg *.png *.tif *.tiff)</translation>
     </message>
     <message>
         <source>This color cannot be removed because it isn&apos;t user-defined or is currently used in one or more styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede quitar este color porque no lo has creado tú o porque se usa en uno o varios estilos.</translation>
     </message>
     <message>
         <source>This pattern cannot be removed because it isn&apos;t user-defined or is currently used in one or more styles.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede quitar este patrón porque no lo has creado tú o porque se usa en uno o varios estilos.</translation>
     </message>
     <message>
         <source>The style &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el estilo «%1»: %2</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
     <name>PersonalizationWidgetClass</name>
     <message>
         <source>Vorenda Personalization</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalización de Vorenda</translation>
     </message>
     <message>
         <source>420x530</source>
-        <translation type="unfinished"></translation>
+        <translation>420x530</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished">Apariencia</translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Style</source>
-        <translation type="unfinished">Estilo</translation>
+        <translation>Estilo</translation>
     </message>
     <message>
         <source>Cabinet Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del armario:</translation>
     </message>
     <message>
         <source>Cabinet Hotkey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo del armario:</translation>
     </message>
     <message>
         <source>Dock cabinet to the screen edge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acoplar el armario al borde de la pantalla:</translation>
     </message>
     <message>
         <source>QComboBox {}</source>
-        <translation type="unfinished"></translation>
+        <translation>QComboBox {}</translation>
     </message>
     <message>
         <source>When docked, show up this cabinet whenever:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está acoplado, mostrar este armario cuando:</translation>
     </message>
     <message>
         <source>I touch the screen edge with the mouse pointer.</source>
-        <translation type="unfinished"></translation>
+        <translation>toque el borde de la pantalla con el puntero del ratón.</translation>
     </message>
     <message>
         <source>And keep the mouse there for</source>
-        <translation type="unfinished"></translation>
+        <translation>y deje el ratón ahí durante</translation>
     </message>
     <message>
         <source>secs.</source>
-        <translation type="unfinished"></translation>
+        <translation>s.</translation>
     </message>
     <message>
         <source>But only if I am holding down the key:</source>
-        <translation type="unfinished"></translation>
+        <translation>pero solo si mantengo pulsada la tecla:</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayúsculas</translation>
     </message>
     <message>
         <source>Cmd</source>
-        <translation type="unfinished"></translation>
+        <translation>Meta</translation>
     </message>
     <message>
         <source>Auto hide after losing the keyboard focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar automáticamente al perder el foco del teclado.</translation>
     </message>
     <message>
         <source>Keep visible on top of other windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener siempre encima de las demás ventanas.</translation>
     </message>
     <message>
         <source>Show in full-screen mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a pantalla completa.</translation>
     </message>
     <message>
         <source>Show in kiosk mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en modo quiosco.</translation>
     </message>
     <message>
         <source>Set &amp;Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecer &amp;contraseña...</translation>
     </message>
     <message>
         <source>Top bar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra superior:</translation>
     </message>
     <message>
         <source>Hide top bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar la barra superior.</translation>
     </message>
     <message>
         <source>Hide search box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar el cuadro de búsqueda.</translation>
     </message>
     <message>
         <source>Hide cabinet name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar el nombre del armario.</translation>
     </message>
     <message>
         <source>Add hotkey to cabinet name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el atajo al nombre del armario.</translation>
     </message>
     <message>
         <source>Menu bar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de menús:</translation>
     </message>
     <message>
         <source>Hide menu bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar la barra de menús.</translation>
     </message>
     <message>
         <source>Bottom bar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra inferior:</translation>
     </message>
     <message>
         <source>Hide bottom bar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar la barra inferior.</translation>
     </message>
     <message>
         <source>Hide cabinet information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar la información del armario.</translation>
     </message>
     <message>
         <source>Hide thumbnail size slider.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar el control del tamaño de las miniaturas.</translation>
     </message>
     <message>
         <source>Categories:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías:</translation>
     </message>
     <message>
         <source>Show full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ruta completa.</translation>
     </message>
     <message>
         <source>Show number of items.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el número de elementos.</translation>
     </message>
     <message>
         <source>Show number of matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el número de coincidencias.</translation>
     </message>
     <message>
         <source>Hide expand/collapse button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar el botón de desplegar y plegar.</translation>
     </message>
     <message>
         <source>Text Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente del texto:</translation>
     </message>
     <message>
         <source>Text Decoration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto del texto:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Drop Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra paralela</translation>
     </message>
     <message>
         <source>Inner Shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra interior</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <source>Cabinet Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo del armario:</translation>
     </message>
     <message>
         <source>Style Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del estilo:</translation>
     </message>
     <message>
         <source>Apply To &amp;Related Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a elementos &amp;relacionados</translation>
     </message>
     <message>
         <source>Add &amp;New Color...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;nuevo color...</translation>
     </message>
     <message>
         <source>Shelf Reflection Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflejo de los estantes:</translation>
     </message>
     <message>
         <source>Shelf Perspective Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perspectiva de los estantes:</translation>
     </message>
     <message>
         <source>Back Darkness Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuridad del fondo:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWidget</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera</translation>
     </message>
     <message>
         <source>Please restart the program to apply the new language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicia el programa para aplicar el nuevo idioma.</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished">Seleccionar carpeta</translation>
+        <translation>Seleccionar carpeta</translation>
     </message>
     <message>
         <source>The Store Folder cannot be moved into itself. Please select a folder outside the current Store Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de almacenamiento no se puede mover dentro de sí misma. Elige una carpeta que esté fuera de la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
         <source>Please restart the application to use the configuration from the selected Store Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicia el programa para usar la configuración de la carpeta de almacenamiento elegida.</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera...</translation>
     </message>
     <message>
         <source>Change Store Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar carpeta...</translation>
     </message>
     <message>
         <source>The Store Folder could not be moved to the new location. Items that could not be copied: %1.
 
 The current Store Folder stays in use.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mover la carpeta de almacenamiento a la nueva ubicación. No se pudo copiar: %1.
+
+Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
         <source>The Store Folder was successfully moved to the new location!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La carpeta de almacenamiento se ha movido a la nueva ubicación!</translation>
     </message>
 </context>
 <context>
     <name>PreferencesWidgetClass</name>
     <message>
         <source>Vorenda Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Vorenda</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Cabinet</source>
-        <translation type="unfinished"></translation>
+        <translation>Armario</translation>
     </message>
     <message>
         <source>Run at system startup.  (Recommended)</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar al entrar en la sesión.  (Recomendado)</translation>
     </message>
     <message>
         <source>Show cabinets in Kiosk mode at system startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar al iniciar los armarios en modo quiosco.</translation>
     </message>
     <message>
         <source>Automatically check for updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones automáticamente.</translation>
     </message>
     <message>
         <source>User Interface Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la interfaz:</translation>
     </message>
     <message>
         <source>QComboBox {}</source>
-        <translation type="unfinished"></translation>
+        <translation>QComboBox {}</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Hotkeys</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>Show All Cabinets:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todos los armarios:</translation>
     </message>
     <message>
         <source>Hide All Cabinets:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar todos los armarios:</translation>
     </message>
     <message>
         <source>Quick Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda rápida:</translation>
     </message>
     <message>
         <source>Store Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de almacenamiento</translation>
     </message>
     <message>
         <source>The folder where the program stores its configuration files and data.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta en la que el programa guarda su configuración y sus datos.</translation>
     </message>
     <message>
         <source>Show Store Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar carpeta...</translation>
     </message>
     <message>
         <source>Change Store Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar carpeta...</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos</translation>
     </message>
     <message>
         <source>Single-click to open. %1+click to select.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic para abrir. %1+clic para seleccionar.</translation>
     </message>
     <message>
         <source>Double-click to open. Single-click to select.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble clic para abrir. Un clic para seleccionar.</translation>
     </message>
     <message>
         <source>Maximum thumbnail size [ 32...256 ]:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño máximo de las miniaturas [ 32...256 ]:</translation>
     </message>
     <message>
         <source>px</source>
-        <translation type="unfinished"></translation>
+        <translation>px</translation>
     </message>
     <message>
         <source>When adding items show names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Al añadir elementos, mostrar los nombres:</translation>
     </message>
     <message>
         <source>If generic icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el icono es genérico</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca</translation>
     </message>
     <message>
         <source>Animate items when hovering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Animar los elementos al pasar el ratón.</translation>
     </message>
     <message>
         <source>Animate items when opening (launching).</source>
-        <translation type="unfinished"></translation>
+        <translation>Animar los elementos al abrirlos (iniciarlos).</translation>
     </message>
     <message>
         <source>Search Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadro de búsqueda</translation>
     </message>
     <message>
         <source>When the cabinet is shown:</source>
-        <translation type="unfinished"></translation>
+        <translation>Al mostrar el armario:</translation>
     </message>
     <message>
         <source>Show the most recently opened items, if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los elementos abiertos recientemente, si los hay.</translation>
     </message>
     <message>
         <source>Clear the search box and select the first item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar el cuadro de búsqueda y seleccionar el primer elemento.</translation>
     </message>
     <message>
         <source>Keep the last search in the box, if any.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la última búsqueda en el cuadro, si la hay.</translation>
     </message>
     <message>
         <source>425x500</source>
-        <translation type="unfinished"></translation>
+        <translation>425x500</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchWidget</name>
     <message>
         <source>Results will be shown in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados se mostrarán en tu navegador web</translation>
     </message>
     <message>
         <source>Vorenda</source>
-        <translation type="unfinished">Vorenda</translation>
+        <translation>Vorenda</translation>
     </message>
     <message>
         <source>Alt+K</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+K</translation>
     </message>
     <message>
         <source>Google</source>
-        <translation type="unfinished"></translation>
+        <translation>Google</translation>
     </message>
     <message>
         <source>Alt+G</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+G</translation>
     </message>
     <message>
         <source>Yahoo!</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo!</translation>
     </message>
     <message>
         <source>Alt+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Y</translation>
     </message>
     <message>
         <source>Bing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bing</translation>
     </message>
     <message>
         <source>Alt+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+B</translation>
     </message>
     <message>
         <source>YubNub</source>
-        <translation type="unfinished"></translation>
+        <translation>YubNub</translation>
     </message>
     <message>
         <source>Alt+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+N</translation>
     </message>
     <message>
         <source>Flickr</source>
-        <translation type="unfinished"></translation>
+        <translation>Flickr</translation>
     </message>
     <message>
         <source>Alt+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+F</translation>
     </message>
     <message>
         <source>YouTube</source>
-        <translation type="unfinished"></translation>
+        <translation>YouTube</translation>
     </message>
     <message>
         <source>Alt+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+T</translation>
     </message>
     <message>
         <source>Wikipedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Wikipedia</translation>
     </message>
     <message>
         <source>https://en.wikipedia.org/?search=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>https://en.wikipedia.org/?search=%1</translation>
     </message>
     <message>
         <source>Alt+W</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+W</translation>
     </message>
     <message>
         <source>Delicious</source>
-        <translation type="unfinished"></translation>
+        <translation>Delicious</translation>
     </message>
     <message>
         <source>Alt+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+D</translation>
     </message>
     <message>
         <source>Amazon</source>
-        <translation type="unfinished"></translation>
+        <translation>Amazon</translation>
     </message>
     <message>
         <source>Alt+A</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+A</translation>
     </message>
     <message>
         <source>Technorati</source>
-        <translation type="unfinished"></translation>
+        <translation>Technorati</translation>
     </message>
     <message>
         <source>Alt+I</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+I</translation>
     </message>
     <message>
         <source>eBay</source>
-        <translation type="unfinished"></translation>
+        <translation>eBay</translation>
     </message>
     <message>
         <source>Alt+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+E</translation>
     </message>
     <message>
         <source>Quick Search - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda rápida: %1</translation>
     </message>
     <message>
         <source>Results: Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados: ninguno</translation>
     </message>
     <message>
         <source>Results: 1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados: 1 coincidencia</translation>
     </message>
     <message>
         <source>Results: %1 matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados: %1 coincidencias</translation>
     </message>
 </context>
 <context>
     <name>QuickSearchWidgetClass</name>
     <message>
         <source>Vorenda Quick Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Búsqueda rápida de Vorenda</translation>
     </message>
     <message>
         <source>Quick Search</source>
-        <translation type="unfinished">Búsqueda rápida</translation>
+        <translation>Búsqueda rápida</translation>
     </message>
 </context>
 <context>
@@ -1010,7 +1012,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Remove</source>
-        <translation>Eliminar</translation>
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>
@@ -1036,18 +1038,18 @@ The current Store Folder stays in use.</source>
     <name>SearchBox</name>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>
     <name>SetPasswordDialog</name>
     <message>
         <source>The passwords didn&apos;t match. Please try again.</source>
-        <translation>Las contraseñas no coinciden. Inténtelo de nuevo.</translation>
+        <translation>Las contraseñas no coinciden. Inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>To remove the password leave both fields blank.</source>
-        <translation>Para eliminar la contraseña, deje ambos campos en blanco.</translation>
+        <translation>Para quitar la contraseña, deja los dos campos en blanco.</translation>
     </message>
 </context>
 <context>
@@ -1062,7 +1064,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>The passwords didn&apos;t match. Please try again.</source>
-        <translation>Las contraseñas no coinciden. Inténtelo de nuevo.</translation>
+        <translation>Las contraseñas no coinciden. Inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1168,7 +1170,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>contains subfolders. What would you like to do?</source>
-        <translation>contiene subcarpetas. ¿Qué desea hacer?</translation>
+        <translation>contiene subcarpetas. ¿Qué quieres hacer?</translation>
     </message>
     <message>
         <source>Create subcategories for those subfolders and keep the same hierarchy.</source>
@@ -1247,7 +1249,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Vorenda Home Page</source>
-        <translation>Página web de Vorenda</translation>
+        <translation>Sitio web de Vorenda</translation>
     </message>
     <message>
         <source>&lt;Empty&gt;</source>
@@ -1275,7 +1277,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Help &amp;&amp; Support</source>
-        <translation>Ayuda &amp;&amp; soporte</translation>
+        <translation>Ayuda y soporte</translation>
     </message>
     <message>
         <source> Vorenda </source>
@@ -1287,11 +1289,11 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</source>
-        <translation>mailto:support@vorenda.org?Subject=Comentarios de clientes&amp;Message=&apos; &apos;</translation>
+        <translation>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</translation>
     </message>
     <message>
         <source>Enter Kiosk Password</source>
-        <translation>Introduzca la contraseña del modo quiosco</translation>
+        <translation>Introduce la contraseña del modo quiosco</translation>
     </message>
     <message>
         <source>Vorenda</source>
@@ -1311,7 +1313,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>You&apos;re up to date! Vorenda %1.%2.%3 is currently the newest version available.</source>
-        <translation>¡Está al día! Vorenda %1.%2.%3 es la versión más reciente disponible.</translation>
+        <translation>¡Estás al día! Vorenda %1.%2.%3 es la versión más reciente.</translation>
     </message>
     <message>
         <source>Vorenda could not check for updates. %1</source>
@@ -1366,15 +1368,15 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Stay On Top mode is now %1!</source>
-        <translation>¡El modo Siempre encima está ahora %1!</translation>
+        <translation>¡El modo «Siempre encima» está ahora %1!</translation>
     </message>
     <message>
         <source>Auto Hide mode is now %1!</source>
-        <translation>¡El modo Ocultar automáticamente está ahora %1!</translation>
+        <translation>¡El modo «Ocultar automáticamente» está ahora %1!</translation>
     </message>
     <message>
         <source>Full Screen mode is now %1!</source>
-        <translation>¡El modo Pantalla completa está ahora %1!</translation>
+        <translation>¡El modo de pantalla completa está ahora %1!</translation>
     </message>
     <message>
         <source>The cabinet is now FLOATING!</source>
@@ -1494,27 +1496,27 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Enter Kiosk Password</source>
-        <translation>Introducir contraseña de quiosco</translation>
+        <translation>Introduce la contraseña del modo quiosco</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the following category and all the subcategories and items it might contain?</source>
-        <translation>¿Seguro que desea quitar la siguiente categoría con todas las subcategorías y elementos que pueda contener?</translation>
+        <translation>¿Seguro que quieres quitar la siguiente categoría con todas las subcategorías y elementos que pueda contener?</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the following category and all the items it might contain?</source>
-        <translation>¿Seguro que desea quitar la siguiente categoría con todos los elementos que pueda contener?</translation>
+        <translation>¿Seguro que quieres quitar la siguiente categoría con todos los elementos que pueda contener?</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the following categories and all the subcategories and items they might contain?</source>
-        <translation>¿Seguro que desea quitar las siguientes categorías con todas las subcategorías y elementos que puedan contener?</translation>
+        <translation>¿Seguro que quieres quitar las siguientes categorías con todas las subcategorías y elementos que puedan contener?</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the following subcategories and all the items they might contain?</source>
-        <translation>¿Seguro que desea quitar las siguientes subcategorías con todos los elementos que puedan contener?</translation>
+        <translation>¿Seguro que quieres quitar las siguientes subcategorías con todos los elementos que puedan contener?</translation>
     </message>
     <message>
         <source>Could not locate &apos;%1&apos;, make sure the file that this item refers to has not been deleted or moved!</source>
-        <translation>No se encontró &apos;%1&apos;. Compruebe que el archivo al que remite este elemento no se haya eliminado ni movido.</translation>
+        <translation>No se encuentra «%1». Comprueba que el archivo al que remite este elemento no se haya eliminado ni movido.</translation>
     </message>
     <message>
         <source>Not found</source>
@@ -1562,15 +1564,15 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Thumbnails for web items are generated in the background. This process may take a few seconds for each item so please be patient.</source>
-        <translation>Las miniaturas de los elementos web se generan en segundo plano. Este proceso puede tardar unos segundos por elemento, así que tenga paciencia.</translation>
+        <translation>Las miniaturas de los elementos web se generan en segundo plano. Puede tardar unos segundos por elemento, así que ten paciencia.</translation>
     </message>
     <message>
         <source>Are you sure you want to remove the following items?</source>
-        <translation>¿Seguro que desea quitar los siguientes elementos?</translation>
+        <translation>¿Seguro que quieres quitar los siguientes elementos?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this Cabinet and all the categories, subcategories and items it might contain?</source>
-        <translation>¿Seguro que desea eliminar este armario con todas las categorías, subcategorías y elementos que contenga?</translation>
+        <translation>¿Seguro que quieres eliminar este armario con todas las categorías, subcategorías y elementos que contenga?</translation>
     </message>
     <message>
         <source>Select Image</source>
@@ -1642,15 +1644,15 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Collapse &apos;%1&apos;</source>
-        <translation>Contraer «%1»</translation>
+        <translation>Plegar «%1»</translation>
     </message>
     <message>
         <source>Collapse All</source>
-        <translation>Contraer todas</translation>
+        <translation>Plegar todas</translation>
     </message>
     <message>
         <source>Collapse All Categories</source>
-        <translation>Contraer todas las categorías</translation>
+        <translation>Plegar todas las categorías</translation>
     </message>
     <message>
         <source>Customize...</source>
@@ -1686,15 +1688,15 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Expand &apos;%1&apos;</source>
-        <translation>Expandir «%1»</translation>
+        <translation>Desplegar «%1»</translation>
     </message>
     <message>
         <source>Expand All</source>
-        <translation>Expandir todas</translation>
+        <translation>Desplegar todas</translation>
     </message>
     <message>
         <source>Expand All Categories</source>
-        <translation>Expandir todas las categorías</translation>
+        <translation>Desplegar todas las categorías</translation>
     </message>
     <message>
         <source>From &apos;%1&apos; And Subcategories</source>
@@ -1714,7 +1716,7 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>Help &amp;&amp; Support</source>
-        <translation>Ayuda &amp;&amp; soporte</translation>
+        <translation>Ayuda y soporte</translation>
     </message>
     <message>
         <source>Hide All Names</source>
@@ -1898,275 +1900,275 @@ The current Store Folder stays in use.</source>
     </message>
     <message>
         <source>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</source>
-        <translation type="unfinished">mailto:support@vorenda.org?Subject=Comentarios de clientes&amp;Message=&apos; &apos;</translation>
+        <translation>mailto:support@vorenda.org?Subject=Customer Feedback&amp;Message=&apos; &apos;</translation>
     </message>
     <message>
         <source>Stay On Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre encima</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Auto Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar automáticamente</translation>
     </message>
     <message>
         <source>Ctrl+D</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+D</translation>
     </message>
     <message>
         <source>Toggle Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar nombre</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <source>Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+F</translation>
     </message>
     <message>
         <source>Ctrl+K</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+K</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Ctrl+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Up</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Ctrl+Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Right</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Ctrl+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Down</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Ctrl+Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Left</translation>
     </message>
     <message>
         <source>Top (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba (todo el borde)</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Up</translation>
     </message>
     <message>
         <source>Right (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha (todo el borde)</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Right</translation>
     </message>
     <message>
         <source>Bottom (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo (todo el borde)</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Down</translation>
     </message>
     <message>
         <source>Left (Maximized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda (todo el borde)</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Left</translation>
     </message>
     <message>
         <source>None (Floating)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno (flotante)</translation>
     </message>
     <message>
         <source>Shift+Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+Esc</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <source>Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades...</translation>
     </message>
     <message>
         <source>F3</source>
-        <translation type="unfinished"></translation>
+        <translation>F3</translation>
     </message>
     <message>
         <source>Select All Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todos los elementos</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Switch between or cycle through cabinets clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de armario o recorrerlos en el sentido de las agujas del reloj</translation>
     </message>
     <message>
         <source>Alt+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Tab</translation>
     </message>
     <message>
         <source>Ctrl+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Tab</translation>
     </message>
     <message>
         <source>Switch between or cycle through cabinets counterclockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de armario o recorrerlos en sentido contrario a las agujas del reloj</translation>
     </message>
     <message>
         <source>Alt+Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Shift+Tab</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+Tab</translation>
     </message>
     <message>
         <source>Quick Start Guide</source>
-        <translation type="unfinished">Guía de inicio rápido</translation>
+        <translation>Guía de inicio rápido</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>Quick Start...</source>
-        <translation type="unfinished">Inicio rápido...</translation>
+        <translation>Inicio rápido...</translation>
     </message>
     <message>
         <source>Ctrl+F1</source>
-        <translation type="unfinished">Ctrl+F1</translation>
+        <translation>Ctrl+F1</translation>
     </message>
     <message>
         <source>Clear Search Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar el cuadro de búsqueda</translation>
     </message>
     <message>
         <source>Repeat Last Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir la última búsqueda</translation>
     </message>
     <message>
         <source>Alt+1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+1</translation>
     </message>
     <message>
         <source>Show Recently Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar abiertos recientemente</translation>
     </message>
     <message>
         <source>Alt+2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+2</translation>
     </message>
     <message>
         <source>Show Recently Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar añadidos recientemente</translation>
     </message>
     <message>
         <source>Alt+3</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+3</translation>
     </message>
     <message>
         <source>Search Names Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar solo en los nombres</translation>
     </message>
     <message>
         <source>Alt+4</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+4</translation>
     </message>
     <message>
         <source>Search Descriptions Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar solo en las descripciones</translation>
     </message>
     <message>
         <source>Alt+5</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+5</translation>
     </message>
     <message>
         <source>Search Tags Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar solo en las etiquetas</translation>
     </message>
     <message>
         <source>Alt+6</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+6</translation>
     </message>
     <message>
         <source>Search All</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en todo</translation>
     </message>
     <message>
         <source>Alt+7</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+7</translation>
     </message>
     <message>
         <source>Show Most Popular</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los más usados</translation>
     </message>
     <message>
         <source>Alt+8</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+8</translation>
     </message>
     <message>
         <source>Alt+T</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+T</translation>
     </message>
     <message>
         <source>Alt+M</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+M</translation>
     </message>
     <message>
         <source>Alt+B</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+B</translation>
     </message>
     <message>
         <source>Send Feedback...</source>
-        <translation type="unfinished">Enviar comentarios...</translation>
+        <translation>Enviar comentarios...</translation>
     </message>
     <message>
         <source>Vorenda Home Page</source>
-        <translation type="unfinished">Página web de Vorenda</translation>
+        <translation>Sitio web de Vorenda</translation>
     </message>
     <message>
         <source>%1 Categories, %2 Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías: %1, elementos: %2</translation>
     </message>
 </context>
 <context>
@@ -2180,70 +2182,73 @@ The current Store Folder stays in use.</source>
     <name>WelcomeDialog</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished">Detener</translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished">Escritorio</translation>
+        <translation>Escritorio</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished">Aplicaciones</translation>
+        <translation>Aplicaciones</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidades</translation>
     </message>
-    <message>
-        <source>%1 items added</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n items added</source>
+        <translation>
+            <numerusform>%n elemento añadido</numerusform>
+            <numerusform>%n elementos añadidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>WelcomeDialogClass</name>
     <message>
         <source>Welcome to Vorenda</source>
-        <translation type="unfinished"></translation>
+        <translation>Te damos la bienvenida a Vorenda</translation>
     </message>
     <message>
         <source>Vorenda is ready to add some useful items so that you’ll always have them at hand! Click the &apos;Start&apos; button below to begin or &apos;Finish&apos; to close this wizard.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Vorenda está listo para añadir algunos elementos útiles y que los tengas siempre a mano! Haz clic abajo en «Empezar» para comenzar o en «Finalizar» para cerrar este asistente.</translation>
     </message>
     <message>
         <source>Desktop Items</source>
-        <translation type="unfinished">Elementos del escritorio</translation>
+        <translation>Elementos del escritorio</translation>
     </message>
     <message>
         <source>Not added</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin añadir</translation>
     </message>
     <message>
         <source>Applications and Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones y utilidades</translation>
     </message>
     <message>
         <source>Later, you&apos;ll be able to modify or create new cabinets, add categories and items, remove existing ones or reorganize them the way you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Más adelante podrás modificar los armarios o crear otros nuevos, añadir categorías y elementos, quitar los que ya haya u organizarlos como prefieras.</translation>
     </message>
     <message>
         <source>Want to try another style while the items are added?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quieres probar otro estilo mientras se añaden los elementos?</translation>
     </message>
     <message>
         <source>You can fully personalize cabinets and change preferences by using the shortcut menus displayed when right-clicking on a cabinet, category, item or the status icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes personalizar por completo los armarios y cambiar las preferencias con los menús contextuales que aparecen al hacer clic derecho en un armario, una categoría, un elemento o el icono de estado.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizar</translation>
     </message>
 </context>
 </TS>
