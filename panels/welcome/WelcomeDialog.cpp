@@ -233,11 +233,18 @@ void WelcomeDialog::showEvent(QShowEvent* event)
 {
     ModalWindow::showEvent(event);
     setFixedSize(size());
+    // The rows are laid out only now: a resize before the first show saw the titles unsized.
+    fitStatusLabels();
 }
 
 void WelcomeDialog::resizeEvent(QResizeEvent* event)
 {
     ModalWindow::resizeEvent(event);
+    fitStatusLabels();
+}
+
+void WelcomeDialog::fitStatusLabels()
+{
     statusDesktop->setFixedWidth(labelDesktop->width());
     statusQuickLaunch->setFixedWidth(labelQuickLaunch->width());
 }
