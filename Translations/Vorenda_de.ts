@@ -70,6 +70,17 @@
     </message>
 </context>
 <context>
+    <name>FolderWarningDialog</name>
+    <message>
+        <source>subcategory</source>
+        <translation>Unterkategorie</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>Kategorie</translation>
+    </message>
+</context>
+<context>
     <name>FolderWarningDialogClass</name>
     <message>
         <source>The item:</source>
@@ -213,7 +224,7 @@
     </message>
     <message>
         <source>Tags:  (Select from all available tags below)</source>
-        <translation>Schlagwörter:  (aus allen vorhandenen Schlagwörtern unten auswählen)</translation>
+        <translation>Schlagwörter:  (unten aus allen Schlagwörtern wählen)</translation>
     </message>
     <message>
         <source>Add Tag</source>
@@ -686,7 +697,7 @@
     </message>
     <message>
         <source>Change Store Folder...</source>
-        <translation>Ablageordner ändern...</translation>
+        <translation>Ordner ändern...</translation>
     </message>
     <message>
         <source>The Store Folder could not be moved to the new location. Items that could not be copied: %1.
@@ -729,7 +740,7 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
     </message>
     <message>
         <source>User Interface Language:</source>
-        <translation>Sprache der Benutzeroberfläche:</translation>
+        <translation>Sprache der Oberfläche:</translation>
     </message>
     <message>
         <source>QComboBox {}</source>
@@ -773,11 +784,11 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
     </message>
     <message>
         <source>Show Store Folder...</source>
-        <translation>Ablageordner zeigen...</translation>
+        <translation>Ordner zeigen...</translation>
     </message>
     <message>
         <source>Change Store Folder...</source>
-        <translation>Ablageordner ändern...</translation>
+        <translation>Ordner ändern...</translation>
     </message>
     <message>
         <source>Items</source>
@@ -785,11 +796,11 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
     </message>
     <message>
         <source>Single-click to open. %1+click to select.</source>
-        <translation>Einfacher Klick öffnet. %1+Klick wählt aus.</translation>
+        <translation>Klick öffnet, %1+Klick wählt aus.</translation>
     </message>
     <message>
         <source>Double-click to open. Single-click to select.</source>
-        <translation>Doppelklick öffnet. Einfacher Klick wählt aus.</translation>
+        <translation>Doppelklick öffnet, Klick wählt aus.</translation>
     </message>
     <message>
         <source>Maximum thumbnail size [ 32...256 ]:</source>
@@ -833,15 +844,15 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
     </message>
     <message>
         <source>Show the most recently opened items, if any.</source>
-        <translation>Die zuletzt geöffneten Objekte zeigen, falls vorhanden.</translation>
+        <translation>Die zuletzt geöffneten Objekte zeigen.</translation>
     </message>
     <message>
         <source>Clear the search box and select the first item.</source>
-        <translation>Das Suchfeld leeren und das erste Objekt auswählen.</translation>
+        <translation>Suchfeld leeren und erstes Objekt auswählen.</translation>
     </message>
     <message>
         <source>Keep the last search in the box, if any.</source>
-        <translation>Die letzte Suche im Feld behalten, falls vorhanden.</translation>
+        <translation>Letzte Suche im Suchfeld behalten.</translation>
     </message>
     <message>
         <source>425x500</source>

@@ -70,6 +70,17 @@
     </message>
 </context>
 <context>
+    <name>FolderWarningDialog</name>
+    <message>
+        <source>subcategory</source>
+        <translation>subcategoría</translation>
+    </message>
+    <message>
+        <source>category</source>
+        <translation>categoría</translation>
+    </message>
+</context>
+<context>
     <name>FolderWarningDialogClass</name>
     <message>
         <source>The item:</source>
@@ -213,7 +224,7 @@
     </message>
     <message>
         <source>Tags:  (Select from all available tags below)</source>
-        <translation>Etiquetas:  (elige entre todas las etiquetas disponibles de abajo)</translation>
+        <translation>Etiquetas:  (elige entre todas las de abajo)</translation>
     </message>
     <message>
         <source>Add Tag</source>
@@ -717,11 +728,11 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
         <source>Run at system startup.  (Recommended)</source>
-        <translation>Iniciar al entrar en la sesión.  (Recomendado)</translation>
+        <translation>Iniciar con la sesión.  (Recomendado)</translation>
     </message>
     <message>
         <source>Show cabinets in Kiosk mode at system startup.</source>
-        <translation>Mostrar al iniciar los armarios en modo quiosco.</translation>
+        <translation>Mostrar al inicio los armarios en modo quiosco.</translation>
     </message>
     <message>
         <source>Automatically check for updates.</source>
@@ -785,15 +796,15 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
         <source>Single-click to open. %1+click to select.</source>
-        <translation>Un clic para abrir. %1+clic para seleccionar.</translation>
+        <translation>Clic para abrir, %1+clic para seleccionar.</translation>
     </message>
     <message>
         <source>Double-click to open. Single-click to select.</source>
-        <translation>Doble clic para abrir. Un clic para seleccionar.</translation>
+        <translation>Doble clic para abrir, clic para seleccionar.</translation>
     </message>
     <message>
         <source>Maximum thumbnail size [ 32...256 ]:</source>
-        <translation>Tamaño máximo de las miniaturas [ 32...256 ]:</translation>
+        <translation>Tamaño máximo de imagen [ 32...256 ]:</translation>
     </message>
     <message>
         <source>px</source>
@@ -801,7 +812,7 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
         <source>When adding items show names:</source>
-        <translation>Al añadir elementos, mostrar los nombres:</translation>
+        <translation>Mostrar nombres al añadir:</translation>
     </message>
     <message>
         <source>If generic icon</source>
@@ -821,7 +832,7 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
         <source>Animate items when opening (launching).</source>
-        <translation>Animar los elementos al abrirlos (iniciarlos).</translation>
+        <translation>Animar los elementos al abrirlos.</translation>
     </message>
     <message>
         <source>Search Box</source>
@@ -833,15 +844,15 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
         <source>Show the most recently opened items, if any.</source>
-        <translation>Mostrar los elementos abiertos recientemente, si los hay.</translation>
+        <translation>Mostrar los últimos elementos abiertos.</translation>
     </message>
     <message>
         <source>Clear the search box and select the first item.</source>
-        <translation>Vaciar el cuadro de búsqueda y seleccionar el primer elemento.</translation>
+        <translation>Vaciar la búsqueda y seleccionar el primer elemento.</translation>
     </message>
     <message>
         <source>Keep the last search in the box, if any.</source>
-        <translation>Conservar la última búsqueda en el cuadro, si la hay.</translation>
+        <translation>Conservar la última búsqueda.</translation>
     </message>
     <message>
         <source>425x500</source>
