@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>Tags:  (Select from all available tags below)</source>
-        <translation>Schlagwörter:  (unten aus allen Schlagwörtern wählen)</translation>
+        <translation>Schlagwörter:  (aus allen unten wählen)</translation>
     </message>
     <message>
         <source>Add Tag</source>

@@ -848,7 +848,7 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
         <source>Clear the search box and select the first item.</source>
-        <translation>Vaciar la búsqueda y seleccionar el primer elemento.</translation>
+        <translation>Vaciar la búsqueda y elegir el primer elemento.</translation>
     </message>
     <message>
         <source>Keep the last search in the box, if any.</source>
