@@ -445,6 +445,22 @@
         <source>None</source>
         <translation>Keins</translation>
     </message>
+    <message>
+        <source>Modified</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>%1 (Modified)</source>
+        <translation>%1 (geändert)</translation>
+    </message>
+    <message>
+        <source>%1 (Modified%2)</source>
+        <translation>%1 (geändert%2)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be made</source>
+        <translation>der Ordner „%1“ kann nicht angelegt werden</translation>
+    </message>
 </context>
 <context>
     <name>PersonalizationWidgetClass</name>

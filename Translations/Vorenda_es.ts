@@ -445,6 +445,22 @@
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>Modified</source>
+        <translation>modificado</translation>
+    </message>
+    <message>
+        <source>%1 (Modified)</source>
+        <translation>%1 (modificado)</translation>
+    </message>
+    <message>
+        <source>%1 (Modified%2)</source>
+        <translation>%1 (modificado%2)</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be made</source>
+        <translation>no se puede crear la carpeta «%1»</translation>
+    </message>
 </context>
 <context>
     <name>PersonalizationWidgetClass</name>

@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -154,6 +155,7 @@ class TestTranslationFiles : public QObject
 private slots:
     void initTestCase();
     void lupdateReadsEverySource();
+    void textsPassedByNameAreMarked();
     void filesHoldExactlyTheSourceTexts_data() { languages(); }
     void filesHoldExactlyTheSourceTexts();
     void everyEntryIsTranslated_data() { languages(); }
@@ -236,6 +238,40 @@ void TestTranslationFiles::lupdateReadsEverySource()
     for (auto it = warning.globalMatch(QString::fromLocal8Bit(lupdateOutput)); it.hasNext();)
         warnings << it.next().captured();
     QVERIFY2(warnings.isEmpty(), qPrintable(listing(QStringLiteral("lupdate cannot read these texts:"), warnings)));
+}
+
+// lupdate finds a text only where the call spells it out. A tr() of a variable, or a
+// translate() whose context is a variable, passes silently: its texts must be marked
+// for lupdate (QT_TR_NOOP, QT_TRANSLATE_NOOP) in the same file.
+void TestTranslationFiles::textsPassedByNameAreMarked()
+{
+    static const QRegularExpression byName(
+        QStringLiteral("(?:\\b(?:QCoreApplication|QApplication|QGuiApplication)::translate\\(\\s*[A-Za-z_]"
+                       "|(?<!\\w)tr\\(\\s*[A-Za-z_][\\w.\\[\\]>-]*\\s*[,)])"));
+    QStringList unmarked;
+    const QStringList folders = QStringLiteral(VORENDA_TRANSLATED_FOLDERS).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& folder : folders) {
+        QDirIterator it(QStringLiteral(VORENDA_SOURCE_DIR "/") + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                        QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            const QString source = QString::fromUtf8(file.readAll());
+            if (source.contains(QLatin1String("QT_TR_NOOP")) || source.contains(QLatin1String("QT_TRANSLATE_NOOP")))
+                continue;
+            for (auto match = byName.globalMatch(source); match.hasNext();) {
+                const int start = match.next().capturedStart();
+                const int lineStart = source.lastIndexOf(QLatin1Char('\n'), start) + 1;
+                unmarked << QStringLiteral("%1:%2: %3")
+                                .arg(QDir(QStringLiteral(VORENDA_SOURCE_DIR)).relativeFilePath(file.fileName()))
+                                .arg(source.left(start).count(QLatin1Char('\n')) + 1)
+                                .arg(source.mid(lineStart, source.indexOf(QLatin1Char('\n'), start) - lineStart).trimmed());
+            }
+        }
+    }
+    QVERIFY2(unmarked.isEmpty(),
+             qPrintable(listing(QStringLiteral("texts passed by name that nothing marks for lupdate:"), unmarked)));
 }
 
 void TestTranslationFiles::filesHoldExactlyTheSourceTexts()
