@@ -4,11 +4,9 @@
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -80,12 +78,8 @@ void TestVorendaMenus::initTestCase()
 
 void TestVorendaMenus::cleanup()
 {
-    vorenda.stop();
-    QDir(vorenda.store()).removeRecursively();
-    // The next start greets the user with a new cabinet again.
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
-    settings.remove(QStringLiteral("Main/WelcomeShown"));
+    // Each test starts on an empty store, where the program makes its first cabinet.
+    vorenda.resetToFirstStart();
 }
 
 QString TestVorendaMenus::newFile(const QString& name)

@@ -38,6 +38,12 @@ QString exactPattern(const QStringList& texts)
     return QStringLiteral("^(%1)$").arg(escaped.join(QLatin1Char('|')));
 }
 
+// The program's own settings file in the test's configuration folder.
+QString settingsFile()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf");
+}
+
 } // namespace
 
 RunningVorenda::RunningVorenda()
@@ -52,8 +58,7 @@ RunningVorenda::~RunningVorenda()
 
 bool RunningVorenda::configure(bool withLog) const
 {
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
+    QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Main/StoreFolder"), storeFolder);
     settings.setValue(QStringLiteral("Main/VerCheckUrl"), QStringLiteral("http://127.0.0.1:1/vorenda-%1-%2.xml"));
     settings.setValue(QStringLiteral("Main/EnableLog"), withLog);
@@ -67,8 +72,7 @@ bool RunningVorenda::configure(bool withLog) const
 
 bool RunningVorenda::setLanguage(const QString& language) const
 {
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
+    QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Main/Language"), language);
     settings.sync();
     return settings.status() == QSettings::NoError;
@@ -122,6 +126,14 @@ void RunningVorenda::stop()
     }
     vorenda.reset();
     clipboard.reset();
+}
+
+void RunningVorenda::resetToFirstStart()
+{
+    stop();
+    QDir(storeFolder).removeRecursively();
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.remove(QStringLiteral("Main/WelcomeShown"));
 }
 
 QStringList RunningVorenda::visibleWindows(const QString& name)

@@ -59,6 +59,9 @@ public:
     bool terminate(int timeout = 30000);
     // Kills whatever is still running: the program and the clipboard holder.
     void stop();
+    // Stops the program and empties its store, so that its next start is a first start
+    // again, which makes a new cabinet.
+    void resetToFirstStart();
 
     // The ids of the mapped top-level windows whose name matches `name`.
     static QStringList visibleWindows(const QString& name);

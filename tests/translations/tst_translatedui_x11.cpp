@@ -3,8 +3,6 @@
 #include "TextProbe.h"
 #include "TrayHost.h"
 
-#include <QDir>
-#include <QSettings>
 
 #include <memory>
 
@@ -44,12 +42,8 @@ void TestTranslatedUiX11::initTestCase()
 
 void TestTranslatedUiX11::cleanup()
 {
-    vorenda.stop();
-    QDir(vorenda.store()).removeRecursively();
-    // The next start greets the user with a new cabinet again.
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
-    settings.remove(QStringLiteral("Main/WelcomeShown"));
+    // Each test starts on an empty store, where the program makes its first cabinet.
+    vorenda.resetToFirstStart();
 }
 
 bool TestTranslatedUiX11::showsAll(const TextProbe::Window& window, const QStringList& texts)
