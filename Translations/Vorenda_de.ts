@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>Hide thumbnail size slider.</source>
-        <translation>Regler für die Bildgröße ausblenden.</translation>
+        <translation>Größenregler ausblenden.</translation>
     </message>
     <message>
         <source>Categories:</source>
