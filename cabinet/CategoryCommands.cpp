@@ -81,8 +81,10 @@ void CategoryCommands::removeAllCategories()
         if (header)
             keys.append(header->getKey());
     }
+    const bool childrenOnly = false;
+    const bool recursive = true;
     for (int key : qAsConst(keys))
-        shelf.view->removeCategory(key, false, true, true);
+        shelf.view->removeCategory(key, childrenOnly, recursive);
 }
 
 void CategoryCommands::addNewCategory(int parentKey, int position)

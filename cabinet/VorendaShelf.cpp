@@ -86,7 +86,11 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     ShelfSkin(*this).skinBars();
 
     skin = new SkinWindow(this, this);
-    skin->start(BackgroundPainter(), MarginProperty(0.0), false, false, false, false);
+    const bool alphaBlend = false;
+    const bool fixedSize = false;
+    const bool noDragMove = false;
+    const bool translucent = false;
+    skin->start(BackgroundPainter(), MarginProperty(0.0), alphaBlend, fixedSize, noDragMove, translucent);
 
     matchesLabel->clear();
     onApplySettings();
