@@ -75,8 +75,9 @@ void TestDecodeBudget::turnsAreTakenInOrder()
         QMutexLocker lock(&mutex);
         order << name;
     };
-    // 60 more do not fit; 10 would, but come later and wait their turn.
-    std::thread large(decode, QStringLiteral("large"), 60);
+    // 95 more do not fit; 10 would, but come later and wait their turn. Once the large
+    // share is granted the small one no longer fits beside it, so the order is fixed.
+    std::thread large(decode, QStringLiteral("large"), 95);
     QTRY_COMPARE(budget.waiting(), 1);
     std::thread small(decode, QStringLiteral("small"), 10);
     QTRY_COMPARE(budget.waiting(), 2);
