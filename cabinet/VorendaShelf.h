@@ -34,6 +34,7 @@ class CustomSortFilterProxyModel;
 class DockableWidget;
 class DovalinnailClient;
 class FileInfoProvider;
+class FilterScan;
 class KestrimnailClient;
 class ListIteratorThread;
 class MyCustomStyle;
@@ -666,7 +667,16 @@ private:
     void showForSearch(const QString& text);
     bool searchUnreachable() const { return hidesearchbox || hidetopbar; }
     void dropSearchWhenUnreachable();
+    // The end of a run: the found list (empty: no search) to the view, labels updated.
+    void showSearchResult(QList<AbstractThumbnailItem*> found, bool searched);
+    void showFoundRows();
+    // Selects the first hit now, or once the run under way has found its hits.
+    void selectFirstFound();
     std::unique_ptr<ObjectEventFilter> searchHideFilter;
+    // Tests the items against the search on several threads; a slow pattern goes on in
+    // the background and its hits are shown when they are all known.
+    FilterScan* filterScan = nullptr;
+    bool selectFirstWhenFound = false;
 
     // ---- Commands (ShelfCommandDispatcher.cpp, ShelfMenuEntries.cpp, CategoryTargetMenus.cpp;
     // the work lives in the classes those files are named after) ----

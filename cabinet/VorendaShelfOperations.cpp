@@ -3,6 +3,7 @@
 #include "AddProgressWidget.h"
 #include "DesktopOpener.h"
 #include "DockableWidget.h"
+#include "FilterScan.h"
 #include "ItemPropertiesDialog.h"
 #include "ListIteratorThread.h"
 #include "MessageDialog.h"
@@ -50,6 +51,9 @@ void VorendaShelf::setUpSearchAndOperations()
     connect(view, &AbstractThumbnailView::itemDoubleClicked, this, &VorendaShelf::onItemDoubleClicked);
     connect(view, &AbstractThumbnailView::moveItem, this, &VorendaShelf::onMoveItem);
     connect(view->model(), &QAbstractItemModel::modelReset, this, &VorendaShelf::onViewModelReset);
+    filterScan = new FilterScan(this);
+    filterScan->setObjectName(QStringLiteral("cabinetSearch"));
+    connect(filterScan, &FilterScan::finished, this, &VorendaShelf::showFoundRows);
     connect(listIteratorThread, &ListIteratorThread::itemFound, this, &VorendaShelf::onItemFound);
 }
 

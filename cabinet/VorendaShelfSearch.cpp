@@ -3,6 +3,7 @@
 #include "AddProgressWidget.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
+#include "FilterScan.h"
 #include "ListIteratorThread.h"
 #include "QuickSearchWidget.h"
 #include "SearchBox.h"
@@ -110,70 +111,92 @@ void VorendaShelf::onSearchBoxTextChanged(const QString& text)
     if (searchUnreachable())
         return;
     onViewModelReset();
-    view->selectFirstVisibleItem();
+    selectFirstFound();
     showForSearch(text);
+}
+
+void VorendaShelf::selectFirstFound()
+{
+    if (filterScan->isRunning())
+        selectFirstWhenFound = true;
+    else
+        view->selectFirstVisibleItem();
 }
 
 void VorendaShelf::onViewModelReset()
 {
-    matchesLabel->clear();
+    filterScan->cancel();
     const QString text = searchBox->text();
+    if (text.isEmpty()) {
+        showSearchResult({}, false);
+        return;
+    }
+
+    const QDateTime none;
+    int keyColumn = proxyModel->filterKeyColumn();
+    QBitArray keyColumns = proxyModel->getFilterKeyColumns();
+    QDateTime from;
+    QRegExp pattern(QString(), Qt::CaseInsensitive, QRegExp::RegExp);
+    if (text.compare(QLatin1String(RECENTLYOPENED_COMMAND), Qt::CaseInsensitive) == 0) {
+        keyColumns = QBitArray();
+        keyColumn = accessedColumn;
+    } else if (text.compare(QLatin1String(RECENTLYADDED_COMMAND), Qt::CaseInsensitive) == 0) {
+        keyColumns = QBitArray();
+        keyColumn = addedColumn;
+        from = QDateTime(QDate::currentDate(), QTime(0, 0));
+    } else if (text.compare(QLatin1String(MOSTPOPULAR_COMMAND), Qt::CaseInsensitive) == 0) {
+        keyColumns = QBitArray();
+        keyColumn = popularityColumn;
+    } else {
+        pattern.setPattern(text);
+        if (!patternUsable(pattern)) {
+            showSearchResult({}, true);
+            return;
+        }
+        switch (filtertype) {
+        case 0: keyColumns = QBitArray(); keyColumn = nameColumn; break;
+        case 1: keyColumns = QBitArray(); keyColumn = tagsColumn; break;
+        case 2: keyColumns = QBitArray(); keyColumn = notesColumn; break;
+        case 3:
+            keyColumns = QBitArray(columnSetSize);
+            keyColumns.setBit(nameColumn);
+            keyColumns.setBit(tagsColumn);
+            keyColumns.setBit(notesColumn);
+            keyColumn = -1;
+            break;
+        default:
+            // An unknown mode from a data file keeps the columns of the last run.
+            break;
+        }
+    }
+
+    // The scan reads the rows by the proxy's rule, so the proxy need not evaluate them.
+    proxyModel->setFilterRule(keyColumns, keyColumn, from, none, pattern);
+    if (filterScan->start(*proxyModel))
+        showFoundRows();
+}
+
+void VorendaShelf::showFoundRows()
+{
+    // Items changed while the scan went on: its rows no longer name the same items.
+    if (filterScan->scannedRows() != view->modelRowCount()) {
+        onViewModelReset();
+        return;
+    }
     QList<AbstractThumbnailItem*> found;
+    const QVector<int>& rows = filterScan->acceptedRows();
+    found.reserve(rows.size());
+    for (const int row : rows) {
+        if (AbstractThumbnailItem* item = view->itemAt(row))
+            found.append(item);
+    }
+    showSearchResult(found, true);
+}
 
-    if (!text.isEmpty()) {
-        const QDateTime none;
-        int keyColumn = proxyModel->filterKeyColumn();
-        QBitArray keyColumns = proxyModel->getFilterKeyColumns();
-        QDateTime from;
-        QRegExp pattern(QString(), Qt::CaseInsensitive, QRegExp::RegExp);
-        bool usable = true;
-        if (text.compare(QLatin1String(RECENTLYOPENED_COMMAND), Qt::CaseInsensitive) == 0) {
-            keyColumns = QBitArray();
-            keyColumn = accessedColumn;
-        } else if (text.compare(QLatin1String(RECENTLYADDED_COMMAND), Qt::CaseInsensitive) == 0) {
-            keyColumns = QBitArray();
-            keyColumn = addedColumn;
-            from = QDateTime(QDate::currentDate(), QTime(0, 0));
-        } else if (text.compare(QLatin1String(MOSTPOPULAR_COMMAND), Qt::CaseInsensitive) == 0) {
-            keyColumns = QBitArray();
-            keyColumn = popularityColumn;
-        } else {
-            pattern.setPattern(text);
-            usable = patternUsable(pattern);
-            switch (filtertype) {
-            case 0: keyColumns = QBitArray(); keyColumn = nameColumn; break;
-            case 1: keyColumns = QBitArray(); keyColumn = tagsColumn; break;
-            case 2: keyColumns = QBitArray(); keyColumn = notesColumn; break;
-            case 3:
-                keyColumns = QBitArray(columnSetSize);
-                keyColumns.setBit(nameColumn);
-                keyColumns.setBit(tagsColumn);
-                keyColumns.setBit(notesColumn);
-                keyColumn = -1;
-                break;
-            default:
-                // An unknown mode from a data file keeps the columns of the last run.
-                break;
-            }
-        }
-
-        if (usable) {
-            proxyModel->setFilterKeyColumns(keyColumns, false);
-            // Each of these two refilters every row, so the column is set only when it
-            // changes: a keystroke in the same mode costs one pass.
-            if (proxyModel->filterKeyColumn() != keyColumn)
-                proxyModel->setFilterKeyColumn(keyColumn);
-            proxyModel->setDateTimeFilter(from, none, false);
-            proxyModel->setFilterRegExp(pattern);
-
-            const int rows = proxyModel->rowCount();
-            found.reserve(rows);
-            for (int row = 0; row < rows; ++row) {
-                const QModelIndex source = proxyModel->mapToSource(proxyModel->index(row, 0));
-                if (AbstractThumbnailItem* item = view->itemAt(source.row()))
-                    found.append(item);
-            }
-        }
+void VorendaShelf::showSearchResult(QList<AbstractThumbnailItem*> found, bool searched)
+{
+    matchesLabel->clear();
+    if (searched) {
         if (found.isEmpty()) {
             found.append(nullptr);
             matchesLabel->setText(tr("Not found"));
@@ -183,10 +206,13 @@ void VorendaShelf::onViewModelReset()
             matchesLabel->setText(tr("%1 matches").arg(found.size()));
         }
     }
-
     view->hideFloatingLabel();
     view->filterItems(found);
     updateStatusLabel();
+    if (selectFirstWhenFound) {
+        selectFirstWhenFound = false;
+        view->selectFirstVisibleItem();
+    }
 }
 
 void VorendaShelf::dropSearchWhenUnreachable()
@@ -243,7 +269,7 @@ void VorendaShelf::setSearchType(int type)
         onClearSearch();
     else
         view->resetModel();
-    view->selectFirstVisibleItem();
+    selectFirstFound();
 }
 
 void VorendaShelf::onSearchNamesOnly()

@@ -46,7 +46,7 @@ QString description(quint32 seed)
 bool searchPending(const VorendaShelf& shelf)
 {
     const QObject* search = shelf.findChild<QObject*>(QStringLiteral("cabinetSearch"));
-    return search && search->property("pending").toBool();
+    return search && search->property("running").toBool();
 }
 
 struct Typed
