@@ -10,6 +10,10 @@
 #include <QDir>
 #include <QGraphicsScene>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 namespace {
 // Signal arguments must be known by name for queued connections and signal spies.
 void registerSceneMetaTypes()
@@ -66,19 +70,27 @@ AbstractThumbnailView::AbstractThumbnailView(QWidget* parent)
 AbstractThumbnailView::~AbstractThumbnailView()
 {
     ThumbnailViewRegistry::remove(this);
-    // Entries delete their items and headers; the scene (a Qt child) goes after.
+    // Items go first, in the order the scene lets them go fastest (by address); then the
+    // entries with their headers; the scene (a Qt child) goes after.
     const QList<CategoryItem*> entries = categories.values();
     categories.clear();
     rootCategories.clear();
     lastLaidOutCategory = nullptr;
     currentItem = nullptr;
+    std::vector<AbstractThumbnailItem*> items;
     for (CategoryItem* entry : entries) {
         for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
-            if (item)
+            if (item) {
                 item->view = nullptr;
+                items.push_back(item);
+            }
         }
-        delete entry;
+        entry->items.clear();
     }
+    std::sort(items.begin(), items.end(), std::less<AbstractThumbnailItem*>());
+    for (AbstractThumbnailItem* item : items)
+        delete item;
+    qDeleteAll(entries);
     delete dropIndicator;
 }
 

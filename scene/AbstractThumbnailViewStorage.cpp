@@ -81,6 +81,15 @@ void AbstractThumbnailView::releaseItem(AbstractThumbnailItem* item)
     forgetItem(item);
 }
 
+void AbstractThumbnailView::releaseItems(QList<AbstractThumbnailItem*> items)
+{
+    // The scene's list of items is ordered by address: leaving in that order, each
+    // item is found and taken off its front, instead of in the middle.
+    std::sort(items.begin(), items.end(), std::less<AbstractThumbnailItem*>());
+    for (AbstractThumbnailItem* item : qAsConst(items))
+        releaseItem(item);
+}
+
 void AbstractThumbnailView::forgetItem(AbstractThumbnailItem* item)
 {
     if (currentItem == item)
@@ -147,6 +156,30 @@ void AbstractThumbnailView::removeItem(AbstractThumbnailItem* item, bool update)
     delete takeAt(entry->key, index, update);
 }
 
+void AbstractThumbnailView::deleteItems(const QList<AbstractThumbnailItem*>& items, bool update)
+{
+    QSet<AbstractThumbnailItem*> going;
+    going.reserve(items.size());
+    for (AbstractThumbnailItem* item : items) {
+        if (item && item->view == this)
+            going.insert(item);
+    }
+    if (going.isEmpty())
+        return;
+    for (CategoryItem* entry : qAsConst(categories)) {
+        if (!entry)
+            continue;
+        auto kept = std::remove_if(entry->items.begin(), entry->items.end(),
+                                   [&going](AbstractThumbnailItem* item) { return going.contains(item); });
+        entry->items.erase(kept, entry->items.end());
+    }
+    QList<AbstractThumbnailItem*> gone = going.values();
+    releaseItems(gone);
+    std::sort(gone.begin(), gone.end(), std::less<AbstractThumbnailItem*>());
+    qDeleteAll(gone);
+    finishChange(update);
+}
+
 void AbstractThumbnailView::collectCategories(CategoryItem* entry, bool recursive,
                                               QList<CategoryItem*>& result) const
 {
@@ -182,20 +215,21 @@ QList<AbstractThumbnailItem*> AbstractThumbnailView::takeItems(int key, bool chi
         return taken;
     for (CategoryItem* entry : entries) {
         for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
-            if (!item)
-                continue;
-            releaseItem(item);
-            taken.append(item);
+            if (item)
+                taken.append(item);
         }
         entry->items.clear();
     }
+    releaseItems(taken);
     finishChange(update);
     return taken;
 }
 
 void AbstractThumbnailView::removeItems(int key, bool childrenOnly, bool recursive, bool update)
 {
-    qDeleteAll(takeItems(key, childrenOnly, recursive, update));
+    QList<AbstractThumbnailItem*> taken = takeItems(key, childrenOnly, recursive, update);
+    std::sort(taken.begin(), taken.end(), std::less<AbstractThumbnailItem*>());
+    qDeleteAll(taken);
 }
 
 QList<AbstractThumbnailItem*> AbstractThumbnailView::takeAll(bool removeCategories)
@@ -205,13 +239,12 @@ QList<AbstractThumbnailItem*> AbstractThumbnailView::takeAll(bool removeCategori
         if (!entry)
             continue;
         for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
-            if (!item)
-                continue;
-            releaseItem(item);
-            taken.append(item);
+            if (item)
+                taken.append(item);
         }
         entry->items.clear();
     }
+    releaseItems(taken);
     if (removeCategories) {
         const QList<CategoryItem*> entries = categories.values();
         categories.clear();
@@ -225,7 +258,9 @@ QList<AbstractThumbnailItem*> AbstractThumbnailView::takeAll(bool removeCategori
 
 void AbstractThumbnailView::removeAll(bool removeCategories)
 {
-    qDeleteAll(takeAll(removeCategories));
+    QList<AbstractThumbnailItem*> taken = takeAll(removeCategories);
+    std::sort(taken.begin(), taken.end(), std::less<AbstractThumbnailItem*>());
+    qDeleteAll(taken);
 }
 
 void AbstractThumbnailView::moveNext(AbstractThumbnailItem* item)
