@@ -9,6 +9,8 @@ CustomSortFilterProxyModel::CustomSortFilterProxyModel(QObject* parent)
 {
 }
 
+CustomSortFilterProxyModel::~CustomSortFilterProxyModel() = default;
+
 void CustomSortFilterProxyModel::setDateTimeFilter(const QDateTime& from, const QDateTime& to, bool invalidate)
 {
     dateTimeFrom = from;
@@ -65,8 +67,14 @@ bool CustomSortFilterProxyModel::dateTimeInRange(const QDateTime& value, const Q
 bool CustomSortFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
     // The same rule as the cabinet's scans on other threads, so both always agree.
-    RowFilter filter(*this, sourceParent);
-    return filter.acceptsRow(sourceModel(), sourceRow, sourceParent);
+    return currentRule(sourceParent).acceptsRow(sourceModel(), sourceRow, sourceParent);
+}
+
+RowFilter& CustomSortFilterProxyModel::currentRule(const QModelIndex& sourceParent) const
+{
+    if (!rule || !rule->isRuleOf(*this, sourceParent))
+        rule = std::make_unique<RowFilter>(*this, sourceParent);
+    return *rule;
 }
 
 bool CustomSortFilterProxyModel::isEmailColumn(int column) const

@@ -4,6 +4,10 @@
 #include <QDateTime>
 #include <QSortFilterProxyModel>
 
+#include <memory>
+
+class RowFilter;
+
 // The filter model of a cabinet's search. Beyond QSortFilterProxyModel it searches a
 // set of columns, tests date cells against a date window when the pattern is empty,
 // and sorts dates as dates and text in the locale's order, optionally by the e-mail
@@ -14,6 +18,7 @@ class CustomSortFilterProxyModel : public QSortFilterProxyModel
 
 public:
     explicit CustomSortFilterProxyModel(QObject* parent = nullptr);
+    ~CustomSortFilterProxyModel() override;
 
     // Both ends are inclusive; an invalid end leaves that side open.
     void setDateTimeFilter(const QDateTime& from, const QDateTime& to, bool invalidate);
@@ -41,6 +46,11 @@ protected:
 
 private:
     bool isEmailColumn(int column) const;
+    // The rule as a RowFilter, made again only when a setting changed: a refilter tests
+    // every row with the same one.
+    RowFilter& currentRule(const QModelIndex& sourceParent) const;
+
+    mutable std::unique_ptr<RowFilter> rule;
 
     QDateTime dateTimeFrom;
     QDateTime dateTimeTo;

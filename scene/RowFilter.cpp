@@ -10,17 +10,34 @@ RowFilter::RowFilter(const CustomSortFilterProxyModel& proxy, const QModelIndex&
     , matcher(proxy.filterRegExp())
 {
     const QAbstractItemModel* source = proxy.sourceModel();
-    oneColumn = proxy.filterKeyColumn() != -1;
+    keyColumn = proxy.filterKeyColumn();
+    oneColumn = keyColumn != -1;
     if (oneColumn) {
-        testedColumns.append(proxy.filterKeyColumn());
+        testedColumns.append(keyColumn);
         return;
     }
-    const QBitArray set = proxy.getFilterKeyColumns();
-    const int count = source ? source->columnCount(parent) : 0;
-    for (int column = 0; column < count; ++column) {
-        if (set.isEmpty() || (column < set.size() && set.testBit(column)))
+    keyColumns = proxy.getFilterKeyColumns();
+    columnCount = source ? source->columnCount(parent) : 0;
+    for (int column = 0; column < columnCount; ++column) {
+        if (keyColumns.isEmpty() || (column < keyColumns.size() && keyColumns.testBit(column)))
             testedColumns.append(column);
     }
+}
+
+bool RowFilter::isRuleOf(const CustomSortFilterProxyModel& proxy, const QModelIndex& parent) const
+{
+    // The cheap settings first; the pattern is asked for only when they all agree.
+    if (proxy.filterKeyColumn() != keyColumn || proxy.filterRole() != filterRole)
+        return false;
+    if (!oneColumn) {
+        const QAbstractItemModel* source = proxy.sourceModel();
+        if (proxy.getFilterKeyColumns() != keyColumns || (source ? source->columnCount(parent) : 0) != columnCount)
+            return false;
+    }
+    const QRegExp current = proxy.filterRegExp();
+    const QRegExp& own = matcher.pattern();
+    return current == own && proxy.getDateTimeFrom() == from
+        && proxy.getDateTimeTo() == to;
 }
 
 bool RowFilter::acceptsValue(const QVariant& value)

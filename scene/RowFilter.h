@@ -20,6 +20,8 @@ public:
     // The rule for the rows under `parent` of the proxy's source model.
     explicit RowFilter(const CustomSortFilterProxyModel& proxy, const QModelIndex& parent);
 
+    // Whether the proxy's rule for the rows under `parent` is still this one.
+    bool isRuleOf(const CustomSortFilterProxyModel& proxy, const QModelIndex& parent) const;
     // The source columns a row is tested on, in the order they are tried.
     const QVector<int>& columns() const { return testedColumns; }
     int role() const { return filterRole; }
@@ -34,6 +36,9 @@ public:
     bool acceptsText(const QString& text);
 
 private:
+    int keyColumn = -1;
+    QBitArray keyColumns;
+    int columnCount = 0;
     QVector<int> testedColumns;
     bool oneColumn = true;
     int filterRole = 0;
