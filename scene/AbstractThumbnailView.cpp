@@ -10,10 +10,6 @@
 #include <QDir>
 #include <QGraphicsScene>
 
-#include <algorithm>
-#include <functional>
-#include <vector>
-
 namespace {
 // Signal arguments must be known by name for queued connections and signal spies.
 void registerSceneMetaTypes()
@@ -70,28 +66,31 @@ AbstractThumbnailView::AbstractThumbnailView(QWidget* parent)
 AbstractThumbnailView::~AbstractThumbnailView()
 {
     ThumbnailViewRegistry::remove(this);
-    // Items go first, in the order the scene lets them go fastest (by address); then the
-    // entries with their headers; the scene (a Qt child) goes after.
+    // Items and headers in the scene leave with its clear(), all at once: one by one,
+    // the scene looks each up in its lists. The entries delete only what it does not hold.
     const QList<CategoryItem*> entries = categories.values();
     categories.clear();
     rootCategories.clear();
     lastLaidOutCategory = nullptr;
     currentItem = nullptr;
-    std::vector<AbstractThumbnailItem*> items;
+    QGraphicsScene* own = scene();
     for (CategoryItem* entry : entries) {
         for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
-            if (item) {
-                item->view = nullptr;
-                items.push_back(item);
-            }
+            if (!item)
+                continue;
+            item->view = nullptr;
+            if (!own || item->scene() != own)
+                delete item;
         }
         entry->items.clear();
+        if (own && entry->header && entry->header->scene() == own)
+            entry->header = nullptr;
     }
-    std::sort(items.begin(), items.end(), std::less<AbstractThumbnailItem*>());
-    for (AbstractThumbnailItem* item : items)
-        delete item;
     qDeleteAll(entries);
-    delete dropIndicator;
+    if (!own || !dropIndicator || dropIndicator->scene() != own)
+        delete dropIndicator;
+    if (own)
+        own->clear();
 }
 
 void AbstractThumbnailView::setGridPen(const QPen& pen)

@@ -362,6 +362,11 @@ private:
     void releaseItem(AbstractThumbnailItem* item);
     // Releases many items, in the order in which the scene lets them go fastest.
     void releaseItems(QList<AbstractThumbnailItem*> items);
+    void deleteCategories();
+    // Deletes items already taken from this view's lists and forgotten.
+    void deleteReleased(QList<AbstractThumbnailItem*> items);
+    // From this many items on, a deletion that empties most of the scene clears it.
+    static constexpr int bulkDeletion = 1000;
     void forgetItem(AbstractThumbnailItem* item);
     // An item or header deleted by someone else while the view still holds it.
     void itemDestroyed(AbstractThumbnailItem* item);

@@ -5,6 +5,7 @@
 #include "CategoryHeaderItem.h"
 
 #include <QGraphicsScene>
+#include <QSet>
 
 #include <algorithm>
 #include <utility>
@@ -173,11 +174,52 @@ void AbstractThumbnailView::deleteItems(const QList<AbstractThumbnailItem*>& ite
                                    [&going](AbstractThumbnailItem* item) { return going.contains(item); });
         entry->items.erase(kept, entry->items.end());
     }
-    QList<AbstractThumbnailItem*> gone = going.values();
-    releaseItems(gone);
-    std::sort(gone.begin(), gone.end(), std::less<AbstractThumbnailItem*>());
-    qDeleteAll(gone);
+    const QList<AbstractThumbnailItem*> gone = going.values();
+    for (AbstractThumbnailItem* item : gone) {
+        item->view = nullptr;
+        forgetItem(item);
+    }
+    deleteReleased(gone);
     finishChange(update);
+}
+
+void AbstractThumbnailView::deleteReleased(QList<AbstractThumbnailItem*> items)
+{
+    // One by one, the scene looks every item up in two lists, one ordered by address
+    // and one by arrival: whatever the order, that costs the square of the count. When
+    // most of the scene goes, the few items that stay step out, the scene is cleared
+    // at once and they come back, in their stacking order.
+    QGraphicsScene* own = scene();
+    if (own && items.size() >= bulkDeletion) {
+        QSet<const QGraphicsItem*> going;
+        going.reserve(items.size());
+        // A child item goes with its parent, not with the clear.
+        for (const AbstractThumbnailItem* item : qAsConst(items)) {
+            if (item->scene() == own && !item->parentItem())
+                going.insert(item);
+        }
+        QList<QGraphicsItem*> staying;
+        const QList<QGraphicsItem*> all = own->items(Qt::AscendingOrder);
+        for (QGraphicsItem* item : all) {
+            if (!item->parentItem() && !going.contains(item))
+                staying.append(item);
+        }
+        if (staying.size() * 8 <= going.size()) {
+            for (AbstractThumbnailItem* item : qAsConst(items)) {
+                if (!going.contains(item))
+                    delete item;
+            }
+            for (QGraphicsItem* item : qAsConst(staying))
+                own->removeItem(item);
+            own->clear();
+            for (QGraphicsItem* item : qAsConst(staying))
+                own->addItem(item);
+            return;
+        }
+    }
+    // By address: the one list the scene searches by position loses its front each time.
+    std::sort(items.begin(), items.end(), std::less<AbstractThumbnailItem*>());
+    qDeleteAll(items);
 }
 
 void AbstractThumbnailView::collectCategories(CategoryItem* entry, bool recursive,
@@ -245,22 +287,32 @@ QList<AbstractThumbnailItem*> AbstractThumbnailView::takeAll(bool removeCategori
         entry->items.clear();
     }
     releaseItems(taken);
-    if (removeCategories) {
-        const QList<CategoryItem*> entries = categories.values();
-        categories.clear();
-        rootCategories.clear();
-        lastLaidOutCategory = nullptr;
-        qDeleteAll(entries);
-    }
+    if (removeCategories)
+        deleteCategories();
     finishChange(true);
     return taken;
 }
 
+void AbstractThumbnailView::deleteCategories()
+{
+    const QList<CategoryItem*> entries = categories.values();
+    categories.clear();
+    rootCategories.clear();
+    lastLaidOutCategory = nullptr;
+    qDeleteAll(entries);
+}
+
 void AbstractThumbnailView::removeAll(bool removeCategories)
 {
-    QList<AbstractThumbnailItem*> taken = takeAll(removeCategories);
-    std::sort(taken.begin(), taken.end(), std::less<AbstractThumbnailItem*>());
-    qDeleteAll(taken);
+    QList<AbstractThumbnailItem*> all;
+    for (const CategoryItem* entry : qAsConst(categories)) {
+        if (entry)
+            all.append(entry->items);
+    }
+    deleteItems(all, false);
+    if (removeCategories)
+        deleteCategories();
+    finishChange(true);
 }
 
 void AbstractThumbnailView::moveNext(AbstractThumbnailItem* item)
