@@ -5,6 +5,7 @@
 #include "DockableWidget.h"
 #include "FilterScan.h"
 #include "ListIteratorThread.h"
+#include "PatternMatcher.h"
 #include "QuickSearchWidget.h"
 #include "SearchBox.h"
 #include "SearchCommands.h"
@@ -23,63 +24,6 @@ constexpr int addedColumn = 7;
 constexpr int tagsColumn = 12;
 constexpr int notesColumn = 13;
 constexpr int columnSetSize = 20;
-
-// Patterns that could keep the matcher busy for seconds on long descriptions find
-// nothing instead: overlong ones, back-references (they need the backtracking
-// matcher) and a repeated group that repeats inside ("(a*)*", "((a|aa)+)+").
-constexpr int maxPatternLength = 256;
-
-bool isQuantifier(QChar c)
-{
-    return c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('?') || c == QLatin1Char('{');
-}
-
-bool patternUsable(const QRegExp& pattern)
-{
-    const QString text = pattern.pattern();
-    if (!pattern.isValid() || text.size() > maxPatternLength)
-        return false;
-    // For each open group: whether a repeat occurs inside it.
-    QVector<bool> groups;
-    bool inClass = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\\')) {
-            if (!inClass && i + 1 < text.size() && text.at(i + 1).isDigit() && text.at(i + 1) != QLatin1Char('0'))
-                return false;
-            ++i;
-            continue;
-        }
-        if (inClass) {
-            inClass = c != QLatin1Char(']');
-            continue;
-        }
-        if (c == QLatin1Char('[')) {
-            inClass = true;
-            // A ']' right after the opening (or after '^') belongs to the class.
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('^'))
-                ++i;
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char(']'))
-                ++i;
-        } else if (c == QLatin1Char('(')) {
-            groups.append(false);
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('?'))
-                i += 2; // "(?:", "(?=", "(?!": the '?' is no repeat
-        } else if (c == QLatin1Char(')')) {
-            if (groups.isEmpty())
-                continue;
-            const bool repeatsInside = groups.takeLast();
-            const bool repeated = i + 1 < text.size() && isQuantifier(text.at(i + 1));
-            if (repeatsInside && repeated)
-                return false;
-            if (!groups.isEmpty())
-                groups.last() = groups.last() || repeatsInside || repeated;
-        } else if (isQuantifier(c) && !groups.isEmpty()) {
-            groups.last() = true;
-        }
-    }
-    return true;
-}
 
 } // namespace
 
@@ -149,7 +93,7 @@ void VorendaShelf::onViewModelReset()
         keyColumn = popularityColumn;
     } else {
         pattern.setPattern(text);
-        if (!patternUsable(pattern)) {
+        if (!PatternMatcher::isUsable(pattern)) {
             showSearchResult({}, true);
             return;
         }

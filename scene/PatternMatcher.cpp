@@ -1,21 +1,25 @@
 #include "PatternMatcher.h"
 
+#include <QVector>
+
 #include <algorithm>
 
 namespace {
 
-// An unescaped '*' or '+' outside a character class, or a "{n,}" repeat.
-bool hasUnboundedRepeat(const QString& text)
+// Calls `visit(i)` for each character of a QRegExp pattern outside character classes,
+// escapes included (at the backslash). `visit` returns how many characters after i to
+// pass over, or -1 to stop the walk; the walk returns false when stopped.
+template <typename Visit>
+bool walkPattern(const QString& text, Visit visit)
 {
     bool inClass = false;
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c == QLatin1Char('\\')) {
-            ++i;
-            continue;
-        }
         if (inClass) {
-            inClass = c != QLatin1Char(']');
+            if (c == QLatin1Char('\\'))
+                ++i;
+            else
+                inClass = c != QLatin1Char(']');
             continue;
         }
         if (c == QLatin1Char('[')) {
@@ -25,13 +29,34 @@ bool hasUnboundedRepeat(const QString& text)
                 ++i;
             if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char(']'))
                 ++i;
-        } else if (c == QLatin1Char('*') || c == QLatin1Char('+')) {
-            return true;
-        } else if (c == QLatin1Char(',') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('}')) {
-            return true;
+            continue;
         }
+        const int skip = visit(i);
+        if (skip < 0)
+            return false;
+        i += skip;
     }
-    return false;
+    return true;
+}
+
+// An unescaped '*' or '+' outside a character class, or a "{n,}" repeat.
+bool hasUnboundedRepeat(const QString& text)
+{
+    return !walkPattern(text, [&text](int i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\\'))
+            return 1;
+        if (c == QLatin1Char('*') || c == QLatin1Char('+'))
+            return -1;
+        if (c == QLatin1Char(',') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('}'))
+            return -1;
+        return 0;
+    });
+}
+
+bool isQuantifier(QChar c)
+{
+    return c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('?') || c == QLatin1Char('{');
 }
 
 bool isAscii(const QString& text)
@@ -118,4 +143,37 @@ bool PatternMatcher::isPlainText(const QRegExp& pattern)
     static const QString special = QStringLiteral("\\^$.|?*+()[]{}");
     const QString text = pattern.pattern();
     return std::none_of(text.cbegin(), text.cend(), [](QChar c) { return special.contains(c); });
+}
+
+bool PatternMatcher::isUsable(const QRegExp& pattern)
+{
+    const QString text = pattern.pattern();
+    if (!pattern.isValid() || text.size() > maxPatternLength)
+        return false;
+    // For each open group: whether a repeat occurs inside it.
+    QVector<bool> groups;
+    return walkPattern(text, [&text, &groups](int i) {
+        const QChar c = text.at(i);
+        const bool more = i + 1 < text.size();
+        if (c == QLatin1Char('\\'))
+            return more && text.at(i + 1).isDigit() && text.at(i + 1) != QLatin1Char('0') ? -1 : 1;
+        if (c == QLatin1Char('(')) {
+            groups.append(false);
+            // "(?:", "(?=", "(?!": the '?' is no repeat.
+            return more && text.at(i + 1) == QLatin1Char('?') ? 2 : 0;
+        }
+        if (c == QLatin1Char(')')) {
+            if (groups.isEmpty())
+                return 0;
+            const bool repeatsInside = groups.takeLast();
+            const bool repeated = more && isQuantifier(text.at(i + 1));
+            if (repeatsInside && repeated)
+                return -1;
+            if (!groups.isEmpty())
+                groups.last() = groups.last() || repeatsInside || repeated;
+        } else if (isQuantifier(c) && !groups.isEmpty()) {
+            groups.last() = true;
+        }
+        return 0;
+    });
 }

@@ -23,8 +23,13 @@ public:
     // True when the pattern has no special characters: a text extended by more plain
     // characters can only match where the shorter one did.
     static bool isPlainText(const QRegExp& pattern);
+    // False for patterns that could keep the matcher busy for seconds on long texts:
+    // invalid or overlong ones, back-references (they need the backtracking matcher)
+    // and a repeated group that repeats inside ("(a*)*", "((a|aa)+)+").
+    static bool isUsable(const QRegExp& pattern);
 
 private:
+    static constexpr int maxPatternLength = 256;
     // Below this length trying every start costs less than the single anchored pass.
     static constexpr int shortText = 128;
 
