@@ -7,7 +7,7 @@
 // Prints milliseconds (median of 9 keystrokes) for a name search, an all-fields search
 // and a list word, each also with the repaint that follows it.
 
-#include "../support/BenchSupport.h"
+#include "../support/SearchCabinet.h"
 
 #include "../../tests/cabinet/CabinetTestFixtures.h"
 
@@ -22,27 +22,10 @@ namespace {
 void measure(int count, QTextStream& out)
 {
     VorendaShelf shelf;
-    shelf.resize(1920, 1080);
-    for (int key = 0; key < 20; ++key)
-        addCabinetCategory(shelf, key, QStringLiteral("Category %1").arg(key));
-    const QPixmap picture = cardPicture(96, 96, QColor(70, 130, 200));
-    for (int i = 0; i < count; ++i) {
-        auto* item = new MyThumbnailItem;
-        item->setImage(picture);
-        item->setImageWidth(96);
-        item->setText(QStringLiteral("Item %1 of the cabinet").arg(i));
-        item->setCategoryKey(i % 20);
-        item->properties.name = item->getText();
-        item->properties.target = QStringLiteral("/home/user/files/item-%1.odt").arg(i);
-        item->properties.tags = QStringList{QStringLiteral("work"), QStringLiteral("tag%1").arg(i % 50)};
-        item->properties.notes = QStringLiteral("Notes on item %1, written for the benchmark").arg(i);
-        item->properties.accessed = i % 10 == 0 ? 1700000000u + i : 0u;
-        shelf.view->addItem(item, false);
-    }
-    shelf.view->resetModel();
-    shelf.show();
-    QApplication::processEvents();
-    shelf.view->updateLayout();
+    fillSearchCabinet(shelf, count, [](MyThumbnailItem& item, int i) {
+        item.properties.notes = QStringLiteral("Notes on item %1, written for the benchmark").arg(i);
+        item.properties.accessed = i % 10 == 0 ? 1700000000u + i : 0u;
+    });
     shelf.searchBox->clear();
 
     bool longer = false;

@@ -7,7 +7,7 @@
 //
 // bench_searchpatterns [items]
 
-#include "../support/BenchSupport.h"
+#include "../support/SearchCabinet.h"
 
 #include "../../tests/cabinet/CabinetTestFixtures.h"
 
@@ -94,26 +94,9 @@ Typed type(VorendaShelf& shelf, const QString& pattern)
 void measure(int count, QTextStream& out)
 {
     VorendaShelf shelf;
-    shelf.resize(1920, 1080);
-    for (int key = 0; key < 20; ++key)
-        addCabinetCategory(shelf, key, QStringLiteral("Category %1").arg(key));
-    const QPixmap picture = cardPicture(96, 96, QColor(70, 130, 200));
-    for (int i = 0; i < count; ++i) {
-        auto* item = new MyThumbnailItem;
-        item->setImage(picture);
-        item->setImageWidth(96);
-        item->setText(QStringLiteral("Item %1 of the cabinet").arg(i));
-        item->setCategoryKey(i % 20);
-        item->properties.name = item->getText();
-        item->properties.target = QStringLiteral("/home/user/files/item-%1.odt").arg(i);
-        item->properties.tags = QStringList{QStringLiteral("work"), QStringLiteral("tag%1").arg(i % 50)};
-        item->properties.notes = description(quint32(i) * 2654435761u);
-        shelf.view->addItem(item, false);
-    }
-    shelf.view->resetModel();
-    shelf.show();
-    QApplication::processEvents();
-    shelf.view->updateLayout();
+    fillSearchCabinet(shelf, count, [](MyThumbnailItem& item, int i) {
+        item.properties.notes = description(quint32(i) * 2654435761u);
+    });
     shelf.filtertype = 3;
 
     const QStringList patterns{QStringLiteral("labore magna"), QStringLiteral(".*z"), QStringLiteral("e.*e.*e.*q"),
