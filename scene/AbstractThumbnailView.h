@@ -366,7 +366,7 @@ private:
     // Deletes items already taken from this view's lists and forgotten.
     void deleteReleased(QList<AbstractThumbnailItem*> items);
     // From this many items on, a deletion that empties most of the scene clears it.
-    static constexpr int bulkDeletion = 1000;
+    static constexpr int bulkDeletion = 2000;
     void forgetItem(AbstractThumbnailItem* item);
     // An item or header deleted by someone else while the view still holds it.
     void itemDestroyed(AbstractThumbnailItem* item);
