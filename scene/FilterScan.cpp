@@ -250,7 +250,10 @@ bool FilterScan::start(const CustomSortFilterProxyModel& proxy)
     }
 
     // Without a budget no row is tested before the hand-over, by this thread or others.
-    const int helpers = budget > 0 ? qMin(pool.maxThreadCount(), scan->rows / chunkRows) : 0;
+    // Waking other threads costs more than a short scan: as long as the last one says
+    // all rows take this thread less than a millisecond, it works alone.
+    const bool brief = rowCost >= 0.0 && rowCost * scan->rows < 1e6;
+    const int helpers = budget > 0 && !brief ? qMin(pool.maxThreadCount(), scan->rows / chunkRows) : 0;
     auto pass = std::make_shared<Pass>(scan, scan->rows, helpers + 1);
     pass->source = source;
     pass->id = ++passes;
@@ -265,6 +268,9 @@ bool FilterScan::start(const CustomSortFilterProxyModel& proxy)
         QThread::yieldCurrentThread();
     // No thread may read the model once this call returns.
     pass->halt();
+    const int tested = scan->rows - pass->left.load();
+    if (tested > 0)
+        rowCost = double(clock.nsecsElapsed()) * (helpers + 1) / tested;
     if (pass->left.load() == 0) {
         finish(scan);
         return true;

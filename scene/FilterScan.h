@@ -63,5 +63,7 @@ private:
     QVector<int> accepted;
     int scanned = 0;
     int budget = 40;
+    // Nanoseconds one thread spent per row in the last scan here; below 0 unknown.
+    double rowCost = -1.0;
     quint64 passes = 0;
 };
