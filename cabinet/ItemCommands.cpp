@@ -153,10 +153,12 @@ void ItemCommands::removeItems(const QList<AbstractThumbnailItem*>& items)
     if (!confirmRemoval(items))
         return;
     OverrideCursor busy(Qt::BusyCursor);
+    QList<AbstractThumbnailItem*> leaving;
     for (const QPointer<MyThumbnailItem>& item : going) {
         if (item && item->getView() == shelf.view)
-            shelf.view->removeItem(item, false);
+            leaving.append(item);
     }
+    shelf.view->deleteItems(leaving, false);
     shelf.view->resetModel();
     shelf.view->updateLayout();
 }

@@ -3,9 +3,11 @@
 #include "AddProgressWidget.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
+#include "FilterScan.h"
 #include "ListIteratorThread.h"
 #include "MyThumbnailView.h"
 #include "ObjectEventFilter.h"
+#include "PatternMatcher.h"
 #include "QuickSearchWidget.h"
 #include "SearchBox.h"
 #include "SearchCommands.h"
@@ -27,63 +29,6 @@ constexpr int addedColumn = 7;
 constexpr int tagsColumn = 12;
 constexpr int notesColumn = 13;
 constexpr int columnSetSize = 20;
-
-// Patterns that could keep the matcher busy for seconds on long descriptions find
-// nothing instead: overlong ones, back-references (they need the backtracking
-// matcher) and a repeated group that repeats inside ("(a*)*", "((a|aa)+)+").
-constexpr int maxPatternLength = 256;
-
-bool isQuantifier(QChar c)
-{
-    return c == QLatin1Char('*') || c == QLatin1Char('+') || c == QLatin1Char('?') || c == QLatin1Char('{');
-}
-
-bool patternUsable(const QRegExp& pattern)
-{
-    const QString text = pattern.pattern();
-    if (!pattern.isValid() || text.size() > maxPatternLength)
-        return false;
-    // For each open group: whether a repeat occurs inside it.
-    QVector<bool> groups;
-    bool inClass = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\\')) {
-            if (!inClass && i + 1 < text.size() && text.at(i + 1).isDigit() && text.at(i + 1) != QLatin1Char('0'))
-                return false;
-            ++i;
-            continue;
-        }
-        if (inClass) {
-            inClass = c != QLatin1Char(']');
-            continue;
-        }
-        if (c == QLatin1Char('[')) {
-            inClass = true;
-            // A ']' right after the opening (or after '^') belongs to the class.
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('^'))
-                ++i;
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char(']'))
-                ++i;
-        } else if (c == QLatin1Char('(')) {
-            groups.append(false);
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('?'))
-                i += 2; // "(?:", "(?=", "(?!": the '?' is no repeat
-        } else if (c == QLatin1Char(')')) {
-            if (groups.isEmpty())
-                continue;
-            const bool repeatsInside = groups.takeLast();
-            const bool repeated = i + 1 < text.size() && isQuantifier(text.at(i + 1));
-            if (repeatsInside && repeated)
-                return false;
-            if (!groups.isEmpty())
-                groups.last() = groups.last() || repeatsInside || repeated;
-        } else if (isQuantifier(c) && !groups.isEmpty()) {
-            groups.last() = true;
-        }
-    }
-    return true;
-}
 
 } // namespace
 
@@ -108,6 +53,9 @@ void ShelfSearch::setUp()
     QObject::connect(hideFilter.get(), &ObjectEventFilter::filterEvent, hideFilter.get(),
                      [this](QEvent*) { dropWhenUnreachable(); });
     QObject::connect(shelf.view->model(), &QAbstractItemModel::modelReset, &shelf, &VorendaShelf::onViewModelReset);
+    scan = new FilterScan(&shelf);
+    scan->setObjectName(QStringLiteral("cabinetSearch"));
+    QObject::connect(scan, &FilterScan::finished, &shelf, [this] { showFoundRows(); });
     QObject::connect(shelf.listIteratorThread, &ListIteratorThread::itemFound, &shelf, &VorendaShelf::onItemFound);
 }
 
@@ -144,70 +92,92 @@ void ShelfSearch::boxTextChanged(const QString& text)
     if (unreachable())
         return;
     run();
-    shelf.view->selectFirstVisibleItem();
+    selectFirstFound();
     showForSearch(text);
+}
+
+void ShelfSearch::selectFirstFound()
+{
+    if (scan->isRunning())
+        selectFirstWhenFound = true;
+    else
+        shelf.view->selectFirstVisibleItem();
 }
 
 void ShelfSearch::run()
 {
-    shelf.matchesLabel->clear();
+    scan->cancel();
     const QString text = shelf.searchBox->text();
+    if (text.isEmpty()) {
+        showResult({}, false);
+        return;
+    }
+
+    const QDateTime none;
+    int keyColumn = shelf.proxyModel->filterKeyColumn();
+    QBitArray keyColumns = shelf.proxyModel->getFilterKeyColumns();
+    QDateTime from;
+    QRegExp pattern(QString(), Qt::CaseInsensitive, QRegExp::RegExp);
+    if (text.compare(QLatin1String(RECENTLYOPENED_COMMAND), Qt::CaseInsensitive) == 0) {
+        keyColumns = QBitArray();
+        keyColumn = accessedColumn;
+    } else if (text.compare(QLatin1String(RECENTLYADDED_COMMAND), Qt::CaseInsensitive) == 0) {
+        keyColumns = QBitArray();
+        keyColumn = addedColumn;
+        from = QDateTime(QDate::currentDate(), QTime(0, 0));
+    } else if (text.compare(QLatin1String(MOSTPOPULAR_COMMAND), Qt::CaseInsensitive) == 0) {
+        keyColumns = QBitArray();
+        keyColumn = popularityColumn;
+    } else {
+        pattern.setPattern(text);
+        if (!PatternMatcher::isUsable(pattern)) {
+            showResult({}, true);
+            return;
+        }
+        switch (shelf.filtertype) {
+        case 0: keyColumns = QBitArray(); keyColumn = nameColumn; break;
+        case 1: keyColumns = QBitArray(); keyColumn = tagsColumn; break;
+        case 2: keyColumns = QBitArray(); keyColumn = notesColumn; break;
+        case 3:
+            keyColumns = QBitArray(columnSetSize);
+            keyColumns.setBit(nameColumn);
+            keyColumns.setBit(tagsColumn);
+            keyColumns.setBit(notesColumn);
+            keyColumn = -1;
+            break;
+        default:
+            // An unknown mode from a data file keeps the columns of the last run.
+            break;
+        }
+    }
+
+    // The scan reads the rows by the proxy's rule, so the proxy need not evaluate them.
+    shelf.proxyModel->setFilterRule(keyColumns, keyColumn, from, none, pattern);
+    if (scan->start(*shelf.proxyModel))
+        showFoundRows();
+}
+
+void ShelfSearch::showFoundRows()
+{
+    // Items changed while the scan went on: its rows no longer name the same items.
+    if (scan->scannedRows() != shelf.view->modelRowCount()) {
+        run();
+        return;
+    }
     QList<AbstractThumbnailItem*> found;
+    const QVector<int>& rows = scan->acceptedRows();
+    found.reserve(rows.size());
+    for (const int row : rows) {
+        if (AbstractThumbnailItem* item = shelf.view->itemAt(row))
+            found.append(item);
+    }
+    showResult(found, true);
+}
 
-    if (!text.isEmpty()) {
-        const QDateTime none;
-        int keyColumn = shelf.proxyModel->filterKeyColumn();
-        QBitArray keyColumns = shelf.proxyModel->getFilterKeyColumns();
-        QDateTime from;
-        QRegExp pattern(QString(), Qt::CaseInsensitive, QRegExp::RegExp);
-        bool usable = true;
-        if (text.compare(QLatin1String(RECENTLYOPENED_COMMAND), Qt::CaseInsensitive) == 0) {
-            keyColumns = QBitArray();
-            keyColumn = accessedColumn;
-        } else if (text.compare(QLatin1String(RECENTLYADDED_COMMAND), Qt::CaseInsensitive) == 0) {
-            keyColumns = QBitArray();
-            keyColumn = addedColumn;
-            from = QDateTime(QDate::currentDate(), QTime(0, 0));
-        } else if (text.compare(QLatin1String(MOSTPOPULAR_COMMAND), Qt::CaseInsensitive) == 0) {
-            keyColumns = QBitArray();
-            keyColumn = popularityColumn;
-        } else {
-            pattern.setPattern(text);
-            usable = patternUsable(pattern);
-            switch (shelf.filtertype) {
-            case 0: keyColumns = QBitArray(); keyColumn = nameColumn; break;
-            case 1: keyColumns = QBitArray(); keyColumn = tagsColumn; break;
-            case 2: keyColumns = QBitArray(); keyColumn = notesColumn; break;
-            case 3:
-                keyColumns = QBitArray(columnSetSize);
-                keyColumns.setBit(nameColumn);
-                keyColumns.setBit(tagsColumn);
-                keyColumns.setBit(notesColumn);
-                keyColumn = -1;
-                break;
-            default:
-                // An unknown mode from a data file keeps the columns of the last run.
-                break;
-            }
-        }
-
-        if (usable) {
-            shelf.proxyModel->setFilterKeyColumns(keyColumns, false);
-            // Each of these two refilters every row, so the column is set only when it
-            // changes: a keystroke in the same mode costs one pass.
-            if (shelf.proxyModel->filterKeyColumn() != keyColumn)
-                shelf.proxyModel->setFilterKeyColumn(keyColumn);
-            shelf.proxyModel->setDateTimeFilter(from, none, false);
-            shelf.proxyModel->setFilterRegExp(pattern);
-
-            const int rows = shelf.proxyModel->rowCount();
-            found.reserve(rows);
-            for (int row = 0; row < rows; ++row) {
-                const QModelIndex source = shelf.proxyModel->mapToSource(shelf.proxyModel->index(row, 0));
-                if (AbstractThumbnailItem* item = shelf.view->itemAt(source.row()))
-                    found.append(item);
-            }
-        }
+void ShelfSearch::showResult(QList<AbstractThumbnailItem*> found, bool searched)
+{
+    shelf.matchesLabel->clear();
+    if (searched) {
         if (found.isEmpty()) {
             found.append(nullptr);
             shelf.matchesLabel->setText(VorendaShelf::tr("Not found"));
@@ -217,10 +187,13 @@ void ShelfSearch::run()
             shelf.matchesLabel->setText(VorendaShelf::tr("%1 matches").arg(found.size()));
         }
     }
-
     shelf.view->hideFloatingLabel();
     shelf.view->filterItems(found);
     shelf.updateStatusLabel();
+    if (selectFirstWhenFound) {
+        selectFirstWhenFound = false;
+        shelf.view->selectFirstVisibleItem();
+    }
 }
 
 void ShelfSearch::dropWhenUnreachable()
@@ -277,7 +250,7 @@ void ShelfSearch::setFilterType(int type)
         clear();
     else
         shelf.view->resetModel();
-    shelf.view->selectFirstVisibleItem();
+    selectFirstFound();
 }
 
 void ShelfSearch::searchNamesOnly()

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <memory>
 
+class AbstractThumbnailItem;
+class FilterScan;
 class ObjectEventFilter;
 class VorendaShelf;
 
@@ -48,7 +51,16 @@ private:
     // 0 names, 1 tags, 2 descriptions, 3 all.
     void setFilterType(int type);
     void dropWhenUnreachable();
+    // Selects the first hit now, or once the run under way has found its hits.
+    void selectFirstFound();
+    void showFoundRows();
+    // The end of a run: the found list (empty: no search) to the view, labels updated.
+    void showResult(QList<AbstractThumbnailItem*> found, bool searched);
 
     VorendaShelf& shelf;
     std::unique_ptr<ObjectEventFilter> hideFilter;
+    // Tests the items against the search on several threads; a slow pattern goes on in
+    // the background and its hits are shown when they are all known.
+    FilterScan* scan = nullptr;
+    bool selectFirstWhenFound = false;
 };

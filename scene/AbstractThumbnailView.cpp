@@ -66,20 +66,31 @@ AbstractThumbnailView::AbstractThumbnailView(QWidget* parent)
 AbstractThumbnailView::~AbstractThumbnailView()
 {
     ThumbnailViewRegistry::remove(this);
-    // Entries delete their items and headers; the scene (a Qt child) goes after.
+    // Items and headers in the scene leave with its clear(), all at once: one by one,
+    // the scene looks each up in its lists. The entries delete only what it does not hold.
     const QList<CategoryItem*> entries = categories.values();
     categories.clear();
     rootCategories.clear();
     lastLaidOutCategory = nullptr;
     currentItem = nullptr;
+    QGraphicsScene* own = scene();
     for (CategoryItem* entry : entries) {
         for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
-            if (item)
-                item->view = nullptr;
+            if (!item)
+                continue;
+            item->view = nullptr;
+            if (!own || item->scene() != own)
+                delete item;
         }
-        delete entry;
+        entry->items.clear();
+        if (own && entry->header && entry->header->scene() == own)
+            entry->header = nullptr;
     }
-    delete dropIndicator;
+    qDeleteAll(entries);
+    if (!own || !dropIndicator || dropIndicator->scene() != own)
+        delete dropIndicator;
+    if (own)
+        own->clear();
 }
 
 void AbstractThumbnailView::setGridPen(const QPen& pen)

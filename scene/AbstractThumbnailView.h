@@ -108,6 +108,9 @@ public:
     AbstractThumbnailItem* takeAt(int key, int index, bool update = true);
     void removeAt(int key, int index, bool update = true);
     void removeItem(AbstractThumbnailItem* item, bool update = true);
+    // Removes and deletes the items this view holds (others and null entries are
+    // passed over), many at once in one pass over the lists.
+    void deleteItems(const QList<AbstractThumbnailItem*>& items, bool update = true);
     QList<AbstractThumbnailItem*> takeItems(int key, bool childrenOnly, bool recursive, bool update = true);
     void removeItems(int key, bool childrenOnly, bool recursive, bool update = true);
     QList<AbstractThumbnailItem*> takeAll(bool removeCategories);
@@ -364,6 +367,13 @@ private:
     void collectCategories(CategoryItem* entry, bool recursive, QList<CategoryItem*>& result) const;
     QList<CategoryItem*> categoriesOf(int key, bool childrenOnly, bool recursive) const;
     void releaseItem(AbstractThumbnailItem* item);
+    // Releases many items, in the order in which the scene lets them go fastest.
+    void releaseItems(QList<AbstractThumbnailItem*> items);
+    void deleteCategories();
+    // Deletes items already taken from this view's lists and forgotten.
+    void deleteReleased(QList<AbstractThumbnailItem*> items);
+    // From this many items on, a deletion that empties most of the scene clears it.
+    static constexpr int bulkDeletion = 2000;
     void forgetItem(AbstractThumbnailItem* item);
     // An item or header deleted by someone else while the view still holds it.
     void itemDestroyed(AbstractThumbnailItem* item);

@@ -49,10 +49,9 @@ QMimeData* AbstractThumbnailView::getClipboardMimeData(QList<AbstractThumbnailIt
         blockStream << item->getMimeType();
         item->write(blockStream);
         stream << block;
-        if (remove)
-            removeItem(item, false);
     }
     if (remove) {
+        deleteItems(present, false);
         resetModel();
         updateLayout();
     }

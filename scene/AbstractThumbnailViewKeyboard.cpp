@@ -154,10 +154,12 @@ void AbstractThumbnailView::deleteSelected()
     emit deleteRequest(selected, &ok);
     if (!ok)
         return;
+    QList<AbstractThumbnailItem*> leaving;
     for (const QPointer<AbstractThumbnailItem>& item : qAsConst(guarded)) {
         if (item)
-            removeItem(item, false);
+            leaving.append(item);
     }
+    deleteItems(leaving, false);
     resetModel();
     updateLayout();
 

@@ -5,6 +5,7 @@
 #include "CategoryHeaderItem.h"
 
 #include <QGraphicsScene>
+#include <QSet>
 
 #include <algorithm>
 #include <utility>
@@ -81,6 +82,15 @@ void AbstractThumbnailView::releaseItem(AbstractThumbnailItem* item)
     forgetItem(item);
 }
 
+void AbstractThumbnailView::releaseItems(QList<AbstractThumbnailItem*> items)
+{
+    // The scene's list of items is ordered by address: leaving in that order, each
+    // item is found and taken off its front, instead of in the middle.
+    std::sort(items.begin(), items.end(), std::less<AbstractThumbnailItem*>());
+    for (AbstractThumbnailItem* item : qAsConst(items))
+        releaseItem(item);
+}
+
 void AbstractThumbnailView::forgetItem(AbstractThumbnailItem* item)
 {
     if (currentItem == item)
@@ -147,6 +157,71 @@ void AbstractThumbnailView::removeItem(AbstractThumbnailItem* item, bool update)
     delete takeAt(entry->key, index, update);
 }
 
+void AbstractThumbnailView::deleteItems(const QList<AbstractThumbnailItem*>& items, bool update)
+{
+    QSet<AbstractThumbnailItem*> going;
+    going.reserve(items.size());
+    for (AbstractThumbnailItem* item : items) {
+        if (item && item->view == this)
+            going.insert(item);
+    }
+    if (going.isEmpty())
+        return;
+    for (CategoryItem* entry : qAsConst(categories)) {
+        if (!entry)
+            continue;
+        auto kept = std::remove_if(entry->items.begin(), entry->items.end(),
+                                   [&going](AbstractThumbnailItem* item) { return going.contains(item); });
+        entry->items.erase(kept, entry->items.end());
+    }
+    const QList<AbstractThumbnailItem*> gone = going.values();
+    for (AbstractThumbnailItem* item : gone) {
+        item->view = nullptr;
+        forgetItem(item);
+    }
+    deleteReleased(gone);
+    finishChange(update);
+}
+
+void AbstractThumbnailView::deleteReleased(QList<AbstractThumbnailItem*> items)
+{
+    // One by one, the scene looks every item up in two lists, one ordered by address
+    // and one by arrival: whatever the order, that costs the square of the count. When
+    // most of the scene goes, the few items that stay step out, the scene is cleared
+    // at once and they come back, in their stacking order.
+    QGraphicsScene* own = scene();
+    if (own && items.size() >= bulkDeletion) {
+        QSet<const QGraphicsItem*> going;
+        going.reserve(items.size());
+        // A child item goes with its parent, not with the clear.
+        for (const AbstractThumbnailItem* item : qAsConst(items)) {
+            if (item->scene() == own && !item->parentItem())
+                going.insert(item);
+        }
+        QList<QGraphicsItem*> staying;
+        const QList<QGraphicsItem*> all = own->items(Qt::AscendingOrder);
+        for (QGraphicsItem* item : all) {
+            if (!item->parentItem() && !going.contains(item))
+                staying.append(item);
+        }
+        if (staying.size() * 8 <= going.size()) {
+            for (AbstractThumbnailItem* item : qAsConst(items)) {
+                if (!going.contains(item))
+                    delete item;
+            }
+            for (QGraphicsItem* item : qAsConst(staying))
+                own->removeItem(item);
+            own->clear();
+            for (QGraphicsItem* item : qAsConst(staying))
+                own->addItem(item);
+            return;
+        }
+    }
+    // By address: the one list the scene searches by position loses its front each time.
+    std::sort(items.begin(), items.end(), std::less<AbstractThumbnailItem*>());
+    qDeleteAll(items);
+}
+
 void AbstractThumbnailView::collectCategories(CategoryItem* entry, bool recursive,
                                               QList<CategoryItem*>& result) const
 {
@@ -182,20 +257,21 @@ QList<AbstractThumbnailItem*> AbstractThumbnailView::takeItems(int key, bool chi
         return taken;
     for (CategoryItem* entry : entries) {
         for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
-            if (!item)
-                continue;
-            releaseItem(item);
-            taken.append(item);
+            if (item)
+                taken.append(item);
         }
         entry->items.clear();
     }
+    releaseItems(taken);
     finishChange(update);
     return taken;
 }
 
 void AbstractThumbnailView::removeItems(int key, bool childrenOnly, bool recursive, bool update)
 {
-    qDeleteAll(takeItems(key, childrenOnly, recursive, update));
+    QList<AbstractThumbnailItem*> taken = takeItems(key, childrenOnly, recursive, update);
+    std::sort(taken.begin(), taken.end(), std::less<AbstractThumbnailItem*>());
+    qDeleteAll(taken);
 }
 
 QList<AbstractThumbnailItem*> AbstractThumbnailView::takeAll(bool removeCategories)
@@ -205,27 +281,38 @@ QList<AbstractThumbnailItem*> AbstractThumbnailView::takeAll(bool removeCategori
         if (!entry)
             continue;
         for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
-            if (!item)
-                continue;
-            releaseItem(item);
-            taken.append(item);
+            if (item)
+                taken.append(item);
         }
         entry->items.clear();
     }
-    if (removeCategories) {
-        const QList<CategoryItem*> entries = categories.values();
-        categories.clear();
-        rootCategories.clear();
-        lastLaidOutCategory = nullptr;
-        qDeleteAll(entries);
-    }
+    releaseItems(taken);
+    if (removeCategories)
+        deleteCategories();
     finishChange(true);
     return taken;
 }
 
+void AbstractThumbnailView::deleteCategories()
+{
+    const QList<CategoryItem*> entries = categories.values();
+    categories.clear();
+    rootCategories.clear();
+    lastLaidOutCategory = nullptr;
+    qDeleteAll(entries);
+}
+
 void AbstractThumbnailView::removeAll(bool removeCategories)
 {
-    qDeleteAll(takeAll(removeCategories));
+    QList<AbstractThumbnailItem*> all;
+    for (const CategoryItem* entry : qAsConst(categories)) {
+        if (entry)
+            all.append(entry->items);
+    }
+    deleteItems(all, false);
+    if (removeCategories)
+        deleteCategories();
+    finishChange(true);
 }
 
 void AbstractThumbnailView::moveNext(AbstractThumbnailItem* item)

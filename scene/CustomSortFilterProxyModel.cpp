@@ -1,11 +1,15 @@
 #include "CustomSortFilterProxyModel.h"
 
+#include "RowFilter.h"
+
 #include <QRegExp>
 
 CustomSortFilterProxyModel::CustomSortFilterProxyModel(QObject* parent)
     : QSortFilterProxyModel(parent)
 {
 }
+
+CustomSortFilterProxyModel::~CustomSortFilterProxyModel() = default;
 
 void CustomSortFilterProxyModel::setDateTimeFilter(const QDateTime& from, const QDateTime& to, bool invalidate)
 {
@@ -29,50 +33,48 @@ void CustomSortFilterProxyModel::setEmailColumns(const QBitArray& columns, bool 
         invalidateFilter();
 }
 
+void CustomSortFilterProxyModel::setFilterRule(const QBitArray& keyColumns, int keyColumn, const QDateTime& from,
+                                               const QDateTime& to, const QRegExp& pattern)
+{
+    // The base class evaluates every row with the old rule before a new pattern or key
+    // column takes over, and again after it; with the source set aside the rows are
+    // evaluated once, when someone asks for them.
+    QAbstractItemModel* source = sourceModel();
+    setSourceModel(nullptr);
+    setFilterKeyColumns(keyColumns, false);
+    setFilterKeyColumn(keyColumn);
+    setDateTimeFilter(from, to, false);
+    setFilterRegExp(pattern);
+    setSourceModel(source);
+}
+
 bool CustomSortFilterProxyModel::dateTimeInRange(const QDateTime& value) const
+{
+    return dateTimeInRange(value, dateTimeFrom, dateTimeTo);
+}
+
+bool CustomSortFilterProxyModel::dateTimeInRange(const QDateTime& value, const QDateTime& from, const QDateTime& to)
 {
     if (!value.isValid())
         return false;
-    if (dateTimeFrom.isValid() && value < dateTimeFrom)
+    if (from.isValid() && value < from)
         return false;
-    if (dateTimeTo.isValid() && dateTimeTo < value)
+    if (to.isValid() && to < value)
         return false;
     return true;
 }
 
 bool CustomSortFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
-    const QAbstractItemModel* source = sourceModel();
-    if (!source)
-        return false;
-    const QRegExp pattern = filterRegExp();
-    const bool emptyPattern = pattern.isEmpty();
-    const int keyColumn = filterKeyColumn();
+    // The same rule as the cabinet's scans on other threads, so both always agree.
+    return currentRule(sourceParent).acceptsRow(sourceModel(), sourceRow, sourceParent);
+}
 
-    if (keyColumn != -1) {
-        const QVariant value = source->data(source->index(sourceRow, keyColumn, sourceParent), filterRole());
-        if (value.type() == QVariant::DateTime && emptyPattern)
-            return dateTimeInRange(value.toDateTime());
-        // One column: an empty cell never matches, not even an empty pattern.
-        const QString text = value.toString();
-        return !text.isEmpty() && pattern.indexIn(text) != -1;
-    }
-
-    const int columns = source->columnCount(sourceParent);
-    for (int column = 0; column < columns; ++column) {
-        if (!filterKeyColumns.isEmpty()
-            && (column >= filterKeyColumns.size() || !filterKeyColumns.testBit(column)))
-            continue;
-        const QVariant value = source->data(source->index(sourceRow, column, sourceParent), filterRole());
-        if (value.type() == QVariant::DateTime && emptyPattern) {
-            if (dateTimeInRange(value.toDateTime()))
-                return true;
-            continue;
-        }
-        if (pattern.indexIn(value.toString()) != -1)
-            return true;
-    }
-    return false;
+RowFilter& CustomSortFilterProxyModel::currentRule(const QModelIndex& sourceParent) const
+{
+    if (!rule || !rule->isRuleOf(*this, sourceParent))
+        rule = std::make_unique<RowFilter>(*this, sourceParent);
+    return *rule;
 }
 
 bool CustomSortFilterProxyModel::isEmailColumn(int column) const

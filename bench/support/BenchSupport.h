@@ -4,14 +4,19 @@
 // counter and the set-up of an offscreen run with a throw-away store folder.
 
 #include "MyThumbnailView.h"
+#include "ThumbnailCache.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
 #include <QApplication>
 
+#include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QList>
 #include <QObject>
 #include <QStandardPaths>
@@ -23,8 +28,9 @@
 #include <vector>
 
 // The start of a cabinet data file as the program writes it, up to an empty
-// Uncategorized element; the caller adds the categories and ends the document.
-inline void startCabinetFile(QXmlStreamWriter& xml)
+// Uncategorized element; the caller adds the categories and ends the document. A kiosk
+// cabinet shows as soon as the program starts.
+inline void startCabinetFile(QXmlStreamWriter& xml, bool kiosk = false)
 {
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
@@ -33,10 +39,75 @@ inline void startCabinetFile(QXmlStreamWriter& xml)
     xml.writeStartElement(QStringLiteral("Settings"));
     xml.writeEmptyElement(QStringLiteral("Window"));
     xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Bench"));
+    if (kiosk)
+        xml.writeAttribute(QStringLiteral("kiosk"), QStringLiteral("1"));
     xml.writeEmptyElement(QStringLiteral("Personalization"));
     xml.writeAttribute(QStringLiteral("thumbsize"), QStringLiteral("128"));
     xml.writeEndElement();
     xml.writeEmptyElement(QStringLiteral("Uncategorized"));
+}
+
+// A thumbnail as the image helper writes it: a 256 x 192 PNG.
+inline QByteArray benchThumbnailBytes()
+{
+    QImage image(256, 192, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// A cabinet data file at `path` of `count` picture items in 20 categories, each with
+// its thumbnail in the cache folder of the current store, as a photo archive the
+// program has seen before.
+inline bool writePictureCabinet(const QString& path, int count, bool kiosk = false)
+{
+    const QByteArray picture = benchThumbnailBytes();
+    QDir().mkpath(VorendaGlobal::getCacheLocation());
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QXmlStreamWriter xml(&file);
+    startCabinetFile(xml, kiosk);
+    const int categories = 20;
+    for (int c = 0; c < categories; ++c) {
+        xml.writeStartElement(QStringLiteral("Category"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Category %1").arg(c));
+        xml.writeAttribute(QStringLiteral("key"), QString::number(c));
+        xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
+        for (int i = c; i < count; i += categories) {
+            const QString target = QStringLiteral("/srv/pictures/%1/picture-%2.jpg").arg(c).arg(i);
+            const QString thumbnail = ThumbnailCache::getThumbnailName(target);
+            QFile cached(ThumbnailCache::getCachePath(thumbnail));
+            if (cached.open(QIODevice::WriteOnly))
+                cached.write(picture);
+            xml.writeStartElement(QStringLiteral("Item"));
+            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("picture-%1.jpg").arg(i));
+            xml.writeAttribute(QStringLiteral("type"), QStringLiteral("1"));
+            xml.writeAttribute(QStringLiteral("label"), QStringLiteral("1"));
+            xml.writeTextElement(QStringLiteral("target"), target);
+            xml.writeTextElement(QStringLiteral("thumbnail"), thumbnail);
+            xml.writeTextElement(QStringLiteral("type"), QStringLiteral("JPEG image"));
+            xml.writeTextElement(QStringLiteral("date"), QStringLiteral("1600000000"));
+            xml.writeTextElement(QStringLiteral("size"), QStringLiteral("2400000"));
+            xml.writeTextElement(QStringLiteral("added"), QStringLiteral("1700000000"));
+            xml.writeTextElement(QStringLiteral("tags"), QStringLiteral("holiday,sea"));
+            xml.writeTextElement(QStringLiteral("thumbsize"), QStringLiteral("128"));
+            xml.writeTextElement(QStringLiteral("customthumb"), QStringLiteral("0"));
+            xml.writeTextElement(QStringLiteral("width"), QStringLiteral("4000"));
+            xml.writeTextElement(QStringLiteral("height"), QStringLiteral("3000"));
+            xml.writeEndElement();
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return !xml.hasError() && file.error() == QFileDevice::NoError;
 }
 
 // Milliseconds of the median of `repeats` runs of `run`.

@@ -3,6 +3,7 @@
 #include "CabinetTestFixtures.h"
 #include "../dialogs/QuestionDriver.h"
 #include "AddProgressWidget.h"
+#include "FilterScan.h"
 #include "ListIteratorThread.h"
 #include "SearchBox.h"
 
@@ -26,6 +27,7 @@ private slots:
     void unreachableBoxDropsTheSearch();
     void pathologicalPatternsFindNothing_data();
     void pathologicalPatternsFindNothing();
+    void slowSearchShowsItsHitsWhenDone();
     void searchShowsAHiddenCabinet();
     void searchMenuOffersTheSearchActions();
     void listWalkWaitsForAPausedPanel_data();
@@ -236,6 +238,32 @@ void TestCabinetSearch::pathologicalPatternsFindNothing()
     shelf.search(pattern);
     QCOMPARE(filterNames(shelf), QStringList{"<none>"});
     QCOMPARE(shelf.matchesLabel->text(), QStringLiteral("Not found"));
+}
+
+void TestCabinetSearch::slowSearchShowsItsHitsWhenDone()
+{
+    VorendaShelf shelf;
+    fillNamed(shelf);
+    shelf.onSearchAll();
+    auto* scan = shelf.findChild<FilterScan*>();
+    QVERIFY(scan);
+    // Every search goes on in the background, as a slow one would.
+    scan->setTimeBudget(0);
+    shelf.search(QStringLiteral("ne"));
+    shelf.search(QStringLiteral("net"));
+    QVERIFY(shelf.view->getFilter().isEmpty());
+    QTRY_COMPARE(filterNames(shelf), (QStringList{"Internet", "Network", "abc", "Music"}));
+    QCOMPARE(shelf.matchesLabel->text(), QStringLiteral("4 matches"));
+    QCOMPARE(shelf.view->getSelectedItems().size(), 1);
+    QCOMPARE(static_cast<MyThumbnailItem*>(shelf.view->getSelectedItem())->properties.name, QStringLiteral("Internet"));
+    QVERIFY(shelf.statusLabel->text().endsWith(QStringLiteral("4/4 Items")));
+
+    // Items that change while a search is under way are searched again.
+    shelf.search(QStringLiteral("songs"));
+    addCabinetItem(shelf, -1, QStringLiteral("Songs of the sea"));
+    shelf.view->resetModel();
+    QTRY_COMPARE(filterNames(shelf), (QStringList{"Music", "Songs of the sea"}));
+    QVERIFY(!scan->isRunning());
 }
 
 void TestCabinetSearch::searchShowsAHiddenCabinet()

@@ -30,6 +30,8 @@ private slots:
     void takenItemsLeaveFilterAndCurrentItem();
     void removingTheLastMatchKeepsFilterOn();
     void deletedItemsAndHeadersAreForgotten();
+    void deletingManyKeepsTheRest_data();
+    void deletingManyKeepsTheRest();
     void filterCountsAndClearing();
     void autoExpandOpensCategoriesOfMatches();
     void itemAtBounds();
@@ -369,6 +371,59 @@ void TestCategoryTree::deletedItemsAndHeadersAreForgotten()
     QCOMPARE(view.getCategoryHeader(1), nullptr);
     view.updateLayout();
     QCOMPARE(view.getCategoryPath(1), QString());
+}
+
+void TestCategoryTree::deletingManyKeepsTheRest_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("a few, one by one") << 40;
+    QTest::newRow("most of a big scene, at once") << 3000;
+}
+
+void TestCategoryTree::deletingManyKeepsTheRest()
+{
+    QFETCH(int, count);
+    ThumbnailView view;
+    view.setCategoryHeader(1, makeHeader(QStringLiteral("cat")));
+    QList<AbstractThumbnailItem*> going;
+    QList<QPointer<AbstractThumbnailItem>> watched;
+    for (int i = 0; i < count; ++i) {
+        auto* item = makeItem(10, 10, i % 2 == 0 ? 1 : -1);
+        view.addItem(item, false);
+        watched << item;
+        if (i % 10 != 3)
+            going << item;
+    }
+    // A stranger and a null entry are passed over.
+    QScopedPointer<ThumbnailItem> stranger(makeItem(10, 10));
+    going << stranger.data() << nullptr;
+    view.updateLayout();
+    auto* kept = watched.at(3).data();
+    auto* child = makeItem(5, 5);
+    child->setParentItem(kept);
+    kept->setSelected(true);
+    view.setCurrentItem(kept);
+    view.filterItems({kept, going.first()});
+
+    view.deleteItems(going);
+    QCOMPARE(view.getAllItems().size(), count / 10);
+    for (int i = 0; i < count; ++i)
+        QCOMPARE(watched.at(i).isNull(), i % 10 != 3);
+    QVERIFY(stranger->scene() == nullptr);
+    // What stays keeps its place in the scene, its children and its state.
+    QCOMPARE(kept->scene(), view.scene());
+    QCOMPARE(child->scene(), view.scene());
+    QCOMPARE(view.scene()->selectedItems(), QList<QGraphicsItem*>{kept});
+    QCOMPARE(view.getCategoryHeader(1)->scene(), view.scene());
+    QCOMPARE(view.getCurrentItem(), kept);
+    QCOMPARE(view.getFilter(), QList<AbstractThumbnailItem*>{kept});
+    QCOMPARE(view.model()->rowCount(), count / 10);
+
+    view.removeAll(true);
+    QVERIFY(view.getAllItems().isEmpty());
+    QVERIFY(watched.at(3).isNull());
+    QCOMPARE(view.getCategoryHeader(1), nullptr);
+    QCOMPARE(view.model()->rowCount(), 0);
 }
 
 void TestCategoryTree::filterCountsAndClearing()

@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "CustomSortFilterProxyModel.h"
+#include "FilterScan.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "ThumbnailItemModel.h"
@@ -138,6 +139,32 @@ void TestCustomSortFilterProxyModel::filter()
     proxy->setFilterKeyColumn(column);
     proxy->setFilterRegExp(QRegExp(pattern, Qt::CaseInsensitive, QRegExp::RegExp));
     QCOMPARE(acceptedNames(), expected);
+
+    // The whole rule set at once over a proxy that had another search, and a scan by
+    // the proxy's rule, find the same rows.
+    CustomSortFilterProxyModel ruled;
+    ruled.setSourceModel(view->model());
+    ruled.setFilterKeyColumn(13);
+    ruled.setFilterRegExp(QRegExp(QStringLiteral("inside"), Qt::CaseInsensitive));
+    ruled.setFilterRule(columns, column, from, to, QRegExp(pattern, Qt::CaseInsensitive, QRegExp::RegExp));
+    QCOMPARE(ruled.filterKeyColumn(), column);
+    QCOMPARE(ruled.getFilterKeyColumns(), columns);
+    QCOMPARE(ruled.filterRegExp().pattern(), pattern);
+    QCOMPARE(ruled.getDateTimeFrom(), from);
+    QCOMPARE(ruled.getDateTimeTo(), to);
+    QCOMPARE(ruled.sourceModel(), static_cast<QAbstractItemModel*>(view->model()));
+    QStringList ruledNames;
+    for (int row = 0; row < ruled.rowCount(); ++row)
+        ruledNames << ruled.index(row, 0).data().toString();
+    QCOMPARE(ruledNames, expected);
+    FilterScan scan;
+    // Long enough for any machine: the whole scan runs in start().
+    scan.setTimeBudget(600000);
+    QVERIFY(scan.start(ruled));
+    QStringList scanned;
+    for (const int row : scan.acceptedRows())
+        scanned << view->model()->index(row, 0).data().toString();
+    QCOMPARE(scanned, expected);
 }
 
 void TestCustomSortFilterProxyModel::dateTimeInRange()
