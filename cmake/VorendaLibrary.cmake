@@ -19,5 +19,4 @@ function(vorenda_library name)
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR}
         ${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/include)
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
-    set_property(GLOBAL APPEND PROPERTY VORENDA_LIBRARIES ${name})
 endfunction()

@@ -8,7 +8,7 @@
 
 #include "../support/BenchSupport.h"
 
-#include "../../tests/cabinet/CabinetTestFixtures.h"
+#include "CabinetTestFixtures.h"
 
 #include "DockableWidget.h"
 #include "SearchBox.h"

@@ -26,12 +26,6 @@ void TestCabinetScreenshotX11::initTestCase()
     VorendaGlobal::load();
 }
 
-static bool isBoardColor(const QColor& c)
-{
-    // Light wood: orange, clearly lit.
-    return c.red() > 90 && c.red() > c.green() && c.green() > c.blue() && c.hue() >= 15 && c.hue() <= 45;
-}
-
 static bool isCabinetColor(const QColor& c, const QColor& cabinet)
 {
     // The dark wood of the body: the cabinet colour's hue, about as dark.

@@ -1,9 +1,9 @@
 #include "TestEnvironment.h"
 
-#include "CabinetTestFixtures.h"
-#include "../dialogs/QuestionDriver.h"
 #include "AddProgressWidget.h"
+#include "CabinetTestFixtures.h"
 #include "ListIteratorThread.h"
+#include "QuestionDriver.h"
 #include "SearchBox.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "BinaryPropertyList.h"
 #include "CabinetTestFixtures.h"
 #include "FolderWarningDialog.h"
 #include "MyThumbnailView.h"
+#include "QuestionDriver.h"
 #include "TextFunctions.h"
 
 #include <QDataStream>

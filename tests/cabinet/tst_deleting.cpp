@@ -1,8 +1,8 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
+#include "QuestionDriver.h"
 #include "RemoveWarningDialog.h"
 #include "SafariBookmarksParser.h"
 #include "TextFunctions.h"

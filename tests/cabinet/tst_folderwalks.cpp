@@ -7,7 +7,7 @@
 #include "FolderWarningDialog.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
-#include "../dialogs/QuestionDriver.h"
+#include "QuestionDriver.h"
 #include "RecurseDirThread.h"
 #include "SafariBookmarksParser.h"
 #include "SubfoldersWarningDialog.h"

@@ -1,9 +1,9 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 #include "PersonalizationWidget.h"
+#include "QuestionDriver.h"
 
 #include <QFile>
 #include <QMessageBox>

@@ -1,11 +1,11 @@
 #include "TestEnvironment.h"
 
-#include "../dovalin/TestPictures.h"
 #include "CabinetTestFixtures.h"
 #include "MyThumbnailView.h"
 #include "SarneknailClient.h"
-#include "TulmarnailClient.h"
+#include "TestPictures.h"
 #include "TextFunctions.h"
+#include "TulmarnailClient.h"
 
 #include <QDir>
 #include <QFile>

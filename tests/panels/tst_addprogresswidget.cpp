@@ -1,7 +1,7 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "AddProgressWidget.h"
+#include "QuestionDriver.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 

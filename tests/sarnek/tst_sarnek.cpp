@@ -1,8 +1,8 @@
 #include "TestEnvironment.h"
 
-#include "../dovalin/TestPictures.h"
 #include "MediaGenerator.h"
 #include "MediaHelperRun.h"
+#include "TestPictures.h"
 
 #include <QImageReader>
 

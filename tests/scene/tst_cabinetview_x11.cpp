@@ -1,6 +1,6 @@
 #include "TestEnvironment.h"
 
-#include "CabinetFixtures.h"
+#include "CabinetStyleFixtures.h"
 
 #include <QDir>
 #include <QScreen>
@@ -23,12 +23,6 @@ void TestCabinetViewX11::initTestCase()
         QSKIP("needs an X server");
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
-}
-
-static bool isBoardColor(const QColor& c)
-{
-    // Light wood: orange, clearly lit.
-    return c.red() > 90 && c.red() > c.green() && c.green() > c.blue() && c.hue() >= 15 && c.hue() <= 45;
 }
 
 void TestCabinetViewX11::screenShowsCabinet()

@@ -1,7 +1,7 @@
 #include "TestEnvironment.h"
 
-#include "../dovalin/TestPictures.h"
 #include "DovalinnailClient.h"
+#include "TestPictures.h"
 #include "TextFunctions.h"
 
 #include <QImageReader>

@@ -1,10 +1,10 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
-#include "PersonalizationHook.h"
 #include "PersonalizationFixtures.h"
+#include "PersonalizationHook.h"
+#include "QuestionDriver.h"
 #include "SetPasswordDialog.h"
 
 #include <QAction>

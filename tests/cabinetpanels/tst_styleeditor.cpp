@@ -1,7 +1,7 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "PersonalizationFixtures.h"
+#include "QuestionDriver.h"
 #include "StyleItem.h"
 #include "StyleSwatchFactory.h"
 #include "UserStyleFile.h"

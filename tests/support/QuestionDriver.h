@@ -84,6 +84,19 @@ private:
     bool gaveUp = false;
 };
 
+// A question window of ours (a ModalWindow) once it shows and waits for its answer.
+template <typename Window>
+QuestionDriver::Finder waiting(Window* window)
+{
+    return [window]() -> QWidget* { return window->isVisible() && window->isWaiting() ? window : nullptr; };
+}
+
+template <typename Window>
+QuestionDriver::Finder waiting(const QPointer<Window>& window)
+{
+    return waiting(window.data());
+}
+
 // The answer to a password question: `typed` and OK, or Cancel when `typed` is empty.
 template <typename Dialog>
 QuestionDriver::Step answerPassword(const QString& typed)

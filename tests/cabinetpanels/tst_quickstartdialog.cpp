@@ -1,11 +1,11 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "DockableWidget.h"
 #include "HelpWidget.h"
 #include "MenuCommand.h"
 #include "PersonalizationFixtures.h"
 #include "PopupMenuDriver.h"
+#include "QuestionDriver.h"
 #include "QuickStartDialog.h"
 #include "SkinWidget.h"
 

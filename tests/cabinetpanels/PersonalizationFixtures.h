@@ -3,7 +3,7 @@
 // Cabinets for the personalization panel's tests: real cabinets with valid ids, listed
 // in VorendaGlobal::shelves as the controller lists them, and their saved data.
 
-#include "../cabinet/CabinetTestFixtures.h"
+#include "CabinetTestFixtures.h"
 #include "PersonalizationWidget.h"
 #include "TextFunctions.h"
 

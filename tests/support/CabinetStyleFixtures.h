@@ -111,3 +111,9 @@ inline ShelfStyle styleNamed(const QString& name)
     }
     return VorendaGlobal::defaultShelfStyle;
 }
+
+// The light wood of the "Wood #2" style's shelf boards on the screen: orange, clearly lit.
+inline bool isBoardColor(const QColor& c)
+{
+    return c.red() > 90 && c.red() > c.green() && c.green() > c.blue() && c.hue() >= 15 && c.hue() <= 45;
+}

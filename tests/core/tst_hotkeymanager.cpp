@@ -1,3 +1,4 @@
+#include "HotkeyReceiver.h"
 #include "TestEnvironment.h"
 
 #include "GlobalHotkeyBackend.h"
@@ -44,17 +45,6 @@ public:
     void press(const QKeySequence& sequence) { emit activated(registered.key(sequence, -1)); }
 };
 
-class Receiver : public QObject
-{
-    Q_OBJECT
-public:
-    int calls = 0;
-public slots:
-    void onHotkey() { ++calls; }
-signals:
-    void relayed();
-};
-
 FakeBackend* installFake()
 {
     auto backend = std::make_unique<FakeBackend>();
@@ -74,7 +64,7 @@ void TestHotkeyManager::idsStartAtOneAndFailuresUseNone()
 {
     FakeBackend* fake = installFake();
     fake->refused.append(QKeySequence(QStringLiteral("Ctrl+F11")));
-    Receiver receiver;
+    HotkeyReceiver receiver;
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F10")), &receiver, SLOT(onHotkey())));
     QVERIFY(!HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F11")), &receiver, SLOT(onHotkey())));
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("Meta+Space")), &receiver, SLOT(onHotkey())));
@@ -95,13 +85,13 @@ void TestHotkeyManager::oneRegistrationIsShared()
 {
     FakeBackend* fake = installFake();
     const QKeySequence sequence(QStringLiteral("Ctrl+1"));
-    Receiver first;
-    Receiver second;
+    HotkeyReceiver first;
+    HotkeyReceiver second;
     QVERIFY(HotkeyManager::connect(sequence, &first, SLOT(onHotkey())));
     QVERIFY(HotkeyManager::connect(sequence, &second, SIGNAL(relayed())));
     QVERIFY(HotkeyManager::connect(sequence, &second, SLOT(onHotkey())));
     QVERIFY(HotkeyManager::connect(sequence, &second, SLOT(onHotkey()))); // twice: still one call
-    QSignalSpy relayed(&second, &Receiver::relayed);
+    QSignalSpy relayed(&second, &HotkeyReceiver::relayed);
     QCOMPARE(fake->registerCalls, 1);
     QCOMPARE(fake->registered.size(), 1);
 
@@ -125,8 +115,8 @@ void TestHotkeyManager::oneRegistrationIsShared()
 void TestHotkeyManager::destroyedReceiverReleasesRegistration()
 {
     FakeBackend* fake = installFake();
-    auto* doomed = new Receiver;
-    Receiver survivor;
+    auto* doomed = new HotkeyReceiver;
+    HotkeyReceiver survivor;
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F5")), doomed, SLOT(onHotkey())));
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F6")), doomed, SLOT(onHotkey())));
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F6")), &survivor, SLOT(onHotkey())));
@@ -143,7 +133,7 @@ void TestHotkeyManager::refusedSequenceIsRetriedOnNextConnect()
     FakeBackend* fake = installFake();
     const QKeySequence sequence(QStringLiteral("Ctrl+Alt+V"));
     fake->refused.append(sequence);
-    Receiver receiver;
+    HotkeyReceiver receiver;
     QVERIFY(!HotkeyManager::connect(sequence, &receiver, SLOT(onHotkey())));
     fake->refused.clear(); // the other program let it go
     QVERIFY(HotkeyManager::connect(sequence, &receiver, SLOT(onHotkey())));
@@ -156,7 +146,7 @@ void TestHotkeyManager::refusedSequenceIsRetriedOnNextConnect()
 void TestHotkeyManager::unknownIdAndEmptySequenceDoNothing()
 {
     FakeBackend* fake = installFake();
-    Receiver receiver;
+    HotkeyReceiver receiver;
     QVERIFY(!HotkeyManager::connect(QKeySequence(), &receiver, SLOT(onHotkey())));
     QCOMPARE(fake->registerCalls, 0);
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("F9")), &receiver, SLOT(onHotkey())));
@@ -172,7 +162,7 @@ void TestHotkeyManager::unknownIdAndEmptySequenceDoNothing()
 void TestHotkeyManager::clearReleasesEverything()
 {
     FakeBackend* fake = installFake();
-    Receiver receiver;
+    HotkeyReceiver receiver;
     HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F1")), &receiver, SLOT(onHotkey()));
     HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F2")), &receiver, SLOT(onHotkey()));
     HotkeyManager::clear();
@@ -185,7 +175,7 @@ void TestHotkeyManager::withoutX11RegistrationFailsWithLogLine()
     // The tests run on the offscreen platform: no X server to grab keys on.
     HotkeyManager::setBackend(GlobalHotkeyBackend::create());
     VorendaGlobal::logEnabled = true;
-    Receiver receiver;
+    HotkeyReceiver receiver;
     QVERIFY(!HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F10")), &receiver, SLOT(onHotkey())));
     QVERIFY(HotkeyManager::isBound(QKeySequence(QStringLiteral("Ctrl+F10"))));
     VorendaGlobal::logEnabled = false;

@@ -2,8 +2,8 @@
 
 // Cabinets with a few categories and items, built the way item creation builds them.
 
-#include "../scene/CabinetFixtures.h"
 #include "ButtonItem.h"
+#include "CabinetStyleFixtures.h"
 #include "CategoryHeaderItem.h"
 #include "MyThumbnailItem.h"
 #include "TextItem.h"

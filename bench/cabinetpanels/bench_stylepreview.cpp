@@ -8,7 +8,7 @@
 
 #include "../support/BenchSupport.h"
 
-#include "../../tests/cabinet/CabinetTestFixtures.h"
+#include "CabinetTestFixtures.h"
 
 #include "PersonalizationWidget.h"
 

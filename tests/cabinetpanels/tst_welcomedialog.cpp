@@ -1,5 +1,5 @@
-#include "../dialogs/QuestionDriver.h"
 #include "MenuEntries.h"
+#include "QuestionDriver.h"
 #include "TestEnvironment.h"
 
 #include "CategoryHeaderItem.h"
