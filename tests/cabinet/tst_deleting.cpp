@@ -98,7 +98,7 @@ void TestDeleting::removalAsksWithTheNamesInOrder()
     shelf.onDeleteItemsRequest({first, nullptr, second, third}, &ok);
 
     QVERIFY(driver->ran());
-    QCOMPARE(shown, QStringList({"Sunset", "Harbour", "Dunes"}));
+    QCOMPARE(shown, QStringList({QStringLiteral("Sunset"), QStringLiteral("Harbour"), QStringLiteral("Dunes")}));
     QCOMPARE(ok, yes);
     QVERIFY(!shelf.dialogOpen);
     // The pictures go before the caller takes the items out of the view.

@@ -70,7 +70,9 @@ QString TestPersonalizationX11::openPanel(const QString& cabinet)
     if (!RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")}))
         return QString();
     QStringList panels;
-    const auto shown = [&] { return !(panels = RunningVorenda::visibleWindows("^Vorenda Personalization$")).isEmpty(); };
+    const auto shown = [&] {
+        return !(panels = RunningVorenda::visibleWindows(QStringLiteral("^Vorenda Personalization$"))).isEmpty();
+    };
     if (!QTest::qWaitFor(shown, 10000))
         qWarning("no personalization panel showed");
     return panels.value(0);
@@ -146,13 +148,15 @@ void TestPersonalizationX11::cancelKeepsAndOkChangesTheSavedStyle()
     QTest::qWait(300);
     keepScreenshot(panel, QStringLiteral("style-editor.png"));
     // Moved aside, the panel shows the whole cabinet in the previewed style.
-    QVERIFY(RunningVorenda::xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), panel, "0", "0"}));
+    QVERIFY(RunningVorenda::xdotool(
+        {QStringLiteral("windowmove"), QStringLiteral("--sync"), panel, QStringLiteral("0"), QStringLiteral("0")}));
     QTest::qWait(300);
     keepScreenshot(cabinet, QStringLiteral("style-editor-preview.png"));
 
     // Cancel: the cabinet goes back and saves the style it had.
     QVERIFY(clickInPanel(panel, model->cancelButton));
-    QTRY_VERIFY_WITH_TIMEOUT(RunningVorenda::visibleWindows("^Vorenda Personalization$").isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(RunningVorenda::visibleWindows(QStringLiteral("^Vorenda Personalization$")).isEmpty(),
+                             5000);
     QVERIFY(vorenda.terminate());
     QCOMPARE(savedStyle(), QStringLiteral("Wood #2"));
 
@@ -170,7 +174,8 @@ void TestPersonalizationX11::cancelKeepsAndOkChangesTheSavedStyle()
     QVERIFY(RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")}));
     QTest::qWait(300);
     QVERIFY(clickInPanel(panel, model->okButton));
-    QTRY_VERIFY_WITH_TIMEOUT(RunningVorenda::visibleWindows("^Vorenda Personalization$").isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(RunningVorenda::visibleWindows(QStringLiteral("^Vorenda Personalization$")).isEmpty(),
+                             5000);
     QVERIFY(vorenda.terminate());
     QCOMPARE(savedStyle(), QStringLiteral("Wood #3"));
 }

@@ -88,12 +88,15 @@ void TestPersonalizationWidget::builtHiddenOnTheGeneralPage()
 
     QStringList docking;
     for (int i = 0; i < p->dockOptionComboBox->count(); ++i)
-        docking << (p->dockOptionComboBox->itemData(i).isValid() ? p->dockOptionComboBox->itemText(i) + "="
-                            + p->dockOptionComboBox->itemData(i).toString()
+        docking << (p->dockOptionComboBox->itemData(i).isValid() ? p->dockOptionComboBox->itemText(i)
+                            + QStringLiteral("=") + p->dockOptionComboBox->itemData(i).toString()
                                                                  : QStringLiteral("-"));
-    QCOMPARE(docking, QStringList({"None (Floating)=0", "-", "Top=1", "Right=2", "Bottom=3", "Left=4", "-",
-                                   "Top (Maximized)=5", "Right (Maximized)=6", "Bottom (Maximized)=7",
-                                   "Left (Maximized)=8"}));
+    QCOMPARE(
+        docking,
+        QStringList({QStringLiteral("None (Floating)=0"), QStringLiteral("-"), QStringLiteral("Top=1"),
+                     QStringLiteral("Right=2"), QStringLiteral("Bottom=3"), QStringLiteral("Left=4"),
+                     QStringLiteral("-"), QStringLiteral("Top (Maximized)=5"), QStringLiteral("Right (Maximized)=6"),
+                     QStringLiteral("Bottom (Maximized)=7"), QStringLiteral("Left (Maximized)=8")}));
     QCOMPARE(p->textDecorationComboBox->count(), 4);
     QCOMPARE(p->textDecorationComboBox->itemText(3), QStringLiteral("Bold"));
     QCOMPARE(p->elementComboBox->count(), 16);

@@ -381,10 +381,11 @@ void TestQuickStartDialog::menusAreTheCabinets()
     QVERIFY(!shown.contains(QStringLiteral("Quick Start...")));
     QTRY_VERIFY(shelf->isVisible());
 
-    QLabel* button = panel()->findChild<QLabel*>(slot == "onAddItems"           ? "addItemsButton"
-                                                 : slot == "onPersonalize"      ? "personalizeButton"
-                                                 : slot == "onDockToScreenEdge" ? "dockToScreenButton"
-                                                                                : "helpSupportButton");
+    const char* name = slot == "onAddItems" ? "addItemsButton"
+        : slot == "onPersonalize"           ? "personalizeButton"
+        : slot == "onDockToScreenEdge"      ? "dockToScreenButton"
+                                            : "helpSupportButton";
+    QLabel* button = panel()->findChild<QLabel*>(QString::fromLatin1(name));
     QVERIFY(button);
     // A menu too wide for the rest of the screen is moved in from its right edge.
     const int right = QGuiApplication::primaryScreen()->geometry().right();

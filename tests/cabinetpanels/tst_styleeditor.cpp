@@ -174,15 +174,17 @@ void TestStyleEditor::applyToRelated_data()
     QTest::addColumn<QString>("swatch");
     QTest::addColumn<bool>("sends");
     QTest::addColumn<QStringList>("changed");
-    const QStringList texts{"cabinetText", "categoryText", "dropIndicator", "itemSelection"};
-    const QStringList grounds{"shelf", "cabinet", "category"};
+    const QStringList texts{QStringLiteral("cabinetText"), QStringLiteral("categoryText"),
+                            QStringLiteral("dropIndicator"), QStringLiteral("itemSelection")};
+    const QStringList grounds{QStringLiteral("shelf"), QStringLiteral("cabinet"), QStringLiteral("category")};
     QTest::newRow("cabinet text colour") << int(CabinetTextColor) << "Red" << true << texts;
     QTest::newRow("item selection colour") << int(ItemSelectionColor) << "Red" << true << texts;
     QTest::newRow("category background colour") << int(CategoryColor) << "Red" << true << grounds;
     QTest::newRow("name text colour") << int(ToolTipTextColor) << "Red" << false << QStringList();
     QTest::newRow("name text colour, no swatch") << int(ToolTipTextColor) << "" << true << QStringList();
-    QTest::newRow("cabinet pattern") << int(CabinetPattern) << "wood1" << true << QStringList{"patterns"};
-    QTest::newRow("shelf pattern") << int(ShelfPattern) << "wood1" << true << QStringList{"patterns"};
+    QTest::newRow("cabinet pattern") << int(CabinetPattern) << "wood1" << true
+                                     << QStringList{QStringLiteral("patterns")};
+    QTest::newRow("shelf pattern") << int(ShelfPattern) << "wood1" << true << QStringList{QStringLiteral("patterns")};
 }
 
 void TestStyleEditor::applyToRelated()
@@ -206,15 +208,15 @@ void TestStyleEditor::applyToRelated()
         QCOMPARE(changes.last().element, int(AllElements));
     const ShelfStyle& style = shelf->style;
     const QColor red(Qt::red);
-    QCOMPARE(style.cabinetTextColor == red, changed.contains("cabinetText"));
-    QCOMPARE(style.categoryTextColor == red, changed.contains("categoryText"));
-    QCOMPARE(style.dropIndicatorColor == red, changed.contains("dropIndicator"));
-    QCOMPARE(style.itemSelectionColor == red, changed.contains("itemSelection"));
-    QCOMPARE(style.shelfColor == red, changed.contains("shelf"));
-    QCOMPARE(style.cabinetColor == red, changed.contains("cabinet"));
-    QCOMPARE(style.categoryColor == red, changed.contains("category"));
+    QCOMPARE(style.cabinetTextColor == red, changed.contains(QStringLiteral("cabinetText")));
+    QCOMPARE(style.categoryTextColor == red, changed.contains(QStringLiteral("categoryText")));
+    QCOMPARE(style.dropIndicatorColor == red, changed.contains(QStringLiteral("dropIndicator")));
+    QCOMPARE(style.itemSelectionColor == red, changed.contains(QStringLiteral("itemSelection")));
+    QCOMPARE(style.shelfColor == red, changed.contains(QStringLiteral("shelf")));
+    QCOMPARE(style.cabinetColor == red, changed.contains(QStringLiteral("cabinet")));
+    QCOMPARE(style.categoryColor == red, changed.contains(QStringLiteral("category")));
     const QString wood = QStringLiteral(":/Resources/Patterns/wood1.png");
-    const bool patterns = changed.contains("patterns");
+    const bool patterns = changed.contains(QStringLiteral("patterns"));
     QCOMPARE(style.shelfPattern == wood && style.cabinetPattern == wood && style.categoryPattern == wood, patterns);
     if (!sends)
         QVERIFY(style == picked);
@@ -401,7 +403,8 @@ void TestStyleEditor::styleNamesMakeSafeFileNames()
     panel()->reflectionLevelSlider->setValue(90);
     panel()->accept(true);
     const QString styles = QDir(VorendaGlobal::getStylesLocation()).absolutePath();
-    QCOMPARE(shelf->style.fileName, styles + QLatin1Char('/') + fileName + QLatin1Char('/') + fileName + ".xml");
+    QCOMPARE(shelf->style.fileName,
+             styles + QLatin1Char('/') + fileName + QLatin1Char('/') + fileName + QStringLiteral(".xml"));
     QVERIFY(QFile::exists(shelf->style.fileName));
     QCOMPARE(loaded(shelf->style.fileName).name, name);
 }
@@ -412,12 +415,17 @@ void TestStyleEditor::copiesGetFreeNames_data()
     QTest::addColumn<QStringList>("taken");
     QTest::addColumn<QString>("free");
     QTest::newRow("free already") << "Mine" << QStringList() << "Mine";
-    QTest::newRow("first copy") << "Wood" << QStringList{"Wood"} << "Wood (Modified)";
-    QTest::newRow("second copy") << "Wood" << QStringList{"Wood", "Wood (Modified)"} << "Wood (Modified1)";
-    QTest::newRow("third copy") << "Wood" << QStringList{"Wood", "Wood (Modified)", "Wood (Modified1)"}
+    QTest::newRow("first copy") << "Wood" << QStringList{QStringLiteral("Wood")} << "Wood (Modified)";
+    QTest::newRow("second copy") << "Wood" << QStringList{QStringLiteral("Wood"), QStringLiteral("Wood (Modified)")}
+                                 << "Wood (Modified1)";
+    QTest::newRow("third copy") << "Wood"
+                                << QStringList{QStringLiteral("Wood"), QStringLiteral("Wood (Modified)"),
+                                               QStringLiteral("Wood (Modified1)")}
                                 << "Wood (Modified2)";
-    QTest::newRow("copy of a copy") << "Wood (Modified)" << QStringList{"Wood (Modified)"} << "Wood (Modified1)";
-    QTest::newRow("word inside the name") << "Unmodified" << QStringList{"Unmodified"} << "Unmodified (Modified1)";
+    QTest::newRow("copy of a copy") << "Wood (Modified)" << QStringList{QStringLiteral("Wood (Modified)")}
+                                    << "Wood (Modified1)";
+    QTest::newRow("word inside the name")
+        << "Unmodified" << QStringList{QStringLiteral("Unmodified")} << "Unmodified (Modified1)";
 }
 
 void TestStyleEditor::copiesGetFreeNames()

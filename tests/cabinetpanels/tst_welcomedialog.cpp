@@ -176,8 +176,8 @@ void TestWelcomeDialog::withoutCabinetCountsWhatItFinds()
     QCOMPARE(answer, 0);
     // The desktop's two files and its folder; the listed programs: Viewer and Sheet,
     // then the user's editor and Calculator as utilities.
-    QCOMPARE(shown, (QStringList{"3 items added", "4 items added"}));
-    QCOMPARE(buttons, (QStringList{"Abort", "Finish"}));
+    QCOMPARE(shown, (QStringList{QStringLiteral("3 items added"), QStringLiteral("4 items added")}));
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Abort"), QStringLiteral("Finish")}));
     QVERIFY(!wizard.isVisible());
     QVERIFY(HelpWidget::visible());
 }
@@ -191,9 +191,11 @@ void TestWelcomeDialog::fillsTheCabinet()
         QVERIFY(waitUntilDone(w));
         w->finishButton->click();
     });
-    QCOMPARE(contents(*shelf), (QStringList{"Calculator@Utilities", "My Editor@Utilities", "Projects@Desktop",
-                                            "Sheet@Applications", "Viewer@Applications", "budget@Desktop",
-                                            "notes@Desktop"}));
+    QCOMPARE(contents(*shelf),
+             (QStringList{QStringLiteral("Calculator@Utilities"), QStringLiteral("My Editor@Utilities"),
+                          QStringLiteral("Projects@Desktop"), QStringLiteral("Sheet@Applications"),
+                          QStringLiteral("Viewer@Applications"), QStringLiteral("budget@Desktop"),
+                          QStringLiteral("notes@Desktop")}));
     QCOMPARE(wizard.statusDesktop->text(), QStringLiteral("3 items added"));
     // What was added is on disk at once.
     QFile saved(shelf->dataFilePath());

@@ -70,12 +70,12 @@ void TestStartUp::qtPluginPathsStayAndJpegLoads()
 void TestStartUp::bundleLayoutAddsPlugIns()
 {
     QTemporaryDir bundle;
-    QVERIFY(QDir(bundle.path()).mkpath("Contents/MacOS"));
-    QVERIFY(QDir(bundle.path()).mkpath("Contents/PlugIns"));
+    QVERIFY(QDir(bundle.path()).mkpath(QStringLiteral("Contents/MacOS")));
+    QVERIFY(QDir(bundle.path()).mkpath(QStringLiteral("Contents/PlugIns")));
     const QStringList before = QCoreApplication::libraryPaths();
-    StartUp::configureLibraryPaths(bundle.path() + "/Contents/MacOS");
+    StartUp::configureLibraryPaths(bundle.path() + QStringLiteral("/Contents/MacOS"));
     const QStringList after = QCoreApplication::libraryPaths();
-    QVERIFY(after.contains(QDir(bundle.path() + "/Contents/PlugIns").absolutePath()));
+    QVERIFY(after.contains(QDir(bundle.path() + QStringLiteral("/Contents/PlugIns")).absolutePath()));
     for (const QString& path : before)
         QVERIFY(after.contains(path));
 }

@@ -118,14 +118,22 @@ void TestStyleLists::patternList()
     VorendaGlobal::load();
     const QStringList expected = {
         QString(),
-        ":/Resources/Patterns/bricks1.jpg",  ":/Resources/Patterns/cork1.jpg",
-        ":/Resources/Patterns/cork2.jpg",    ":/Resources/Patterns/fabric1.jpg",
-        ":/Resources/Patterns/fabric2.jpg",  ":/Resources/Patterns/fabric3.jpg",
-        ":/Resources/Patterns/grain.png",    ":/Resources/Patterns/holes.png",
-        ":/Resources/Patterns/holessmall.png", ":/Resources/Patterns/leather.jpg",
-        ":/Resources/Patterns/lightmarble.png", ":/Resources/Patterns/tablecloth.jpg",
-        ":/Resources/Patterns/wood1.png",    ":/Resources/Patterns/wood2.png",
-        ":/Resources/Patterns/wood3.png",    ":/Resources/Patterns/wood4.png",
+        QStringLiteral(":/Resources/Patterns/bricks1.jpg"),
+        QStringLiteral(":/Resources/Patterns/cork1.jpg"),
+        QStringLiteral(":/Resources/Patterns/cork2.jpg"),
+        QStringLiteral(":/Resources/Patterns/fabric1.jpg"),
+        QStringLiteral(":/Resources/Patterns/fabric2.jpg"),
+        QStringLiteral(":/Resources/Patterns/fabric3.jpg"),
+        QStringLiteral(":/Resources/Patterns/grain.png"),
+        QStringLiteral(":/Resources/Patterns/holes.png"),
+        QStringLiteral(":/Resources/Patterns/holessmall.png"),
+        QStringLiteral(":/Resources/Patterns/leather.jpg"),
+        QStringLiteral(":/Resources/Patterns/lightmarble.png"),
+        QStringLiteral(":/Resources/Patterns/tablecloth.jpg"),
+        QStringLiteral(":/Resources/Patterns/wood1.png"),
+        QStringLiteral(":/Resources/Patterns/wood2.png"),
+        QStringLiteral(":/Resources/Patterns/wood3.png"),
+        QStringLiteral(":/Resources/Patterns/wood4.png"),
     };
     QCOMPARE(VorendaGlobal::patterns, expected);
 }
@@ -195,10 +203,11 @@ void TestStyleLists::builtInStyleMatchesItsRow_data()
             return QString::fromLatin1(p) == QLatin1String("-") ? QString()
                                                                 : QStringLiteral(":/Resources/Patterns/") + QLatin1String(p);
         };
-        QTest::newRow(file) << key << QStringLiteral(":/Resources/Styles/%1.xml").arg(QLatin1String(file))
-                            << QString::fromLatin1(name) << QStringList{cc, pattern(cp), ct}
-                            << QStringList{sc, pattern(sp)} << reflection << QStringList{kc, pattern(kp), kt}
-                            << QStringList{drop, selection, tip, tipText};
+        const auto text = [](const char* t) { return QString::fromLatin1(t); };
+        QTest::newRow(file) << key << QStringLiteral(":/Resources/Styles/%1.xml").arg(QLatin1String(file)) << text(name)
+                            << QStringList{text(cc), pattern(cp), text(ct)} << QStringList{text(sc), pattern(sp)}
+                            << reflection << QStringList{text(kc), pattern(kp), text(kt)}
+                            << QStringList{text(drop), text(selection), text(tip), text(tipText)};
     };
     add(1, "Bricks", "Bricks", "#684E31", "bricks1.jpg", "#FFFFFF", "#D69B63", "bricks1.jpg", 0, "#D69B63", "bricks1.jpg", "#FFFFFF", "#FFFFFF", "#FFFFFF", "#000000", "#FFFFFF");
     add(2, "BricksWood", "Bricks + Wood", "#684E31", "bricks1.jpg", "#FFFFFF", "#D18C34", "wood2.png", 150, "#D18C34", "wood2.png", "#FFFFFF", "#FFFFFF", "#FFFFFF", "#000000", "#FFFFFF");
@@ -317,10 +326,14 @@ void TestStyleLists::translatedNames_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("standard");
     QTest::addColumn<QStringList>("names"); // keys 10, 11, 15, 17
-    QTest::newRow("de") << "de" << "Standard"
-                        << QStringList{"Marmor", "Metall #1", "Teen Girl", "Holz #2"};
-    QTest::newRow("es") << "es" << "Predeterminado"
-                        << QStringList{QString::fromUtf8("M\xC3\xA1rmol"), "Metal #1", "Colegiala", "Madera #2"};
+    QTest::newRow("de") << "de"
+                        << "Standard"
+                        << QStringList{QStringLiteral("Marmor"), QStringLiteral("Metall #1"),
+                                       QStringLiteral("Teen Girl"), QStringLiteral("Holz #2")};
+    QTest::newRow("es") << "es"
+                        << "Predeterminado"
+                        << QStringList{QString::fromUtf8("M\xC3\xA1rmol"), QStringLiteral("Metal #1"),
+                                       QStringLiteral("Colegiala"), QStringLiteral("Madera #2")};
 }
 
 void TestStyleLists::translatedNames()

@@ -74,9 +74,12 @@ void TestVorendaGlobal::languageResolution_data()
     QTest::newRow("de_AT, no setting") << "de_AT" << QVariant() << "de" << "de";
     QTest::newRow("es_ES, no setting") << "es_ES" << QVariant() << "es" << "es";
     QTest::newRow("fr_FR, no setting") << "fr_FR" << QVariant() << "fr" << "en";
-    QTest::newRow("it setting") << "de_DE" << QVariant("it") << "de" << "en";
-    QTest::newRow("fr setting kept") << "en_US" << QVariant("fr") << "en" << "fr";
-    QTest::newRow("es setting") << "de_DE" << QVariant("es") << "de" << "es";
+    QTest::newRow("it setting") << "de_DE" << QVariant(QStringLiteral("it")) << "de"
+                                << "en";
+    QTest::newRow("fr setting kept") << "en_US" << QVariant(QStringLiteral("fr")) << "en"
+                                     << "fr";
+    QTest::newRow("es setting") << "de_DE" << QVariant(QStringLiteral("es")) << "de"
+                                << "es";
 }
 
 void TestVorendaGlobal::languageResolution()
@@ -141,8 +144,8 @@ void TestVorendaGlobal::locateItemNeedsAnExistingLocalFile_data()
 {
     QTest::addColumn<QString>("target");
     QTest::newRow("missing path") << TestEnvironment::instance()->root() + QStringLiteral("/missing.txt");
-    QTest::newRow("missing file URL") << QStringLiteral("file:///nonexistent/x.txt");
-    QTest::newRow("web URL") << QStringLiteral("https://example.org/page");
+    QTest::newRow("missing file URL") << "file:///nonexistent/x.txt";
+    QTest::newRow("web URL") << "https://example.org/page";
     QTest::newRow("empty") << QString();
 }
 
