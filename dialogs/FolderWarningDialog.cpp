@@ -28,8 +28,8 @@ int FolderWarningDialog::exec(const QString& path, bool subcategory)
         skin->setIcon(ImageResource(FileInfoProvider().icon(QFileInfo(path), FileInfoProvider::Size16, false)));
     }
     pathLabel->setText(addTrailingSeparator(path));
-    // The kind of category is named in English in every language.
-    const QString kind = subcategory ? QStringLiteral("subcategory") : QStringLiteral("category");
+    // The kind of category, in the user's language like the sentence around it.
+    const QString kind = subcategory ? tr("subcategory") : tr("category");
     createRadioButton->setText(createRadioButton->text().arg(kind));
     recurseRadioButton->setText(recurseRadioButton->text().arg(kind));
     return run();

@@ -11,12 +11,6 @@
 #include <QFileInfo>
 #include <QUuid>
 
-namespace {
-
-const char* const context = "PersonalizationWidget";
-
-} // namespace
-
 QString UserStyleFile::safeFileName(const QString& styleName)
 {
     QString name = styleName;
@@ -38,8 +32,9 @@ QString UserStyleFile::pathFor(const QString& styleName)
 
 QString UserStyleFile::freeName(const QString& name, const std::function<bool(const QString&)>& taken)
 {
-    const QString marker = QCoreApplication::translate(context, "Modified");
-    const QString copyName = QCoreApplication::translate(context, "%1 (Modified)").arg(name);
+    // The panel's texts: lupdate reads the context only where it is written out.
+    const QString marker = QCoreApplication::translate("PersonalizationWidget", "Modified");
+    const QString copyName = QCoreApplication::translate("PersonalizationWidget", "%1 (Modified)").arg(name);
     QString candidate = name;
     int counter = 1;
     while (taken(candidate)) {
@@ -51,7 +46,7 @@ QString UserStyleFile::freeName(const QString& name, const std::function<bool(co
         QString base = getStringValue(candidate, QString(), QStringLiteral(" (") + marker, Qt::CaseInsensitive);
         if (base.isEmpty())
             base = name;
-        candidate = QCoreApplication::translate(context, "%1 (Modified%2)").arg(base).arg(counter++);
+        candidate = QCoreApplication::translate("PersonalizationWidget", "%1 (Modified%2)").arg(base).arg(counter++);
     }
     return candidate;
 }
@@ -66,7 +61,7 @@ bool UserStyleFile::write(const ShelfStyle& style, QString* error)
     const QString folder = QFileInfo(style.fileName).absolutePath();
     if (!QDir().mkpath(folder)) {
         if (error)
-            *error = QStringLiteral("cannot make the folder \"%1\"").arg(folder);
+            *error = QCoreApplication::translate("PersonalizationWidget", "the folder \"%1\" cannot be made").arg(folder);
         return false;
     }
     return style.save(style.fileName, false, error);

@@ -1,25 +1,38 @@
 #!/bin/bash
 # Image thumbnails side by side: Dovalin against vipsthumbnail and
-# gdk-pixbuf-thumbnailer on the same generated 6000 x 4000 JPEGs, each scaled into
-# a 256-pixel box and saved as PNG. Prints milliseconds per image, the peak resident
-# memory of each tool and Dovalin's time relative to the fastest other tool.
+# gdk-pixbuf-thumbnailer on the same generated 6000 x 4000 photos, each scaled into a
+# 256-pixel box and saved as PNG. The other tools make one thumbnail after another
+# (vipsthumbnail takes the whole list, gdk-pixbuf-thumbnailer runs once per picture);
+# Dovalin gets the list as one job, as the image client gives it.
+#
+# Three figures, each in the same run for every tool: a batch of 40 JPEGs, the same
+# batch with 4 PNGs of that size (decoded whole, so they weigh on memory), and one
+# JPEG alone. For each: milliseconds per batch, peak resident memory, Dovalin's
+# memory per decoding thread and its time relative to the fastest other tool.
 #
 # Usage: bench_dovalin.sh [path/to/dovalin]   (default: build/bin/dovalin)
 # Builds nothing: build the project first (a Release build gives the real figures).
-# Environment: COUNT (pictures, default 40), ROUNDS (best of, default 3), WORK (folder).
+# Environment: COUNT (JPEGs, default 40), PNGS (default 4), ROUNDS (best of, default
+# 3; SINGLE_ROUNDS for the one JPEG, default 10), WORK (folder kept between runs), BEFORE (another Dovalin, e.g. a build of an
+# older version, measured beside this one).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 repo="$(cd "$here/../.." && pwd)"
 dovalin="${1:-$repo/build/bin/dovalin}"
+before="${BEFORE:-}"
 count="${COUNT:-40}"
+pngs="${PNGS:-4}"
 rounds="${ROUNDS:-3}"
+single_rounds="${SINGLE_ROUNDS:-10}"
 box=256
 
-if [ ! -x "$dovalin" ]; then
-    echo "No Dovalin at $dovalin: build the project first, or name the program." >&2
-    exit 1
-fi
+for program in "$dovalin" ${before:+"$before"}; do
+    if [ ! -x "$program" ]; then
+        echo "No Dovalin at $program: build the project first, or name the program." >&2
+        exit 1
+    fi
+done
 
 source "$here/../support/bench_tools.sh"
 install_tools libvips-tools libgdk-pixbuf2.0-bin
@@ -30,8 +43,8 @@ mkdir -p "$work/pictures"
 
 # Photo-like pictures: smooth shading with fine grain, so the JPEG carries detail
 # as a camera picture does (about as many bytes per pixel).
-if [ "$(ls "$work/pictures" | wc -l)" -ne "$count" ]; then
-    echo "Making $count pictures of 6000 x 4000 pixels in $work/pictures"
+if [ ! -f "$work/source.jpg" ] || [ ! -f "$work/source.png" ]; then
+    echo "Making pictures of 6000 x 4000 pixels in $work"
     ( cd "$work"
       vips sines shade.v 6000 4000 --hfreq 3 --vfreq 2
       vips gaussnoise grain.v 6000 4000 --sigma 18 --mean 0
@@ -43,65 +56,129 @@ if [ "$(ls "$work/pictures" | wc -l)" -ne "$count" ]; then
       vips bandjoin "red.v mono.v blue.v" colour.v
       vips cast colour.v photo.v uchar
       vips jpegsave photo.v source.jpg --Q 90
+      vips pngsave photo.v source.png
       rm -f ./*.v )
-    for i in $(seq -w 1 "$count"); do
-        cp "$work/source.jpg" "$work/pictures/photo$i.jpg"
-    done
 fi
-pictures=("$work"/pictures/*.jpg)
+rm -f "$work"/pictures/*
+for i in $(seq -w 1 "$count"); do
+    cp "$work/source.jpg" "$work/pictures/photo$i.jpg"
+done
+for i in $(seq 1 "$pngs"); do
+    cp "$work/source.png" "$work/pictures/still$i.png"
+done
+jpegs=("$work"/pictures/*.jpg)
+mixed=("$work"/pictures/*)
+single=("${jpegs[0]}")
 
-# A Dovalin job for all pictures, as the image client writes it.
-job="$work/dovalin-job.dat"
-{
-    echo '<?xml version="1.0" encoding="UTF-8"?>'
-    echo '<!DOCTYPE Dovalin-Data>'
-    echo '<Root>'
-    echo "    <List outputPath=\"$work/out-dovalin\">"
-    for picture in "${pictures[@]}"; do
-        name="$(basename "$picture" .jpg)"
-        echo "        <Item filePath=\"$picture\" thumbName=\"$name.\" thumbFormat=\"PNG\" key=\"$name\"" \
-             "thumbWidth=\"$box\" thumbHeight=\"$box\" photoBorder=\"8\"/>"
-    done
-    echo '    </List>'
-    echo '</Root>'
-} > "$job"
+# write_job NAME PICTURE...: a Dovalin job for the pictures, as the image client writes it.
+write_job() {
+    local name=$1 picture key
+    shift
+    {
+        echo '<?xml version="1.0" encoding="UTF-8"?>'
+        echo '<!DOCTYPE Dovalin-Data>'
+        echo '<Root>'
+        echo "    <List outputPath=\"$work/out-dovalin\">"
+        for picture in "$@"; do
+            key="$(basename "$picture")"
+            echo "        <Item filePath=\"$picture\" thumbName=\"$key.\" thumbFormat=\"PNG\" key=\"$key\"" \
+                 "thumbWidth=\"$box\" thumbHeight=\"$box\" photoBorder=\"8\"/>"
+        done
+        echo '    </List>'
+        echo '</Root>'
+    } > "$work/$name.dat"
+}
+write_job jpegs "${jpegs[@]}"
+write_job mixed "${mixed[@]}"
+write_job single "${single[@]}"
 
-run_dovalin() {
-    rm -rf "$work/out-dovalin"
-    measure env QT_QPA_PLATFORM=offscreen "$dovalin" "$job"
+# The run_TOOL functions work on the set named by $set (jpegs, mixed or single).
+set_pictures() {
+    local list="$set[@]"
+    pictures=("${!list}")
 }
 
+dovalin_run() {
+    rm -rf "$work/out-dovalin"
+    measure env QT_QPA_PLATFORM=offscreen "$1" "$work/$set.dat"
+    local made
+    made=$(ls "$work/out-dovalin" | wc -l)
+    [ "$made" -eq "${#pictures[@]}" ] || { echo "$1 made $made of ${#pictures[@]} thumbnails" >&2; exit 1; }
+}
+run_dovalin() { set_pictures; dovalin_run "$dovalin"; }
+run_before() { set_pictures; dovalin_run "$before"; }
+
 run_vips() {
+    set_pictures
     rm -rf "$work/out-vips" && mkdir -p "$work/out-vips"
     measure vipsthumbnail --size "${box}x${box}" -o "$work/out-vips/%s.png" "${pictures[@]}"
 }
 
 # gdk-pixbuf-thumbnailer takes one picture per run: total time, largest run.
 run_pixbuf() {
+    set_pictures
     rm -rf "$work/out-pixbuf" && mkdir -p "$work/out-pixbuf"
-    local total=0 peak=0 seconds kilobytes
+    local total=0 largest=0 seconds kilobytes picture
     for picture in "${pictures[@]}"; do
         read -r seconds kilobytes < <(measure gdk-pixbuf-thumbnailer -s "$box" "$picture" "$work/out-pixbuf/$(basename "$picture").png")
         total=$(echo "$total + $seconds" | bc -l)
-        [ "$kilobytes" -gt "$peak" ] && peak=$kilobytes
+        [ "$kilobytes" -gt "$largest" ] && largest=$kilobytes
     done
-    echo "$total $peak"
+    echo "$total $largest"
 }
 
-cat "${pictures[@]}" > /dev/null # all tools start from a warm file cache
+cat "${mixed[@]}" > /dev/null # all tools start from a warm file cache
 
-declare -A best peak
-best_of "$rounds" dovalin vips pixbuf
+tools=(dovalin vips pixbuf)
+[ -n "$before" ] && tools=(dovalin before vips pixbuf)
+declare -A best peak seconds_of peak_of
+for set in jpegs mixed single; do
+    best_of "$([ $set = single ] && echo "$single_rounds" || echo "$rounds")" "${tools[@]}"
+    for tool in "${tools[@]}"; do
+        seconds_of[$set/$tool]=${best[$tool]}
+        peak_of[$set/$tool]=${peak[$tool]}
+    done
+done
 
-made=$(ls "$work/out-dovalin" | wc -l)
-[ "$made" -eq "$count" ] || { echo "Dovalin made $made of $count thumbnails" >&2; exit 1; }
+# Dovalin decodes on as many threads as the machine has cores, at most 8 and at most
+# one per picture.
+cores=$(nproc)
+threads_for() { local n=$1; (( n > cores )) && n=$cores; (( n > 8 )) && n=8; echo "$n"; }
 
-fastest=$(printf '%s\n' "${best[vips]}" "${best[pixbuf]}" | sort -g | head -1)
-ratio=$(printf '%.2f' "$(echo "${best[dovalin]} / $fastest" | bc -l)")
+label_of() {
+    case $1 in
+        dovalin) echo "dovalin" ;;
+        before) echo "dovalin (before)" ;;
+        vips) echo "vipsthumbnail" ;;
+        pixbuf) echo "gdk-pixbuf-thumbnailer" ;;
+    esac
+}
 
-echo "Thumbnails of $count JPEGs, 6000 x 4000 pixels, into a $box-pixel box (best of $rounds runs)"
-printf '%-24s %12s %14s\n' "tool" "ms per image" "peak RSS MB"
-printf '%-24s %12s %14s\n' "dovalin" "$(ms dovalin "$count")" "$(mb dovalin)"
-printf '%-24s %12s %14s\n' "vipsthumbnail" "$(ms vips "$count")" "$(mb vips)"
-printf '%-24s %12s %14s\n' "gdk-pixbuf-thumbnailer" "$(ms pixbuf "$count")" "$(mb pixbuf)"
-echo "dovalin / fastest other: $ratio (target at most 1.0); dovalin peak memory $(mb dovalin) MB (target under 64 MB)"
+report() {
+    local set=$1 title=$2 pictures_in_set=$3 target=$4 rounds=$5
+    local threads fastest tool per_thread ratio
+    threads=$(threads_for "$pictures_in_set")
+    fastest=$(printf '%s\n' "${seconds_of[$set/vips]}" "${seconds_of[$set/pixbuf]}" | sort -g | head -1)
+    echo
+    echo "$title (best of $rounds runs)"
+    printf '%-24s %12s %12s %16s %10s\n' "tool" "ms per batch" "peak RSS MB" "MB per thread" "ratio"
+    for tool in "${tools[@]}"; do
+        per_thread="-"
+        ratio="-"
+        case $tool in
+            dovalin|before)
+                ratio=$(printf '%.2f' "$(echo "${seconds_of[$set/$tool]} / $fastest" | bc -l)")
+                per_thread=$(printf '%.1f' "$(echo "${peak_of[$set/$tool]} / 1024 / $threads" | bc -l)")
+                ;;
+        esac
+        printf '%-24s %12.0f %12.1f %16s %10s\n' "$(label_of "$tool")" \
+            "$(echo "${seconds_of[$set/$tool]} * 1000" | bc -l)" \
+            "$(echo "${peak_of[$set/$tool]} / 1024" | bc -l)" "$per_thread" "$ratio"
+    done
+    echo "target: dovalin / fastest other at most $target; at most 64 MB per decoding thread ($threads threads)"
+}
+
+echo "Thumbnails into a $box-pixel box, 6000 x 4000 pixels each, $cores cores"
+report jpegs "A batch of $count JPEGs" "$count" 0.5 "$rounds"
+report mixed "A batch of $count JPEGs and $pngs PNGs" "${#mixed[@]}" 0.5 "$rounds"
+report single "One JPEG alone" 1 1.0 "$single_rounds"

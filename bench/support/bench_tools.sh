@@ -10,15 +10,21 @@ install_tools() {
 
 # measure COMMAND...: wall seconds and peak resident kilobytes of one run (its child
 # processes included), as "seconds kilobytes"; ends the benchmark when the run fails.
+# The clock is the shell's, to the microsecond: time(1) counts in hundredths.
 measure() {
-    /usr/bin/time -f "%e %M" -o "$work/time" "$@" > "$work/output" 2> "$work/errors" || {
+    local start=$EPOCHREALTIME
+    /usr/bin/time -f "%M" -o "$work/time" "$@" > "$work/output" 2> "$work/errors" || {
         echo "$1 failed:" >&2; cat "$work/errors" >&2; exit 1; }
-    cat "$work/time"
+    local end=$EPOCHREALTIME
+    # A locale may write the fraction after a comma.
+    echo "$(echo "${end/,/.} - ${start/,/.}" | bc -l) $(cat "$work/time")"
 }
 
 # best_of ROUNDS TOOL...: runs "run_TOOL" for each tool, ROUNDS times in turn, and
 # keeps in the arrays best (the fastest run's seconds) and peak (the largest resident
-# kilobytes of any run). Declare them first: declare -A best peak.
+# kilobytes of any run). Declare them first: declare -A best peak. (No "test && set"
+# as the last command: its false test would be the function's status and end a
+# script run with set -e without a word.)
 best_of() {
     local rounds=$1 round tool seconds kilobytes
     shift
@@ -27,7 +33,7 @@ best_of() {
         for tool in "$@"; do
             read -r seconds kilobytes < <("run_$tool")
             if (( $(echo "$seconds < ${best[$tool]}" | bc -l) )); then best[$tool]=$seconds; fi
-            [ "$kilobytes" -gt "${peak[$tool]}" ] && peak[$tool]=$kilobytes
+            if [ "$kilobytes" -gt "${peak[$tool]}" ]; then peak[$tool]=$kilobytes; fi
         done
     done
 }

@@ -174,7 +174,7 @@ void WelcomeDialog::onRecurseDirThreadFinished(int, int, bool)
 {
     // The walker counts every entry it met; of the application entries only some are programs to list.
     if (currentOperation <= 2) {
-        statusLabel()->setText(tr("%1 items added").arg(addedToRow));
+        statusLabel()->setText(tr("%n items added", nullptr, addedToRow));
         statusLabel()->repaint();
     }
     if (cabinet) {
@@ -196,7 +196,7 @@ void WelcomeDialog::onListIteratorThreadFinished(QList<void*>* list, int items, 
 {
     delete list;
     if (currentOperation == 0) {
-        statusDesktop->setText(tr("%1 items added").arg(items));
+        statusDesktop->setText(tr("%n items added", nullptr, items));
         statusDesktop->repaint();
     }
     ++currentOperation;
@@ -233,11 +233,18 @@ void WelcomeDialog::showEvent(QShowEvent* event)
 {
     ModalWindow::showEvent(event);
     setFixedSize(size());
+    // The rows are laid out only now: a resize before the first show saw the titles unsized.
+    fitStatusLabels();
 }
 
 void WelcomeDialog::resizeEvent(QResizeEvent* event)
 {
     ModalWindow::resizeEvent(event);
+    fitStatusLabels();
+}
+
+void WelcomeDialog::fitStatusLabels()
+{
     statusDesktop->setFixedWidth(labelDesktop->width());
     statusQuickLaunch->setFixedWidth(labelQuickLaunch->width());
 }

@@ -61,6 +61,8 @@ protected:
 private:
     // The status label of the row the current operation fills.
     QLabel* statusLabel() const;
+    // Each status label as wide as its row's title, so a long item name never widens the window.
+    void fitStatusLabels();
     void stopWalks();
     // Counts a listed entry and adds it to the cabinet, if any.
     void addFound(const QString& name, const QString& path, const QVariant& data);

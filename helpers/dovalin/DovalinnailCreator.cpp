@@ -1,9 +1,7 @@
 #include "DovalinnailCreator.h"
 
-#include "AtomicImageSave.h"
-#include "BoundedImageReader.h"
 #include "PathFunctions.h"
-#include "PhotoFrame.h"
+#include "ThumbnailBatch.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -14,7 +12,7 @@ namespace {
 
 void logSkipped(const QString& path, const QString& reason)
 {
-    QTextStream(stderr) << "skipped " << path << ": " << reason << Qt::endl;
+    QTextStream(stderr) << "skipped " << QFileInfo(path).absoluteFilePath() << ": " << reason << Qt::endl;
 }
 
 } // namespace
@@ -29,68 +27,20 @@ void DovalinnailCreator::start(QList<Data*> items, const QString& outputFolder)
     if (items.isEmpty())
         return;
 
+    // The threads only make thumbnails; every line is written here, one whole line
+    // at a time, as soon as its thumbnail is saved.
+    ThumbnailBatch batch(std::move(items), outputFolder);
     int thumbs = 0;
-    while (!items.isEmpty()) {
-        Data* item = items.takeFirst();
-        if (makeThumbnail(item, outputFolder)) {
+    for (ThumbnailBatch::Done done = batch.next(); done.item; done = batch.next()) {
+        if (done.made) {
             ++thumbs;
-            emit thumbCreated(item->key, addTrailingSeparator(outputFolder) + item->thumbName,
-                              QVariant::fromValue(qint64(reinterpret_cast<quintptr>(item))));
+            emit thumbCreated(done.item->key, addTrailingSeparator(outputFolder) + done.item->thumbName,
+                              QVariant::fromValue(qint64(reinterpret_cast<quintptr>(done.item))));
         } else {
-            delete item;
+            if (!done.error.isEmpty())
+                logSkipped(done.item->filePath, done.error);
+            delete done.item;
         }
     }
     emit finished(thumbs);
-}
-
-bool DovalinnailCreator::makeThumbnail(Data* item, const QString& outputFolder)
-{
-    item->isPhoto = false;
-    if (item->thumbName.isEmpty())
-        return false;
-
-    const QString path = QFileInfo(item->filePath).absoluteFilePath();
-    const QString suffix = QFileInfo(item->filePath).suffix().toLower();
-    if (!BoundedImageReader::supportsSuffix(suffix)) {
-        logSkipped(path, QStringLiteral("not an image format"));
-        return false;
-    }
-
-    const QSize box(qMax(0, item->thumbWidth), qMax(0, item->thumbHeight));
-    BoundedImageReader loader(path);
-    if (!loader.measure()) {
-        logSkipped(path, loader.errorString());
-        return false;
-    }
-    item->imageSize = loader.sourceSize();
-    item->isPhoto = hasPhotoProportions(item->imageSize);
-
-    // A picture that already fits is not enlarged; a box of no size makes no thumbnail.
-    const QSize source = loader.sourceSize();
-    QSize size = source;
-    if (source.width() > box.width() || source.height() > box.height())
-        size = source.scaled(box, Qt::KeepAspectRatio);
-    if (size.isEmpty())
-        return false;
-
-    QImage picture = loader.read(size);
-    if (picture.isNull()) {
-        logSkipped(path, loader.errorString());
-        return false;
-    }
-    const int border = qMax(0, item->photoBorder);
-    if (item->isPhoto && border > 0)
-        picture = framePhoto(picture, border, box);
-    if (picture.isNull())
-        return false;
-
-    QString format = item->thumbFormat;
-    if (format.isEmpty())
-        format = QFileInfo(item->thumbName).suffix();
-    QString error;
-    if (!saveImageAtomically(picture, addTrailingSeparator(outputFolder) + item->thumbName, format.toLatin1(), &error)) {
-        logSkipped(path, error);
-        return false;
-    }
-    return true;
 }

@@ -6,9 +6,10 @@
 #include <QString>
 #include <QVariant>
 
-// Makes the thumbnails of one job, one picture at a time in job order: each picture is
-// measured, decoded at the size it will have, framed white when it has the proportions
-// of a photo and saved into the output folder.
+// Makes the thumbnails of one job, several pictures at once on the machine's cores:
+// each picture is measured, decoded at the size it will have, framed white when it has
+// the proportions of a photo and saved into the output folder. A thumbnail is reported
+// as soon as it is saved, so reports follow the order in which they finish.
 class DovalinnailCreator : public QObject
 {
     Q_OBJECT
@@ -31,15 +32,13 @@ public:
 
     explicit DovalinnailCreator(QObject* parent = nullptr);
 
-    // Works through `items` synchronously and takes ownership of them. The record of a
-    // saved thumbnail goes to the receiver of thumbCreated (its address in `data`);
-    // the others are deleted when their turn is over.
+    // Works through `items` and returns when all are done; takes ownership of them.
+    // Signals are emitted on the calling thread. The record of a saved thumbnail goes
+    // to the receiver of thumbCreated (its address in `data`); the others are deleted
+    // when their turn is over.
     void start(QList<Data*> items, const QString& outputFolder);
 
 signals:
     void thumbCreated(QString key, QString path, QVariant data);
     void finished(int thumbs);
-
-private:
-    bool makeThumbnail(Data* item, const QString& outputFolder);
 };

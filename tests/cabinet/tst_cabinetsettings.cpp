@@ -563,7 +563,7 @@ void TestCabinetSettings::textsSpeakGerman()
     shelf.onToggleKioskMode();
     QApplication::removeTranslator(&german);
 
-    QCOMPARE(shelf.statusLabel->text(), QStringLiteral("Der Kioskmodus ist jetzt EIN!"));
+    QCOMPARE(shelf.statusLabel->text(), QStringLiteral("Der Kioskmodus ist jetzt AN!"));
     QCOMPARE(shelf.kioskModeAction->text(), QStringLiteral("Kioskmodus beenden"));
     QCOMPARE(shelf.searchBoxAction->text(), QStringLiteral("Suchfeld einblenden"));
     QCOMPARE(shelf.topBarAction->text(), QStringLiteral("Obere Leiste ausblenden"));

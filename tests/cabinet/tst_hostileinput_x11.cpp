@@ -7,7 +7,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QMimeData>
-#include <QSettings>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -48,12 +47,8 @@ void TestHostileInputX11::initTestCase()
 
 void TestHostileInputX11::cleanup()
 {
-    vorenda.stop();
     // Each test starts on an empty store, where the program makes its first cabinet.
-    QDir(vorenda.store()).removeRecursively();
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
-    settings.remove(QStringLiteral("Main/WelcomeShown"));
+    vorenda.resetToFirstStart();
 }
 
 QByteArray TestHostileInputX11::fileBytes(const QString& path)

@@ -4,7 +4,6 @@
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QProcess>
@@ -78,7 +77,7 @@ void TestVorendaMenus::initTestCase()
 
 void TestVorendaMenus::cleanup()
 {
-    // The next start greets the user with a new cabinet again.
+    // Each test starts on an empty store, where the program makes its first cabinet.
     vorenda.resetToFirstStart();
 }
 

@@ -47,6 +47,7 @@ private slots:
 
     void stylesListedOnceWithTheLaterKey();
     void withoutCabinetCountsWhatItFinds();
+    void statusLabelsSpanTheirRows();
     void fillsTheCabinet();
     void styleChoiceRestylesTheCabinet();
     void keys();
@@ -180,6 +181,23 @@ void TestWelcomeDialog::withoutCabinetCountsWhatItFinds()
     QCOMPARE(buttons, (QStringList{QStringLiteral("Abort"), QStringLiteral("Finish")}));
     QVERIFY(!wizard.isVisible());
     QVERIFY(HelpWidget::visible());
+}
+
+// A count or an item name longer than the English "3 items added" has the row's
+// whole width, not the width the titles had before the first layout.
+void TestWelcomeDialog::statusLabelsSpanTheirRows()
+{
+    WelcomeDialog wizard;
+    QList<int> widths;
+    run(wizard, nullptr, [&](WelcomeDialog* w) {
+        widths << w->labelDesktop->width() << w->statusDesktop->width() << w->labelQuickLaunch->width()
+               << w->statusQuickLaunch->width();
+        w->finishButton->click();
+    });
+    QCOMPARE(widths.size(), 4);
+    QVERIFY2(widths.at(0) > 300, qPrintable(QString::number(widths.at(0))));
+    QCOMPARE(widths.at(1), widths.at(0));
+    QCOMPARE(widths.at(3), widths.at(2));
 }
 
 void TestWelcomeDialog::fillsTheCabinet()

@@ -55,6 +55,8 @@ private slots:
     void folderAnswers();
     void folderShowsPathIconAndKind_data();
     void folderShowsPathIconAndKind();
+    void folderKindSpeaksTheLanguage_data();
+    void folderKindSpeaksTheLanguage();
     void longPathKeepsWindowWidth();
     void subfoldersContainingFolder_data();
     void subfoldersContainingFolder();
@@ -137,6 +139,42 @@ void TestChoiceDialogs::folderShowsPathIconAndKind()
     });
     QCOMPARE(dialog.exec(folder.path(), subcategory), 0);
     QVERIFY(driver.ran());
+}
+
+// The kind of category is named in the language of the sentence around it.
+void TestChoiceDialogs::folderKindSpeaksTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("subcategory");
+    QTest::addColumn<QString>("create");
+    QTest::addColumn<QString>("contents");
+    QTest::newRow("German subcategory") << "de" << true
+                                        << "Für diesen Ordner eine neue Unterkategorie anlegen und seinen Inhalt hinzufügen."
+                                        << "Seinen Inhalt hinzufügen, aber keine Unterkategorie anlegen.";
+    QTest::newRow("Spanish category") << "es" << false << "Crear una nueva categoría para esta carpeta y añadir su contenido."
+                                      << "Añadir su contenido sin crear ninguna categoría.";
+}
+
+void TestChoiceDialogs::folderKindSpeaksTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, subcategory);
+    QFETCH(QString, create);
+    QFETCH(QString, contents);
+
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/Translations/Vorenda_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+    QTemporaryDir folder;
+    FolderWarningDialog dialog;
+    QStringList texts;
+    QuestionDriver driver(waiting(&dialog), [&](QWidget*) {
+        texts << dialog.createRadioButton->text() << dialog.recurseRadioButton->text();
+        dialog.close();
+    });
+    dialog.exec(folder.path(), subcategory);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(texts, (QStringList{create, contents}));
 }
 
 void TestChoiceDialogs::longPathKeepsWindowWidth()

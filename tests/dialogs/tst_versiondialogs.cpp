@@ -187,7 +187,7 @@ void TestVersionDialogs::germanTexts()
     QApplication::removeTranslator(&german);
 
     QVERIFY(dialog.introLabel->text().contains(QLatin1String("1.36.07")));
-    QVERIFY(dialog.introLabel->text().contains(QLatin1String("Download")));
+    QVERIFY(dialog.introLabel->text().contains(QLatin1String("Herunterladen")));
     QCOMPARE(dialog.cancelButton->text(), QStringLiteral("Später"));
     QCOMPARE(about.windowTitle(), QStringLiteral("Über Vorenda"));
     QCOMPARE(about.versionLabel->text(), QStringLiteral("v1.35.00"));

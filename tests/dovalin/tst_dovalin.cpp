@@ -4,6 +4,7 @@
 
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QXmlStreamWriter>
 
 #include <climits>
@@ -30,6 +31,7 @@ private slots:
     void replacesThumbnailWhole();
     void exitCodes_data();
     void exitCodes();
+    void manyPicturesAtOnce();
 
 private:
     struct Item
@@ -44,9 +46,15 @@ private:
     {
         int exitCode = -2;
         QStringList lines;
+        QByteArray output;
         QString errors;
     };
 
+    static QStringList sorted(QStringList lines)
+    {
+        lines.sort();
+        return lines;
+    }
     QString path(const QString& name) const { return work->filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
     QByteArray job(const QList<Item>& items, const QString& docType = QStringLiteral("Dovalin-Data")) const;
@@ -97,7 +105,8 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments) const
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return result;
     result.exitCode = process.exitCode();
-    const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+    result.output = process.readAllStandardOutput();
+    const QList<QByteArray> lines = result.output.split('\n');
     for (const QByteArray& line : lines)
         if (!line.isEmpty())
             result.lines << QString::fromUtf8(line);
@@ -274,7 +283,8 @@ void TestDovalin::costlyJpegIsRefused()
     QStringList expected{QStringLiteral("(n)(0)(50)(40)")};
     if (made)
         expected.prepend(QStringLiteral("(c)(0)(%1)(%1)").arg(side));
-    QCOMPARE(result.lines, expected);
+    // Lines come in the order the thumbnails are done.
+    QCOMPARE(sorted(result.lines), sorted(expected));
     if (!made)
         QVERIFY2(result.errors.contains(QStringLiteral("too much memory")), qPrintable(result.errors));
     // No run of the helper came near the memory of such a decode.
@@ -417,6 +427,90 @@ void TestDovalin::exitCodes()
     }
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.lines.size(), lines);
+}
+
+void TestDovalin::manyPicturesAtOnce()
+{
+    // Pictures of every kind the helper reads, each under many names, with items that
+    // make nothing between them: made on several threads, every line must still come
+    // whole, once, and be the line that item makes alone.
+    struct Kind
+    {
+        QString file;
+        QSize size;
+        bool photo;
+    };
+    const QList<Kind> kinds{{QStringLiteral("photo.jpg"), {1600, 1200}, true},
+                            {QStringLiteral("wide.jpg"), {3000, 2000}, false},
+                            {QStringLiteral("screen.png"), {1366, 768}, false},
+                            {QStringLiteral("frame.gif"), {640, 480}, true},
+                            {QStringLiteral("small.png"), {200, 125}, true},
+                            {QStringLiteral("drawing.svg"), {400, 300}, true}};
+    for (const Kind& kind : kinds) {
+        if (kind.file.endsWith(QLatin1String(".svg"))) {
+            QFile svg(path(kind.file));
+            QVERIFY(svg.open(QIODevice::WriteOnly));
+            svg.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>"
+                                     "<circle cx='200' cy='150' r='120' fill='#a03020'/></svg>")
+                          .arg(kind.size.width())
+                          .arg(kind.size.height())
+                          .toUtf8());
+        } else {
+            QVERIFY(TestPictures::write(path(kind.file), kind.size.width(), kind.size.height()));
+        }
+    }
+    QFile text(path(QStringLiteral("notes.png")));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("no picture\n");
+    text.close();
+
+    QList<Item> items;
+    QStringList expected;
+    QVector<int> firstOfKind;
+    for (int i = 0; i < 72; ++i) {
+        const Kind& kind = kinds.at(i % kinds.size());
+        if (i < kinds.size())
+            firstOfKind << items.size();
+        // Long keys make long lines, which a careless writer would tear apart.
+        const QString key = QStringLiteral("%1-%2").arg(i, 3, 10, QLatin1Char('0')).arg(QString(200, QLatin1Char('k')));
+        const QString name = QStringLiteral("t%1.").arg(i);
+        items.append({path(kind.file), name, i % 12 == 5 ? QString() : key});
+        expected << QStringLiteral("(%1)(%2)(%3)(%4)")
+                        .arg(i % 12 == 5 ? outputFolder() + QStringLiteral("/") + name : key)
+                        .arg(kind.photo ? 1 : 0)
+                        .arg(kind.size.width())
+                        .arg(kind.size.height());
+        if (i % 9 == 0) {
+            items.append({path(QStringLiteral("notes.png")), QStringLiteral("bad%1.").arg(i),
+                          QStringLiteral("bad%1").arg(i)});
+            items.append({path(QStringLiteral("missing.jpg")), QStringLiteral("gone%1.").arg(i),
+                          QStringLiteral("gone%1").arg(i)});
+        }
+    }
+
+    const Run result = runJob(job(items));
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.output.endsWith('\n'));
+    const QRegularExpression whole(QStringLiteral("^\\([^()\\n]+\\)\\([01]\\)\\(\\d+\\)\\(\\d+\\)$"));
+    for (const QString& line : result.lines)
+        QVERIFY2(whole.match(line).hasMatch(), qPrintable(line.left(80)));
+    QCOMPARE(result.output.count('\n'), expected.size());
+    QCOMPARE(sorted(result.lines), sorted(expected));
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden).size(), expected.size());
+
+    // Each kind made alone gives the very same thumbnail.
+    const QString together = path(QStringLiteral("together"));
+    QVERIFY(QDir().rename(outputFolder(), together));
+    for (int i = 0; i < kinds.size(); ++i) {
+        const Item& item = items.at(firstOfKind.at(i));
+        const Run alone = runJob(job({item}));
+        QCOMPARE(alone.lines.size(), 1);
+        const QString name = item.thumbName;
+        QFile made(outputFolder() + QStringLiteral("/") + name);
+        QFile madeTogether(together + QStringLiteral("/") + name);
+        QVERIFY(made.open(QIODevice::ReadOnly) && madeTogether.open(QIODevice::ReadOnly));
+        QVERIFY2(made.readAll() == madeTogether.readAll(), qPrintable(kinds.at(i).file));
+    }
 }
 
 VORENDA_TEST_MAIN(TestDovalin)

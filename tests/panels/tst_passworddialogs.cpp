@@ -268,7 +268,7 @@ void TestPasswordDialogs::windowsAndTexts()
     GetPasswordDialog spanishDialog;
     QApplication::removeTranslator(&spanish);
     QCOMPARE(spanishDialog.passwordLabel->text(), QStringLiteral("Contraseña:"));
-    QCOMPARE(spanishDialog.infoLabel->text(), QStringLiteral("Recuerde que la contraseña distingue entre mayúsculas y minúsculas."));
+    QCOMPARE(spanishDialog.infoLabel->text(), QStringLiteral("Recuerda que la contraseña distingue entre mayúsculas y minúsculas."));
 }
 
 VORENDA_TEST_MAIN(TestPasswordDialogs)

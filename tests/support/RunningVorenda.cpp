@@ -2,12 +2,14 @@
 
 #include "TestEnvironment.h"
 #include "TextFunctions.h"
+#include "TextProbe.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QXmlStreamReader>
@@ -26,6 +28,22 @@ void useTestEnvironment(QProcess& process)
     process.setProcessEnvironment(environment);
 }
 
+// A pattern of xdotool's (POSIX extended) regular expressions that matches exactly one of `texts`.
+QString exactPattern(const QStringList& texts)
+{
+    static const QRegularExpression special(QStringLiteral("([.\\[\\](){}*+?|^$\\\\])"));
+    QStringList escaped;
+    for (QString text : texts)
+        escaped << text.replace(special, QStringLiteral("\\\\\\1"));
+    return QStringLiteral("^(%1)$").arg(escaped.join(QLatin1Char('|')));
+}
+
+// The program's own settings file in the test's configuration folder.
+QString settingsFile()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf");
+}
+
 } // namespace
 
 RunningVorenda::RunningVorenda()
@@ -40,8 +58,7 @@ RunningVorenda::~RunningVorenda()
 
 bool RunningVorenda::configure(bool withLog) const
 {
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
+    QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Main/StoreFolder"), storeFolder);
     settings.setValue(QStringLiteral("Main/VerCheckUrl"), QStringLiteral("http://127.0.0.1:1/vorenda-%1-%2.xml"));
     settings.setValue(QStringLiteral("Main/EnableLog"), withLog);
@@ -53,11 +70,24 @@ bool RunningVorenda::configure(bool withLog) const
     return true;
 }
 
+bool RunningVorenda::setLanguage(const QString& language) const
+{
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Main/Language"), language);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 bool RunningVorenda::start()
 {
     stop();
     vorenda = std::make_unique<QProcess>();
     useTestEnvironment(*vorenda);
+    if (textProbe) {
+        QProcessEnvironment environment = vorenda->processEnvironment();
+        textProbe->addTo(environment);
+        vorenda->setProcessEnvironment(environment);
+    }
     vorenda->setProcessChannelMode(QProcess::ForwardedChannels);
     vorenda->start(QStringLiteral(VORENDA_BIN_DIR "/vorenda"), QStringList());
     if (!vorenda->waitForStarted()) {
@@ -102,8 +132,7 @@ void RunningVorenda::resetToFirstStart()
 {
     stop();
     QDir(storeFolder).removeRecursively();
-    QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Vorenda/Vorenda.conf"),
-                       QSettings::IniFormat);
+    QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.remove(QStringLiteral("Main/WelcomeShown"));
 }
 
@@ -147,12 +176,15 @@ QString RunningVorenda::waitForWindow(const QString& name, int timeout)
     return found.first();
 }
 
-void RunningVorenda::unmapFirstRunWindows()
+QStringList RunningVorenda::firstRunTitles()
 {
-    for (const QString& name : {QStringLiteral("^Welcome to Vorenda$"), QStringLiteral("^Quick Start$")}) {
-        for (const QString& window : visibleWindows(name))
-            xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), window});
-    }
+    return {QStringLiteral("Welcome to Vorenda"), QStringLiteral("Quick Start")};
+}
+
+void RunningVorenda::unmapFirstRunWindows(const QStringList& titles)
+{
+    for (const QString& window : visibleWindows(exactPattern(titles)))
+        xdotool({QStringLiteral("windowunmap"), QStringLiteral("--sync"), window});
 }
 
 bool RunningVorenda::xdotool(const QStringList& arguments)
@@ -221,14 +253,15 @@ QRect RunningVorenda::changedArea(const QImage& before, const QImage& after)
     return area;
 }
 
-bool RunningVorenda::dismissFirstRunWindows(int timeout)
+bool RunningVorenda::dismissFirstRunWindows(int timeout, const QStringList& titles)
 {
-    const QString firstRunWindows = QStringLiteral("^(Welcome to Vorenda|Quick Start)$");
+    const QString firstRunWindows = exactPattern(titles);
     if (!QTest::qWaitFor([&] { return !visibleWindows(firstRunWindows).isEmpty(); }, timeout)) {
-        qWarning("no first-run window showed within %d ms", timeout);
+        qWarning("no first-run window (%s) showed within %d ms", qPrintable(titles.join(QStringLiteral(", "))),
+                 timeout);
         return false;
     }
-    unmapFirstRunWindows();
+    unmapFirstRunWindows(titles);
     return true;
 }
 

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+class TextProbe;
+
 // The real `vorenda` program on a real X server, for the tests that drive it from
 // outside: a private store folder in the test's configuration, the program's
 // process, its visible "Vorenda" windows found with xdotool, a URI list held on the
@@ -44,6 +46,11 @@ public:
     // Writes the program's own settings file: the store folder below, and an update
     // server that is a closed local port; `withLog` switches the program's log on.
     bool configure(bool withLog = false) const;
+    // Sets the program's interface language ("en", "de", "es") for its next start.
+    bool setLanguage(const QString& language) const;
+    // Makes the next start load `probe` into the program, so that the test can read its
+    // texts; null for none.
+    void useTextProbe(const TextProbe* probe) { textProbe = probe; }
     // The lines of today's log, without their times.
     static QStringList logLines();
     // The store folder, ending in '/'.
@@ -69,9 +76,12 @@ public:
     // Waits until exactly one visible window's name matches `name` and returns its id;
     // empty if none shows within `timeout` milliseconds.
     static QString waitForWindow(const QString& name, int timeout = 30000);
-    // The first start's windows that stand over the cabinet (the welcome wizard, the
-    // quick-start panel) are taken off the screen; the program goes on as if they were there.
-    static void unmapFirstRunWindows();
+    // The titles of the first start's windows that stand over the cabinet: the welcome
+    // wizard and the quick-start panel, in English.
+    static QStringList firstRunTitles();
+    // Those windows (titled `titles`) are taken off the screen; the program goes on as if
+    // they were there.
+    static void unmapFirstRunWindows(const QStringList& titles = firstRunTitles());
     // Runs xdotool with `arguments`; true when it succeeded.
     static bool xdotool(const QStringList& arguments);
     // Presses the keys named (xdotool's names) one after another.
@@ -88,9 +98,9 @@ public:
     // between its bars and off the shelf boards that span its width.
     static QRect changedArea(const QImage& before, const QImage& after);
     // Waits for the windows a first start shows beside its new cabinet (the welcome
-    // wizard, the quick-start panel) and unmaps them, so that they neither cover the
-    // cabinet nor take its keys.
-    static bool dismissFirstRunWindows(int timeout = 10000);
+    // wizard, the quick-start panel; titled `titles`) and unmaps them, so that they
+    // neither cover the cabinet nor take its keys.
+    static bool dismissFirstRunWindows(int timeout = 10000, const QStringList& titles = firstRunTitles());
     // Presses the show-hotkey until the program has bound it and one cabinet shows.
     static bool showCabinetByHotkey(int timeout = 30000);
 
@@ -127,4 +137,5 @@ private:
     QString storeFolder;
     std::unique_ptr<QProcess> vorenda;
     std::unique_ptr<QProcess> clipboard;
+    const TextProbe* textProbe = nullptr;
 };

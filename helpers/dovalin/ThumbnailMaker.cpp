@@ -1,0 +1,66 @@
+#include "ThumbnailMaker.h"
+
+#include "AtomicImageSave.h"
+#include "BoundedImageReader.h"
+#include "DecodeBudget.h"
+#include "PathFunctions.h"
+#include "PhotoFrame.h"
+
+#include <QFileInfo>
+
+#include <optional>
+
+bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, DecodeBudget* budget,
+                   QString* error)
+{
+    item->isPhoto = false;
+    if (item->thumbName.isEmpty())
+        return false;
+
+    const QString path = QFileInfo(item->filePath).absoluteFilePath();
+    const QString suffix = QFileInfo(item->filePath).suffix().toLower();
+    if (!BoundedImageReader::supportsSuffix(suffix)) {
+        *error = QStringLiteral("not an image format");
+        return false;
+    }
+
+    const QSize box(qMax(0, item->thumbWidth), qMax(0, item->thumbHeight));
+    BoundedImageReader loader(path);
+    if (!loader.measure()) {
+        *error = loader.errorString();
+        return false;
+    }
+    item->imageSize = loader.sourceSize();
+    item->isPhoto = hasPhotoProportions(item->imageSize);
+
+    // A picture that already fits is not enlarged; a box of no size makes no thumbnail.
+    const QSize source = loader.sourceSize();
+    QSize size = source;
+    if (source.width() > box.width() || source.height() > box.height())
+        size = source.scaled(box, Qt::KeepAspectRatio);
+    if (size.isEmpty())
+        return false;
+
+    QImage picture;
+    {
+        std::optional<DecodeBudget::Share> share;
+        if (budget)
+            share.emplace(*budget, loader.decodeBytes(size));
+        picture = loader.read(size);
+    }
+    if (picture.isNull()) {
+        *error = loader.errorString();
+        return false;
+    }
+    const int border = qMax(0, item->photoBorder);
+    if (item->isPhoto && border > 0)
+        picture = framePhoto(picture, border, box);
+    if (picture.isNull())
+        return false;
+
+    QString format = item->thumbFormat;
+    if (format.isEmpty())
+        format = QFileInfo(item->thumbName).suffix();
+    return saveImageAtomically(picture, addTrailingSeparator(outputFolder) + item->thumbName, format.toLatin1(),
+                               error);
+}
