@@ -5,6 +5,7 @@
 #include "KestrimnailClient.h"
 #include "MyThumbnailView.h"
 #include "OverrideCursor.h"
+#include "ShelfParts.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -27,17 +28,15 @@ void CabinetCommands::deleteCabinet()
 
     // Nothing of the cabinet may run on once it goes: no walk adds items, no helper
     // delivers a picture, and no save writes its data file back.
-    shelf.stopWalks();
-    shelf.abortContentSources();
-    shelf.deleted = true;
-    if (shelf.saveTimer)
-        shelf.saveTimer->stop();
+    ShelfParts::of(shelf).walks.stop();
+    ShelfParts::of(shelf).jobs.abort();
+    ShelfParts::of(shelf).dataFile.markDeleted();
     {
         OverrideCursor busy(Qt::BusyCursor);
         shelf.view->clear();
     }
     // A read-only configuration keeps every file; a missing file is no error.
-    const QString path = shelf.dataFilePath();
+    const QString path = ShelfDataFile::path(shelf);
     if (!path.isEmpty() && !VorendaGlobal::readOnlyConfig)
         QFile::remove(path);
     shelf.frame->hide();

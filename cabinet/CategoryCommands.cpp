@@ -3,6 +3,7 @@
 #include "CategoryHeaderItem.h"
 #include "MyThumbnailView.h"
 #include "OverrideCursor.h"
+#include "ShelfParts.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -80,8 +81,10 @@ void CategoryCommands::removeAllCategories()
         if (header)
             keys.append(header->getKey());
     }
+    const bool childrenOnly = false;
+    const bool recursive = true;
     for (int key : qAsConst(keys))
-        shelf.view->removeCategory(key, false, true, true);
+        shelf.view->removeCategory(key, childrenOnly, recursive);
 }
 
 void CategoryCommands::addNewCategory(int parentKey, int position)
@@ -99,7 +102,7 @@ void CategoryCommands::addNewCategory(int parentKey, int position)
     }
     view->setFocus(Qt::OtherFocusReason);
     header->editText();
-    shelf.scheduleSave();
+    ShelfParts::of(shelf).dataFile.scheduleSave();
 }
 
 void CategoryCommands::moveCategory(MenuType type, int movedKey, int targetKey)
@@ -124,7 +127,7 @@ void CategoryCommands::moveCategory(MenuType type, int movedKey, int targetKey)
     }
     // The view refuses a move under the category's own descendants.
     if (view->moveCategoryHeader(movedKey, parent, position, true))
-        shelf.scheduleSave();
+        ShelfParts::of(shelf).dataFile.scheduleSave();
 }
 
 void CategoryCommands::newCategoryAt(MenuType type, int targetKey)

@@ -5,6 +5,7 @@
 #include "MyThumbnailView.h"
 #include "OverrideCursor.h"
 #include "PathFunctions.h"
+#include "ShelfParts.h"
 #include "VorendaShelf.h"
 
 #include <QFileDialog>
@@ -215,7 +216,7 @@ void ItemCommands::showLabels(MenuType type, int categoryKey)
     }
     shelf.view->updateLayout();
     // The flags are kept with the items in the data file.
-    shelf.scheduleSave();
+    ShelfParts::of(shelf).dataFile.scheduleSave();
 }
 
 void ItemCommands::openOrLocate(const QList<AbstractThumbnailItem*>& items, bool locate)

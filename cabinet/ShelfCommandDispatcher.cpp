@@ -1,6 +1,7 @@
 #include "ShelfCommandDispatcher.h"
 
 #include "MenuCommand.h"
+#include "ShelfParts.h"
 #include "StyleElement.h"
 #include "VorendaShelf.h"
 
@@ -15,12 +16,11 @@ constexpr int LAST_KEEPING_SEARCH = LocateSelectedItems;
 
 } // namespace
 
-ShelfCommandDispatcher::ShelfCommandDispatcher(VorendaShelf* shelf)
-    : QObject(shelf)
-    , shelf(*shelf)
-    , itemCommands(*shelf)
-    , categoryCommands(*shelf)
-    , cabinetCommands(*shelf)
+ShelfCommandDispatcher::ShelfCommandDispatcher(VorendaShelf& shelf)
+    : shelf(shelf)
+    , itemCommands(shelf)
+    , categoryCommands(shelf)
+    , cabinetCommands(shelf)
 {
 }
 
@@ -47,7 +47,7 @@ void ShelfCommandDispatcher::run(MenuType type, int parameter)
     if (!shelf.kiosk || runsInKiosk(type)) {
         if (!itemCommands.run(type, parameter) && !categoryCommands.run(type, parameter)
             && !runPanelCommand(type, parameter))
-            shelf.doPlacesAction(type, parameter);
+            ShelfParts::of(shelf).walks.runCommand(type, parameter);
     }
     // A command may wait for an answer, and the cabinet may be gone by then.
     if (self)
@@ -116,21 +116,14 @@ void ShelfCommandDispatcher::runPlain(QAction* action, int categoryKey)
 
 // ---- The cabinet's entry points
 
-ShelfCommandDispatcher& VorendaShelf::commands()
-{
-    if (!commandDispatcher)
-        commandDispatcher = new ShelfCommandDispatcher(this);
-    return *commandDispatcher;
-}
-
 void VorendaShelf::doMenuAction(MenuType type, int parameter)
 {
-    commands().run(type, parameter);
+    ShelfParts::of(*this).commands.run(type, parameter);
 }
 
 void VorendaShelf::doMenuAction(QAction* action, int categoryKey)
 {
-    commands().runPlain(action, categoryKey);
+    ShelfParts::of(*this).commands.runPlain(action, categoryKey);
 }
 
 void VorendaShelf::onDelayedAction(QVariant data, bool)

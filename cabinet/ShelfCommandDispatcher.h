@@ -5,19 +5,15 @@
 #include "ItemCommands.h"
 #include "MenuType.h"
 
-#include <QObject>
-
 class QAction;
 class VorendaShelf;
 
 // Carries out a cabinet's numbered commands. The dispatcher runs the commands of the
 // self-triggering menu entries and of the quick-start panel; the plain entries that a
 // menu hands back after it closed run the cabinet-level and category-placing commands.
-class ShelfCommandDispatcher : public QObject {
-    Q_OBJECT
-
+class ShelfCommandDispatcher {
 public:
-    explicit ShelfCommandDispatcher(VorendaShelf* shelf);
+    explicit ShelfCommandDispatcher(VorendaShelf& shelf);
 
     // Clears the search first for every number above 52, refreshes the status label last.
     void run(MenuType type, int parameter);

@@ -2,13 +2,13 @@
 
 #include "DynamicAction.h"
 #include "MenuCommand.h"
+#include "ShelfParts.h"
 #include "VorendaShelf.h"
 
 #include <QMenu>
 
-ShelfMenuEntries::ShelfMenuEntries(VorendaShelf* shelf)
-    : QObject(shelf)
-    , shelf(shelf)
+ShelfMenuEntries::ShelfMenuEntries(VorendaShelf& shelf)
+    : shelf(shelf)
 {
 }
 
@@ -23,8 +23,8 @@ QAction* ShelfMenuEntries::add(QMenu* menu, MenuType type, const QString& text, 
         return action;
     }
 
-    DynamicAction* action = DynamicAction::create(shelf, text, data, delay);
-    connect(action, &DynamicAction::triggered, shelf, &VorendaShelf::onDelayedAction);
+    DynamicAction* action = DynamicAction::create(&shelf, text, data, delay);
+    connect(action, &DynamicAction::triggered, &shelf, &VorendaShelf::onDelayedAction);
     // The bookkeeping runs after the command: a delayed trigger counts as pending until it fires.
     connect(action, qOverload<bool>(&QAction::triggered), this, [this, action] { onTriggered(action); });
     connect(action, &DynamicAction::triggered, this, [this, action] { onFired(action); });
@@ -77,15 +77,8 @@ void ShelfMenuEntries::onMenuGone(QObject* menu)
 
 // ---- The cabinet's entry points
 
-ShelfMenuEntries& VorendaShelf::menuEntries()
-{
-    if (!menuEntryFactory)
-        menuEntryFactory = new ShelfMenuEntries(this);
-    return *menuEntryFactory;
-}
-
 QAction* VorendaShelf::addMenuAction(QMenu* menu, MenuType type, const QString& text, int parameter, bool dynamic,
                                      int delay)
 {
-    return menuEntries().add(menu, type, text, parameter, dynamic, delay);
+    return ShelfParts::of(*this).menuEntries.add(menu, type, text, parameter, dynamic, delay);
 }

@@ -19,7 +19,7 @@ class ShelfMenuEntries : public QObject {
     Q_OBJECT
 
 public:
-    explicit ShelfMenuEntries(VorendaShelf* shelf);
+    explicit ShelfMenuEntries(VorendaShelf& shelf);
 
     QAction* add(QMenu* menu, MenuType type, const QString& text, int parameter, bool dynamic, int delay);
 
@@ -32,7 +32,7 @@ private:
     void onFired(DynamicAction* action);
     void onMenuGone(QObject* menu);
 
-    VorendaShelf* shelf;
+    VorendaShelf& shelf;
     // The dynamic entries of each open menu, and the delayed triggers still to fire.
     QHash<QObject*, QList<DynamicAction*>> entriesOfMenu;
     QHash<DynamicAction*, int> pendingFires;

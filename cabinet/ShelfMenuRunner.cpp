@@ -71,6 +71,13 @@ QAction* ShelfMenuRunner::run(QMenu* menu, const QPoint& pos)
     return self ? chosen.data() : nullptr;
 }
 
+void ShelfMenuRunner::showContextMenuAt(const QPoint& pos)
+{
+    const QPoint inViewport = shelf.view->viewport()->mapFromGlobal(pos);
+    const int key = shelf.view->viewport()->rect().contains(inViewport) ? shelf.view->getSelectedCategoryKey() : -1;
+    showContextMenu(key, pos);
+}
+
 void ShelfMenuRunner::showContextMenu(int categoryKey, const QPoint& pos)
 {
     if (shelf.statusMessageShown)
@@ -215,22 +222,6 @@ void ShelfMenuRunner::showBarMenu(BarMenu which)
 
 // ---- The cabinet's entry points
 
-void VorendaShelf::setUpMenus()
-{
-    connect(view, &AbstractThumbnailView::showContextMenu, this, &VorendaShelf::onShowContextMenu);
-    connect(view, &AbstractThumbnailView::showItemContextMenu, this, &VorendaShelf::onShowItemContextMenu);
-    connect(view, &AbstractThumbnailView::showCategoryContextMenu, this, &VorendaShelf::onShowCategoryContextMenu);
-    connect(view, &AbstractThumbnailView::setMimeData, this, &VorendaShelf::onSetMimeData);
-    connect(cabinetMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onCabinetMenu);
-    connect(categoriesMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onCategoriesMenu);
-    connect(itemsMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onItemsMenu);
-    connect(viewMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onViewMenu);
-    connect(personalizeMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onPersonalizeMenu);
-    connect(helpMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onHelpMenu);
-    connect(QApplication::clipboard(), &QClipboard::changed, this, &VorendaShelf::onClipboardChanged);
-    onClipboardChanged(QClipboard::Clipboard);
-}
-
 void VorendaShelf::showContextMenu(int categoryKey, const QPoint& pos)
 {
     ShelfMenuRunner(*this).showContextMenu(categoryKey, pos);
@@ -243,12 +234,8 @@ void VorendaShelf::contextMenuEvent(QContextMenuEvent* event)
 
 void VorendaShelf::onShowContextMenu(QContextMenuEvent* event)
 {
-    if (!event)
-        return;
-    // Free space in the view belongs to the selected category; the bars to the cabinet.
-    const QPoint inViewport = view->viewport()->mapFromGlobal(event->globalPos());
-    const int key = view->viewport()->rect().contains(inViewport) ? view->getSelectedCategoryKey() : -1;
-    showContextMenu(key, event->globalPos());
+    if (event)
+        ShelfMenuRunner(*this).showContextMenuAt(event->globalPos());
 }
 
 void VorendaShelf::onShowCategoryContextMenu(CategoryHeaderItem* item, QGraphicsSceneContextMenuEvent* event)

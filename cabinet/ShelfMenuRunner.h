@@ -22,6 +22,9 @@ public:
 
     // The cabinet menu for -1, else that category's, at `pos` on the screen.
     void showContextMenu(int categoryKey, const QPoint& pos);
+    // The menu of the selected category for free space in the view, the cabinet menu
+    // for the bars and the frame.
+    void showContextMenuAt(const QPoint& pos);
     void showItemMenu(const QList<AbstractThumbnailItem*>& items, const QPoint& pos);
     // Opens under the left edge of its menu-bar button.
     void showBarMenu(BarMenu which);

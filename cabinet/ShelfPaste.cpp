@@ -117,3 +117,14 @@ void VorendaShelf::onClipboardChanged(QClipboard::Mode mode)
 {
     ShelfPaste(*this).clipboardChanged(mode);
 }
+
+void VorendaShelf::onPaste()
+{
+    ShelfPaste(*this).paste();
+}
+
+void VorendaShelf::onAcceptDropUrl(const QUrl& url, const QString&, bool* accept)
+{
+    if (accept)
+        *accept = !kiosk && ShelfPaste::acceptsUrl(url);
+}

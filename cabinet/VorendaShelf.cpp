@@ -1,35 +1,38 @@
 #include "VorendaShelf.h"
 
-#include "AddProgressWidget.h"
-#include "CachedPictureStore.h"
+#include "CabinetPanels.h"
+#include "CategoryHeaderItem.h"
 #include "CustomSortFilterProxyModel.h"
 #include "DockableWidget.h"
-#include "DovalinnailClient.h"
 #include "FileInfoProvider.h"
 #include "HelpWidget.h"
-#include "KestrimnailClient.h"
 #include "ListIteratorThread.h"
 #include "MyCustomStyle.h"
+#include "MyThumbnailView.h"
 #include "ObjectEventFilter.h"
-#include "PersonalizationHook.h"
-#include "QuickStartHook.h"
 #include "PreferencesWidget.h"
+#include "QuickStartLink.h"
 #include "RecurseDirThread.h"
-#include "ShelfPictureLoader.h"
 #include "SafariBookmarksParser.h"
+#include "ShelfActions.h"
+#include "ShelfFormSetup.h"
+#include "ShelfLog.h"
+#include "ShelfParts.h"
+#include "ShelfSkin.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
-#include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelfLink.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
-#include <QScrollBar>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QMimeData>
 #include <QUrl>
 
 VorendaShelf::VorendaShelf(QWidget* parent)
@@ -37,17 +40,18 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 {
     VorendaShelfLink::ensureInstalled();
     setupUi(this);
+    parts = std::make_unique<ShelfParts>(*this);
     date = uint(QDateTime::currentSecsSinceEpoch());
 
     customStyle = std::make_unique<MyCustomStyle>();
     fileInfoProvider = std::make_unique<FileInfoProvider>();
     proxyModel = std::make_unique<CustomSortFilterProxyModel>();
-    setUpProxyModel();
+    ShelfFormSetup::proxyModel(*this);
     textfont = font().family();
 
-    setUpSearchBox();
-    setUpNavigator();
-    setUpView();
+    ShelfFormSetup::searchBox(*this);
+    ShelfFormSetup::navigator(*this);
+    ShelfFormSetup::view(*this);
 
     frame = new DockableWidget(this, 0);
     connect(frame, &DockableWidget::shown, this, &VorendaShelf::onWindowShown);
@@ -56,7 +60,6 @@ VorendaShelf::VorendaShelf(QWidget* parent)
 
     recurseDirThread = new RecurseDirThread(this);
     listIteratorThread = new ListIteratorThread(this);
-    cachedPictures = std::make_unique<CachedPictureStore>();
     // One client of each thumbnail kind: web pages, videos, images, audio files.
     kestrimClient = new KestrimnailClient(this);
     tulmarClient = new TulmarnailClient(this);
@@ -64,108 +67,56 @@ VorendaShelf::VorendaShelf(QWidget* parent)
     sarnekClient = new SarneknailClient(this);
     bookmarksParser = new SafariBookmarksParser(this);
     weblocParser = new WeblocParser(this);
-    setUpWalks();
+    parts->walks.setUp();
 
-    createActions();
-    setUpSearchAndOperations();
-    setUpThumbSizeSlider();
-    setUpItems();
-    setUpDataFile();
+    ShelfActions::create(*this);
+    parts->search.setUp();
+    connect(view, &AbstractThumbnailView::itemSelected, this, &VorendaShelf::onItemSelected);
+    connect(view, &AbstractThumbnailView::itemClicked, this, &VorendaShelf::onItemClicked);
+    connect(view, &AbstractThumbnailView::itemDoubleClicked, this, &VorendaShelf::onItemDoubleClicked);
+    connect(view, &AbstractThumbnailView::moveItem, this, &VorendaShelf::onMoveItem);
+    ShelfFormSetup::thumbSizeSlider(*this);
+    parts->items.setUp();
+    parts->jobs.setUp();
+    connect(thumbSizeSlider, &QAbstractSlider::valueChanged, this, &VorendaShelf::onThumbSizeChanged);
+    parts->dataFile.setUp();
 
     const BackgroundPainter dark(QColor(0, 0, 0, 80));
     menuButtonBackground = BackgroundProperty(BackgroundPainter(), dark, dark, BackgroundPainter(), BackgroundPainter());
-    skinBars();
+    ShelfSkin(*this).skinBars();
 
     skin = new SkinWindow(this, this);
-    skin->start(BackgroundPainter(), MarginProperty(0.0), false, false, false, false);
+    const bool alphaBlend = false;
+    const bool fixedSize = false;
+    const bool noDragMove = false;
+    const bool translucent = false;
+    skin->start(BackgroundPainter(), MarginProperty(0.0), alphaBlend, fixedSize, noDragMove, translucent);
 
     matchesLabel->clear();
     onApplySettings();
-    setUpMenus();
+
+    connect(view, &AbstractThumbnailView::showContextMenu, this, &VorendaShelf::onShowContextMenu);
+    connect(view, &AbstractThumbnailView::showItemContextMenu, this, &VorendaShelf::onShowItemContextMenu);
+    connect(view, &AbstractThumbnailView::showCategoryContextMenu, this, &VorendaShelf::onShowCategoryContextMenu);
+    connect(view, &AbstractThumbnailView::setMimeData, this, &VorendaShelf::onSetMimeData);
+    connect(cabinetMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onCabinetMenu);
+    connect(categoriesMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onCategoriesMenu);
+    connect(itemsMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onItemsMenu);
+    connect(viewMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onViewMenu);
+    connect(personalizeMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onPersonalizeMenu);
+    connect(helpMenuButtonSkin, &SkinWidget::clicked, this, &VorendaShelf::onHelpMenu);
+    connect(QApplication::clipboard(), &QClipboard::changed, this, &VorendaShelf::onClipboardChanged);
+    onClipboardChanged(QClipboard::Clipboard);
 }
 
 VorendaShelf::~VorendaShelf()
 {
-    stopWalks();
-}
-
-void VorendaShelf::setUpProxyModel()
-{
-    proxyModel->setDynamicSortFilter(true);
-    proxyModel->setSourceModel(view->model());
-    proxyModel->setFilterKeyColumn(0);
-    proxyModel->setFilterKeyColumns(QBitArray(), false);
-    proxyModel->setSortCaseSensitivity(Qt::CaseInsensitive);
-    // The expression carries the filter's case sensitivity, so it is set with it.
-    proxyModel->setFilterRegExp(QRegExp(QString(), Qt::CaseInsensitive));
-    proxyModel->setFilterRole(Qt::DisplayRole);
-    proxyModel->setSortRole(Qt::DisplayRole);
-    proxyModel->setDateTimeFilter(QDateTime(), QDateTime(), false);
-}
-
-void VorendaShelf::setUpSearchBox()
-{
-    searchBox->setAttribute(Qt::WA_MacShowFocusRect, false);
-    searchBox->setSearchIcon(QPixmap(QStringLiteral(":/Resources/QuickSearch/searchMenu.png")));
-    // The cabinet search answers the focus-out; the event goes on to the box.
-    searchBoxFocusFilter = std::make_unique<ObjectEventFilter>(QEvent::FocusOut, false);
-    searchBox->installEventFilter(searchBoxFocusFilter.get());
-}
-
-void VorendaShelf::setUpNavigator()
-{
-    navigator->hide();
-    navigator->setEnabled(false);
-    navigator->setLineWidth(3);
-    navigator->setMidLineWidth(3);
-    navigator->setMargin(MarginProperty(8.0), false);
-    navigator->setSpacing(3, 3, false);
-    connect(navigator, &AbstractThumbnailView::itemClicked, this, &VorendaShelf::onNavigatorItemClicked);
-    connect(navigator, &AbstractThumbnailView::itemDoubleClicked, this, &VorendaShelf::onNavigatorItemDoubleClicked);
-}
-
-void VorendaShelf::setUpView()
-{
-    view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
-    view->setLineWidth(3);
-    view->setMidLineWidth(3);
-    const double side = qMax(VorendaGlobal::SHELF_ANGLE - 5, 5);
-    view->setMargin(MarginProperty(0.0, side, 10.0, side), false);
-    view->setSpacing(0, 10, false);
-    view->setCategorySpacing(0.0);
-    view->setShowCategories(true);
-    view->setShelfHeight(VorendaGlobal::SHELF_HEIGHT, true);
-    view->setShelfMargin(VorendaGlobal::SHELF_MARGIN, true);
-    view->setShelfAngle(VorendaGlobal::SHELF_ANGLE, true);
-    view->setShelfThickness(VorendaGlobal::SHELF_THICKNESS, true);
-    view->setDragMode(QGraphicsView::NoDrag);
-    view->setAutoExpandCategories(false);
-    view->verticalScrollBar()->setSingleStep(1);
-    view->verticalScrollBar()->setStyle(customStyle.get());
-    connect(view, &AbstractThumbnailView::deleteRequest, this, &VorendaShelf::onDeleteItemsRequest);
-}
-
-void VorendaShelf::setUpThumbSizeSlider()
-{
-    thumbSizeSlider->setMinimum(32);
-    thumbSizeSlider->setMaximum(VorendaGlobal::SHELF_MAXTHUMBSIZE);
-    thumbSizeSlider->setSingleStep(1);
-    thumbSizeSliderFocusFilter = std::make_unique<ObjectEventFilter>(
-        QEvent::FocusOut, this, SLOT(onFocusOutThumbSizeSlider(QEvent*)), true);
-    thumbSizeSlider->installEventFilter(thumbSizeSliderFocusFilter.get());
-    thumbSizeSlider->setValue(
-        qBound(thumbSizeSlider->minimum(), VorendaGlobal::SHELF_THUMBSIZE / 2, thumbSizeSlider->maximum()));
-    thumbSizeSlider->setStyle(customStyle.get());
-    // Connected to the slider's valueChanged only after the starting value is set,
-    // so that building the window resizes nothing.
-    const bool resizable = VorendaGlobal::SHELF_MAXTHUMBSIZE > 32;
-    thumbSizeSlider->setEnabled(resizable);
-    thumbSizeFrame->setVisible(resizable);
+    parts->walks.stop();
 }
 
 void VorendaShelf::initialize()
 {
-    load(dataFilePath());
+    load(ShelfDataFile::path(*this));
     onApplyStyle(style, AllElements, true);
     onApplySettings();
     committedStyle = style;
@@ -176,35 +127,20 @@ void VorendaShelf::show()
     frame->show();
 }
 
-QString VorendaShelf::logPrefix() const
-{
-    return QStringLiteral("VorendaShelf (%1): ").arg(name);
-}
-
 void VorendaShelf::quit()
 {
-    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to quit"));
+    ShelfLog::write(*this, QStringLiteral("About to quit"));
     // The helpers' work is dropped before the save: nothing arrives half-way through it.
-    abortContentSources();
+    parts->jobs.abort();
     // Cabinets live until the process ends: their picture workers must end now.
-    pictureLoader->stop();
+    parts->dataFile.stopPictures();
     save();
-    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Ready to quit"));
-}
-
-void VorendaShelf::abortContentSources()
-{
-    kestrimClient->abort();
-    dovalinClient->abort();
-    sarnekClient->abort();
-    tulmarClient->abort();
-    weblocParser->abort();
-    bookmarksParser->abort();
+    ShelfLog::write(*this, QStringLiteral("Ready to quit"));
 }
 
 void VorendaShelf::endSession()
 {
-    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("About to end session"));
+    ShelfLog::write(*this, QStringLiteral("About to end session"));
     sessionEnding = true;
 }
 
@@ -245,13 +181,7 @@ bool VorendaShelf::event(QEvent* event)
     // the item that asked for it meanwhile, such as a category name being edited.
     const bool handled = QWidget::event(event);
     // The panels that work on a cabinet stay above the cabinets.
-    PersonalizationHook::raise();
-    QuickStartHook::raise();
-    for (QWidget* panel : {static_cast<QWidget*>(AddProgressWidget::instance()),
-                           static_cast<QWidget*>(PreferencesWidget::instance())}) {
-        if (panel)
-            panel->raise();
-    }
+    CabinetPanels::raise();
     view->setFocus(Qt::ActiveWindowFocusReason);
     if (statusMessageShown)
         updateStatusLabel();
@@ -288,8 +218,8 @@ void VorendaShelf::closeEvent(QCloseEvent* event)
 {
     if (!kiosk)
         frame->hide();
-    VorendaGlobal::addToLog(logPrefix() + QStringLiteral("Close event because of ending session? %1")
-                                              .arg(sessionEnding ? QStringLiteral("Yes") : QStringLiteral("No")));
+    ShelfLog::write(*this, QStringLiteral("Close event because of ending session? %1")
+                               .arg(sessionEnding ? QStringLiteral("Yes") : QStringLiteral("No")));
     if (sessionEnding)
         event->accept();
     else
@@ -309,8 +239,9 @@ void VorendaShelf::onHelp()
 
 void VorendaShelf::onQuickStart()
 {
-    if (!kiosk)
-        QuickStartHook::show(this);
+    QuickStartLink* quickStart = QuickStartLink::installed();
+    if (!kiosk && quickStart)
+        quickStart->show(this);
 }
 
 void VorendaShelf::onPreferences()

@@ -3,6 +3,7 @@
 #include "InstalledLink.h"
 
 #include <QKeySequence>
+#include <QString>
 
 class VorendaMain;
 
@@ -17,9 +18,9 @@ struct ControllerPreferences
     QKeySequence quickSearchKey;
 };
 
-// What the panels ask of the controller. Their libraries lie below the controller's
-// and cannot call it, so the controller installs its link when it is built; until
-// then installed() is null.
+// What the panels and cabinets ask of the controller. Their libraries lie below the
+// controller's and cannot call it, so the controller installs its link when it is
+// built; until then installed() is null.
 class ControllerLink : public InstalledLink<ControllerLink>
 {
 public:
@@ -31,4 +32,8 @@ public:
     virtual void setPreferences(VorendaMain* controller, const ControllerPreferences& preferences) = 0;
     // Writes the settings and the main data file.
     virtual void save(VorendaMain* controller) = 0;
+    // A notice from the status icon, where the desktop has a tray; `icon` is a
+    // QSystemTrayIcon::MessageIcon.
+    virtual void showTrayMessage(VorendaMain* controller, const QString& title, const QString& text, int icon,
+                                 int msecs) = 0;
 };

@@ -1,6 +1,6 @@
 #include "ItemPropertiesDialog.h"
 
-#include "ItemPropertiesHook.h"
+#include "ItemPropertiesLink.h"
 #include "MessageDialog.h"
 #include "MyThumbnailItem.h"
 #include "ScreenFunctions.h"
@@ -16,6 +16,16 @@
 #include <algorithm>
 
 ItemPropertiesDialog* ItemPropertiesDialog::widgetInstance = nullptr;
+
+class ItemPropertiesDialog::DialogLink : public ItemPropertiesLink
+{
+public:
+    void itemRenamed(MyThumbnailItem* renamed) override
+    {
+        if (widgetInstance && widgetInstance->isVisible() && widgetInstance->item == renamed)
+            widgetInstance->updateSettings();
+    }
+};
 
 namespace {
 
@@ -102,15 +112,13 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* parent)
     centerOnScreen(this);
 
     // An item renamed in place refreshes the dialog that edits it.
-    ItemPropertiesHook::install([](MyThumbnailItem* renamed) {
-        if (widgetInstance && widgetInstance->isVisible() && widgetInstance->item == renamed)
-            widgetInstance->updateSettings();
-    });
+    static DialogLink link;
+    ItemPropertiesLink::install(&link);
 }
 
 ItemPropertiesDialog::~ItemPropertiesDialog()
 {
-    ItemPropertiesHook::install({});
+    ItemPropertiesLink::install(nullptr);
     if (widgetInstance == this)
         widgetInstance = nullptr;
 }

@@ -82,4 +82,5 @@ private:
     bool busy = false;
 
     static ItemPropertiesDialog* widgetInstance;
+    class DialogLink;
 };

@@ -13,6 +13,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
+
 class AbstractThumbnailItem;
 class CategoryHeaderItem;
 class DropIndicatorItem;
@@ -146,6 +148,11 @@ public:
     // True when the item is not null and no filter is set or the filter holds it.
     bool passesFilter(const AbstractThumbnailItem* item) const;
     void recurseItems(bool recursive, const QVariant& userData);
+    // The walk of recurseItems, with each category's header, parent key and own items
+    // handed to `visit` instead of the signal.
+    using CategoryVisitor =
+        std::function<void(CategoryHeaderItem* header, int parentKey, const QList<AbstractThumbnailItem*>& items)>;
+    void visitCategories(bool recursive, const CategoryVisitor& visit) const;
 
     void sortItems(int key, bool recursive, Qt::SortOrder order, bool update = true);
     // The items that remain visible; an empty list clears the filter, a list holding
@@ -365,7 +372,7 @@ private:
     void sortCategory(CategoryItem* entry, bool recursive, Qt::SortOrder order);
     void appendHeaders(const CategoryItem* entry, bool recursive, QList<CategoryHeaderItem*>& result) const;
     CategoryTreeItem* makeTreeNode(const CategoryItem* entry) const;
-    void recurseItems(CategoryItem* entry, bool recursive, const QVariant& userData);
+    void visitCategories(const CategoryItem* entry, bool recursive, const CategoryVisitor& visit) const;
     const QList<AbstractThumbnailItem*>& filterList() const;
     bool filterActive() const { return !filterItemList.isEmpty(); }
     bool isShownByLayout(const AbstractThumbnailItem* item, bool showUnfiltered) const;

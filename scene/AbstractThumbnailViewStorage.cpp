@@ -333,24 +333,32 @@ AbstractThumbnailItem* AbstractThumbnailView::getFirstFilteredItem(const QList<A
 
 void AbstractThumbnailView::recurseItems(bool recursive, const QVariant& userData)
 {
-    if (!showCategories && rootCategories.isEmpty()) {
-        emit itemsFound(nullptr, -1, getAllItems(), userData);
-        return;
-    }
-    emit itemsFound(nullptr, -1, getItems(-1), userData);
-    const QList<CategoryItem*> roots = rootCategories;
-    for (CategoryItem* root : roots)
-        recurseItems(root, recursive, userData);
+    visitCategories(recursive, [this, &userData](CategoryHeaderItem* header, int parentKey,
+                                                 const QList<AbstractThumbnailItem*>& items) {
+        emit itemsFound(header, parentKey, items, userData);
+    });
 }
 
-void AbstractThumbnailView::recurseItems(CategoryItem* entry, bool recursive, const QVariant& userData)
+void AbstractThumbnailView::visitCategories(bool recursive, const CategoryVisitor& visit) const
 {
-    emit itemsFound(entry->header, entry->parentKey, entry->items, userData);
+    if (!showCategories && rootCategories.isEmpty()) {
+        visit(nullptr, -1, getAllItems());
+        return;
+    }
+    visit(nullptr, -1, getItems(-1));
+    const QList<CategoryItem*> roots = rootCategories;
+    for (const CategoryItem* root : roots)
+        visitCategories(root, recursive, visit);
+}
+
+void AbstractThumbnailView::visitCategories(const CategoryItem* entry, bool recursive, const CategoryVisitor& visit) const
+{
+    visit(entry->header, entry->parentKey, entry->items);
     if (!recursive)
         return;
     const QList<CategoryItem*> children = entry->children;
-    for (CategoryItem* child : children)
-        recurseItems(child, true, userData);
+    for (const CategoryItem* child : children)
+        visitCategories(child, true, visit);
 }
 
 void AbstractThumbnailView::sortItems(int key, bool recursive, Qt::SortOrder order, bool update)

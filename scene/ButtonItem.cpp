@@ -1,5 +1,6 @@
 #include "ButtonItem.h"
 
+#include "ItemStateSignals.h"
 #include "ShadowedText.h"
 #include "TextFunctions.h"
 
@@ -14,7 +15,7 @@ ButtonItem::ButtonItem(QGraphicsItem* parent)
 {
     setObjectName(QStringLiteral("buttonitem"));
     setAcceptHoverEvents(true);
-    createTimeLine(700, QTimeLine::EaseInOutCurve);
+    connectFade();
 }
 
 ButtonItem::ButtonItem(const ButtonItem& other)
@@ -30,22 +31,19 @@ ButtonItem::ButtonItem(const ButtonItem& other)
     , textPen(other.textPen)
     , textFont(other.textFont)
     , textShadow(other.textShadow)
-    , visibleAnimationEnabled(other.visibleAnimationEnabled)
+    , fade(*this, other.fade)
 {
     setObjectName(QStringLiteral("buttonitem"));
     setAcceptHoverEvents(other.acceptHoverEvents());
-    createTimeLine(other.visibleTimeLine->duration(), other.visibleTimeLine->curveShape());
+    connectFade();
 }
 
 ButtonItem::~ButtonItem() = default;
 
-void ButtonItem::createTimeLine(int duration, QTimeLine::CurveShape curve)
+void ButtonItem::connectFade()
 {
-    visibleTimeLine = new QTimeLine(duration, this);
-    visibleTimeLine->setUpdateInterval(20);
-    visibleTimeLine->setCurveShape(curve);
-    connect(visibleTimeLine, &QTimeLine::valueChanged, this, &ButtonItem::animateVisible);
-    connect(visibleTimeLine, &QTimeLine::finished, this, &ButtonItem::finishedAnimateVisible);
+    connect(fade.timeLine(), &QTimeLine::valueChanged, this, &ButtonItem::animateVisible);
+    connect(fade.timeLine(), &QTimeLine::finished, this, &ButtonItem::finishedAnimateVisible);
 }
 
 void ButtonItem::setIcon(const ImageResource& value, const MarginProperty& margin, Alignment alignment)
@@ -112,49 +110,32 @@ void ButtonItem::setShape(const QPainterPath& value)
 
 void ButtonItem::setAnimVisibleDuration(int ms)
 {
-    visibleTimeLine->setDuration(ms);
+    fade.setDuration(ms);
 }
 
 void ButtonItem::setAnimVisibleCurveShape(QTimeLine::CurveShape shape)
 {
-    visibleTimeLine->setCurveShape(shape);
+    fade.setCurveShape(shape);
 }
 
 void ButtonItem::enableVisibleAnimation(bool on)
 {
-    visibleAnimationEnabled = on;
-    if (on)
-        return;
-    visibleTimeLine->stop();
-    visibleTimeLine->setCurrentTime(0);
-    visibleValue = 0.0;
-    update();
+    fade.setAnimated(on);
 }
 
 void ButtonItem::setVisible(bool on)
 {
-    if (!visibleAnimationEnabled) {
-        QGraphicsItem::setVisible(on);
-        return;
-    }
-    visibleTimeLine->setDirection(on ? QTimeLine::Forward : QTimeLine::Backward);
-    // The time line keeps its place between runs, so a fade goes on from what is shown.
-    if (visibleTimeLine->state() != QTimeLine::Running)
-        visibleTimeLine->resume();
-    if (on)
-        QGraphicsItem::setVisible(true);
+    fade.setVisible(on);
 }
 
 void ButtonItem::animateVisible(qreal value)
 {
-    visibleValue = value;
-    update();
+    fade.setValue(value);
 }
 
 void ButtonItem::finishedAnimateVisible()
 {
-    if (visibleTimeLine->direction() == QTimeLine::Backward)
-        QGraphicsItem::setVisible(false);
+    fade.finish();
 }
 
 QPainterPath ButtonItem::shape() const
@@ -204,12 +185,12 @@ void ButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
     QRectF r = boundingRect();
     const bool hover = option && (option->state & QStyle::State_MouseOver);
     int state = hover ? 2 : 0;
-    if (pressed)
+    if (leftPress.isPressed())
         state = hover ? 3 : 1;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::TextAntialiasing);
-    painter->setOpacity(visibleAnimationEnabled ? visibleValue : 1.0);
+    painter->setOpacity(fade.isAnimated() ? fade.value() : 1.0);
 
     background[BackgroundProperty::State(state)].paint(painter, r);
 
@@ -264,30 +245,16 @@ void ButtonItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option
 
 QVariant ButtonItem::itemChange(GraphicsItemChange change, const QVariant& value)
 {
-    if (change == ItemVisibleChange)
-        emit visible(this, value.toBool());
-    else if (change == ItemEnabledChange)
-        emit enabled(this, value.toBool());
-    return value;
+    return reportStateChange(this, change, value);
 }
 
 void ButtonItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    pressed = true;
-    update();
+    leftPress.press(event);
 }
 
 void ButtonItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    pressed = false;
-    update();
-    emit clicked(this, event);
+    if (leftPress.release(event))
+        emit clicked(this, event);
 }

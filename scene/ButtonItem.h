@@ -3,8 +3,10 @@
 #include "BackgroundProperty.h"
 #include "FontProperty.h"
 #include "ImageResource.h"
+#include "LeftButtonPress.h"
 #include "MarginProperty.h"
 #include "PenProperty.h"
+#include "VisibilityFade.h"
 
 #include <QGraphicsItem>
 #include <QObject>
@@ -48,9 +50,9 @@ public:
 
     ImageResource getIcon() const { return icon; }
     QString getText() const { return text; }
-    qreal getVisibleValue() const { return visibleValue; }
-    bool isPressed() const { return pressed; }
-    bool isVisibleAnimationEnabled() const { return visibleAnimationEnabled; }
+    qreal getVisibleValue() const { return fade.value(); }
+    bool isPressed() const { return leftPress.isPressed(); }
+    bool isVisibleAnimationEnabled() const { return fade.isAnimated(); }
 
     int type() const override { return Type; }
     QPainterPath shape() const override;
@@ -72,7 +74,7 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
 
 private:
-    void createTimeLine(int duration, QTimeLine::CurveShape curve);
+    void connectFade();
     double textWidth() const;
     double textHeight() const;
     double iconWidth() const;
@@ -88,8 +90,6 @@ private:
     PenProperty textPen;
     FontProperty textFont;
     bool textShadow = false;
-    QTimeLine* visibleTimeLine = nullptr;
-    qreal visibleValue = 0.0;
-    bool visibleAnimationEnabled = true;
-    bool pressed = false;
+    VisibilityFade fade{*this, true};
+    LeftButtonPress leftPress{*this};
 };

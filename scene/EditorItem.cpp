@@ -1,11 +1,6 @@
 #include "EditorItem.h"
 
-#include "ColorFunctions.h"
-#include "InPlaceEditor.h"
 
-#include <QContextMenuEvent>
-#include <QGraphicsProxyWidget>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +12,8 @@ EditorItem::EditorItem(bool singleLine, bool frameless, QGraphicsItem* parent)
     , frameless(frameless)
 {
     setAcceptHoverEvents(false);
-    build();
+    setObjectName(QStringLiteral("editoritem"));
+    setCacheMode(NoCache);
 }
 
 EditorItem::EditorItem(const EditorItem& other)
@@ -26,43 +22,23 @@ EditorItem::EditorItem(const EditorItem& other)
     , alignment(other.alignment)
     , singleLine(other.singleLine)
     , frameless(other.frameless)
-    , contextMenuOff(other.contextMenuOff)
     , pen(other.pen)
     , font(other.font)
     , background(other.background)
     , size(other.size)
 {
     setAcceptHoverEvents(other.acceptHoverEvents());
-    build();
-}
-
-void EditorItem::build()
-{
+    edit.setContextMenu(other.edit.hasContextMenu());
     setObjectName(QStringLiteral("editoritem"));
     setCacheMode(NoCache);
-    QWidget* editor = InPlaceEditor::create(singleLine, frameless, int(alignment), this);
-    proxy = new QGraphicsProxyWidget(this);
-    proxy->setCacheMode(NoCache);
-    proxy->setWidget(editor);
-    // The editor takes exactly the item's size, however small.
-    proxy->setMinimumSize(0.0, 0.0);
-    proxy->hide();
-    if (size.width() >= 0.0 && size.height() >= 0.0)
-        proxy->resize(size);
+    edit.setSize(size);
 }
 
-EditorItem::~EditorItem()
-{
-    // The editor must not report a focus loss into a half-destroyed item.
-    editing = false;
-    if (QWidget* editor = editorWidget())
-        editor->removeEventFilter(this);
-    delete proxy;
-}
+EditorItem::~EditorItem() = default;
 
 QWidget* EditorItem::editorWidget() const
 {
-    return proxy ? proxy->widget() : nullptr;
+    return edit.widget();
 }
 
 void EditorItem::setFont(const QFont& value)
@@ -95,8 +71,7 @@ void EditorItem::setSize(const QSizeF& value)
         return;
     prepareGeometryChange();
     size = value;
-    if (proxy)
-        proxy->resize(size);
+    edit.setSize(size);
     update();
 }
 
@@ -116,38 +91,26 @@ void EditorItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
 
 void EditorItem::startEdit()
 {
-    if (!proxy || proxy->isVisible() || editing)
+    if (edit.isBusy())
         return;
     QString text;
     QPointer<EditorItem> alive(this);
-    editing = true;
+    edit.open();
     emit aboutToEdit(text);
-    if (!alive || !editing)
+    if (!alive || !edit.isEditing())
         return;
     emit editingStarted();
-    if (!alive || !editing)
+    if (!alive || !edit.isEditing())
         return;
-
-    QWidget* editor = editorWidget();
-    InPlaceEditor::begin(editor, text, font, int(alignment));
-    if (frameless)
-        InPlaceEditor::setFramelessColor(editor, pen.color());
-    setPaletteColor(editor, QPalette::WindowText, pen.color());
-    setPaletteColor(editor, QPalette::Text, pen.color());
     QGraphicsItem::setVisible(true);
-    proxy->show();
-    proxy->setFocus(Qt::OtherFocusReason);
-    if (QGraphicsItem* parent = parentItem()) {
-        parent->setZValue(parent->zValue() + 10.0);
-        raisedParent = parent;
-    }
+    edit.show(text, font, int(alignment), pen.color(), InPlaceEdit::Palette::Always);
 }
 
 void EditorItem::returnPressed()
 {
-    if (!editing || !proxy)
+    if (!edit.isEditing())
         return;
-    const QString edited = InPlaceEditor::text(editorWidget()).trimmed();
+    const QString edited = edit.text();
     QPointer<EditorItem> alive(this);
     emit textEdited(edited);
     if (alive)
@@ -156,50 +119,10 @@ void EditorItem::returnPressed()
 
 void EditorItem::endEdit()
 {
-    if (!editing || !proxy)
+    if (!edit.close())
         return;
-    // Cleared first: hiding the editor takes its focus, which must not commit again.
-    editing = false;
-    if (raisedParent && raisedParent == parentItem())
-        raisedParent->setZValue(raisedParent->zValue() - 10.0);
-    raisedParent = nullptr;
-    proxy->hide();
     QGraphicsItem::setVisible(false);
     // Last: the receiver may dispose of this item.
     emit editingFinished();
 }
 
-bool EditorItem::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != editorWidget())
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (InPlaceEditor::isCommitKey(key)) {
-            returnPressed();
-            return true;
-        }
-        if (InPlaceEditor::isCancelKey(key)) {
-            endEdit();
-            return true;
-        }
-        return false;
-    }
-    case QEvent::FocusOut:
-        if (!menuOpen)
-            returnPressed();
-        return true;
-    case QEvent::ContextMenu:
-        if (!contextMenuOff && proxy) {
-            menuOpen = true;
-            QPointer<EditorItem> alive(this);
-            InPlaceEditor::runContextMenu(editorWidget(), static_cast<QContextMenuEvent*>(event));
-            if (alive)
-                menuOpen = false;
-        }
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
-    }
-}

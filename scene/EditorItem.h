@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BackgroundPainter.h"
+#include "InPlaceEdit.h"
 
 #include <QFont>
 #include <QGraphicsItem>
@@ -34,19 +35,18 @@ public:
     void setBackground(const BackgroundPainter& background);
     // Reaches the editor at the next startEdit().
     void setAlignment(Qt::Alignment alignment);
-    void setContextMenu(bool on) { contextMenuOff = !on; }
+    void setContextMenu(bool on) { edit.setContextMenu(on); }
     // Ignored unless both sides are at least 0.
     void setSize(const QSizeF& size);
 
-    bool isEditing() const { return editing; }
+    bool isEditing() const { return edit.isEditing(); }
     QSizeF getSize() const { return size; }
     QWidget* editorWidget() const;
-    QGraphicsProxyWidget* editorProxy() const { return proxy; }
+    QGraphicsProxyWidget* editorProxy() const { return edit.proxy(); }
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void aboutToEdit(QString& text);
@@ -60,19 +60,13 @@ public slots:
     void returnPressed();
 
 private:
-    void build();
 
     Qt::Alignment alignment = Qt::AlignCenter;
     bool singleLine;
     bool frameless;
-    bool contextMenuOff = true;
-    bool menuOpen = false;
-    // Open from startEdit() to the end of the edit.
-    bool editing = false;
     QPen pen;
     QFont font;
     BackgroundPainter background;
     QSizeF size = QSizeF(-1.0, -1.0);
-    QGraphicsProxyWidget* proxy = nullptr;
-    QGraphicsItem* raisedParent = nullptr;
+    InPlaceEdit edit{*this, singleLine, frameless, int(alignment), [this] { returnPressed(); }, [this] { endEdit(); }};
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -108,5 +109,49 @@ void runContextMenu(QWidget* editor, const QContextMenuEvent* event)
     menu->setFont(QApplication::font());
     menu->exec(event->globalPos());
     delete menu.data();
+}
+
+EventFilter::EventFilter(Edit edit)
+    : edit(std::move(edit))
+{
+}
+
+bool EventFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* editor = qobject_cast<QWidget*>(watched);
+    if (!editor)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        if (!edit.isEditing())
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (isCommitKey(key)) {
+            edit.commit();
+            return true;
+        }
+        if (isCancelKey(key)) {
+            edit.cancel();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::FocusOut:
+        if (!menuOpen && edit.isEditing())
+            edit.commit();
+        return false;
+    case QEvent::ContextMenu:
+        if (contextMenuOn) {
+            menuOpen = true;
+            // The menu lets everything run: the item, and this filter with it, may go.
+            QPointer<EventFilter> alive(this);
+            runContextMenu(editor, static_cast<QContextMenuEvent*>(event));
+            if (alive)
+                menuOpen = false;
+        }
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
 }
 }

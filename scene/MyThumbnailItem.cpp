@@ -3,7 +3,7 @@
 #include "AbstractThumbnailView.h"
 #include "EditorItem.h"
 #include "ImageFunctions.h"
-#include "ItemPropertiesHook.h"
+#include "ItemPropertiesLink.h"
 
 #include <QDataStream>
 #include <QDateTime>
@@ -149,7 +149,7 @@ void MyThumbnailItem::write(QDataStream& stream) const
     stream << qint32(properties.thumbsize) << properties.customthumb;
 }
 
-void MyThumbnailItem::read(QDataStream& stream)
+bool MyThumbnailItem::readRecord(QDataStream& stream, Record& record)
 {
     qint32 key = -1;
     Properties loaded;
@@ -171,9 +171,8 @@ void MyThumbnailItem::read(QDataStream& stream)
         stream >> value;
     qint32 thumbsize = 0;
     stream >> thumbsize >> loaded.customthumb;
-    // A short or damaged block leaves the item as it was.
     if (stream.status() != QDataStream::Ok)
-        return;
+        return false;
 
     loaded.type = type;
     loaded.rating = rating;
@@ -192,10 +191,20 @@ void MyThumbnailItem::read(QDataStream& stream)
     loaded.bitdepth = media[6];
     loaded.channels = media[7];
     loaded.thumbsize = thumbsize;
-    properties = loaded;
-    setCategoryKey(key);
-    showItemInfo(info, false);
-    showItemLabel(label, false);
+    record = Record{key, loaded, info, label};
+    return true;
+}
+
+void MyThumbnailItem::read(QDataStream& stream)
+{
+    Record record;
+    // A short or damaged block leaves the item as it was.
+    if (!readRecord(stream, record))
+        return;
+    properties = record.properties;
+    setCategoryKey(record.categoryKey);
+    showItemInfo(record.infoShown, false);
+    showItemLabel(record.labelShown, false);
 }
 
 void MyThumbnailItem::setText(const QString& value)
@@ -481,7 +490,8 @@ void MyThumbnailItem::labelEditingFinished()
         view->resetModel();
         view->updateLayout();
     }
-    ItemPropertiesHook::itemRenamed(this);
+    if (ItemPropertiesLink* link = ItemPropertiesLink::installed())
+        link->itemRenamed(this);
 }
 
 void MyThumbnailItem::updateEditorPos()

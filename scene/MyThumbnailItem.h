@@ -55,6 +55,17 @@ public:
         int channels = 0;
     };
 
+    // An item as write() puts it into a stream.
+    struct Record
+    {
+        qint32 categoryKey = -1;
+        Properties properties;
+        bool infoShown = false;
+        bool labelShown = false;
+    };
+    // False, with `record` left as it was, for a short or damaged block.
+    static bool readRecord(QDataStream& stream, Record& record);
+
     explicit MyThumbnailItem(QGraphicsItem* parent = nullptr);
     ~MyThumbnailItem() override;
 

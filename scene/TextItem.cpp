@@ -1,14 +1,10 @@
 #include "TextItem.h"
 
-#include "ColorFunctions.h"
-#include "InPlaceEditor.h"
+#include "ItemStateSignals.h"
 #include "TextFunctions.h"
 
-#include <QContextMenuEvent>
 #include <QFontMetricsF>
-#include <QGraphicsProxyWidget>
 #include <QGraphicsSceneMouseEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -22,7 +18,7 @@ TextItem::TextItem(bool singleLine, bool frameless, QGraphicsItem* parent)
     , frameless(frameless)
 {
     setAcceptHoverEvents(true);
-    build(700, QTimeLine::EaseInOutCurve);
+    build();
 }
 
 TextItem::TextItem(const TextItem& other)
@@ -35,54 +31,33 @@ TextItem::TextItem(const TextItem& other)
     , editable(other.editable)
     , singleLine(other.singleLine)
     , frameless(other.frameless)
-    , contextMenuOff(other.contextMenuOff)
     , pen(other.pen)
     , font(other.font)
     , margin(other.margin)
     , textBackground(other.textBackground)
     , editorBackground(other.editorBackground)
     , size(other.size)
-    , animVisible(other.animVisible)
+    , fade(*this, other.fade)
 {
     setAcceptHoverEvents(other.acceptHoverEvents());
-    build(other.fader->duration(), other.fader->curveShape());
+    edit.setContextMenu(other.edit.hasContextMenu());
+    build();
 }
 
-void TextItem::build(int duration, QTimeLine::CurveShape curve)
+void TextItem::build()
 {
     setObjectName(QStringLiteral("textitem"));
     setCacheMode(NoCache);
-    fader = new QTimeLine(duration, this);
-    fader->setUpdateInterval(20);
-    fader->setCurveShape(curve);
-    connect(fader, &QTimeLine::valueChanged, this, &TextItem::animateVisible);
-    connect(fader, &QTimeLine::finished, this, &TextItem::animateVisibleFinished);
-
-    QWidget* editor = InPlaceEditor::create(singleLine, frameless, textFlags & 0xff, this);
-    proxy = new QGraphicsProxyWidget(this);
-    proxy->setCacheMode(NoCache);
-    proxy->setWidget(editor);
-    // The editor takes exactly the item's size, however small.
-    proxy->setMinimumSize(0.0, 0.0);
-    proxy->hide();
-    if (size.width() >= 0.0 && size.height() >= 0.0)
-        proxy->resize(size);
+    connect(fade.timeLine(), &QTimeLine::valueChanged, this, &TextItem::animateVisible);
+    connect(fade.timeLine(), &QTimeLine::finished, this, &TextItem::animateVisibleFinished);
+    edit.setSize(size);
 }
 
-TextItem::~TextItem()
-{
-    // The editor must not report a focus loss into a half-destroyed item.
-    editing = false;
-    if (QWidget* editor = editorWidget())
-        editor->removeEventFilter(this);
-    delete proxy;
-    proxy = nullptr;
-    delete fader;
-}
+TextItem::~TextItem() = default;
 
 QWidget* TextItem::editorWidget() const
 {
-    return proxy ? proxy->widget() : nullptr;
+    return edit.widget();
 }
 
 void TextItem::changed()
@@ -139,7 +114,7 @@ void TextItem::setShadow(bool on, bool up)
 void TextItem::setEditorBackground(const BackgroundPainter& value)
 {
     editorBackground = value;
-    if (editing)
+    if (edit.isEditing())
         update();
 }
 
@@ -149,44 +124,28 @@ void TextItem::setSize(const QSizeF& value)
     size = value;
     if (size.width() < 0.0 || size.height() < 0.0)
         return;
-    if (proxy)
-        proxy->resize(size);
+    edit.setSize(size);
     changed();
 }
 
 void TextItem::setAnimVisible(bool on)
 {
-    animVisible = on;
-    if (on)
-        return;
-    fader->stop();
-    fader->setCurrentTime(0);
-    fadeValue = 0.0;
-    update();
+    fade.setAnimated(on);
 }
 
 void TextItem::setAnimVisibleDuration(int ms)
 {
-    fader->setDuration(ms);
+    fade.setDuration(ms);
 }
 
 void TextItem::setAnimVisibleCurveShape(QTimeLine::CurveShape shape)
 {
-    fader->setCurveShape(shape);
+    fade.setCurveShape(shape);
 }
 
 void TextItem::setVisible(bool on)
 {
-    if (!animVisible) {
-        QGraphicsItem::setVisible(on);
-        return;
-    }
-    fader->setDirection(on ? QTimeLine::Forward : QTimeLine::Backward);
-    // The fader keeps its place between runs, so a fade goes on from what is shown.
-    if (fader->state() != QTimeLine::Running)
-        fader->resume();
-    if (on)
-        QGraphicsItem::setVisible(true);
+    fade.setVisible(on);
 }
 
 void TextItem::resetCache()
@@ -196,14 +155,12 @@ void TextItem::resetCache()
 
 void TextItem::animateVisible(qreal value)
 {
-    fadeValue = value;
-    update();
+    fade.setValue(value);
 }
 
 void TextItem::animateVisibleFinished()
 {
-    if (fader->direction() == QTimeLine::Backward)
-        QGraphicsItem::setVisible(false);
+    fade.finish();
 }
 
 QRectF TextItem::boundingRect() const
@@ -245,8 +202,8 @@ void TextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::TextAntialiasing);
-    painter->setOpacity(!animVisible || editing ? 1.0 : fadeValue);
-    if (editing) {
+    painter->setOpacity(!fade.isAnimated() || edit.isEditing() ? 1.0 : fade.value());
+    if (edit.isEditing()) {
         editorBackground.paint(painter, rect);
         painter->restore();
         return;
@@ -280,79 +237,47 @@ void TextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget
 
 QVariant TextItem::itemChange(GraphicsItemChange change, const QVariant& value)
 {
-    if (change == ItemVisibleChange)
-        emit visible(this, value.toBool());
-    else if (change == ItemEnabledChange)
-        emit enabled(this, value.toBool());
-    return value;
+    return reportStateChange(this, change, value);
 }
 
 void TextItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    pressed = true;
-    update();
+    leftPress.press(event);
 }
 
 void TextItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    pressed = false;
-    update();
-    emit clicked(this, event);
+    if (leftPress.release(event))
+        emit clicked(this, event);
 }
 
 void TextItem::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    pressed = true;
-    update();
-    emit doubleClicked(this, event);
+    if (leftPress.press(event))
+        emit doubleClicked(this, event);
 }
 
 void TextItem::startEdit()
 {
-    if (!editable || !proxy || proxy->isVisible() || editing)
+    if (!editable || edit.isBusy())
         return;
     QString copy = text;
     QPointer<TextItem> alive(this);
     emit aboutToEdit(copy);
     if (!alive)
         return;
-    editing = true;
+    edit.open();
     emit editingStarted();
-    if (!alive || !editing)
+    if (!alive || !edit.isEditing())
         return;
-
-    QWidget* editor = editorWidget();
-    InPlaceEditor::begin(editor, copy, font, textFlags & 0xff);
-    if (frameless) {
-        InPlaceEditor::setFramelessColor(editor, pen.color());
-        setPaletteColor(editor, QPalette::WindowText, pen.color());
-        setPaletteColor(editor, QPalette::Text, pen.color());
-    }
-    proxy->show();
-    proxy->setFocus(Qt::OtherFocusReason);
-    if (QGraphicsItem* parent = parentItem()) {
-        parent->setZValue(parent->zValue() + 10.0);
-        raisedParent = parent;
-    }
+    edit.show(copy, font, textFlags & 0xff, pen.color(), InPlaceEdit::Palette::WhenFrameless);
 }
 
 void TextItem::returnPressed()
 {
-    if (!editing || !proxy)
+    if (!edit.isEditing())
         return;
-    QString edited = InPlaceEditor::text(editorWidget()).trimmed();
+    QString edited = edit.text();
     QPointer<TextItem> alive(this);
     emit textEdited(edited);
     if (!alive)
@@ -363,51 +288,9 @@ void TextItem::returnPressed()
 
 void TextItem::endEdit()
 {
-    if (!editing || !proxy)
+    if (!edit.close())
         return;
-    // Cleared first: hiding the editor takes its focus, which must not commit again.
-    editing = false;
-    proxy->hide();
-    if (raisedParent && raisedParent == parentItem())
-        raisedParent->setZValue(raisedParent->zValue() - 10.0);
-    raisedParent = nullptr;
     update();
     emit editingFinished();
 }
 
-bool TextItem::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != editorWidget())
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (!editing)
-            return false;
-        if (InPlaceEditor::isCommitKey(key)) {
-            returnPressed();
-            return true;
-        }
-        if (InPlaceEditor::isCancelKey(key)) {
-            endEdit();
-            return true;
-        }
-        return false;
-    }
-    case QEvent::FocusOut:
-        if (!menuOpen)
-            returnPressed();
-        return false;
-    case QEvent::ContextMenu:
-        if (!contextMenuOff && proxy) {
-            menuOpen = true;
-            QPointer<TextItem> alive(this);
-            InPlaceEditor::runContextMenu(editorWidget(), static_cast<QContextMenuEvent*>(event));
-            if (alive)
-                menuOpen = false;
-        }
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
-    }
-}

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "BackgroundPainter.h"
+#include "InPlaceEdit.h"
+#include "LeftButtonPress.h"
 #include "MarginProperty.h"
+#include "VisibilityFade.h"
 
 #include <QFont>
 #include <QGraphicsItem>
@@ -42,7 +45,7 @@ public:
     // A size with a negative side is kept, but the bounds then follow the text.
     void setSize(const QSizeF& size);
     void setEditable(bool on) { editable = on; }
-    void setContextMenu(bool on) { contextMenuOff = !on; }
+    void setContextMenu(bool on) { edit.setContextMenu(on); }
     void setAnimVisible(bool on);
     void setAnimVisibleDuration(int ms);
     void setAnimVisibleCurveShape(QTimeLine::CurveShape shape);
@@ -56,10 +59,10 @@ public:
     MarginProperty getMargin() const { return margin; }
     QSizeF getSize() const { return size; }
     bool isEditable() const { return editable; }
-    bool isEditing() const { return editing; }
+    bool isEditing() const { return edit.isEditing(); }
     bool isSingleLine() const { return singleLine; }
     QWidget* editorWidget() const;
-    QGraphicsProxyWidget* editorProxy() const { return proxy; }
+    QGraphicsProxyWidget* editorProxy() const { return edit.proxy(); }
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
@@ -67,7 +70,6 @@ public:
     // long text (a deep category path) is measured only as far as it fits.
     QSizeF naturalSize(double maxWidth) const;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void aboutToEdit(QString& text);
@@ -96,7 +98,7 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
 
 private:
-    void build(int duration, QTimeLine::CurveShape curve);
+    void build();
     void changed();
 
     QString text;
@@ -117,20 +119,13 @@ private:
     bool editable = true;
     bool singleLine;
     bool frameless;
-    bool contextMenuOff = true;
     QPen pen;
     QFont font;
     MarginProperty margin;
     BackgroundPainter textBackground;
     BackgroundPainter editorBackground;
     QSizeF size = QSizeF(-1.0, -1.0);
-    QGraphicsProxyWidget* proxy = nullptr;
-    QTimeLine* fader = nullptr;
-    qreal fadeValue = 0.0;
-    bool animVisible = false;
-    bool pressed = false;
-    bool menuOpen = false;
-    bool editing = false;
-    // The parent raised for this edit; lowered once when it ends.
-    QGraphicsItem* raisedParent = nullptr;
+    VisibilityFade fade{*this, false};
+    LeftButtonPress leftPress{*this};
+    InPlaceEdit edit{*this, singleLine, frameless, textFlags & 0xff, [this] { returnPressed(); }, [this] { endEdit(); }};
 };

@@ -47,7 +47,7 @@ QList<RecurseDirThread::Data*> ApplicationWalk::jobs(const QVariant& callerData,
         data.insert(SELECTION, int(selection));
         data.insert(MENU_CATEGORY, menuCategory);
         data.insert(ROOT, root);
-        auto* job = new RecurseDirThread::Data(addTrailingSeparator(root), data, false, true, false, false);
+        auto* job = new RecurseDirThread::Data(addTrailingSeparator(root), data, RecurseDirThread::EmitEmptyDirs);
         // Other files there (caches, lists) are no programs.
         job->fileNameFilters << QStringLiteral("*.desktop");
         list << job;

@@ -41,8 +41,8 @@ VorendaMain::VorendaMain(QObject* parent)
     if (auto* application = qobject_cast<MyQApplication*>(qApp))
         connect(application, &MyQApplication::aboutToEndSession, this, &VorendaMain::endSession);
     connect(this, &VorendaMain::shelvesChanged, QuickStartDialog::instance(), &QuickStartDialog::onShelvesChanged);
-    PersonalizationWidget::installCabinetHook();
-    QuickStartDialog::installCabinetHook();
+    PersonalizationWidget::installCabinetLink();
+    QuickStartDialog::installCabinetLink();
 
     showAllKey = QKeySequence::fromString(tr("Ctrl+F10"), QKeySequence::PortableText);
     hideAllKey = QKeySequence::fromString(tr("Ctrl+F11"), QKeySequence::PortableText);

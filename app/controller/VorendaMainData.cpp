@@ -1,5 +1,6 @@
 #include "VorendaMain.h"
 
+#include "DamagedFile.h"
 #include "HotkeyManager.h"
 #include "RegularFile.h"
 #include "SaveFileCommit.h"
@@ -9,7 +10,6 @@
 #include "VorendaShelf.h"
 #include "XmlAttributes.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,16 +60,14 @@ bool VorendaMain::keepDamagedFile(const QString& path)
 {
     if (damagedPath.isEmpty() || QFileInfo(damagedPath).absoluteFilePath() != QFileInfo(path).absoluteFilePath())
         return true;
-    const QString kept =
-        path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
-    if (QFileInfo::exists(path)) {
+    QString kept;
+    if (!DamagedFile::keepAside(path, &kept)) {
         // Never write over it when it cannot be kept aside.
-        if (!QFile::rename(path, kept)) {
-            VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Could not keep the damaged \"%1\"").arg(path));
-            return false;
-        }
-        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Kept the damaged \"%1\" as \"%2\"").arg(path, kept));
+        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Could not keep the damaged \"%1\"").arg(path));
+        return false;
     }
+    if (!kept.isEmpty())
+        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Kept the damaged \"%1\" as \"%2\"").arg(path, kept));
     damagedPath.clear();
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "VorendaMain.h"
 
+#include <QSystemTrayIcon>
+
 void VorendaMainLink::ensureInstalled()
 {
     static VorendaMainLink link;
@@ -37,4 +39,11 @@ void VorendaMainLink::save(VorendaMain* controller)
 {
     if (controller)
         controller->save();
+}
+
+void VorendaMainLink::showTrayMessage(VorendaMain* controller, const QString& title, const QString& text, int icon,
+                                      int msecs)
+{
+    if (controller && controller->trayIcon)
+        controller->trayIcon->showMessage(title, text, QSystemTrayIcon::MessageIcon(icon), msecs);
 }

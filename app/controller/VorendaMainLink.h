@@ -12,4 +12,6 @@ public:
     ControllerPreferences preferences(const VorendaMain* controller) const override;
     void setPreferences(VorendaMain* controller, const ControllerPreferences& preferences) override;
     void save(VorendaMain* controller) override;
+    void showTrayMessage(VorendaMain* controller, const QString& title, const QString& text, int icon,
+                         int msecs) override;
 };

@@ -5,6 +5,7 @@
 #include "PersonalizationWidget.h"
 #include "QuickSearchWidget.h"
 #include "QuickStartDialog.h"
+#include "ShowCabinetEntry.h"
 #include "TextFunctions.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -69,7 +70,7 @@ VorendaShelf* VorendaMain::onCreateNewShelf(const QString& id, uint date, int st
     wireShelf(shelf);
     VorendaGlobal::shelves.append(shelf);
 
-    QAction* entry = addMenuAction(showShelfMenu, shelf->showCabinetEntryText(), QVariant(), shelf, SLOT(show()), -1);
+    QAction* entry = addMenuAction(showShelfMenu, ShowCabinetEntry::text(*shelf), QVariant(), shelf, SLOT(show()), -1);
     shelfEntries.insert(shelf, entry);
     shelf->showCabinetEntry = entry;
     emptyAction->setVisible(false);
@@ -90,10 +91,6 @@ void VorendaMain::wireShelf(VorendaShelf* shelf)
             qOverload<const QString&, uint, int>(&VorendaMain::onCreateNewShelf));
     connect(shelf, &VorendaShelf::shelfRemoved, this, &VorendaMain::onShelfDeleted);
     connect(shelf, &VorendaShelf::shelfShown, this, &VorendaMain::onShelfShown);
-    connect(shelf, &VorendaShelf::trayMessage, this, [this](const QString& title, const QString& text, int icon, int msecs) {
-        if (trayIcon)
-            trayIcon->showMessage(title, text, QSystemTrayIcon::MessageIcon(icon), msecs);
-    });
     // A cabinet that goes without saying so must not stay listed.
     connect(shelf, &QObject::destroyed, this, [this, shelf] { forgetShelf(shelf); });
 

@@ -6,6 +6,7 @@
 // per file kind shows that each kind's icon was fetched once).
 #include "MyThumbnailView.h"
 #include "RecurseDirThread.h"
+#include "ShelfParts.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -74,7 +75,7 @@ void walkFolder(QTextStream& out, const QString& folder, int count)
                .arg(layouts.passes)
                .arg(cachedFiles());
     out.flush();
-    shelf.stopWalks();
+    ShelfParts::of(shelf).walks.stop();
 }
 
 void addDirectly(QTextStream& out, const QString& folder, int count)
@@ -89,7 +90,7 @@ void addDirectly(QTextStream& out, const QString& folder, int count)
     clock.start();
     for (const QFileInfo& info : files)
         shelf.addItem(info.fileName(), info.absoluteFilePath(), QPixmap(), -1, GenericPath);
-    shelf.updateItemLayout();
+    ShelfParts::of(shelf).items.updateLayout();
     QApplication::processEvents();
     out << QStringLiteral("addItem of %1 documents: %2 ms until all shown (%3 items)\n")
                .arg(count)

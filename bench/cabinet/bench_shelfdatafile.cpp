@@ -10,6 +10,8 @@
 
 #include "AbstractThumbnailItem.h"
 #include "MyThumbnailItem.h"
+#include "ShelfParts.h"
+#include "ThumbnailCache.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -58,8 +60,8 @@ void writeCabinet(const QString& path, int count)
         xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
         for (int i = c; i < count; i += categories) {
             const QString target = QStringLiteral("/srv/pictures/%1/picture-%2.jpg").arg(c).arg(i);
-            const QString thumbnail = VorendaShelf::getThumbnailName(target);
-            QFile cached(VorendaShelf::getCachePath(thumbnail));
+            const QString thumbnail = ThumbnailCache::getThumbnailName(target);
+            QFile cached(ThumbnailCache::getCachePath(thumbnail));
             if (cached.open(QIODevice::WriteOnly))
                 cached.write(picture);
             xml.writeStartElement(QStringLiteral("Item"));
@@ -108,7 +110,7 @@ void run(int count, QTextStream& out)
         timer.start();
         shelf.load(path);
         loadMs = timer.nsecsElapsed() / 1e6;
-        while (shelf.isLoadingPictures())
+        while (ShelfParts::of(shelf).dataFile.isLoadingPictures())
             QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     QApplication::processEvents();
@@ -118,7 +120,7 @@ void run(int count, QTextStream& out)
     const double shownMs = loadAndShow(shelf, 60000);
     QElapsedTimer timer;
     timer.start();
-    while ((shelf->isLoadingPictures() || !allPicturesInPlace(*shelf)) && timer.elapsed() < 60000)
+    while ((ShelfParts::of(*shelf).dataFile.isLoadingPictures() || !allPicturesInPlace(*shelf)) && timer.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     const double picturesMs = shownMs + timer.nsecsElapsed() / 1e6;
     const qint64 after = residentBytes();

@@ -4,10 +4,11 @@
 #include "DockOption.h"
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
-#include "PersonalizationHook.h"
+#include "PersonalizationLink.h"
 #include "QuickStartDialog.h"
 #include "ScreenFunctions.h"
 #include "SetPasswordDialog.h"
+#include "ShowCabinetEntry.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -129,23 +130,31 @@ bool PersonalizationWidget::visible()
     return instance()->isVisible();
 }
 
-void PersonalizationWidget::installCabinetHook()
+// Only opening the panel makes it; the questions leave a panel that is not there alone.
+class PersonalizationWidget::PanelLink : public PersonalizationLink
 {
-    // Only opening the panel makes it; the questions leave a panel that is not there alone.
-    PersonalizationHook::Panel panel;
-    panel.show = [](VorendaShelf* shelf, int page, StyleElement element) { instance()->show(shelf, page, element); };
-    panel.editedShelf = []() -> VorendaShelf* {
+public:
+    void show(VorendaShelf* shelf, int panel, StyleElement element) override { instance()->show(shelf, panel, element); }
+    VorendaShelf* editedShelf() const override
+    {
         return widgetInstance && widgetInstance->isVisible() ? widgetInstance->shelf.data() : nullptr;
-    };
-    panel.updateSettings = [] {
+    }
+    void updateSettings() override
+    {
         if (widgetInstance)
             widgetInstance->updateSettings();
-    };
-    panel.raise = [] {
+    }
+    void raise() override
+    {
         if (widgetInstance && widgetInstance->isVisible())
             widgetInstance->raise();
-    };
-    PersonalizationHook::install(panel);
+    }
+};
+
+void PersonalizationWidget::installCabinetLink()
+{
+    static PanelLink link;
+    PersonalizationLink::install(&link);
 }
 
 void PersonalizationWidget::fitPages()
@@ -446,7 +455,7 @@ void PersonalizationWidget::writeSettings()
     frame->setShowDelay(qRound(qBound(0.0, isNumber ? delay : 0.0, double(maxShowDelay)) * 1000.0));
     writeShowModifiers();
     if (shelf->showCabinetEntry)
-        shelf->showCabinetEntry->setText(shelf->showCabinetEntryText());
+        shelf->showCabinetEntry->setText(ShowCabinetEntry::text(*shelf));
 
     const DockOption docking = DockOption::of(shelf->mode);
     frame->setMode(docking.mode, docking.wholeEdge);

@@ -35,7 +35,7 @@ public:
     // Whether the one panel is shown; makes it when there is none yet.
     static bool visible();
     // Lets the cabinets open the panel and ask about it. Called once at start-up.
-    static void installCabinetHook();
+    static void installCabinetLink();
 
     // Shows the panel for `shelf` on page `panel` (0 General, 1 Appearance, 2 Style) with
     // `element` selected on the Style page. A panel open for another cabinet first
@@ -128,6 +128,7 @@ private:
     void setSlidersFromStyle();
 
     static PersonalizationWidget* widgetInstance;
+    class PanelLink;
 
     QTimeLine* timeLine = nullptr;
     bool applying = false;

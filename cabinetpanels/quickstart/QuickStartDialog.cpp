@@ -4,7 +4,7 @@
 #include "DynamicAction.h"
 #include "MessageDialog.h"
 #include "MyThumbnailView.h"
-#include "QuickStartHook.h"
+#include "QuickStartLink.h"
 #include "ScreenFunctions.h"
 #include "ShelfMenuEntries.h"
 #include "SkinWidget.h"
@@ -71,19 +71,26 @@ bool QuickStartDialog::visible()
     return instance()->isVisible();
 }
 
-void QuickStartDialog::installCabinetHook()
+// Only showing the panel makes it; the questions leave a panel that is not there alone.
+class QuickStartDialog::PanelLink : public QuickStartLink
 {
-    // Only showing the panel makes it; the questions leave a panel that is not there alone.
-    QuickStartHook::Panel panel;
-    panel.show = [](VorendaShelf* shelf) { instance()->show(shelf); };
-    panel.servedShelf = []() -> VorendaShelf* {
+public:
+    void show(VorendaShelf* shelf) override { instance()->show(shelf); }
+    VorendaShelf* servedShelf() const override
+    {
         return widgetInstance && widgetInstance->isVisible() ? widgetInstance->currentShelf.data() : nullptr;
-    };
-    panel.raise = [] {
+    }
+    void raise() override
+    {
         if (widgetInstance && widgetInstance->isVisible())
             widgetInstance->raise();
-    };
-    QuickStartHook::install(panel);
+    }
+};
+
+void QuickStartDialog::installCabinetLink()
+{
+    static PanelLink link;
+    QuickStartLink::install(&link);
 }
 
 // ---- The cabinet list

@@ -29,7 +29,7 @@ public:
     // Whether the one panel is shown; makes it when there is none yet.
     static bool visible();
     // Lets the cabinets show the panel and ask about it. Called once at start-up.
-    static void installCabinetHook();
+    static void installCabinetLink();
 
     // Chooses `cabinet` (none for null), then shows, raises and activates the panel.
     void show(VorendaShelf* cabinet);
@@ -88,4 +88,5 @@ private:
 
     bool refilling = false;
     static QuickStartDialog* widgetInstance;
+    class PanelLink;
 };

@@ -122,8 +122,10 @@ void WelcomeDialog::doOperation()
     if (currentOperation < 2)
         addedToRow = 0;
     if (currentOperation == 0) {
-        recurseDirThread->start(getStorageLocation(QStandardPaths::DesktopLocation), data, true, true, false, true,
-                                QThread::InheritPriority);
+        // The desktop may hold whole folders the user keeps there; they become items.
+        recurseDirThread->start(getStorageLocation(QStandardPaths::DesktopLocation), data,
+                                RecurseDirThread::EmitDirFound | RecurseDirThread::EmitEmptyDirs
+                                    | RecurseDirThread::DirAsFile);
         return;
     }
     // There is no folder of programs here: the menus' entries stand for them.
@@ -167,7 +169,7 @@ void WelcomeDialog::onDirFound(QString name, QString path, QVariant data)
     if (currentOperation > 2 || recurseDirThread->aborted())
         return;
     addFound(name, path, data);
-    recurseDirThread->next(data, true, false, true);
+    recurseDirThread->next(data, RecurseDirThread::EmitDirFound | RecurseDirThread::DirAsFile);
 }
 
 void WelcomeDialog::onRecurseDirThreadFinished(int, int, bool)

@@ -21,6 +21,12 @@ RecurseDirThread::Data::Data(const QString& path, QVariant data, bool emitDirFou
 {
 }
 
+RecurseDirThread::Data::Data(const QString& path, QVariant data, WalkOptions options)
+    : Data(path, std::move(data), options.testFlag(EmitDirFound), options.testFlag(EmitEmptyDirs),
+           options.testFlag(SkipSubfolders), options.testFlag(DirAsFile))
+{
+}
+
 RecurseDirThread::RecurseDirThread(QObject* parent)
     : QThread(parent)
 {
@@ -73,6 +79,11 @@ void RecurseDirThread::start(const QString& path, QVariant data, bool emitDirFou
           priority);
 }
 
+void RecurseDirThread::start(const QString& path, QVariant data, WalkOptions options, QThread::Priority priority)
+{
+    start(QList<Data*> {new Data(path, std::move(data), options)}, priority);
+}
+
 bool RecurseDirThread::aborted() const
 {
     return handshake.isAborted();
@@ -91,6 +102,12 @@ void RecurseDirThread::next()
 void RecurseDirThread::next(QVariant data, bool emitDirFound, bool skipSubfolders, bool dirAsFile)
 {
     answer(Steering {std::move(data), emitDirFound, skipSubfolders, dirAsFile});
+}
+
+void RecurseDirThread::next(QVariant data, WalkOptions options)
+{
+    next(std::move(data), options.testFlag(EmitDirFound), options.testFlag(SkipSubfolders),
+         options.testFlag(DirAsFile));
 }
 
 void RecurseDirThread::answer(std::optional<Steering> values)

@@ -32,11 +32,21 @@ class RecurseDirThread : public QThread
     Q_OBJECT
 
 public:
+    // How a walk reports and descends.
+    enum WalkOption {
+        EmitDirFound = 0x1,   // report folders through dirFound
+        EmitEmptyDirs = 0x2,  // report also folders without a passing file of their own
+        SkipSubfolders = 0x4, // only the job folder's own files
+        DirAsFile = 0x8,      // report folders through fileFound and never enter them
+    };
+    Q_DECLARE_FLAGS(WalkOptions, WalkOption)
+
     // One walk job. Handed to start(), it belongs to the walker.
     struct Data
     {
         Data(const QString& path, QVariant data, bool emitDirFound, bool emitEmptyDirs, bool skipSubfolders,
              bool dirAsFile);
+        Data(const QString& path, QVariant data, WalkOptions options);
 
         QString path;
         QStringList dirNameFilters;       // name filters of each subfolder listing
@@ -60,6 +70,8 @@ public:
     void start(QList<RecurseDirThread::Data*> jobs, QThread::Priority priority = QThread::InheritPriority);
     void start(const QString& path, QVariant data, bool emitDirFound, bool emitEmptyDirs, bool skipSubfolders,
                bool dirAsFile, QThread::Priority priority = QThread::InheritPriority);
+    void start(const QString& path, QVariant data, WalkOptions options,
+               QThread::Priority priority = QThread::InheritPriority);
 
     bool aborted() const;
     // The worker is blocked until its reports are answered.
@@ -72,6 +84,8 @@ public slots:
     // Answers the outstanding report with new values for the rest of the walk; they are
     // dropped when no report is outstanding (a late answer to an ended walk).
     void next(QVariant data, bool emitDirFound, bool skipSubfolders, bool dirAsFile);
+    // The same with the values as options; EmitEmptyDirs is the job's, not an answer's.
+    void next(QVariant data, WalkOptions options);
     // Stops the walk and drops the queued jobs.
     void abort();
 
@@ -155,3 +169,5 @@ private:
 
     WorkerHandshake<Steering> handshake;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(RecurseDirThread::WalkOptions)

@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 
 #include "ControllerFixture.h"
+#include "DamagedFile.h"
 #include "HotkeyManager.h"
 #include "VorendaGlobal.h"
 #include "VorendaMain.h"
@@ -422,9 +423,12 @@ void TestMainDataFile::damagedFileIsNeverOverwritten()
     // The names it would be kept under are taken, so it cannot be kept aside.
     const QDateTime now = QDateTime::currentDateTime();
     for (int second = 0; second < 3; ++second) {
-        QFile taken(path() + QStringLiteral(".damaged-")
-                    + now.addSecs(second).toString(QStringLiteral("yyyyMMdd-hhmmss")));
-        QVERIFY(taken.open(QIODevice::WriteOnly));
+        const QString base = path() + QStringLiteral(".damaged-")
+            + now.addSecs(second).toString(QStringLiteral("yyyyMMdd-hhmmss"));
+        for (int n = 1; n <= DamagedFile::mostNames; ++n) {
+            QFile taken(n == 1 ? base : QStringLiteral("%1-%2").arg(base).arg(n));
+            QVERIFY(taken.open(QIODevice::WriteOnly));
+        }
     }
     QVERIFY(!controller->save(path()));
     QFile file(path());

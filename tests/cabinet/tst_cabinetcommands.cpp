@@ -10,6 +10,7 @@
 #include "RecurseDirThread.h"
 #include "RemoveWarningDialog.h"
 #include "SearchBox.h"
+#include "ShelfDataFile.h"
 #include "TextFunctions.h"
 
 #include <QClipboard>
@@ -80,7 +81,7 @@ std::unique_ptr<VorendaShelf> TestCabinetCommands::newCabinet()
     static int count = 0;
     shelf->id = QStringLiteral("%1").arg(++count, 32, 16, QLatin1Char('c'));
     shelf->fileName = shelf->id + QStringLiteral(".dat");
-    QFile::remove(shelf->dataFilePath());
+    QFile::remove(ShelfDataFile::path(*shelf));
     return shelf;
 }
 
@@ -404,7 +405,7 @@ void TestCabinetCommands::deletingTheCabinet()
     QFETCH(bool, kiosk);
     QFETCH(bool, readOnly);
     QPointer<VorendaShelf> shelf = newCabinet().release();
-    const QString dataFile = shelf->dataFilePath();
+    const QString dataFile = ShelfDataFile::path(*shelf);
     shelf->save();
     QVERIFY(QFile::exists(dataFile));
     const QString picture = cachePath(addImageItem(*shelf, QStringLiteral("Sunset")));

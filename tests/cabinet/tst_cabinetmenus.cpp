@@ -59,7 +59,7 @@ private:
 void TestCabinetMenus::initTestCase()
 {
     TestEnvironment::instance()->initializeGlobals();
-    QuickStartDialog::installCabinetHook();
+    QuickStartDialog::installCabinetLink();
     VorendaGlobal::load();
 }
 

@@ -1,5 +1,6 @@
 #include "TestEnvironment.h"
 
+#include "ShelfSkin.h"
 #include "SkinWidget.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"

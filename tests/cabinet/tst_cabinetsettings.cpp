@@ -74,8 +74,8 @@ Q_DECLARE_METATYPE(Holder)
 void TestCabinetSettings::initTestCase()
 {
     TestEnvironment::instance()->initializeGlobals();
-    PersonalizationWidget::installCabinetHook();
-    QuickStartDialog::installCabinetHook();
+    PersonalizationWidget::installCabinetLink();
+    QuickStartDialog::installCabinetLink();
     VorendaGlobal::load();
 }
 

@@ -5,7 +5,9 @@
 #include "FolderWarningDialog.h"
 #include "MyThumbnailView.h"
 #include "QuestionDriver.h"
+#include "ShelfParts.h"
 #include "TextFunctions.h"
+#include "ThumbnailCache.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -137,7 +139,7 @@ void TestCreateItems::sameTargetOncePerCategory()
 
 void TestCreateItems::documentsShareOneCachedTypeIcon()
 {
-    const QString typeIcon = VorendaShelf::getCachePath(getHash(QStringLiteral(".PDF")) + QLatin1Char('.'));
+    const QString typeIcon = ThumbnailCache::getCachePath(getHash(QStringLiteral(".PDF")) + QLatin1Char('.'));
     {
         VorendaShelf shelf;
         MyThumbnailItem* item = shelf.createItem(QStringLiteral("A"), file(QStringLiteral("a.pdf")), QPixmap(), -1,
@@ -168,7 +170,7 @@ void TestCreateItems::imageShowsItsTypeIconAndAsksForAThumbnail()
     std::unique_ptr<MyThumbnailItem> item(shelf.createItem(QStringLiteral("photo"), path, QPixmap(), -1, GenericPath));
     QCOMPARE(item->properties.type, int(ThumbImage));
     QCOMPARE(item->properties.thumbnail,
-             VorendaShelf::getCachePath(getHash(QStringLiteral(".JPG")) + QLatin1Char('.')));
+             ThumbnailCache::getCachePath(getHash(QStringLiteral(".JPG")) + QLatin1Char('.')));
     QCOMPARE(item->properties.size, qint64(7));
     QCOMPARE(item->properties.date, quint32(QFileInfo(path).lastModified().toSecsSinceEpoch()));
     QVERIFY(item->properties.added > 0);
@@ -181,7 +183,7 @@ void TestCreateItems::imageShowsItsTypeIconAndAsksForAThumbnail()
 void TestCreateItems::webLinks()
 {
     const QString url = QStringLiteral("https://news.example.org/today");
-    const QString bookmarkIcon = VorendaShelf::getCachePath(getHash(QStringLiteral(".Bookmark")) + QLatin1Char('.'));
+    const QString bookmarkIcon = ThumbnailCache::getCachePath(getHash(QStringLiteral(".Bookmark")) + QLatin1Char('.'));
     {
         VorendaShelf shelf;
         holdJobs(shelf);
@@ -197,7 +199,7 @@ void TestCreateItems::webLinks()
     // A page thumbnail already cached shows at once; nothing is queued, no notice.
     QPixmap page(256, 192);
     page.fill(Qt::blue);
-    const QString pagePath = VorendaShelf::getCachePath(getHash(url) + QLatin1Char('.'));
+    const QString pagePath = ThumbnailCache::getCachePath(getHash(url) + QLatin1Char('.'));
     QVERIFY(page.save(pagePath, "PNG"));
     VorendaShelf shelf;
     holdJobs(shelf);
@@ -327,7 +329,7 @@ void TestCreateItems::droppedFolder()
     for (CategoryHeaderItem* header : shelf.view->getCategoryHeaderList(-1, true))
         found = found || header->getText() == QLatin1String("Holiday");
     QCOMPARE(found, category);
-    shelf.stopWalks();
+    ShelfParts::of(shelf).walks.stop();
 }
 
 void TestCreateItems::droppedApplicationEntryIsOneItem()
@@ -436,7 +438,7 @@ void TestCreateItems::pastedItemData()
     } else {
         // The icon of its file type, stored in the cache, until the new thumbnail comes.
         QCOMPARE(item->properties.thumbnail,
-                 VorendaShelf::getCachePath(getHash(QStringLiteral(".PNG")) + QLatin1Char('.')));
+                 ThumbnailCache::getCachePath(getHash(QStringLiteral(".PNG")) + QLatin1Char('.')));
     }
     QCOMPARE(jobQueued(shelf.dovalinClient), !thumbnailKept);
 

@@ -1,10 +1,12 @@
 #include "TestEnvironment.h"
 
+#include "CabinetCommands.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 #include "QuestionDriver.h"
 #include "RemoveWarningDialog.h"
 #include "SafariBookmarksParser.h"
+#include "ShelfDataFile.h"
 #include "TextFunctions.h"
 
 #include <QDir>
@@ -191,7 +193,7 @@ void TestDeleting::deletingTheCabinetRemovesItsFileAndPictures()
     shelf->id = QStringLiteral("0123456789abcdef0123456789abcdef");
     shelf->fileName = shelf->id + QStringLiteral(".dat");
     QVERIFY(QDir().mkpath(VorendaGlobal::getDataLocation()));
-    const QString dataFile = shelf->dataFilePath();
+    const QString dataFile = ShelfDataFile::path(*shelf);
     QVERIFY(!dataFile.isEmpty());
     {
         QFile file(dataFile);
@@ -208,7 +210,7 @@ void TestDeleting::deletingTheCabinetRemovesItsFileAndPictures()
             auto* box = static_cast<QMessageBox*>(window);
             box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
         }));
-    shelf->deleteShelf();
+    CabinetCommands(*shelf).deleteCabinet();
 
     const bool gone = yes && !kiosk;
     QCOMPARE(driver->ran(), !kiosk);

@@ -10,6 +10,8 @@
 #include "QuestionDriver.h"
 #include "RecurseDirThread.h"
 #include "SafariBookmarksParser.h"
+#include "ShelfDataFile.h"
+#include "ShelfParts.h"
 #include "SubfoldersWarningDialog.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -84,7 +86,7 @@ std::unique_ptr<VorendaShelf> TestFolderWalks::newCabinet()
     auto shelf = std::make_unique<VorendaShelf>();
     shelf->id = QStringLiteral("%1").arg(++cabinets, 32, 16, QLatin1Char('0'));
     shelf->fileName = shelf->id + QStringLiteral(".dat");
-    QFile::remove(shelf->dataFilePath());
+    QFile::remove(ShelfDataFile::path(*shelf));
     return shelf;
 }
 
@@ -182,7 +184,7 @@ void TestFolderWalks::folderQuestionAnswers()
         QVERIFY(waitForWalkEnd(finished));
         QCOMPARE(finished.first().at(2).toBool(), false);
         // The end of the walk saved the cabinet with its new items.
-        QFile saved(shelf->dataFilePath());
+        QFile saved(ShelfDataFile::path(*shelf));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray text = saved.readAll();
         for (const char* file : {"a.txt", "b.txt", "c.txt"})
@@ -243,7 +245,7 @@ void TestFolderWalks::subfolderAnswers()
     QCOMPARE(shelf->subfolderChoice, -1);
     QVERIFY(!AddProgressWidget::visible());
     // Aborted or not, the end of the walk saves.
-    QVERIFY(QFile::exists(shelf->dataFilePath()));
+    QVERIFY(QFile::exists(ShelfDataFile::path(*shelf)));
 }
 
 void TestFolderWalks::subfolderQuestionOncePerWalk()
@@ -337,7 +339,7 @@ void TestFolderWalks::pausedWalk()
     QCOMPARE(shelf->view->getAllItems().size(), items);
     QVERIFY(!panel->isVisible());
     QVERIFY(!panel->paused);
-    QVERIFY(QFile::exists(shelf->dataFilePath()));
+    QVERIFY(QFile::exists(ShelfDataFile::path(*shelf)));
 }
 
 void TestFolderWalks::abortReachesOnlyItsOwnCabinet()
@@ -428,7 +430,7 @@ void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
         folder(QStandardPaths::TempLocation)};
 
     auto shelf = newCabinet();
-    QVERIFY(shelf->doPlacesAction(AllShortcuts, -1));
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AllShortcuts, -1));
     const QList<AbstractThumbnailItem*> first = shelf->view->getAllItems();
     QStringList targets;
     QStringList names;
@@ -442,10 +444,10 @@ void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
     QCOMPARE(names.at(10), QStringLiteral("System's Temporary Directory"));
     QCOMPARE(names.at(4), QFileInfo(expected.at(4)).fileName());
 
-    QVERIFY(shelf->doPlacesAction(AllShortcuts, -1));
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AllShortcuts, -1));
     QCOMPARE(shelf->view->getAllItems(), first);
     // Commands that are no places are left to the caller.
-    QVERIFY(!shelf->doPlacesAction(RenameSelectedItem, -1));
+    QVERIFY(!ShelfParts::of(*shelf).walks.runCommand(RenameSelectedItem, -1));
 }
 
 void TestFolderWalks::fileDialogsAddChosenPaths()
@@ -471,7 +473,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
         QuestionDriver driver(QuestionDriver::visible<QFileDialog>(),
                               choose(root, QStringLiteral("\"a.txt\" \".hidden\" \"b.txt\"")));
         QFile::remove(root + QStringLiteral("/b.txt"));
-        QVERIFY(shelf->doPlacesAction(AddFiles, -1));
+        QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFiles, -1));
         QVERIFY(driver.ran());
     }
     QCOMPARE(contents(*shelf), QStringList{QStringLiteral("a@")});
@@ -479,7 +481,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
 
     {
         QuestionDriver driver(QuestionDriver::visible<QFileDialog>(), choose(root, QStringLiteral("Folder")));
-        QVERIFY(shelf->doPlacesAction(AddFolderShortcut, -1));
+        QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFolderShortcut, -1));
         QVERIFY(driver.ran());
     }
     QCOMPARE(contents(*shelf), (QStringList{QStringLiteral("Folder@"), QStringLiteral("a@")}));
@@ -489,7 +491,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
     {
         // A cancelled choice adds nothing and forgets nothing.
         QuestionDriver driver(QuestionDriver::visible<QFileDialog>(), choose(root, QString()));
-        QVERIFY(shelf->doPlacesAction(AddFolderShortcut, -1));
+        QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFolderShortcut, -1));
         QVERIFY(driver.ran());
     }
     QCOMPARE(contents(*shelf), (QStringList{QStringLiteral("Folder@"), QStringLiteral("a@")}));
@@ -530,7 +532,7 @@ void TestFolderWalks::applicationsAreDesktopEntries()
     QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
     // No question comes up for the folders that only group entries.
     QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), [](QWidget* window) { window->close(); });
-    QVERIFY(shelf->doPlacesAction(MenuType(command), -1));
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(MenuType(command), -1));
     QVERIFY(waitForWalkEnd(finished));
     QVERIFY(!driver.ran());
     QCOMPARE(contents(*shelf), expected);
@@ -542,7 +544,7 @@ void TestFolderWalks::deletedCabinetStopsAndIsNotSaved()
     AddProgressWidget* panel = AddProgressWidget::instance();
 
     auto shelf = newCabinet();
-    const QString dataFile = shelf->dataFilePath();
+    const QString dataFile = ShelfDataFile::path(*shelf);
     QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
     panel->pause();
     shelf->addItems(-1, root, -1);

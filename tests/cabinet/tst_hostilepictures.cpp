@@ -3,7 +3,9 @@
 
 #include "CabinetTestFixtures.h"
 #include "MyThumbnailView.h"
+#include "ShelfParts.h"
 #include "StreamLimits.h"
+#include "ThumbnailCache.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -126,10 +128,10 @@ void TestHostilePictures::everyReaderRefuses()
     {
         const QString name = QStringLiteral("hostile-cached.");
         QDir().mkpath(VorendaGlobal::getCacheLocation());
-        QVERIFY(makeHostile(kind, VorendaShelf::getCachePath(name)));
+        QVERIFY(makeHostile(kind, ThumbnailCache::getCachePath(name)));
         VorendaShelf shelf;
         shelf.load(writeCabinetFile(name));
-        QTRY_VERIFY(!shelf.isLoadingPictures());
+        QTRY_VERIFY(!ShelfParts::of(shelf).dataFile.isLoadingPictures());
         QCoreApplication::processEvents();
         const QList<AbstractThumbnailItem*> items = shelf.view->getAllItems();
         QCOMPARE(items.size(), 1);

@@ -44,7 +44,7 @@ private:
 void TestItemOperations::initTestCase()
 {
     TestEnvironment::instance()->initializeGlobals();
-    PersonalizationWidget::installCabinetHook();
+    PersonalizationWidget::installCabinetLink();
     VorendaGlobal::load();
     record = TestEnvironment::instance()->root() + QStringLiteral("/opened.txt");
     TestEnvironment::instance()->installStub(

@@ -6,10 +6,12 @@
 #include "DovalinnailClient.h"
 #include "KestrimnailClient.h"
 #include "SarneknailClient.h"
+#include "ShelfParts.h"
 #include "TextFunctions.h"
 #include "TulmarnailClient.h"
 #include "MyThumbnailItem.h"
 #include "VorendaGlobal.h"
+#include "ThumbnailCache.h"
 #include "VorendaShelf.h"
 
 #include <QAction>
@@ -64,7 +66,7 @@ void writeCachePicture(const QString& name, const QSize& size = QSize(96, 64))
     QDir().mkpath(VorendaGlobal::getCacheLocation());
     QImage image(size, QImage::Format_ARGB32);
     image.fill(QColor(200, 120, 40));
-    QVERIFY(image.save(VorendaShelf::getCachePath(name), "PNG"));
+    QVERIFY(image.save(ThumbnailCache::getCachePath(name), "PNG"));
 }
 
 QByteArray document(const QByteArray& settings, const QByteArray& categories,
@@ -251,9 +253,9 @@ void TestShelfDataFile::roundTripKeepsEverything()
         p.notes = i == 4 ? awkward(QStringLiteral("note")) : QStringLiteral("Line one\nline two");
         // Cached under the standard name, or for icons under a shared one: nothing is asked anew.
         const QString thumbName = kind.type == ThumbIcon ? QStringLiteral("icon%1.png").arg(i)
-                                                         : VorendaShelf::getThumbnailName(kind.target);
+                                                         : ThumbnailCache::getThumbnailName(kind.target);
         writeCachePicture(thumbName);
-        p.thumbnail = VorendaShelf::getCachePath(thumbName);
+        p.thumbnail = ThumbnailCache::getCachePath(thumbName);
         if (kind.type == ThumbImage || kind.type == ThumbPhoto || kind.type == ThumbVideo) {
             p.width = 4000 + i;
             p.height = 3000 + i;
@@ -279,7 +281,7 @@ void TestShelfDataFile::roundTripKeepsEverything()
 
     auto loaded = newShelf();
     QVERIFY(loaded->load(first));
-    QVERIFY(loaded->damagedDataFile().isEmpty());
+    QVERIFY(ShelfParts::of(*loaded).dataFile.damagedDataFile().isEmpty());
     QCOMPARE(loaded->name, shelf->name);
     QCOMPARE(loaded->mode, 3);
     QCOMPARE(loaded->kiosk, true);
@@ -305,7 +307,7 @@ void TestShelfDataFile::roundTripKeepsEverything()
 
     QCOMPARE(treeOf(*loaded), treeOf(*shelf));
     // Pictures are decoded after loading, off the GUI thread.
-    QTRY_VERIFY(!loaded->isLoadingPictures());
+    QTRY_VERIFY(!ShelfParts::of(*loaded).dataFile.isLoadingPictures());
     for (int key : {0, 3, 5, 1, 2}) {
         QCOMPARE(loaded->view->getCategoryHeader(key)->getText(), shelf->view->getCategoryHeader(key)->getText());
         QCOMPARE(loaded->view->getCategoryHeader(key)->isExpanded(), shelf->view->getCategoryHeader(key)->isExpanded());
@@ -373,7 +375,7 @@ void TestShelfDataFile::goldenFileShowsOrderAndIndentation()
     image.name = QStringLiteral("sea.png");
     image.target = QStringLiteral("/pictures/sea.png");
     image.typeName = QStringLiteral("PNG image");
-    image.thumbnail = VorendaShelf::getCachePath(QStringLiteral("0f.png"));
+    image.thumbnail = ThumbnailCache::getCachePath(QStringLiteral("0f.png"));
     image.type = ThumbImage;
     image.thumbsize = 128;
     image.size = 2048;
@@ -491,7 +493,7 @@ void TestShelfDataFile::readingRules()
     writeFile(path, document(settings, categories));
     writeCachePicture(QStringLiteral("hostile.png"));
     QVERIFY(shelf->load(path));
-    QVERIFY(shelf->damagedDataFile().isEmpty());
+    QVERIFY(ShelfParts::of(*shelf).dataFile.damagedDataFile().isEmpty());
 
     QString actual;
     if (probe.startsWith(QStringLiteral("kiosk"))) {
@@ -643,19 +645,19 @@ void TestShelfDataFile::malformedFilesLoadWithoutHarm()
     QCOMPARE(shelf->load(path), loads);
     QCOMPARE(shelf->name, name);
     QCOMPARE(treeOf(*shelf), tree);
-    QCOMPARE(shelf->damagedDataFile(), path);
+    QCOMPARE(ShelfParts::of(*shelf).dataFile.damagedDataFile(), path);
 }
 
 void TestShelfDataFile::damagedFileIsKeptAsideBeforeTheNextSave()
 {
     auto shelf = newShelf();
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     const QByteArray cut = "<?xml version=\"1.0\"?>\n<!DOCTYPE Vorenda-CabinetData>\n<Root><Settings>"
                            "<Window name=\"Half\"/></Settings><Uncategorized><Item name=\"kept\"><target>/k</target>"
                            "</Item><Item name=\"cut";
     writeFile(path, cut);
     shelf->initialize();
-    QCOMPARE(shelf->damagedDataFile(), path);
+    QCOMPARE(ShelfParts::of(*shelf).dataFile.damagedDataFile(), path);
     // Reading alone changes nothing on disk.
     QCOMPARE(filesIn(VorendaGlobal::getDataLocation()), QStringList{path});
 
@@ -666,11 +668,11 @@ void TestShelfDataFile::damagedFileIsKeptAsideBeforeTheNextSave()
     QVERIFY2(QRegularExpression(QStringLiteral("\\.dat\\.damaged-\\d{8}-\\d{6}$")).match(kept).hasMatch(),
              qPrintable(kept));
     QCOMPARE(readAll(kept), cut);
-    QVERIFY(shelf->damagedDataFile().isEmpty());
+    QVERIFY(ShelfParts::of(*shelf).dataFile.damagedDataFile().isEmpty());
 
     auto reloaded = newShelf();
     QVERIFY(reloaded->load(path));
-    QVERIFY(reloaded->damagedDataFile().isEmpty());
+    QVERIFY(ShelfParts::of(*reloaded).dataFile.damagedDataFile().isEmpty());
     QCOMPARE(reloaded->name, QStringLiteral("Half"));
     QCOMPARE(treeOf(*reloaded), QStringLiteral("[kept]"));
 
@@ -684,7 +686,7 @@ void TestShelfDataFile::failedWriteKeepsTheOldFile()
 {
     auto shelf = newShelf();
     shelf->name = QStringLiteral("Full");
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     const QByteArray old = document("<Window name=\"Old\"/>", "<Uncategorized><Item name=\"old\"/></Uncategorized>");
     writeFile(path, old);
     for (int i = 0; i < 300; ++i) {
@@ -725,7 +727,7 @@ void TestShelfDataFile::failedWriteKeepsTheOldFile()
 void TestShelfDataFile::missingStyleKeepsItsName()
 {
     auto shelf = newShelf();
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     const QString standIn = shelf->style.id;
     writeFile(path, document("<Window name=\"Styled\"/><Personalization style=\"Gone Style\"/>", ""));
     QVERIFY(shelf->load(path));
@@ -755,11 +757,11 @@ void TestShelfDataFile::readOnlyConfigurationWritesAndDeletesNothing()
 {
     auto shelf = newShelf();
     shelf->name = QStringLiteral("Locked");
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     const QByteArray damaged = "<?xml version=\"1.0\"?><!DOCTYPE Vorenda-Data><Root/>";
     writeFile(path, damaged);
     QVERIFY(!shelf->load(path));
-    QCOMPARE(shelf->damagedDataFile(), path);
+    QCOMPARE(ShelfParts::of(*shelf).dataFile.damagedDataFile(), path);
     QFile::remove(VorendaGlobal::getLogFileName());
 
     VorendaGlobal::readOnlyConfig = true;
@@ -796,7 +798,7 @@ void TestShelfDataFile::invalidIdNeverBuildsAPath()
     shelf->name = QStringLiteral("Nameless");
     shelf->id = id;
     shelf->fileName = fileName;
-    QCOMPARE(shelf->dataFilePath(), QString());
+    QCOMPARE(ShelfDataFile::path(*shelf), QString());
     shelf->initialize();
     shelf->save();
     QCOMPARE(filesIn(TestEnvironment::instance()->root()).filter(QStringLiteral(".dat")), QStringList());
@@ -806,12 +808,12 @@ void TestShelfDataFile::invalidIdNeverBuildsAPath()
 void TestShelfDataFile::changesAreSavedShortlyAfterLoading()
 {
     auto shelf = newShelf();
-    const QString path = shelf->dataFilePath();
+    const QString path = ShelfDataFile::path(*shelf);
     MyThumbnailItem::Properties p;
     p.name = QStringLiteral("early");
     // A change before the file was read must not write over it.
     shelf->view->addItem(shelf->getThumbnailItem(QPixmap(8, 8), QSize(8, 8), p.name, -1), true);
-    QTest::qWait(VorendaShelf::saveDelay + 500);
+    QTest::qWait(ShelfDataFile::saveDelay + 500);
     QVERIFY(!QFile::exists(path));
 
     shelf->initialize();
@@ -819,7 +821,7 @@ void TestShelfDataFile::changesAreSavedShortlyAfterLoading()
     MyThumbnailItem* item = shelf->getThumbnailItem(QPixmap(8, 8), QSize(8, 8), QStringLiteral("late"), -1);
     item->properties.name = QStringLiteral("late");
     shelf->view->addItem(item, true);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), VorendaShelf::saveDelay + 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), ShelfDataFile::saveDelay + 5000);
     auto reloaded = newShelf();
     QVERIFY(reloaded->load(path));
     QCOMPARE(reloaded->view->getAllItems().size(), 2);
@@ -834,13 +836,13 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
     QImage image(600, 400, QImage::Format_RGB32);
     image.fill(QColor(30, 90, 160));
     QVERIFY(image.save(picture));
-    const QString standard = VorendaShelf::getThumbnailName(picture);
+    const QString standard = ThumbnailCache::getThumbnailName(picture);
     // A second picture whose cached thumbnail is cut short: measurable, not decodable.
     const QString second = TestEnvironment::instance()->root() + QStringLiteral("/pictures/cut.png");
     QVERIFY(image.scaled(300, 300).save(second));
-    const QString secondName = VorendaShelf::getThumbnailName(second);
+    const QString secondName = ThumbnailCache::getThumbnailName(second);
     writeCachePicture(QStringLiteral("whole.png"), QSize(256, 256));
-    writeFile(VorendaShelf::getCachePath(secondName), readAll(VorendaShelf::getCachePath(QStringLiteral("whole.png"))).left(200));
+    writeFile(ThumbnailCache::getCachePath(secondName), readAll(ThumbnailCache::getCachePath(QStringLiteral("whole.png"))).left(200));
 
     auto shelf = newShelf();
     shelf->dovalinClient->setProgram(QStringLiteral(VORENDA_BIN_DIR "/dovalin"));
@@ -857,23 +859,23 @@ void TestShelfDataFile::missingImageThumbnailIsMadeAgain()
     auto* wave = static_cast<MyThumbnailItem*>(items.at(0));
     auto* song = static_cast<MyThumbnailItem*>(items.at(1));
     auto* cut = static_cast<MyThumbnailItem*>(items.at(2));
-    QVERIFY(wave->properties.thumbnail != VorendaShelf::getCachePath(standard));
+    QVERIFY(wave->properties.thumbnail != ThumbnailCache::getCachePath(standard));
     QVERIFY(QFile::exists(wave->properties.thumbnail));
     QVERIFY(!wave->getImage().isNull());
     // An audio item whose picture is gone keeps its icon and asks for nothing.
     QVERIFY(QFile::exists(song->properties.thumbnail));
     QVERIFY(!song->getImage().isNull());
 
-    QCOMPARE(cut->properties.thumbnail, VorendaShelf::getCachePath(secondName));
+    QCOMPARE(cut->properties.thumbnail, ThumbnailCache::getCachePath(secondName));
 
-    QTRY_COMPARE_WITH_TIMEOUT(wave->properties.thumbnail, VorendaShelf::getCachePath(standard), 20000);
-    QVERIFY(QFile::exists(VorendaShelf::getCachePath(standard)));
+    QTRY_COMPARE_WITH_TIMEOUT(wave->properties.thumbnail, ThumbnailCache::getCachePath(standard), 20000);
+    QVERIFY(QFile::exists(ThumbnailCache::getCachePath(standard)));
     QCOMPARE(wave->properties.width, 600);
     QCOMPARE(wave->properties.height, 400);
     // The cut file turned out undecodable: the icon first, then a thumbnail made anew.
     QTRY_VERIFY_WITH_TIMEOUT(!cut->getImage().isNull(), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(cut->properties.width, 300, 20000);
-    QCOMPARE(QImage(VorendaShelf::getCachePath(secondName)).size(), QSize(256, 256));
+    QCOMPARE(QImage(ThumbnailCache::getCachePath(secondName)).size(), QSize(256, 256));
 }
 
 // A video that still shows its type icon asks for its frame again, one with its own
@@ -889,8 +891,8 @@ void TestShelfDataFile::loadingAsksForVideosAndReadsLinkFiles()
     for (const QString& path : {iconVideo, doneVideo, song})
         writeFile(path, "x");
     writeFile(link, "[InternetShortcut]\nURL=https://loaded.example.org/\n");
-    writeCachePicture(VorendaShelf::getThumbnailName(QStringLiteral(".MP4")));
-    writeCachePicture(VorendaShelf::getThumbnailName(doneVideo), QSize(256, 144));
+    writeCachePicture(ThumbnailCache::getThumbnailName(QStringLiteral(".MP4")));
+    writeCachePicture(ThumbnailCache::getThumbnailName(doneVideo), QSize(256, 144));
 
     auto shelf = newShelf();
     const QString idle = TestEnvironment::instance()->installStub(QStringLiteral("idle-helper"), "exec sleep 30\n");
@@ -905,8 +907,8 @@ void TestShelfDataFile::loadingAsksForVideosAndReadsLinkFiles()
     writeFile(path, document("<Window name=\"m\"/>",
                              "<Uncategorized>"
                                  + item("holiday", 3, iconVideo,
-                                        VorendaShelf::getThumbnailName(QStringLiteral(".MP4")).toUtf8())
-                                 + item("done", 3, doneVideo, VorendaShelf::getThumbnailName(doneVideo).toUtf8())
+                                        ThumbnailCache::getThumbnailName(QStringLiteral(".MP4")).toUtf8())
+                                 + item("done", 3, doneVideo, ThumbnailCache::getThumbnailName(doneVideo).toUtf8())
                                  + item("song", 5, song, QByteArray()) + item("site", 0, link, QByteArray())
                                  + "</Uncategorized>"));
     QVERIFY(shelf->load(path));

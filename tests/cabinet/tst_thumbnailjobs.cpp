@@ -5,6 +5,7 @@
 #include "SarneknailClient.h"
 #include "TestPictures.h"
 #include "TextFunctions.h"
+#include "ThumbnailCache.h"
 #include "TulmarnailClient.h"
 
 #include <QDir>
@@ -42,7 +43,7 @@ private:
     QString mediaFile(const QString& name);
     QString cacheFile(const QString& text) const
     {
-        return VorendaShelf::getCachePath(getHash(text) + QLatin1Char('.'));
+        return ThumbnailCache::getCachePath(getHash(text) + QLatin1Char('.'));
     }
     // A stand-in helper that takes its batch and keeps it.
     void holdJobs(VorendaShelf& shelf);

@@ -5,6 +5,7 @@
 
 #include "CabinetTestFixtures.h"
 #include "PersonalizationWidget.h"
+#include "ShelfDataFile.h"
 #include "TextFunctions.h"
 
 #include <QBuffer>
@@ -44,7 +45,7 @@ public:
     // An attribute of the cabinet's saved data file, e.g. ("Window", "name").
     static QString saved(const VorendaShelf* shelf, const QString& element, const QString& attribute)
     {
-        QFile file(shelf->dataFilePath());
+        QFile file(ShelfDataFile::path(*shelf));
         if (!file.open(QIODevice::ReadOnly))
             return QStringLiteral("<no file>");
         QXmlStreamReader xml(&file);

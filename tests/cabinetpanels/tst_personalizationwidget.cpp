@@ -3,9 +3,10 @@
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
 #include "PersonalizationFixtures.h"
-#include "PersonalizationHook.h"
+#include "PersonalizationLink.h"
 #include "QuestionDriver.h"
 #include "SetPasswordDialog.h"
+#include "ShelfDataFile.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -51,7 +52,7 @@ void TestPersonalizationWidget::initTestCase()
     warmUpJpegDecoder();
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
-    PersonalizationWidget::installCabinetHook();
+    PersonalizationWidget::installCabinetLink();
 }
 
 void TestPersonalizationWidget::cleanupTestCase()
@@ -305,7 +306,7 @@ void TestPersonalizationWidget::endingWithoutOkRestoresTheStyle()
     QCOMPARE(rejected.count(), 1);
     QVERIFY(shelf->style == before);
     QCOMPARE(shelf->name, QStringLiteral("Keep"));
-    QVERIFY(!QFile::exists(shelf->dataFilePath()));
+    QVERIFY(!QFile::exists(ShelfDataFile::path(*shelf)));
 }
 
 void TestPersonalizationWidget::openingForAnotherCabinetCommitsTheFirst()
@@ -354,7 +355,7 @@ void TestPersonalizationWidget::cabinetCommandsReloadTheControls()
     // What the user typed stays.
     QCOMPARE(panel()->nameLineEdit->text(), QStringLiteral("Being typed"));
     // The panel keeps the cabinet up while it edits it.
-    QVERIFY(PersonalizationHook::isEditing(shelf));
+    QVERIFY(PersonalizationLink::installed() && PersonalizationLink::installed()->editedShelf() == shelf);
 }
 
 void TestPersonalizationWidget::tabButtonsSlideThePages()

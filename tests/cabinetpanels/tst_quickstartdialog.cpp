@@ -115,8 +115,8 @@ void TestQuickStartDialog::initTestCase()
     warmUpJpegDecoder();
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
-    PersonalizationWidget::installCabinetHook();
-    QuickStartDialog::installCabinetHook();
+    PersonalizationWidget::installCabinetLink();
+    QuickStartDialog::installCabinetLink();
 }
 
 void TestQuickStartDialog::cleanupTestCase()

@@ -2,6 +2,7 @@
 
 #include "PersonalizationFixtures.h"
 #include "QuestionDriver.h"
+#include "ShelfDataFile.h"
 #include "StyleItem.h"
 #include "StyleSwatchFactory.h"
 #include "UserStyleFile.h"
@@ -61,7 +62,7 @@ void TestStyleEditor::initTestCase()
     warmUpJpegDecoder();
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
-    PersonalizationWidget::installCabinetHook();
+    PersonalizationWidget::installCabinetLink();
 }
 
 void TestStyleEditor::cleanupTestCase()
@@ -347,7 +348,7 @@ void TestStyleEditor::changedStylesAreKept()
     QCOMPARE(onDisk.reflectionLevel, 200);
     // The cabinet's data file names the copy soon after, before any quit.
     QTRY_COMPARE_WITH_TIMEOUT(PanelCabinets::saved(shelf, QStringLiteral("Personalization"), QStringLiteral("style")),
-                              shelf->style.id, VorendaShelf::saveDelay + 3000);
+                              shelf->style.id, ShelfDataFile::saveDelay + 3000);
 
     // The user's own copy, worn by no other cabinet, is saved over.
     panel()->show(shelf, 2, AllElements);

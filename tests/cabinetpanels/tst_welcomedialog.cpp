@@ -6,6 +6,7 @@
 #include "HelpWidget.h"
 #include "MyThumbnailItem.h"
 #include "RecurseDirThread.h"
+#include "ShelfDataFile.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 #include "WelcomeDialog.h"
@@ -134,7 +135,7 @@ std::unique_ptr<VorendaShelf> TestWelcomeDialog::newCabinet()
     shelf->id = QStringLiteral("%1").arg(++cabinets, 32, 16, QLatin1Char('0'));
     shelf->fileName = shelf->id + QStringLiteral(".dat");
     shelf->style = VorendaGlobal::shelfStyles.first();
-    QFile::remove(shelf->dataFilePath());
+    QFile::remove(ShelfDataFile::path(*shelf));
     return shelf;
 }
 
@@ -216,7 +217,7 @@ void TestWelcomeDialog::fillsTheCabinet()
                           QStringLiteral("notes@Desktop")}));
     QCOMPARE(wizard.statusDesktop->text(), QStringLiteral("3 items added"));
     // What was added is on disk at once.
-    QFile saved(shelf->dataFilePath());
+    QFile saved(ShelfDataFile::path(*shelf));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains(QFile::encodeName(desktop + QStringLiteral("/notes.txt"))));
 }

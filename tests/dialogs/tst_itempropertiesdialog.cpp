@@ -2,7 +2,7 @@
 #include "TestEnvironment.h"
 
 #include "ItemPropertiesDialog.h"
-#include "ItemPropertiesHook.h"
+#include "ItemPropertiesLink.h"
 #include "MyThumbnailItem.h"
 #include "TagItem.h"
 #include "TextFunctions.h"
@@ -424,18 +424,22 @@ void TestItemPropertiesDialog::renameInPlaceRefreshes()
     QVERIFY(QTest::qWaitForWindowExposed(dialog()));
     item->properties.name = QStringLiteral("New");
     other->properties.name = QStringLiteral("Other, renamed");
-    ItemPropertiesHook::itemRenamed(other);
+    const auto itemRenamed = [](MyThumbnailItem* renamed) {
+        if (ItemPropertiesLink* link = ItemPropertiesLink::installed())
+            link->itemRenamed(renamed);
+    };
+    itemRenamed(other);
     QCOMPARE(dialog()->nameLineEdit->text(), QStringLiteral("Old"));
-    ItemPropertiesHook::itemRenamed(item);
+    itemRenamed(item);
     QCOMPARE(dialog()->nameLineEdit->text(), QStringLiteral("New"));
 
     // A closed dialog is left alone, and a deleted one leaves the hook empty.
     dialog()->close();
     item->properties.name = QStringLiteral("Newer");
-    ItemPropertiesHook::itemRenamed(item);
+    itemRenamed(item);
     QCOMPARE(dialog()->nameLineEdit->text(), QStringLiteral("New"));
     delete ItemPropertiesDialog::instance();
-    ItemPropertiesHook::itemRenamed(item);
+    itemRenamed(item);
 }
 
 void TestItemPropertiesDialog::goneItemIsNoItem()

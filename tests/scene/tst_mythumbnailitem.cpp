@@ -4,7 +4,7 @@
 
 #include "CabinetStyleFixtures.h"
 #include "EditorItem.h"
-#include "ItemPropertiesHook.h"
+#include "ItemPropertiesLink.h"
 #include "PaintCacheBudget.h"
 
 #include <QDataStream>
@@ -420,8 +420,13 @@ void TestMyThumbnailItem::editingEndsOnceAndRefreshesDialog()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     const double plainHeight = item->boundingRect().height();
 
-    QList<MyThumbnailItem*> refreshed;
-    ItemPropertiesHook::install([&](MyThumbnailItem* renamed) { refreshed << renamed; });
+    struct RecordingLink : ItemPropertiesLink
+    {
+        void itemRenamed(MyThumbnailItem* renamed) override { refreshed << renamed; }
+        QList<MyThumbnailItem*> refreshed;
+    } link;
+    QList<MyThumbnailItem*>& refreshed = link.refreshed;
+    ItemPropertiesLink::install(&link);
     item->editLabel();
     // A hidden tag makes room for the editor while it is open.
     QVERIFY(item->boundingRect().height() > plainHeight);
@@ -435,7 +440,7 @@ void TestMyThumbnailItem::editingEndsOnceAndRefreshesDialog()
     QCOMPARE(refreshed, QList<MyThumbnailItem*>({item}));
     // The editor goes with the next turn of the event loop.
     QTRY_VERIFY(editor.isNull());
-    ItemPropertiesHook::install({});
+    ItemPropertiesLink::install(nullptr);
 }
 
 void TestMyThumbnailItem::paintCacheFollowsChanges()

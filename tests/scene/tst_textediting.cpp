@@ -4,6 +4,8 @@
 #include "TextEdit.h"
 #include "TextItem.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -28,6 +30,8 @@ private slots:
     void editorItemEnds_data();
     void editorItemEnds();
     void editorItemSize();
+    void bothItemsEndEditingOnceOnFocusOut_data();
+    void bothItemsEndEditingOnceOnFocusOut();
 };
 
 enum Ending { Escape, Return, Enter, FocusLoss };
@@ -257,6 +261,60 @@ void TestTextEditing::editorItemSize()
     QCOMPARE(item.boundingRect(), QRectF(0, 0, 80, 24));
     QCOMPARE(item.editorProxy()->size(), QSizeF(80, 24));
     QCOMPARE(item.type(), int(QGraphicsItem::UserType + 5));
+}
+
+void TestTextEditing::bothItemsEndEditingOnceOnFocusOut_data()
+{
+    QTest::addColumn<bool>("textItem");
+    QTest::addColumn<bool>("singleLine");
+    QTest::newRow("text item") << true << true;
+    QTest::newRow("text item, multi-line") << true << false;
+    QTest::newRow("editor item") << false << true;
+    QTest::newRow("editor item, multi-line") << false << false;
+}
+
+// A focus-out commits once; later focus-outs and keys reach the closed editor without
+// committing again, and the editor itself still learns that it lost the focus.
+template <typename Item>
+static void checkEndsOnceOnFocusOut(EditScene& fixture, Item* item)
+{
+    int commits = 0;
+    QSignalSpy finished(item, &Item::editingFinished);
+    QObject::connect(item, &Item::textEdited, item, [&commits] { ++commits; });
+    item->startEdit();
+    QWidget* editor = item->editorWidget();
+    QVERIFY(editor->hasFocus());
+    typeInto(editor, QStringLiteral("typed"));
+    if (auto* line = qobject_cast<QLineEdit*>(editor))
+        line->selectAll();
+
+    fixture.sibling->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(!item->isEditing());
+    if (auto* line = qobject_cast<QLineEdit*>(editor))
+        QVERIFY(!line->hasSelectedText());
+
+    QFocusEvent lateFocusOut(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(editor, &lateFocusOut);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(commits, 1);
+}
+
+void TestTextEditing::bothItemsEndEditingOnceOnFocusOut()
+{
+    QFETCH(bool, textItem);
+    QFETCH(bool, singleLine);
+    EditScene fixture;
+    if (textItem) {
+        auto* item = new TextItem(singleLine, true, fixture.parent);
+        item->setSize(QSizeF(150, 30));
+        checkEndsOnceOnFocusOut(fixture, item);
+    } else {
+        auto* item = new EditorItem(singleLine, false, fixture.parent);
+        item->setSize(QSizeF(150, 30));
+        checkEndsOnceOnFocusOut(fixture, item);
+    }
 }
 
 VORENDA_TEST_MAIN(TestTextEditing)

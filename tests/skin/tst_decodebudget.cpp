@@ -74,8 +74,8 @@ void TestDecodeBudget::turnsAreTakenInOrder()
         QMutexLocker lock(&mutex);
         order << name;
     };
-    // 95 do not fit; 10 would, but come later and wait their turn. Once 95 are held,
-    // 10 no longer fit, so the two decodes cannot run side by side and race to say so.
+    // 95 more do not fit; 10 would, but come later and wait their turn. Once the large
+    // share is granted the small one no longer fits beside it, so the order is fixed.
     std::thread large(decode, QStringLiteral("large"), 95);
     QTRY_COMPARE(budget.waiting(), 1);
     std::thread small(decode, QStringLiteral("small"), 10);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <Qt>
+
+class AbstractThumbnailItem;
+class MyThumbnailItem;
+class VorendaShelf;
+
+// What the user does to single items of a cabinet: opening or revealing them (on a
+// click or double click by the preference, Shift revealing), renaming, their
+// properties, names and information panels, selecting, moving items in, and stepping
+// to the next or previous cabinet. Kiosk mode refuses every change.
+class ItemOperations
+{
+public:
+    explicit ItemOperations(VorendaShelf& shelf);
+
+    void clicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
+    void doubleClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
+    // Opens the item's target; a success counts the open and may hide the cabinet.
+    void open(MyThumbnailItem* item);
+    // Shows the item's target in the file manager, or says it is gone.
+    void locate(MyThumbnailItem* item, bool maximized);
+    void renameSelected();
+    void showSelectedProperties();
+    void toggleSelectedInfo();
+    void toggleSelectedLabels();
+    // The view asks before it moves an item into this cabinet.
+    void moveIn(AbstractThumbnailItem* item, bool* ok);
+    // A selected item sets the size slider to its size.
+    void selected(AbstractThumbnailItem* item, bool on);
+    void selectAll();
+    // Shows the cabinet `offset` places further in the list of cabinets, round.
+    void showShelfAt(int offset);
+
+private:
+    // Hides the frame after an open or reveal unless something keeps the cabinet up.
+    void hideAfterOpening();
+    bool keepsShownAfterOpening() const;
+
+    VorendaShelf& shelf;
+};

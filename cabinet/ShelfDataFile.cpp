@@ -1,0 +1,625 @@
+#include "ShelfDataFile.h"
+
+#include "CategoryHeaderItem.h"
+#include "DamagedFile.h"
+#include "DataFileText.h"
+#include "FileInfoProvider.h"
+#include "MyThumbnailItem.h"
+#include "MyThumbnailView.h"
+#include "RegularFile.h"
+#include "ShelfDataWriter.h"
+#include "ShelfLog.h"
+#include "ShelfParts.h"
+#include "ShelfPictureLoader.h"
+#include "TerminationSignals.h"
+#include "ThumbnailItemModel.h"
+#include "VorendaGlobal.h"
+#include "VorendaShelf.h"
+#include "XmlAttributes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Keys from a file above this are renumbered: the next new category takes the
+// highest key + 1, which must stay far from overflowing.
+constexpr int largestStoredKey = 0x3FFFFFFF;
+
+bool hasThumbnailJob(int type)
+{
+    return type == ThumbImage || type == ThumbPhoto || type == ThumbVideo || type == ThumbWebPage;
+}
+
+// The text elements of an Item, in the order they are written.
+struct ItemFields
+{
+    QString target, thumbnail, typeName, rating, popularity, date, accessed, size, added, tags, notes, thumbsize,
+        customthumb, width, height, length, bitrate, framerate, samplerate, bitdepth, channels;
+
+    QString* field(const QStringRef& element)
+    {
+        static const QLatin1String names[] = {
+            QLatin1String("target"),     QLatin1String("thumbnail"),   QLatin1String("type"),
+            QLatin1String("rating"),     QLatin1String("popularity"),  QLatin1String("date"),
+            QLatin1String("accessed"),   QLatin1String("size"),        QLatin1String("added"),
+            QLatin1String("tags"),       QLatin1String("notes"),       QLatin1String("thumbsize"),
+            QLatin1String("customthumb"), QLatin1String("width"),      QLatin1String("height"),
+            QLatin1String("length"),     QLatin1String("bitrate"),     QLatin1String("framerate"),
+            QLatin1String("samplerate"), QLatin1String("bitdepth"),    QLatin1String("channels")};
+        QString* const fields[] = {&target,   &thumbnail, &typeName, &rating,    &popularity,  &date,     &accessed,
+                                   &size,     &added,     &tags,     &notes,     &thumbsize,   &customthumb, &width,
+                                   &height,   &length,    &bitrate,  &framerate, &samplerate, &bitdepth, &channels};
+        for (size_t i = 0; i < sizeof(names) / sizeof(names[0]); ++i) {
+            if (element == names[i])
+                return fields[i];
+        }
+        return nullptr;
+    }
+};
+
+// The size of the picture an item will keep of its cached thumbnail: the helpers fit
+// a picture into a SHELF_THUMBSIZE square, and the item keeps a smaller copy.
+QSize expectedPictureSize(int type, int width, int height)
+{
+    const int box = VorendaGlobal::SHELF_THUMBSIZE;
+    QSize size(box, box);
+    if ((type == ThumbImage || type == ThumbPhoto || type == ThumbVideo) && width > 0 && height > 0) {
+        size = QSize(width, height);
+        if (width > box || height > box)
+            size = size.scaled(box, box, Qt::KeepAspectRatio);
+    }
+    return ShelfPictureLoader::keptSize(size);
+}
+
+QStringList readTags(const QString& text)
+{
+    QStringList tags = decodeDataText(text).trimmed().toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    tags.removeDuplicates();
+    return tags;
+}
+
+void writeItem(ShelfDataWriter& writer, const MyThumbnailItem& item)
+{
+    const MyThumbnailItem::Properties& p = item.properties;
+    QXmlStreamWriter& xml = writer.xml();
+    xml.writeStartElement(QStringLiteral("Item"));
+    writer.writeTextAttribute(QStringLiteral("name"), p.name);
+    writer.writeNumberAttribute(QStringLiteral("type"), p.type);
+    writer.writeSwitchAttribute(QStringLiteral("label"), item.isLabelShown());
+    writer.writeTextElement(QStringLiteral("target"), p.target);
+    writer.writeTextElement(QStringLiteral("thumbnail"), QFileInfo(p.thumbnail).fileName());
+    writer.writeTextElement(QStringLiteral("type"), p.typeName);
+    writer.writeNumberElement(QStringLiteral("rating"), p.rating);
+    writer.writeNumberElement(QStringLiteral("popularity"), p.popularity);
+    writer.writeNumberElement(QStringLiteral("date"), p.date);
+    writer.writeNumberElement(QStringLiteral("accessed"), p.accessed);
+    writer.writeNumberElement(QStringLiteral("size"), p.size);
+    writer.writeNumberElement(QStringLiteral("added"), p.added);
+    writer.writeTextElement(QStringLiteral("tags"), p.tags.join(QLatin1Char(',')).trimmed().toLower());
+    writer.writeTextElement(QStringLiteral("notes"), p.notes.trimmed());
+    writer.writeNumberElement(QStringLiteral("thumbsize"), p.thumbsize);
+    writer.writeNumberElement(QStringLiteral("customthumb"), p.customthumb ? 1 : 0);
+    switch (p.type) {
+    case ThumbImage:
+    case ThumbPhoto:
+        writer.writeNumberElement(QStringLiteral("width"), p.width);
+        writer.writeNumberElement(QStringLiteral("height"), p.height);
+        break;
+    case ThumbVideo:
+        writer.writeNumberElement(QStringLiteral("width"), p.width);
+        writer.writeNumberElement(QStringLiteral("height"), p.height);
+        writer.writeNumberElement(QStringLiteral("length"), p.length);
+        writer.writeNumberElement(QStringLiteral("bitrate"), p.bitrate);
+        writer.writeNumberElement(QStringLiteral("framerate"), p.framerate);
+        break;
+    case ThumbAudio:
+        writer.writeNumberElement(QStringLiteral("length"), p.length);
+        writer.writeNumberElement(QStringLiteral("bitrate"), p.bitrate);
+        writer.writeNumberElement(QStringLiteral("samplerate"), p.samplerate);
+        writer.writeNumberElement(QStringLiteral("bitdepth"), p.bitdepth);
+        writer.writeNumberElement(QStringLiteral("channels"), p.channels);
+        break;
+    default:
+        break;
+    }
+    xml.writeEndElement();
+}
+
+} // namespace
+
+ShelfDataFile::ShelfDataFile(VorendaShelf& shelf)
+    : settings(shelf)
+    , shelf(shelf)
+    , pictureLoader(std::make_unique<ShelfPictureLoader>())
+{
+    saveTimer.setSingleShot(true);
+    saveTimer.setInterval(saveDelay);
+    pictureLayoutTimer.setSingleShot(true);
+    pictureLayoutTimer.setInterval(50);
+}
+
+ShelfDataFile::~ShelfDataFile() = default;
+
+void ShelfDataFile::setUp()
+{
+    connect(pictureLoader.get(), &ShelfPictureLoader::picturesRead, this, &ShelfDataFile::placeLoadedPictures);
+    connect(&pictureLayoutTimer, &QTimer::timeout, shelf.view, &AbstractThumbnailView::updateLayout);
+    connect(&saveTimer, &QTimer::timeout, &shelf, qOverload<>(&VorendaShelf::save));
+
+    // The view resets its model after every change of items or categories.
+    connect(shelf.view->model(), &QAbstractItemModel::modelReset, this, &ShelfDataFile::scheduleSave);
+    connect(shelf.view, &AbstractThumbnailView::itemMoved, this, &ShelfDataFile::scheduleSave);
+    connect(shelf.view, &AbstractThumbnailView::categoryExpanded, this, &ShelfDataFile::scheduleSave);
+}
+
+QString ShelfDataFile::path(const VorendaShelf& shelf)
+{
+    // The id names a file; anything but 32 hexadecimal digits could lead out of the folder.
+    static const QRegularExpression validId(QStringLiteral("\\A[0-9a-fA-F]{32}\\z"));
+    if (!validId.match(shelf.id).hasMatch() || shelf.fileName != shelf.id + QStringLiteral(".dat"))
+        return QString();
+    return QDir(VorendaGlobal::getDataLocation()).absoluteFilePath(shelf.fileName);
+}
+
+void ShelfDataFile::scheduleSave()
+{
+    if (!dataFileRead || loadingDataFile || loadCutShort || VorendaGlobal::readOnlyConfig || path(shelf).isEmpty())
+        return;
+    if (!saveTimer.isActive())
+        saveTimer.start();
+}
+
+void ShelfDataFile::markDeleted()
+{
+    deleted = true;
+    saveTimer.stop();
+}
+
+bool ShelfDataFile::isLoadingPictures() const
+{
+    return pictureLoader->isBusy();
+}
+
+void ShelfDataFile::stopPictures()
+{
+    pictureLoader->stop();
+}
+
+// ---- Saving
+
+void ShelfDataFile::save()
+{
+    if (VorendaGlobal::readOnlyConfig) {
+        ShelfLog::write(shelf, QStringLiteral("Read-Only Configuration"));
+        return;
+    }
+    saveTimer.stop();
+    if (deleted) {
+        ShelfLog::write(shelf, QStringLiteral("Not saved: the cabinet was deleted"));
+        return;
+    }
+    if (loadCutShort) {
+        ShelfLog::write(shelf, QStringLiteral("Not saved: its file was only partly read"));
+        return;
+    }
+    const QString file = path(shelf);
+    if (file.isEmpty()) {
+        ShelfLog::write(shelf, QStringLiteral("Not saved: the cabinet id \"%1\" is not valid").arg(shelf.id));
+        return;
+    }
+    ShelfLog::write(shelf, QStringLiteral("Saving..."));
+    const QString folder = QDir(VorendaGlobal::getDataLocation()).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        ShelfLog::write(shelf, QStringLiteral("Saving failed: cannot create the folder %1").arg(folder));
+        return;
+    }
+    if (save(file))
+        ShelfLog::write(shelf, QStringLiteral("Done!"));
+    else
+        ShelfLog::write(shelf, QStringLiteral("Saving failed!"));
+}
+
+bool ShelfDataFile::save(const QString& path)
+{
+    if (VorendaGlobal::readOnlyConfig || loadCutShort)
+        return false;
+    if (!damagedFile.isEmpty() && damagedFile == path && !keepDamagedDataFile(path))
+        return false;
+
+    ShelfDataWriter writer(path);
+    if (!writer.begin()) {
+        ShelfLog::write(shelf, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
+        return false;
+    }
+    settings.write(writer);
+    // Every category element is written inside Root, parents before their children.
+    activeWriter = &writer;
+    shelf.view->visitCategories(true, [this, &writer](CategoryHeaderItem* header, int parentKey,
+                                                      const QList<AbstractThumbnailItem*>& items) {
+        writeCategory(writer, header, parentKey, items);
+    });
+    activeWriter = nullptr;
+
+    if (!writer.commit()) {
+        ShelfLog::write(shelf, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool ShelfDataFile::keepDamagedDataFile(const QString& path)
+{
+    QString kept;
+    if (!DamagedFile::keepAside(path, &kept)) {
+        // Writing now would destroy the only copy of what the user had.
+        ShelfLog::write(shelf, QStringLiteral("Cannot keep the damaged file %1 aside").arg(path));
+        return false;
+    }
+    if (!kept.isEmpty())
+        ShelfLog::write(shelf, QStringLiteral("The damaged file was kept as %1").arg(kept));
+    damagedFile.clear();
+    return true;
+}
+
+void ShelfDataFile::writeCategory(CategoryHeaderItem* header, int parentKey,
+                                  const QList<AbstractThumbnailItem*>& items)
+{
+    if (activeWriter)
+        writeCategory(*activeWriter, header, parentKey, items);
+}
+
+void ShelfDataFile::writeCategory(ShelfDataWriter& writer, CategoryHeaderItem* header, int parentKey,
+                                  const QList<AbstractThumbnailItem*>& items)
+{
+    QXmlStreamWriter& xml = writer.xml();
+    if (!header) {
+        xml.writeStartElement(QStringLiteral("Uncategorized"));
+    } else {
+        xml.writeStartElement(QStringLiteral("Category"));
+        writer.writeTextAttribute(QStringLiteral("name"), header->getText());
+        writer.writeNumberAttribute(QStringLiteral("key"), header->getKey());
+        writer.writeSwitchAttribute(QStringLiteral("expand"), header->isExpanded());
+        if (parentKey != -1)
+            writer.writeNumberAttribute(QStringLiteral("parent"), parentKey);
+    }
+    for (AbstractThumbnailItem* entry : items) {
+        if (auto* item = qobject_cast<MyThumbnailItem*>(entry))
+            writeItem(writer, *item);
+    }
+    xml.writeEndElement();
+}
+
+// ---- Loading
+
+bool ShelfDataFile::load(const QString& path)
+{
+    dataFileRead = true;
+    QFile file(path);
+    // Only a regular file is read: a FIFO would block the program for good.
+    if (!openRegularFile(file)) {
+        // Whatever is there but cannot be read must not be replaced by the next save.
+        if (!path.isEmpty() && QFileInfo::exists(path)) {
+            damagedFile = path;
+            ShelfLog::write(shelf, QStringLiteral("%1 cannot be read as a file").arg(path));
+        }
+        shelf.updateStatusLabel();
+        return false;
+    }
+
+    loadingDataFile = true;
+    QXmlStreamReader reader(&file);
+    bool refused = false;
+    bool inRoot = false;
+    while (!reader.atEnd() && !stopLoading()) {
+        reader.readNext();
+        if (reader.isDTD()) {
+            if (reader.dtdName() != ShelfDataWriter::documentType()) {
+                refused = true;
+                break;
+            }
+            continue;
+        }
+        if (!reader.isStartElement())
+            continue;
+        const QStringRef element = reader.name();
+        if (!inRoot) {
+            // Another top element is another kind of file, not an empty cabinet.
+            if (element != QLatin1String("Root")) {
+                refused = true;
+                break;
+            }
+            inRoot = true;
+            continue;
+        }
+        if (element == QLatin1String("Root"))
+            continue;
+        if (element == QLatin1String("Settings"))
+            settings.read(reader);
+        else if (element == QLatin1String("Category") || element == QLatin1String("Uncategorized"))
+            readCategoryElement(reader);
+        else
+            readUnknownElement(reader);
+    }
+    if (refused || reader.hasError()) {
+        damagedFile = path;
+        ShelfLog::write(shelf, refused ? QStringLiteral("%1 is not a cabinet data file").arg(path)
+                                       : QStringLiteral("%1 is damaged at line %2: %3")
+                                             .arg(path)
+                                             .arg(reader.lineNumber())
+                                             .arg(reader.errorString()));
+    }
+    if (refused) {
+        loadingDataFile = false;
+        pictureLoader->start();
+        return false;
+    }
+
+    shelf.updateStatusLabel();
+    shelf.view->resetModel();
+    shelf.view->updateLayout();
+    loadingDataFile = false;
+    pictureLoader->start();
+    return true;
+}
+
+bool ShelfDataFile::stopLoading()
+{
+    if (!loadCutShort && TerminationSignals::requested()) {
+        loadCutShort = true;
+        ShelfLog::write(shelf, QStringLiteral("Loading stopped by the end of the session"));
+    }
+    return loadCutShort;
+}
+
+void ShelfDataFile::readCategoryElement(QXmlStreamReader& reader)
+{
+    int key = -1;
+    if (reader.name() == QLatin1String("Category")) {
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const QString headerName = decodeDataText(attributes.value(QStringLiteral("name")).toString());
+        int storedKey = 0;
+        setIntAttribute(attributes, QStringLiteral("key"), &storedKey);
+        int parentKey = -1;
+        setIntAttribute(attributes, QStringLiteral("parent"), &parentKey);
+
+        CategoryHeaderItem* header = shelf.getCategoryHeaderItem(headerName);
+        if (header) {
+            // The stored state holds even where the header's button is switched off.
+            const bool toggleable = header->canBeToggled();
+            header->canBeToggled(true);
+            header->setExpanded(attributes.value(QStringLiteral("expand")).toInt() != 0);
+            header->canBeToggled(toggleable);
+            key = installCategory(header, storedKey, parentKey);
+        }
+    }
+
+    while (!reader.atEnd() && !stopLoading()) {
+        reader.readNext();
+        if (reader.isEndElement())
+            return;
+        if (!reader.isStartElement())
+            continue;
+        if (reader.name() == QLatin1String("Item"))
+            readItemElement(reader, key);
+        else
+            readUnknownElement(reader);
+    }
+}
+
+int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int parentKey)
+{
+    // A hand-edited or damaged file may repeat a key or name a parent that is not
+    // there (yet); such a category stands at the top with a key of its own, so no
+    // category becomes its own ancestor and no item is lost.
+    MyThumbnailView* view = shelf.view;
+    if (key < 0 || key > largestStoredKey || view->getCategoryHeader(key)) {
+        const int fresh = view->getLastCategoryKey() + 1;
+        ShelfLog::write(shelf, QStringLiteral("Category key %1 taken or out of range, the category gets key %2")
+                                   .arg(key)
+                                   .arg(fresh));
+        key = fresh;
+        parentKey = -1;
+    }
+    if (parentKey != -1 && !view->getCategoryHeader(parentKey)) {
+        ShelfLog::write(shelf, QStringLiteral("Category %1 names the unknown parent %2 and stands at the top")
+                                   .arg(key)
+                                   .arg(parentKey));
+        parentKey = -1;
+    }
+    if (view->setCategoryHeader(key, header, parentKey, -1, false))
+        return key;
+    delete header;
+    return -1;
+}
+
+void ShelfDataFile::readItemElement(QXmlStreamReader& reader, int categoryKey)
+{
+    const QXmlStreamAttributes attributes = reader.attributes();
+    const QString itemName = decodeDataText(attributes.value(QStringLiteral("name")).toString());
+    const QString typeText = attributes.value(QStringLiteral("type")).toString();
+    const QString labelText = attributes.value(QStringLiteral("label")).toString();
+
+    ItemFields fields;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement() && reader.name() == QLatin1String("Item"))
+            break;
+        if (!reader.isStartElement())
+            continue;
+        if (QString* field = fields.field(reader.name()))
+            *field = reader.readElementText();
+        else
+            readUnknownElement(reader);
+    }
+
+    const QString target = decodeDataText(fields.target);
+    const QString standardName = ThumbnailCache::getThumbnailName(target.isEmpty() ? itemName : target);
+    // Only a name inside the cache folder: the file cannot send the reader elsewhere.
+    QString thumbnailName = QFileInfo(decodeDataText(fields.thumbnail)).fileName();
+    if (thumbnailName.isEmpty())
+        thumbnailName = standardName;
+
+    const int type = typeText.isEmpty() ? int(shelf.getThumbnailType(QFileInfo(target))) : typeText.toInt();
+    int size = fields.thumbsize.toInt();
+    if (size <= 0)
+        size = shelf.thumbSizeSlider->value();
+    bool custom = !fields.customthumb.isEmpty() && fields.customthumb.toInt() != 0;
+
+    QString path = ThumbnailCache::getCachePath(thumbnailName);
+    // The picture is decoded on a worker once the cabinet shows; until then the item
+    // has the size its picture will most likely have.
+    const bool cached = QFileInfo(path).isFile();
+    QPixmap picture;
+    QSize imageSize;
+    bool request = false;
+    if (cached) {
+        if (!hasThumbnailJob(type) && !custom)
+            size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
+        imageSize = VorendaShelf::normalizeSize(expectedPictureSize(type, fields.width.toInt(), fields.height.toInt()),
+                                                size);
+        request = hasThumbnailJob(type) && !custom && thumbnailName != standardName;
+    } else {
+        size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
+        picture = ShelfParts::of(shelf).cache.storedItemIcon(target, itemName, path);
+        imageSize = VorendaShelf::normalizeSize(picture.size(), size);
+        custom = false;
+        request = hasThumbnailJob(type);
+    }
+
+    MyThumbnailItem* item = shelf.getThumbnailItem(picture, imageSize, itemName, categoryKey);
+    if (!item)
+        return;
+    if (!shelf.view->addItem(item, false)) {
+        delete item;
+        return;
+    }
+
+    MyThumbnailItem::Properties& p = item->properties;
+    p.name = itemName;
+    p.target = target;
+    p.typeName = decodeDataText(fields.typeName);
+    p.thumbnail = path;
+    p.thumbsize = size;
+    p.type = type;
+    p.customthumb = custom;
+    p.accessed = fields.accessed.toUInt();
+    p.date = fields.date.toUInt();
+    p.added = fields.added.toUInt();
+    p.size = fields.size.toLongLong();
+    p.popularity = fields.popularity.toLongLong();
+    p.rating = fields.rating.toInt();
+    p.notes = decodeDataText(fields.notes).trimmed();
+    p.tags = readTags(fields.tags);
+
+    item->showItemLabel(labelText.toInt() != 0, false);
+    if (cached)
+        pictureLoader->enqueue(item, path);
+
+    if (!p.tags.isEmpty()) {
+        VorendaGlobal::tags += p.tags;
+        VorendaGlobal::tags.removeDuplicates();
+    }
+
+    if (type == ThumbImage || type == ThumbPhoto || type == ThumbVideo) {
+        p.width = fields.width.toInt();
+        p.height = fields.height.toInt();
+    }
+    if (type == ThumbVideo || type == ThumbAudio) {
+        p.length = fields.length.toInt();
+        p.bitrate = fields.bitrate.toInt();
+    }
+    if (type == ThumbVideo)
+        p.framerate = fields.framerate.toInt();
+    if (type == ThumbAudio) {
+        p.samplerate = fields.samplerate.toInt();
+        p.bitdepth = fields.bitdepth.toInt();
+        p.channels = fields.channels.toInt();
+    }
+
+    // A link file that was not yet read when the cabinet was saved is read now; its
+    // page is asked for once the address is known.
+    if (shelf.fileInfoProvider->isWebLocation(QFileInfo(target))) {
+        shelf.parseWebloc(item);
+        return;
+    }
+    // Audio items keep their icon until a refresh asks for their cover.
+    if (request)
+        ShelfParts::of(shelf).jobs.requestFor(item);
+}
+
+void ShelfDataFile::placeLoadedPictures()
+{
+    QList<LoadedPicture> pictures = pictureLoader->takeReadPictures();
+    bool resized = false;
+    for (LoadedPicture& loaded : pictures) {
+        MyThumbnailItem* item = loaded.item;
+        // A thumbnail that arrived meanwhile, or an item gone, wins over the file read.
+        if (!item || item->properties.thumbnail != loaded.path)
+            continue;
+        MyThumbnailItem::Properties& p = item->properties;
+        const QSize before = item->getImageSize();
+        if (!loaded.image.isNull()) {
+            const QPixmap picture = VorendaShelf::normalizeImage(QPixmap::fromImage(std::move(loaded.image)));
+            item->setImage(picture);
+            item->setImageSize(VorendaShelf::normalizeSize(
+                picture.size(), VorendaShelf::getThumbnailSize(p.type, p.customthumb, p.thumbsize)));
+        } else {
+            // Not a readable picture after all: as if the file were missing.
+            p.thumbsize = qMin(p.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
+            const QPixmap picture = ShelfParts::of(shelf).cache.storedItemIcon(p.target, p.name, p.thumbnail);
+            item->setImage(picture);
+            item->setImageSize(VorendaShelf::normalizeSize(picture.size(), p.thumbsize));
+            p.customthumb = false;
+            if (p.type == ThumbImage || p.type == ThumbPhoto)
+                shelf.requestDovalinnail(item);
+            else if (p.type == ThumbWebPage)
+                shelf.requestKestrimnail(item);
+        }
+        resized = resized || item->getImageSize() != before;
+    }
+    // Batches come close together: one layout for those of a moment.
+    if (resized && !pictureLayoutTimer.isActive())
+        pictureLayoutTimer.start();
+}
+
+// ---- The cabinet's entry points
+
+void VorendaShelf::save()
+{
+    ShelfParts::of(*this).dataFile.save();
+}
+
+bool VorendaShelf::save(const QString& path)
+{
+    return ShelfParts::of(*this).dataFile.save(path);
+}
+
+bool VorendaShelf::load(const QString& path)
+{
+    return ShelfParts::of(*this).dataFile.load(path);
+}
+
+void VorendaShelf::readSettingsElement(QXmlStreamReader& reader)
+{
+    ShelfParts::of(*this).dataFile.settings.read(reader);
+}
+
+void VorendaShelf::readCategoryElement(QXmlStreamReader& reader)
+{
+    ShelfParts::of(*this).dataFile.readCategoryElement(reader);
+}
+
+void VorendaShelf::readItemElement(QXmlStreamReader& reader, int categoryKey)
+{
+    ShelfParts::of(*this).dataFile.readItemElement(reader, categoryKey);
+}
+
+void VorendaShelf::onSaveItems(CategoryHeaderItem* headerItem, int parentKey, QList<AbstractThumbnailItem*> items,
+                               QVariant)
+{
+    ShelfParts::of(*this).dataFile.writeCategory(headerItem, parentKey, items);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ShelfSettingsElement.h"
+
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+class AbstractThumbnailItem;
+class CategoryHeaderItem;
+class QXmlStreamReader;
+class ShelfDataWriter;
+class ShelfPictureLoader;
+class VorendaShelf;
+
+// One cabinet's data file "<id>.dat" in the data folder: the Settings element, then
+// the category elements with their items. Written whole and atomically; read once,
+// when the cabinet is initialised, with the cached pictures decoded afterwards. A file
+// that exists but did not load cleanly is kept aside before the next save.
+class ShelfDataFile : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ShelfDataFile(VorendaShelf& shelf);
+    ~ShelfDataFile() override;
+
+    // The file's full path; empty while the cabinet's id is not 32 hexadecimal digits
+    // or its file name is not "<id>.dat".
+    static QString path(const VorendaShelf& shelf);
+    // A change saves the cabinet shortly afterwards, so a crash loses little.
+    static constexpr int saveDelay = 3000;
+
+    // Connects the view's changes to scheduleSave(); once the view is set up.
+    void setUp();
+    // Saves after saveDelay ms; further calls within the delay join that save.
+    void scheduleSave();
+    // The cabinet was deleted: nothing of it is saved any more.
+    void markDeleted();
+    // The file load() met that exists but did not load cleanly, else empty.
+    QString damagedDataFile() const { return damagedFile; }
+    // True while pictures of loaded items are still being decoded.
+    bool isLoadingPictures() const;
+    // Drops the pictures still to decode and waits for those being decoded.
+    void stopPictures();
+
+    void save();
+    bool save(const QString& path);
+    bool load(const QString& path);
+    void readCategoryElement(QXmlStreamReader& reader);
+    void readItemElement(QXmlStreamReader& reader, int categoryKey);
+    // Writes one category element into the save in progress; nothing without one.
+    void writeCategory(CategoryHeaderItem* header, int parentKey, const QList<AbstractThumbnailItem*>& items);
+
+    ShelfSettingsElement settings;
+
+private:
+    void writeCategory(ShelfDataWriter& writer, CategoryHeaderItem* header, int parentKey,
+                       const QList<AbstractThumbnailItem*>& items);
+    bool keepDamagedDataFile(const QString& path);
+    // Where a category read from a file goes; its items go to the key returned.
+    int installCategory(CategoryHeaderItem* header, int key, int parentKey);
+    // True, noting the cut, when a termination signal asks the load to stop.
+    bool stopLoading();
+    void placeLoadedPictures();
+
+    VorendaShelf& shelf;
+    QString damagedFile;
+    // Saves wait until the file was read, so a change made earlier cannot overwrite it.
+    bool dataFileRead = false;
+    bool loadingDataFile = false;
+    // Set when the end of the session stopped the load half-way: the cabinet holds part
+    // of its file and is never saved over it.
+    bool loadCutShort = false;
+    bool deleted = false;
+    QTimer saveTimer;
+    // The writer of the save in progress.
+    ShelfDataWriter* activeWriter = nullptr;
+    // Decodes the cached pictures of loaded items after the cabinet shows.
+    std::unique_ptr<ShelfPictureLoader> pictureLoader;
+    QTimer pictureLayoutTimer;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ThumbType.h"
+
+#include <QHash>
+#include <QMultiHash>
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+
+class AbstractThumbnailItem;
+class MyThumbnailItem;
+class QFileInfo;
+class QUrl;
+class VorendaShelf;
+
+// Makes a cabinet's items: a styled item of a name, a target and a first picture, with
+// its properties and its thumbnail job; the items of drops and pastes; and the items of
+// walks, which come by the thousand: each is laid out with the batch it came in, and
+// an index by name and target finds the duplicates of a batch without reading the
+// whole category again.
+class ShelfItems : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ShelfItems(VorendaShelf& shelf);
+
+    // Connects the view's item requests; once the view is set up.
+    void setUp();
+
+    // A new styled item, in no view yet; the caller owns it.
+    MyThumbnailItem* newItem(const QPixmap& pixmap, QSize size, const QString& text, int categoryKey);
+    MyThumbnailItem* create(const QString& name, const QString& target, const QPixmap& pixmap, int categoryKey,
+                            GenericType type);
+    // The item the category holds with that name and target, else a new one in the view.
+    MyThumbnailItem* add(QString name, QString target, const QPixmap& pixmap, int categoryKey, GenericType type);
+    void createForUrl(const QUrl& url, const QString& name, int categoryKey, AbstractThumbnailItem** item);
+    void createForData(const QByteArray& data, int categoryKey, AbstractThumbnailItem** item);
+
+    // Lays out items added or repictured since the last layout now instead of shortly.
+    void updateLayout();
+    // Lays them out shortly, with those that follow.
+    void scheduleLayout();
+    // The once-per-cabinet notice that web thumbnails take a while.
+    void showWebItemNotice();
+
+private:
+    // Whether a new item of that path shows its name, by the label preference.
+    bool showsLabel(const QFileInfo& info) const;
+    static QString addedItemKey(const QString& name, const QString& target);
+    MyThumbnailItem* findAdded(const QString& name, const QString& target, int categoryKey);
+    // Counts a new item that the view is about to file in the index; returns it.
+    MyThumbnailItem* expectFiled(MyThumbnailItem* item, int categoryKey);
+
+    VorendaShelf& shelf;
+    static constexpr int layoutDelay = 100;
+    QTimer layoutTimer;
+    QPointer<AbstractThumbnailItem> lastAdded;
+    // The items of a category by name and target while a batch of items comes in.
+    struct AddedItemIndex
+    {
+        QMultiHash<QString, QPointer<MyThumbnailItem>> items;
+        int count = -1;
+    };
+    QHash<int, AddedItemIndex> addedIndex;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ApplicationWalk.h"
+#include "MenuType.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QVariant>
+
+class AbstractThumbnailItem;
+class AddProgressWidget;
+class MyThumbnailItem;
+class VorendaShelf;
+
+// What a cabinet adds from the file system and the browsers: files or a folder chosen
+// in a dialog, standard places as items, the contents of places and dropped folders
+// walked on the cabinet's folder walker, and browser bookmarks. Each hit of a walk is
+// shown on the progress window, whose Continue and Abort reach this cabinet's walkers
+// only while it is shown for this cabinet.
+class ShelfWalks : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ShelfWalks(VorendaShelf& shelf);
+
+    // Connects the walkers, the importer and the view's link pastes; once they exist.
+    void setUp();
+    // Runs a command that adds items from the file system: files or a folder chosen in
+    // a dialog, a standard place as one item, or a place walked for its contents.
+    // Returns false, doing nothing, for every other command.
+    bool runCommand(MenuType type, int parameter);
+    // Queues a walk of a dropped folder into the category `categoryKey` (-1 for none).
+    void addFolder(const QString& path, int categoryKey);
+    // Ends this cabinet's walks and bookmark imports for good, before the cabinet goes
+    // away: nothing of them reaches the cabinet afterwards and the progress window lets
+    // go of it.
+    void stop();
+
+    // `name` as the walker reports it; an application entry gives its own.
+    void fileFound(QString name, const QString& path, const QVariant& data);
+    void dirFound(const QString& name, const QString& path, const QVariant& data);
+    void folderWalkFinished();
+    void listWalkFinished(QList<void*>* list);
+    void bookmarkFolderFound(const QString& name, QVariant& data, bool& emitDirFound, bool& skipSubfolders,
+                             bool& abort);
+    void bookmarkFound(const QString& name, const QString& url, const QVariant& data);
+    void bookmarksFinished(int folders, int urls, bool aborted);
+
+private:
+    // A paste of many links shows on the progress window like a walk.
+    void urlPasteProgress(AbstractThumbnailItem* item);
+    void urlPasteFinished();
+    bool runPlacesCommand(MenuType type, int parameter);
+    AddProgressWidget* progressPanel();
+    // Puts the item on the progress window and shows it for this cabinet; false when
+    // the window is busy with another cabinet.
+    bool showProgress(MyThumbnailItem* item);
+    void addFolderShortcut(MenuType type, int categoryKey);
+    void addPlaceContents(MenuType type, int categoryKey);
+    void addApplications(const QString& desktopCategory, int categoryKey);
+    void addChosenFiles(int categoryKey);
+    void addChosenFolder(int categoryKey);
+
+    VorendaShelf& shelf;
+    QPointer<AddProgressWidget> wiredProgressPanel;
+    // Decides which application entries of the walk under way are listed.
+    ApplicationWalk applicationWalk;
+    // Counts the folder walks that have ended, so an answer given after its walk ended
+    // is recognised as late.
+    quint64 endedWalks = 0;
+    bool walksStopped = false;
+};
