@@ -8,8 +8,6 @@
 #include <QSize>
 #include <QString>
 
-class MyThumbnailItem;
-
 // Asks the image helper Dovalin for thumbnails of image files: scaled into a box and,
 // for pictures of photo proportions, framed white. Each delivered record carries the
 // source picture's size and whether it is a photo.
@@ -25,7 +23,7 @@ public:
         QString thumbName; // file name inside the output folder
         QString thumbFormat;
         QString key;
-        QPointer<MyThumbnailItem> item; // turns null when the item goes
+        QPointer<QObject> item; // turns null when the item goes
         QSize imageSize = QSize(-1, -1); // result: the source picture's size
         int thumbWidth = 0;
         int thumbHeight = 0;

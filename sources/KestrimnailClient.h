@@ -7,8 +7,6 @@
 #include <QPointer>
 #include <QString>
 
-class MyThumbnailItem;
-
 // Asks the web helper Kestrim for thumbnails of web pages and local HTML files: each
 // page is rendered at the page size and scaled into the thumbnail box.
 class KestrimnailClient : public ThumbnailClient
@@ -23,7 +21,7 @@ public:
         QString thumbName; // file name inside the output folder
         QString thumbFormat;
         QString key;
-        QPointer<MyThumbnailItem> item; // turns null when the item goes
+        QPointer<QObject> item; // turns null when the item goes
         int pageWidth = 0;
         int pageHeight = 0;
         int thumbWidth = 0;

@@ -21,7 +21,8 @@
 
 namespace {
 
-const QStringList suffixes = {"txt", "pdf", "odt", "csv", "md"};
+const QStringList suffixes = {QStringLiteral("txt"), QStringLiteral("pdf"), QStringLiteral("odt"),
+                              QStringLiteral("csv"), QStringLiteral("md")};
 
 void makeFolder(const QString& path, int count)
 {

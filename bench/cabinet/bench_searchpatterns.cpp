@@ -9,7 +9,7 @@
 
 #include "../support/SearchCabinet.h"
 
-#include "../../tests/cabinet/CabinetTestFixtures.h"
+#include "CabinetTestFixtures.h"
 
 #include "DockableWidget.h"
 #include "SearchBox.h"

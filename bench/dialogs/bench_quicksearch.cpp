@@ -10,7 +10,7 @@
 
 #include "../support/BenchSupport.h"
 
-#include "../../tests/cabinet/CabinetTestFixtures.h"
+#include "CabinetTestFixtures.h"
 
 #include "QuickSearchWidget.h"
 #include "SearchBox.h"

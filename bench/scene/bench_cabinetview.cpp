@@ -4,7 +4,7 @@
 // Prints milliseconds (median of several runs) and the resident memory per item.
 #include "../support/BenchSupport.h"
 
-#include "../../tests/scene/CabinetFixtures.h"
+#include "CabinetStyleFixtures.h"
 
 #include "CustomSortFilterProxyModel.h"
 #include "PaintCacheBudget.h"
@@ -141,8 +141,7 @@ void measure(int count, QTextStream& out)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareOffscreenRun();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     out << "Cabinet view 1920 x 1080, thumbnails 128, style Wood #2; milliseconds (median)\n";

@@ -176,8 +176,7 @@ void benchClipboard(const QList<QPixmap>& pictures)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareOffscreenRun();
     QApplication app(argc, argv);
     const QList<QPixmap> pictures = makePictures(1000);
     benchDragImage(pictures);

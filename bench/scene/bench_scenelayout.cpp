@@ -162,8 +162,7 @@ void measure(Shape shape, int count, QTextStream& out)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareOffscreenRun();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     out << "Scene view 1200 x 800, items 84 x 84, milliseconds per pass (median)\n";

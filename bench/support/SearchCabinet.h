@@ -4,7 +4,7 @@
 // names, targets and tags as a user's files would have them; `finish` adds what a
 // benchmark needs beyond that (descriptions, dates) before each item is filed.
 
-#include "../../tests/cabinet/CabinetTestFixtures.h"
+#include "CabinetTestFixtures.h"
 #include "BenchSupport.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "WebKitThumbnail.h"
 
-#include "ColorFunctions.h"
+#include "ImageFunctions.h"
 
 #include <QEventLoop>
 #include <QPainter>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -23,3 +24,15 @@ QImage convertToThumbnail(const QImage& image, const QSize& size, Qt::AspectRati
 
 // Pixmaps compare by their pixels; two null pixmaps are equal.
 bool samePixmaps(const QPixmap& a, const QPixmap& b);
+
+// A copy of `a` (alpha kept) whose red, green and blue are `percent` of a's and the
+// rest of b's, each share truncated on its own.
+QColor mergedColors(const QColor& a, const QColor& b, int percent);
+
+// The pixel at (x, y), or `fallback` for a point outside the image.
+unsigned int getPixel(const QImage& image, int x, int y, unsigned int fallback);
+
+// A cheap blank test: 29 fixed samples of the monochrome image compared with its centre.
+// Samples outside a small image count as equal.
+bool hasOneColor(const QImage& image);
+bool hasOneColor(const QPixmap& pixmap);

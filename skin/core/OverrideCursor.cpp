@@ -1,16 +1,16 @@
 #include "OverrideCursor.h"
 
-#include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 
 OverrideCursor::OverrideCursor(Qt::CursorShape shape, bool restore)
     : restore(restore)
 {
-    QApplication::setOverrideCursor(QCursor(shape));
+    QGuiApplication::setOverrideCursor(QCursor(shape));
 }
 
 OverrideCursor::~OverrideCursor()
 {
     if (restore)
-        QApplication::restoreOverrideCursor();
+        QGuiApplication::restoreOverrideCursor();
 }

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QWidget>
 
 QString getElidedText(const QString& text, const QFont& font, Qt::TextElideMode mode, int width)
 {
@@ -11,13 +10,6 @@ QString getElidedText(const QString& text, const QFont& font, Qt::TextElideMode 
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return QFontMetrics(font).elidedText(line, mode, width);
-}
-
-QString getElidedText(const QString& text, Qt::TextElideMode mode, QWidget* widget)
-{
-    if (!widget)
-        return text;
-    return getElidedText(text, widget->font(), mode, widget->width());
 }
 
 QString getStringValue(const QString& text, const QString& start, const QString& end,

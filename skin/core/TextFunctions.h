@@ -5,11 +5,8 @@
 #include <QString>
 #include <QUrl>
 
-class QWidget;
-
 // One line of text elided to `width` pixels; line breaks become blanks.
 QString getElidedText(const QString& text, const QFont& font, Qt::TextElideMode mode, int width);
-QString getElidedText(const QString& text, Qt::TextElideMode mode, QWidget* widget);
 
 // The trimmed text between `start` and `end`. With `position`, the search begins
 // there and the position moves to just after the start marker, so fields of one

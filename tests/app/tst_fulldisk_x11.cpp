@@ -109,9 +109,10 @@ void TestFullDiskX11::fullDiskKeepsTheOldFiles()
     const QStringList lines = RunningVorenda::logLines();
     const int lastStart = lines.lastIndexOf(QStringLiteral("--- NEW SESSION STARTED ---"));
     const QStringList run = lines.mid(lastStart);
-    QVERIFY2(run.contains(QStringLiteral("VorendaShelf (Mine): Saving failed!")), qPrintable(run.join('\n')));
+    QVERIFY2(run.contains(QStringLiteral("VorendaShelf (Mine): Saving failed!")),
+             qPrintable(run.join(QLatin1Char('\n'))));
     QVERIFY2(run.contains(QStringLiteral("VorendaMain: Saving \"%1Vorenda.dat\" failed").arg(vorenda.store())),
-             qPrintable(run.join('\n')));
+             qPrintable(run.join(QLatin1Char('\n'))));
     QVERIFY(!run.contains(QStringLiteral("VorendaShelf (Mine): Done!")));
     QVERIFY(!run.contains(QStringLiteral("VorendaMain: Done!")));
 

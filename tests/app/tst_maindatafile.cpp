@@ -149,7 +149,7 @@ void TestMainDataFile::readsPreferences_data()
                                          << 32 << true << oldHash << QStringList{QStringLiteral("x")} << meta << ctrlF10;
     QTest::newRow("numbers and switches")
         << QByteArray("maxthumbsize=\"200\" autoupdates=\"0\" kioskpassword=\"abc\" tags=\"\"") << QByteArray() << 200
-        << false << QStringLiteral("abc") << before << meta << ctrlF10;
+        << false << "abc" << before << meta << ctrlF10;
     QTest::newRow("the word true is false") << QByteArray("autoupdates=\"true\"") << QByteArray() << 128 << false
                                             << oldHash << QStringList() << meta << ctrlF10;
     QTest::newRow("empty values keep") << QByteArray("maxthumbsize=\"\" autoupdates=\"\" kioskpassword=\"\" tags=\"\"")
@@ -162,7 +162,8 @@ void TestMainDataFile::readsPreferences_data()
         << ctrlF10;
     QTest::newRow("hotkeys read as portable text")
         << QByteArray() << QByteArray("showall=\"Ctrl+Shift+F2\" quicksearch=\"Alt+Space\"") << 128 << true << oldHash
-        << QStringList() << QStringLiteral("Alt+Space") << QStringLiteral("Ctrl+Shift+F2");
+        << QStringList() << "Alt+Space"
+        << "Ctrl+Shift+F2";
 }
 
 void TestMainDataFile::readsPreferences()
@@ -310,7 +311,8 @@ void TestMainDataFile::hostileFilesKeepTheCabinets()
     // Not cabinet files: a name that is no id, a kept damaged copy, a FIFO.
     writeCabinetFile(QStringLiteral("notes"), "N");
     writeCabinetFile(QStringLiteral("0d0d0d0d0d0d0d0d0d0d0d0d0d0d0d0d.dat.damaged-20260101-000000"), "D");
-    QVERIFY(::mkfifo(QFile::encodeName(VorendaGlobal::getDataLocation() + "/0e0e0e0e0e0e0e0e0e0e0e0e0e0e0e0e.dat").constData(), 0600) == 0);
+    const QString fifo = VorendaGlobal::getDataLocation() + QStringLiteral("/0e0e0e0e0e0e0e0e0e0e0e0e0e0e0e0e.dat");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
 
     const QByteArray native = QFile::encodeName(path());
     if (content == "fifo") {

@@ -359,8 +359,9 @@ void TestVorendaMain::kioskCabinetsShownAtStart()
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     };
-    QVERIFY(write(VorendaGlobal::getDataLocation() + QStringLiteral("/") + QString::fromLatin1(kioskId) + ".dat",
-                  "<!DOCTYPE Vorenda-CabinetData>\n<Root><Settings><Window name=\"Shop\" kiosk=\"1\"/></Settings></Root>\n"));
+    QVERIFY(write(
+        VorendaGlobal::getDataLocation() + QStringLiteral("/") + QString::fromLatin1(kioskId) + QStringLiteral(".dat"),
+        "<!DOCTYPE Vorenda-CabinetData>\n<Root><Settings><Window name=\"Shop\" kiosk=\"1\"/></Settings></Root>\n"));
     QVERIFY(write(VorendaMain::dataFilePath(), "<!DOCTYPE Vorenda-Data>\n<Root><Preferences><General showkiosk=\""
                                                    + showKiosk + "\"/></Preferences><Cabinets><Cabinet id=\"" + kioskId
                                                    + "\"/><Cabinet id=\"" + plainId + "\"/></Cabinets></Root>\n"));
@@ -372,7 +373,8 @@ void TestVorendaMain::kioskCabinetsShownAtStart()
     QCOMPARE(kiosk->isVisible(), shown);
     QVERIFY(!VorendaGlobal::shelves.last()->isVisible());
     QVERIFY(controller->hasAnyKiosk());
-    QFile::remove(VorendaGlobal::getDataLocation() + QStringLiteral("/") + QString::fromLatin1(kioskId) + ".dat");
+    QFile::remove(VorendaGlobal::getDataLocation() + QStringLiteral("/") + QString::fromLatin1(kioskId)
+                  + QStringLiteral(".dat"));
 }
 
 void TestVorendaMain::globalHotkeysAreBound()
@@ -488,15 +490,20 @@ void TestVorendaMain::hotkeyLabelsInEveryLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("expected"); // show all, hide all, quick search, the cabinet's entry and name
     QTest::newRow("en") << "en"
-                        << QStringList{"Show All\tCtrl+F10", "Hide All\tCtrl+F11", "Quick Search\tMeta+Space",
-                                       "Cabinet 1\tCtrl+1", "Cabinet 1  (Ctrl+1)"};
+                        << QStringList{QStringLiteral("Show All\tCtrl+F10"), QStringLiteral("Hide All\tCtrl+F11"),
+                                       QStringLiteral("Quick Search\tMeta+Space"), QStringLiteral("Cabinet 1\tCtrl+1"),
+                                       QStringLiteral("Cabinet 1  (Ctrl+1)")};
     QTest::newRow("de") << "de"
-                        << QStringList{"Alle anzeigen\tStrg+F10", "Alle ausblenden\tStrg+F11",
-                                       "Schnellsuche\tMeta+Leertaste", "Schrank 1\tStrg+1", "Schrank 1  (Strg+1)"};
+                        << QStringList{QStringLiteral("Alle anzeigen\tStrg+F10"),
+                                       QStringLiteral("Alle ausblenden\tStrg+F11"),
+                                       QStringLiteral("Schnellsuche\tMeta+Leertaste"),
+                                       QStringLiteral("Schrank 1\tStrg+1"), QStringLiteral("Schrank 1  (Strg+1)")};
     QTest::newRow("es") << "es"
-                        << QStringList{"Mostrar todos\tControl+F10", "Ocultar todos\tControl+F11",
-                                       "Búsqueda rápida\tMeta+Espacio", "Armario 1\tControl+1",
-                                       "Armario 1  (Control+1)"};
+                        << QStringList{QStringLiteral("Mostrar todos\tControl+F10"),
+                                       QStringLiteral("Ocultar todos\tControl+F11"),
+                                       QStringLiteral("Búsqueda rápida\tMeta+Espacio"),
+                                       QStringLiteral("Armario 1\tControl+1"),
+                                       QStringLiteral("Armario 1  (Control+1)")};
 }
 
 // The labels as a user has them: Qt's own translations name the keys.

@@ -21,7 +21,10 @@ private slots:
 
 private:
     static bool lockIsHeld(const QString& path);
-    bool lockIsHeld() const { return lockIsHeld(TestEnvironment::instance()->runtimeFolder() + "/vorenda.mutex"); }
+    bool lockIsHeld() const
+    {
+        return lockIsHeld(TestEnvironment::instance()->runtimeFolder() + QStringLiteral("/vorenda.mutex"));
+    }
     QString program() const { return QStringLiteral(VORENDA_BIN_DIR "/vorenda"); }
 };
 
@@ -91,7 +94,8 @@ void TestVorendaProcess::hijackedFallbackFolderDoesNotStopTheProgram()
     QVERIFY(::chmod(QFile::encodeName(fallback).constData(), 0777) == 0);
     if (::geteuid() == 0)
         QVERIFY(::chown(QFile::encodeName(fallback).constData(), 65534, 65534) == 0);
-    const int foreign = ::open(QFile::encodeName(fallback + "/vorenda.mutex").constData(), O_RDWR | O_CREAT, 0666);
+    const int foreign =
+        ::open(QFile::encodeName(fallback + QStringLiteral("/vorenda.mutex")).constData(), O_RDWR | O_CREAT, 0666);
     QVERIFY(foreign >= 0);
     QCOMPARE(::flock(foreign, LOCK_EX | LOCK_NB), 0);
 

@@ -33,21 +33,22 @@ void TestCabinetActions::actionsCarryTheirKeys_data()
     const QString selectAll = QKeySequence(QKeySequence::SelectAll).toString();
     const QString paste = QKeySequence(QKeySequence::Paste).toString();
     const QList<std::pair<const char*, QStringList>> rows = {
-        {"Stay On Top", {"Ctrl+T"}},
-        {"Auto Hide", {"Ctrl+D"}},
-        {"Show In Kiosk Mode", {"Ctrl+K"}},
-        {"Top (Maximized)", {"Ctrl+Shift+Up"}},
-        {"None (Floating)", {"Shift+Esc"}},
-        {"Rename", {"F2"}},
+        {"Stay On Top", {QStringLiteral("Ctrl+T")}},
+        {"Auto Hide", {QStringLiteral("Ctrl+D")}},
+        {"Show In Kiosk Mode", {QStringLiteral("Ctrl+K")}},
+        {"Top (Maximized)", {QStringLiteral("Ctrl+Shift+Up")}},
+        {"None (Floating)", {QStringLiteral("Shift+Esc")}},
+        {"Rename", {QStringLiteral("F2")}},
         {"Select All Items", {selectAll}},
         {"Paste", {paste}},
-        {"Switch between or cycle through cabinets clockwise", {"Alt+Tab", "Ctrl+Tab"}},
-        {"Switch between or cycle through cabinets counterclockwise", {"Alt+Shift+Tab", "Ctrl+Shift+Tab"}},
-        {"Clear Search Box", {"Ctrl+Backspace"}},
-        {"Search Tags Only", {"Alt+6"}},
-        {"Show Most Popular", {"Alt+8"}},
+        {"Switch between or cycle through cabinets clockwise", {QStringLiteral("Alt+Tab"), QStringLiteral("Ctrl+Tab")}},
+        {"Switch between or cycle through cabinets counterclockwise",
+         {QStringLiteral("Alt+Shift+Tab"), QStringLiteral("Ctrl+Shift+Tab")}},
+        {"Clear Search Box", {QStringLiteral("Ctrl+Backspace")}},
+        {"Search Tags Only", {QStringLiteral("Alt+6")}},
+        {"Show Most Popular", {QStringLiteral("Alt+8")}},
         // A new cabinet shows its bars, so the toggle offers to hide.
-        {"Hide Bottom Bar", {"Alt+B"}},
+        {"Hide Bottom Bar", {QStringLiteral("Alt+B")}},
     };
     for (const auto& row : rows)
         QTest::newRow(row.first) << QString::fromLatin1(row.first) << row.second;
@@ -70,7 +71,7 @@ void TestCabinetActions::actionsCarryTheirKeys()
         if (!shortcuts.contains(sequence.toString()))
             shortcuts << sequence.toString();
     }
-    QVERIFY2(shortcuts.mid(0, keys.size()) == keys, qPrintable(shortcuts.join(' ')));
+    QVERIFY2(shortcuts.mid(0, keys.size()) == keys, qPrintable(shortcuts.join(QLatin1Char(' '))));
     QCOMPARE(found->shortcutContext(), Qt::WindowShortcut);
 }
 

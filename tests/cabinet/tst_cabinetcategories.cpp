@@ -1,8 +1,8 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "CabinetTestFixtures.h"
 #include "NavigatorItem.h"
+#include "QuestionDriver.h"
 #include "RemoveWarningDialog.h"
 
 #include <QAction>
@@ -120,10 +120,10 @@ void TestCabinetCategories::namesMatchWithoutCaseAmongSiblings_data()
     QTest::addColumn<int>("askedParent");
     QTest::addColumn<bool>("found");
     // "Photos" stands at the top and under "Trips" (key 1); "Music" (key 0) holds none.
-    QTest::newRow("other case, same parent") << QStringLiteral("photos") << -1 << true;
-    QTest::newRow("upper case under a parent") << QStringLiteral("PHOTOS") << 1 << true;
-    QTest::newRow("same name, other parent") << QStringLiteral("Photos") << 0 << false;
-    QTest::newRow("a longer name") << QStringLiteral("Photos 2") << -1 << false;
+    QTest::newRow("other case, same parent") << "photos" << -1 << true;
+    QTest::newRow("upper case under a parent") << "PHOTOS" << 1 << true;
+    QTest::newRow("same name, other parent") << "Photos" << 0 << false;
+    QTest::newRow("a longer name") << "Photos 2" << -1 << false;
     QTest::newRow("empty name is a name") << QString() << -1 << false;
 }
 
@@ -261,17 +261,18 @@ void TestCabinetCategories::questionListsWhatGoes_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QString>("message");
     // fillCabinet: Documents (0) holding Letters (1), and Music (2).
-    QTest::newRow("one category alone") << 0 << false << false << QStringList({"Documents"})
+    QTest::newRow("one category alone") << 0 << false << false << QStringList({QStringLiteral("Documents")})
                                         << "Are you sure you want to remove the following category and all the items "
                                            "it might contain?";
     QTest::newRow("one category with subcategories")
-        << 0 << false << true << QStringList({"Documents"})
+        << 0 << false << true << QStringList({QStringLiteral("Documents")})
         << "Are you sure you want to remove the following category and all the subcategories and items it might "
            "contain?";
-    QTest::newRow("subcategories only") << 0 << true << true << QStringList({"Letters"})
+    QTest::newRow("subcategories only") << 0 << true << true << QStringList({QStringLiteral("Letters")})
                                         << "Are you sure you want to remove the following subcategories and all the "
                                            "items they might contain?";
-    QTest::newRow("every category") << -1 << false << true << QStringList({"Documents", "Music"})
+    QTest::newRow("every category") << -1 << false << true
+                                    << QStringList({QStringLiteral("Documents"), QStringLiteral("Music")})
                                     << "Are you sure you want to remove the following categories and all the "
                                        "subcategories and items they might contain?";
 }
@@ -404,11 +405,14 @@ void TestCabinetCategories::removalDeletesOnlyThePicturesOfItemsThatLeave_data()
     QTest::addColumn<QStringList>("kept");
     // Documents (0) holds "doc", its subcategory Letters (1) holds "letter", whose
     // subcategory Drafts (3) holds "draft"; Music (2) holds "song".
-    QTest::newRow("subcategories only") << 0 << true << true << QStringList({"doc", "song"});
-    QTest::newRow("subcategories only, not recursing") << 0 << true << false
-                                                       << QStringList({"doc", "draft", "song"});
-    QTest::newRow("category alone") << 0 << false << false << QStringList({"letter", "draft", "song"});
-    QTest::newRow("category with subcategories") << 0 << false << true << QStringList({"song"});
+    QTest::newRow("subcategories only") << 0 << true << true
+                                        << QStringList({QStringLiteral("doc"), QStringLiteral("song")});
+    QTest::newRow("subcategories only, not recursing")
+        << 0 << true << false << QStringList({QStringLiteral("doc"), QStringLiteral("draft"), QStringLiteral("song")});
+    QTest::newRow("category alone") << 0 << false << false
+                                    << QStringList(
+                                           {QStringLiteral("letter"), QStringLiteral("draft"), QStringLiteral("song")});
+    QTest::newRow("category with subcategories") << 0 << false << true << QStringList({QStringLiteral("song")});
     QTest::newRow("every category") << -1 << false << true << QStringList();
 }
 
@@ -425,7 +429,10 @@ void TestCabinetCategories::removalDeletesOnlyThePicturesOfItemsThatLeave()
     addCabinetCategory(shelf, 3, QStringLiteral("Drafts"), 1);
     const QDir cache(VorendaGlobal::getCacheLocation());
     QVERIFY(cache.mkpath(QStringLiteral(".")));
-    const QList<QPair<int, QString>> items = {{0, "doc"}, {1, "letter"}, {3, "draft"}, {2, "song"}};
+    const QList<QPair<int, QString>> items = {{0, QStringLiteral("doc")},
+                                              {1, QStringLiteral("letter")},
+                                              {3, QStringLiteral("draft")},
+                                              {2, QStringLiteral("song")}};
     QStringList all;
     for (const auto& entry : items) {
         MyThumbnailItem* item = addCabinetItem(shelf, entry.first, entry.second);

@@ -1,12 +1,12 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 #include "DovalinnailClient.h"
 #include "KestrimnailClient.h"
 #include "MenuCommand.h"
 #include "MessageDialog.h"
+#include "QuestionDriver.h"
 #include "RecurseDirThread.h"
 #include "RemoveWarningDialog.h"
 #include "SearchBox.h"

@@ -1,6 +1,5 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "AddProgressWidget.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
@@ -8,6 +7,7 @@
 #include "HelpWidget.h"
 #include "MenuCommand.h"
 #include "PopupMenuDriver.h"
+#include "QuestionDriver.h"
 #include "QuickStartDialog.h"
 #include "RemoveWarningDialog.h"
 #include "ShelfMenus.h"

@@ -1,9 +1,9 @@
+#include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 
-#include <QDir>
 #include <QScreen>
 #include <QX11Info>
 
@@ -24,12 +24,6 @@ void TestCabinetScreenshotX11::initTestCase()
         QSKIP("needs an X server");
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
-}
-
-static bool isBoardColor(const QColor& c)
-{
-    // Light wood: orange, clearly lit.
-    return c.red() > 90 && c.red() > c.green() && c.green() > c.blue() && c.hue() >= 15 && c.hue() <= 45;
 }
 
 static bool isCabinetColor(const QColor& c, const QColor& cabinet)
@@ -70,9 +64,7 @@ void TestCabinetScreenshotX11::screenShowsCabinet()
                               ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
                               .toImage();
     QCOMPARE(screen.size(), frame.size());
-    const QString folder = QStringLiteral(VORENDA_SOURCE_DIR "/build/screenshots");
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(screen.save(folder + QStringLiteral("/cabinetwindow.png")));
+    QVERIFY(RunningVorenda::saveScreenshot(screen, QStringLiteral("cabinetwindow.png")));
 
     QCOMPARE(shelf.statusLabel->text(), QStringLiteral("1 Categories, 5 Items"));
 

@@ -1,10 +1,10 @@
 #include "TestEnvironment.h"
 
-#include "CabinetTestFixtures.h"
-#include "../dialogs/QuestionDriver.h"
 #include "AddProgressWidget.h"
+#include "CabinetTestFixtures.h"
 #include "FilterScan.h"
 #include "ListIteratorThread.h"
+#include "QuestionDriver.h"
 #include "SearchBox.h"
 
 #include <QAction>
@@ -53,9 +53,9 @@ void TestCabinetSearch::fillNamed(VorendaShelf& shelf)
         QStringList tags;
         const char* notes;
     };
-    const Entry entries[] = {{"Internet", {"web"}, "Browser"},
+    const Entry entries[] = {{"Internet", {QStringLiteral("web")}, "Browser"},
                              {"Network", {}, ""},
-                             {"abc", {"letters", "net"}, "first three"},
+                             {"abc", {QStringLiteral("letters"), QStringLiteral("net")}, "first three"},
                              {"Music", {}, "songs on the net"}};
     for (const Entry& entry : entries) {
         MyThumbnailItem* item = addCabinetItem(shelf, -1, QString::fromLatin1(entry.name));
@@ -79,22 +79,32 @@ void TestCabinetSearch::findsByMode_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("found");
     QTest::addColumn<QString>("label");
-    const QStringList none{"<none>"};
-    QTest::newRow("names, anywhere, any case") << 0 << "net" << QStringList{"Internet", "Network"} << "2 matches";
-    QTest::newRow("capitals in the pattern") << 0 << "NET" << QStringList{"Internet", "Network"} << "2 matches";
-    QTest::newRow("regular expression") << 0 << "a.c" << QStringList{"abc"} << "1 match";
-    QTest::newRow("repeated group") << 0 << "(ne)+t" << QStringList{"Internet", "Network"} << "2 matches";
-    QTest::newRow("parenthesis in a class") << 0 << "[(]" << QStringList{"<none>"} << "Not found";
-    QTest::newRow("tags only") << 1 << "net" << QStringList{"abc"} << "1 match";
-    QTest::newRow("descriptions only") << 2 << "net" << QStringList{"Music"} << "1 match";
-    QTest::newRow("all fields") << 3 << "net" << QStringList{"Internet", "Network", "abc", "Music"} << "4 matches";
-    QTest::newRow("empty match, all fields") << 3 << "^" << QStringList{"Internet", "Network", "abc", "Music"}
+    const QStringList none{QStringLiteral("<none>")};
+    QTest::newRow("names, anywhere, any case")
+        << 0 << "net" << QStringList{QStringLiteral("Internet"), QStringLiteral("Network")} << "2 matches";
+    QTest::newRow("capitals in the pattern")
+        << 0 << "NET" << QStringList{QStringLiteral("Internet"), QStringLiteral("Network")} << "2 matches";
+    QTest::newRow("regular expression") << 0 << "a.c" << QStringList{QStringLiteral("abc")} << "1 match";
+    QTest::newRow("repeated group") << 0 << "(ne)+t"
+                                    << QStringList{QStringLiteral("Internet"), QStringLiteral("Network")}
+                                    << "2 matches";
+    QTest::newRow("parenthesis in a class") << 0 << "[(]" << QStringList{QStringLiteral("<none>")} << "Not found";
+    QTest::newRow("tags only") << 1 << "net" << QStringList{QStringLiteral("abc")} << "1 match";
+    QTest::newRow("descriptions only") << 2 << "net" << QStringList{QStringLiteral("Music")} << "1 match";
+    QTest::newRow("all fields") << 3 << "net"
+                                << QStringList{QStringLiteral("Internet"), QStringLiteral("Network"),
+                                               QStringLiteral("abc"), QStringLiteral("Music")}
+                                << "4 matches";
+    QTest::newRow("empty match, all fields") << 3 << "^"
+                                             << QStringList{QStringLiteral("Internet"), QStringLiteral("Network"),
+                                                            QStringLiteral("abc"), QStringLiteral("Music")}
                                              << "4 matches";
-    QTest::newRow("empty match, tags need a tag") << 1 << "^" << QStringList{"Internet", "abc"} << "2 matches";
+    QTest::newRow("empty match, tags need a tag")
+        << 1 << "^" << QStringList{QStringLiteral("Internet"), QStringLiteral("abc")} << "2 matches";
     QTest::newRow("no hit") << 3 << "zzz" << none << "Not found";
     QTest::newRow("invalid expression") << 3 << "(" << none << "Not found";
-    QTest::newRow("unknown mode keeps the name column") << 7 << "net" << QStringList{"Internet", "Network"}
-                                                        << "2 matches";
+    QTest::newRow("unknown mode keeps the name column")
+        << 7 << "net" << QStringList{QStringLiteral("Internet"), QStringLiteral("Network")} << "2 matches";
     QTest::newRow("empty text shows everything") << 3 << "" << QStringList() << "";
 }
 
@@ -117,10 +127,13 @@ void TestCabinetSearch::showsLists_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("found");
-    QTest::newRow("recently opened") << "[ro]" << QStringList{"Opened today", "Opened yesterday"};
-    QTest::newRow("recently opened in capitals") << "[RO]" << QStringList{"Opened today", "Opened yesterday"};
-    QTest::newRow("recently added") << "[ra]" << QStringList{"Opened today", "Added at midnight"};
-    QTest::newRow("most popular") << "[Mp]" << QStringList{"Opened today"};
+    QTest::newRow("recently opened") << "[ro]"
+                                     << QStringList{QStringLiteral("Opened today"), QStringLiteral("Opened yesterday")};
+    QTest::newRow("recently opened in capitals")
+        << "[RO]" << QStringList{QStringLiteral("Opened today"), QStringLiteral("Opened yesterday")};
+    QTest::newRow("recently added") << "[ra]"
+                                    << QStringList{QStringLiteral("Opened today"), QStringLiteral("Added at midnight")};
+    QTest::newRow("most popular") << "[Mp]" << QStringList{QStringLiteral("Opened today")};
 }
 
 void TestCabinetSearch::showsLists()
@@ -158,7 +171,7 @@ void TestCabinetSearch::switchingModeReruns()
     shelf.onSearchNamesOnly();
     QCOMPARE(shelf.filtertype, 0);
     QCOMPARE(shelf.searchBox->text(), QStringLiteral("net"));
-    QCOMPARE(filterNames(shelf), (QStringList{"Internet", "Network"}));
+    QCOMPARE(filterNames(shelf), (QStringList{QStringLiteral("Internet"), QStringLiteral("Network")}));
     QCOMPARE(shelf.statusLabel->text(), QStringLiteral("Searching Names Only!"));
     const QList<bool> checks{shelf.searchNamesOnlyAction->isChecked(), shelf.searchTagsOnlyAction->isChecked(),
                              shelf.searchDescriptionsOnlyAction->isChecked(), shelf.searchAllAction->isChecked()};
@@ -236,7 +249,7 @@ void TestCabinetSearch::pathologicalPatternsFindNothing()
         addCabinetItem(shelf, -1, QString(40, QLatin1Char('a')) + QLatin1Char('!'));
     shelf.view->resetModel();
     shelf.search(pattern);
-    QCOMPARE(filterNames(shelf), QStringList{"<none>"});
+    QCOMPARE(filterNames(shelf), QStringList{QStringLiteral("<none>")});
     QCOMPARE(shelf.matchesLabel->text(), QStringLiteral("Not found"));
 }
 
@@ -252,7 +265,8 @@ void TestCabinetSearch::slowSearchShowsItsHitsWhenDone()
     shelf.search(QStringLiteral("ne"));
     shelf.search(QStringLiteral("net"));
     QVERIFY(shelf.view->getFilter().isEmpty());
-    QTRY_COMPARE(filterNames(shelf), (QStringList{"Internet", "Network", "abc", "Music"}));
+    QTRY_COMPARE(filterNames(shelf), (QStringList{QStringLiteral("Internet"), QStringLiteral("Network"), QStringLiteral("abc"),
+                                                QStringLiteral("Music")}));
     QCOMPARE(shelf.matchesLabel->text(), QStringLiteral("4 matches"));
     QCOMPARE(shelf.view->getSelectedItems().size(), 1);
     QCOMPARE(static_cast<MyThumbnailItem*>(shelf.view->getSelectedItem())->properties.name, QStringLiteral("Internet"));
@@ -262,7 +276,7 @@ void TestCabinetSearch::slowSearchShowsItsHitsWhenDone()
     shelf.search(QStringLiteral("songs"));
     addCabinetItem(shelf, -1, QStringLiteral("Songs of the sea"));
     shelf.view->resetModel();
-    QTRY_COMPARE(filterNames(shelf), (QStringList{"Music", "Songs of the sea"}));
+    QTRY_COMPARE(filterNames(shelf), (QStringList{QStringLiteral("Music"), QStringLiteral("Songs of the sea")}));
     QVERIFY(!scan->isRunning());
 }
 
@@ -274,7 +288,9 @@ void TestCabinetSearch::searchShowsAHiddenCabinet()
     QVERIFY(!shelf.isVisible());
     shelf.search(QStringLiteral("net"));
     QTRY_VERIFY(shelf.isVisible());
-    QCOMPARE(filterNames(shelf), (QStringList{"Internet", "Network", "abc", "Music"}));
+    QCOMPARE(filterNames(shelf),
+             (QStringList{QStringLiteral("Internet"), QStringLiteral("Network"), QStringLiteral("abc"),
+                          QStringLiteral("Music")}));
 }
 
 void TestCabinetSearch::searchMenuOffersTheSearchActions()
@@ -293,9 +309,12 @@ void TestCabinetSearch::searchMenuOffersTheSearchActions()
     });
     emit shelf.searchBox->searchButtonClicked();
     QVERIFY(driver.ran());
-    QCOMPARE(entries, (QStringList{"Repeat Last Search", "Show Recently Opened", "Show Recently Added", "-",
-                                   "Search Names Only", "Search Descriptions Only", "Search Tags Only", "Search All",
-                                   "-", "Clear Search Box"}));
+    QCOMPARE(
+        entries,
+        (QStringList{QStringLiteral("Repeat Last Search"), QStringLiteral("Show Recently Opened"),
+                     QStringLiteral("Show Recently Added"), QStringLiteral("-"), QStringLiteral("Search Names Only"),
+                     QStringLiteral("Search Descriptions Only"), QStringLiteral("Search Tags Only"),
+                     QStringLiteral("Search All"), QStringLiteral("-"), QStringLiteral("Clear Search Box")}));
     QVERIFY(busy);
     QVERIFY(!shelf.menuOpen);
 }

@@ -1,12 +1,12 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "AddProgressWidget.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
 #include "ItemPropertiesDialog.h"
 #include "PersonalizationWidget.h"
+#include "QuestionDriver.h"
 #include "QuickSearchWidget.h"
 #include "QuickStartDialog.h"
 #include "SkinWidget.h"

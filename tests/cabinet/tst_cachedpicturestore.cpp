@@ -1,3 +1,4 @@
+#include "PaintFixtures.h"
 #include "TestEnvironment.h"
 
 #include "CachedPictureStore.h"
@@ -14,13 +15,6 @@ ino_t inodeOf(const QString& path)
 {
     struct stat status {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
-}
-
-QPixmap filled(const QColor& color)
-{
-    QPixmap pixmap(48, 48);
-    pixmap.fill(color);
-    return pixmap;
 }
 
 } // namespace
@@ -40,7 +34,7 @@ void TestCachedPictureStore::samePictureIsWrittenOnce()
     QTemporaryDir dir;
     const auto path = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
     CachedPictureStore store;
-    const QPixmap red = filled(Qt::red);
+    const QPixmap red = solidPixmap(48, 48, Qt::red);
     QVERIFY(store.store(path("a."), red));
     QVERIFY(store.store(path("b."), red));
     QVERIFY(store.store(path("c."), red));
@@ -52,7 +46,7 @@ void TestCachedPictureStore::samePictureIsWrittenOnce()
     QCOMPARE(inodeOf(path("c.")), inodeOf(path("a.")));
 
     // Another picture over one name: that name alone changes.
-    QVERIFY(store.store(path("b."), filled(Qt::blue)));
+    QVERIFY(store.store(path("b."), solidPixmap(48, 48, Qt::blue)));
     QCOMPARE(QImage(path("b.")).pixelColor(5, 5), QColor(Qt::blue));
     QCOMPARE(QImage(path("a.")).pixelColor(5, 5), QColor(Qt::red));
     QCOMPARE(QImage(path("c.")).pixelColor(5, 5), QColor(Qt::red));

@@ -1,9 +1,9 @@
 #include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
-#include "../kestrim/PageServer.h"
 #include "MediaGenerator.h"
 #include "MediaHelperRun.h"
+#include "PageServer.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "BinaryPropertyList.h"
 #include "CabinetTestFixtures.h"
 #include "FolderWarningDialog.h"
 #include "MyThumbnailView.h"
+#include "QuestionDriver.h"
 #include "ShelfParts.h"
 #include "TextFunctions.h"
 #include "ThumbnailCache.h"
@@ -405,7 +405,7 @@ void TestCreateItems::pastedItemData()
     source.properties.type = ThumbPhoto;
     source.properties.thumbsize = 200;
     source.properties.customthumb = true;
-    source.properties.tags = QStringList({"sea", "sky", "sea"});
+    source.properties.tags = QStringList({QStringLiteral("sea"), QStringLiteral("sky"), QStringLiteral("sea")});
     source.properties.rating = 4;
     source.properties.width = 4000;
     source.showItemLabel(true, false);
@@ -426,7 +426,7 @@ void TestCreateItems::pastedItemData()
     QCOMPARE(item->properties.name, QStringLiteral("Sunset"));
     QCOMPARE(item->properties.thumbsize, 200);
     QVERIFY(item->properties.customthumb);
-    QCOMPARE(item->properties.tags, QStringList({"sea", "sky"}));
+    QCOMPARE(item->properties.tags, QStringList({QStringLiteral("sea"), QStringLiteral("sky")}));
     QCOMPARE(item->properties.rating, 4);
     QCOMPARE(item->properties.width, 4000);
     QVERIFY(item->isLabelShown());

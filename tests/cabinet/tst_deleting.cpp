@@ -1,9 +1,9 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "CabinetCommands.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
+#include "QuestionDriver.h"
 #include "RemoveWarningDialog.h"
 #include "SafariBookmarksParser.h"
 #include "ShelfDataFile.h"
@@ -100,7 +100,7 @@ void TestDeleting::removalAsksWithTheNamesInOrder()
     shelf.onDeleteItemsRequest({first, nullptr, second, third}, &ok);
 
     QVERIFY(driver->ran());
-    QCOMPARE(shown, QStringList({"Sunset", "Harbour", "Dunes"}));
+    QCOMPARE(shown, QStringList({QStringLiteral("Sunset"), QStringLiteral("Harbour"), QStringLiteral("Dunes")}));
     QCOMPARE(ok, yes);
     QVERIFY(!shelf.dialogOpen);
     // The pictures go before the caller takes the items out of the view.

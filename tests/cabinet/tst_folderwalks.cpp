@@ -7,7 +7,7 @@
 #include "FolderWarningDialog.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
-#include "../dialogs/QuestionDriver.h"
+#include "QuestionDriver.h"
 #include "RecurseDirThread.h"
 #include "SafariBookmarksParser.h"
 #include "ShelfDataFile.h"
@@ -137,12 +137,17 @@ void TestFolderWalks::folderQuestionAnswers_data()
     QTest::addColumn<bool>("walks");
 
     const QString category = QStringLiteral("Drop");
-    QTest::newRow("1 new category and contents") << "createRadioButton" << false
-                                                 << QStringList {"a@" + category, "b@" + category, "c@" + category}
-                                                 << true;
-    QTest::newRow("2 contents only") << "recurseRadioButton" << false << QStringList {"a@", "b@", "c@"} << true;
+    QTest::newRow("1 new category and contents")
+        << "createRadioButton" << false
+        << QStringList{QStringLiteral("a@") + category, QStringLiteral("b@") + category,
+                       QStringLiteral("c@") + category}
+        << true;
+    QTest::newRow("2 contents only") << "recurseRadioButton" << false
+                                     << QStringList{QStringLiteral("a@"), QStringLiteral("b@"), QStringLiteral("c@")}
+                                     << true;
     QTest::newRow("3 skip") << "skipRadioButton" << false << QStringList() << false;
-    QTest::newRow("4 the folder as one item") << "asItemRadioButton" << false << QStringList {"Drop@"} << false;
+    QTest::newRow("4 the folder as one item")
+        << "asItemRadioButton" << false << QStringList{QStringLiteral("Drop@")} << false;
     QTest::newRow("cancel") << "createRadioButton" << true << QStringList() << false;
 }
 
@@ -200,13 +205,17 @@ void TestFolderWalks::subfolderAnswers_data()
     QTest::addColumn<bool>("aborted");
 
     QTest::newRow("1 subcategories") << "createRadioButton" << false
-                                     << QStringList {"a@", "b@One", "c@One/Deep", "d@Two"} << false;
+                                     << QStringList{QStringLiteral("a@"), QStringLiteral("b@One"),
+                                                    QStringLiteral("c@One/Deep"), QStringLiteral("d@Two")}
+                                     << false;
     QTest::newRow("2 recurse without subcategories")
-        << "recurseRadioButton" << false << QStringList {"a@", "b@", "c@", "d@"} << false;
-    QTest::newRow("3 skip subfolders") << "skipRadioButton" << false << QStringList {"a@"} << false;
-    QTest::newRow("4 subfolders as items") << "asItemsRadioButton" << false << QStringList {"One@", "Two@", "a@"}
-                                           << false;
-    QTest::newRow("cancel") << "createRadioButton" << true << QStringList {"a@"} << true;
+        << "recurseRadioButton" << false
+        << QStringList{QStringLiteral("a@"), QStringLiteral("b@"), QStringLiteral("c@"), QStringLiteral("d@")} << false;
+    QTest::newRow("3 skip subfolders") << "skipRadioButton" << false << QStringList{QStringLiteral("a@")} << false;
+    QTest::newRow("4 subfolders as items")
+        << "asItemsRadioButton" << false
+        << QStringList{QStringLiteral("One@"), QStringLiteral("Two@"), QStringLiteral("a@")} << false;
+    QTest::newRow("cancel") << "createRadioButton" << true << QStringList{QStringLiteral("a@")} << true;
 }
 
 void TestFolderWalks::subfolderAnswers()
@@ -216,7 +225,8 @@ void TestFolderWalks::subfolderAnswers()
     QFETCH(QStringList, expected);
     QFETCH(bool, aborted);
 
-    const QString root = makeTree({"a.txt", "One/b.txt", "One/Deep/c.txt", "Two/d.txt"});
+    const QString root = makeTree({QStringLiteral("a.txt"), QStringLiteral("One/b.txt"),
+                                   QStringLiteral("One/Deep/c.txt"), QStringLiteral("Two/d.txt")});
     auto shelf = newCabinet();
     QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
     int asked = 0;
@@ -240,7 +250,8 @@ void TestFolderWalks::subfolderAnswers()
 
 void TestFolderWalks::subfolderQuestionOncePerWalk()
 {
-    const QString root = makeTree({"One/a.txt", "Two/b.txt", "Three/c.txt"});
+    const QString root =
+        makeTree({QStringLiteral("One/a.txt"), QStringLiteral("Two/b.txt"), QStringLiteral("Three/c.txt")});
     auto shelf = newCabinet();
     QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
     int asked = 0;
@@ -265,7 +276,9 @@ void TestFolderWalks::subfolderQuestionOncePerWalk()
     QVERIFY(waitForWalkEnd(finished, 2));
     QCOMPARE(asked, 2);
     // The second job's own files carry its own category, none.
-    QCOMPARE(contents(*shelf), (QStringList {"a@One", "b@", "b@Two", "c@Three"}));
+    QCOMPARE(contents(*shelf),
+             (QStringList{QStringLiteral("a@One"), QStringLiteral("b@"), QStringLiteral("b@Two"),
+                          QStringLiteral("c@Three")}));
     // The counts show what the walks added.
     QCOMPARE(shelf->statusLabel->text(), QStringLiteral("3 Categories, 4 Items"));
 }
@@ -289,7 +302,8 @@ void TestFolderWalks::pausedWalk()
     QFETCH(int, items);
     QFETCH(bool, aborted);
 
-    const QString root = makeTree({"a.txt", "b.txt", "c.txt", "d.txt"});
+    const QString root =
+        makeTree({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.txt"), QStringLiteral("d.txt")});
     auto shelf = newCabinet();
     AddProgressWidget* panel = AddProgressWidget::instance();
     panel->pause();
@@ -330,8 +344,8 @@ void TestFolderWalks::pausedWalk()
 
 void TestFolderWalks::abortReachesOnlyItsOwnCabinet()
 {
-    const QString rootA = makeTree({"a1.txt", "a2.txt", "a3.txt"});
-    const QString rootB = makeTree({"b1.txt", "Sub/b2.txt"});
+    const QString rootA = makeTree({QStringLiteral("a1.txt"), QStringLiteral("a2.txt"), QStringLiteral("a3.txt")});
+    const QString rootB = makeTree({QStringLiteral("b1.txt"), QStringLiteral("Sub/b2.txt")});
     auto shelfA = newCabinet();
     auto shelfB = newCabinet();
     auto idle = newCabinet();
@@ -348,7 +362,7 @@ void TestFolderWalks::abortReachesOnlyItsOwnCabinet()
     // report outstanding; there A's Continue and Abort are pressed.
     bool bStillWalking = false;
     QuestionDriver driver(QuestionDriver::visible<SubfoldersWarningDialog>(), [&](QWidget* window) {
-        QCOMPARE(contents(*shelfB), QStringList {"b1@"});
+        QCOMPARE(contents(*shelfB), QStringList{QStringLiteral("b1@")});
         // B's items leave A's window alone.
         QCOMPARE(panel->shelf, shelfA.get());
         QCOMPARE(panel->nameLabel->text(), QStringLiteral("a1"));
@@ -367,7 +381,7 @@ void TestFolderWalks::abortReachesOnlyItsOwnCabinet()
     QVERIFY(driver.ran());
     QVERIFY(bStillWalking);
     QCOMPARE(finishedB.first().at(2).toBool(), false);
-    QCOMPARE(contents(*shelfB), QStringList {"b1@"});
+    QCOMPARE(contents(*shelfB), QStringList{QStringLiteral("b1@")});
 
     QVERIFY(waitForWalkEnd(finishedA));
     QCOMPARE(finishedA.first().at(2).toBool(), true);
@@ -378,7 +392,7 @@ void TestFolderWalks::abortReachesOnlyItsOwnCabinet()
 
 void TestFolderWalks::answerAfterAbortIsDropped()
 {
-    const QString root = makeTree({"a.txt", "Sub/b.txt"});
+    const QString root = makeTree({QStringLiteral("a.txt"), QStringLiteral("Sub/b.txt")});
     auto shelf = newCabinet();
     QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
     AddProgressWidget* panel = AddProgressWidget::instance();
@@ -393,7 +407,7 @@ void TestFolderWalks::answerAfterAbortIsDropped()
     QVERIFY(waitForWalkEnd(finished));
     QVERIFY(driver.ran());
     QCOMPARE(finished.first().at(2).toBool(), true);
-    QCOMPARE(contents(*shelf), QStringList {"a@"});
+    QCOMPARE(contents(*shelf), QStringList{QStringLiteral("a@")});
     QVERIFY(!shelf->view->getCategoryHeader(0));
     QCOMPARE(shelf->subfolderChoice, -1);
 }
@@ -438,7 +452,8 @@ void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
 
 void TestFolderWalks::fileDialogsAddChosenPaths()
 {
-    const QString root = makeTree({"a.txt", ".hidden", "b.txt", "Folder/c.txt"});
+    const QString root = makeTree(
+        {QStringLiteral("a.txt"), QStringLiteral(".hidden"), QStringLiteral("b.txt"), QStringLiteral("Folder/c.txt")});
     auto shelf = newCabinet();
     const auto choose = [](const QString& folder, const QString& names) {
         return [folder, names](QWidget* window) {
@@ -461,7 +476,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
         QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFiles, -1));
         QVERIFY(driver.ran());
     }
-    QCOMPARE(contents(*shelf), QStringList {"a@"});
+    QCOMPARE(contents(*shelf), QStringList{QStringLiteral("a@")});
     QCOMPARE(shelf->settings.value(QStringLiteral("Cabinets/ItemsDir_%1").arg(shelf->id)).toString(), root);
 
     {
@@ -469,7 +484,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
         QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFolderShortcut, -1));
         QVERIFY(driver.ran());
     }
-    QCOMPARE(contents(*shelf), (QStringList {"Folder@", "a@"}));
+    QCOMPARE(contents(*shelf), (QStringList{QStringLiteral("Folder@"), QStringLiteral("a@")}));
     QCOMPARE(shelf->settings.value(QStringLiteral("Cabinets/LastDir_%1").arg(shelf->id)).toString(),
              root + QStringLiteral("/Folder"));
 
@@ -479,7 +494,7 @@ void TestFolderWalks::fileDialogsAddChosenPaths()
         QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFolderShortcut, -1));
         QVERIFY(driver.ran());
     }
-    QCOMPARE(contents(*shelf), (QStringList {"Folder@", "a@"}));
+    QCOMPARE(contents(*shelf), (QStringList{QStringLiteral("Folder@"), QStringLiteral("a@")}));
     QCOMPARE(shelf->settings.value(QStringLiteral("Cabinets/LastDir_%1").arg(shelf->id)).toString(),
              root + QStringLiteral("/Folder"));
     QVERIFY(!shelf->dialogOpen);
@@ -489,8 +504,11 @@ void TestFolderWalks::applicationsAreDesktopEntries_data()
 {
     QTest::addColumn<int>("command");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("applications") << int(AddApplications) << QStringList {"Calculator@", "My Editor@", "Viewer@"};
-    QTest::newRow("utilities") << int(AddUtilities) << QStringList {"Calculator@", "My Editor@"};
+    QTest::newRow("applications") << int(AddApplications)
+                                  << QStringList{QStringLiteral("Calculator@"), QStringLiteral("My Editor@"),
+                                                 QStringLiteral("Viewer@")};
+    QTest::newRow("utilities") << int(AddUtilities)
+                               << QStringList{QStringLiteral("Calculator@"), QStringLiteral("My Editor@")};
 }
 
 void TestFolderWalks::applicationsAreDesktopEntries()
@@ -522,7 +540,7 @@ void TestFolderWalks::applicationsAreDesktopEntries()
 
 void TestFolderWalks::deletedCabinetStopsAndIsNotSaved()
 {
-    const QString root = makeTree({"a.txt", "b.txt", "c.txt"});
+    const QString root = makeTree({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.txt")});
     AddProgressWidget* panel = AddProgressWidget::instance();
 
     auto shelf = newCabinet();
@@ -631,7 +649,9 @@ void TestFolderWalks::bookmarksCommand_data()
                 {"type": "url", "name": "Beta", "url": "https://beta.example.org/"}]}]},
         "other": {"type": "folder", "name": "Other bookmarks", "children": [
             {"type": "url", "name": "Gamma", "url": "https://gamma.example.org/"}]}}})")
-                              << QStringList({"Alpha@Bookmarks Bar", "Beta@Bookmarks Bar/Work", "Gamma@Other Bookmarks"});
+                              << QStringList({QStringLiteral("Alpha@Bookmarks Bar"),
+                                              QStringLiteral("Beta@Bookmarks Bar/Work"),
+                                              QStringLiteral("Gamma@Other Bookmarks")});
 }
 
 // "Browser Bookmarks" imports every browser's bookmarks into categories after the

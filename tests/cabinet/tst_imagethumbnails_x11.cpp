@@ -1,7 +1,7 @@
 #include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
-#include "../dovalin/TestPictures.h"
+#include "TestPictures.h"
 #include "TextFunctions.h"
 
 #include <QDir>

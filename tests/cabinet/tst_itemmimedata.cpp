@@ -50,21 +50,22 @@ void TestItemMimeData::outsideFormats_data()
     const QString notesUrl = QUrl::fromLocalFile(notes).toString();
     QTest::newRow("web item") << QStringList{QStringLiteral("News")}
                               << QStringList{QStringLiteral("https://example.org/news?a=b c")}
-                              << QStringLiteral("https://example.org/news?a=b%20c\n") << QStringLiteral("News\n")
+                              << "https://example.org/news?a=b%20c\n"
+                              << "News\n"
                               << QStringList{QStringLiteral("https://example.org/news?a=b%20c")}
-                              << QStringLiteral("https://example.org/news?a=b c") << true;
+                              << "https://example.org/news?a=b c" << true;
     QTest::newRow("unnamed web item is titled with its host")
-        << QStringList{QString()} << QStringList{QStringLiteral("https://example.org/")}
-        << QStringLiteral("https://example.org/\n") << QStringLiteral("example.org\n")
-        << QStringList{QStringLiteral("https://example.org/")} << QStringLiteral("https://example.org/") << true;
+        << QStringList{QString()} << QStringList{QStringLiteral("https://example.org/")} << "https://example.org/\n"
+        << "example.org\n"
+        << QStringList{QStringLiteral("https://example.org/")} << "https://example.org/" << true;
     QTest::newRow("two web items") << QStringList{QStringLiteral("A"), QStringLiteral("B")}
                                    << QStringList{QStringLiteral("http://a.example/"),
                                                   QStringLiteral("http://b.example/")}
-                                   << QStringLiteral("http://a.example/\nhttp://b.example/\n")
-                                   << QStringLiteral("A\nB\n")
+                                   << "http://a.example/\nhttp://b.example/\n"
+                                   << "A\nB\n"
                                    << QStringList{QStringLiteral("http://a.example/"),
                                                   QStringLiteral("http://b.example/")}
-                                   << QStringLiteral("http://a.example/\nhttp://b.example/") << true;
+                                   << "http://a.example/\nhttp://b.example/" << true;
     QTest::newRow("file item") << QStringList{QStringLiteral("Notes")} << QStringList{notes} << QString() << QString()
                                << QStringList{notesUrl} << QString() << false;
     QTest::newRow("symbolic link gives its target")
@@ -72,7 +73,7 @@ void TestItemMimeData::outsideFormats_data()
         << QString() << QStringList{notesUrl} << QString() << false;
     const QString gone = files.filePath(QStringLiteral("gone.txt"));
     QTest::newRow("file that is gone") << QStringList{QStringLiteral("Gone")} << QStringList{gone}
-                                       << QUrl(gone).toEncoded() + QStringLiteral("\n") << QStringLiteral("Gone\n")
+                                       << QString::fromUtf8(QUrl(gone).toEncoded()) + QStringLiteral("\n") << "Gone\n"
                                        << QStringList() << gone << true;
 }
 

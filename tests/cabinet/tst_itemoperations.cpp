@@ -1,9 +1,9 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
 #include "PersonalizationWidget.h"
+#include "QuestionDriver.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -144,7 +144,8 @@ void TestItemOperations::failedOpenChangesNothing()
     shelf.frame->setAutoHide(true);
     shelf.show();
     QTRY_VERIFY(shelf.isVisible());
-    MyThumbnailItem* missing = addTarget(shelf, TestEnvironment::instance()->root() + "/deleted.txt", 4);
+    MyThumbnailItem* missing =
+        addTarget(shelf, TestEnvironment::instance()->root() + QStringLiteral("/deleted.txt"), 4);
     MyThumbnailItem* empty = addTarget(shelf, QString(), 4);
     for (MyThumbnailItem* item : {missing, empty}) {
         shelf.onOpenItem(item);

@@ -224,8 +224,10 @@ void TestShelfDataFile::roundTripKeepsEverything()
         {-1, ThumbIcon, QStringLiteral("notes.txt"), QStringLiteral("/srv/none/notes.txt"), false, 128},
         {-1, ThumbIcon, QStringLiteral("Projects"), QStringLiteral("/srv/none/Projects/"), true, 300},
         {0, ThumbIcon, QStringLiteral("Editor"), QStringLiteral("/usr/share/applications/none.desktop"), false, 64},
-        {3, ThumbWebPage, QStringLiteral("http://example.org/a?b=c&d=<e>"), QStringLiteral("http://example.org/a?b=c&d=<e>"), false, 128},
-        {3, ThumbImage, awkward(QStringLiteral("photo")), awkward(QStringLiteral("/srv/none/photo")) + ".jpg", false, 90},
+        {3, ThumbWebPage, QStringLiteral("http://example.org/a?b=c&d=<e>"),
+         QStringLiteral("http://example.org/a?b=c&d=<e>"), false, 128},
+        {3, ThumbImage, awkward(QStringLiteral("photo")),
+         awkward(QStringLiteral("/srv/none/photo")) + QStringLiteral(".jpg"), false, 90},
         {5, ThumbPhoto, QStringLiteral("beach.jpg"), QStringLiteral("/srv/none/beach.jpg"), false, 128},
         {2, ThumbVideo, QStringLiteral("clip.mp4"), QStringLiteral("/srv/none/clip.mp4"), false, 128},
         {2, ThumbAudio, QStringLiteral("song.ogg"), QStringLiteral("/srv/none/song.ogg"), false, 100},
@@ -775,15 +777,16 @@ void TestShelfDataFile::invalidIdNeverBuildsAPath_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("fileName");
 
-    QTest::newRow("empty") << QString() << QStringLiteral(".dat");
-    QTest::newRow("climbs out") << QStringLiteral("../../evil") << QStringLiteral("../../evil.dat");
+    QTest::newRow("empty") << QString() << ".dat";
+    QTest::newRow("climbs out") << "../../evil"
+                                << "../../evil.dat";
     QTest::newRow("31 digits") << cabinetId.left(31) << cabinetId.left(31) + QStringLiteral(".dat");
     QTest::newRow("33 digits") << cabinetId + QStringLiteral("0") << cabinetId + QStringLiteral("0.dat");
     QTest::newRow("not hexadecimal") << cabinetId.left(31) + QStringLiteral("g")
                                      << cabinetId.left(31) + QStringLiteral("g.dat");
     QTest::newRow("line break after the digits") << cabinetId + QStringLiteral("\n")
                                                  << cabinetId + QStringLiteral("\n.dat");
-    QTest::newRow("file name not from the id") << cabinetId << QStringLiteral("../elsewhere.dat");
+    QTest::newRow("file name not from the id") << cabinetId << "../elsewhere.dat";
 }
 
 void TestShelfDataFile::invalidIdNeverBuildsAPath()

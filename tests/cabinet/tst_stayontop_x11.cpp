@@ -1,4 +1,5 @@
 #include "TestEnvironment.h"
+#include "X11Properties.h"
 
 #include "DockableWidget.h"
 #include "VorendaGlobal.h"
@@ -9,36 +10,7 @@
 #include <QProcess>
 #include <QX11Info>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-
 namespace {
-
-xcb_atom_t atom(const char* name)
-{
-    xcb_connection_t* connection = QX11Info::connection();
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return result;
-}
-
-QVector<quint32> property32(xcb_window_t window, const char* name, xcb_atom_t type)
-{
-    xcb_connection_t* connection = QX11Info::connection();
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, atom(name), type, 0, 64), nullptr);
-    QVector<quint32> values;
-    if (reply && reply->format == 32) {
-        const auto* data = static_cast<const quint32*>(xcb_get_property_value(reply));
-        for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i)
-            values << data[i];
-    }
-    std::free(reply);
-    return values;
-}
 
 // New window flags can give the widget a new X window, which QWidget::winId() does not
 // always follow; the window handle knows the current one.
@@ -46,8 +18,8 @@ bool staysAbove(QWidget& window)
 {
     if (!window.windowHandle())
         return false;
-    return property32(xcb_window_t(window.windowHandle()->winId()), "_NET_WM_STATE", XCB_ATOM_ATOM)
-        .contains(atom("_NET_WM_STATE_ABOVE"));
+    return X11Properties::property32(xcb_window_t(window.windowHandle()->winId()), "_NET_WM_STATE", XCB_ATOM_ATOM)
+        .contains(X11Properties::atom("_NET_WM_STATE_ABOVE"));
 }
 
 } // namespace
@@ -82,9 +54,10 @@ void TestStayOnTopX11::initTestCase()
     windowManager.start();
     QVERIFY2(windowManager.waitForStarted(5000), qPrintable(windowManager.errorString()));
     const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
-    QVERIFY2(QTest::qWaitFor(
-                 [&] { return !property32(root, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW).isEmpty(); }, 10000),
-             "the window manager did not take the screen");
+    const auto announced = [&] {
+        return !X11Properties::property32(root, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW).isEmpty();
+    };
+    QVERIFY2(QTest::qWaitFor(announced, 10000), "the window manager did not take the screen");
 }
 
 void TestStayOnTopX11::cleanupTestCase()

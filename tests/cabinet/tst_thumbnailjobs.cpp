@@ -1,12 +1,12 @@
 #include "TestEnvironment.h"
 
-#include "../dovalin/TestPictures.h"
 #include "CabinetTestFixtures.h"
 #include "MyThumbnailView.h"
 #include "SarneknailClient.h"
+#include "TestPictures.h"
+#include "TextFunctions.h"
 #include "ThumbnailCache.h"
 #include "TulmarnailClient.h"
-#include "TextFunctions.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,15 +124,22 @@ void TestThumbnailJobs::jobRecords_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("image") << "image"
-                           << QStringList({"thumbWidth=256", "thumbHeight=256", "photoBorder=8", "thumbFormat=PNG"});
+                           << QStringList({QStringLiteral("thumbWidth=256"), QStringLiteral("thumbHeight=256"),
+                                           QStringLiteral("photoBorder=8"), QStringLiteral("thumbFormat=PNG")});
     QTest::newRow("web page") << "web"
-                              << QStringList({"pageWidth=1100", "pageHeight=825", "thumbWidth=256", "thumbHeight=256",
-                                              "thumbFormat=PNG"});
+                              << QStringList({QStringLiteral("pageWidth=1100"), QStringLiteral("pageHeight=825"),
+                                              QStringLiteral("thumbWidth=256"), QStringLiteral("thumbHeight=256"),
+                                              QStringLiteral("thumbFormat=PNG")});
     QTest::newRow("video") << "video"
-                           << QStringList({"thumbWidth=256", "thumbHeight=256", "thumbAlpha=255", "thumbTime=0",
-                                           "filmBorderSize=30", "filmBorderSpacing=18", "filmBorderColor=E6000000",
-                                           "filmBackColor=FF000000", "thumbFormat=PNG"});
-    QTest::newRow("audio") << "audio" << QStringList({"thumbWidth=256", "thumbHeight=256", "thumbFormat=PNG"});
+                           << QStringList({QStringLiteral("thumbWidth=256"), QStringLiteral("thumbHeight=256"),
+                                           QStringLiteral("thumbAlpha=255"), QStringLiteral("thumbTime=0"),
+                                           QStringLiteral("filmBorderSize=30"), QStringLiteral("filmBorderSpacing=18"),
+                                           QStringLiteral("filmBorderColor=E6000000"),
+                                           QStringLiteral("filmBackColor=FF000000"),
+                                           QStringLiteral("thumbFormat=PNG")});
+    QTest::newRow("audio") << "audio"
+                           << QStringList({QStringLiteral("thumbWidth=256"), QStringLiteral("thumbHeight=256"),
+                                           QStringLiteral("thumbFormat=PNG")});
 }
 
 void TestThumbnailJobs::jobRecords()

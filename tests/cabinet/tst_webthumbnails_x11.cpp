@@ -1,7 +1,7 @@
 #include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
-#include "../kestrim/PageServer.h"
+#include "PageServer.h"
 
 #include <QGuiApplication>
 #include <QScreen>

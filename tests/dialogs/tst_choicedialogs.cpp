@@ -13,11 +13,6 @@
 
 namespace {
 
-QuestionDriver::Finder waiting(ModalWindow* window)
-{
-    return [window]() -> QWidget* { return window->isVisible() && window->isWaiting() ? window : nullptr; };
-}
-
 // How the user answers: one of the ways out of a question window.
 enum class Answer { Return, Enter, Escape, Ok, Cancel, TitleBarClose };
 

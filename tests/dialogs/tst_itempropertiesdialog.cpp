@@ -131,14 +131,20 @@ void TestItemPropertiesDialog::tagFieldAddsAndMarks_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("expectedChips");
     QTest::addColumn<QStringList>("expectedMarked");
-    QTest::newRow("new tags") << QStringList() << "  Work, work ,, HOME " << QStringList{"home", "work"}
-                              << QStringList{"home", "work"};
+    QTest::newRow("new tags") << QStringList() << "  Work, work ,, HOME "
+                              << QStringList{QStringLiteral("home"), QStringLiteral("work")}
+                              << QStringList{QStringLiteral("home"), QStringLiteral("work")};
     QTest::newRow("known tags are marked, not doubled")
-        << QStringList{"work", "zoo", "home", "admin"} << "  Work, work ,, HOME "
-        << QStringList{"admin", "home", "work", "zoo"} << QStringList{"home", "work"};
-    QTest::newRow("inner blanks stay") << QStringList{"b"} << "two  words,a" << QStringList{"a", "b", "two  words"}
-                                       << QStringList{"a", "two  words"};
-    QTest::newRow("only commas") << QStringList{"b"} << " , ,, " << QStringList{"b"} << QStringList();
+        << QStringList{QStringLiteral("work"), QStringLiteral("zoo"), QStringLiteral("home"), QStringLiteral("admin")}
+        << "  Work, work ,, HOME "
+        << QStringList{QStringLiteral("admin"), QStringLiteral("home"), QStringLiteral("work"), QStringLiteral("zoo")}
+        << QStringList{QStringLiteral("home"), QStringLiteral("work")};
+    QTest::newRow("inner blanks stay") << QStringList{QStringLiteral("b")} << "two  words,a"
+                                       << QStringList{QStringLiteral("a"), QStringLiteral("b"),
+                                                      QStringLiteral("two  words")}
+                                       << QStringList{QStringLiteral("a"), QStringLiteral("two  words")};
+    QTest::newRow("only commas") << QStringList{QStringLiteral("b")} << " , ,, " << QStringList{QStringLiteral("b")}
+                                 << QStringList();
 }
 
 void TestItemPropertiesDialog::tagFieldAddsAndMarks()
@@ -160,12 +166,12 @@ void TestItemPropertiesDialog::tagFieldAddsAndMarks()
 
 void TestItemPropertiesDialog::clickTogglesMark()
 {
-    VorendaGlobal::tags = QStringList{"home", "work"};
-    dialog()->show(addItem(*view, QStringLiteral("Notes"), {"work"}));
-    QCOMPARE(marked(), QStringList{"work"});
-    emit dialog()->tagsView->itemClicked(chip("home"), Qt::ShiftModifier);
-    emit dialog()->tagsView->itemClicked(chip("work"), Qt::NoModifier);
-    QCOMPARE(marked(), QStringList{"home"});
+    VorendaGlobal::tags = QStringList{QStringLiteral("home"), QStringLiteral("work")};
+    dialog()->show(addItem(*view, QStringLiteral("Notes"), {QStringLiteral("work")}));
+    QCOMPARE(marked(), QStringList{QStringLiteral("work")});
+    emit dialog()->tagsView->itemClicked(chip(QStringLiteral("home")), Qt::ShiftModifier);
+    emit dialog()->tagsView->itemClicked(chip(QStringLiteral("work")), Qt::NoModifier);
+    QCOMPARE(marked(), QStringList{QStringLiteral("home")});
 }
 
 void TestItemPropertiesDialog::returnKey_data()
@@ -196,20 +202,20 @@ void TestItemPropertiesDialog::returnKey()
     QCOMPARE(item->properties.name, confirms ? QStringLiteral("Renamed") : QStringLiteral("Notes"));
     if (!confirms) {
         // Return in the tag field added the tag; Return elsewhere then confirms.
-        QCOMPARE(marked(), QStringList{"urgent"});
+        QCOMPARE(marked(), QStringList{QStringLiteral("urgent")});
         dialog()->nameLineEdit->setFocus();
         QTRY_VERIFY(dialog()->nameLineEdit->hasFocus());
         typeKey(dialog(), Qt::Key_Enter);
         QVERIFY(!dialog()->isVisible());
         QCOMPARE(item->properties.name, QStringLiteral("Renamed"));
-        QCOMPARE(item->properties.tags, QStringList{"urgent"});
+        QCOMPARE(item->properties.tags, QStringList{QStringLiteral("urgent")});
     }
 }
 
 void TestItemPropertiesDialog::okWritesTheFields()
 {
-    VorendaGlobal::tags = QStringList{"work", "home"};
-    MyThumbnailItem* item = addItem(*view, QStringLiteral("Notes"), {"work"});
+    VorendaGlobal::tags = QStringList{QStringLiteral("work"), QStringLiteral("home")};
+    MyThumbnailItem* item = addItem(*view, QStringLiteral("Notes"), {QStringLiteral("work")});
     item->properties.notes = QStringLiteral("  old notes \n");
     item->showItemLabel(false, false);
     QSignalSpy reset(view->model(), &QAbstractItemModel::modelReset);
@@ -227,7 +233,7 @@ void TestItemPropertiesDialog::okWritesTheFields()
     dialog()->showLabelCheckBox->setChecked(true);
     dialog()->tagLineEdit->setText(QStringLiteral("Urgent"));
     dialog()->onAddTag();
-    emit dialog()->tagsView->itemClicked(chip("work"), Qt::NoModifier);
+    emit dialog()->tagsView->itemClicked(chip(QStringLiteral("work")), Qt::NoModifier);
     dialog()->okButton->click();
 
     QVERIFY(!dialog()->isVisible());
@@ -237,8 +243,9 @@ void TestItemPropertiesDialog::okWritesTheFields()
     QCOMPARE(item->getText(), QStringLiteral("Meeting notes"));
     QCOMPARE(item->properties.notes, QStringLiteral("for Monday"));
     QVERIFY(item->isLabelShown());
-    QCOMPARE(item->properties.tags, QStringList{"urgent"});
-    QCOMPARE(VorendaGlobal::tags, (QStringList{"home", "urgent", "work"}));
+    QCOMPARE(item->properties.tags, QStringList{QStringLiteral("urgent")});
+    QCOMPARE(VorendaGlobal::tags,
+             (QStringList{QStringLiteral("home"), QStringLiteral("urgent"), QStringLiteral("work")}));
     QVERIFY(reset.count() > 0);
 }
 
@@ -264,12 +271,12 @@ void TestItemPropertiesDialog::closingDropsTheEdits_data()
 void TestItemPropertiesDialog::closingDropsTheEdits()
 {
     QFETCH(QString, how);
-    VorendaGlobal::tags = QStringList{"work"};
-    MyThumbnailItem* item = addItem(*view, QStringLiteral("Notes"), {"work"});
+    VorendaGlobal::tags = QStringList{QStringLiteral("work")};
+    MyThumbnailItem* item = addItem(*view, QStringLiteral("Notes"), {QStringLiteral("work")});
     dialog()->show(item);
     QVERIFY(QTest::qWaitForWindowExposed(dialog()));
     dialog()->nameLineEdit->setText(QStringLiteral("Changed"));
-    emit dialog()->tagsView->itemClicked(chip("work"), Qt::NoModifier);
+    emit dialog()->tagsView->itemClicked(chip(QStringLiteral("work")), Qt::NoModifier);
     if (how == QLatin1String("cancel"))
         dialog()->cancelButton->click();
     else if (how == QLatin1String("escape"))
@@ -280,11 +287,11 @@ void TestItemPropertiesDialog::closingDropsTheEdits()
     QTRY_VERIFY(!dialog()->isVisible());
     QVERIFY(!dialog()->item);
     QCOMPARE(item->properties.name, QStringLiteral("Notes"));
-    QCOMPARE(item->properties.tags, QStringList{"work"});
+    QCOMPARE(item->properties.tags, QStringList{QStringLiteral("work")});
     // The next show fills every field again.
     dialog()->show(item);
     QCOMPARE(dialog()->nameLineEdit->text(), QStringLiteral("Notes"));
-    QCOMPARE(marked(), QStringList{"work"});
+    QCOMPARE(marked(), QStringList{QStringLiteral("work")});
 }
 
 void TestItemPropertiesDialog::anotherItemWritesTheFirstBack()
@@ -303,7 +310,7 @@ void TestItemPropertiesDialog::anotherItemWritesTheFirstBack()
 
     dialog()->show(second);
     QCOMPARE(first->properties.name, QStringLiteral("First, edited"));
-    QCOMPARE(first->properties.tags, QStringList{"alpha"});
+    QCOMPARE(first->properties.tags, QStringList{QStringLiteral("alpha")});
     QCOMPARE(dialog()->item.data(), second);
     QCOMPARE(dialog()->nameLineEdit->text(), QStringLiteral("Second"));
     QVERIFY(marked().isEmpty());
@@ -311,35 +318,35 @@ void TestItemPropertiesDialog::anotherItemWritesTheFirstBack()
 
 void TestItemPropertiesDialog::tagsAddedSinceGetChips()
 {
-    VorendaGlobal::tags = QStringList{"work"};
+    VorendaGlobal::tags = QStringList{QStringLiteral("work")};
     dialog();
     // A cabinet loaded later brings its items' tags into the vocabulary.
     VorendaGlobal::tags << QStringLiteral("garden") << QStringLiteral("bills");
-    dialog()->show(addItem(*view, QStringLiteral("Notes"), {"garden"}));
-    QCOMPARE(chips(), (QStringList{"bills", "garden", "work"}));
-    QCOMPARE(marked(), QStringList{"garden"});
+    dialog()->show(addItem(*view, QStringLiteral("Notes"), {QStringLiteral("garden")}));
+    QCOMPARE(chips(), (QStringList{QStringLiteral("bills"), QStringLiteral("garden"), QStringLiteral("work")}));
+    QCOMPARE(marked(), QStringList{QStringLiteral("garden")});
 }
 
 void TestItemPropertiesDialog::unchangedItemKeepsEveryTag()
 {
     // "orphan" is missing from the vocabulary, "Work" differs in case only.
-    VorendaGlobal::tags = QStringList{"work"};
-    MyThumbnailItem* item = addItem(*view, QStringLiteral("Notes"), {"orphan", "Work"});
+    VorendaGlobal::tags = QStringList{QStringLiteral("work")};
+    MyThumbnailItem* item = addItem(*view, QStringLiteral("Notes"), {QStringLiteral("orphan"), QStringLiteral("Work")});
     dialog()->show(item);
-    QCOMPARE(marked(), (QStringList{"orphan", "work"}));
+    QCOMPARE(marked(), (QStringList{QStringLiteral("orphan"), QStringLiteral("work")}));
     dialog()->accept();
-    QCOMPARE(item->properties.tags, (QStringList{"orphan", "work"}));
-    QCOMPARE(VorendaGlobal::tags, (QStringList{"orphan", "work"}));
+    QCOMPARE(item->properties.tags, (QStringList{QStringLiteral("orphan"), QStringLiteral("work")}));
+    QCOMPARE(VorendaGlobal::tags, (QStringList{QStringLiteral("orphan"), QStringLiteral("work")}));
 }
 
 void TestItemPropertiesDialog::okMergesTheVocabulary()
 {
-    VorendaGlobal::tags = QStringList{"work"};
+    VorendaGlobal::tags = QStringList{QStringLiteral("work")};
     dialog()->show(addItem(*view, QStringLiteral("Notes")));
     // Tags a cabinet brings while the dialog is open have no chip yet; OK keeps them.
     VorendaGlobal::tags << QStringLiteral("late") << QStringLiteral("WORK");
     dialog()->accept();
-    QCOMPARE(VorendaGlobal::tags, (QStringList{"work", "late"}));
+    QCOMPARE(VorendaGlobal::tags, (QStringList{QStringLiteral("work"), QStringLiteral("late")}));
 }
 
 void TestItemPropertiesDialog::deletingATag_data()
@@ -352,11 +359,11 @@ void TestItemPropertiesDialog::deletingATag_data()
 void TestItemPropertiesDialog::deletingATag()
 {
     QFETCH(bool, yes);
-    VorendaGlobal::tags = QStringList{"home", "work"};
+    VorendaGlobal::tags = QStringList{QStringLiteral("home"), QStringLiteral("work")};
     ThumbnailView otherCabinet;
-    MyThumbnailItem* edited = addItem(*view, QStringLiteral("Notes"), {"work", "home"});
+    MyThumbnailItem* edited = addItem(*view, QStringLiteral("Notes"), {QStringLiteral("work"), QStringLiteral("home")});
     // An item may still carry the tag in capitals.
-    MyThumbnailItem* elsewhere = addItem(otherCabinet, QStringLiteral("Plan"), {"Work"});
+    MyThumbnailItem* elsewhere = addItem(otherCabinet, QStringLiteral("Plan"), {QStringLiteral("Work")});
     dialog()->show(edited);
     QVERIFY(QTest::qWaitForWindowExposed(dialog()));
 
@@ -366,20 +373,23 @@ void TestItemPropertiesDialog::deletingATag()
         asked = box->text();
         box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
     });
-    chip("work")->setSelected(true);
+    chip(QStringLiteral("work"))->setSelected(true);
     dialog()->tagsView->setFocus();
     QTest::keyClick(dialog()->tagsView, Qt::Key_Delete);
     QVERIFY(driver.ran());
     QCOMPARE(asked, QStringLiteral("Are you sure you want to delete the tag 'work'? This action cannot be undone."));
 
-    const QStringList left = yes ? QStringList{"home"} : QStringList{"home", "work"};
+    const QStringList left =
+        yes ? QStringList{QStringLiteral("home")} : QStringList{QStringLiteral("home"), QStringLiteral("work")};
     QCOMPARE(chips(), left);
     QCOMPARE(VorendaGlobal::tags, left);
-    QCOMPARE(edited->properties.tags, yes ? QStringList{"home"} : (QStringList{"work", "home"}));
-    QCOMPARE(elsewhere->properties.tags, yes ? QStringList() : QStringList{"Work"});
+    QCOMPARE(edited->properties.tags,
+             yes ? QStringList{QStringLiteral("home")} : (QStringList{QStringLiteral("work"), QStringLiteral("home")}));
+    QCOMPARE(elsewhere->properties.tags, yes ? QStringList() : QStringList{QStringLiteral("Work")});
     // Gone even though the edits are then cancelled.
     dialog()->reject();
-    QCOMPARE(edited->properties.tags, yes ? QStringList{"home"} : (QStringList{"work", "home"}));
+    QCOMPARE(edited->properties.tags,
+             yes ? QStringList{QStringLiteral("home")} : (QStringList{QStringLiteral("work"), QStringLiteral("home")}));
 }
 
 void TestItemPropertiesDialog::picture_data()
@@ -446,11 +456,16 @@ void TestItemPropertiesDialog::goneItemIsNoItem()
 
 void TestItemPropertiesDialog::chipGeometryAndLook()
 {
-    VorendaGlobal::tags = QStringList{"a rather long tag that cannot fit into the narrow view", "short", "family",
-                                      "holiday", "recipes", "finance", "work"};
+    VorendaGlobal::tags = QStringList{QStringLiteral("a rather long tag that cannot fit into the narrow view"),
+                                      QStringLiteral("short"),
+                                      QStringLiteral("family"),
+                                      QStringLiteral("holiday"),
+                                      QStringLiteral("recipes"),
+                                      QStringLiteral("finance"),
+                                      QStringLiteral("work")};
     dialog()->show(nullptr);
-    TagItem* shortChip = chip("short");
-    TagItem* longChip = chip("a rather long tag that cannot fit into the narrow view");
+    TagItem* shortChip = chip(QStringLiteral("short"));
+    TagItem* longChip = chip(QStringLiteral("a rather long tag that cannot fit into the narrow view"));
     QVERIFY(shortChip && longChip);
 
     // Without a view: the text in the normal font plus the margins.
@@ -466,7 +481,9 @@ void TestItemPropertiesDialog::chipGeometryAndLook()
 
     // A chip that has room shows its whole text.
     const QFont font = VorendaGlobal::getNormalFont(false, QString());
-    for (const QString& tag : QStringList{"short", "family", "holiday", "recipes", "finance", "work"}) {
+    for (const QString& tag :
+         QStringList{QStringLiteral("short"), QStringLiteral("family"), QStringLiteral("holiday"),
+                     QStringLiteral("recipes"), QStringLiteral("finance"), QStringLiteral("work")}) {
         const int room = int(chip(tag)->boundingRect().width()) - 20;
         QCOMPARE(getElidedText(tag, font, Qt::ElideMiddle, room), tag);
     }

@@ -1,6 +1,6 @@
 #include "TestEnvironment.h"
 
-#include "../cabinet/CabinetTestFixtures.h"
+#include "CabinetTestFixtures.h"
 #include "QuestionDriver.h"
 #include "QuickSearchProvider.h"
 #include "QuickSearchWidget.h"

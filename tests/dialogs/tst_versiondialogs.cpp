@@ -10,11 +10,6 @@
 
 namespace {
 
-QuestionDriver::Finder waiting(ModalWindow* window)
-{
-    return [window]() -> QWidget* { return window->isVisible() && window->isWaiting() ? window : nullptr; };
-}
-
 // Restores the version statics a test changes.
 struct VersionGuard
 {

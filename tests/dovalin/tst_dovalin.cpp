@@ -77,18 +77,18 @@ QByteArray TestDovalin::job(const QList<Item>& items, const QString& docType) co
     writer.writeStartDocument();
     if (!docType.isEmpty())
         writer.writeDTD(QStringLiteral("<!DOCTYPE %1>").arg(docType));
-    writer.writeStartElement("Root");
-    writer.writeStartElement("List");
-    writer.writeAttribute("outputPath", outputFolder());
+    writer.writeStartElement(QStringLiteral("Root"));
+    writer.writeStartElement(QStringLiteral("List"));
+    writer.writeAttribute(QStringLiteral("outputPath"), outputFolder());
     for (const Item& item : items) {
-        writer.writeEmptyElement("Item");
-        writer.writeAttribute("filePath", item.filePath);
-        writer.writeAttribute("thumbName", item.thumbName);
-        writer.writeAttribute("thumbFormat", "PNG");
-        writer.writeAttribute("key", item.key);
-        writer.writeAttribute("thumbWidth", QString::number(item.box));
-        writer.writeAttribute("thumbHeight", QString::number(item.box));
-        writer.writeAttribute("photoBorder", QString::number(item.border));
+        writer.writeEmptyElement(QStringLiteral("Item"));
+        writer.writeAttribute(QStringLiteral("filePath"), item.filePath);
+        writer.writeAttribute(QStringLiteral("thumbName"), item.thumbName);
+        writer.writeAttribute(QStringLiteral("thumbFormat"), QStringLiteral("PNG"));
+        writer.writeAttribute(QStringLiteral("key"), item.key);
+        writer.writeAttribute(QStringLiteral("thumbWidth"), QString::number(item.box));
+        writer.writeAttribute(QStringLiteral("thumbHeight"), QString::number(item.box));
+        writer.writeAttribute(QStringLiteral("photoBorder"), QString::number(item.border));
     }
     writer.writeEndDocument();
     return xml;
@@ -98,7 +98,7 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VORENDA_BIN_DIR "/dovalin"), arguments);
     Run result;
@@ -116,7 +116,7 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments) const
 
 TestDovalin::Run TestDovalin::runJob(const QByteArray& job) const
 {
-    QFile file(path("dovalin-job.dat"));
+    QFile file(path(QStringLiteral("dovalin-job.dat")));
     if (!file.open(QIODevice::WriteOnly) || file.write(job) != job.size())
         return Run();
     file.close();
@@ -173,7 +173,7 @@ void TestDovalin::scalesAndFrames()
     QFETCH(QSize, thumbnail);
     QFETCH(bool, framed);
 
-    if (name.endsWith(".svg")) {
+    if (name.endsWith(QStringLiteral(".svg"))) {
         QFile svg(path(name));
         QVERIFY(svg.open(QIODevice::WriteOnly));
         svg.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>"
@@ -185,11 +185,11 @@ void TestDovalin::scalesAndFrames()
         QVERIFY(TestPictures::write(path(name), source.width(), source.height()));
     }
 
-    const Run result = runJob(job({{path(name), "k.", "k", box, border}}));
+    const Run result = runJob(job({{path(name), QStringLiteral("k."), QStringLiteral("k"), box, border}}));
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.lines, QStringList{line});
 
-    QImageReader reader(outputFolder() + "/k.");
+    QImageReader reader(outputFolder() + QStringLiteral("/k."));
     QCOMPARE(reader.format(), QByteArray("png"));
     const QImage image = reader.read();
     QCOMPARE(image.size(), thumbnail);
@@ -201,52 +201,54 @@ void TestDovalin::scalesAndFrames()
 
 void TestDovalin::badItemsAreSkipped()
 {
-    QFile text(path("x.png"));
+    QFile text(path(QStringLiteral("x.png")));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("not a picture at all\n");
     text.close();
     // Opening a FIFO for reading would wait for a writer forever.
-    QCOMPARE(::mkfifo(QFile::encodeName(path("x.jpg")).constData(), 0600), 0);
-    QVERIFY(QDir().mkdir(path("folder.png")));
-    QVERIFY(TestPictures::write(path("good.jpg"), 320, 200));
-    QFile notes(path("notes.txt"));
+    QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("x.jpg"))).constData(), 0600), 0);
+    QVERIFY(QDir().mkdir(path(QStringLiteral("folder.png"))));
+    QVERIFY(TestPictures::write(path(QStringLiteral("good.jpg")), 320, 200));
+    QFile notes(path(QStringLiteral("notes.txt")));
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.close();
 
-    const Run result = runJob(job({{path("x.png"), "a.", "a"},
-                                   {path("x.jpg"), "b.", "b"},
-                                   {path("folder.png"), "c.", "c"},
-                                   {path("missing.png"), "d.", "d"},
-                                   {path("notes.txt"), "e.", "e"},
-                                   {path("good.jpg"), "f.", "f"},
-                                   {path("good.jpg"), "", "no thumbnail name"},
-                                   // A thumbnail name is a plain file name inside the output folder.
-                                   {path("good.jpg"), "../escape.", "h"},
-                                   {path("good.jpg"), "..", "i"},
-                                   {"", "g.", "no file"}}));
+    const Run result =
+        runJob(job({{path(QStringLiteral("x.png")), QStringLiteral("a."), QStringLiteral("a")},
+                    {path(QStringLiteral("x.jpg")), QStringLiteral("b."), QStringLiteral("b")},
+                    {path(QStringLiteral("folder.png")), QStringLiteral("c."), QStringLiteral("c")},
+                    {path(QStringLiteral("missing.png")), QStringLiteral("d."), QStringLiteral("d")},
+                    {path(QStringLiteral("notes.txt")), QStringLiteral("e."), QStringLiteral("e")},
+                    {path(QStringLiteral("good.jpg")), QStringLiteral("f."), QStringLiteral("f")},
+                    {path(QStringLiteral("good.jpg")), QStringLiteral(""), QStringLiteral("no thumbnail name")},
+                    // A thumbnail name is a plain file name inside the output folder.
+                    {path(QStringLiteral("good.jpg")), QStringLiteral("../escape."), QStringLiteral("h")},
+                    {path(QStringLiteral("good.jpg")), QStringLiteral(".."), QStringLiteral("i")},
+                    {QStringLiteral(""), QStringLiteral("g."), QStringLiteral("no file")}}));
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.lines, QStringList{"(f)(1)(320)(200)"});
-    QVERIFY(QFile::exists(outputFolder() + "/f."));
-    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"f."});
-    QVERIFY(!QFile::exists(path("escape.")));
-    QVERIFY(result.errors.contains("not a regular file"));
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(f)(1)(320)(200)")});
+    QVERIFY(QFile::exists(outputFolder() + QStringLiteral("/f.")));
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{QStringLiteral("f.")});
+    QVERIFY(!QFile::exists(path(QStringLiteral("escape."))));
+    QVERIFY(result.errors.contains(QStringLiteral("not a regular file")));
 }
 
 void TestDovalin::oversizedPictureIsRefused()
 {
     // A PNG whose header claims 20000 x 20000 pixels: 1.6 GB to decode. It is refused
     // on its header alone, and the next item is still made.
-    QFile huge(path("huge.png"));
+    QFile huge(path(QStringLiteral("huge.png")));
     QVERIFY(huge.open(QIODevice::WriteOnly));
     huge.write(TestPictures::oversizedPng(20000, 20000));
     huge.close();
     QCOMPARE(QImageReader(huge.fileName()).size(), QSize(20000, 20000));
-    QVERIFY(TestPictures::write(path("next.png"), 50, 40));
+    QVERIFY(TestPictures::write(path(QStringLiteral("next.png")), 50, 40));
 
-    const Run result = runJob(job({{path("huge.png"), "h.", "h"}, {path("next.png"), "n.", "n"}}));
+    const Run result = runJob(job({{path(QStringLiteral("huge.png")), QStringLiteral("h."), QStringLiteral("h")},
+                                   {path(QStringLiteral("next.png")), QStringLiteral("n."), QStringLiteral("n")}}));
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.lines, QStringList{"(n)(0)(50)(40)"});
-    QVERIFY2(result.errors.contains("too much memory"), qPrintable(result.errors));
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(n)(0)(50)(40)")});
+    QVERIFY2(result.errors.contains(QStringLiteral("too much memory")), qPrintable(result.errors));
 }
 
 void TestDovalin::costlyJpegIsRefused_data()
@@ -271,19 +273,20 @@ void TestDovalin::costlyJpegIsRefused()
     QFETCH(int, components);
     QFETCH(int, scans);
     QFETCH(bool, made);
-    QVERIFY(HostileImages::write(path("costly.jpg"),
+    QVERIFY(HostileImages::write(path(QStringLiteral("costly.jpg")),
                                  HostileImages::jpeg(side, side, components, HostileImages::JpegScans(scans))));
-    QVERIFY(TestPictures::write(path("next.png"), 50, 40));
+    QVERIFY(TestPictures::write(path(QStringLiteral("next.png")), 50, 40));
 
-    const Run result = runJob(job({{path("costly.jpg"), "c.", "c"}, {path("next.png"), "n.", "n"}}));
+    const Run result = runJob(job({{path(QStringLiteral("costly.jpg")), QStringLiteral("c."), QStringLiteral("c")},
+                                   {path(QStringLiteral("next.png")), QStringLiteral("n."), QStringLiteral("n")}}));
     QCOMPARE(result.exitCode, 0);
-    QStringList expected{"(n)(0)(50)(40)"};
+    QStringList expected{QStringLiteral("(n)(0)(50)(40)")};
     if (made)
         expected.prepend(QStringLiteral("(c)(0)(%1)(%1)").arg(side));
     // Lines come in the order the thumbnails are done.
     QCOMPARE(sorted(result.lines), sorted(expected));
     if (!made)
-        QVERIFY2(result.errors.contains("too much memory"), qPrintable(result.errors));
+        QVERIFY2(result.errors.contains(QStringLiteral("too much memory")), qPrintable(result.errors));
     // No run of the helper came near the memory of such a decode.
     QVERIFY2(HostileImages::peakChildResidentBytes() < 1024LL * 1024 * 1024,
              qPrintable(QStringLiteral("%1 MB").arg(HostileImages::peakChildResidentBytes() >> 20)));
@@ -291,8 +294,8 @@ void TestDovalin::costlyJpegIsRefused()
 
 void TestDovalin::emptyKeyPrintsPath()
 {
-    QVERIFY(TestPictures::write(path("p.png"), 64, 48));
-    const Run result = runJob(job({{path("p.png"), "p.", ""}}));
+    QVERIFY(TestPictures::write(path(QStringLiteral("p.png")), 64, 48));
+    const Run result = runJob(job({{path(QStringLiteral("p.png")), QStringLiteral("p."), QStringLiteral("")}}));
     QCOMPARE(result.lines, QStringList{QStringLiteral("(%1/p.)(1)(64)(48)").arg(outputFolder())});
 }
 
@@ -308,7 +311,8 @@ void TestDovalin::unsafeNamesAreRefused_data()
     QTest::newRow("bracket in the name") << "t)(1.png" << "";
     // XML carries no other control character of the first 32 but tab, line feed and return.
     QTest::newRow("tab in the name") << "t\t.png" << "k";
-    QTest::newRow("next-line character in the key") << "t.png" << QStringLiteral("k\u0085x");
+    QTest::newRow("next-line character in the key") << "t.png"
+                                                    << "k\u0085x";
     QTest::newRow("newline in the key") << "t.png" << "k\n(forged)(1)(1)(1)";
     QTest::newRow("carriage return in the key") << "t.png" << "k\r";
     QTest::newRow("bracket in the key") << "t.png" << "k)(1)(9)(9)(";
@@ -318,59 +322,60 @@ void TestDovalin::unsafeNamesAreRefused()
 {
     QFETCH(QString, thumbName);
     QFETCH(QString, key);
-    QVERIFY(TestPictures::write(path("p.png"), 64, 48));
-    const Run result = runJob(job({{path("p.png"), thumbName, key}, {path("p.png"), "good.", "good"}}));
+    QVERIFY(TestPictures::write(path(QStringLiteral("p.png")), 64, 48));
+    const Run result = runJob(job({{path(QStringLiteral("p.png")), thumbName, key},
+                                   {path(QStringLiteral("p.png")), QStringLiteral("good."), QStringLiteral("good")}}));
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.lines, QStringList{"(good)(1)(64)(48)"});
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(good)(1)(64)(48)")});
     QCOMPARE(QDir(outputFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{"good."});
+             QStringList{QStringLiteral("good.")});
     // Nothing was written beside or above the output folder.
-    QVERIFY(!QFileInfo::exists(path("escaped.png")));
-    QVERIFY(!QFileInfo::exists(QDir::tempPath() + "/escaped.png"));
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("escaped.png"))));
+    QVERIFY(!QFileInfo::exists(QDir::tempPath() + QStringLiteral("/escaped.png")));
     QCOMPARE(QDir(work->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             (QStringList{"Cache", "dovalin-job.dat", "p.png"}));
+             (QStringList{QStringLiteral("Cache"), QStringLiteral("dovalin-job.dat"), QStringLiteral("p.png")}));
 }
 
 void TestDovalin::linkAtTheThumbnailIsReplacedItself()
 {
     // A read-only file of the user, and a link to it where the thumbnail goes.
-    QFile precious(path("precious.txt"));
+    QFile precious(path(QStringLiteral("precious.txt")));
     QVERIFY(precious.open(QIODevice::WriteOnly));
     precious.write("keep me");
     precious.close();
     QVERIFY(precious.setPermissions(QFileDevice::ReadOwner));
     QVERIFY(QDir().mkpath(outputFolder()));
-    QVERIFY(QFile::link(path("precious.txt"), outputFolder() + "/t."));
-    QVERIFY(TestPictures::write(path("p.png"), 64, 48));
+    QVERIFY(QFile::link(path(QStringLiteral("precious.txt")), outputFolder() + QStringLiteral("/t.")));
+    QVERIFY(TestPictures::write(path(QStringLiteral("p.png")), 64, 48));
 
-    const Run result = runJob(job({{path("p.png"), "t.", "t"}}));
-    QCOMPARE(result.lines, QStringList{"(t)(1)(64)(48)"});
+    const Run result = runJob(job({{path(QStringLiteral("p.png")), QStringLiteral("t."), QStringLiteral("t")}}));
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(t)(1)(64)(48)")});
     QVERIFY(precious.open(QIODevice::ReadOnly));
     QCOMPARE(precious.readAll(), QByteArray("keep me"));
-    const QFileInfo thumbnail(outputFolder() + "/t.");
+    const QFileInfo thumbnail(outputFolder() + QStringLiteral("/t."));
     QVERIFY(!thumbnail.isSymLink());
     QVERIFY(!QImage(thumbnail.filePath()).isNull());
 }
 
 void TestDovalin::replacesThumbnailWhole()
 {
-    QVERIFY(TestPictures::write(path("first.png"), 300, 100));
+    QVERIFY(TestPictures::write(path(QStringLiteral("first.png")), 300, 100));
     QVERIFY(QDir().mkpath(outputFolder()));
-    QFile old(outputFolder() + "/t.");
+    QFile old(outputFolder() + QStringLiteral("/t."));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("an old thumbnail that is to be replaced");
     old.close();
 
-    const Run result = runJob(job({{path("first.png"), "t.", "t"}}));
-    QCOMPARE(result.lines, QStringList{"(t)(0)(300)(100)"});
-    QCOMPARE(QImage(outputFolder() + "/t.").size(), QSize(256, 85));
+    const Run result = runJob(job({{path(QStringLiteral("first.png")), QStringLiteral("t."), QStringLiteral("t")}}));
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(t)(0)(300)(100)")});
+    QCOMPARE(QImage(outputFolder() + QStringLiteral("/t.")).size(), QSize(256, 85));
     // The temporary file of the atomic save is gone.
-    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"t."});
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{QStringLiteral("t.")});
     // The thumbnail has the mode the umask gives a new file, not the temporary file's 0600.
     const mode_t mask = ::umask(022);
     ::umask(mask);
     struct stat status {};
-    QCOMPARE(::stat(QFile::encodeName(outputFolder() + "/t.").constData(), &status), 0);
+    QCOMPARE(::stat(QFile::encodeName(outputFolder() + QStringLiteral("/t.")).constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 0777), int(0666 & ~mask));
 }
 
@@ -397,26 +402,26 @@ void TestDovalin::exitCodes()
     QFETCH(int, exitCode);
     QFETCH(int, lines);
 
-    QVERIFY(TestPictures::write(path("pic.png"), 40, 30));
-    const Item item{path("pic.png"), "p.", "p"};
+    QVERIFY(TestPictures::write(path(QStringLiteral("pic.png")), 40, 30));
+    const Item item{path(QStringLiteral("pic.png")), QStringLiteral("p."), QStringLiteral("p")};
     Run result;
-    if (setup == "none") {
+    if (setup == QStringLiteral("none")) {
         result = run({});
-    } else if (setup == "two") {
-        result = run({path("a"), path("b")});
-    } else if (setup == "missing") {
-        result = run({path("no-such-job.dat")});
-    } else if (setup == "empty") {
+    } else if (setup == QStringLiteral("two")) {
+        result = run({path(QStringLiteral("a")), path(QStringLiteral("b"))});
+    } else if (setup == QStringLiteral("missing")) {
+        result = run({path(QStringLiteral("no-such-job.dat"))});
+    } else if (setup == QStringLiteral("empty")) {
         result = runJob(job({}));
-    } else if (setup == "no output") {
+    } else if (setup == QStringLiteral("no output")) {
         QByteArray xml = job({item});
         xml.replace(outputFolder().toUtf8(), "");
         result = runJob(xml);
-    } else if (setup == "fifo") {
-        QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.dat")).constData(), 0600), 0);
-        result = run({path("fifo.dat")});
-    } else if (setup == "nothing") {
-        result = runJob(job({{path("absent.png"), "p.", "p"}}));
+    } else if (setup == QStringLiteral("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo.dat"))).constData(), 0600), 0);
+        result = run({path(QStringLiteral("fifo.dat"))});
+    } else if (setup == QStringLiteral("nothing")) {
+        result = runJob(job({{path(QStringLiteral("absent.png")), QStringLiteral("p."), QStringLiteral("p")}}));
     } else {
         result = runJob(job({item}, setup));
     }
@@ -435,11 +440,14 @@ void TestDovalin::manyPicturesAtOnce()
         QSize size;
         bool photo;
     };
-    const QList<Kind> kinds{{"photo.jpg", {1600, 1200}, true},   {"wide.jpg", {3000, 2000}, false},
-                            {"screen.png", {1366, 768}, false},  {"frame.gif", {640, 480}, true},
-                            {"small.png", {200, 125}, true},     {"drawing.svg", {400, 300}, true}};
+    const QList<Kind> kinds{{QStringLiteral("photo.jpg"), {1600, 1200}, true},
+                            {QStringLiteral("wide.jpg"), {3000, 2000}, false},
+                            {QStringLiteral("screen.png"), {1366, 768}, false},
+                            {QStringLiteral("frame.gif"), {640, 480}, true},
+                            {QStringLiteral("small.png"), {200, 125}, true},
+                            {QStringLiteral("drawing.svg"), {400, 300}, true}};
     for (const Kind& kind : kinds) {
-        if (kind.file.endsWith(".svg")) {
+        if (kind.file.endsWith(QLatin1String(".svg"))) {
             QFile svg(path(kind.file));
             QVERIFY(svg.open(QIODevice::WriteOnly));
             svg.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%2'>"
@@ -451,7 +459,7 @@ void TestDovalin::manyPicturesAtOnce()
             QVERIFY(TestPictures::write(path(kind.file), kind.size.width(), kind.size.height()));
         }
     }
-    QFile text(path("notes.png"));
+    QFile text(path(QStringLiteral("notes.png")));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("no picture\n");
     text.close();
@@ -468,13 +476,15 @@ void TestDovalin::manyPicturesAtOnce()
         const QString name = QStringLiteral("t%1.").arg(i);
         items.append({path(kind.file), name, i % 12 == 5 ? QString() : key});
         expected << QStringLiteral("(%1)(%2)(%3)(%4)")
-                        .arg(i % 12 == 5 ? outputFolder() + "/" + name : key)
+                        .arg(i % 12 == 5 ? outputFolder() + QStringLiteral("/") + name : key)
                         .arg(kind.photo ? 1 : 0)
                         .arg(kind.size.width())
                         .arg(kind.size.height());
         if (i % 9 == 0) {
-            items.append({path("notes.png"), QStringLiteral("bad%1.").arg(i), QStringLiteral("bad%1").arg(i)});
-            items.append({path("missing.jpg"), QStringLiteral("gone%1.").arg(i), QStringLiteral("gone%1").arg(i)});
+            items.append({path(QStringLiteral("notes.png")), QStringLiteral("bad%1.").arg(i),
+                          QStringLiteral("bad%1").arg(i)});
+            items.append({path(QStringLiteral("missing.jpg")), QStringLiteral("gone%1.").arg(i),
+                          QStringLiteral("gone%1").arg(i)});
         }
     }
 
@@ -489,15 +499,15 @@ void TestDovalin::manyPicturesAtOnce()
     QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden).size(), expected.size());
 
     // Each kind made alone gives the very same thumbnail.
-    const QString together = path("together");
+    const QString together = path(QStringLiteral("together"));
     QVERIFY(QDir().rename(outputFolder(), together));
     for (int i = 0; i < kinds.size(); ++i) {
         const Item& item = items.at(firstOfKind.at(i));
         const Run alone = runJob(job({item}));
         QCOMPARE(alone.lines.size(), 1);
         const QString name = item.thumbName;
-        QFile made(outputFolder() + "/" + name);
-        QFile madeTogether(together + "/" + name);
+        QFile made(outputFolder() + QStringLiteral("/") + name);
+        QFile madeTogether(together + QStringLiteral("/") + name);
         QVERIFY(made.open(QIODevice::ReadOnly) && madeTogether.open(QIODevice::ReadOnly));
         QVERIFY2(made.readAll() == madeTogether.readAll(), qPrintable(kinds.at(i).file));
     }

@@ -39,7 +39,7 @@ void TestIsolatedJob::endings()
     QFETCH(QString, failure);
 
     QTemporaryDir dir;
-    const QString pidFile = dir.filePath("pid");
+    const QString pidFile = dir.filePath(QStringLiteral("pid"));
     const auto work = [&]() -> QByteArray {
         QFile file(pidFile);
         if (file.open(QIODevice::WriteOnly))
@@ -48,14 +48,14 @@ void TestIsolatedJob::endings()
         // What the job prints goes nowhere; only its result comes back.
         std::printf("noise on standard output\n");
         std::fflush(stdout);
-        if (ending == "hang")
+        if (ending == QStringLiteral("hang"))
             for (;;)
                 ::pause();
-        if (ending == "crash")
+        if (ending == QStringLiteral("crash"))
             ::raise(SIGKILL);
-        if (ending == "fail")
+        if (ending == QStringLiteral("fail"))
             ::_exit(3);
-        return ending == "line" ? QByteArray("(k)(1)(2)\n") : QByteArray();
+        return ending == QStringLiteral("line") ? QByteArray("(k)(1)(2)\n") : QByteArray();
     };
 
     QElapsedTimer timer;
@@ -64,7 +64,7 @@ void TestIsolatedJob::endings()
     QCOMPARE(IsolatedJob::run(work, 1500, &reason), result);
     const qint64 elapsed = timer.elapsed();
     QCOMPARE(reason, failure);
-    if (ending == "hang") {
+    if (ending == QStringLiteral("hang")) {
         // Not before the deadline, and not much after it.
         QVERIFY2(elapsed >= 1500, qPrintable(QString::number(elapsed)));
         QVERIFY2(elapsed < 1500 + 10000, qPrintable(QString::number(elapsed)));

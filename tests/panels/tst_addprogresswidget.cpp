@@ -1,7 +1,7 @@
 #include "TestEnvironment.h"
 
-#include "../dialogs/QuestionDriver.h"
 #include "AddProgressWidget.h"
+#include "QuestionDriver.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -177,8 +177,12 @@ void TestAddProgressWidget::speaksTheUsersLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("German") << "de"
-                            << QStringList {"Objekte werden zu Vorenda hinzugefügt", "Abbrechen", "Pause", "Fortsetzen"};
-    QTest::newRow("Spanish") << "es" << QStringList {"Añadiendo elementos a Vorenda", "Detener", "Pausa", "Continuar"};
+                            << QStringList{QStringLiteral("Objekte werden zu Vorenda hinzugefügt"),
+                                           QStringLiteral("Abbrechen"), QStringLiteral("Pause"),
+                                           QStringLiteral("Fortsetzen")};
+    QTest::newRow("Spanish") << "es"
+                             << QStringList{QStringLiteral("Añadiendo elementos a Vorenda"), QStringLiteral("Detener"),
+                                            QStringLiteral("Pausa"), QStringLiteral("Continuar")};
 }
 
 void TestAddProgressWidget::speaksTheUsersLanguage()

@@ -1,4 +1,4 @@
-#include "../dialogs/QuestionDriver.h"
+#include "QuestionDriver.h"
 #include "TestEnvironment.h"
 
 #include "GetPasswordDialog.h"
@@ -9,11 +9,6 @@
 #include <QTranslator>
 
 namespace {
-
-QuestionDriver::Finder waiting(ModalWindow* window)
-{
-    return [window]() -> QWidget* { return window->isVisible() && window->isWaiting() ? window : nullptr; };
-}
 
 QString md5Hex(const QByteArray& bytes)
 {

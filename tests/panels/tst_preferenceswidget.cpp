@@ -1,14 +1,14 @@
 #include "TestEnvironment.h"
 
-#include "../cabinet/CabinetTestFixtures.h"
-#include "../dialogs/QuestionDriver.h"
 #include "AutostartEntry.h"
-#include "ControllerFixture.h"
 #include "CabinetLink.h"
+#include "CabinetTestFixtures.h"
+#include "ControllerFixture.h"
 #include "HotkeyManager.h"
 #include "HotkeyWidget.h"
 #include "PathFunctions.h"
 #include "PreferencesWidget.h"
+#include "QuestionDriver.h"
 #include "QuickSearchWidget.h"
 #include "VorendaMain.h"
 

@@ -92,18 +92,28 @@ void TestDesktopOpener::execArguments_data()
     QTest::addColumn<QString>("exec");
     QTest::addColumn<QString>("icon");
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("file codes vanish") << "editor --new-window %U" << "" << QStringList{"editor", "--new-window"};
+    QTest::newRow("file codes vanish") << "editor --new-window %U"
+                                       << "" << QStringList{QStringLiteral("editor"), QStringLiteral("--new-window")};
     QTest::newRow("name, icon and entry")
-        << "app --title=%c %i %k" << "app-icon"
-        << QStringList{"app", "--title=My App", "--icon", "app-icon", "/apps/my.desktop"};
-    QTest::newRow("icon code without icon") << "app %i %f" << "" << QStringList{"app"};
-    QTest::newRow("code inside an argument") << "app --file=%f x" << "" << QStringList{"app", "--file=", "x"};
+        << "app --title=%c %i %k"
+        << "app-icon"
+        << QStringList{QStringLiteral("app"), QStringLiteral("--title=My App"), QStringLiteral("--icon"),
+                       QStringLiteral("app-icon"), QStringLiteral("/apps/my.desktop")};
+    QTest::newRow("icon code without icon") << "app %i %f"
+                                            << "" << QStringList{QStringLiteral("app")};
+    QTest::newRow("code inside an argument")
+        << "app --file=%f x"
+        << "" << QStringList{QStringLiteral("app"), QStringLiteral("--file="), QStringLiteral("x")};
     QTest::newRow("quotes and their escapes")
-        << R"("/opt/my app/run" "say \\"hi\\" \\$HOME" 100%%)" << ""
-        << QStringList{"/opt/my app/run", R"(say "hi" $HOME)", "100%"};
-    QTest::newRow("backslash in quotes") << R"(app "a\\\\b")" << "" << QStringList{"app", R"(a\b)"};
+        << R"("/opt/my app/run" "say \\"hi\\" \\$HOME" 100%%)"
+        << ""
+        << QStringList{QStringLiteral("/opt/my app/run"), QStringLiteral(R"(say "hi" $HOME)"), QStringLiteral("100%")};
+    QTest::newRow("backslash in quotes") << R"(app "a\\\\b")"
+                                         << "" << QStringList{QStringLiteral("app"), QStringLiteral(R"(a\b)")};
     QTest::newRow("shell words stay words")
-        << "sh -c 'rm -rf ~' ; reboot" << "" << QStringList{"sh", "-c", "'rm", "-rf", "~'", ";", "reboot"};
+        << "sh -c 'rm -rf ~' ; reboot"
+        << "" << QStringList{QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("'rm"),   QStringLiteral("-rf"),
+                             QStringLiteral("~'"), QStringLiteral(";"),  QStringLiteral("reboot")};
     QTest::newRow("open quote") << R"(app "unfinished)" << "" << QStringList();
     QTest::newRow("empty") << "" << "" << QStringList();
 }
@@ -142,7 +152,7 @@ void TestDesktopOpener::opensWithDefaultHandler()
 void TestDesktopOpener::refusesWhatCannotBeOpened_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::newRow("missing file") << TestEnvironment::instance()->root() + "/gone.txt";
+    QTest::newRow("missing file") << TestEnvironment::instance()->root() + QStringLiteral("/gone.txt");
     QTest::newRow("missing file URL") << "file:///nowhere/gone.txt";
     QTest::newRow("empty") << "";
     QTest::newRow("blank") << "   ";
@@ -168,7 +178,9 @@ void TestDesktopOpener::launchesApplicationEntries()
             + "\n\n[Desktop Action second]\nExec=other\n");
     QVERIFY(DesktopOpener::open(entry));
     QTRY_COMPARE(calls().size(), 1);
-    QCOMPARE(calls().first(), (QStringList{"tool", "--open", "--icon-arg", "--icon", "tool-icon", workDir}));
+    QCOMPARE(calls().first(),
+             (QStringList{QStringLiteral("tool"), QStringLiteral("--open"), QStringLiteral("--icon-arg"),
+                          QStringLiteral("--icon"), QStringLiteral("tool-icon"), workDir}));
 
     init();
     const QString link =

@@ -1,9 +1,10 @@
+#include "HotkeyReceiver.h"
+#include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
 #include "GlobalHotkeyBackend.h"
 #include "HotkeyManager.h"
 
-#include <QProcess>
 #include <QX11Info>
 
 #include <xcb/xcb.h>
@@ -30,20 +31,6 @@ private:
 };
 
 namespace {
-
-class Receiver : public QObject
-{
-    Q_OBJECT
-public:
-    int calls = 0;
-public slots:
-    void onHotkey() { ++calls; }
-};
-
-bool xdotool(const QStringList& arguments)
-{
-    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
-}
 
 // A second X client, as another program on the desktop would be.
 bool otherClientGrabs(xcb_connection_t* connection, xcb_keysym_t keysym, quint16 modifiers)
@@ -76,9 +63,9 @@ void releaseLocks(xcb_connection_t* connection)
 {
     const quint16 state = lockState(connection);
     if (state & XCB_MOD_MASK_LOCK)
-        xdotool({QStringLiteral("key"), QStringLiteral("Caps_Lock")});
+        RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("Caps_Lock")});
     if (state & XCB_MOD_MASK_2)
-        xdotool({QStringLiteral("key"), QStringLiteral("Num_Lock")});
+        RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("Num_Lock")});
 }
 
 void otherClientUngrabs(xcb_connection_t* connection)
@@ -121,14 +108,14 @@ void TestX11Hotkeys::pressRunsSlotOnceWhateverTheLocks_data()
 void TestX11Hotkeys::pressRunsSlotOnceWhateverTheLocks()
 {
     QFETCH(QStringList, locks);
-    Receiver receiver;
+    HotkeyReceiver receiver;
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+F10")), &receiver, SLOT(onHotkey())));
     for (const QString& lock : qAsConst(locks))
-        QVERIFY(xdotool({QStringLiteral("key"), lock}));
+        QVERIFY(RunningVorenda::xdotool({QStringLiteral("key"), lock}));
     QTEST(int(lockState(other)), "state");
     const unsigned long timeBefore = QX11Info::appUserTime();
 
-    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+F10")}));
+    QVERIFY(RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+F10")}));
     QTRY_COMPARE(receiver.calls, 1);
     QTest::qWait(300);
     QCOMPARE(receiver.calls, 1);
@@ -136,8 +123,8 @@ void TestX11Hotkeys::pressRunsSlotOnceWhateverTheLocks()
     QVERIFY(QX11Info::appUserTime() != timeBefore);
 
     // Other modifiers are other combinations.
-    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+shift+F10")}));
-    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("F10")}));
+    QVERIFY(RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+shift+F10")}));
+    QVERIFY(RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("F10")}));
     QTest::qWait(300);
     QCOMPARE(receiver.calls, 1);
 }
@@ -145,7 +132,7 @@ void TestX11Hotkeys::pressRunsSlotOnceWhateverTheLocks()
 void TestX11Hotkeys::combinationHeldByAnotherClientFails()
 {
     QVERIFY(otherClientGrabs(other, XK_F11, XCB_MOD_MASK_CONTROL));
-    Receiver receiver;
+    HotkeyReceiver receiver;
     const QKeySequence sequence(QStringLiteral("Ctrl+F11"));
     QVERIFY(!HotkeyManager::connect(sequence, &receiver, SLOT(onHotkey())));
     QCOMPARE(HotkeyManager::hotkeyId(sequence), 0);
@@ -155,13 +142,13 @@ void TestX11Hotkeys::combinationHeldByAnotherClientFails()
     otherClientUngrabs(other);
     QVERIFY(HotkeyManager::connect(sequence, &receiver, SLOT(onHotkey())));
     QVERIFY(HotkeyManager::hotkeyId(sequence) > 0);
-    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("ctrl+F11")}));
+    QVERIFY(RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+F11")}));
     QTRY_COMPARE(receiver.calls, 1);
 }
 
 void TestX11Hotkeys::destroyedReceiverReleasesGrab()
 {
-    auto* receiver = new Receiver;
+    auto* receiver = new HotkeyReceiver;
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("Meta+Space")), receiver, SLOT(onHotkey())));
     QVERIFY(HotkeyManager::connect(QKeySequence(QStringLiteral("Ctrl+Alt+V")), receiver, SLOT(onHotkey())));
     QVERIFY(!otherClientGrabs(other, XK_v, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1));

@@ -1,8 +1,8 @@
 #include "TestEnvironment.h"
 
-#include "../dovalin/TestPictures.h"
 #include "MediaGenerator.h"
 #include "MediaHelperRun.h"
+#include "TestPictures.h"
 
 #include <QImageReader>
 
@@ -29,7 +29,8 @@ private:
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
     Result runItems(const QList<Item>& items) const
     {
-        return runJob("sarnek", work->filePath("sarnek-job.dat"), job("Sarnek-Data", outputFolder(), items));
+        return runJob(QStringLiteral("sarnek"), work->filePath(QStringLiteral("sarnek-job.dat")),
+                      job(QStringLiteral("Sarnek-Data"), outputFolder(), items));
     }
     void writeSound(const QString& name, const MediaGenerator::SoundSpec& spec);
 
@@ -59,20 +60,20 @@ void TestSarnek::initTestCase()
     QVERIFY(recordings.isValid());
     MediaGenerator::SoundSpec spec;
     spec.cover = cover(QSize(300, 300), QColor(200, 50, 120));
-    writeSound("tone.flac", spec);
+    writeSound(QStringLiteral("tone.flac"), spec);
     spec = MediaGenerator::SoundSpec();
-    spec.codec = "libmp3lame";
+    spec.codec = QStringLiteral("libmp3lame");
     spec.sampleRate = 48000;
     spec.bitrate = 128000;
     spec.cover = cover(QSize(200, 120), QColor(40, 160, 90));
     spec.coverFormat = "jpeg";
-    writeSound("tone.mp3", spec);
+    writeSound(QStringLiteral("tone.mp3"), spec);
     spec = MediaGenerator::SoundSpec();
-    spec.codec = "pcm_s16le";
+    spec.codec = QStringLiteral("pcm_s16le");
     spec.sampleRate = 22050;
     spec.channels = 1;
     spec.seconds = 2;
-    writeSound("tone.wav", spec);
+    writeSound(QStringLiteral("tone.wav"), spec);
 }
 
 void TestSarnek::init()
@@ -109,16 +110,16 @@ void TestSarnek::readsRecordings()
 
     // A thumbnail of a cover the file no longer has goes.
     QVERIFY(QDir().mkpath(outputFolder()));
-    QFile old(outputFolder() + "/k.");
+    QFile old(outputFolder() + QStringLiteral("/k."));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("an earlier cover");
     old.close();
 
-    const Result result = runItems({Item(media(file), "k")});
+    const Result result = runItems({Item(media(file), QStringLiteral("k"))});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.errors, QStringList());
     QCOMPARE(result.lines.size(), 1);
-    QVERIFY(result.lines.first().startsWith("(k)"));
+    QVERIFY(result.lines.first().startsWith(QStringLiteral("(k)")));
     QList<int> numbers = numbersOf(result.lines.first());
     QCOMPARE(numbers.size(), 5);
     const int reported = numbers.takeAt(1);
@@ -132,10 +133,10 @@ void TestSarnek::readsRecordings()
     QCOMPARE(numbers, facts);
 
     if (thumbnail.isEmpty()) {
-        QVERIFY(!QFile::exists(outputFolder() + "/k."));
+        QVERIFY(!QFile::exists(outputFolder() + QStringLiteral("/k.")));
         return;
     }
-    QImageReader reader(outputFolder() + "/k.");
+    QImageReader reader(outputFolder() + QStringLiteral("/k."));
     QCOMPARE(reader.format(), QByteArray("png"));
     const QImage image = reader.read();
     QCOMPARE(image.size(), thumbnail);
@@ -145,34 +146,36 @@ void TestSarnek::readsRecordings()
 
 void TestSarnek::badFilesCostOnlyThemselves()
 {
-    QFile text(media("x.mp3"));
+    QFile text(media(QStringLiteral("x.mp3")));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("This is a text file, not a recording.\n");
     text.close();
     // Cut inside the FLAC header.
-    QVERIFY(QFile::copy(media("tone.flac"), media("cut.flac")));
-    QFile cut(media("cut.flac"));
+    QVERIFY(QFile::copy(media(QStringLiteral("tone.flac")), media(QStringLiteral("cut.flac"))));
+    QFile cut(media(QStringLiteral("cut.flac")));
     QVERIFY(cut.resize(20));
-    QCOMPARE(::mkfifo(QFile::encodeName(media("fifo.ogg")).constData(), 0600), 0);
+    QCOMPARE(::mkfifo(QFile::encodeName(media(QStringLiteral("fifo.ogg"))).constData(), 0600), 0);
     MediaGenerator::VideoSpec silent;
     QString error;
-    QVERIFY2(MediaGenerator::writeVideo(media("silent.mp4"), silent, &error), qPrintable(error));
+    QVERIFY2(MediaGenerator::writeVideo(media(QStringLiteral("silent.mp4")), silent, &error), qPrintable(error));
 
-    const QStringList bad{"x.mp3", "cut.flac", "fifo.ogg", "missing.mp3", "silent.mp4"};
+    const QStringList bad{QStringLiteral("x.mp3"), QStringLiteral("cut.flac"), QStringLiteral("fifo.ogg"),
+                          QStringLiteral("missing.mp3"), QStringLiteral("silent.mp4")};
     QList<Item> items;
     for (const QString& name : bad)
         items << Item(media(name), name);
-    items << Item(media("tone.wav"), "good");
+    items << Item(media(QStringLiteral("tone.wav")), QStringLiteral("good"));
     const Result result = runItems(items);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.lines.size(), 1);
-    QVERIFY(result.lines.first().startsWith("(good)(2)(353)(1)(22050)(16)"));
+    QVERIFY(result.lines.first().startsWith(QStringLiteral("(good)(2)(353)(1)(22050)(16)")));
     QCOMPARE(result.errors.size(), bad.size());
     for (int i = 0; i < bad.size(); ++i)
-        QVERIFY2(result.errors.at(i).startsWith("skipped " + media(bad.at(i)) + ": "), qPrintable(result.errors.at(i)));
-    QVERIFY(result.errors.at(0).endsWith("not a media file"));
-    QVERIFY(result.errors.at(2).endsWith("not a regular file"));
-    QVERIFY(result.errors.at(4).endsWith("no sound"));
+        QVERIFY2(result.errors.at(i).startsWith(QStringLiteral("skipped ") + media(bad.at(i)) + QStringLiteral(": ")),
+                 qPrintable(result.errors.at(i)));
+    QVERIFY(result.errors.at(0).endsWith(QStringLiteral("not a media file")));
+    QVERIFY(result.errors.at(2).endsWith(QStringLiteral("not a regular file")));
+    QVERIFY(result.errors.at(4).endsWith(QStringLiteral("no sound")));
 }
 
 void TestSarnek::oversizedCoverIsRefused()
@@ -182,15 +185,17 @@ void TestSarnek::oversizedCoverIsRefused()
     MediaGenerator::SoundSpec spec;
     spec.cover = cover(QSize(300, 300), Qt::red);
     spec.coverBytes = TestPictures::oversizedPng(20000, 20000);
-    writeSound("huge-cover.flac", spec);
+    writeSound(QStringLiteral("huge-cover.flac"), spec);
 
-    const Result result = runItems({Item(media("huge-cover.flac"), "k")});
+    const Result result = runItems({Item(media(QStringLiteral("huge-cover.flac")), QStringLiteral("k"))});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.lines.size(), 1);
-    QVERIFY(result.lines.first().startsWith("(k)(3)("));
-    QVERIFY(result.lines.first().endsWith(")(2)(44100)(16)"));
-    QVERIFY(!QFile::exists(outputFolder() + "/k."));
-    QCOMPARE(result.errors, QStringList{"skipped " + media("huge-cover.flac") + " (cover): not readable"});
+    QVERIFY(result.lines.first().startsWith(QStringLiteral("(k)(3)(")));
+    QVERIFY(result.lines.first().endsWith(QStringLiteral(")(2)(44100)(16)")));
+    QVERIFY(!QFile::exists(outputFolder() + QStringLiteral("/k.")));
+    QCOMPARE(result.errors,
+             QStringList{QStringLiteral("skipped ") + media(QStringLiteral("huge-cover.flac"))
+                         + QStringLiteral(" (cover): not readable")});
 }
 
 VORENDA_TEST_MAIN(TestSarnek)

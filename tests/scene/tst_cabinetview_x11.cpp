@@ -1,8 +1,8 @@
+#include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
-#include "CabinetFixtures.h"
+#include "CabinetStyleFixtures.h"
 
-#include <QDir>
 #include <QScreen>
 #include <QX11Info>
 
@@ -23,12 +23,6 @@ void TestCabinetViewX11::initTestCase()
         QSKIP("needs an X server");
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
-}
-
-static bool isBoardColor(const QColor& c)
-{
-    // Light wood: orange, clearly lit.
-    return c.red() > 90 && c.red() > c.green() && c.green() > c.blue() && c.hue() >= 15 && c.hue() <= 45;
 }
 
 void TestCabinetViewX11::screenShowsCabinet()
@@ -70,9 +64,7 @@ void TestCabinetViewX11::screenShowsCabinet()
                               ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
                               .toImage();
     QCOMPARE(screen.size(), frame.size());
-    const QString folder = QStringLiteral(VORENDA_SOURCE_DIR "/build/screenshots");
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(screen.save(folder + QStringLiteral("/cabinetview.png")));
+    QVERIFY(RunningVorenda::saveScreenshot(screen, QStringLiteral("cabinetview.png")));
 
     // Each board's front face, mid-way across the cabinet.
     for (const int top : rows) {

@@ -67,11 +67,11 @@ void TestCategoryHeaderItem::shownText_data()
     QTest::addColumn<int>("matches");
     QTest::addColumn<bool>("showItems");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("search finds some") << 12 << 3 << true << QStringLiteral("Music  (3/12)");
-    QTest::newRow("no search") << 12 << -1 << true << QStringLiteral("Music  (12)");
-    QTest::newRow("search finds none") << 12 << 0 << true << QStringLiteral("Music  (0/12)");
-    QTest::newRow("items hidden") << 12 << 3 << false << QStringLiteral("Music  (3)");
-    QTest::newRow("empty, no search") << 0 << -1 << true << QStringLiteral("Music");
+    QTest::newRow("search finds some") << 12 << 3 << true << "Music  (3/12)";
+    QTest::newRow("no search") << 12 << -1 << true << "Music  (12)";
+    QTest::newRow("search finds none") << 12 << 0 << true << "Music  (0/12)";
+    QTest::newRow("items hidden") << 12 << 3 << false << "Music  (3)";
+    QTest::newRow("empty, no search") << 0 << -1 << true << "Music";
 }
 
 void TestCategoryHeaderItem::shownText()
@@ -254,8 +254,10 @@ void TestCategoryHeaderItem::namesThatFitAreShownWhole()
 void TestCategoryHeaderItem::nameWithRoomIsWhole()
 {
     // Names of every length, whatever fraction of a pixel their text measures.
-    for (const QString& name : QStringList{"Applications", "Desktop", "Photos", "Anwendungen", "Aplicaciones",
-                                           "Schreibtisch", "Utilities", "Music and more"}) {
+    for (const QString& name :
+         QStringList{QStringLiteral("Applications"), QStringLiteral("Desktop"), QStringLiteral("Photos"),
+                     QStringLiteral("Anwendungen"), QStringLiteral("Aplicaciones"), QStringLiteral("Schreibtisch"),
+                     QStringLiteral("Utilities"), QStringLiteral("Music and more")}) {
         HeaderFixture fixture;
         fixture.header->setText(name);
         fixture.view.updateLayout();

@@ -1,6 +1,8 @@
+#include "PaintFixtures.h"
+#include "StreamFixtures.h"
 #include "TestEnvironment.h"
 
-#include "CabinetFixtures.h"
+#include "CabinetStyleFixtures.h"
 #include "EditorItem.h"
 #include "ItemPropertiesLink.h"
 #include "PaintCacheBudget.h"
@@ -53,27 +55,17 @@ QImage render(MyThumbnailItem& item, QStyle::State state = QStyle::State_None)
     return image;
 }
 
-QPixmap solid(int w, int h, const QColor& color)
-{
-    QPixmap pixmap(w, h);
-    pixmap.fill(color);
-    return pixmap;
-}
-
+// An item as it writes itself into a cabinet's stream.
 QByteArray written(const MyThumbnailItem& item)
 {
-    QByteArray data;
-    QDataStream stream(&data, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_5_15);
-    item.write(stream);
-    return data;
+    return streamBytes([&](QDataStream& stream) { item.write(stream); });
 }
 
 MyThumbnailItem* plainItem(int side = 64)
 {
     auto* item = new MyThumbnailItem;
     item->setMargin(MarginProperty(10.0, 0.0, 8.0, 0.0));
-    item->setImage(solid(side, side, Qt::blue));
+    item->setImage(solidPixmap(side, side, Qt::blue));
     item->setImageWidth(side);
     item->setTextFont(FontProperty(QFont(QStringLiteral("DejaVu Sans"), 9)));
     return item;
@@ -275,7 +267,7 @@ void TestMyThumbnailItem::setImageWidthKeepsAspect()
     MyThumbnailItem item;
     item.setImageWidth(50);
     QCOMPARE(item.getImageSize(), QSize(-1, -1));
-    item.setImage(solid(200, 100, Qt::red));
+    item.setImage(solidPixmap(200, 100, Qt::red));
     item.setImageWidth(50);
     QCOMPARE(item.getImageSize(), QSize(50, 25));
     item.setImageHeight(80);
@@ -398,7 +390,7 @@ void TestMyThumbnailItem::rename()
     QFETCH(QString, expected);
     MyThumbnailView view;
     view.resize(400, 300);
-    MyThumbnailItem* item = makeCabinetItem(solid(48, 48, Qt::green), 48, QStringLiteral("Old"));
+    MyThumbnailItem* item = makeCabinetItem(solidPixmap(48, 48, Qt::green), 48, QStringLiteral("Old"));
     view.addItem(item);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -421,7 +413,7 @@ void TestMyThumbnailItem::editingEndsOnceAndRefreshesDialog()
 {
     MyThumbnailView view;
     view.resize(400, 300);
-    MyThumbnailItem* item = makeCabinetItem(solid(48, 48, Qt::green), 48, QStringLiteral("Old"));
+    MyThumbnailItem* item = makeCabinetItem(solidPixmap(48, 48, Qt::green), 48, QStringLiteral("Old"));
     item->showItemLabel(false, false);
     view.addItem(item);
     view.show();
@@ -467,7 +459,7 @@ void TestMyThumbnailItem::paintCacheFollowsChanges()
     item->setTextPen(PenProperty(QPen(Qt::red)));
     const QImage recoloured = render(*item);
     QVERIFY(recoloured != renamed);
-    item->setImage(solid(48, 48, Qt::yellow));
+    item->setImage(solidPixmap(48, 48, Qt::yellow));
     const QImage repictured = render(*item);
     QCOMPARE(repictured.pixelColor(24, int(repictured.height() - 20)).rgb(), QColor(Qt::yellow).rgb());
 
@@ -515,7 +507,7 @@ void TestMyThumbnailItem::dragImage()
 {
     MyThumbnailItem item;
     item.setMargin(MarginProperty(10.0, 0.0, 8.0, 0.0));
-    item.setImage(solid(200, 100, Qt::red));
+    item.setImage(solidPixmap(200, 100, Qt::red));
     item.setImageWidth(50);
     QCOMPARE(item.getDragImage(true).size(), QSize(200, 100));
     const QImage faded = item.getDragImage(false).toImage().convertToFormat(QImage::Format_ARGB32);

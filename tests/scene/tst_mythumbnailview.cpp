@@ -1,6 +1,6 @@
 #include "TestEnvironment.h"
 
-#include "CabinetFixtures.h"
+#include "CabinetStyleFixtures.h"
 #include "FloatingLabelItem.h"
 #include "MyDropIndicatorItem.h"
 #include "SceneFixtures.h"

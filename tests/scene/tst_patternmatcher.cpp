@@ -27,8 +27,8 @@ namespace {
 // Long enough for the anchored form: words, a newline now and then, no z and no q.
 QString longText(const QString& tail = QString())
 {
-    static const QStringList words{"lorem", "ipsum", "dolor", "sit", "amet", "elit", "sed", "tempor", "labore",
-                                   "magna", "veniam", "nostrud", "ullamco", "laboris", "nisi", "commodo"};
+    static const QStringList words{QStringLiteral("lorem"), QStringLiteral("ipsum"), QStringLiteral("dolor"), QStringLiteral("sit"), QStringLiteral("amet"), QStringLiteral("elit"), QStringLiteral("sed"), QStringLiteral("tempor"), QStringLiteral("labore"),
+                                   QStringLiteral("magna"), QStringLiteral("veniam"), QStringLiteral("nostrud"), QStringLiteral("ullamco"), QStringLiteral("laboris"), QStringLiteral("nisi"), QStringLiteral("commodo")};
     QString text;
     for (int i = 0; text.size() < 600; ++i)
         text += words.at(i * 7 % words.size()) + (i % 9 == 8 ? QLatin1Char('\n') : QLatin1Char(' '));
@@ -50,42 +50,42 @@ void TestPatternMatcher::agreesWithTheExpression_data()
     QTest::addColumn<int>("syntax");
     QTest::addColumn<QStringList>("texts");
 
-    const QStringList names{"Internet", "NETWORK", "abc", "", "net", "ne t", "Ünet"};
+    const QStringList names{QStringLiteral("Internet"), QStringLiteral("NETWORK"), QStringLiteral("abc"), QStringLiteral(""), QStringLiteral("net"), QStringLiteral("ne t"), QStringLiteral("Ünet")};
     const int ci = Qt::CaseInsensitive;
     const int cs = Qt::CaseSensitive;
     const int rx = QRegExp::RegExp;
-    QTest::newRow("plain, case ignored") << "net" << ci << rx << names;
-    QTest::newRow("plain, case kept") << "Net" << cs << rx << (names + QStringList{"Network"});
-    QTest::newRow("fixed string with specials") << "a.c(" << ci << int(QRegExp::FixedString)
-                                                << QStringList{"xa.c(y", "abc(", "A.C("};
+    QTest::newRow("plain, case ignored") << QStringLiteral("net") << ci << rx << names;
+    QTest::newRow("plain, case kept") << QStringLiteral("Net") << cs << rx << (names + QStringList{QStringLiteral("Network")});
+    QTest::newRow("fixed string with specials") << QStringLiteral("a.c(") << ci << int(QRegExp::FixedString)
+                                                << QStringList{QStringLiteral("xa.c(y"), QStringLiteral("abc("), QStringLiteral("A.C(")};
     // Unicode case folding turns these into the ASCII letters of the pattern.
-    QTest::newRow("long s") << "s" << ci << rx << QStringList{QString(QChar(0x017F)), "S", "x"};
-    QTest::newRow("kelvin sign") << "k" << ci << rx << QStringList{QString(QChar(0x212A)), "K"};
-    QTest::newRow("sharp s") << "ss" << ci << rx << QStringList{QString(QChar(0x00DF)), "SS", QStringLiteral("Stra\u00dfe")};
-    QTest::newRow("dotted capital i") << "i" << ci << rx << QStringList{QString(QChar(0x0130)), QString(QChar(0x0131))};
+    QTest::newRow("long s") << QStringLiteral("s") << ci << rx << QStringList{QString(QChar(0x017F)), QStringLiteral("S"), QStringLiteral("x")};
+    QTest::newRow("kelvin sign") << QStringLiteral("k") << ci << rx << QStringList{QString(QChar(0x212A)), QStringLiteral("K")};
+    QTest::newRow("sharp s") << QStringLiteral("ss") << ci << rx << QStringList{QString(QChar(0x00DF)), QStringLiteral("SS"), QStringLiteral("Stra\u00dfe")};
+    QTest::newRow("dotted capital i") << QStringLiteral("i") << ci << rx << QStringList{QString(QChar(0x0130)), QString(QChar(0x0131))};
     QTest::newRow("final sigma") << QString(QChar(0x03C3)) << ci << rx
                                  << QStringList{QString(QChar(0x03C2)), QString(QChar(0x03A3))};
     QTest::newRow("capital non-ASCII") << QStringLiteral("\u00e9t\u00e9") << ci << rx
-                                       << QStringList{QStringLiteral("\u00c9T\u00c9"), "ete"};
+                                       << QStringList{QStringLiteral("\u00c9T\u00c9"), QStringLiteral("ete")};
 
-    const QStringList longOnes{longText(), longText("z"), longText("\nz"), QStringLiteral("z") + longText(),
-                               longText("q7"), longText("x1")};
-    QTest::newRow("dot star") << ".*z" << ci << rx << longOnes;
-    QTest::newRow("captured dot star") << "(.*)z" << ci << rx << longOnes;
-    QTest::newRow("dot star chain") << "e.*e.*e.*q" << ci << rx << longOnes;
-    QTest::newRow("class repeat") << "[^a]*zz" << ci << rx << longOnes;
-    QTest::newRow("alternation repeat") << "(a|e)+q" << ci << rx << longOnes;
-    QTest::newRow("word and digit") << "\\w+q\\d" << ci << rx << longOnes;
-    QTest::newRow("open range") << "o{2,}" << ci << rx << (longOnes + QStringList{longText("oo")});
-    QTest::newRow("caret") << "^lorem.*z" << ci << rx << longOnes;
-    QTest::newRow("dollar") << "r.*z$" << ci << rx << longOnes;
-    QTest::newRow("lookahead") << "l(?=a).*q" << ci << rx << longOnes;
-    QTest::newRow("negative lookahead") << "x(?!1).*" << ci << rx << longOnes;
-    QTest::newRow("word boundary") << "\\bz+" << ci << rx << longOnes;
-    QTest::newRow("case kept") << "Z.*" << cs << rx << longOnes;
-    QTest::newRow("minimal repeat") << "e.+?q" << ci << int(QRegExp::RegExp2) << longOnes;
-    QTest::newRow("empty") << "" << ci << rx << QStringList{"", "x", longText()};
-    QTest::newRow("invalid") << "(a*" << ci << rx << QStringList{"", "aaa", longText()};
+    const QStringList longOnes{longText(), longText(QStringLiteral("z")), longText(QStringLiteral("\nz")), QStringLiteral("z") + longText(),
+                               longText(QStringLiteral("q7")), longText(QStringLiteral("x1"))};
+    QTest::newRow("dot star") << QStringLiteral(".*z") << ci << rx << longOnes;
+    QTest::newRow("captured dot star") << QStringLiteral("(.*)z") << ci << rx << longOnes;
+    QTest::newRow("dot star chain") << QStringLiteral("e.*e.*e.*q") << ci << rx << longOnes;
+    QTest::newRow("class repeat") << QStringLiteral("[^a]*zz") << ci << rx << longOnes;
+    QTest::newRow("alternation repeat") << QStringLiteral("(a|e)+q") << ci << rx << longOnes;
+    QTest::newRow("word and digit") << QStringLiteral("\\w+q\\d") << ci << rx << longOnes;
+    QTest::newRow("open range") << QStringLiteral("o{2,}") << ci << rx << (longOnes + QStringList{longText(QStringLiteral("oo"))});
+    QTest::newRow("caret") << QStringLiteral("^lorem.*z") << ci << rx << longOnes;
+    QTest::newRow("dollar") << QStringLiteral("r.*z$") << ci << rx << longOnes;
+    QTest::newRow("lookahead") << QStringLiteral("l(?=a).*q") << ci << rx << longOnes;
+    QTest::newRow("negative lookahead") << QStringLiteral("x(?!1).*") << ci << rx << longOnes;
+    QTest::newRow("word boundary") << QStringLiteral("\\bz+") << ci << rx << longOnes;
+    QTest::newRow("case kept") << QStringLiteral("Z.*") << cs << rx << longOnes;
+    QTest::newRow("minimal repeat") << QStringLiteral("e.+?q") << ci << int(QRegExp::RegExp2) << longOnes;
+    QTest::newRow("empty") << QStringLiteral("") << ci << rx << QStringList{QStringLiteral(""), QStringLiteral("x"), longText()};
+    QTest::newRow("invalid") << QStringLiteral("(a*") << ci << rx << QStringList{QStringLiteral(""), QStringLiteral("aaa"), longText()};
 }
 
 void TestPatternMatcher::agreesWithTheExpression()
@@ -108,19 +108,19 @@ void TestPatternMatcher::randomExpressionsAgree()
     const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     std::function<QString(int)> sequence;
     const auto atom = [&](int depth) -> QString {
-        static const QStringList simple{"a", "b", "c", "A", ".", "[ab]", "[^a]", "\\w", "\\d", "\\s", "\\b",
-                                        "^", "$", "\\n", " ", "x", "\\.", "[a-c]"};
+        static const QStringList simple{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("A"), QStringLiteral("."), QStringLiteral("[ab]"), QStringLiteral("[^a]"), QStringLiteral("\\w"), QStringLiteral("\\d"), QStringLiteral("\\s"), QStringLiteral("\\b"),
+                                        QStringLiteral("^"), QStringLiteral("$"), QStringLiteral("\\n"), QStringLiteral(" "), QStringLiteral("x"), QStringLiteral("\\."), QStringLiteral("[a-c]")};
         const int kind = pick(depth < 2 ? simple.size() + 4 : simple.size());
         if (kind < simple.size())
             return simple.at(kind);
-        static const QStringList groups{"(", "(?:", "(?=", "(?!"};
+        static const QStringList groups{QStringLiteral("("), QStringLiteral("(?:"), QStringLiteral("(?="), QStringLiteral("(?!")};
         return groups.at(kind - simple.size()) + sequence(depth + 1) + QLatin1Char(')');
     };
     sequence = [&](int depth) {
         QString text;
         for (int i = 1 + pick(3); i > 0; --i) {
             text += atom(depth);
-            static const QStringList repeats{"", "", "", "", "", "*", "+", "?", "{1,2}", "{2,}"};
+            static const QStringList repeats{QStringLiteral(""), QStringLiteral(""), QStringLiteral(""), QStringLiteral(""), QStringLiteral(""), QStringLiteral("*"), QStringLiteral("+"), QStringLiteral("?"), QStringLiteral("{1,2}"), QStringLiteral("{2,}")};
             text += repeats.at(pick(repeats.size()));
         }
         if (pick(4) == 0)
@@ -150,13 +150,13 @@ void TestPatternMatcher::plainText_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<int>("syntax");
     QTest::addColumn<bool>("plain");
-    QTest::newRow("words") << "item 12" << int(QRegExp::RegExp) << true;
-    QTest::newRow("empty") << "" << int(QRegExp::RegExp) << true;
-    QTest::newRow("dot") << "a.c" << int(QRegExp::RegExp) << false;
-    QTest::newRow("brace") << "a{2}" << int(QRegExp::RegExp) << false;
-    QTest::newRow("backslash") << "a\\d" << int(QRegExp::RegExp) << false;
-    QTest::newRow("fixed string") << "a.c" << int(QRegExp::FixedString) << true;
-    QTest::newRow("wildcard") << "abc" << int(QRegExp::Wildcard) << false;
+    QTest::newRow("words") << QStringLiteral("item 12") << int(QRegExp::RegExp) << true;
+    QTest::newRow("empty") << QStringLiteral("") << int(QRegExp::RegExp) << true;
+    QTest::newRow("dot") << QStringLiteral("a.c") << int(QRegExp::RegExp) << false;
+    QTest::newRow("brace") << QStringLiteral("a{2}") << int(QRegExp::RegExp) << false;
+    QTest::newRow("backslash") << QStringLiteral("a\\d") << int(QRegExp::RegExp) << false;
+    QTest::newRow("fixed string") << QStringLiteral("a.c") << int(QRegExp::FixedString) << true;
+    QTest::newRow("wildcard") << QStringLiteral("abc") << int(QRegExp::Wildcard) << false;
 }
 
 void TestPatternMatcher::plainText()

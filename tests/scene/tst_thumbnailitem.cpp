@@ -1,3 +1,5 @@
+#include "PaintFixtures.h"
+#include "StreamFixtures.h"
 #include "TestEnvironment.h"
 
 #include "ReflectionImage.h"
@@ -25,21 +27,12 @@ private slots:
     void dragImageIsHalfTransparent();
 };
 
-static QPixmap solidPixmap(int w, int h, const QColor& color)
-{
-    QPixmap pixmap(w, h);
-    pixmap.fill(color);
-    return pixmap;
-}
-
 static QByteArray itemBlock(const AbstractThumbnailItem& item, const QString& kind)
 {
-    QByteArray data;
-    QDataStream stream(&data, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_5_15);
-    stream << kind;
-    item.write(stream);
-    return data;
+    return streamBytes([&](QDataStream& stream) {
+        stream << kind;
+        item.write(stream);
+    });
 }
 
 void TestThumbnailItem::boundingRect_data()

@@ -144,7 +144,7 @@ void TestViewClipboard::cutCopiesAndRemovesOnlyWhenAllowed()
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
                       centreOf(*view, view->getCategoryHeader(2)) + QPoint(-60, 0));
     view->paste();
-    QCOMPARE(texts(view->getList(2)).mid(3), (QStringList{"item 0", "item 2"}));
+    QCOMPARE(texts(view->getList(2)).mid(3), (QStringList{QStringLiteral("item 0"), QStringLiteral("item 2")}));
 }
 
 void TestViewClipboard::pastePlace_data()
@@ -154,11 +154,14 @@ void TestViewClipboard::pastePlace_data()
     QTest::addColumn<QStringList>("two");
     // Item 1 of category one is selected; the copy holds items 4 and 5.
     QTest::newRow("last click in the selection's category: in front of it")
-        << 1 << QStringList{"item 0", "item 4", "item 5", "item 1", "item 2"}
-        << QStringList{"item 3", "item 4", "item 5"};
+        << 1
+        << QStringList{QStringLiteral("item 0"), QStringLiteral("item 4"), QStringLiteral("item 5"),
+                       QStringLiteral("item 1"), QStringLiteral("item 2")}
+        << QStringList{QStringLiteral("item 3"), QStringLiteral("item 4"), QStringLiteral("item 5")};
     QTest::newRow("last click on another header: at its end")
-        << 2 << QStringList{"item 0", "item 1", "item 2"}
-        << QStringList{"item 3", "item 4", "item 5", "item 4", "item 5"};
+        << 2 << QStringList{QStringLiteral("item 0"), QStringLiteral("item 1"), QStringLiteral("item 2")}
+        << QStringList{QStringLiteral("item 3"), QStringLiteral("item 4"), QStringLiteral("item 5"),
+                       QStringLiteral("item 4"), QStringLiteral("item 5")};
 }
 
 void TestViewClipboard::pastePlace()
@@ -203,7 +206,9 @@ void TestViewClipboard::pastingTwiceMakesTwoSets()
     view->clearSelection();
     view->paste();
     view->paste();
-    QCOMPARE(texts(view->getList(2)), (QStringList{"item 3", "item 4", "item 5", "item 3", "item 3"}));
+    QCOMPARE(texts(view->getList(2)),
+             (QStringList{QStringLiteral("item 3"), QStringLiteral("item 4"), QStringLiteral("item 5"),
+                          QStringLiteral("item 3"), QStringLiteral("item 3")}));
     QVERIFY(view->getList(2).at(3) != view->getList(2).at(4));
 }
 
@@ -215,7 +220,7 @@ void TestViewClipboard::pasteReachesAnotherView()
     ViewOwner otherOwner;
     otherOwner.attach(&other);
     other.paste();
-    QCOMPARE(texts(other.getList(-1)), QStringList{"item 2"});
+    QCOMPARE(texts(other.getList(-1)), QStringList{QStringLiteral("item 2")});
     // The block keeps its own key; the view files it where the paste goes.
     QCOMPARE(other.getList(-1).first()->getCategoryKey(), -1);
 }
@@ -250,10 +255,11 @@ void TestViewClipboard::pasteLinks_data()
     const QUrl web(QStringLiteral("https://example.com/a"));
     const QUrl www(QStringLiteral("http://www.example.com"));
     const QUrl folder = QUrl::fromLocalFile(QDir::tempPath());
-    QTest::newRow("url list") << "urls" << QList<QUrl>{web, folder} << QStringList{"", ""};
-    QTest::newRow("browser link") << "moz" << QList<QUrl>{web} << QStringList{"Example page"};
-    QTest::newRow("text host name") << "text" << QList<QUrl>{www} << QStringList{""};
-    QTest::newRow("text folder path") << "path" << QList<QUrl>{folder} << QStringList{""};
+    QTest::newRow("url list") << "urls" << QList<QUrl>{web, folder}
+                              << QStringList{QStringLiteral(""), QStringLiteral("")};
+    QTest::newRow("browser link") << "moz" << QList<QUrl>{web} << QStringList{QStringLiteral("Example page")};
+    QTest::newRow("text host name") << "text" << QList<QUrl>{www} << QStringList{QStringLiteral("")};
+    QTest::newRow("text folder path") << "path" << QList<QUrl>{folder} << QStringList{QStringLiteral("")};
     QTest::newRow("two text lines") << "lines" << QList<QUrl>{} << QStringList{};
 }
 

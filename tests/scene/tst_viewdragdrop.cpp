@@ -297,7 +297,7 @@ void TestViewDragDrop::urlDropIsHandledAfterTheEvent()
     QTRY_COMPARE(owner.createdUrls.count(), 2);
     QVERIFY(!askedInDrop);
     QCOMPARE(dialogs, 2);
-    QCOMPARE(owner.createdNames, (QStringList{"Alpha", "Beta"}));
+    QCOMPARE(owner.createdNames, (QStringList{QStringLiteral("Alpha"), QStringLiteral("Beta")}));
     // Both land after the target, in order.
     QCOMPARE(numbers(view->getList(-1)), (QList<int>{0, 1, 1001, 1002, 2, 3, 4, 5, 6, 7}));
 }

@@ -68,21 +68,27 @@ void TestViewSelection::clicksSelect_data()
     QTest::addColumn<QList<int>>("filtered");
     QTest::addColumn<QList<int>>("selected");
     QTest::addColumn<int>("current");
-    QTest::newRow("plain click") << QStringList{"1", "2"} << QList<int>{} << QList<int>{2} << 2;
-    QTest::newRow("ctrl adds") << QStringList{"1", "3:ctrl"} << QList<int>{} << QList<int>{1, 3} << 1;
-    QTest::newRow("ctrl removes") << QStringList{"1", "3:ctrl", "1:ctrl"} << QList<int>{} << QList<int>{3} << 1;
-    QTest::newRow("ctrl makes sole selection current") << QStringList{"1", "1:ctrl", "5:ctrl"}
-                                                        << QList<int>{} << QList<int>{5} << 5;
-    QTest::newRow("shift range from current") << QStringList{"1", "5:shift"} << QList<int>{}
-                                               << QList<int>{1, 2, 3, 4, 5} << 1;
-    QTest::newRow("shift range backwards") << QStringList{"5", "2:shift"} << QList<int>{}
-                                            << QList<int>{2, 3, 4, 5} << 5;
-    QTest::newRow("shift range skips filtered") << QStringList{"1", "5:shift"} << QList<int>{0, 1, 2, 4, 5}
-                                                 << QList<int>{1, 2, 4, 5} << 1;
-    QTest::newRow("shift without current starts at first") << QStringList{"3:shift"} << QList<int>{}
-                                                            << QList<int>{0, 1, 2, 3} << -1;
-    QTest::newRow("plain click on one of several") << QStringList{"1", "4:shift", "2"} << QList<int>{}
-                                                    << QList<int>{2} << 2;
+    QTest::newRow("plain click") << QStringList{QStringLiteral("1"), QStringLiteral("2")} << QList<int>{}
+                                 << QList<int>{2} << 2;
+    QTest::newRow("ctrl adds") << QStringList{QStringLiteral("1"), QStringLiteral("3:ctrl")} << QList<int>{}
+                               << QList<int>{1, 3} << 1;
+    QTest::newRow("ctrl removes") << QStringList{QStringLiteral("1"), QStringLiteral("3:ctrl"),
+                                                 QStringLiteral("1:ctrl")}
+                                  << QList<int>{} << QList<int>{3} << 1;
+    QTest::newRow("ctrl makes sole selection current")
+        << QStringList{QStringLiteral("1"), QStringLiteral("1:ctrl"), QStringLiteral("5:ctrl")} << QList<int>{}
+        << QList<int>{5} << 5;
+    QTest::newRow("shift range from current") << QStringList{QStringLiteral("1"), QStringLiteral("5:shift")}
+                                              << QList<int>{} << QList<int>{1, 2, 3, 4, 5} << 1;
+    QTest::newRow("shift range backwards")
+        << QStringList{QStringLiteral("5"), QStringLiteral("2:shift")} << QList<int>{} << QList<int>{2, 3, 4, 5} << 5;
+    QTest::newRow("shift range skips filtered") << QStringList{QStringLiteral("1"), QStringLiteral("5:shift")}
+                                                << QList<int>{0, 1, 2, 4, 5} << QList<int>{1, 2, 4, 5} << 1;
+    QTest::newRow("shift without current starts at first")
+        << QStringList{QStringLiteral("3:shift")} << QList<int>{} << QList<int>{0, 1, 2, 3} << -1;
+    QTest::newRow("plain click on one of several")
+        << QStringList{QStringLiteral("1"), QStringLiteral("4:shift"), QStringLiteral("2")} << QList<int>{}
+        << QList<int>{2} << 2;
 }
 
 void TestViewSelection::clicksSelect()

@@ -47,21 +47,21 @@ void TestAtomicImageSave::replacesWhatStandsAtThePath()
 {
     QFETCH(QString, before);
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("Cache"));
-    const QString target = dir.filePath("Cache/k.");
-    const QString precious = dir.filePath("notes.txt");
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Cache")));
+    const QString target = dir.filePath(QStringLiteral("Cache/k."));
+    const QString precious = dir.filePath(QStringLiteral("notes.txt"));
     QFile notes(precious);
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.write("the user's own words");
     notes.close();
-    if (before == "file") {
+    if (before == QStringLiteral("file")) {
         QFile old(target);
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("old");
-    } else if (before == "link") {
+    } else if (before == QStringLiteral("link")) {
         QVERIFY(QFile::link(precious, target));
-    } else if (before == "dangling") {
-        QVERIFY(QFile::link(dir.filePath("nowhere"), target));
+    } else if (before == QStringLiteral("dangling")) {
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere")), target));
     }
 
     QString error;
@@ -70,15 +70,16 @@ void TestAtomicImageSave::replacesWhatStandsAtThePath()
     QCOMPARE(QImage(target).convertToFormat(QImage::Format_ARGB32), picture());
     // The link's target is untouched, and nothing else appeared.
     QCOMPARE(contentOf(precious), QByteArray("the user's own words"));
-    QVERIFY(!QFile::exists(dir.filePath("nowhere")));
-    QCOMPARE(QDir(dir.filePath("Cache")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
-             QStringList{"k."});
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("nowhere"))));
+    QCOMPARE(
+        QDir(dir.filePath(QStringLiteral("Cache"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+        QStringList{QStringLiteral("k.")});
 }
 
 void TestAtomicImageSave::failureKeepsTheOldFile()
 {
     QTemporaryDir dir;
-    const QString target = dir.filePath("k.");
+    const QString target = dir.filePath(QStringLiteral("k."));
     QFile old(target);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old");
@@ -89,7 +90,7 @@ void TestAtomicImageSave::failureKeepsTheOldFile()
     QVERIFY(!saveImageAtomically(QImage(), target, "PNG", &error));
     QVERIFY(!saveImageAtomically(picture(), target, QByteArray(), &error));
     QCOMPARE(contentOf(target), QByteArray("old"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"k."});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("k.")});
 }
 
 VORENDA_TEST_MAIN(TestAtomicImageSave)

@@ -1,3 +1,4 @@
+#include "PaintFixtures.h"
 #include "TestEnvironment.h"
 
 #include "BackgroundPainter.h"
@@ -6,20 +7,6 @@
 #include <QPainter>
 
 namespace {
-
-QImage transparentCanvas(int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-QPixmap solidPixmap(int width, int height, const QColor& color)
-{
-    QPixmap pixmap(width, height);
-    pixmap.fill(color);
-    return pixmap;
-}
 
 QImage paintBackground(const BackgroundPainter& background, const QSize& canvas, const QRectF& rect)
 {
@@ -35,15 +22,6 @@ QImage paintBorder(const BorderPainter& border, const QSize& canvas, const QRect
     QPainter painter(&image);
     border.paint(&painter, rect);
     return image;
-}
-
-int paintedPixels(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y).alpha() > 0 ? 1 : 0;
-    return count;
 }
 
 const QColor Top(255, 0, 0), Right(0, 255, 0), Bottom(0, 0, 255), Left(255, 255, 0);

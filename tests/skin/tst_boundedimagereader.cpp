@@ -45,23 +45,23 @@ bool TestBoundedImageReader::writePicture(const QString& name, const QImage& ima
 void TestBoundedImageReader::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QVERIFY(write(path("grey60000.jpg"), jpeg(60000, 60000, 1, Progressive)));
-    QVERIFY(write(path("colour30000.jpg"), jpeg(30000, 30000, 3, Progressive)));
-    QVERIFY(write(path("cmyk20000.jpg"), jpeg(20000, 20000, 4, Progressive)));
-    QVERIFY(write(path("grey16000.jpg"), jpeg(16000, 16000, 1, Progressive)));
-    QVERIFY(write(path("multiscan20000.jpg"), jpeg(20000, 20000, 3, MultiScan)));
-    QVERIFY(write(path("sequential20000.jpg"), jpeg(20000, 20000, 3, Sequential)));
-    QVERIFY(write(path("progressive2000.jpg"), jpeg(2000, 2000, 3, Progressive)));
+    QVERIFY(write(path(QStringLiteral("grey60000.jpg")), jpeg(60000, 60000, 1, Progressive)));
+    QVERIFY(write(path(QStringLiteral("colour30000.jpg")), jpeg(30000, 30000, 3, Progressive)));
+    QVERIFY(write(path(QStringLiteral("cmyk20000.jpg")), jpeg(20000, 20000, 4, Progressive)));
+    QVERIFY(write(path(QStringLiteral("grey16000.jpg")), jpeg(16000, 16000, 1, Progressive)));
+    QVERIFY(write(path(QStringLiteral("multiscan20000.jpg")), jpeg(20000, 20000, 3, MultiScan)));
+    QVERIFY(write(path(QStringLiteral("sequential20000.jpg")), jpeg(20000, 20000, 3, Sequential)));
+    QVERIFY(write(path(QStringLiteral("progressive2000.jpg")), jpeg(2000, 2000, 3, Progressive)));
     // A sequential frame behind thousands of comments: past the headers the reader
     // looks through, its layout is unknown and taken at its worst.
     QByteArray commented = jpeg(16000, 16000, 1, Sequential);
     QByteArray comment("\xFF\xFE\x00\x02", 4);
-    QVERIFY(write(path("commented16000.jpg"), commented.insert(2, comment.repeated(5000))));
+    QVERIFY(write(path(QStringLiteral("commented16000.jpg")), commented.insert(2, comment.repeated(5000))));
 
     QImage photo(640, 480, QImage::Format_RGB32);
     photo.fill(qRgb(30, 90, 200));
-    QVERIFY(writePicture("progressive.jpg", photo, "jpeg", true));
-    QVERIFY(writePicture("photo.png", photo, "png"));
+    QVERIFY(writePicture(QStringLiteral("progressive.jpg"), photo, "jpeg", true));
+    QVERIFY(writePicture(QStringLiteral("photo.png"), photo, "png"));
 
     // A BMP whose header claims 16000 x 16000 pixels of 32 bits.
     QByteArray bmp("BM");
@@ -84,15 +84,15 @@ void TestBoundedImageReader::initTestCase()
     little(0, 4);
     little(0, 4);
     bmp.append(QByteArray(16, '\x7F'));
-    QVERIFY(write(path("huge.bmp"), bmp));
+    QVERIFY(write(path(QStringLiteral("huge.bmp")), bmp));
 
-    QVERIFY(write(path("huge.svg"),
+    QVERIFY(write(path(QStringLiteral("huge.svg")),
                   "<svg xmlns='http://www.w3.org/2000/svg' width='100000' height='100000'>"
                   "<rect width='100000' height='100000' fill='red'/></svg>"));
-    QVERIFY(write(path("empty.png"), QByteArray()));
-    QVERIFY(write(path("noise.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not a picture at all", 26)));
-    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.png")).constData(), 0600), 0);
-    QVERIFY(QFile::link(path("fifo.png"), path("fifo-link.png")));
+    QVERIFY(write(path(QStringLiteral("empty.png")), QByteArray()));
+    QVERIFY(write(path(QStringLiteral("noise.jpg")), QByteArray("\xFF\xD8\xFF\xE0 not a picture at all", 26)));
+    QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo.png"))).constData(), 0600), 0);
+    QVERIFY(QFile::link(path(QStringLiteral("fifo.png")), path(QStringLiteral("fifo-link.png"))));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
 }
 
@@ -162,9 +162,9 @@ void TestBoundedImageReader::decodesAtReducedSize()
     // (72 MB) and an output an eighth of its size.
     QImage photo(4000, 3000, QImage::Format_RGB32);
     photo.fill(qRgb(200, 120, 40));
-    QVERIFY(writePicture("big-progressive.jpg", photo, "jpeg", true));
+    QVERIFY(writePicture(QStringLiteral("big-progressive.jpg"), photo, "jpeg", true));
     photo = QImage();
-    BoundedImageReader reader(path("big-progressive.jpg"));
+    BoundedImageReader reader(path(QStringLiteral("big-progressive.jpg")));
     QVERIFY(reader.measure());
     QCOMPARE(reader.sourceSize(), QSize(4000, 3000));
     QVERIFY(reader.decodeBytes(QSize(256, 192)) < MaxDecodedImageBytes);

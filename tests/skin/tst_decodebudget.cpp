@@ -26,10 +26,16 @@ void TestDecodeBudget::neverHoldsMoreThanTheBudget()
 {
     const qint64 total = 1000;
     DecodeBudget budget(total);
+    // Decodes that fit together run side by side. (Seen here rather than from the
+    // threads below, which a loaded machine may well run one after another.)
+    const qint64 one = budget.acquire(400);
+    const qint64 other = budget.acquire(400);
+    QCOMPARE(budget.held(), qint64(800));
+    budget.release(one);
+    budget.release(other);
+
     std::atomic<qint64> runningBytes{0};
     std::atomic<qint64> mostBytes{0};
-    std::atomic<int> mostDecodes{0};
-    std::atomic<int> runningDecodes{0};
     std::atomic<int> decodes{0};
     std::vector<std::thread> threads;
     for (int t = 0; t < 8; ++t) {
@@ -39,15 +45,10 @@ void TestDecodeBudget::neverHoldsMoreThanTheBudget()
             for (int i = 0; i < 300; ++i) {
                 const qint64 held = budget.acquire(cost(random));
                 const qint64 bytes = runningBytes.fetch_add(held) + held;
-                const int count = runningDecodes.fetch_add(1) + 1;
                 qint64 seenBytes = mostBytes.load();
                 while (bytes > seenBytes && !mostBytes.compare_exchange_weak(seenBytes, bytes)) {
                 }
-                int seenCount = mostDecodes.load();
-                while (count > seenCount && !mostDecodes.compare_exchange_weak(seenCount, count)) {
-                }
                 std::this_thread::yield();
-                runningDecodes.fetch_sub(1);
                 runningBytes.fetch_sub(held);
                 budget.release(held);
                 decodes.fetch_add(1);
@@ -58,8 +59,6 @@ void TestDecodeBudget::neverHoldsMoreThanTheBudget()
         thread.join();
     QCOMPARE(decodes.load(), 8 * 300);
     QVERIFY2(mostBytes.load() <= total, qPrintable(QString::number(mostBytes.load())));
-    // Small decodes did run side by side.
-    QVERIFY(mostDecodes.load() > 1);
     QCOMPARE(budget.held(), qint64(0));
     QCOMPARE(budget.waiting(), 0);
 }
@@ -85,7 +84,7 @@ void TestDecodeBudget::turnsAreTakenInOrder()
     budget.release(first);
     large.join();
     small.join();
-    QCOMPARE(order, (QStringList{"large", "small"}));
+    QCOMPARE(order, (QStringList{QStringLiteral("large"), QStringLiteral("small")}));
     QCOMPARE(budget.held(), qint64(0));
 }
 

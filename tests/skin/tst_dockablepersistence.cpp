@@ -158,15 +158,17 @@ void TestDockablePersistence::attributes_data()
     QTest::newRow("only mode 2") << "<Window><Attributes mode='2'/></Window>" << 2 << false << minDelay << 0 << 0
                                  << minDuration << false;
     QTest::newRow("zero delay and duration")
-        << "<Window><Attributes autohide='1' autohidedelay='0' animduration='0'/>" + undocked + "</Window>" << 0
-        << true << minDelay << 0 << 0 << minDuration << true;
-    QTest::newRow("full") << "<Window><Attributes mode='0' autohide='1' autohidedelay='3000' showdelay='250' "
-                             "animduration='800' visiblesize='4'/>"
-                                 + undocked + "</Window>"
+        << QStringLiteral("<Window><Attributes autohide='1' autohidedelay='0' animduration='0'/>") + undocked
+            + QStringLiteral("</Window>")
+        << 0 << true << minDelay << 0 << 0 << minDuration << true;
+    QTest::newRow("full") << QStringLiteral(
+                                 "<Window><Attributes mode='0' autohide='1' autohidedelay='3000' showdelay='250' "
+                                 "animduration='800' visiblesize='4'/>")
+            + undocked + QStringLiteral("</Window>")
                           << 0 << true << 3000 << 250 << 4 << 800 << true;
-    QTest::newRow("bad values") << "<Window><Attributes mode='9' visiblesize='-5' showdelay='soon' "
-                                   "autohidedelay='-1'/>"
-                                       + undocked + "</Window>"
+    QTest::newRow("bad values") << QStringLiteral("<Window><Attributes mode='9' visiblesize='-5' showdelay='soon' "
+                                                  "autohidedelay='-1'/>")
+            + undocked + QStringLiteral("</Window>")
                                 << 0 << false << minDelay << 0 << 0 << minDuration << true;
     // Numbers at the ends of int are bounded before any arithmetic on them.
     const QString extremeRects = QStringLiteral(
@@ -174,15 +176,15 @@ void TestDockablePersistence::attributes_data()
         "<Docked x='-2147483648' y='2147483647' width='2147483647' height='16777215'/>"
         "<Undocked x='2147483647' y='-2147483648' width='16777215' height='16777215'/>");
     QTest::newRow("extreme numbers, undocked")
-        << "<Window><Attributes mode='0' autohide='1' autohidedelay='2147483647' showdelay='2147483647' "
-           "animduration='2147483647' visiblesize='2147483647'/>"
-               + extremeRects + "</Window>"
+        << QStringLiteral("<Window><Attributes mode='0' autohide='1' autohidedelay='2147483647' showdelay='2147483647' "
+                          "animduration='2147483647' visiblesize='2147483647'/>")
+            + extremeRects + QStringLiteral("</Window>")
         << 0 << true << DockableWidget::maximumDelay << DockableWidget::maximumDelay << QWIDGETSIZE_MAX
         << DockableWidget::maximumDelay << true;
     QTest::newRow("extreme numbers, docked")
-        << "<Window><Attributes mode='3' autohidedelay='-2147483648' showdelay='-2147483648' "
-           "animduration='-2147483648' visiblesize='-2147483648'/>"
-               + extremeRects + "</Window>"
+        << QStringLiteral("<Window><Attributes mode='3' autohidedelay='-2147483648' showdelay='-2147483648' "
+                          "animduration='-2147483648' visiblesize='-2147483648'/>")
+            + extremeRects + QStringLiteral("</Window>")
         << 3 << false << minDelay << 0 << 0 << minDuration << true;
     QTest::newRow("empty sizes skipped")
         << "<Window><Attributes/><Undocked x='5' y='5' width='0' height='-3'/></Window>" << 0 << false << minDelay
@@ -211,11 +213,12 @@ void TestDockablePersistence::unknownNestedElementIsSkipped()
     QWidget* widget = window(QRect(100, 100, 400, 300), false);
     DockableWidget frame(widget, 0);
     QString next;
-    QVERIFY(restored(frame,
-                     "<Window><Extra a='1'><Window><Attributes mode='3'/></Window><Deep><Deeper/></Deep></Extra>"
-                     "<Attributes autohide='1' autohidedelay='3000'/>"
-                     "<Undocked x='50' y='60' width='200' height='100'/><Hotkeys hide='Ctrl+H' mouse='1'/></Window>",
-                     &next));
+    QVERIFY(restored(
+        frame,
+        QStringLiteral("<Window><Extra a='1'><Window><Attributes mode='3'/></Window><Deep><Deeper/></Deep></Extra>"
+                       "<Attributes autohide='1' autohidedelay='3000'/>"
+                       "<Undocked x='50' y='60' width='200' height='100'/><Hotkeys hide='Ctrl+H' mouse='1'/></Window>"),
+        &next));
     QCOMPARE(next, QStringLiteral("Window closed, then Next"));
     QCOMPARE(frame.mode(), DockableWidget::Undocked);
     QCOMPARE(frame.autoHideDelay(), 3000);

@@ -1,10 +1,10 @@
+#include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
 #include "DockableWidget.h"
 #include "GlobalHotkeyBackend.h"
 #include "HotkeyManager.h"
 
-#include <QProcess>
 #include <QScreen>
 #include <QWidget>
 
@@ -39,14 +39,9 @@ private:
 
 namespace {
 
-void xdotool(const QStringList& arguments)
-{
-    QProcess::execute(QStringLiteral("xdotool"), arguments);
-}
-
 void moveMouse(int x, int y)
 {
-    xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y)});
+    RunningVorenda::xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y)});
 }
 
 // Docked at the left edge and slid out of sight.
@@ -284,9 +279,9 @@ void TestDockableWidget::showModifiersGateTheMouse()
     moveMouse(0, 400);
     QTest::qWait(500);
     QCOMPARE(frame->state(), DockableWidget::Hidden);
-    xdotool({QStringLiteral("keydown"), QStringLiteral("shift")});
+    RunningVorenda::xdotool({QStringLiteral("keydown"), QStringLiteral("shift")});
     QTRY_COMPARE(frame->state(), DockableWidget::Shown);
-    xdotool({QStringLiteral("keyup"), QStringLiteral("shift")});
+    RunningVorenda::xdotool({QStringLiteral("keyup"), QStringLiteral("shift")});
 }
 
 void TestDockableWidget::showHotkeySlidesFrameIn()
@@ -295,7 +290,7 @@ void TestDockableWidget::showHotkeySlidesFrameIn()
     auto* frame = new DockableWidget(widget, 0);
     QVERIFY(frame->setShowHotkey(QKeySequence(QStringLiteral("Ctrl+F9"))));
     dockHidden(*frame);
-    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+F9")});
+    RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+F9")});
     QTRY_COMPARE(frame->state(), DockableWidget::Shown);
     QCOMPARE(widget->x(), 0);
     QVERIFY(widget->isVisible());

@@ -1,3 +1,4 @@
+#include "PaintFixtures.h"
 #include "TestEnvironment.h"
 
 #include "GradientPainter.h"
@@ -11,29 +12,6 @@ using Stops = GradientPainter::Stops;
 Q_DECLARE_METATYPE(Stops)
 
 namespace {
-
-QImage transparentCanvas(int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-QPixmap solidPixmap(const QSize& size, const QColor& color)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(color);
-    return pixmap;
-}
-
-int paintedPixels(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y).alpha() > 0 ? 1 : 0;
-    return count;
-}
 
 QImage paintImage(const ImagePainter& painter, const QSize& canvas, const QRectF& rect,
                   const QPainterPath& clip = QPainterPath())

@@ -1,3 +1,4 @@
+#include "StreamFixtures.h"
 #include "TestEnvironment.h"
 
 #include "BackgroundPainter.h"
@@ -40,21 +41,6 @@ void onFree(const volatile void*) {}
 namespace {
 
 constexpr size_t AllocationLimit = 4 * 1024 * 1024;
-
-QByteArray streamBytes(const std::function<void(QDataStream&)>& write)
-{
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_5_15);
-    write(stream);
-    return bytes;
-}
-
-template <typename T>
-QByteArray written(const T& value)
-{
-    return streamBytes([&](QDataStream& s) { s << value; });
-}
 
 void patch32(QByteArray& bytes, int offset, quint32 value)
 {

@@ -1,3 +1,4 @@
+#include "StreamFixtures.h"
 #include "TestEnvironment.h"
 
 #include "BackgroundPainter.h"
@@ -25,16 +26,6 @@ QPixmap patternPixmap(int width, int height, int seed)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgba((x * 13 + seed) % 256, (y * 29 + seed) % 256, seed % 256, 255 - (x + y) % 200));
     return QPixmap::fromImage(image);
-}
-
-template <typename T>
-QByteArray written(const T& value, QDataStream::Version version = QDataStream::Qt_5_15)
-{
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(version);
-    stream << value;
-    return bytes;
 }
 
 template <typename T>

@@ -1,3 +1,4 @@
+#include "PaintFixtures.h"
 #include "TestEnvironment.h"
 
 #include "MyCustomStyle.h"
@@ -11,13 +12,6 @@
 #include <QStyleOption>
 
 namespace {
-
-QImage transparentImage(const QSize& size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
 
 bool isTransparent(const QImage& image)
 {
@@ -108,14 +102,14 @@ void TestMyCustomStyle::suppressedPrimitives()
     option.rect = QRect(0, 0, 60, 24);
     option.state |= QStyle::State_HasFocus | QStyle::State_Enabled;
     option.lineWidth = 1;
-    QImage image = transparentImage(QSize(60, 24));
+    QImage image = transparentCanvas(60, 24);
     QPainter painter(&image);
     style.drawPrimitive(QStyle::PrimitiveElement(element), &option, &painter, &edit);
     painter.end();
     QVERIFY(isTransparent(image));
 
     // The base style does draw it.
-    QImage base = transparentImage(QSize(60, 24));
+    QImage base = transparentCanvas(60, 24);
     QPainter basePainter(&base);
     style.baseStyle()->drawPrimitive(QStyle::PE_FrameLineEdit, &option, &basePainter, &edit);
     basePainter.end();
@@ -189,7 +183,7 @@ void TestMyCustomStyle::gripNeedsFifteenPixels()
     QFETCH(bool, grip);
     MyCustomStyle style;
     QStyleOptionSlider option = verticalBar(QRect(0, 0, 15, height));
-    QImage image = transparentImage(QSize(15, height));
+    QImage image = transparentCanvas(15, height);
     QPainter painter(&image);
     style.drawControl(QStyle::CE_ScrollBarSlider, &option, &painter);
     painter.end();
@@ -210,7 +204,7 @@ void TestMyCustomStyle::emptyRangeDrawsDisabledParts()
 {
     auto* style = new MyCustomStyle;
     PartSpy spy(style);
-    QImage image = transparentImage(QSize(15, 100));
+    QImage image = transparentCanvas(15, 100);
     for (const int maximum : {0, 50}) {
         QStyleOptionSlider option = verticalBar(QRect(0, 0, 15, 100), 0, maximum);
         QPainter painter(&image);
@@ -250,7 +244,7 @@ void TestMyCustomStyle::handleImageFollowsPress()
         QStyleOptionSlider copy = option;
         copy.state |= extra;
         copy.activeSubControls = active;
-        QImage image = transparentImage(slider.size());
+        QImage image = transparentCanvas(slider.width(), slider.height());
         QPainter painter(&image);
         style.drawComplexControl(QStyle::CC_Slider, &copy, &painter, &slider);
         return image.pixel(probe);

@@ -57,14 +57,16 @@ void TestPathTextFunctions::matchesFilters_data()
     QTest::addColumn<bool>("emptyResult");
     QTest::addColumn<bool>("caseSensitive");
     QTest::addColumn<bool>("expected");
-    QTest::newRow("case-insensitive") << "Photo.JPG" << QStringList{"*.jpg"} << false << false << true;
-    QTest::newRow("case-sensitive") << "Photo.JPG" << QStringList{"*.jpg"} << false << true << false;
-    QTest::newRow("empty name, true") << "" << QStringList{"*.jpg"} << true << false << true;
-    QTest::newRow("empty name, false") << "" << QStringList{"*"} << false << false << false;
+    QTest::newRow("case-insensitive") << "Photo.JPG" << QStringList{QStringLiteral("*.jpg")} << false << false << true;
+    QTest::newRow("case-sensitive") << "Photo.JPG" << QStringList{QStringLiteral("*.jpg")} << false << true << false;
+    QTest::newRow("empty name, true") << "" << QStringList{QStringLiteral("*.jpg")} << true << false << true;
+    QTest::newRow("empty name, false") << "" << QStringList{QStringLiteral("*")} << false << false << false;
     QTest::newRow("empty list") << "a.txt" << QStringList{} << true << false << true;
-    QTest::newRow("star") << "anything" << QStringList{"*.png", "*"} << false << true << true;
-    QTest::newRow("whole name") << "a.jpg.txt" << QStringList{"*.jpg"} << false << false << false;
-    QTest::newRow("second filter") << "b.tmp" << QStringList{"*.txt", "?.tmp"} << false << false << true;
+    QTest::newRow("star") << "anything" << QStringList{QStringLiteral("*.png"), QStringLiteral("*")} << false << true
+                          << true;
+    QTest::newRow("whole name") << "a.jpg.txt" << QStringList{QStringLiteral("*.jpg")} << false << false << false;
+    QTest::newRow("second filter") << "b.tmp" << QStringList{QStringLiteral("*.txt"), QStringLiteral("?.tmp")} << false
+                                   << false << true;
 }
 
 void TestPathTextFunctions::matchesFilters()
@@ -82,20 +84,24 @@ void TestPathTextFunctions::stringValueReadsFieldsInTurn()
 {
     const QString line = QStringLiteral("(key)(  second  )");
     int position = 0;
-    QCOMPARE(getStringValue(line, "(", ")", Qt::CaseSensitive, &position), QStringLiteral("key"));
+    QCOMPARE(getStringValue(line, QStringLiteral("("), QStringLiteral(")"), Qt::CaseSensitive, &position),
+             QStringLiteral("key"));
     QCOMPARE(position, 1);
-    QCOMPARE(getStringValue(line, "(", ")", Qt::CaseSensitive, &position), QStringLiteral("second"));
+    QCOMPARE(getStringValue(line, QStringLiteral("("), QStringLiteral(")"), Qt::CaseSensitive, &position),
+             QStringLiteral("second"));
     QCOMPARE(position, 6);
-    QCOMPARE(getStringValue(line, "(", ")", Qt::CaseSensitive, &position), QString());
+    QCOMPARE(getStringValue(line, QStringLiteral("("), QStringLiteral(")"), Qt::CaseSensitive, &position), QString());
     QCOMPARE(position, 6);
 }
 
 void TestPathTextFunctions::stringValueWithoutEndMarker()
 {
-    QCOMPARE(getStringValue("name= rest of it  ", "name=", ";"), QStringLiteral("rest of it"));
-    QCOMPARE(getStringValue("de_AT", QString(), "_"), QStringLiteral("de"));
-    QCOMPARE(getStringValue("abc", "x", "c"), QString());
-    QCOMPARE(getStringValue("A[b]", "a[", "]", Qt::CaseInsensitive), QStringLiteral("b"));
+    QCOMPARE(getStringValue(QStringLiteral("name= rest of it  "), QStringLiteral("name="), QStringLiteral(";")),
+             QStringLiteral("rest of it"));
+    QCOMPARE(getStringValue(QStringLiteral("de_AT"), QString(), QStringLiteral("_")), QStringLiteral("de"));
+    QCOMPARE(getStringValue(QStringLiteral("abc"), QStringLiteral("x"), QStringLiteral("c")), QString());
+    QCOMPARE(getStringValue(QStringLiteral("A[b]"), QStringLiteral("a["), QStringLiteral("]"), Qt::CaseInsensitive),
+             QStringLiteral("b"));
 }
 
 void TestPathTextFunctions::stringToUrl_data()
@@ -131,8 +137,8 @@ void TestPathTextFunctions::stringToUrl()
 void TestPathTextFunctions::elidedTextIsOneLine()
 {
     const QFont font(QStringLiteral("DejaVu Sans"), 10);
-    QCOMPARE(getElidedText("  two\nlines  ", font, Qt::ElideRight, 1000), QStringLiteral("two lines"));
-    QCOMPARE(getElidedText("a\r\nb", font, Qt::ElideRight, 1000), QStringLiteral("a  b"));
+    QCOMPARE(getElidedText(QStringLiteral("  two\nlines  "), font, Qt::ElideRight, 1000), QStringLiteral("two lines"));
+    QCOMPARE(getElidedText(QStringLiteral("a\r\nb"), font, Qt::ElideRight, 1000), QStringLiteral("a  b"));
     const QString elided = getElidedText(QString(200, QLatin1Char('x')), font, Qt::ElideRight, 50);
     QVERIFY(elided.endsWith(QChar(0x2026)));
     QVERIFY(QFontMetrics(font).horizontalAdvance(elided) <= 50);

@@ -1,7 +1,7 @@
 #include "TestEnvironment.h"
 
-#include "../dovalin/TestPictures.h"
 #include "DovalinnailClient.h"
+#include "TestPictures.h"
 #include "TextFunctions.h"
 
 #include <QImageReader>
@@ -36,11 +36,11 @@ private:
 void TestDovalinnailClient::initTestCase()
 {
     QVERIFY(pictures.isValid());
-    cache = pictures.filePath("Store/Cache");
-    QVERIFY(TestPictures::write(pictures.filePath("photo.jpg"), 1600, 1200));
-    QVERIFY(TestPictures::write(pictures.filePath("screen.png"), 1366, 768));
-    QVERIFY(TestPictures::write(pictures.filePath("grey.gif"), 300, 300));
-    QFile text(pictures.filePath("x.png"));
+    cache = pictures.filePath(QStringLiteral("Store/Cache"));
+    QVERIFY(TestPictures::write(pictures.filePath(QStringLiteral("photo.jpg")), 1600, 1200));
+    QVERIFY(TestPictures::write(pictures.filePath(QStringLiteral("screen.png")), 1366, 768));
+    QVERIFY(TestPictures::write(pictures.filePath(QStringLiteral("grey.gif")), 300, 300));
+    QFile text(pictures.filePath(QStringLiteral("x.png")));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("text, not a picture");
     for (int i = 0; i < 6; ++i)
@@ -52,8 +52,8 @@ DovalinnailClient::Data* TestDovalinnailClient::record(const QString& path) cons
     auto* data = new DovalinnailClient::Data;
     data->filePath = path;
     data->key = getHash(path);
-    data->thumbName = data->key + ".";
-    data->thumbFormat = "PNG";
+    data->thumbName = data->key + QStringLiteral(".");
+    data->thumbFormat = QStringLiteral("PNG");
     data->thumbWidth = 256;
     data->thumbHeight = 256;
     data->photoBorder = 8;
@@ -75,7 +75,7 @@ void TestDovalinnailClient::watch(DovalinnailClient& client, QList<Delivered>& i
     client.setProgram(QStringLiteral(VORENDA_BIN_DIR "/dovalin"));
     connect(&client, &DovalinnailClient::thumbCreated, this, [&into](DovalinnailClient::Data* data) {
         // The thumbnail is complete on disk before its line arrives.
-        QImage thumbnail(QFileInfo(data->filePath).absolutePath() + "/Store/Cache/" + data->thumbName);
+        QImage thumbnail(QFileInfo(data->filePath).absolutePath() + QStringLiteral("/Store/Cache/") + data->thumbName);
         QVERIFY(!thumbnail.isNull());
         into.append({data->key, data->isPhoto, data->imageSize});
     });
@@ -86,24 +86,27 @@ void TestDovalinnailClient::deliversEveryThumbnail()
     DovalinnailClient client;
     QList<Delivered> delivered;
     watch(client, delivered);
-    client.start(table({pictures.filePath("photo.jpg"), pictures.filePath("x.png")}), cache);
+    client.start(table({pictures.filePath(QStringLiteral("photo.jpg")), pictures.filePath(QStringLiteral("x.png"))}),
+                 cache);
     // Handed over while the helper works: the next batch.
-    client.start(table({pictures.filePath("screen.png"), pictures.filePath("grey.gif")}), cache);
+    client.start(
+        table({pictures.filePath(QStringLiteral("screen.png")), pictures.filePath(QStringLiteral("grey.gif"))}), cache);
     QTRY_VERIFY_WITH_TIMEOUT(delivered.size() == 3 && !client.running(), 30000);
 
     QHash<QString, Delivered> byKey;
     for (const Delivered& entry : qAsConst(delivered))
         byKey.insert(entry.key, entry);
-    const Delivered photo = byKey.value(getHash(pictures.filePath("photo.jpg")));
+    const Delivered photo = byKey.value(getHash(pictures.filePath(QStringLiteral("photo.jpg"))));
     QVERIFY(photo.isPhoto);
     QCOMPARE(photo.imageSize, QSize(1600, 1200));
-    QCOMPARE(QImage(cache + "/" + photo.key + ".").size(), QSize(256, 195));
-    const Delivered screen = byKey.value(getHash(pictures.filePath("screen.png")));
+    QCOMPARE(QImage(cache + QStringLiteral("/") + photo.key + QStringLiteral(".")).size(), QSize(256, 195));
+    const Delivered screen = byKey.value(getHash(pictures.filePath(QStringLiteral("screen.png"))));
     QVERIFY(!screen.isPhoto);
     QCOMPARE(screen.imageSize, QSize(1366, 768));
-    QCOMPARE(QImage(cache + "/" + screen.key + ".").size(), QSize(256, 143));
-    QCOMPARE(byKey.value(getHash(pictures.filePath("grey.gif"))).imageSize, QSize(300, 300));
-    QVERIFY(!QFile::exists(cache + "/" + getHash(pictures.filePath("x.png")) + "."));
+    QCOMPARE(QImage(cache + QStringLiteral("/") + screen.key + QStringLiteral(".")).size(), QSize(256, 143));
+    QCOMPARE(byKey.value(getHash(pictures.filePath(QStringLiteral("grey.gif")))).imageSize, QSize(300, 300));
+    QVERIFY(!QFile::exists(cache + QStringLiteral("/") + getHash(pictures.filePath(QStringLiteral("x.png")))
+                           + QStringLiteral(".")));
 }
 
 void TestDovalinnailClient::twoClientsAtOnceBothGetEverything()

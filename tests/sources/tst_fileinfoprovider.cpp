@@ -43,34 +43,39 @@ void TestFileInfoProvider::touch(const QString& name, const QByteArray& content)
 void TestFileInfoProvider::initTestCase()
 {
     QVERIFY(dir.isValid());
-    touch("notes.txt", "some notes\n");
-    touch("page.html", "<html><body>a page of some length</body></html>");
-    touch("logo.icns");
-    touch("logo.ICO");
-    touch("odd.zz9");
-    QVERIFY(QDir().mkdir(path("folder")));
+    touch(QStringLiteral("notes.txt"), "some notes\n");
+    touch(QStringLiteral("page.html"), "<html><body>a page of some length</body></html>");
+    touch(QStringLiteral("logo.icns"));
+    touch(QStringLiteral("logo.ICO"));
+    touch(QStringLiteral("odd.zz9"));
+    QVERIFY(QDir().mkdir(path(QStringLiteral("folder"))));
     QImage red(64, 64, QImage::Format_RGB32);
     red.fill(Qt::red);
-    QVERIFY(red.save(path("viewer-icon.png")));
-    touch("viewer.desktop", "# a program\n"
-                            "[Desktop Entry]\n"
-                            "Type=Application\n"
-                            "Name=Picture Viewer\n"
-                            "Name[de]=Bildbetrachter\n"
-                            "Icon="
-                                + QFile::encodeName(path("viewer-icon.png")) + "\n"
-                                                                               "Exec=viewer %f\n"
-                                                                               "[Desktop Action New]\n"
-                                                                               "Name=Not this one\n");
-    touch("nameless.desktop", "[Desktop Entry]\nType=Application\nIcon=no-such-icon-anywhere\n");
+    QVERIFY(red.save(path(QStringLiteral("viewer-icon.png"))));
+    touch(QStringLiteral("viewer.desktop"),
+          "# a program\n"
+          "[Desktop Entry]\n"
+          "Type=Application\n"
+          "Name=Picture Viewer\n"
+          "Name[de]=Bildbetrachter\n"
+          "Icon="
+              + QFile::encodeName(path(QStringLiteral("viewer-icon.png")))
+              + "\n"
+                "Exec=viewer %f\n"
+                "[Desktop Action New]\n"
+                "Name=Not this one\n");
+    touch(QStringLiteral("nameless.desktop"), "[Desktop Entry]\nType=Application\nIcon=no-such-icon-anywhere\n");
     // Entries whose own icon file would block the reader or take gigabytes to decode.
-    QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.png")).constData(), 0600), 0);
-    touch("fifo-icon.desktop", "[Desktop Entry]\nType=Application\nIcon=" + QFile::encodeName(path("fifo.png")) + "\n");
-    QVERIFY(HostileImages::write(path("costly.jpg"), HostileImages::jpeg(60000, 60000, 1, HostileImages::Progressive)));
-    touch("costly-icon.desktop", "[Desktop Entry]\nType=Application\nIcon=" + QFile::encodeName(path("costly.jpg")) + "\n");
-    QVERIFY(QFile::link(path("page.html"), path("page-link")));
-    QVERIFY(QFile::link(path("notes.txt"), path("notes-link")));
-    QVERIFY(QFile::link(path("gone/away.webloc"), path("webloc-link")));
+    QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo.png"))).constData(), 0600), 0);
+    touch(QStringLiteral("fifo-icon.desktop"),
+          "[Desktop Entry]\nType=Application\nIcon=" + QFile::encodeName(path(QStringLiteral("fifo.png"))) + "\n");
+    QVERIFY(HostileImages::write(path(QStringLiteral("costly.jpg")),
+                                 HostileImages::jpeg(60000, 60000, 1, HostileImages::Progressive)));
+    touch(QStringLiteral("costly-icon.desktop"),
+          "[Desktop Entry]\nType=Application\nIcon=" + QFile::encodeName(path(QStringLiteral("costly.jpg"))) + "\n");
+    QVERIFY(QFile::link(path(QStringLiteral("page.html")), path(QStringLiteral("page-link"))));
+    QVERIFY(QFile::link(path(QStringLiteral("notes.txt")), path(QStringLiteral("notes-link"))));
+    QVERIFY(QFile::link(path(QStringLiteral("gone/away.webloc")), path(QStringLiteral("webloc-link"))));
 }
 
 void TestFileInfoProvider::cleanup()
@@ -108,11 +113,11 @@ void TestFileInfoProvider::kindsBySuffix()
 {
     QFETCH(QString, name);
     QFETCH(QString, kind);
-    const QFileInfo info("/nowhere/" + name);
-    QCOMPARE(provider.isAudio(info), kind == "audio");
-    QCOMPARE(provider.isVideo(info), kind == "video");
-    QCOMPARE(provider.isWebPage(info), kind == "web");
-    QCOMPARE(provider.isImage(info), kind == "image");
+    const QFileInfo info(QStringLiteral("/nowhere/") + name);
+    QCOMPARE(provider.isAudio(info), kind == QLatin1String("audio"));
+    QCOMPARE(provider.isVideo(info), kind == QLatin1String("video"));
+    QCOMPARE(provider.isWebPage(info), kind == QLatin1String("web"));
+    QCOMPARE(provider.isImage(info), kind == QLatin1String("image"));
 }
 
 void TestFileInfoProvider::webLocations_data()
@@ -137,7 +142,7 @@ void TestFileInfoProvider::webLocations()
     QFETCH(bool, location);
     if (!name.isEmpty())
         touch(name, content);
-    const QString file = name.isEmpty() ? path("gone.webloc") : path(name);
+    const QString file = name.isEmpty() ? path(QStringLiteral("gone.webloc")) : path(name);
     QCOMPARE(provider.isWebLocation(QFileInfo(file)), location);
     // A folder is never one, whatever its name.
     QVERIFY(!provider.isWebLocation(QFileInfo(dir.path())));
@@ -145,22 +150,22 @@ void TestFileInfoProvider::webLocations()
 
 void TestFileInfoProvider::symbolicLinks()
 {
-    const QFileInfo pageLink(path("page-link"));
-    const QFileInfo page(path("page.html"));
+    const QFileInfo pageLink(path(QStringLiteral("page-link")));
+    const QFileInfo page(path(QStringLiteral("page.html")));
     QVERIFY(provider.isValidSymLink(pageLink));
     QCOMPARE(provider.size(pageLink), page.size());
     QCOMPARE(provider.lastModified(pageLink), page.lastModified());
     QCOMPARE(provider.type(pageLink), provider.type(page));
 
-    QVERIFY(!provider.isValidSymLink(QFileInfo(path("notes-link"))));
+    QVERIFY(!provider.isValidSymLink(QFileInfo(path(QStringLiteral("notes-link")))));
     // The target need not exist for a web location.
-    QVERIFY(provider.isValidSymLink(QFileInfo(path("webloc-link"))));
+    QVERIFY(provider.isValidSymLink(QFileInfo(path(QStringLiteral("webloc-link")))));
     QVERIFY(!provider.isValidSymLink(page));
 
-    QCOMPARE(provider.size(QFileInfo(path("folder"))), 0);
-    QCOMPARE(provider.size(QFileInfo(path("missing.txt"))), 0);
-    QCOMPARE(provider.size(QFileInfo(path("notes.txt"))), 11);
-    QVERIFY(!provider.type(QFileInfo(path("folder"))).isEmpty());
+    QCOMPARE(provider.size(QFileInfo(path(QStringLiteral("folder")))), 0);
+    QCOMPARE(provider.size(QFileInfo(path(QStringLiteral("missing.txt")))), 0);
+    QCOMPARE(provider.size(QFileInfo(path(QStringLiteral("notes.txt")))), 11);
+    QVERIFY(!provider.type(QFileInfo(path(QStringLiteral("folder")))).isEmpty());
 }
 
 void TestFileInfoProvider::sizeClasses()
@@ -178,7 +183,7 @@ void TestFileInfoProvider::iconsAreNeverNull_data()
     QTest::addColumn<QString>("name");
     for (const char* name : {"notes.txt", "page.html", "folder", "odd.zz9", "missing.bin", "nameless.desktop",
                              "page-link", "webloc-link", "fifo-icon.desktop", "costly-icon.desktop"})
-        QTest::newRow(name) << QString(name);
+        QTest::newRow(name) << QString::fromLatin1(name);
 }
 
 void TestFileInfoProvider::iconsAreNeverNull()
@@ -219,14 +224,15 @@ void TestFileInfoProvider::genericIcons()
 
 void TestFileInfoProvider::desktopEntryShowsItsOwnNameAndIcon()
 {
-    const QFileInfo viewer(path("viewer.desktop"));
-    QCOMPARE(provider.displayName(viewer), QString("Picture Viewer"));
-    QLocale::setDefault(QLocale("de_DE"));
-    QCOMPARE(provider.displayName(viewer), QString("Bildbetrachter"));
-    QLocale::setDefault(QLocale("fr_FR"));
-    QCOMPARE(provider.displayName(viewer), QString("Picture Viewer"));
-    QCOMPARE(provider.displayName(QFileInfo(path("notes.txt"))), QString("notes.txt"));
-    QCOMPARE(provider.displayName(QFileInfo(path("nameless.desktop"))), QString("nameless.desktop"));
+    const QFileInfo viewer(path(QStringLiteral("viewer.desktop")));
+    QCOMPARE(provider.displayName(viewer), QStringLiteral("Picture Viewer"));
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    QCOMPARE(provider.displayName(viewer), QStringLiteral("Bildbetrachter"));
+    QLocale::setDefault(QLocale(QStringLiteral("fr_FR")));
+    QCOMPARE(provider.displayName(viewer), QStringLiteral("Picture Viewer"));
+    QCOMPARE(provider.displayName(QFileInfo(path(QStringLiteral("notes.txt")))), QStringLiteral("notes.txt"));
+    QCOMPARE(provider.displayName(QFileInfo(path(QStringLiteral("nameless.desktop")))),
+             QStringLiteral("nameless.desktop"));
 
     QVERIFY(provider.isBundle(viewer));
     QCOMPARE(provider.type(viewer), QObject::tr("Application"));

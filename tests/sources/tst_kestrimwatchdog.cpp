@@ -2,7 +2,7 @@
 
 #include "KestrimnailClient.h"
 
-#include "../kestrim/PageServer.h"
+#include "PageServer.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -22,7 +22,9 @@ public:
                 this->thread->next();
         });
         connect(thread, &ListIteratorThread::finished, this, [this](QList<void*>* list, int items, bool aborted) {
-            log << QStringLiteral("end %1 %2").arg(items).arg(aborted ? "true" : "false");
+            log << QStringLiteral("end %1 %2")
+                       .arg(items)
+                       .arg(aborted ? QStringLiteral("true") : QStringLiteral("false"));
             returned << list;
         });
     }
@@ -50,7 +52,7 @@ private slots:
     void nextWithNothingOutstanding();
 
 private:
-    QString one = "one", two = "two", three = "three";
+    QString one = QStringLiteral("one"), two = QStringLiteral("two"), three = QStringLiteral("three");
     QList<void*> entries;
 };
 
@@ -65,7 +67,9 @@ void TestListIteratorThread::handsOutEveryEntry()
     ListRecorder recorder(&thread);
     QVERIFY(thread.start(&entries, 7, QThread::LowPriority));
     QVERIFY(recorder.waitForEnds(1));
-    QCOMPARE(recorder.log, (QStringList {"one 7", "two 7", "three 7", "end 3 false"}));
+    QCOMPARE(recorder.log,
+             (QStringList{QStringLiteral("one 7"), QStringLiteral("two 7"), QStringLiteral("three 7"),
+                          QStringLiteral("end 3 false")}));
     QCOMPARE(recorder.returned, QList<QList<void*>*> {&entries});
 }
 
@@ -77,7 +81,9 @@ void TestListIteratorThread::answerDataCarriesOn()
     recorder.onItem = [&] { thread.next(QStringLiteral("answer%1").arg(++answers)); };
     QVERIFY(thread.start(&entries, QStringLiteral("first")));
     QVERIFY(recorder.waitForEnds(1));
-    QCOMPARE(recorder.log, (QStringList {"one first", "two answer1", "three answer2", "end 3 false"}));
+    QCOMPARE(recorder.log,
+             (QStringList{QStringLiteral("one first"), QStringLiteral("two answer1"), QStringLiteral("three answer2"),
+                          QStringLiteral("end 3 false")}));
 }
 
 void TestListIteratorThread::emptyListIsRefused()
@@ -105,7 +111,9 @@ void TestListIteratorThread::busyThreadRefusesAnotherList()
     thread.next();
     QVERIFY(recorder.waitForEnds(1));
     QTest::qWait(50);
-    QCOMPARE(recorder.log, (QStringList {"one 1", "two 1", "three 1", "end 3 false"}));
+    QCOMPARE(recorder.log,
+             (QStringList{QStringLiteral("one 1"), QStringLiteral("two 1"), QStringLiteral("three 1"),
+                          QStringLiteral("end 3 false")}));
     QCOMPARE(recorder.returned, QList<QList<void*>*> {&entries});
 }
 
@@ -122,7 +130,8 @@ void TestListIteratorThread::abortDuringReportCountsTheEntry()
     QVERIFY(thread.start(&entries, 1));
     QVERIFY(recorder.waitForEnds(1));
     QTest::qWait(100);
-    QCOMPARE(recorder.log, (QStringList {"one 1", "two 1", "end 2 true"}));
+    QCOMPARE(recorder.log,
+             (QStringList{QStringLiteral("one 1"), QStringLiteral("two 1"), QStringLiteral("end 2 true")}));
     QVERIFY(thread.aborted());
 }
 
@@ -146,7 +155,9 @@ void TestListIteratorThread::restartAfterAbortReturnsBothLists()
     QVERIFY(thread.start(&entries, 1));
     QVERIFY(recorder.waitForEnds(2));
     QTest::qWait(100);
-    QCOMPARE(recorder.log, (QStringList {"one 1", "end 1 true", "three 2", "one 2", "end 2 false"}));
+    QCOMPARE(recorder.log,
+             (QStringList{QStringLiteral("one 1"), QStringLiteral("end 1 true"), QStringLiteral("three 2"),
+                          QStringLiteral("one 2"), QStringLiteral("end 2 false")}));
     QCOMPARE(recorder.returned, (QList<QList<void*>*> {&entries, &second}));
 }
 
@@ -169,7 +180,7 @@ void TestListIteratorThread::nextWithNothingOutstanding()
     thread.next();
     thread.next(QStringLiteral("stray"));
     QTest::qWait(200);
-    QCOMPARE(recorder.log, (QStringList {"one 1", "two 1"}));
+    QCOMPARE(recorder.log, (QStringList{QStringLiteral("one 1"), QStringLiteral("two 1")}));
     recorder.onItem = nullptr;
     thread.next();
     QVERIFY(recorder.waitForEnds(1));

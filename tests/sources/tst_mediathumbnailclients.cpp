@@ -102,8 +102,8 @@ void TestMediaThumbnailClients::installHelpers()
         "done\n")
                                    .arg(work.path())
                                    .toUtf8();
-    TestEnvironment::instance()->installStub("tulmar", script);
-    TestEnvironment::instance()->installStub("sarnek", script);
+    TestEnvironment::instance()->installStub(QStringLiteral("tulmar"), script);
+    TestEnvironment::instance()->installStub(QStringLiteral("sarnek"), script);
 }
 
 void TestMediaThumbnailClients::init()
@@ -129,21 +129,21 @@ QByteArray TestMediaThumbnailClients::job(int run) const
 
 int TestMediaThumbnailClients::runs() const
 {
-    return QDir(work.path()).entryList({"job-*.dat"}).size();
+    return QDir(work.path()).entryList({QStringLiteral("job-*.dat")}).size();
 }
 
 QStringList TestMediaThumbnailClients::jobFilesLeft() const
 {
-    return QDir(runtimeFolder() + "thumbnail-jobs").entryList(QDir::Files);
+    return QDir(runtimeFolder() + QStringLiteral("thumbnail-jobs")).entryList(QDir::Files);
 }
 
 TulmarnailClient::Data* TestMediaThumbnailClients::videoRecord(const QString& key)
 {
     // As the cabinet fills it.
     auto* data = new TulmarnailClient::Data;
-    data->filePath = "/videos/sea & sand \"" + key + "\".mp4";
-    data->thumbName = key + ".";
-    data->thumbFormat = "PNG";
+    data->filePath = QStringLiteral("/videos/sea & sand \"") + key + QStringLiteral("\".mp4");
+    data->thumbName = key + QStringLiteral(".");
+    data->thumbFormat = QStringLiteral("PNG");
     data->key = key;
     data->thumbWidth = 256;
     data->thumbHeight = 256;
@@ -157,9 +157,9 @@ TulmarnailClient::Data* TestMediaThumbnailClients::videoRecord(const QString& ke
 SarneknailClient::Data* TestMediaThumbnailClients::audioRecord(const QString& key)
 {
     auto* data = new SarneknailClient::Data;
-    data->filePath = "/music/" + key + ".flac";
-    data->thumbName = key + ".";
-    data->thumbFormat = "PNG";
+    data->filePath = QStringLiteral("/music/") + key + QStringLiteral(".flac");
+    data->thumbName = key + QStringLiteral(".");
+    data->thumbFormat = QStringLiteral("PNG");
     data->key = key;
     data->thumbWidth = 256;
     data->thumbHeight = 256;
@@ -194,7 +194,7 @@ void TestMediaThumbnailClients::startRecords(Client& client, const QStringList& 
             data = videoRecord(key);
         else
             data = audioRecord(key);
-        client.start({{key, data}}, "/cache");
+        client.start({{key, data}}, QStringLiteral("/cache"));
     }
 }
 
@@ -202,9 +202,9 @@ void TestMediaThumbnailClients::tulmarJobFileBytes()
 {
     TulmarnailClient client;
     watch(client);
-    client.start({{"d41d8cd98f00b204e9800998ecf8427e", videoRecord("d41d8cd98f00b204e9800998ecf8427e")}},
-                 "/store/Cache");
-    QVERIFY(QRegularExpression("^tulmar-[A-Za-z0-9]{6}\\.dat$")
+    const QString key = QStringLiteral("d41d8cd98f00b204e9800998ecf8427e");
+    client.start({{key, videoRecord(key)}}, QStringLiteral("/store/Cache"));
+    QVERIFY(QRegularExpression(QStringLiteral("^tulmar-[A-Za-z0-9]{6}\\.dat$"))
                 .match(QFileInfo(client.getDataFilePath()).fileName())
                 .hasMatch());
     QTRY_COMPARE(delivered.size(), 1);
@@ -228,8 +228,8 @@ void TestMediaThumbnailClients::sarnekJobFileBytes()
 {
     SarneknailClient client;
     watch(client);
-    client.start({{"k1", audioRecord("k1")}}, "/store/Cache");
-    QVERIFY(QRegularExpression("^sarnek-[A-Za-z0-9]{6}\\.dat$")
+    client.start({{QStringLiteral("k1"), audioRecord(QStringLiteral("k1"))}}, QStringLiteral("/store/Cache"));
+    QVERIFY(QRegularExpression(QStringLiteral("^sarnek-[A-Za-z0-9]{6}\\.dat$"))
                 .match(QFileInfo(client.getDataFilePath()).fileName())
                 .hasMatch());
     QTRY_COMPARE(delivered.size(), 1);
@@ -263,10 +263,10 @@ void TestMediaThumbnailClients::colourForm()
     QFETCH(QString, text);
     TulmarnailClient client;
     watch(client);
-    TulmarnailClient::Data* data = videoRecord("k");
+    TulmarnailClient::Data* data = videoRecord(QStringLiteral("k"));
     data->filmBorderColor = color;
     data->filmBackColor = color;
-    client.start({{"k", data}}, "/cache");
+    client.start({{QStringLiteral("k"), data}}, QStringLiteral("/cache"));
     QTRY_VERIFY(runs() == 1 && !client.running());
     const QByteArray expected = QStringLiteral("filmBorderColor=\"%1\" filmBackColor=\"%1\"/>").arg(text).toUtf8();
     QVERIFY2(job(0).contains(expected), job(0).constData());
@@ -299,11 +299,11 @@ void TestMediaThumbnailClients::readsTulmarLines()
     QFETCH(QByteArray, lines);
     QFETCH(int, signalCount);
     QFETCH(QList<int>, facts);
-    putFile("mode", "lines");
-    putFile("lines", lines);
+    putFile(QStringLiteral("mode"), "lines");
+    putFile(QStringLiteral("lines"), lines);
     TulmarnailClient client;
     watch(client);
-    client.start({{"k", videoRecord("k")}}, "/cache");
+    client.start({{QStringLiteral("k"), videoRecord(QStringLiteral("k"))}}, QStringLiteral("/cache"));
     QTRY_VERIFY(runs() == 1 && !client.running());
     QCOMPARE(delivered.size(), signalCount);
     if (signalCount)
@@ -327,11 +327,11 @@ void TestMediaThumbnailClients::readsSarnekLines()
 {
     QFETCH(QByteArray, lines);
     QFETCH(QList<int>, facts);
-    putFile("mode", "lines");
-    putFile("lines", lines);
+    putFile(QStringLiteral("mode"), "lines");
+    putFile(QStringLiteral("lines"), lines);
     SarneknailClient client;
     watch(client);
-    client.start({{"k", audioRecord("k")}}, "/cache");
+    client.start({{QStringLiteral("k"), audioRecord(QStringLiteral("k"))}}, QStringLiteral("/cache"));
     QTRY_VERIFY(runs() == 1 && !client.running());
     QCOMPARE(delivered.size(), 1);
     QCOMPARE(delivered.first().facts, facts);
@@ -346,17 +346,17 @@ void TestMediaThumbnailClients::helperModes_data()
     // The first batch ("a") runs in the mode, the second ("b") waits for it and runs as usual.
     for (const char* kind : {"tulmar", "sarnek"}) {
         auto row = [kind](const char* mode, const QStringList& keys) {
-            QTest::addRow("%s %s", kind, mode) << QString(kind) << QString(mode) << keys;
+            QTest::addRow("%s %s", kind, mode) << QString::fromLatin1(kind) << QString::fromLatin1(mode) << keys;
         };
-        row("ok", {"a", "b"});
+        row("ok", {QStringLiteral("a"), QStringLiteral("b")});
         // The line printed before the crash counts; the turnover runs once, on the end,
         // so the second batch is delivered.
-        row("crash", {"a", "b"});
-        row("hang", {"b"});
-        row("split", {"a", "b"});
-        row("crlf", {"a", "b"});
-        row("unknown", {"a", "b"});
-        row("duplicate", {"a", "b"});
+        row("crash", {QStringLiteral("a"), QStringLiteral("b")});
+        row("hang", {QStringLiteral("b")});
+        row("split", {QStringLiteral("a"), QStringLiteral("b")});
+        row("crlf", {QStringLiteral("a"), QStringLiteral("b")});
+        row("unknown", {QStringLiteral("a"), QStringLiteral("b")});
+        row("duplicate", {QStringLiteral("a"), QStringLiteral("b")});
     }
 }
 
@@ -364,12 +364,12 @@ template <typename Client>
 void TestMediaThumbnailClients::runModes(const QString& mode, const QStringList& expectedKeys,
                                          const QList<int>& expectedFacts)
 {
-    putFile("mode", mode.toUtf8());
+    putFile(QStringLiteral("mode"), mode.toUtf8());
     Client client;
     watch(client);
     client.setSilenceTimeout(1000);
-    startRecords(client, {"a"});
-    startRecords(client, {"b"});
+    startRecords(client, {QStringLiteral("a")});
+    startRecords(client, {QStringLiteral("b")});
     QTRY_COMPARE_WITH_TIMEOUT(runs(), 2, 15000);
     QTRY_VERIFY_WITH_TIMEOUT(!client.running(), 15000);
     QStringList keys;
@@ -388,7 +388,7 @@ void TestMediaThumbnailClients::helperModes()
     QFETCH(QString, kind);
     QFETCH(QString, mode);
     QFETCH(QStringList, keys);
-    if (kind == "tulmar")
+    if (kind == QStringLiteral("tulmar"))
         runModes<TulmarnailClient>(mode, keys, videoFacts);
     else
         runModes<SarneknailClient>(mode, keys, audioFacts);
@@ -404,15 +404,15 @@ void TestMediaThumbnailClients::missingHelperCostsOnlyItsBatch_data()
 template <typename Client>
 void TestMediaThumbnailClients::runMissingHelper(const QString& name)
 {
-    const QString stub = TestEnvironment::instance()->root() + "/stubs/" + name;
+    const QString stub = TestEnvironment::instance()->root() + QStringLiteral("/stubs/") + name;
     QVERIFY(QFile::remove(stub));
     Client client;
     watch(client);
     QCOMPARE(client.program(), name);
     // "b" waits while the first helper is starting; each failed start drops its own
     // batch and starts the next at once.
-    startRecords(client, {"a"});
-    startRecords(client, {"b"});
+    startRecords(client, {QStringLiteral("a")});
+    startRecords(client, {QStringLiteral("b")});
     QTRY_VERIFY(!client.running() && client.getDataFilePath().isEmpty());
     QTest::qWait(100);
     QVERIFY(!client.running());
@@ -421,18 +421,18 @@ void TestMediaThumbnailClients::runMissingHelper(const QString& name)
 
     installHelpers();
     QCOMPARE(client.program(), stub);
-    startRecords(client, {"c"});
+    startRecords(client, {QStringLiteral("c")});
     QTRY_VERIFY(runs() == 1 && !client.running());
     QCOMPARE(job(0).count("<Item "), 1);
     QCOMPARE(delivered.size(), 1);
-    QCOMPARE(delivered.first().key, QString("c"));
+    QCOMPARE(delivered.first().key, QStringLiteral("c"));
     QCOMPARE(jobFilesLeft(), QStringList());
 }
 
 void TestMediaThumbnailClients::missingHelperCostsOnlyItsBatch()
 {
     QFETCH(QString, kind);
-    if (kind == "tulmar")
+    if (kind == QStringLiteral("tulmar"))
         runMissingHelper<TulmarnailClient>(kind);
     else
         runMissingHelper<SarneknailClient>(kind);
@@ -440,20 +440,21 @@ void TestMediaThumbnailClients::missingHelperCostsOnlyItsBatch()
 
 void TestMediaThumbnailClients::helperFoundBesideProgramThenOnPath()
 {
-    const QString onPath = TestEnvironment::instance()->root() + "/stubs/tulmar";
+    const QString onPath = TestEnvironment::instance()->root() + QStringLiteral("/stubs/tulmar");
     QTemporaryDir programFolder;
-    QCOMPARE(findHelperProgram("tulmar", programFolder.path()), onPath);
+    QCOMPARE(findHelperProgram(QStringLiteral("tulmar"), programFolder.path()), onPath);
 
     // A file that cannot be run is passed over.
-    QFile beside(programFolder.filePath("tulmar"));
+    QFile beside(programFolder.filePath(QStringLiteral("tulmar")));
     QVERIFY(beside.open(QIODevice::WriteOnly));
     beside.write("#!/bin/sh\n");
     beside.close();
-    QCOMPARE(findHelperProgram("tulmar", programFolder.path()), onPath);
+    QCOMPARE(findHelperProgram(QStringLiteral("tulmar"), programFolder.path()), onPath);
     QVERIFY(beside.setPermissions(beside.permissions() | QFileDevice::ExeOwner));
-    QCOMPARE(findHelperProgram("tulmar", programFolder.path()), beside.fileName());
+    QCOMPARE(findHelperProgram(QStringLiteral("tulmar"), programFolder.path()), beside.fileName());
 
-    QCOMPARE(findHelperProgram("no-such-helper", programFolder.path()), QString("no-such-helper"));
+    QCOMPARE(findHelperProgram(QStringLiteral("no-such-helper"), programFolder.path()),
+             QStringLiteral("no-such-helper"));
 }
 
 VORENDA_TEST_MAIN(TestMediaThumbnailClients)

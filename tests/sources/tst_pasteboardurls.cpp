@@ -73,12 +73,12 @@ void TestPasteboardUrls::webUrlListRoundTrip_data()
     QTest::addColumn<QStringList>("readTitles");
     const QUrl a(QStringLiteral("https://example.com/ä"));
     const QUrl b(QStringLiteral("http://example.org/?q=1&r=2"));
-    QTest::newRow("urls and titles") << QList<QUrl>{a, b} << QStringList{"A", "B"} << 2 << QList<QUrl>{a, b}
-                                     << QStringList{"A", "B"};
+    QTest::newRow("urls and titles") << QList<QUrl>{a, b} << QStringList{QStringLiteral("A"), QStringLiteral("B")} << 2
+                                     << QList<QUrl>{a, b} << QStringList{QStringLiteral("A"), QStringLiteral("B")};
     QTest::newRow("urls only") << QList<QUrl>{a, b} << QStringList{} << 1 << QList<QUrl>{a, b} << QStringList{};
     // With no URL array, the title array is read as the URL list.
-    QTest::newRow("titles only") << QList<QUrl>{} << QStringList{"x.org"} << 1 << QList<QUrl>{QUrl("x.org")}
-                                 << QStringList{};
+    QTest::newRow("titles only") << QList<QUrl>{} << QStringList{QStringLiteral("x.org")} << 1
+                                 << QList<QUrl>{QUrl(QStringLiteral("x.org"))} << QStringList{};
 }
 
 void TestPasteboardUrls::webUrlListRoundTrip()
@@ -150,8 +150,12 @@ void TestPasteboardUrls::bookmarkDictionaries()
     }
     QVERIFY(!reader.hasError());
     QCOMPARE(strings.count(), 8);
-    QCOMPARE(strings.mid(0, 3), (QStringList{"A", "http://a.example", "WebBookmarkTypeLeaf"}));
-    QCOMPARE(strings.mid(4, 3), (QStringList{"", "http://b.example", "WebBookmarkTypeLeaf"}));
+    QCOMPARE(
+        strings.mid(0, 3),
+        (QStringList{QStringLiteral("A"), QStringLiteral("http://a.example"), QStringLiteral("WebBookmarkTypeLeaf")}));
+    QCOMPARE(
+        strings.mid(4, 3),
+        (QStringList{QStringLiteral(""), QStringLiteral("http://b.example"), QStringLiteral("WebBookmarkTypeLeaf")}));
     const QRegularExpression uuid(QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$"));
     QVERIFY(uuid.match(strings[3]).hasMatch());
     QVERIFY(uuid.match(strings[7]).hasMatch());
@@ -203,17 +207,19 @@ void TestPasteboardUrls::linksFromAnySource_data()
     const QUrl b(QStringLiteral("https://example.com/b"));
     const QUrl folder = QUrl::fromLocalFile(QDir::tempPath());
     QTest::newRow("text/url with names") << "text/url" << QByteArray("https://example.com/a\nhttps://example.com/b\n")
-                                         << QList<QUrl>{a, b} << QStringList{"Name a", ""};
-    QTest::newRow("uri list") << "text/uri-list" << QByteArray("https://example.com/a\r\n")
-                              << QList<QUrl>{a} << QStringList{"Name a"};
-    QTest::newRow("netscape") << "_NETSCAPE_URL" << QByteArray("https://example.com/a\nPage A")
-                              << QList<QUrl>{a} << QStringList{"Page A"};
+                                         << QList<QUrl>{a, b}
+                                         << QStringList{QStringLiteral("Name a"), QStringLiteral("")};
+    QTest::newRow("uri list") << "text/uri-list" << QByteArray("https://example.com/a\r\n") << QList<QUrl>{a}
+                              << QStringList{QStringLiteral("Name a")};
+    QTest::newRow("netscape") << "_NETSCAPE_URL" << QByteArray("https://example.com/a\nPage A") << QList<QUrl>{a}
+                              << QStringList{QStringLiteral("Page A")};
     QTest::newRow("plain text urls") << "text/plain" << QByteArray(" https://example.com/a \n\nhttps://example.com/b")
-                                     << QList<QUrl>{a, b} << QStringList{"", ""};
+                                     << QList<QUrl>{a, b} << QStringList{QStringLiteral(""), QStringLiteral("")};
     QTest::newRow("plain text host") << "text/plain" << QByteArray("www.example.com")
-                                     << QList<QUrl>{QUrl("http://www.example.com")} << QStringList{""};
+                                     << QList<QUrl>{QUrl(QStringLiteral("http://www.example.com"))}
+                                     << QStringList{QStringLiteral("")};
     QTest::newRow("plain text folder") << "text/plain" << QDir::tempPath().toUtf8() << QList<QUrl>{folder}
-                                       << QStringList{""};
+                                       << QStringList{QStringLiteral("")};
     QTest::newRow("plain prose") << "text/plain" << QByteArray("see https://example.com/a") << QList<QUrl>{}
                                  << QStringList{};
     QTest::newRow("plain word") << "text/plain" << QByteArray("example.com") << QList<QUrl>{} << QStringList{};
@@ -252,13 +258,13 @@ void TestPasteboardUrls::outgoingLinksCarryX11Formats()
     QStringList gotNames;
     QVERIFY(getUrlsWithNames(&data, gotUrls, gotNames));
     QCOMPARE(gotUrls, urls);
-    QCOMPARE(gotNames, (QStringList{"Seite A", ""}));
+    QCOMPARE(gotNames, (QStringList{QStringLiteral("Seite A"), QStringLiteral("")}));
     // Without the program's own formats, the browser format still gives the title.
     QMimeData x11;
     x11.setData(QStringLiteral("text/x-moz-url"), data.data(QStringLiteral("text/x-moz-url")));
     QVERIFY(getUrlsWithNames(&x11, gotUrls, gotNames));
     QCOMPARE(gotUrls, urls);
-    QCOMPARE(gotNames, (QStringList{"Seite A", ""}));
+    QCOMPARE(gotNames, (QStringList{QStringLiteral("Seite A"), QStringLiteral("")}));
 }
 
 VORENDA_TEST_MAIN(TestPasteboardUrls)

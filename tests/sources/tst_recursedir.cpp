@@ -21,13 +21,13 @@ private:
 void TestRecurseDir::initTestCase()
 {
     QDir root(tree.path());
-    QVERIFY(root.mkpath("Styles/sub/deeper"));
+    QVERIFY(root.mkpath(QStringLiteral("Styles/sub/deeper")));
     for (const char* name : {"a.xml", "b.XML", "c.txt", "Styles/sub/d.xml", "Styles/sub/deeper/e.xml", "Styles/f.xml"}) {
-        QFile file(root.filePath(name));
+        QFile file(root.filePath(QString::fromLatin1(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     // A loop: Styles/sub/back -> Styles
-    QVERIFY(QFile::link(root.filePath("Styles"), root.filePath("Styles/sub/back")));
+    QVERIFY(QFile::link(root.filePath(QStringLiteral("Styles")), root.filePath(QStringLiteral("Styles/sub/back"))));
 }
 
 QStringList TestRecurseDir::names(const QFileInfoList& entries) const
@@ -44,11 +44,13 @@ void TestRecurseDir::listsWithFilters_data()
     QTest::addColumn<QStringList>("filters");
     QTest::addColumn<bool>("subdirectories");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("xml, recursive")
-        << QStringList{"*.xml"} << true
-        << QStringList{"Styles/f.xml", "Styles/sub/d.xml", "Styles/sub/deeper/e.xml", "a.xml", "b.XML"};
-    QTest::newRow("xml, flat") << QStringList{"*.xml"} << false << QStringList{"a.xml", "b.XML"};
-    QTest::newRow("txt") << QStringList{"*.txt"} << true << QStringList{"c.txt"};
+    QTest::newRow("xml, recursive") << QStringList{QStringLiteral("*.xml")} << true
+                                    << QStringList{QStringLiteral("Styles/f.xml"), QStringLiteral("Styles/sub/d.xml"),
+                                                   QStringLiteral("Styles/sub/deeper/e.xml"), QStringLiteral("a.xml"),
+                                                   QStringLiteral("b.XML")};
+    QTest::newRow("xml, flat") << QStringList{QStringLiteral("*.xml")} << false
+                               << QStringList{QStringLiteral("a.xml"), QStringLiteral("b.XML")};
+    QTest::newRow("txt") << QStringList{QStringLiteral("*.txt")} << true << QStringList{QStringLiteral("c.txt")};
 }
 
 void TestRecurseDir::listsWithFilters()
@@ -63,7 +65,7 @@ void TestRecurseDir::listsWithFilters()
 void TestRecurseDir::symlinkLoopEnds()
 {
     // Followed links are entered once: each file shows up at most twice (itself and through the link).
-    const QFileInfoList entries = recurseDir(tree.path(), {"*.xml"}, QDir::Files | QDir::NoDotAndDotDot,
+    const QFileInfoList entries = recurseDir(tree.path(), {QStringLiteral("*.xml")}, QDir::Files | QDir::NoDotAndDotDot,
                                              QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
     QVERIFY(entries.size() >= 5);
     QVERIFY(entries.size() < 20);
@@ -71,7 +73,9 @@ void TestRecurseDir::symlinkLoopEnds()
 
 void TestRecurseDir::missingFolderIsEmpty()
 {
-    QVERIFY(recurseDir(tree.path() + "/none", {"*.xml"}, QDir::Files, QDirIterator::Subdirectories).isEmpty());
+    QVERIFY(recurseDir(tree.path() + QStringLiteral("/none"), {QStringLiteral("*.xml")}, QDir::Files,
+                       QDirIterator::Subdirectories)
+                .isEmpty());
     QVERIFY(recurseDir(QString(), {}, QDir::Files, QDirIterator::Subdirectories).isEmpty());
 }
 

@@ -33,7 +33,10 @@ public:
                 this->walker->next(name, true, false, false);
         });
         connect(walker, &RecurseDirThread::finished, this, [this](int folders, int files, bool aborted) {
-            log << QStringLiteral("end %1 %2 %3").arg(folders).arg(files).arg(aborted ? "true" : "false");
+            log << QStringLiteral("end %1 %2 %3")
+                       .arg(folders)
+                       .arg(files)
+                       .arg(aborted ? QStringLiteral("true") : QStringLiteral("false"));
             ++ends;
         });
     }
@@ -50,8 +53,8 @@ public:
 private:
     void record(char kind, const QString& name, const QString& path, const QVariant& data)
     {
-        log << QStringLiteral("%1 %2 %3 %4").arg(QChar(kind), name, QDir(root).relativeFilePath(path),
-                                                 data.toString());
+        log << QStringLiteral("%1 %2 %3 %4")
+                   .arg(QChar::fromLatin1(kind), name, QDir(root).relativeFilePath(path), data.toString());
     }
 };
 
@@ -82,22 +85,22 @@ private slots:
 private:
     QTemporaryDir tree;
     QString root() const { return tree.path(); }
-    QString sub(const QString& name) const { return tree.path() + '/' + name; }
+    QString sub(const QString& name) const { return tree.path() + QLatin1Char('/') + name; }
 };
 
 void TestRecurseDirThread::initTestCase()
 {
     QVERIFY(tree.isValid());
     QDir dir(tree.path());
-    QVERIFY(dir.mkpath("Photos.2009"));
-    QVERIFY(dir.mkpath("OnlySubs/Deep"));
-    QVERIFY(dir.mkpath("skipme"));
+    QVERIFY(dir.mkpath(QStringLiteral("Photos.2009")));
+    QVERIFY(dir.mkpath(QStringLiteral("OnlySubs/Deep")));
+    QVERIFY(dir.mkpath(QStringLiteral("skipme")));
     for (const char* name : {"a.txt", "b.tmp", "Photos.2009/c.png", "OnlySubs/Deep/d.txt", "skipme/e.txt"}) {
-        QFile file(dir.filePath(name));
+        QFile file(dir.filePath(QString::fromLatin1(name)));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     // Loop -> the tree itself
-    QVERIFY(QFile::link(tree.path(), dir.filePath("Loop")));
+    QVERIFY(QFile::link(tree.path(), dir.filePath(QStringLiteral("Loop"))));
 }
 
 void TestRecurseDirThread::walksInOrder_data()
@@ -114,68 +117,66 @@ void TestRecurseDirThread::walksInOrder_data()
     const QStringList none;
     QTest::newRow("every folder reported")
         << true << true << false << false << none << none << none
-        << QStringList {"F a a.txt root",
-                        "F b b.tmp root",
-                        "F Loop Loop root",  // a link is reported, not entered
-                        "D OnlySubs OnlySubs root",
-                        "D Deep OnlySubs/Deep OnlySubs",
-                        "F d OnlySubs/Deep/d.txt Deep",
-                        "D Photos Photos.2009 root",
-                        "F c Photos.2009/c.png Photos",
-                        "D skipme skipme root",
-                        "F e skipme/e.txt skipme",
-                        "end 5 5 false"};
-    QTest::newRow("exclude patterns")
-        << true << true << false << false << none << QStringList {"*.TMP"} << QStringList {"skip*", "Loop"}
-        << QStringList {"F a a.txt root",
-                        "D OnlySubs OnlySubs root",
-                        "D Deep OnlySubs/Deep OnlySubs",
-                        "F d OnlySubs/Deep/d.txt Deep",
-                        "D Photos Photos.2009 root",
-                        "F c Photos.2009/c.png Photos",
-                        "end 3 3 false"};
-    QTest::newRow("folders without own files are silent")
-        << true << false << false << false << none << none << none
-        << QStringList {"F a a.txt root",
-                        "F b b.tmp root",
-                        "F Loop Loop root",
-                        "D Deep OnlySubs/Deep root",
-                        "F d OnlySubs/Deep/d.txt Deep",
-                        "D Photos Photos.2009 root",
-                        "F c Photos.2009/c.png Photos",
-                        "D skipme skipme root",
-                        "F e skipme/e.txt skipme",
-                        "end 5 5 false"};
+        << QStringList{QStringLiteral("F a a.txt root"),
+                       QStringLiteral("F b b.tmp root"),
+                       QStringLiteral("F Loop Loop root"), // a link is reported, not entered
+                       QStringLiteral("D OnlySubs OnlySubs root"),
+                       QStringLiteral("D Deep OnlySubs/Deep OnlySubs"),
+                       QStringLiteral("F d OnlySubs/Deep/d.txt Deep"),
+                       QStringLiteral("D Photos Photos.2009 root"),
+                       QStringLiteral("F c Photos.2009/c.png Photos"),
+                       QStringLiteral("D skipme skipme root"),
+                       QStringLiteral("F e skipme/e.txt skipme"),
+                       QStringLiteral("end 5 5 false")};
+    QTest::newRow("exclude patterns") << true << true << false << false << none << QStringList{QStringLiteral("*.TMP")}
+                                      << QStringList{QStringLiteral("skip*"), QStringLiteral("Loop")}
+                                      << QStringList{QStringLiteral("F a a.txt root"),
+                                                     QStringLiteral("D OnlySubs OnlySubs root"),
+                                                     QStringLiteral("D Deep OnlySubs/Deep OnlySubs"),
+                                                     QStringLiteral("F d OnlySubs/Deep/d.txt Deep"),
+                                                     QStringLiteral("D Photos Photos.2009 root"),
+                                                     QStringLiteral("F c Photos.2009/c.png Photos"),
+                                                     QStringLiteral("end 3 3 false")};
+    QTest::newRow("folders without own files are silent") << true << false << false << false << none << none << none
+                                                          << QStringList{QStringLiteral("F a a.txt root"),
+                                                                         QStringLiteral("F b b.tmp root"),
+                                                                         QStringLiteral("F Loop Loop root"),
+                                                                         QStringLiteral("D Deep OnlySubs/Deep root"),
+                                                                         QStringLiteral("F d OnlySubs/Deep/d.txt Deep"),
+                                                                         QStringLiteral("D Photos Photos.2009 root"),
+                                                                         QStringLiteral("F c Photos.2009/c.png Photos"),
+                                                                         QStringLiteral("D skipme skipme root"),
+                                                                         QStringLiteral("F e skipme/e.txt skipme"),
+                                                                         QStringLiteral("end 5 5 false")};
     QTest::newRow("name filters decide emptiness")
-        << true << false << false << false << QStringList {"*.txt"} << none << none
-        << QStringList {"F a a.txt root",
-                        "F Loop Loop root",
-                        "D Deep OnlySubs/Deep root",
-                        "F d OnlySubs/Deep/d.txt Deep",
-                        "D skipme skipme root",
-                        "F e skipme/e.txt skipme",
-                        "end 5 3 false"};
-    QTest::newRow("folders walked unreported")
-        << false << true << false << false << none << none << none
-        << QStringList {"F a a.txt root",
-                        "F b b.tmp root",
-                        "F Loop Loop root",
-                        "F d OnlySubs/Deep/d.txt root",
-                        "F c Photos.2009/c.png root",
-                        "F e skipme/e.txt root",
-                        "end 5 5 false"};
+        << true << false << false << false << QStringList{QStringLiteral("*.txt")} << none << none
+        << QStringList{QStringLiteral("F a a.txt root"),
+                       QStringLiteral("F Loop Loop root"),
+                       QStringLiteral("D Deep OnlySubs/Deep root"),
+                       QStringLiteral("F d OnlySubs/Deep/d.txt Deep"),
+                       QStringLiteral("D skipme skipme root"),
+                       QStringLiteral("F e skipme/e.txt skipme"),
+                       QStringLiteral("end 5 3 false")};
+    QTest::newRow("folders walked unreported") << false << true << false << false << none << none << none
+                                               << QStringList{QStringLiteral("F a a.txt root"),
+                                                              QStringLiteral("F b b.tmp root"),
+                                                              QStringLiteral("F Loop Loop root"),
+                                                              QStringLiteral("F d OnlySubs/Deep/d.txt root"),
+                                                              QStringLiteral("F c Photos.2009/c.png root"),
+                                                              QStringLiteral("F e skipme/e.txt root"),
+                                                              QStringLiteral("end 5 5 false")};
     QTest::newRow("job skips subfolders")
         << true << true << true << false << none << none << none
-        << QStringList {"F a a.txt root", "F b b.tmp root", "end 0 2 false"};
-    QTest::newRow("folders as files")
-        << true << true << false << true << none << none << none
-        << QStringList {"F a a.txt root",
-                        "F b b.tmp root",
-                        "F Loop Loop root",
-                        "F OnlySubs OnlySubs root",
-                        "F Photos Photos.2009 root",
-                        "F skipme skipme root",
-                        "end 4 2 false"};
+        << QStringList{QStringLiteral("F a a.txt root"), QStringLiteral("F b b.tmp root"),
+                       QStringLiteral("end 0 2 false")};
+    QTest::newRow("folders as files") << true << true << false << true << none << none << none
+                                      << QStringList{QStringLiteral("F a a.txt root"),
+                                                     QStringLiteral("F b b.tmp root"),
+                                                     QStringLiteral("F Loop Loop root"),
+                                                     QStringLiteral("F OnlySubs OnlySubs root"),
+                                                     QStringLiteral("F Photos Photos.2009 root"),
+                                                     QStringLiteral("F skipme skipme root"),
+                                                     QStringLiteral("end 4 2 false")};
 }
 
 void TestRecurseDirThread::walksInOrder()
@@ -207,11 +208,12 @@ void TestRecurseDirThread::answerSkippingSubfoldersEndsTheJob()
     WalkRecorder recorder(&walker, root());
     recorder.onDir = [&](const QString&) { walker.next(QStringLiteral("other"), false, true, false); };
     walker.start({new Job(root(), QStringLiteral("root"), true, true, false, false),
-                  new Job(sub("skipme"), QStringLiteral("second"), true, true, false, false)});
+                  new Job(sub(QStringLiteral("skipme")), QStringLiteral("second"), true, true, false, false)});
     QVERIFY(recorder.waitForEnds(1));
-    QCOMPARE(recorder.log, (QStringList {"F a a.txt root", "F b b.tmp root", "F Loop Loop root",
-                                         "D OnlySubs OnlySubs root", "F e skipme/e.txt second",
-                                         "end 2 3 false"}));
+    QCOMPARE(recorder.log,
+             (QStringList{QStringLiteral("F a a.txt root"), QStringLiteral("F b b.tmp root"),
+                          QStringLiteral("F Loop Loop root"), QStringLiteral("D OnlySubs OnlySubs root"),
+                          QStringLiteral("F e skipme/e.txt second"), QStringLiteral("end 2 3 false")}));
 }
 
 void TestRecurseDirThread::abortWhileWaitingEndsOnce()
@@ -220,14 +222,14 @@ void TestRecurseDirThread::abortWhileWaitingEndsOnce()
     WalkRecorder recorder(&walker, root());
     recorder.onFile = [](const QString&) {};  // leave the report unanswered
     walker.start({new Job(root(), QStringLiteral("root"), true, true, false, false),
-                  new Job(sub("skipme"), QStringLiteral("queued"), true, true, false, false)});
+                  new Job(sub(QStringLiteral("skipme")), QStringLiteral("queued"), true, true, false, false)});
     QTRY_COMPARE(recorder.log.size(), 1);
     QVERIFY(walker.waiting());
     walker.abort();
     QVERIFY(walker.aborted());
     QVERIFY(recorder.waitForEnds(1));
     QTest::qWait(100);
-    QCOMPARE(recorder.log, (QStringList {"F a a.txt root", "end 0 1 true"}));
+    QCOMPARE(recorder.log, (QStringList{QStringLiteral("F a a.txt root"), QStringLiteral("end 0 1 true")}));
     QVERIFY(walker.wait(5000));
 }
 
@@ -239,7 +241,7 @@ void TestRecurseDirThread::jobsAppendedDuringWalkShareOneEnd()
     recorder.onFile = [&](const QString&) {
         if (!appended) {
             appended = true;
-            walker.start(sub("Photos.2009"), QStringLiteral("appended"), true, true, false, false,
+            walker.start(sub(QStringLiteral("Photos.2009")), QStringLiteral("appended"), true, true, false, false,
                          QThread::NormalPriority);
         }
         walker.next();
@@ -248,7 +250,8 @@ void TestRecurseDirThread::jobsAppendedDuringWalkShareOneEnd()
     QVERIFY(recorder.waitForEnds(1));
     QTest::qWait(50);
     QCOMPARE(recorder.log,
-             (QStringList {"F a a.txt root", "F b b.tmp root", "F c Photos.2009/c.png appended", "end 0 3 false"}));
+             (QStringList{QStringLiteral("F a a.txt root"), QStringLiteral("F b b.tmp root"),
+                          QStringLiteral("F c Photos.2009/c.png appended"), QStringLiteral("end 0 3 false")}));
 }
 
 void TestRecurseDirThread::restartAfterAbortIgnoresTheOldBatch_data()
@@ -267,8 +270,8 @@ void TestRecurseDirThread::restartAfterAbortIgnoresTheOldBatch()
     WalkRecorder recorder(&walker, root());
     auto restart = [&] {
         walker.abort();
-        walker.start({new Job(sub("Photos.2009"), QStringLiteral("new"), true, true, false, false),
-                      new Job(sub("skipme"), QStringLiteral("new"), true, true, false, false)});
+        walker.start({new Job(sub(QStringLiteral("Photos.2009")), QStringLiteral("new"), true, true, false, false),
+                      new Job(sub(QStringLiteral("skipme")), QStringLiteral("new"), true, true, false, false)});
     };
     bool restarted = false;
     recorder.onFile = [&](const QString&) {
@@ -282,7 +285,7 @@ void TestRecurseDirThread::restartAfterAbortIgnoresTheOldBatch()
     walker.start(root(), QStringLiteral("old"), true, true, false, false, QThread::NormalPriority);
     QStringList expected;
     if (reportDelivered) {
-        expected << "F a a.txt old";
+        expected << QStringLiteral("F a a.txt old");
     } else {
         QElapsedTimer timer;
         timer.start();
@@ -293,8 +296,9 @@ void TestRecurseDirThread::restartAfterAbortIgnoresTheOldBatch()
         restart();
     }
     // The counts cover what the receiver was shown.
-    expected << (reportDelivered ? "end 0 1 true" : "end 0 0 true") << "F c Photos.2009/c.png new"
-             << "F e skipme/e.txt new" << "end 0 2 false";
+    expected << (reportDelivered ? QStringLiteral("end 0 1 true") : QStringLiteral("end 0 0 true"))
+             << QStringLiteral("F c Photos.2009/c.png new") << QStringLiteral("F e skipme/e.txt new")
+             << QStringLiteral("end 0 2 false");
     QVERIFY(recorder.waitForEnds(2));
     QTest::qWait(100);
     QCOMPARE(recorder.log, expected);
@@ -307,17 +311,22 @@ void TestRecurseDirThread::fileAnswersSteerTheSubfolders_data()
     QTest::addColumn<QString>("dataForB");
     QTest::addColumn<bool>("skipForA");
     QTest::addColumn<QStringList>("expected");
-    const QStringList ownFiles {"F a a.txt root", "F b b.tmp root"};
-    QTest::newRow("last answer wins")
-        << "first" << "second" << false
-        << ownFiles + QStringList {"F Loop Loop second", "F d OnlySubs/Deep/d.txt second",
-                                   "F c Photos.2009/c.png second", "F e skipme/e.txt second", "end 5 5 false"};
-    QTest::newRow("plain answer keeps the values")
-        << "first" << "" << false
-        << ownFiles + QStringList {"F Loop Loop first", "F d OnlySubs/Deep/d.txt first",
-                                   "F c Photos.2009/c.png first", "F e skipme/e.txt first", "end 5 5 false"};
+    const QStringList ownFiles{QStringLiteral("F a a.txt root"), QStringLiteral("F b b.tmp root")};
+    QTest::newRow("last answer wins") << "first"
+                                      << "second" << false
+                                      << ownFiles
+            + QStringList{QStringLiteral("F Loop Loop second"), QStringLiteral("F d OnlySubs/Deep/d.txt second"),
+                          QStringLiteral("F c Photos.2009/c.png second"), QStringLiteral("F e skipme/e.txt second"),
+                          QStringLiteral("end 5 5 false")};
+    QTest::newRow("plain answer keeps the values") << "first"
+                                                   << "" << false
+                                                   << ownFiles
+            + QStringList{QStringLiteral("F Loop Loop first"), QStringLiteral("F d OnlySubs/Deep/d.txt first"),
+                          QStringLiteral("F c Photos.2009/c.png first"), QStringLiteral("F e skipme/e.txt first"),
+                          QStringLiteral("end 5 5 false")};
     // The folder's remaining files still arrive; no subfolder does.
-    QTest::newRow("skip subfolders") << "first" << "" << true << ownFiles + QStringList {"end 0 2 false"};
+    QTest::newRow("skip subfolders") << "first"
+                                     << "" << true << ownFiles + QStringList{QStringLiteral("end 0 2 false")};
 }
 
 void TestRecurseDirThread::fileAnswersSteerTheSubfolders()
@@ -329,9 +338,9 @@ void TestRecurseDirThread::fileAnswersSteerTheSubfolders()
     RecurseDirThread walker;
     WalkRecorder recorder(&walker, root());
     recorder.onFile = [&](const QString& name) {
-        if (name == "a")
+        if (name == QStringLiteral("a"))
             walker.next(dataForA, false, skipForA, false);
-        else if (name == "b" && !dataForB.isEmpty())
+        else if (name == QStringLiteral("b") && !dataForB.isEmpty())
             walker.next(dataForB, false, false, false);
         else
             walker.next();
@@ -348,11 +357,11 @@ void TestRecurseDirThread::bigFolderArrivesInOrder()
     QStringList expected;
     for (int i = 0; i < 600; ++i) {
         const QString name = QStringLiteral("f%1").arg(i, 3, 10, QLatin1Char('0'));
-        QFile file(big.path() + '/' + name + ".txt");
+        QFile file(big.path() + QLatin1Char('/') + name + QStringLiteral(".txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         expected << QStringLiteral("F %1 %1.txt big").arg(name);
     }
-    expected << "end 0 600 false";
+    expected << QStringLiteral("end 0 600 false");
     RecurseDirThread walker;
     WalkRecorder recorder(&walker, big.path());
     walker.start(big.path(), QStringLiteral("big"), true, true, false, false, QThread::NormalPriority);
@@ -376,7 +385,7 @@ void TestRecurseDirThread::unansweredReportHoldsTheWalk()
     walker.next();  // nothing outstanding
     walker.next(QStringLiteral("late"), false, false, false);
     QTest::qWait(200);
-    QCOMPARE(recorder.log, (QStringList {"F a a.txt root", "F b b.tmp root"}));
+    QCOMPARE(recorder.log, (QStringList{QStringLiteral("F a a.txt root"), QStringLiteral("F b b.tmp root")}));
     QVERIFY(walker.waiting());
     walker.next();
     QVERIFY(recorder.waitForEnds(1));
@@ -397,20 +406,20 @@ void TestRecurseDirThread::nextOnIdleWalkerReturnsAtOnce()
     QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
 
     // The same after a walk has ended.
-    walker.start(sub("skipme"), QStringLiteral("x"), true, true, false, false, QThread::NormalPriority);
+    walker.start(sub(QStringLiteral("skipme")), QStringLiteral("x"), true, true, false, false, QThread::NormalPriority);
     QVERIFY(recorder.waitForEnds(1));
     timer.restart();
     for (int i = 0; i < 5; ++i)
         walker.next();
     QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(recorder.log, (QStringList {"F e skipme/e.txt x", "end 0 1 false"}));
+    QCOMPARE(recorder.log, (QStringList{QStringLiteral("F e skipme/e.txt x"), QStringLiteral("end 0 1 false")}));
 }
 
 void TestRecurseDirThread::appFolderIsPlainFolder()
 {
     QTemporaryDir apps;
-    QVERIFY(QDir(apps.path()).mkpath("Mail.app/Contents"));
-    QFile file(apps.path() + "/Mail.app/Contents/Info.plist");
+    QVERIFY(QDir(apps.path()).mkpath(QStringLiteral("Mail.app/Contents")));
+    QFile file(apps.path() + QStringLiteral("/Mail.app/Contents/Info.plist"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
 
@@ -418,15 +427,17 @@ void TestRecurseDirThread::appFolderIsPlainFolder()
     WalkRecorder recorder(&walker, apps.path());
     walker.start(apps.path(), QStringLiteral("apps"), true, true, false, false, QThread::NormalPriority);
     QVERIFY(recorder.waitForEnds(1));
-    QCOMPARE(recorder.log, (QStringList {"D Mail Mail.app apps", "D Contents Mail.app/Contents Mail",
-                                         "F Info Mail.app/Contents/Info.plist Contents", "end 2 1 false"}));
+    QCOMPARE(
+        recorder.log,
+        (QStringList{QStringLiteral("D Mail Mail.app apps"), QStringLiteral("D Contents Mail.app/Contents Mail"),
+                     QStringLiteral("F Info Mail.app/Contents/Info.plist Contents"), QStringLiteral("end 2 1 false")}));
 }
 
 void TestRecurseDirThread::missingFolders_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("missing") << sub("none");
-    QTest::newRow("a file") << sub("a.txt");
+    QTest::newRow("missing") << sub(QStringLiteral("none"));
+    QTest::newRow("a file") << sub(QStringLiteral("a.txt"));
     QTest::newRow("empty path") << QString();  // must not walk the working folder
 }
 
@@ -442,7 +453,7 @@ void TestRecurseDirThread::missingFolders()
     walker.start(path, QStringLiteral("x"), true, true, false, false, QThread::NormalPriority);
     QVERIFY(recorder.waitForEnds(1));
     QDir::setCurrent(previous);
-    QCOMPARE(recorder.log, QStringList {"end 0 0 false"});
+    QCOMPARE(recorder.log, QStringList{QStringLiteral("end 0 0 false")});
 }
 
 void TestRecurseDirThread::destructorStopsWaitingWorker()
@@ -455,7 +466,7 @@ void TestRecurseDirThread::destructorStopsWaitingWorker()
     QVERIFY(walker->waiting());
     delete walker;  // must neither hang nor leave the worker running on freed memory
     QTest::qWait(50);
-    QCOMPARE(reports, QStringList {"a"});
+    QCOMPARE(reports, QStringList{QStringLiteral("a")});
 }
 
 void TestRecurseDirThread::receiverMayDeleteTheWalker()
@@ -469,7 +480,7 @@ void TestRecurseDirThread::receiverMayDeleteTheWalker()
     walker->start(root(), QStringLiteral("root"), true, true, false, false, QThread::NormalPriority);
     QTRY_COMPARE(reports.size(), 1);
     QTest::qWait(50);
-    QCOMPARE(reports, QStringList {"a"});
+    QCOMPARE(reports, QStringList{QStringLiteral("a")});
 }
 
 VORENDA_TEST_MAIN(TestRecurseDirThread)

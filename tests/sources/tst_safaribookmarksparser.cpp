@@ -51,56 +51,62 @@ bool writeDatabase(const QString& path, const QStringList& statements)
 // its own folders: the root, then menu, toolbar, tags, unfiled and mobile.
 bool writePlaces(const QString& path)
 {
-    return writeDatabase(path, {
-        "PRAGMA journal_mode=WAL",
-        "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, "
-        "rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, guid TEXT)",
-        "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, "
-        "parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, "
-        "dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0, "
-        "syncChangeCounter INTEGER NOT NULL DEFAULT 1)",
-        "INSERT INTO moz_places (id, url, title) VALUES (1, 'https://menu.example/', 'Menu Page'), "
-        "(2, 'https://deep.example/', 'Deep'), (3, 'https://bar.example/', 'Bar page title'), "
-        "(4, 'place:sort=8&maxResults=10', 'Recent Tags'), (5, 'https://tagged.example/', 'Tagged'), "
-        "(6, 'https://unfiled.example/', 'Unfiled'), (7, 'https://untitled-folder.example/', 'Inside')",
-        // Rows out of id order: the tree follows parent and position.
-        "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, guid) VALUES "
-        "(1, 2, NULL, 0, 0, '', 'root________'), (6, 2, NULL, 1, 4, 'mobile', 'mobile______'), "
-        "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____'), "
-        "(4, 2, NULL, 1, 2, 'tags', 'tags________'), (5, 2, NULL, 1, 3, 'unfiled', 'unfiled_____'), "
-        "(15, 1, NULL, 2, 3, 'No Address', 'aaaaaaaaaa15'), (14, 3, NULL, 2, 2, NULL, 'aaaaaaaaaa14'), "
-        "(10, 1, 1, 2, 0, 'Menu Link', 'aaaaaaaaaa10'), (11, 2, NULL, 2, 1, 'Work', 'aaaaaaaaaa11'), "
-        "(12, 2, NULL, 11, 0, 'Deeper', 'aaaaaaaaaa12'), (13, 1, 2, 12, 0, 'Deep Link', 'aaaaaaaaaa13'), "
-        "(20, 1, 3, 3, 0, NULL, 'aaaaaaaaaa20'), (21, 1, 4, 3, 1, 'Recent', 'aaaaaaaaaa21'), "
-        "(22, 2, NULL, 3, 2, '', 'aaaaaaaaaa22'), (23, 1, 7, 22, 0, 'Inside Untitled', 'aaaaaaaaaa23'), "
-        "(30, 2, NULL, 4, 0, 'sometag', 'aaaaaaaaaa30'), (31, 1, 5, 30, 0, 'Tagged', 'aaaaaaaaaa31'), "
-        "(40, 1, 6, 5, 0, 'Unfiled Link', 'aaaaaaaaaa40')"});
+    return writeDatabase(
+        path,
+        {QStringLiteral("PRAGMA journal_mode=WAL"),
+         QStringLiteral("CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, "
+                        "rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, guid TEXT)"),
+         QStringLiteral("CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, "
+                        "parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, "
+                        "dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0, "
+                        "syncChangeCounter INTEGER NOT NULL DEFAULT 1)"),
+         QStringLiteral(
+             "INSERT INTO moz_places (id, url, title) VALUES (1, 'https://menu.example/', 'Menu Page'), "
+             "(2, 'https://deep.example/', 'Deep'), (3, 'https://bar.example/', 'Bar page title'), "
+             "(4, 'place:sort=8&maxResults=10', 'Recent Tags'), (5, 'https://tagged.example/', 'Tagged'), "
+             "(6, 'https://unfiled.example/', 'Unfiled'), (7, 'https://untitled-folder.example/', 'Inside')"),
+         // Rows out of id order: the tree follows parent and position.
+         QStringLiteral(
+             "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, guid) VALUES "
+             "(1, 2, NULL, 0, 0, '', 'root________'), (6, 2, NULL, 1, 4, 'mobile', 'mobile______'), "
+             "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (3, 2, NULL, 1, 1, 'toolbar', 'toolbar_____'), "
+             "(4, 2, NULL, 1, 2, 'tags', 'tags________'), (5, 2, NULL, 1, 3, 'unfiled', 'unfiled_____'), "
+             "(15, 1, NULL, 2, 3, 'No Address', 'aaaaaaaaaa15'), (14, 3, NULL, 2, 2, NULL, 'aaaaaaaaaa14'), "
+             "(10, 1, 1, 2, 0, 'Menu Link', 'aaaaaaaaaa10'), (11, 2, NULL, 2, 1, 'Work', 'aaaaaaaaaa11'), "
+             "(12, 2, NULL, 11, 0, 'Deeper', 'aaaaaaaaaa12'), (13, 1, 2, 12, 0, 'Deep Link', 'aaaaaaaaaa13'), "
+             "(20, 1, 3, 3, 0, NULL, 'aaaaaaaaaa20'), (21, 1, 4, 3, 1, 'Recent', 'aaaaaaaaaa21'), "
+             "(22, 2, NULL, 3, 2, '', 'aaaaaaaaaa22'), (23, 1, 7, 22, 0, 'Inside Untitled', 'aaaaaaaaaa23'), "
+             "(30, 2, NULL, 4, 0, 'sometag', 'aaaaaaaaaa30'), (31, 1, 5, 30, 0, 'Tagged', 'aaaaaaaaaa31'), "
+             "(40, 1, 6, 5, 0, 'Unfiled Link', 'aaaaaaaaaa40')")});
 }
 
 // A damaged database without keys: ids repeat and a folder lies inside itself.
 bool writeLoopingPlaces(const QString& path)
 {
-    return writeDatabase(path, {
-        "CREATE TABLE moz_places (id INTEGER, url TEXT, title TEXT)",
-        "CREATE TABLE moz_bookmarks (id INTEGER, type INTEGER, fk INTEGER, parent INTEGER, position INTEGER, "
-        "title TEXT, guid TEXT)",
-        "INSERT INTO moz_places VALUES (1, 'https://loop.example/', 'Loop')",
-        "INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________'), "
-        "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (1, 2, NULL, 2, 0, 'Root Again', 'x'), "
-        "(5, 2, NULL, 2, 1, 'Self', 'y'), (5, 2, NULL, 5, 0, 'Self', 'y'), (6, 1, 1, 5, 1, 'In Self', 'z')"});
+    return writeDatabase(
+        path,
+        {QStringLiteral("CREATE TABLE moz_places (id INTEGER, url TEXT, title TEXT)"),
+         QStringLiteral(
+             "CREATE TABLE moz_bookmarks (id INTEGER, type INTEGER, fk INTEGER, parent INTEGER, position INTEGER, "
+             "title TEXT, guid TEXT)"),
+         QStringLiteral("INSERT INTO moz_places VALUES (1, 'https://loop.example/', 'Loop')"),
+         QStringLiteral(
+             "INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________'), "
+             "(2, 2, NULL, 1, 0, 'menu', 'menu________'), (1, 2, NULL, 2, 0, 'Root Again', 'x'), "
+             "(5, 2, NULL, 2, 1, 'Self', 'y'), (5, 2, NULL, 5, 0, 'Self', 'y'), (6, 1, 1, 5, 1, 'In Self', 'z')")});
 }
 
 const QStringList PLACES_EVENTS = {
-    "F Bookmarks Menu | top",
-    "B Menu Link | https://menu.example/ | top/Bookmarks Menu",
-    "F Work | top/Bookmarks Menu",
-    "F Deeper | top/Bookmarks Menu/Work",
-    "B Deep Link | https://deep.example/ | top/Bookmarks Menu/Work/Deeper",
-    "F Bookmarks Bar | top",
-    "B Bar page title | https://bar.example/ | top/Bookmarks Bar",
-    "B Inside Untitled | https://untitled-folder.example/ | top/Bookmarks Bar",
-    "F Other Bookmarks | top",
-    "B Unfiled Link | https://unfiled.example/ | top/Other Bookmarks",
+    QStringLiteral("F Bookmarks Menu | top"),
+    QStringLiteral("B Menu Link | https://menu.example/ | top/Bookmarks Menu"),
+    QStringLiteral("F Work | top/Bookmarks Menu"),
+    QStringLiteral("F Deeper | top/Bookmarks Menu/Work"),
+    QStringLiteral("B Deep Link | https://deep.example/ | top/Bookmarks Menu/Work/Deeper"),
+    QStringLiteral("F Bookmarks Bar | top"),
+    QStringLiteral("B Bar page title | https://bar.example/ | top/Bookmarks Bar"),
+    QStringLiteral("B Inside Untitled | https://untitled-folder.example/ | top/Bookmarks Bar"),
+    QStringLiteral("F Other Bookmarks | top"),
+    QStringLiteral("B Unfiled Link | https://unfiled.example/ | top/Other Bookmarks"),
 };
 
 const QByteArray CHROMIUM_JSON = R"({
@@ -124,14 +130,14 @@ const QByteArray CHROMIUM_JSON = R"({
 })";
 
 const QStringList CHROMIUM_EVENTS = {
-    "F Bookmarks Bar | top",
-    "B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar",
-    "F Dev | top/Bookmarks Bar",
-    "F Tools | top/Bookmarks Bar/Dev",
-    "B Tool | https://tool.example/ | top/Bookmarks Bar/Dev/Tools",
-    "B In Nameless | https://nameless.example/ | top/Bookmarks Bar/Dev",
-    "F Other Bookmarks | top",
-    "B Other Link | https://other.example/ | top/Other Bookmarks",
+    QStringLiteral("F Bookmarks Bar | top"),
+    QStringLiteral("B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar"),
+    QStringLiteral("F Dev | top/Bookmarks Bar"),
+    QStringLiteral("F Tools | top/Bookmarks Bar/Dev"),
+    QStringLiteral("B Tool | https://tool.example/ | top/Bookmarks Bar/Dev/Tools"),
+    QStringLiteral("B In Nameless | https://nameless.example/ | top/Bookmarks Bar/Dev"),
+    QStringLiteral("F Other Bookmarks | top"),
+    QStringLiteral("B Other Link | https://other.example/ | top/Other Bookmarks"),
 };
 
 QByteArray leaf(const QByteArray& title, const QByteArray& url)
@@ -168,11 +174,11 @@ const QByteArray PLIST_XML = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist
       "<key>WebBookmarkType</key><string>WebBookmarkTypeList</string></dict></plist>\n";
 
 const QStringList PLIST_EVENTS = {
-    "F BookmarksBar | top",
-    "B Plist Link | https://plist.example/ | top/BookmarksBar",
-    "B Case Link | https://case.example/ | top/BookmarksBar",
-    "B Early Title | https://first-key.example/ | top/BookmarksBar",
-    "B Nameless Child | https://nameless-child.example/ | top",
+    QStringLiteral("F BookmarksBar | top"),
+    QStringLiteral("B Plist Link | https://plist.example/ | top/BookmarksBar"),
+    QStringLiteral("B Case Link | https://case.example/ | top/BookmarksBar"),
+    QStringLiteral("B Early Title | https://first-key.example/ | top/BookmarksBar"),
+    QStringLiteral("B Nameless Child | https://nameless-child.example/ | top"),
 };
 
 QByteArray digest(const QString& path)
@@ -217,8 +223,8 @@ void TestSafariBookmarksParser::initTestCase()
 {
     QVERIFY(dir.isValid());
     // Characters that mean something in an SQLite URI must reach the file as they stand.
-    QVERIFY(QDir(dir.path()).mkpath("Fire fox #1 %41?x=y"));
-    places = dir.filePath("Fire fox #1 %41?x=y/places.sqlite");
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Fire fox #1 %41?x=y")));
+    places = dir.filePath(QStringLiteral("Fire fox #1 %41?x=y/places.sqlite"));
     QVERIFY(writePlaces(places));
 }
 
@@ -244,7 +250,10 @@ void TestSafariBookmarksParser::record(SafariBookmarksParser& parser, QStringLis
                 events << QStringLiteral("B %1 | %2 | %3").arg(name, url, data.toString());
             });
     connect(&parser, &SafariBookmarksParser::finished, this, [&events](int folders, int urls, bool aborted) {
-        events << QStringLiteral("end %1 %2 %3").arg(folders).arg(urls).arg(aborted ? "true" : "false");
+        events << QStringLiteral("end %1 %2 %3")
+                      .arg(folders)
+                      .arg(urls)
+                      .arg(aborted ? QStringLiteral("true") : QStringLiteral("false"));
     });
 }
 
@@ -254,11 +263,11 @@ QStringList TestSafariBookmarksParser::import(const QString& path, const Answer&
     QStringList events;
     record(parser, events, answer);
     if (!parser.start(path, QStringLiteral("top")))
-        return {"refused"};
+        return {QStringLiteral("refused")};
     if (!events.isEmpty())
-        return {"reported inside start()"};
+        return {QStringLiteral("reported inside start()")};
     if (!QTest::qWaitFor([&parser] { return !parser.running(); }, 10000))
-        events << "still running";
+        events << QStringLiteral("still running");
     return events;
 }
 
@@ -266,24 +275,29 @@ void TestSafariBookmarksParser::readsEachKind_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("Firefox") << places << PLACES_EVENTS + QStringList{"end 5 5 false"};
-    const QString looping = dir.filePath("looping.sqlite");
+    QTest::newRow("Firefox") << places << PLACES_EVENTS + QStringList{QStringLiteral("end 5 5 false")};
+    const QString looping = dir.filePath(QStringLiteral("looping.sqlite"));
     QVERIFY(writeLoopingPlaces(looping));
     QTest::newRow("Firefox rows that loop")
-        << looping << QStringList{"F Bookmarks Menu | top", "F Self | top/Bookmarks Menu",
-                                  "B In Self | https://loop.example/ | top/Bookmarks Menu/Self", "end 2 1 false"};
-    QTest::newRow("Chromium") << write("chromium/Default/Bookmarks", CHROMIUM_JSON)
-                              << CHROMIUM_EVENTS + QStringList{"end 4 4 false"};
-    QTest::newRow("XML property list") << write("Bookmarks.plist", PLIST_XML)
-                                       << PLIST_EVENTS + QStringList{"end 1 4 false"};
-    QTest::newRow("binary property list") << write("Binary Bookmarks.plist", toBinaryPropertyList(PLIST_XML))
-                                          << PLIST_EVENTS + QStringList{"end 1 4 false"};
-    QTest::newRow("tags in other cases")
-        << write("case.plist", "<PLIST><Dict><KEY>Children</KEY><Array><DICT><Key>title</Key><String>T</String>"
-                               "<key>URLString</key><STRING>https://t.example/</STRING><key>WebBookmarkType</key>"
-                               "<string>WebBookmarkTypeLeaf</string></DICT></Array>"
-                               "<key>WebBookmarkType</key><string>WebBookmarkTypeList</string></Dict></PLIST>")
-        << QStringList{"B T | https://t.example/ | top", "end 0 1 false"};
+        << looping
+        << QStringList{QStringLiteral("F Bookmarks Menu | top"), QStringLiteral("F Self | top/Bookmarks Menu"),
+                       QStringLiteral("B In Self | https://loop.example/ | top/Bookmarks Menu/Self"),
+                       QStringLiteral("end 2 1 false")};
+    QTest::newRow("Chromium") << write(QStringLiteral("chromium/Default/Bookmarks"), CHROMIUM_JSON)
+                              << CHROMIUM_EVENTS + QStringList{QStringLiteral("end 4 4 false")};
+    QTest::newRow("XML property list") << write(QStringLiteral("Bookmarks.plist"), PLIST_XML)
+                                       << PLIST_EVENTS + QStringList{QStringLiteral("end 1 4 false")};
+    QTest::newRow("binary property list")
+        << write(QStringLiteral("Binary Bookmarks.plist"), toBinaryPropertyList(PLIST_XML))
+        << PLIST_EVENTS + QStringList{QStringLiteral("end 1 4 false")};
+    QTest::newRow("tags in other cases") << write(
+        QStringLiteral("case.plist"),
+        "<PLIST><Dict><KEY>Children</KEY><Array><DICT><Key>title</Key><String>T</String>"
+        "<key>URLString</key><STRING>https://t.example/</STRING><key>WebBookmarkType</key>"
+        "<string>WebBookmarkTypeLeaf</string></DICT></Array>"
+        "<key>WebBookmarkType</key><string>WebBookmarkTypeList</string></Dict></PLIST>")
+                                         << QStringList{QStringLiteral("B T | https://t.example/ | top"),
+                                                        QStringLiteral("end 0 1 false")};
 }
 
 void TestSafariBookmarksParser::readsEachKind()
@@ -303,10 +317,11 @@ void TestSafariBookmarksParser::firefoxIsReadWhileRunningAndNeverWritten()
         QSqlDatabase firefox = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("firefox"));
         firefox.setDatabaseName(places);
         QVERIFY(firefox.open());
-        QVERIFY(execAll(firefox, {"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE",
-                                  "UPDATE moz_bookmarks SET title = 'Changed' WHERE id = 10"}));
-        QCOMPARE(import(places), PLACES_EVENTS + QStringList{"end 5 5 false"});
-        QVERIFY(execAll(firefox, {"ROLLBACK"}));
+        QVERIFY(execAll(firefox,
+                        {QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), QStringLiteral("BEGIN EXCLUSIVE"),
+                         QStringLiteral("UPDATE moz_bookmarks SET title = 'Changed' WHERE id = 10")}));
+        QCOMPARE(import(places), PLACES_EVENTS + QStringList{QStringLiteral("end 5 5 false")});
+        QVERIFY(execAll(firefox, {QStringLiteral("ROLLBACK")}));
         firefox.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("firefox"));
@@ -320,18 +335,20 @@ void TestSafariBookmarksParser::answersSteerTheWalk_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("no more folder reports")
         << "flat"
-        << QStringList{"F Bookmarks Bar | top",
-                       "B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar",
-                       "B Tool | https://tool.example/ | top/Bookmarks Bar",
-                       "B In Nameless | https://nameless.example/ | top/Bookmarks Bar",
-                       "B Other Link | https://other.example/ | top",
-                       "end 1 4 false"};
-    QTest::newRow("skip subfolders")
-        << "skip" << QStringList{"F Bookmarks Bar | top", "end 1 0 false"};
+        << QStringList{QStringLiteral("F Bookmarks Bar | top"),
+                       QStringLiteral("B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar"),
+                       QStringLiteral("B Tool | https://tool.example/ | top/Bookmarks Bar"),
+                       QStringLiteral("B In Nameless | https://nameless.example/ | top/Bookmarks Bar"),
+                       QStringLiteral("B Other Link | https://other.example/ | top"),
+                       QStringLiteral("end 1 4 false")};
+    QTest::newRow("skip subfolders") << "skip"
+                                     << QStringList{QStringLiteral("F Bookmarks Bar | top"),
+                                                    QStringLiteral("end 1 0 false")};
     QTest::newRow("abort at the second folder")
         << "abort"
-        << QStringList{"F Bookmarks Bar | top", "B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar",
-                       "F Dev | top/Bookmarks Bar", "end 2 1 true"};
+        << QStringList{QStringLiteral("F Bookmarks Bar | top"),
+                       QStringLiteral("B Bar Link | https://chromium-bar.example/ | top/Bookmarks Bar"),
+                       QStringLiteral("F Dev | top/Bookmarks Bar"), QStringLiteral("end 2 1 true")};
 }
 
 void TestSafariBookmarksParser::answersSteerTheWalk()
@@ -346,63 +363,68 @@ void TestSafariBookmarksParser::answersSteerTheWalk()
         skip = mode == QLatin1String("skip");
         abort = mode == QLatin1String("abort") && asked == 2;
     };
-    QCOMPARE(import(write("steer/Bookmarks", CHROMIUM_JSON), answer), expected);
+    QCOMPARE(import(write(QStringLiteral("steer/Bookmarks"), CHROMIUM_JSON), answer), expected);
 }
 
 void TestSafariBookmarksParser::garbageGivesOnlyFinished_data()
 {
     QTest::addColumn<QString>("path");
-    const QString emptyDatabase = dir.filePath("empty.sqlite");
-    QVERIFY(writeDatabase(emptyDatabase, {"CREATE TABLE other (id INTEGER)"}));
+    const QString emptyDatabase = dir.filePath(QStringLiteral("empty.sqlite"));
+    QVERIFY(writeDatabase(emptyDatabase, {QStringLiteral("CREATE TABLE other (id INTEGER)")}));
     QByteArray damagedDatabase = QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5A');
-    const QString fifo = dir.filePath("fifo.plist");
+    const QString fifo = dir.filePath(QStringLiteral("fifo.plist"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFile huge(dir.filePath("huge/Bookmarks"));
-    QDir().mkpath(dir.filePath("huge"));
+    QFile huge(dir.filePath(QStringLiteral("huge/Bookmarks")));
+    QDir().mkpath(dir.filePath(QStringLiteral("huge")));
     QVERIFY(huge.open(QIODevice::WriteOnly));
     QVERIFY(huge.write("{\"roots\": {") == 11 && huge.resize(BookmarkFile::MAX_BYTES + 1));
     huge.close();
 
-    QTest::newRow("empty file") << write("garbage/empty", QByteArray());
-    QTest::newRow("binary noise") << write("garbage/noise", QByteArray::fromHex("00ff13f7c2a9e4105b7d"));
-    QTest::newRow("broken JSON") << write("garbage/broken.json", "{\"roots\": {\"bookmark_bar\": [");
-    QTest::newRow("JSON without roots") << write("garbage/other.json", "{\"version\": 1, \"items\": [1, 2]}");
+    QTest::newRow("empty file") << write(QStringLiteral("garbage/empty"), QByteArray());
+    QTest::newRow("binary noise") << write(QStringLiteral("garbage/noise"),
+                                           QByteArray::fromHex("00ff13f7c2a9e4105b7d"));
+    QTest::newRow("broken JSON") << write(QStringLiteral("garbage/broken.json"), "{\"roots\": {\"bookmark_bar\": [");
+    QTest::newRow("JSON without roots") << write(QStringLiteral("garbage/other.json"),
+                                                 "{\"version\": 1, \"items\": [1, 2]}");
     QTest::newRow("JSON with wrong kinds")
-        << write("garbage/kinds.json", "{\"roots\": {\"bookmark_bar\": 5, \"other\": {\"children\": 7}, "
-                                        "\"synced\": {\"type\": \"folder\", \"children\": [1, \"x\", null]}}}");
-    QTest::newRow("XML, not a plist") << write("garbage/page.xml", "<html><body><dict/></body></html>");
-    QTest::newRow("broken XML") << write("garbage/broken.plist", "<plist><dict><key>Children</key><array>");
-    QTest::newRow("deep XML") << write("garbage/deep.plist", "<plist>" + QByteArray(2000, 'x').replace("x", "<dict>")
-                                                                 + QByteArray(2000, 'x').replace("x", "</dict>")
-                                                                 + "</plist>");
-    QTest::newRow("damaged binary plist") << write("garbage/damaged.plist", toBinaryPropertyList(PLIST_XML).left(200));
+        << write(QStringLiteral("garbage/kinds.json"),
+                 "{\"roots\": {\"bookmark_bar\": 5, \"other\": {\"children\": 7}, "
+                 "\"synced\": {\"type\": \"folder\", \"children\": [1, \"x\", null]}}}");
+    QTest::newRow("XML, not a plist") << write(QStringLiteral("garbage/page.xml"), "<html><body><dict/></body></html>");
+    QTest::newRow("broken XML") << write(QStringLiteral("garbage/broken.plist"),
+                                         "<plist><dict><key>Children</key><array>");
+    QTest::newRow("deep XML") << write(QStringLiteral("garbage/deep.plist"),
+                                       "<plist>" + QByteArray(2000, 'x').replace("x", "<dict>")
+                                           + QByteArray(2000, 'x').replace("x", "</dict>") + "</plist>");
+    QTest::newRow("damaged binary plist")
+        << write(QStringLiteral("garbage/damaged.plist"), toBinaryPropertyList(PLIST_XML).left(200));
     QTest::newRow("SQLite without bookmarks") << emptyDatabase;
-    QTest::newRow("damaged SQLite") << write("garbage/damaged.sqlite", damagedDatabase);
+    QTest::newRow("damaged SQLite") << write(QStringLiteral("garbage/damaged.sqlite"), damagedDatabase);
     QTest::newRow("FIFO") << fifo;
-    QTest::newRow("missing") << dir.filePath("garbage/missing");
-    QTest::newRow("folder") << dir.filePath("garbage");
+    QTest::newRow("missing") << dir.filePath(QStringLiteral("garbage/missing"));
+    QTest::newRow("folder") << dir.filePath(QStringLiteral("garbage"));
     QTest::newRow("larger than the bound") << huge.fileName();
 }
 
 void TestSafariBookmarksParser::garbageGivesOnlyFinished()
 {
     QFETCH(QString, path);
-    QCOMPARE(import(path), QStringList{"end 0 0 false"});
+    QCOMPARE(import(path), QStringList{QStringLiteral("end 0 0 false")});
 }
 
 void TestSafariBookmarksParser::findsTheBrowsersOfThisUser()
 {
     // Nothing installed: the import ends at once, empty.
-    QCOMPARE(import(QString()), QStringList{"end 0 0 false"});
+    QCOMPARE(import(QString()), QStringList{QStringLiteral("end 0 0 false")});
 
     const QString home = TestEnvironment::instance()->home();
     const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    QVERIFY(QDir(config).mkpath("google-chrome/System Profile")); // a profile without bookmarks
-    const QString absoluteProfile = dir.filePath("elsewhere");
+    QVERIFY(QDir(config).mkpath(QStringLiteral("google-chrome/System Profile"))); // a profile without bookmarks
+    const QString absoluteProfile = dir.filePath(QStringLiteral("elsewhere"));
     QVERIFY(QDir().mkpath(absoluteProfile));
-    QVERIFY(QFile::copy(places, absoluteProfile + "/places.sqlite"));
-    QVERIFY(QDir().mkpath(home + "/.mozilla/firefox/ab12cd.default-release"));
-    QFile ini(home + "/.mozilla/firefox/profiles.ini");
+    QVERIFY(QFile::copy(places, absoluteProfile + QStringLiteral("/places.sqlite")));
+    QVERIFY(QDir().mkpath(home + QStringLiteral("/.mozilla/firefox/ab12cd.default-release")));
+    QFile ini(home + QStringLiteral("/.mozilla/firefox/profiles.ini"));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("[Install4F96D1932A9F858E]\nDefault=ab12cd.default-release\nLocked=1\n\n"
               "[Profile1]\nName=default-release\nIsRelative=1\nPath=ab12cd.default-release\nDefault=1\n\n"
@@ -410,12 +432,12 @@ void TestSafariBookmarksParser::findsTheBrowsersOfThisUser()
               "[Profile2]\nName=without places\nIsRelative=1\nPath=none.yet\n\n"
               "[General]\nStartWithLastProfile=1\nVersion=2\n");
     ini.close();
-    QFile chromium(config + "/chromium/Default/Bookmarks");
+    QFile chromium(config + QStringLiteral("/chromium/Default/Bookmarks"));
     QVERIFY(QDir().mkpath(QFileInfo(chromium).path()));
     QVERIFY(chromium.open(QIODevice::WriteOnly));
     chromium.write(CHROMIUM_JSON);
     chromium.close();
-    QFile chrome(config + "/google-chrome/Profile 1/Bookmarks");
+    QFile chrome(config + QStringLiteral("/google-chrome/Profile 1/Bookmarks"));
     QVERIFY(QDir().mkpath(QFileInfo(chrome).path()));
     QVERIFY(chrome.open(QIODevice::WriteOnly));
     chrome.write(R"({"roots": {"bookmark_bar": {"type": "folder", "children": [
@@ -423,41 +445,42 @@ void TestSafariBookmarksParser::findsTheBrowsersOfThisUser()
     chrome.close();
 
     // The profile in use is a copy of the same places file, under the first group.
-    QVERIFY(QFile::copy(places, home + "/.mozilla/firefox/ab12cd.default-release/places.sqlite"));
-    const QStringList chromeEvents{"F Bookmarks Bar | top",
-                                   "B Chrome Link | https://chrome.example/ | top/Bookmarks Bar", "end 15 15 false"};
+    QVERIFY(QFile::copy(places, home + QStringLiteral("/.mozilla/firefox/ab12cd.default-release/places.sqlite")));
+    const QStringList chromeEvents{QStringLiteral("F Bookmarks Bar | top"),
+                                   QStringLiteral("B Chrome Link | https://chrome.example/ | top/Bookmarks Bar"),
+                                   QStringLiteral("end 15 15 false")};
     QCOMPARE(import(QString()), PLACES_EVENTS + PLACES_EVENTS + CHROMIUM_EVENTS + chromeEvents);
 }
 
 void TestSafariBookmarksParser::secondStartIsRefused()
 {
-    const QString path = write("refuse/Bookmarks", CHROMIUM_JSON);
+    const QString path = write(QStringLiteral("refuse/Bookmarks"), CHROMIUM_JSON);
     SafariBookmarksParser parser;
     QStringList events;
     record(parser, events, [&](const QString& name, QVariant& data, bool& emitDirFound, bool& skip, bool& abort) {
         intoSubcategory(name, data, emitDirFound, skip, abort);
         // While the walk runs, the importer refuses another one.
         if (!parser.start(path, QStringLiteral("second")))
-            events << "refused while walking";
+            events << QStringLiteral("refused while walking");
     });
     QVERIFY(parser.start(path, QStringLiteral("top")));
     QVERIFY(parser.running());
     QVERIFY(!parser.start(path, QStringLiteral("second"))); // before the walk began
     QTRY_VERIFY(!parser.running());
-    QCOMPARE(events.count("refused while walking"), 4);
-    QCOMPARE(events.filter("second").size(), 0);
-    QCOMPARE(events.last(), "end 4 4 false");
+    QCOMPARE(events.count(QStringLiteral("refused while walking")), 4);
+    QCOMPARE(events.filter(QStringLiteral("second")).size(), 0);
+    QCOMPARE(events.last(), QStringLiteral("end 4 4 false"));
 
     // Once finished, the importer starts again.
     events.clear();
     QVERIFY(parser.start(path, QStringLiteral("top")));
     QTRY_VERIFY(!parser.running());
-    QCOMPARE(events.last(), "end 4 4 false");
+    QCOMPARE(events.last(), QStringLiteral("end 4 4 false"));
 }
 
 void TestSafariBookmarksParser::abortAndDeletion()
 {
-    const QString path = write("abort/Bookmarks", CHROMIUM_JSON);
+    const QString path = write(QStringLiteral("abort/Bookmarks"), CHROMIUM_JSON);
     {
         // Aborted before the walk: no signal at all.
         SafariBookmarksParser parser;
@@ -486,7 +509,7 @@ void TestSafariBookmarksParser::abortAndDeletion()
         });
         QVERIFY(parser.start(path, QStringLiteral("top")));
         QTRY_VERIFY(!parser.running());
-        QCOMPARE(events, QStringList({"F Bookmarks Bar | top", "end 1 0 true"}));
+        QCOMPARE(events, QStringList({QStringLiteral("F Bookmarks Bar | top"), QStringLiteral("end 1 0 true")}));
     }
     {
         // A receiver that deletes the importer ends the walk without a crash.
@@ -503,7 +526,7 @@ void TestSafariBookmarksParser::abortAndDeletion()
         QVERIFY(parser->start(path, QStringLiteral("top")));
         QTRY_VERIFY(!parser);
         QTest::qWait(20);
-        QCOMPARE(events, QStringList{"F Bookmarks Bar | top"});
+        QCOMPARE(events, QStringList{QStringLiteral("F Bookmarks Bar | top")});
     }
 }
 

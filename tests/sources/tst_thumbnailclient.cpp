@@ -65,7 +65,7 @@ void TestThumbnailClient::init()
 
 void TestThumbnailClient::writeHelper(const QString& lineTemplate)
 {
-    helper = dir->filePath("helper.sh");
+    helper = dir->filePath(QStringLiteral("helper.sh"));
     const QString script = QStringLiteral(
         "#!/bin/sh\n"
         "dir='%1'\n"
@@ -100,15 +100,15 @@ QByteArray TestThumbnailClient::job(int run) const
 
 int TestThumbnailClient::runs() const
 {
-    return QDir(dir->path()).entryList({"job-*.dat"}).size();
+    return QDir(dir->path()).entryList({QStringLiteral("job-*.dat")}).size();
 }
 
 DovalinnailClient::Data* TestThumbnailClient::imageRecord(const QString& key)
 {
     auto* data = new DovalinnailClient::Data;
-    data->filePath = "/pictures/" + key + ".jpg";
-    data->thumbName = key + ".";
-    data->thumbFormat = "PNG";
+    data->filePath = QStringLiteral("/pictures/") + key + QStringLiteral(".jpg");
+    data->thumbName = key + QStringLiteral(".");
+    data->thumbFormat = QStringLiteral("PNG");
     data->key = key;
     data->thumbWidth = 256;
     data->thumbHeight = 256;
@@ -119,9 +119,9 @@ DovalinnailClient::Data* TestThumbnailClient::imageRecord(const QString& key)
 KestrimnailClient::Data* TestThumbnailClient::pageRecord(const QString& key)
 {
     auto* data = new KestrimnailClient::Data;
-    data->url = "https://example.org/?a=1&b=\"2\"";
-    data->thumbName = key + ".";
-    data->thumbFormat = "PNG";
+    data->url = QStringLiteral("https://example.org/?a=1&b=\"2\"");
+    data->thumbName = key + QStringLiteral(".");
+    data->thumbFormat = QStringLiteral("PNG");
     data->key = key;
     data->pageWidth = 1100;
     data->pageHeight = 825;
@@ -142,8 +142,8 @@ void TestThumbnailClient::dovalinJobFileBytes()
 {
     DovalinnailClient client;
     watch(client);
-    client.start({{"d41d8cd98f00b204e9800998ecf8427e", imageRecord("d41d8cd98f00b204e9800998ecf8427e")}},
-                 "/store/Cache");
+    const QString key = QStringLiteral("d41d8cd98f00b204e9800998ecf8427e");
+    client.start({{key, imageRecord(key)}}, QStringLiteral("/store/Cache"));
     QTRY_COMPARE(delivered.size(), 1);
     QCOMPARE(job(0), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                 "<!DOCTYPE Dovalin-Data>\n"
@@ -165,8 +165,8 @@ void TestThumbnailClient::kestrimJobFileBytes()
     QStringList keys;
     connect(&client, &KestrimnailClient::thumbCreated, this,
             [&keys](KestrimnailClient::Data* data) { keys << data->key; });
-    client.start({{"k1", pageRecord("k1")}}, "/store/Cache");
-    QTRY_COMPARE(keys, QStringList{"k1"});
+    client.start({{QStringLiteral("k1"), pageRecord(QStringLiteral("k1"))}}, QStringLiteral("/store/Cache"));
+    QTRY_COMPARE(keys, QStringList{QStringLiteral("k1")});
     QCOMPARE(job(0), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                 "<!DOCTYPE Kestrim-Data>\n"
                                 "<Root>\n"
@@ -184,18 +184,20 @@ void TestThumbnailClient::jobFilesArePrivateAndRemoved()
     DovalinnailClient second;
     watch(first);
     watch(second);
-    putFile("delay", "0.3");
-    first.start({{"a", imageRecord("a")}}, "/cache");
-    second.start({{"b", imageRecord("b")}}, "/cache");
+    putFile(QStringLiteral("delay"), "0.3");
+    first.start({{QStringLiteral("a"), imageRecord(QStringLiteral("a"))}}, QStringLiteral("/cache"));
+    second.start({{QStringLiteral("b"), imageRecord(QStringLiteral("b"))}}, QStringLiteral("/cache"));
     QVERIFY(first.running() && second.running());
     const QString firstJob = first.getDataFilePath();
     const QString secondJob = second.getDataFilePath();
     QVERIFY(firstJob != secondJob);
     QVERIFY(QFile::exists(firstJob) && QFile::exists(secondJob));
-    const QString folder = runtimeFolder() + "thumbnail-jobs";
+    const QString folder = runtimeFolder() + QStringLiteral("thumbnail-jobs");
     QVERIFY(firstJob.startsWith(TestEnvironment::instance()->runtimeFolder()));
     QCOMPARE(QFileInfo(firstJob).absolutePath(), QFileInfo(folder).absoluteFilePath());
-    QVERIFY(QRegularExpression("^dovalin-[A-Za-z0-9]{6}\\.dat$").match(QFileInfo(firstJob).fileName()).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("^dovalin-[A-Za-z0-9]{6}\\.dat$"))
+                .match(QFileInfo(firstJob).fileName())
+                .hasMatch());
     struct stat info;
     QCOMPARE(::stat(QFile::encodeName(folder).constData(), &info), 0);
     QCOMPARE(info.st_mode & 0777, 0700u);
@@ -214,14 +216,14 @@ void TestThumbnailClient::recordsHandedOverWhileBusyFormOneBatch()
 {
     DovalinnailClient client;
     watch(client);
-    client.start({}, "/cache");
+    client.start({}, QStringLiteral("/cache"));
     QVERIFY(!client.running());
     QCOMPARE(runs(), 0);
 
-    putFile("delay", "0.5");
-    client.start({{"a", imageRecord("a")}}, "/cache");
-    for (const char* key : {"b", "c", "d"})
-        client.start({{key, imageRecord(key)}}, "/elsewhere");
+    putFile(QStringLiteral("delay"), "0.5");
+    client.start({{QStringLiteral("a"), imageRecord(QStringLiteral("a"))}}, QStringLiteral("/cache"));
+    for (const QString& key : {QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")})
+        client.start({{key, imageRecord(key)}}, QStringLiteral("/elsewhere"));
     QTRY_COMPARE(delivered.size(), 4);
     QTRY_VERIFY(!client.running());
     QCOMPARE(runs(), 2);
@@ -237,17 +239,17 @@ void TestThumbnailClient::sameKeyTwiceDeliversLastRecord()
 {
     DovalinnailClient client;
     watch(client);
-    putFile("delay", "0.3");
-    client.start({{"first", imageRecord("first")}}, "/cache");
-    DovalinnailClient::Data* older = imageRecord("same");
+    putFile(QStringLiteral("delay"), "0.3");
+    client.start({{QStringLiteral("first"), imageRecord(QStringLiteral("first"))}}, QStringLiteral("/cache"));
+    DovalinnailClient::Data* older = imageRecord(QStringLiteral("same"));
     older->thumbWidth = 1;
-    DovalinnailClient::Data* newer = imageRecord("same");
+    DovalinnailClient::Data* newer = imageRecord(QStringLiteral("same"));
     newer->thumbWidth = 2;
-    client.start({{"same", older}}, "/cache");
-    client.start({{"same", newer}}, "/cache");
+    client.start({{QStringLiteral("same"), older}}, QStringLiteral("/cache"));
+    client.start({{QStringLiteral("same"), newer}}, QStringLiteral("/cache"));
     int width = 0;
     connect(&client, &DovalinnailClient::thumbCreated, this, [&width](DovalinnailClient::Data* data) {
-        if (data->key == "same")
+        if (data->key == QStringLiteral("same"))
             width = data->thumbWidth;
     });
     // The helper prints the key once per Item: the second line finds nothing left.
@@ -289,10 +291,10 @@ void TestThumbnailClient::readsDovalinLines()
     QFETCH(bool, isPhoto);
     QFETCH(QSize, imageSize);
 
-    putFile("lines", lines);
+    putFile(QStringLiteral("lines"), lines);
     DovalinnailClient client;
     watch(client);
-    client.start({{"k", imageRecord("k")}}, "/cache");
+    client.start({{QStringLiteral("k"), imageRecord(QStringLiteral("k"))}}, QStringLiteral("/cache"));
     QTRY_VERIFY(runs() == 1 && !client.running());
     QCOMPARE(delivered.size(), signalCount);
     if (signalCount) {
@@ -303,33 +305,35 @@ void TestThumbnailClient::readsDovalinLines()
 
 void TestThumbnailClient::readsKestrimLines()
 {
-    putFile("lines", "(k1)\n  k2 \r\nk3 extra\nk4\nk4\n");
+    putFile(QStringLiteral("lines"), "(k1)\n  k2 \r\nk3 extra\nk4\nk4\n");
     KestrimnailClient client;
     client.setProgram(helper);
     QStringList keys;
     connect(&client, &KestrimnailClient::thumbCreated, this,
             [&keys](KestrimnailClient::Data* data) { keys << data->key; });
-    client.start({{"k1", pageRecord("k1")}, {"k2", pageRecord("k2")}, {"k3", pageRecord("k3")},
-                  {"k4", pageRecord("k4")}},
-                 "/cache");
+    client.start({{QStringLiteral("k1"), pageRecord(QStringLiteral("k1"))},
+                  {QStringLiteral("k2"), pageRecord(QStringLiteral("k2"))},
+                  {QStringLiteral("k3"), pageRecord(QStringLiteral("k3"))},
+                  {QStringLiteral("k4"), pageRecord(QStringLiteral("k4"))}},
+                 QStringLiteral("/cache"));
     QTRY_VERIFY(runs() == 1 && !client.running());
     // The whole line is the key: brackets or extra words make another key.
-    QCOMPARE(keys, (QStringList{"k2", "k4"}));
+    QCOMPARE(keys, (QStringList{QStringLiteral("k2"), QStringLiteral("k4")}));
 }
 
 void TestThumbnailClient::crashedHelperStillTurnsOver()
 {
     DovalinnailClient client;
     watch(client);
-    putFile("delay", "0.3");
-    putFile("crash", "");
-    client.start({{"a", imageRecord("a")}}, "/cache");
-    client.start({{"b", imageRecord("b")}}, "/cache");
+    putFile(QStringLiteral("delay"), "0.3");
+    putFile(QStringLiteral("crash"), "");
+    client.start({{QStringLiteral("a"), imageRecord(QStringLiteral("a"))}}, QStringLiteral("/cache"));
+    client.start({{QStringLiteral("b"), imageRecord(QStringLiteral("b"))}}, QStringLiteral("/cache"));
     QTRY_COMPARE(runs(), 2);
     QTRY_VERIFY(!client.running());
     // The line printed before the crash counts; the next batch is delivered.
     QCOMPARE(delivered.size(), 2);
-    QCOMPARE(delivered.at(1).key, QString("b"));
+    QCOMPARE(delivered.at(1).key, QStringLiteral("b"));
 }
 
 void TestThumbnailClient::silentHelperIsKilled()
@@ -338,13 +342,13 @@ void TestThumbnailClient::silentHelperIsKilled()
     watch(client);
     QCOMPARE(client.silenceTimeout(), 60000);
     client.setSilenceTimeout(1500);
-    putFile("delay", "20");
+    putFile(QStringLiteral("delay"), "20");
     QElapsedTimer timer;
     timer.start();
-    client.start({{"a", imageRecord("a")}}, "/cache");
-    client.start({{"b", imageRecord("b")}}, "/cache");
+    client.start({{QStringLiteral("a"), imageRecord(QStringLiteral("a"))}}, QStringLiteral("/cache"));
+    client.start({{QStringLiteral("b"), imageRecord(QStringLiteral("b"))}}, QStringLiteral("/cache"));
     QTRY_COMPARE_WITH_TIMEOUT(delivered.size(), 1, 15000);
-    QCOMPARE(delivered.first().key, QString("b"));
+    QCOMPARE(delivered.first().key, QStringLiteral("b"));
     QVERIFY(timer.elapsed() < 15000);
     QTRY_VERIFY(!client.running());
     QCOMPARE(runs(), 2);
@@ -358,8 +362,11 @@ void TestThumbnailClient::kestrimMayBeSilentForItsPageDeadlines()
     client.setProgram(helper);
     client.setSilenceTimeout(1500);
     QCOMPARE(client.silenceLimit(), 1500);
-    putFile("delay", "1");
-    client.start({{"a", pageRecord("a")}, {"b", pageRecord("b")}, {"c", pageRecord("c")}}, "/cache");
+    putFile(QStringLiteral("delay"), "1");
+    client.start({{QStringLiteral("a"), pageRecord(QStringLiteral("a"))},
+                  {QStringLiteral("b"), pageRecord(QStringLiteral("b"))},
+                  {QStringLiteral("c"), pageRecord(QStringLiteral("c"))}},
+                 QStringLiteral("/cache"));
     QVERIFY(client.running());
     QCOMPARE(client.silenceLimit(), 1500 + 2 * KestrimnailClient::PAGE_TIME);
     QTRY_VERIFY(!client.running());
@@ -370,59 +377,59 @@ void TestThumbnailClient::abortDropsEverything()
 {
     DovalinnailClient client;
     watch(client);
-    putFile("delay", "0.5");
-    client.start({{"a", imageRecord("a")}}, "/cache");
-    client.start({{"b", imageRecord("b")}}, "/cache");
-    QTRY_VERIFY(QFile::exists(dir->filePath("arguments")));
+    putFile(QStringLiteral("delay"), "0.5");
+    client.start({{QStringLiteral("a"), imageRecord(QStringLiteral("a"))}}, QStringLiteral("/cache"));
+    client.start({{QStringLiteral("b"), imageRecord(QStringLiteral("b"))}}, QStringLiteral("/cache"));
+    QTRY_VERIFY(QFile::exists(dir->filePath(QStringLiteral("arguments"))));
     client.abort();
     QVERIFY(client.aborted());
     // Records handed over before the killed helper has ended wait without a batch.
-    client.start({{"c", imageRecord("c")}}, "/cache");
+    client.start({{QStringLiteral("c"), imageRecord(QStringLiteral("c"))}}, QStringLiteral("/cache"));
     QTRY_VERIFY(!client.running());
     QTest::qWait(200);
     QCOMPARE(delivered.size(), 0);
     QCOMPARE(runs(), 1);
 
-    client.start({{"d", imageRecord("d")}}, "/cache");
+    client.start({{QStringLiteral("d"), imageRecord(QStringLiteral("d"))}}, QStringLiteral("/cache"));
     QVERIFY(!client.aborted());
     QTRY_COMPARE(delivered.size(), 1);
-    QCOMPARE(delivered.first().key, QString("d"));
+    QCOMPARE(delivered.first().key, QStringLiteral("d"));
 }
 
 void TestThumbnailClient::missingProgramKeepsBatchUntilNextStart()
 {
     DovalinnailClient client;
     watch(client);
-    client.setProgram(dir->filePath("no-such-helper"));
-    client.start({{"a", imageRecord("a")}}, "/cache");
+    client.setProgram(dir->filePath(QStringLiteral("no-such-helper")));
+    client.start({{QStringLiteral("a"), imageRecord(QStringLiteral("a"))}}, QStringLiteral("/cache"));
     QTRY_VERIFY(!client.running());
     QTRY_VERIFY(client.getDataFilePath().isEmpty());
-    QCOMPARE(QDir(runtimeFolder() + "thumbnail-jobs").entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(runtimeFolder() + QStringLiteral("thumbnail-jobs")).entryList(QDir::Files), QStringList());
 
     client.setProgram(helper);
-    client.start({{"b", imageRecord("b")}}, "/cache");
+    client.start({{QStringLiteral("b"), imageRecord(QStringLiteral("b"))}}, QStringLiteral("/cache"));
     QTRY_VERIFY(runs() == 1 && !client.running());
     QCOMPARE(job(0).count("<Item "), 1);
     QCOMPARE(delivered.size(), 1);
-    QCOMPARE(delivered.first().key, QString("b"));
+    QCOMPARE(delivered.first().key, QStringLiteral("b"));
 }
 
 void TestThumbnailClient::destroyedItemIsDeliveredNull()
 {
     DovalinnailClient client;
     watch(client);
-    putFile("delay", "0.3");
+    putFile(QStringLiteral("delay"), "0.3");
     auto* item = new MyThumbnailItem;
-    DovalinnailClient::Data* kept = imageRecord("kept");
-    DovalinnailClient::Data* gone = imageRecord("gone");
+    DovalinnailClient::Data* kept = imageRecord(QStringLiteral("kept"));
+    DovalinnailClient::Data* gone = imageRecord(QStringLiteral("gone"));
     auto* keptItem = new MyThumbnailItem;
     kept->item = keptItem;
     gone->item = item;
-    client.start({{"kept", kept}, {"gone", gone}}, "/cache");
+    client.start({{QStringLiteral("kept"), kept}, {QStringLiteral("gone"), gone}}, QStringLiteral("/cache"));
     delete item;
     QTRY_COMPARE(delivered.size(), 2);
     for (const Delivered& entry : qAsConst(delivered))
-        QCOMPARE(entry.hadItem, entry.key == "kept");
+        QCOMPARE(entry.hadItem, entry.key == QStringLiteral("kept"));
     delete keptItem;
 }
 

@@ -210,7 +210,7 @@ void TestWeblocParser::readsEveryForm()
     QFETCH(QString, title);
     const QString path = write(name, contents);
     if (!appleDouble.isEmpty())
-        write("._" + name, appleDouble);
+        write(QStringLiteral("._") + name, appleDouble);
 
     QObject item;
     QObject gone;
@@ -283,10 +283,10 @@ void TestWeblocParser::hostileFilesGiveNoAddress()
 {
     QFETCH(QByteArray, contents);
     QFETCH(QByteArray, companion);
-    const QString path = write("hostile.webloc", contents);
+    const QString path = write(QStringLiteral("hostile.webloc"), contents);
     QFile::remove(WebLocationFile::appleDoublePath(path));
     if (!companion.isEmpty())
-        write("._hostile.webloc", companion);
+        write(QStringLiteral("._hostile.webloc"), companion);
     // The file was read: it is reported, without an address.
     const QStringList results = parse({path});
     QCOMPARE(results.size(), 1);
@@ -295,20 +295,22 @@ void TestWeblocParser::hostileFilesGiveNoAddress()
 
 void TestWeblocParser::unreadableFilesAreSkipped()
 {
-    const QString before = write("before.url", "[InternetShortcut]\nURL=http://before.example/\n");
-    const QString after = write("after.url", "[InternetShortcut]\nURL=http://after.example/\n");
-    const QString fifo = dir.filePath("pipe.webloc");
+    const QString before = write(QStringLiteral("before.url"), "[InternetShortcut]\nURL=http://before.example/\n");
+    const QString after = write(QStringLiteral("after.url"), "[InternetShortcut]\nURL=http://after.example/\n");
+    const QString fifo = dir.filePath(QStringLiteral("pipe.webloc"));
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFile huge(dir.filePath("huge.webloc"));
+    QFile huge(dir.filePath(QStringLiteral("huge.webloc")));
     QVERIFY(huge.open(QIODevice::WriteOnly));
     QVERIFY(huge.resize(WebLocationFile::MAX_BYTES + 1)); // sparse: costs no disk
     huge.close();
     // A FIFO as companion file must not block either.
-    const QString withPipe = write("piped.webloc", QByteArray());
+    const QString withPipe = write(QStringLiteral("piped.webloc"), QByteArray());
     QCOMPARE(::mkfifo(QFile::encodeName(WebLocationFile::appleDoublePath(withPipe)).constData(), 0600), 0);
 
-    QCOMPARE(parse({before, fifo, huge.fileName(), dir.filePath("missing.webloc"), dir.path(), withPipe, after}),
-             QStringList({"http://before.example/|before.example", "|Bookmark", "http://after.example/|after.example"}));
+    QCOMPARE(parse({before, fifo, huge.fileName(), dir.filePath(QStringLiteral("missing.webloc")), dir.path(), withPipe,
+                    after}),
+             QStringList({QStringLiteral("http://before.example/|before.example"), QStringLiteral("|Bookmark"),
+                          QStringLiteral("http://after.example/|after.example")}));
 }
 
 void TestWeblocParser::filesAreReadInTheOrderAsked()
@@ -318,7 +320,7 @@ void TestWeblocParser::filesAreReadInTheOrderAsked()
     for (int i = 0; i < 5; ++i) {
         const QString host = QStringLiteral("site%1.example").arg(i);
         paths << write(QStringLiteral("link %1.url").arg(i), "[InternetShortcut]\nURL=https://" + host.toUtf8() + "/\n");
-        expected << "https://" + host + "/|" + host;
+        expected << QStringLiteral("https://") + host + QStringLiteral("/|") + host;
     }
     WeblocParser parser;
     QStringList results;
@@ -339,7 +341,7 @@ void TestWeblocParser::filesAreReadInTheOrderAsked()
 
 void TestWeblocParser::abortForgetsTheQueue()
 {
-    const QString link = write("abort.url", "[InternetShortcut]\nURL=http://abort.example/\n");
+    const QString link = write(QStringLiteral("abort.url"), "[InternetShortcut]\nURL=http://abort.example/\n");
     WeblocParser parser;
     int parsed = 0;
     connect(&parser, &WeblocParser::parsed, this, [&parsed] { ++parsed; });
@@ -363,14 +365,14 @@ void TestWeblocParser::abortForgetsTheQueue()
 
 void TestWeblocParser::receiverMayAbortOrDeleteTheParser()
 {
-    const QString link = write("again.url", "[InternetShortcut]\nURL=http://again.example/\n");
+    const QString link = write(QStringLiteral("again.url"), "[InternetShortcut]\nURL=http://again.example/\n");
     WeblocParser parser;
     QStringList seen;
     connect(&parser, &WeblocParser::parsed, this, [&](WeblocParser::Data* data) {
         seen << data->filePath;
         if (seen.size() == 1) {
             parser.abort();
-            parser.start(record(link + "-missing"));
+            parser.start(record(link + QStringLiteral("-missing")));
             parser.start(record(link));
             // The record stays valid until the receiver returns.
             QCOMPARE(data->url, QStringLiteral("http://again.example/"));

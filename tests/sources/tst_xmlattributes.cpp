@@ -48,30 +48,30 @@ void TestXmlAttributes::setters()
     QFETCH(QString, element);
     const QXmlStreamAttributes attributes = attributesOf(element);
     int number = 7;
-    setIntAttribute(attributes, "v", &number);
+    setIntAttribute(attributes, QStringLiteral("v"), &number);
     QTEST(number, "intResult");
     bool flag = true;
-    setBoolAttribute(attributes, "v", flag);
+    setBoolAttribute(attributes, QStringLiteral("v"), flag);
     QTEST(flag, "boolResult");
-    QString kept = "old";
-    setStringAttribute(attributes, "v", kept, true);
+    QString kept = QStringLiteral("old");
+    setStringAttribute(attributes, QStringLiteral("v"), kept, true);
     QTEST(kept, "keepResult");
-    QString taken = "old";
-    setStringAttribute(attributes, "v", taken, false);
+    QString taken = QStringLiteral("old");
+    setStringAttribute(attributes, QStringLiteral("v"), taken, false);
     QTEST(taken, "takeResult");
-    setIntAttribute(attributes, "v", nullptr);
+    setIntAttribute(attributes, QStringLiteral("v"), nullptr);
 }
 
 void TestXmlAttributes::keySequences()
 {
     QKeySequence key(QStringLiteral("Ctrl+F10"));
-    setKeySequenceAttribute(attributesOf("<e/>"), "k", key, false);
+    setKeySequenceAttribute(attributesOf(QStringLiteral("<e/>")), QStringLiteral("k"), key, false);
     QCOMPARE(key, QKeySequence(Qt::CTRL | Qt::Key_F10));
-    setKeySequenceAttribute(attributesOf("<e k=''/>"), "k", key, true);
+    setKeySequenceAttribute(attributesOf(QStringLiteral("<e k=''/>")), QStringLiteral("k"), key, true);
     QCOMPARE(key, QKeySequence(Qt::CTRL | Qt::Key_F10));
-    setKeySequenceAttribute(attributesOf("<e k='Meta+Space'/>"), "k", key, true);
+    setKeySequenceAttribute(attributesOf(QStringLiteral("<e k='Meta+Space'/>")), QStringLiteral("k"), key, true);
     QCOMPARE(key, QKeySequence(Qt::META | Qt::Key_Space));
-    setKeySequenceAttribute(attributesOf("<e k=''/>"), "k", key, false);
+    setKeySequenceAttribute(attributesOf(QStringLiteral("<e k=''/>")), QStringLiteral("k"), key, false);
     QVERIFY(key.isEmpty());
 }
 

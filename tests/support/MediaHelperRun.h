@@ -45,25 +45,26 @@ inline QByteArray job(const QString& docType, const QString& outputFolder, const
     writer.setAutoFormatting(true);
     writer.writeStartDocument();
     writer.writeDTD(QStringLiteral("<!DOCTYPE %1>").arg(docType));
-    writer.writeStartElement("Root");
-    writer.writeStartElement("List");
-    writer.writeAttribute("outputPath", outputFolder);
+    writer.writeStartElement(QStringLiteral("Root"));
+    writer.writeStartElement(QStringLiteral("List"));
+    writer.writeAttribute(QStringLiteral("outputPath"), outputFolder);
     const bool video = docType == QLatin1String("Tulmar-Data");
     for (const Item& item : items) {
-        writer.writeEmptyElement("Item");
-        writer.writeAttribute("filePath", item.filePath);
-        writer.writeAttribute("thumbName", item.thumbName.isNull() ? item.key + '.' : item.thumbName);
-        writer.writeAttribute("thumbFormat", "PNG");
-        writer.writeAttribute("key", item.key);
-        writer.writeAttribute("thumbWidth", "256");
-        writer.writeAttribute("thumbHeight", "256");
+        writer.writeEmptyElement(QStringLiteral("Item"));
+        writer.writeAttribute(QStringLiteral("filePath"), item.filePath);
+        writer.writeAttribute(QStringLiteral("thumbName"),
+                              item.thumbName.isNull() ? item.key + QLatin1Char('.') : item.thumbName);
+        writer.writeAttribute(QStringLiteral("thumbFormat"), QStringLiteral("PNG"));
+        writer.writeAttribute(QStringLiteral("key"), item.key);
+        writer.writeAttribute(QStringLiteral("thumbWidth"), QStringLiteral("256"));
+        writer.writeAttribute(QStringLiteral("thumbHeight"), QStringLiteral("256"));
         if (video) {
-            writer.writeAttribute("thumbAlpha", QString::number(item.alpha));
-            writer.writeAttribute("thumbTime", QString::number(item.thumbTime));
-            writer.writeAttribute("filmBorderSize", QString::number(item.borderSize));
-            writer.writeAttribute("filmBorderSpacing", "18");
-            writer.writeAttribute("filmBorderColor", "E6000000");
-            writer.writeAttribute("filmBackColor", "FF000000");
+            writer.writeAttribute(QStringLiteral("thumbAlpha"), QString::number(item.alpha));
+            writer.writeAttribute(QStringLiteral("thumbTime"), QString::number(item.thumbTime));
+            writer.writeAttribute(QStringLiteral("filmBorderSize"), QString::number(item.borderSize));
+            writer.writeAttribute(QStringLiteral("filmBorderSpacing"), QStringLiteral("18"));
+            writer.writeAttribute(QStringLiteral("filmBorderColor"), QStringLiteral("E6000000"));
+            writer.writeAttribute(QStringLiteral("filmBackColor"), QStringLiteral("FF000000"));
         }
     }
     writer.writeEndDocument();
@@ -84,7 +85,7 @@ inline Result run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VORENDA_BIN_DIR "/") + program, arguments);
     Result result;

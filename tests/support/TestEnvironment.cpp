@@ -1,10 +1,6 @@
 #include "TestEnvironment.h"
 
-#include "VorendaGlobal.h"
-
-#include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -33,14 +29,6 @@ TestEnvironment::TestEnvironment()
 TestEnvironment* TestEnvironment::instance()
 {
     return current;
-}
-
-void TestEnvironment::initializeGlobals()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("VorendaTest"));
-    QCoreApplication::setApplicationName(QStringLiteral("VorendaTest"));
-    QSettings().setValue(QStringLiteral("Main/StoreFolder"), storeFolder());
-    VorendaGlobal::initialize();
 }
 
 QStringList TestEnvironment::logLines(const QString& path)

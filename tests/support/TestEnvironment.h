@@ -20,7 +20,7 @@ public:
     QString runtimeFolder() const { return dir.path() + QStringLiteral("/runtime"); }
 
     // Sets the application names, points the "StoreFolder" setting at storeFolder()
-    // and runs VorendaGlobal::initialize().
+    // and runs VorendaGlobal::initialize(). In vorenda_testglobals, which links the core.
     void initializeGlobals();
 
     // The lines of the program's log at `path`, each without its time.

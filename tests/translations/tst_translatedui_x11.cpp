@@ -80,29 +80,36 @@ void TestTranslatedUiX11::menusAndPanelSpeakTheLanguage_data()
 
     // Key names as the desktop's Qt writes them in that language: "Strg", "Leertaste";
     // "Control", "Escape".
-    QTest::newRow("German") << "de" << QStringList{"Willkommen bei Vorenda", "Schnellstart"}
-                            << QStringList{"Schnellsuche\tMeta+Leertaste", "Alle anzeigen\tStrg+F10",
-                                           "Alle ausblenden\tStrg+F11", "Schrank anzeigen", "Neuer Schrank",
-                                           "Hilfe & Support", "Beenden\tStrg+Q"}
-                            << "Einstellungen..."
-                            << QStringList{"Vorenda – Einstellungen", "Allgemein", "Schrank",
-                                           "Beim Anmelden starten.  (Empfohlen)", "Tastenkürzel",
-                                           "Alle Schränke anzeigen:", "Ablageordner", "Abbrechen"}
-                            << "Schrank"
-                            << QStringList{"Neuer Schrank", "Schrank ausblenden\tEsc", "Schrank löschen",
-                                           "Vollbild anzeigen", "Immer im Vordergrund", "An Bildschirmrand andocken"};
-    QTest::newRow("Spanish") << "es" << QStringList{"Te damos la bienvenida a Vorenda", "Inicio rápido"}
-                             << QStringList{"Búsqueda rápida\tMeta+Espacio", "Mostrar todos\tControl+F10",
-                                            "Ocultar todos\tControl+F11", "Mostrar armario", "Nuevo armario",
-                                            "Ayuda y soporte", "Salir\tControl+Q"}
-                             << "Preferencias..."
-                             << QStringList{"Preferencias de Vorenda", "General", "Armario",
-                                            "Iniciar con la sesión.  (Recomendado)", "Atajos de teclado",
-                                            "Mostrar todos los armarios:", "Carpeta de almacenamiento", "Cancelar"}
-                             << "Armario"
-                             << QStringList{"Nuevo armario", "Ocultar armario\tEscape", "Eliminar armario",
-                                            "Mostrar a pantalla completa", "Siempre encima",
-                                            "Acoplar al borde de la pantalla"};
+    // The texts as written here, in UTF-8.
+    const auto texts = [](std::initializer_list<const char*> utf8) {
+        QStringList list;
+        for (const char* text : utf8)
+            list << QString::fromUtf8(text);
+        return list;
+    };
+    QTest::newRow("German") << QStringLiteral("de") << texts({"Willkommen bei Vorenda", "Schnellstart"})
+                            << texts({"Schnellsuche\tMeta+Leertaste", "Alle anzeigen\tStrg+F10",
+                                      "Alle ausblenden\tStrg+F11", "Schrank anzeigen", "Neuer Schrank",
+                                      "Hilfe & Support", "Beenden\tStrg+Q"})
+                            << QStringLiteral("Einstellungen...")
+                            << texts({"Vorenda – Einstellungen", "Allgemein", "Schrank",
+                                      "Beim Anmelden starten.  (Empfohlen)", "Tastenkürzel",
+                                      "Alle Schränke anzeigen:", "Ablageordner", "Abbrechen"})
+                            << QStringLiteral("Schrank")
+                            << texts({"Neuer Schrank", "Schrank ausblenden\tEsc", "Schrank löschen",
+                                      "Vollbild anzeigen", "Immer im Vordergrund", "An Bildschirmrand andocken"});
+    QTest::newRow("Spanish") << QStringLiteral("es") << texts({"Te damos la bienvenida a Vorenda", "Inicio rápido"})
+                             << texts({"Búsqueda rápida\tMeta+Espacio", "Mostrar todos\tControl+F10",
+                                       "Ocultar todos\tControl+F11", "Mostrar armario", "Nuevo armario",
+                                       "Ayuda y soporte", "Salir\tControl+Q"})
+                             << QStringLiteral("Preferencias...")
+                             << texts({"Preferencias de Vorenda", "General", "Armario",
+                                       "Iniciar con la sesión.  (Recomendado)", "Atajos de teclado",
+                                       "Mostrar todos los armarios:", "Carpeta de almacenamiento", "Cancelar"})
+                             << QStringLiteral("Armario")
+                             << texts({"Nuevo armario", "Ocultar armario\tEscape", "Eliminar armario",
+                                       "Mostrar a pantalla completa", "Siempre encima",
+                                       "Acoplar al borde de la pantalla"});
 }
 
 void TestTranslatedUiX11::menusAndPanelSpeakTheLanguage()

@@ -32,7 +32,8 @@ private:
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
     Result runItems(const QList<Item>& items, const QString& docType = QStringLiteral("Tulmar-Data")) const
     {
-        return runJob("tulmar", work->filePath("tulmar-job.dat"), job(docType, outputFolder(), items));
+        return runJob(QStringLiteral("tulmar"), work->filePath(QStringLiteral("tulmar-job.dat")),
+                      job(docType, outputFolder(), items));
     }
     void writeVideo(const QString& name, const MediaGenerator::VideoSpec& spec);
 
@@ -52,23 +53,23 @@ void TestTulmar::initTestCase()
     MediaGenerator::VideoSpec spec;
     // Half a second of black, and one key frame only: the picture comes from after it.
     spec.blackSeconds = 0.5;
-    writeVideo("lead-in.mp4", spec);
+    writeVideo(QStringLiteral("lead-in.mp4"), spec);
     // The same lead-in with a key frame every two seconds.
     spec.seconds = 10;
     spec.keyframeInterval = 50;
-    writeVideo("late-keys.mp4", spec);
+    writeVideo(QStringLiteral("late-keys.mp4"), spec);
     // Twenty seconds, a key frame every 0.2 s, another colour each second, sound.
     spec = MediaGenerator::VideoSpec();
     spec.size = QSize(320, 180);
     spec.seconds = 20;
     spec.keyframeInterval = 5;
     spec.withSound = true;
-    writeVideo("colours.mkv", spec);
+    writeVideo(QStringLiteral("colours.mkv"), spec);
     spec = MediaGenerator::VideoSpec();
     spec.size = QSize(180, 320);
-    writeVideo("portrait.avi", spec);
+    writeVideo(QStringLiteral("portrait.avi"), spec);
     spec.size = QSize(160, 120);
-    writeVideo("small.mp4", spec);
+    writeVideo(QStringLiteral("small.mp4"), spec);
 }
 
 void TestTulmar::init()
@@ -116,7 +117,7 @@ void TestTulmar::makesFilmStrips()
     QFETCH(QSize, thumbnail);
     QFETCH(int, second);
 
-    Item item(media(file), "k");
+    Item item(media(file), QStringLiteral("k"));
     item.thumbTime = thumbTime;
     item.borderSize = border;
     item.alpha = alpha;
@@ -124,7 +125,7 @@ void TestTulmar::makesFilmStrips()
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.errors, QStringList());
     QCOMPARE(result.lines.size(), 1);
-    QVERIFY(result.lines.first().startsWith("(k)"));
+    QVERIFY(result.lines.first().startsWith(QStringLiteral("(k)")));
     QList<int> numbers = numbersOf(result.lines.first());
     QCOMPARE(numbers.size(), 6);
     // The bit rate is the whole file's, in kbit/s.
@@ -134,7 +135,7 @@ void TestTulmar::makesFilmStrips()
              qPrintable(QStringLiteral("%1 against %2").arg(bitrate).arg(fileRate)));
     QCOMPARE(numbers, facts);
 
-    QImageReader reader(outputFolder() + "/k.");
+    QImageReader reader(outputFolder() + QStringLiteral("/k."));
     QCOMPARE(reader.format(), QByteArray("png"));
     const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(image.size(), thumbnail);
@@ -167,7 +168,7 @@ void TestTulmar::makesFilmStrips()
 
 void TestTulmar::badFilesCostOnlyThemselves()
 {
-    QFile text(media("x.mp4"));
+    QFile text(media(QStringLiteral("x.mp4")));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("This is a text file, not a video.\n");
     text.close();
@@ -177,62 +178,65 @@ void TestTulmar::badFilesCostOnlyThemselves()
         QFile file(media(source));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        QFile cut(media("cut-" + source));
+        QFile cut(media(QStringLiteral("cut-") + source));
         QVERIFY(cut.open(QIODevice::WriteOnly));
         cut.write(bytes.left(length(bytes)));
     };
-    cutCopy("lead-in.mp4", [](const QByteArray& bytes) { return bytes.size() / 2; });
-    cutCopy("colours.mkv", [](const QByteArray& bytes) {
+    cutCopy(QStringLiteral("lead-in.mp4"), [](const QByteArray& bytes) { return bytes.size() / 2; });
+    cutCopy(QStringLiteral("colours.mkv"), [](const QByteArray& bytes) {
         const int cluster = bytes.indexOf(QByteArray::fromHex("1f43b675"));
         return cluster < 0 ? 0 : cluster + 64;
     });
-    QCOMPARE(::mkfifo(QFile::encodeName(media("fifo.mkv")).constData(), 0600), 0);
-    QVERIFY(QDir(videos.path()).mkdir("folder.mp4"));
+    QCOMPARE(::mkfifo(QFile::encodeName(media(QStringLiteral("fifo.mkv"))).constData(), 0600), 0);
+    QVERIFY(QDir(videos.path()).mkdir(QStringLiteral("folder.mp4")));
     MediaGenerator::SoundSpec sound;
-    sound.codec = "aac";
+    sound.codec = QStringLiteral("aac");
     QString error;
-    QVERIFY2(MediaGenerator::writeSound(media("sound.m4a"), sound, &error), qPrintable(error));
+    QVERIFY2(MediaGenerator::writeSound(media(QStringLiteral("sound.m4a")), sound, &error), qPrintable(error));
 
-    const QStringList bad{"x.mp4", "cut-lead-in.mp4", "cut-colours.mkv", "fifo.mkv", "folder.mp4", "missing.mp4",
-                          "sound.m4a"};
+    const QStringList bad{QStringLiteral("x.mp4"),           QStringLiteral("cut-lead-in.mp4"),
+                          QStringLiteral("cut-colours.mkv"), QStringLiteral("fifo.mkv"),
+                          QStringLiteral("folder.mp4"),      QStringLiteral("missing.mp4"),
+                          QStringLiteral("sound.m4a")};
     QList<Item> items;
     for (const QString& name : bad)
         items << Item(media(name), name);
-    items << Item(media("small.mp4"), "good");
+    items << Item(media(QStringLiteral("small.mp4")), QStringLiteral("good"));
     const Result result = runItems(items);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.lines.size(), 1);
-    QVERIFY(result.lines.first().startsWith("(good)(3)(160)(120)"));
-    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{"good."});
+    QVERIFY(result.lines.first().startsWith(QStringLiteral("(good)(3)(160)(120)")));
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files), QStringList{QStringLiteral("good.")});
     // One line on standard error for each file that made nothing.
     QCOMPARE(result.errors.size(), bad.size());
     for (int i = 0; i < bad.size(); ++i)
-        QVERIFY2(result.errors.at(i).startsWith("skipped " + media(bad.at(i)) + ": "), qPrintable(result.errors.at(i)));
-    QVERIFY(result.errors.at(0).endsWith("not a media file"));
-    QVERIFY(result.errors.at(2).endsWith("no picture could be decoded"));
-    QVERIFY(result.errors.at(3).endsWith("not a regular file"));
+        QVERIFY2(result.errors.at(i).startsWith(QStringLiteral("skipped ") + media(bad.at(i)) + QStringLiteral(": ")),
+                 qPrintable(result.errors.at(i)));
+    QVERIFY(result.errors.at(0).endsWith(QStringLiteral("not a media file")));
+    QVERIFY(result.errors.at(2).endsWith(QStringLiteral("no picture could be decoded")));
+    QVERIFY(result.errors.at(3).endsWith(QStringLiteral("not a regular file")));
 }
 
 void TestTulmar::thumbnailStaysInItsFolder()
 {
     QVERIFY(QDir().mkpath(outputFolder()));
-    QFile precious(work->filePath("notes.txt"));
+    QFile precious(work->filePath(QStringLiteral("notes.txt")));
     QVERIFY(precious.open(QIODevice::WriteOnly));
     precious.write("the user's own words");
     precious.close();
-    QVERIFY(QFile::link(precious.fileName(), outputFolder() + "/k."));
+    QVERIFY(QFile::link(precious.fileName(), outputFolder() + QStringLiteral("/k.")));
 
-    Item escape(media("small.mp4"), "escape");
-    escape.thumbName = "../escape.";
-    Item nested(media("small.mp4"), "nested");
-    nested.thumbName = "sub/nested.";
-    const Result result = runItems({escape, nested, Item(media("small.mp4"), "k")});
+    Item escape(media(QStringLiteral("small.mp4")), QStringLiteral("escape"));
+    escape.thumbName = QStringLiteral("../escape.");
+    Item nested(media(QStringLiteral("small.mp4")), QStringLiteral("nested"));
+    nested.thumbName = QStringLiteral("sub/nested.");
+    const Result result = runItems({escape, nested, Item(media(QStringLiteral("small.mp4")), QStringLiteral("k"))});
     QCOMPARE(result.lines.size(), 1);
-    QVERIFY(result.lines.first().startsWith("(k)"));
-    QVERIFY(!QFile::exists(work->filePath("escape.")));
+    QVERIFY(result.lines.first().startsWith(QStringLiteral("(k)")));
+    QVERIFY(!QFile::exists(work->filePath(QStringLiteral("escape."))));
     // The link is replaced by the thumbnail; what it pointed at stays as it was.
-    QVERIFY(!QFileInfo(outputFolder() + "/k.").isSymLink());
-    QCOMPARE(QImage(outputFolder() + "/k.").size(), QSize(160, 184));
+    QVERIFY(!QFileInfo(outputFolder() + QStringLiteral("/k.")).isSymLink());
+    QCOMPARE(QImage(outputFolder() + QStringLiteral("/k.")).size(), QSize(160, 184));
     QVERIFY(precious.open(QIODevice::ReadOnly));
     QCOMPARE(precious.readAll(), QByteArray("the user's own words"));
 }
@@ -254,16 +258,16 @@ void TestTulmar::exitCodes()
     QFETCH(QString, setup);
     QFETCH(int, exitCode);
     Result result;
-    if (setup == "none")
-        result = run("tulmar", {});
-    else if (setup == "missing")
-        result = run("tulmar", {work->filePath("no-such-job.dat")});
-    else if (setup == "empty")
+    if (setup == QStringLiteral("none"))
+        result = run(QStringLiteral("tulmar"), {});
+    else if (setup == QStringLiteral("missing"))
+        result = run(QStringLiteral("tulmar"), {work->filePath(QStringLiteral("no-such-job.dat"))});
+    else if (setup == QStringLiteral("empty"))
         result = runItems({});
-    else if (setup == "nothing")
-        result = runItems({Item(media("absent.mp4"), "k")});
+    else if (setup == QStringLiteral("nothing"))
+        result = runItems({Item(media(QStringLiteral("absent.mp4")), QStringLiteral("k"))});
     else
-        result = runItems({Item(media("small.mp4"), "k")}, setup);
+        result = runItems({Item(media(QStringLiteral("small.mp4")), QStringLiteral("k"))}, setup);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.lines, QStringList());
 }

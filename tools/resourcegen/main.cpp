@@ -28,7 +28,7 @@ struct Pattern
 {
     const char* file;
     std::function<QImage()> draw;
-    QStringList bases; // the colours the built-in styles lay under it
+    QList<const char*> bases; // the colours the built-in styles lay under it
 };
 
 bool save(const QImage& image, const QString& path)
@@ -85,13 +85,13 @@ int main(int argc, char** argv)
         ok = save(tile, patternFolder + QLatin1Char('/') + QLatin1String(pattern.file)) && ok;
         if (previews.isEmpty())
             continue;
-        for (const QString& base : pattern.bases) {
+        for (const char* base : pattern.bases) {
             const QString name = QStringLiteral("%1/%2-%3.png")
                                      .arg(previews, QString::fromLatin1(pattern.file).section(QLatin1Char('.'), 0, 0),
-                                          base.mid(1));
+                                          QLatin1String(base + 1));
             // Preview the saved file, so JPEG artefacts show too.
             const QImage saved(patternFolder + QLatin1Char('/') + QLatin1String(pattern.file));
-            ok = save(TileImage::preview(saved, QColor(base)), name) && ok;
+            ok = save(TileImage::preview(saved, QColor(QLatin1String(base))), name) && ok;
         }
     }
 

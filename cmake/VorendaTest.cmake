@@ -1,0 +1,64 @@
+# vorenda_add_test(<name> [X11 | BENCH] SOURCES <files...> [LIBS <libs...>])
+# One test program linking the libraries it tests (LIBS), the base test fixtures
+# (tests/support) and the program's resources and translations. Registered with ctest
+# in a pinned environment; X11 marks a test that needs a real X server (its name ends
+# in "_x11"; label x11, run under xvfb-run). BENCH makes a benchmark instead: built into
+# bench/, run by hand, not registered with ctest.
+function(vorenda_add_test name)
+    cmake_parse_arguments(ARG "X11;BENCH" "" "SOURCES;LIBS" ${ARGN})
+    if(ARG_UNPARSED_ARGUMENTS OR NOT ARG_SOURCES)
+        message(FATAL_ERROR "vorenda_add_test(${name}): give SOURCES, and LIBS before the libraries")
+    endif()
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} vorenda_testsupport vorenda_resources vorenda_translations)
+    foreach(source ${ARG_SOURCES})
+        get_filename_component(source ${source} ABSOLUTE)
+        set_property(GLOBAL APPEND PROPERTY VORENDA_TEST_SOURCES ${source})
+    endforeach()
+    if(ARG_BENCH)
+        set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+        return()
+    endif()
+
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    # Tests drive the programs from the build's bin folder.
+    foreach(program dovalin kestrim tulmar sarnek vorenda)
+        if(TARGET ${program})
+            add_dependencies(${name} ${program})
+        endif()
+    endforeach()
+    add_test(NAME ${name} COMMAND ${name})
+    # What the machine would otherwise decide: fonts, language and number formats.
+    set(env "QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu"
+            "LANG=C.UTF-8" "LC_ALL=C.UTF-8" "LANGUAGE="
+            "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
+            "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+            "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    string(REGEX MATCH "_x11$" x11_name ${name})
+    if(ARG_X11 AND NOT x11_name OR x11_name AND NOT ARG_X11)
+        message(FATAL_ERROR "vorenda_add_test(${name}): the tests that need X, and only they, say X11 and end in _x11")
+    endif()
+    if(ARG_X11)
+        set_tests_properties(${name} PROPERTIES LABELS x11)
+        # Nothing here draws with OpenGL. Without this, Qt's xcb GLX support loads and
+        # unloads the machine's GL driver, whose allocations then show as leaks from a
+        # module that is gone. Inherited by every program the test starts.
+        list(APPEND env "QT_XCB_GL_INTEGRATION=none")
+    else()
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+
+# vorenda_check_tests(<glob>...)
+# Fails the configuration when a test or benchmark source matching the globs is not
+# built by vorenda_add_test, so that none is silently left out.
+function(vorenda_check_tests)
+    file(GLOB sources CONFIGURE_DEPENDS ${ARGN})
+    get_property(registered GLOBAL PROPERTY VORENDA_TEST_SOURCES)
+    foreach(source ${sources})
+        if(NOT source IN_LIST registered)
+            message(FATAL_ERROR "${source} is not built: add it with vorenda_add_test in its folder's CMakeLists.txt")
+        endif()
+    endforeach()
+endfunction()
