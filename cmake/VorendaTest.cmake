@@ -32,7 +32,10 @@ function(vorenda_add_test name)
     set(env "QT_QPA_FONTDIR=/usr/share/fonts/truetype/dejavu"
             "LANG=C.UTF-8" "LC_ALL=C.UTF-8" "LANGUAGE="
             "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
-            "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+            # use_tls=0: the leak checker of Debian 12's compiler misreads the thread-local
+            # blocks of libraries loaded at run time (a block at 0x2366 of 32 GB) and
+            # crashes at exit in about one run in twenty; heap and stacks are still scanned.
+            "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0:use_tls=0"
             "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
     string(REGEX MATCH "_x11$" x11_name ${name})
     if(ARG_X11 AND NOT x11_name OR x11_name AND NOT ARG_X11)
