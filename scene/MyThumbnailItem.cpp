@@ -232,11 +232,17 @@ void MyThumbnailItem::itemChanged()
     // The old bounds are still cached here, so the scene repaints where the item was.
     prepareGeometryChange();
     cachedBoundingRect = QRectF();
+    lookChanged();
+    updateEditorPos();
+}
+
+void MyThumbnailItem::lookChanged()
+{
+    // Measuring the name is the costly part of a change; a new colour keeps the bounds.
     drawnPicture = QImage();
     drawnState = -1;
     reflection = QImage();
     reflectionRows = -1;
-    updateEditorPos();
 }
 
 void MyThumbnailItem::releasePaintCache()
@@ -253,6 +259,12 @@ void MyThumbnailItem::releasePaintCache()
 void MyThumbnailItem::storeLook()
 {
     itemChanged();
+    update();
+}
+
+void MyThumbnailItem::storeColours()
+{
+    lookChanged();
     update();
 }
 
@@ -341,19 +353,19 @@ void MyThumbnailItem::enableClickAnimation(bool on)
 void MyThumbnailItem::setInfoColor(const QColor& color)
 {
     infoColor = color;
-    storeLook();
+    storeColours();
 }
 
 void MyThumbnailItem::setBaseColor(const QColor& color)
 {
     baseColor = color;
-    storeLook();
+    storeColours();
 }
 
 void MyThumbnailItem::setBaseHeight(int height)
 {
     baseHeight = height;
-    storeLook();
+    storeColours();
 }
 
 void MyThumbnailItem::setInfoWidth(int width)

@@ -135,6 +135,7 @@ protected:
     void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override;
     void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
     void itemChanged() override;
+    void lookChanged() override;
 
 private slots:
     void animateHover(qreal value);
@@ -157,6 +158,8 @@ private:
     double hoverOffset() const { return hoverValue * hoverMaxOffset; }
     double clickOffset() const;
     void storeLook();
+    // Colours and the like: the pictures are drawn anew, the size stays.
+    void storeColours();
     QTimeLine* newTimeLine(int duration, QTimeLine::CurveShape shape) const;
 
     // Paint pieces, each rebuilt only when missing.

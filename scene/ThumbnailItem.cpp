@@ -99,8 +99,19 @@ void ThumbnailItem::storeChange()
     update();
 }
 
+void ThumbnailItem::storeLookChange()
+{
+    lookChanged();
+    update();
+}
+
 void ThumbnailItem::itemChanged()
 {
+}
+
+void ThumbnailItem::lookChanged()
+{
+    itemChanged();
 }
 
 void ThumbnailItem::setText(const QString& value)
@@ -121,13 +132,13 @@ void ThumbnailItem::setTextFont(const FontProperty& font)
 void ThumbnailItem::setTextPen(const PenProperty& pen)
 {
     textPen = pen;
-    storeChange();
+    storeLookChange();
 }
 
 void ThumbnailItem::setTextShadow(bool on)
 {
     textShadow = on;
-    storeChange();
+    storeLookChange();
 }
 
 void ThumbnailItem::setImage(const QPixmap& value)
@@ -161,6 +172,11 @@ void ThumbnailItem::setBackground(const BackgroundProperty& value)
 
 void ThumbnailItem::setReflectionSize(double size)
 {
+    // A style applied again sets the same size: the item need not be measured anew.
+    if (size == reflectionSize) {
+        storeLookChange();
+        return;
+    }
     prepareGeometryChange();
     reflectionSize = size;
     storeChange();
@@ -169,7 +185,7 @@ void ThumbnailItem::setReflectionSize(double size)
 void ThumbnailItem::setReflectionOpacity(int opacity)
 {
     reflectionOpacity = opacity;
-    storeChange();
+    storeLookChange();
 }
 
 qreal ThumbnailItem::lineSpacing() const

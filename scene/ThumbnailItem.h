@@ -58,6 +58,9 @@ public:
 protected:
     // Called by every setter after it stored its value; derived items recompute their size here.
     virtual void itemChanged();
+    // Called instead by setters that change only how the item looks, never its size;
+    // by default the same as itemChanged().
+    virtual void lookChanged();
 
     QSize imageSize = QSize(-1, -1);
     QPixmap image;
@@ -75,6 +78,7 @@ protected:
 
 private:
     void storeChange();
+    void storeLookChange();
     qreal lineSpacing() const;
     QSize imageBox() const;
 

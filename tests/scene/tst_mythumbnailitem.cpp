@@ -37,6 +37,8 @@ private slots:
     void rename();
     void editingEndsOnceAndRefreshesDialog();
     void paintCacheFollowsChanges();
+    void restylingKeepsOrChangesBounds_data();
+    void restylingKeepsOrChangesBounds();
     void paintCacheBudgetEvictsOldest();
     void dragImage();
 };
@@ -476,6 +478,59 @@ void TestMyThumbnailItem::paintCacheFollowsChanges()
     const QImage before = render(*item);
     item->releasePaintCache();
     QCOMPARE(render(*item), before);
+}
+
+void TestMyThumbnailItem::restylingKeepsOrChangesBounds_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<bool>("looksDifferent");
+    QTest::addColumn<bool>("resizes");
+    QTest::newRow("tag colour") << 0 << true << false;
+    QTest::newRow("text pen") << 1 << true << false;
+    QTest::newRow("text shadow") << 2 << true << false;
+    QTest::newRow("reflection opacity") << 3 << true << false;
+    QTest::newRow("same reflection size") << 4 << false << false;
+    QTest::newRow("new reflection size") << 5 << true << true;
+}
+
+// A style applied again restyles every item: colours must show at the next paint, and
+// only what changes the size may move the item's bounds.
+void TestMyThumbnailItem::restylingKeepsOrChangesBounds()
+{
+    QFETCH(int, change);
+    QFETCH(bool, looksDifferent);
+    QFETCH(bool, resizes);
+    QScopedPointer<MyThumbnailItem> item(plainItem(48));
+    item->setReflectionSize(12.0);
+    item->setReflectionOpacity(200);
+    item->showItemLabel(true, false);
+    item->setText(QStringLiteral("Alpha"));
+    const QRectF bounds = item->boundingRect();
+    const QImage before = render(*item);
+
+    switch (change) {
+    case 0:
+        item->setInfoColor(Qt::red);
+        break;
+    case 1:
+        item->setTextPen(PenProperty(QPen(Qt::green)));
+        break;
+    case 2:
+        item->setTextShadow(true);
+        break;
+    case 3:
+        item->setReflectionOpacity(90);
+        break;
+    case 4:
+        item->setReflectionSize(12.0);
+        break;
+    case 5:
+        item->setReflectionSize(20.0);
+        break;
+    }
+    QCOMPARE(item->boundingRect() != bounds, resizes);
+    const QImage after = render(*item);
+    QCOMPARE(after != before, looksDifferent);
 }
 
 void TestMyThumbnailItem::paintCacheBudgetEvictsOldest()
