@@ -2,6 +2,8 @@
 
 #include <QGraphicsItem>
 
+#include <algorithm>
+
 void PaintCulling::adopt(QGraphicsItem* item)
 {
     item->setFlag(QGraphicsItem::ItemHasNoContents, true);
@@ -34,20 +36,31 @@ void PaintCulling::place(QGraphicsItem* item, const QRectF& sceneRect)
 
 void PaintCulling::finishGathering()
 {
+    const size_t count = placements.size();
+    bottomsSoFar.resize(count);
+    topsFromHere.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        bottomsSoFar[i] = qMax(placements[i].rect.bottom(), i > 0 ? bottomsSoFar[i - 1] : placements[i].rect.bottom());
+    for (size_t i = count; i-- > 0;)
+        topsFromHere[i] = qMin(placements[i].rect.top(), i + 1 < count ? topsFromHere[i + 1] : placements[i].rect.top());
     gathered = true;
     placesChanged = true;
 }
 
 void PaintCulling::show(const QRectF& visible)
 {
-    if (!gathered || (!placesChanged && visible == shown))
+    if (!gathered || (!placesChanged && band.contains(visible)))
         return;
     placesChanged = false;
-    shown = visible;
+    band = visible.adjusted(0.0, -visible.height(), 0.0, visible.height());
 
+    // Places before `first` end above the band, those from `last` on start below it.
+    const auto first = std::upper_bound(bottomsSoFar.cbegin(), bottomsSoFar.cend(), band.top()) - bottomsSoFar.cbegin();
+    const auto last = std::lower_bound(topsFromHere.cbegin(), topsFromHere.cend(), band.bottom()) - topsFromHere.cbegin();
     QSet<QGraphicsItem*> inView;
-    for (const Placement& placement : placements) {
-        if (placement.rect.intersects(visible))
+    for (auto i = first; i < last; ++i) {
+        const Placement& placement = placements[size_t(i)];
+        if (placement.rect.intersects(band))
             inView.insert(placement.item);
     }
     for (QGraphicsItem* item : qAsConst(drawn)) {

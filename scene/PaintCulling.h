@@ -32,8 +32,11 @@ public:
     bool isGathered() const { return gathered; }
     void invalidate() { gathered = false; }
 
-    // Before a paint: items whose places meet `visible` get their contents, the others
-    // that had them lose them. Nothing is done when neither changed.
+    // Before a paint: items whose places meet `visible`, or lie within a view's height
+    // above or below it, get their contents, the others that had them lose them.
+    // Nothing is done while the places stay and `visible` stays within that band, so
+    // scrolling by up to a page changes nothing here (and no item is marked for the
+    // scene's next pass over its changed items).
     void show(const QRectF& visible);
 
     // How many adopted items have their contents now.
@@ -47,9 +50,14 @@ private:
     };
 
     std::vector<Placement> placements;
+    // Per place, the largest bottom up to it and the smallest top from it on: both only
+    // grow, so the places a band can meet are found by binary search, however the
+    // items are ordered.
+    std::vector<double> bottomsSoFar;
+    std::vector<double> topsFromHere;
     // The adopted items that have their contents.
     QSet<QGraphicsItem*> drawn;
-    QRectF shown;
+    QRectF band;
     bool gathered = false;
     bool placesChanged = true;
 };

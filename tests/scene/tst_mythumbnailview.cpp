@@ -507,6 +507,7 @@ void TestMyThumbnailView::itemsOutOfViewAreLeftOutOfThePaint_data()
     QTest::newRow("at the top") << "none";
     QTest::newRow("a page down") << "page";
     QTest::newRow("a few pixels down") << "pixels";
+    QTest::newRow("three pages down") << "pages";
     QTest::newRow("at the end") << "end";
     QTest::newRow("filtered, in the middle") << "filter";
     QTest::newRow("taller view") << "taller";
@@ -518,12 +519,14 @@ void TestMyThumbnailView::itemsOutOfViewAreLeftOutOfThePaint_data()
 void TestMyThumbnailView::itemsOutOfViewAreLeftOutOfThePaint()
 {
     QFETCH(QString, change);
-    fillRows(30, 6);
+    fillRows(60, 6);
     grab();
     QScrollBar* bar = view->verticalScrollBar();
-    QVERIFY(bar->maximum() > 3 * bar->pageStep());
+    QVERIFY(bar->maximum() > 8 * bar->pageStep());
     if (change == QLatin1String("page")) {
         bar->setValue(bar->pageStep());
+    } else if (change == QLatin1String("pages")) {
+        bar->setValue(3 * bar->pageStep());
     } else if (change == QLatin1String("pixels")) {
         bar->setValue(37);
     } else if (change == QLatin1String("end")) {
