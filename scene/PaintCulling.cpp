@@ -51,8 +51,11 @@ void PaintCulling::show(const QRectF& visible)
 {
     if (!gathered || (!placesChanged && band.contains(visible)))
         return;
+    // New places (a search, a layout) change only what is in view, so that the frame
+    // after them stays short; a scroll then takes a page above and below along.
+    const double reach = placesChanged ? 0.0 : visible.height();
     placesChanged = false;
-    band = visible.adjusted(0.0, -visible.height(), 0.0, visible.height());
+    band = visible.adjusted(0.0, -reach, 0.0, reach);
 
     // Places before `first` end above the band, those from `last` on start below it.
     const auto first = std::upper_bound(bottomsSoFar.cbegin(), bottomsSoFar.cend(), band.top()) - bottomsSoFar.cbegin();

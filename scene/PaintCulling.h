@@ -32,11 +32,11 @@ public:
     bool isGathered() const { return gathered; }
     void invalidate() { gathered = false; }
 
-    // Before a paint: items whose places meet `visible`, or lie within a view's height
-    // above or below it, get their contents, the others that had them lose them.
-    // Nothing is done while the places stay and `visible` stays within that band, so
-    // scrolling by up to a page changes nothing here (and no item is marked for the
-    // scene's next pass over its changed items).
+    // Before a paint: items whose places meet `visible` get their contents, the others
+    // that had them lose them. Once the view moves, items within a view's height above
+    // or below it get them too, and nothing is done while the places stay and `visible`
+    // stays within that band: scrolling by up to a page changes no item (nor marks any
+    // for the scene's next pass over its changed items).
     void show(const QRectF& visible);
 
     // How many adopted items have their contents now.
