@@ -30,7 +30,6 @@ public:
     void place(QGraphicsItem* item, const QRectF& sceneRect);
     void finishGathering();
     bool isGathered() const { return gathered; }
-    void invalidate() { gathered = false; }
 
     // Before a paint: items whose places meet `visible` get their contents, the others
     // that had them lose them. Once the view moves, items within a view's height above
@@ -38,9 +37,6 @@ public:
     // stays within that band: scrolling by up to a page changes no item (nor marks any
     // for the scene's next pass over its changed items).
     void show(const QRectF& visible);
-
-    // How many adopted items have their contents now.
-    int drawnCount() const { return drawn.size(); }
 
 private:
     struct Placement
