@@ -25,7 +25,8 @@ public:
 
     int type() const override;
     virtual bool isEditing() const;
-    // Model data; role 32 is the item's user data slot, role 33 its sort key.
+    // Model data; role 32 is the item's user data slot, role 33 its sort key, role 34
+    // (ThumbnailItemModel::UtcDateRole) a date cell as the same moment in UTC.
     virtual QVariant getData(int column, int role) const = 0;
     // The kind name that leads the item's block in clipboard and drag data.
     virtual QString getMimeType() const = 0;

@@ -18,6 +18,7 @@
 class AbstractThumbnailItem;
 class CategoryHeaderItem;
 class DropIndicatorItem;
+class PaintCulling;
 class ThumbnailItemModel;
 class UrlPasteRun;
 class QGraphicsSceneContextMenuEvent;
@@ -277,6 +278,9 @@ protected:
     bool isLayoutHeld() const { return layoutHold > 0; }
     // Derived views that change the lists of a category directly call this afterwards.
     void itemOrderChanged() { itemOrderValid = false; }
+    // Set by a view that gathers the places of the items it shows after each layout:
+    // the items filed here are then left out of the paint while they are out of view.
+    PaintCulling* paintCulling = nullptr;
 
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "AbstractThumbnailItem.h"
 #include "CategoryHeaderItem.h"
+#include "PaintCulling.h"
 
 #include <QGraphicsScene>
 #include <QSet>
@@ -69,6 +70,8 @@ bool AbstractThumbnailView::insertItem(int index, AbstractThumbnailItem* item, b
     item->view = this;
     if (item->scene() != scene())
         scene()->addItem(item);
+    if (paintCulling)
+        paintCulling->adopt(item);
     entry->items.insert(index, item);
     finishChange(update);
     return true;
@@ -80,6 +83,8 @@ void AbstractThumbnailView::releaseItem(AbstractThumbnailItem* item)
         item->scene()->removeItem(item);
     item->view = nullptr;
     forgetItem(item);
+    if (paintCulling)
+        paintCulling->release(item);
 }
 
 void AbstractThumbnailView::releaseItems(QList<AbstractThumbnailItem*> items)
@@ -97,6 +102,8 @@ void AbstractThumbnailView::forgetItem(AbstractThumbnailItem* item)
         currentItem = nullptr;
     if (filterSet.remove(item))
         filterListStale = true;
+    if (paintCulling)
+        paintCulling->forget(item);
 }
 
 void AbstractThumbnailView::itemDestroyed(AbstractThumbnailItem* item)

@@ -33,6 +33,13 @@ void CustomSortFilterProxyModel::setEmailColumns(const QBitArray& columns, bool 
         invalidateFilter();
 }
 
+void CustomSortFilterProxyModel::setDateRole(int role, bool invalidate)
+{
+    dateCellRole = role;
+    if (invalidate)
+        invalidateFilter();
+}
+
 void CustomSortFilterProxyModel::setFilterRule(const QBitArray& keyColumns, int keyColumn, const QDateTime& from,
                                                const QDateTime& to, const QRegExp& pattern)
 {

@@ -85,7 +85,7 @@ struct FilterScan::Pass
     QVariant cell(int row, int index, int slot, const RowFilter& filter) const
     {
         if (source)
-            return source->data(source->index(row, filter.columns().at(slot)), filter.role());
+            return filter.cellValue(source, source->index(row, filter.columns().at(slot)));
         return values[size_t(index) * size_t(scan->width) + size_t(slot)];
     }
 
@@ -288,7 +288,7 @@ bool FilterScan::start(const CustomSortFilterProxyModel& proxy)
     const QVector<int>& columns = scan->filter.columns();
     for (const int row : rest) {
         for (const int column : columns)
-            background->values.push_back(source->data(source->index(row, column), scan->filter.role()));
+            background->values.push_back(scan->filter.cellValue(source, source->index(row, column)));
     }
     background->rows = std::move(rest);
     background->id = ++passes;

@@ -4,15 +4,16 @@
 #include "EditorItem.h"
 #include "ImageFunctions.h"
 #include "ItemPropertiesLink.h"
+#include "ThumbnailItemModel.h"
 
 #include <QDataStream>
 #include <QDateTime>
 #include <QDir>
 
 namespace {
-QDateTime dateTimeOrInvalid(quint32 seconds)
+QDateTime dateTimeOrInvalid(quint32 seconds, Qt::TimeSpec spec)
 {
-    return seconds == 0 ? QDateTime() : QDateTime::fromSecsSinceEpoch(seconds);
+    return seconds == 0 ? QDateTime() : QDateTime::fromSecsSinceEpoch(seconds, spec);
 }
 }
 
@@ -69,6 +70,8 @@ QVariant MyThumbnailItem::getData(int column, int role) const
         return data(column);
     if (role == 33)
         return properties.name.toLower() + properties.target.toLower();
+    if (role == ThumbnailItemModel::UtcDateRole)
+        return utcDate(column);
     if (role != Qt::DisplayRole)
         return QVariant();
     switch (column) {
@@ -79,15 +82,15 @@ QVariant MyThumbnailItem::getData(int column, int role) const
     case 2:
         return properties.typeName;
     case 3:
-        return QDateTime::fromSecsSinceEpoch(properties.date);
+        return QDateTime::fromSecsSinceEpoch(properties.date, Qt::LocalTime);
     case 4:
         return properties.rating;
     case 5:
         return properties.popularity == 0 ? QString() : QString::number(properties.popularity);
     case 6:
-        return dateTimeOrInvalid(properties.accessed);
+        return dateTimeOrInvalid(properties.accessed, Qt::LocalTime);
     case 7:
-        return dateTimeOrInvalid(properties.added);
+        return dateTimeOrInvalid(properties.added, Qt::LocalTime);
     case 8:
         return properties.type;
     case 9:
@@ -100,6 +103,21 @@ QVariant MyThumbnailItem::getData(int column, int role) const
         return properties.tags.join(QLatin1Char(','));
     case 13:
         return properties.notes.trimmed();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant MyThumbnailItem::utcDate(int column) const
+{
+    // The same moments, and the same invalid ones, as the display role's dates.
+    switch (column) {
+    case 3:
+        return QDateTime::fromSecsSinceEpoch(properties.date, Qt::UTC);
+    case 6:
+        return dateTimeOrInvalid(properties.accessed, Qt::UTC);
+    case 7:
+        return dateTimeOrInvalid(properties.added, Qt::UTC);
     default:
         return QVariant();
     }

@@ -148,6 +148,8 @@ private slots:
     void labelEditingFinished();
 
 private:
+    // A date column's value in UTC; no value for other columns.
+    QVariant utcDate(int column) const;
     // Geometry shared by measuring, painting and the editor.
     QSize pictureSize() const;
     bool labelArea() const { return labelShown || editor; }

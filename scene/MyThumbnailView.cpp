@@ -15,6 +15,7 @@ MyThumbnailView::MyThumbnailView(QWidget* parent)
     , labelWatch(new QObject)
 {
     setObjectName(QStringLiteral("mythumbnailview"));
+    paintCulling = &culling;
     floatingLabel->hide();
     if (scene() && floatingLabel->scene() != scene())
         scene()->addItem(floatingLabel);
@@ -25,6 +26,7 @@ MyThumbnailView::~MyThumbnailView()
 {
     // Items deleted by the base destructor must not reach the label any more.
     delete labelWatch;
+    paintCulling = nullptr;
     delete floatingLabel;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BackgroundPainter.h"
+#include "PaintCulling.h"
 #include "ThumbnailView.h"
 
 #include <QPixmap>
@@ -16,7 +17,8 @@ class MyThumbnailItem;
 // name label over hovered items and a triangular drop marker.
 //
 // The cabinet body is built once per viewport size and the board once per scene width;
-// painting blits them, one board for each row that the exposed area reaches.
+// painting blits them, one board for each row that the exposed area reaches. Items
+// out of view are left out of the scene's paint walk (PaintCulling).
 class MyThumbnailView : public ThumbnailView
 {
     Q_OBJECT
@@ -102,7 +104,9 @@ private:
     int backDarknessLevel = 140;
     bool transparent = false;
 
-    // Board tops of the current layout, found once after each layout.
+    // Board tops of the current layout, found once after each layout, together with
+    // the places of the items for the culling.
     mutable QVector<int> shelfRows;
     mutable bool shelfRowsValid = false;
+    mutable PaintCulling culling;
 };

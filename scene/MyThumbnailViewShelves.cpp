@@ -41,6 +41,11 @@ double reflectionOf(const AbstractThumbnailItem* item)
 
 void MyThumbnailView::drawBackground(QPainter* painter, const QRectF& rect)
 {
+    // Items coming into view get their contents before the scene walks them.
+    if (!shelfRowsValid || !culling.isGathered())
+        rebuildShelfRows();
+    culling.show(mapToScene(viewport()->rect()).boundingRect());
+
     ThumbnailView::drawBackground(painter, rect);
     adjustBackground(false);
     adjustShelf(false);
@@ -57,7 +62,7 @@ void MyThumbnailView::drawBackground(QPainter* painter, const QRectF& rect)
 
 void MyThumbnailView::paintShelves(QPainter* painter, const QRectF& exposed) const
 {
-    if (!shelfRowsValid)
+    if (!shelfRowsValid || !culling.isGathered())
         rebuildShelfRows();
     const int boardHeight = shelfPixmap.height();
     const double x = sceneRect().left() + shelfMargin;
@@ -73,7 +78,7 @@ void MyThumbnailView::paintShelves(QPainter* painter, const QRectF& exposed) con
 
 QVector<int> MyThumbnailView::getShelfRows() const
 {
-    if (!shelfRowsValid)
+    if (!shelfRowsValid || !culling.isGathered())
         rebuildShelfRows();
     return shelfRows;
 }
@@ -81,6 +86,7 @@ QVector<int> MyThumbnailView::getShelfRows() const
 void MyThumbnailView::rebuildShelfRows() const
 {
     shelfRows.clear();
+    culling.startGathering();
     if (showCategories) {
         if (const CategoryItem* loose = categories.value(-1))
             collectShelfRows(loose->items, shelfRows);
@@ -90,6 +96,7 @@ void MyThumbnailView::rebuildShelfRows() const
         collectShelfRows(getAllItems(), shelfRows);
     }
     shelfRowsValid = true;
+    culling.finishGathering();
 }
 
 void MyThumbnailView::collectShelfRows(const CategoryItem* category, QVector<int>& rows) const
@@ -105,10 +112,12 @@ void MyThumbnailView::collectShelfRows(const CategoryItem* category, QVector<int
 void MyThumbnailView::collectShelfRows(const QList<AbstractThumbnailItem*>& items, QVector<int>& rows) const
 {
     double lastGround = 0.0;
-    for (const AbstractThumbnailItem* item : items) {
+    for (AbstractThumbnailItem* item : items) {
         if (!item || !passesFilter(item))
             continue;
-        const double ground = item->sceneBoundingRect().bottom() - item->getMargin()[MarginProperty::Bottom];
+        const QRectF place = item->sceneBoundingRect();
+        culling.place(item, place);
+        const double ground = place.bottom() - item->getMargin()[MarginProperty::Bottom];
         if (ground == lastGround)
             continue;
         lastGround = ground;

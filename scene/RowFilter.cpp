@@ -4,6 +4,7 @@
 
 RowFilter::RowFilter(const CustomSortFilterProxyModel& proxy, const QModelIndex& parent)
     : filterRole(proxy.filterRole())
+    , dateRole(proxy.dateRole())
     , emptyPattern(proxy.filterRegExp().isEmpty())
     , from(proxy.getDateTimeFrom())
     , to(proxy.getDateTimeTo())
@@ -27,7 +28,7 @@ RowFilter::RowFilter(const CustomSortFilterProxyModel& proxy, const QModelIndex&
 bool RowFilter::isRuleOf(const CustomSortFilterProxyModel& proxy, const QModelIndex& parent) const
 {
     // The cheap settings first; the pattern is asked for only when they all agree.
-    if (proxy.filterKeyColumn() != keyColumn || proxy.filterRole() != filterRole)
+    if (proxy.filterKeyColumn() != keyColumn || proxy.filterRole() != filterRole || proxy.dateRole() != dateRole)
         return false;
     if (!oneColumn) {
         const QAbstractItemModel* source = proxy.sourceModel();
@@ -38,6 +39,17 @@ bool RowFilter::isRuleOf(const CustomSortFilterProxyModel& proxy, const QModelIn
     const QRegExp& own = matcher.pattern();
     return current == own && proxy.getDateTimeFrom() == from
         && proxy.getDateTimeTo() == to;
+}
+
+QVariant RowFilter::cellValue(const QAbstractItemModel* source, const QModelIndex& index) const
+{
+    // Only a date window compares moments; a pattern reads the display text.
+    if (emptyPattern && dateRole >= 0) {
+        QVariant date = source->data(index, dateRole);
+        if (date.type() == QVariant::DateTime)
+            return date;
+    }
+    return source->data(index, filterRole);
 }
 
 bool RowFilter::acceptsValue(const QVariant& value)
@@ -60,7 +72,7 @@ bool RowFilter::acceptsRow(const QAbstractItemModel* source, int row, const QMod
     if (!source)
         return false;
     for (const int column : qAsConst(testedColumns)) {
-        if (acceptsValue(source->data(source->index(row, column, parent), filterRole)))
+        if (acceptsValue(cellValue(source, source->index(row, column, parent))))
             return true;
     }
     return false;

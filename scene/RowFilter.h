@@ -25,6 +25,9 @@ public:
     // The source columns a row is tested on, in the order they are tried.
     const QVector<int>& columns() const { return testedColumns; }
     int role() const { return filterRole; }
+    // The value of a cell that the rule tests: in the date role where a date window is
+    // tested and the cell has a date there, else in the filter role.
+    QVariant cellValue(const QAbstractItemModel* source, const QModelIndex& index) const;
     const QRegExp& pattern() const { return matcher.pattern(); }
     // Whether the row passes, its cells read from `source` as far as needed.
     bool acceptsRow(const QAbstractItemModel* source, int row, const QModelIndex& parent);
@@ -42,6 +45,7 @@ private:
     QVector<int> testedColumns;
     bool oneColumn = true;
     int filterRole = 0;
+    int dateRole = -1;
     bool emptyPattern = true;
     QDateTime from;
     QDateTime to;

@@ -10,6 +10,11 @@ class ThumbnailItemModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    // Date cells as the same moment as their display value, but in UTC: made without
+    // the local time zone, which the C library looks up again for every conversion.
+    // Cells that are no dates have no value in this role.
+    static constexpr int UtcDateRole = 34;
+
     explicit ThumbnailItemModel(AbstractThumbnailView* view);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

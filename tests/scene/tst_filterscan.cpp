@@ -7,8 +7,11 @@
 #include "ThumbnailItemModel.h"
 
 #include <QBitArray>
+#include <QDateTime>
 #include <QRegExp>
 #include <QSignalSpy>
+
+#include <ctime>
 
 // Scans of a cabinet view's rows on several threads: the same rows as the proxy's own
 // evaluation, narrowing a search down without missing changed items, and the rows
@@ -27,6 +30,8 @@ private slots:
     void restGoesToTheBackground();
     void newScanDropsTheOneInTheBackground();
     void backgroundScanOutlivesTheItems();
+    void dateRoleFindsTheSameRows_data();
+    void dateRoleFindsTheSameRows();
 
 private:
     void setRule(int column, const QString& pattern, const QBitArray& columns = QBitArray(),
@@ -203,6 +208,70 @@ void TestFilterScan::backgroundScanOutlivesTheItems()
     QVERIFY(finished.wait(30000));
     QVERIFY(scan->acceptedRows().isEmpty());
     delete scan;
+}
+
+void TestFilterScan::dateRoleFindsTheSameRows_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QDateTime>("from");
+    QTest::addColumn<QBitArray>("columns");
+    // An item's own moment as a window's end: the end is inclusive.
+    const QDateTime edge = QDateTime::fromSecsSinceEpoch(1600000000 + 1000 * 700);
+    QTest::newRow("recently opened") << 6 << QString() << QDateTime() << QBitArray();
+    QTest::newRow("added since a moment") << 7 << QString() << edge << QBitArray();
+    QTest::newRow("dated since a moment") << 3 << QString() << edge << QBitArray();
+    QBitArray recentColumns(20);
+    recentColumns.setBit(6);
+    recentColumns.setBit(7);
+    QTest::newRow("opened or added since a moment") << -1 << QString() << edge << recentColumns;
+    QTest::newRow("date as text") << 7 << "2020" << QDateTime() << QBitArray();
+}
+
+// A date window tested in the UTC date role takes the same rows as on the display
+// role's local dates, in the foreground and in the background; a pattern still reads
+// the local date's text. The local zone is not UTC here, so a wall-clock comparison
+// would show.
+void TestFilterScan::dateRoleFindsTheSameRows()
+{
+    QFETCH(int, column);
+    QFETCH(QString, pattern);
+    QFETCH(QDateTime, from);
+    QFETCH(QBitArray, columns);
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "America/New_York");
+    tzset();
+    for (int i = 0; i < itemCount; ++i) {
+        items.at(i)->properties.added = i % 3 == 0 ? 0u : 1600000000u + 1000u * quint32(i);
+        items.at(i)->properties.date = 1600000000u + 1000u * quint32(itemCount - i);
+    }
+    view->resetModel();
+
+    setRule(column, pattern, columns, from);
+    const QVector<int> expected = proxyRows();
+    proxy->setDateRole(ThumbnailItemModel::UtcDateRole, true);
+    const QVector<int> rows = proxyRows();
+    FilterScan scan;
+    scan.setTimeBudget(unbounded);
+    const bool whole = scan.start(*proxy);
+    const QVector<int> scanned = scan.acceptedRows();
+    FilterScan background;
+    QSignalSpy finished(&background, &FilterScan::finished);
+    background.setTimeBudget(0);
+    const bool started = !background.start(*proxy);
+    const bool done = finished.wait(30000);
+
+    if (zone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", zone);
+    tzset();
+    QVERIFY(!expected.isEmpty() && expected.size() < itemCount);
+    QCOMPARE(rows, expected);
+    QVERIFY(whole);
+    QCOMPARE(scanned, expected);
+    QVERIFY(started && done);
+    QCOMPARE(background.acceptedRows(), expected);
 }
 
 VORENDA_TEST_MAIN(TestFilterScan)

@@ -7,7 +7,9 @@
 #include "ThumbnailItemModel.h"
 
 #include <QApplication>
+#include <QGraphicsScene>
 #include <QGraphicsSceneHoverEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -39,6 +41,9 @@ private slots:
     void columnsAndSeparator();
     void dropMarker();
     void wheelTakesFocus();
+    void itemsOutOfViewAreLeftOutOfThePaint_data();
+    void itemsOutOfViewAreLeftOutOfThePaint();
+    void itemLeavingTheViewIsDrawnAgain();
 
 private:
     QImage grab();
@@ -494,6 +499,95 @@ void TestMyThumbnailView::wheelTakesFocus()
     QApplication::sendEvent(view->viewport(), &wheel);
     QVERIFY(view->verticalScrollBar()->value() > 0);
     QVERIFY(view->hasFocus());
+}
+
+void TestMyThumbnailView::itemsOutOfViewAreLeftOutOfThePaint_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("at the top") << "none";
+    QTest::newRow("a page down") << "page";
+    QTest::newRow("a few pixels down") << "pixels";
+    QTest::newRow("three pages down") << "pages";
+    QTest::newRow("at the end") << "end";
+    QTest::newRow("filtered, in the middle") << "filter";
+    QTest::newRow("taller view") << "taller";
+    QTest::newRow("items added below the top") << "added";
+}
+
+// Items out of view have no contents for the scene's paint walk; after every change of
+// what is in view the viewport shows exactly what a paint of all items shows.
+void TestMyThumbnailView::itemsOutOfViewAreLeftOutOfThePaint()
+{
+    QFETCH(QString, change);
+    fillRows(60, 6);
+    grab();
+    QScrollBar* bar = view->verticalScrollBar();
+    QVERIFY(bar->maximum() > 8 * bar->pageStep());
+    if (change == QLatin1String("page")) {
+        bar->setValue(bar->pageStep());
+    } else if (change == QLatin1String("pages")) {
+        bar->setValue(3 * bar->pageStep());
+    } else if (change == QLatin1String("pixels")) {
+        bar->setValue(37);
+    } else if (change == QLatin1String("end")) {
+        bar->setValue(bar->maximum());
+    } else if (change == QLatin1String("filter")) {
+        QList<AbstractThumbnailItem*> kept;
+        for (int i = 0; i < items.size(); i += 3)
+            kept << items.at(i);
+        view->filterItems(kept);
+        bar->setValue(bar->maximum() / 2);
+    } else if (change == QLatin1String("taller")) {
+        bar->setValue(bar->pageStep() / 2);
+        view->resize(600, 900);
+    } else if (change == QLatin1String("added")) {
+        bar->setValue(bar->pageStep());
+        QApplication::processEvents();
+        view->viewport()->grab();
+        for (int i = 0; i < 12; ++i) {
+            auto* item = makeCabinetItem(cardPicture(80, 60, QColor(160, 60, 60)), 80, QStringLiteral("New %1").arg(i));
+            item->showItemLabel(false, false);
+            view->insertItem(i, item, true);
+            items << item;
+        }
+    }
+    QApplication::processEvents();
+    const QImage culled = view->viewport()->grab().toImage();
+
+    const QRectF visible = view->mapToScene(view->viewport()->rect()).boundingRect();
+    QStringList missing;
+    int leftOut = 0;
+    for (MyThumbnailItem* item : qAsConst(items)) {
+        const bool noContents = item->flags() & QGraphicsItem::ItemHasNoContents;
+        if (noContents && item->isVisible() && item->sceneBoundingRect().intersects(visible))
+            missing << item->getText();
+        leftOut += noContents ? 1 : 0;
+        item->setFlag(QGraphicsItem::ItemHasNoContents, false);
+    }
+    QCOMPARE(culled, view->viewport()->grab().toImage());
+    QCOMPARE(missing, QStringList());
+    QVERIFY(leftOut > items.size() / 2);
+}
+
+// An item taken out of the view while it is out of view is drawn wherever it goes next.
+void TestMyThumbnailView::itemLeavingTheViewIsDrawnAgain()
+{
+    fillRows(30, 6);
+    grab();
+    MyThumbnailItem* last = items.last();
+    QVERIFY(last->flags() & QGraphicsItem::ItemHasNoContents);
+    QCOMPARE(view->takeAt(-1, view->getList(-1).indexOf(last), true), last);
+    QVERIFY(!(last->flags() & QGraphicsItem::ItemHasNoContents));
+
+    QGraphicsScene scene;
+    scene.addItem(last);
+    QImage image(last->boundingRect().size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(image.rect()), last->sceneBoundingRect());
+    painter.end();
+    const QColor middle = image.pixelColor(image.width() / 2, image.height() / 2);
+    QVERIFY2(middle.alpha() > 0 && near(middle, QColor(60, 160, 60), 40), qPrintable(middle.name(QColor::HexArgb)));
 }
 
 VORENDA_TEST_MAIN(TestMyThumbnailView)
