@@ -2,6 +2,7 @@
 
 #include "JpegFrame.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -13,7 +14,9 @@
 // named like a picture would block the reader), the picture is measured before it is
 // decoded, the decoder is asked for the size wanted (JPEG then decodes at an eighth
 // step, SVG draws at that size), and a decode that would need more than
-// MaxDecodedImageBytes (buffers of the decoder and the picture) is refused.
+// MaxDecodedImageBytes (buffers of the decoder and the picture) is refused. A JPEG
+// file of ordinary size is read whole before it is decoded: the decoder takes its
+// fast path only with plenty of input at hand, and a whole file gives it that.
 class BoundedImageReader
 {
 public:
@@ -36,7 +39,7 @@ public:
     // is no picture or it has no size.
     bool measure();
     QSize sourceSize() const { return size; }
-    // The bytes decoding at `target` takes, by the measure.
+    // The bytes decoding at `target` takes, by the measure, the file read whole included.
     qint64 decodeBytes(const QSize& target) const;
 
     // The picture decoded at `target`; a null image when it cannot be read or is too
@@ -55,9 +58,14 @@ public:
 
 private:
     bool openDevice();
+    // The buffers of the decoder and the picture alone.
+    qint64 decoderBytes(const QSize& target) const;
+    bool readsWholeFile() const;
+    void readWholeFile();
 
     QString path;
     QFile file;
+    QBuffer wholeFile;
     QIODevice* device = nullptr;
     QImageReader reader;
     JpegFrame jpeg;
