@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -86,15 +87,16 @@ quint64 signedSum(const uchar* bytes, int count)
     return sum;
 }
 
-// Every row as its filter byte and the filtered bytes of the filter with the smallest sum.
-QByteArray filteredRows(const QImage& image, int bytesPerPixel)
+// Rows [first, end) of the picture, each as its filter byte and the bytes of the filter
+// that leaves the smallest sum, into `out`.
+void filterRows(const QImage& image, int bytesPerPixel, int first, int end, uchar* out)
 {
     const int rowBytes = image.width() * bytesPerPixel;
-    QByteArray data(qsizetype(image.height()) * (rowBytes + 1), Qt::Uninitialized);
     std::vector<uchar> above(rowBytes, 0), row(rowBytes), trial(rowBytes);
-    for (int y = 0; y < image.height(); ++y) {
+    if (first > 0)
+        unpackRow(image, first - 1, bytesPerPixel, above.data());
+    for (int y = first; y < end; ++y, out += rowBytes + 1) {
         unpackRow(image, y, bytesPerPixel, row.data());
-        auto* out = reinterpret_cast<uchar*>(data.data()) + qsizetype(y) * (rowBytes + 1);
         quint64 best = ~quint64(0);
         for (Filter filter : {None, Sub, Up, Average, Paeth}) {
             filterRow(filter, row.data(), above.data(), rowBytes, bytesPerPixel, trial.data());
@@ -107,7 +109,22 @@ QByteArray filteredRows(const QImage& image, int bytesPerPixel)
         }
         above.swap(row);
     }
-    return data;
+}
+
+// Calls `work` for every part, on at most `threads` threads, this one among them.
+void forEachPart(int parts, int threads, const std::function<void(int)>& work)
+{
+    std::atomic<int> nextPart{0};
+    auto takeParts = [&] {
+        for (int part = nextPart++; part < parts; part = nextPart++)
+            work(part);
+    };
+    std::vector<std::thread> helpers;
+    for (int i = 1; i < std::min(threads, parts); ++i)
+        helpers.emplace_back(takeParts);
+    takeParts();
+    for (std::thread& helper : helpers)
+        helper.join();
 }
 
 // One part as raw deflate data, primed with the window before it; every part but the
@@ -143,29 +160,28 @@ bool deflatePart(const QByteArray& data, qsizetype start, qsizetype end, bool la
     return ok;
 }
 
-// The zlib stream of `data`: header, the parts deflated on up to `threads` threads, checksum.
-bool compress(const QByteArray& data, qsizetype rowBytes, int threads, QByteArray* stream)
+// The zlib stream of the picture's filtered rows: header, the parts filtered and
+// deflated on up to `threads` threads, checksum.
+bool compress(const QImage& image, int bytesPerPixel, int threads, QByteArray* stream)
 {
-    const qsizetype rows = data.size() / rowBytes;
-    const qsizetype rowsPerPart =
-        std::max((rows + mostParts - 1) / mostParts, (minPartBytes + rowBytes - 1) / rowBytes);
-    const int parts = int(std::max<qsizetype>(1, (rows + rowsPerPart - 1) / rowsPerPart));
+    const qsizetype rowBytes = qsizetype(image.width()) * bytesPerPixel + 1;
+    const int rows = image.height();
+    const int rowsPerPart = int(std::max<qsizetype>((rows + mostParts - 1) / mostParts,
+                                                    (minPartBytes + rowBytes - 1) / rowBytes));
+    const int parts = std::max(1, (rows + rowsPerPart - 1) / rowsPerPart);
+    QByteArray data(rows * rowBytes, Qt::Uninitialized);
+    auto partStart = [&](int part) { return qsizetype(part) * rowsPerPart * rowBytes; };
+    auto partEnd = [&](int part) { return std::min(qsizetype(data.size()), partStart(part + 1)); };
+
+    forEachPart(parts, threads, [&](int part) {
+        filterRows(image, bytesPerPixel, part * rowsPerPart, std::min(rows, (part + 1) * rowsPerPart),
+                   reinterpret_cast<uchar*>(data.data()) + partStart(part));
+    });
     std::vector<QByteArray> deflated(parts);
     std::vector<char> made(parts, 0);
-    std::atomic<int> nextPart{0};
-    auto work = [&] {
-        for (int part = nextPart++; part < parts; part = nextPart++) {
-            const qsizetype start = part * rowsPerPart * rowBytes;
-            const qsizetype end = std::min(qsizetype(data.size()), start + rowsPerPart * rowBytes);
-            made[part] = deflatePart(data, start, end, part == parts - 1, &deflated[part]);
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (int i = 1; i < std::min(threads, parts); ++i)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
+    forEachPart(parts, threads, [&](int part) {
+        made[part] = deflatePart(data, partStart(part), partEnd(part), part == parts - 1, &deflated[part]);
+    });
     if (std::find(made.begin(), made.end(), 0) != made.end())
         return false;
 
@@ -221,8 +237,7 @@ QByteArray ParallelPngEncoder::encode(const QImage& image, int threads)
     const bool alpha = image.format() == QImage::Format_ARGB32;
     const int bytesPerPixel = alpha ? 4 : 3;
     QByteArray pixels;
-    if (!compress(filteredRows(image, bytesPerPixel), qsizetype(image.width()) * bytesPerPixel + 1,
-                  std::max(1, threads), &pixels))
+    if (!compress(image, bytesPerPixel, std::max(1, threads), &pixels))
         return QByteArray();
 
     QByteArray file("\x89PNG\r\n\x1a\n", 8);
