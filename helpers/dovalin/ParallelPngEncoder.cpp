@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <functional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -120,8 +121,12 @@ void forEachPart(int parts, int threads, const std::function<void(int)>& work)
             work(part);
     };
     std::vector<std::thread> helpers;
-    for (int i = 1; i < std::min(threads, parts); ++i)
-        helpers.emplace_back(takeParts);
+    try {
+        for (int i = 1; i < std::min(threads, parts); ++i)
+            helpers.emplace_back(takeParts);
+    } catch (const std::system_error&) {
+        // No thread to be had: the threads there are do all the parts.
+    }
     takeParts();
     for (std::thread& helper : helpers)
         helper.join();
@@ -226,8 +231,11 @@ QByteArray bigEndianWords(std::initializer_list<quint32> words)
 
 bool ParallelPngEncoder::encodes(const QImage& image)
 {
+    // Thumbnails are far from the size limit of the byte array the rows are filtered into.
+    const qint64 filteredBytes = qint64(image.height()) * (qint64(image.width()) * 4 + 1);
     return (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) && !image.isNull()
-        && !image.colorSpace().isValid() && image.textKeys().isEmpty() && image.offset().isNull();
+        && filteredBytes < (qint64(1) << 30) && !image.colorSpace().isValid() && image.textKeys().isEmpty()
+        && image.offset().isNull();
 }
 
 QByteArray ParallelPngEncoder::encode(const QImage& image, int threads)
