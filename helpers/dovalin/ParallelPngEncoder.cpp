@@ -93,21 +93,22 @@ quint64 signedSum(const uchar* bytes, int count)
 void filterRows(const QImage& image, int bytesPerPixel, int first, int end, uchar* out)
 {
     const int rowBytes = image.width() * bytesPerPixel;
-    std::vector<uchar> above(rowBytes, 0), row(rowBytes), trial(rowBytes);
+    std::vector<uchar> above(rowBytes, 0), row(rowBytes), trial(rowBytes), best(rowBytes);
     if (first > 0)
         unpackRow(image, first - 1, bytesPerPixel, above.data());
     for (int y = first; y < end; ++y, out += rowBytes + 1) {
         unpackRow(image, y, bytesPerPixel, row.data());
-        quint64 best = ~quint64(0);
+        quint64 bestSum = ~quint64(0);
         for (Filter filter : {None, Sub, Up, Average, Paeth}) {
             filterRow(filter, row.data(), above.data(), rowBytes, bytesPerPixel, trial.data());
             const quint64 sum = signedSum(trial.data(), rowBytes);
-            if (sum < best) {
-                best = sum;
+            if (sum < bestSum) {
+                bestSum = sum;
                 out[0] = filter;
-                std::copy(trial.begin(), trial.end(), out + 1);
+                best.swap(trial);
             }
         }
+        std::copy(best.begin(), best.end(), out + 1);
         above.swap(row);
     }
 }
