@@ -55,6 +55,10 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
 
     const QSize box(qMax(0, item->thumbWidth), qMax(0, item->thumbHeight));
     BoundedImageReader loader(path);
+    // Alone, a picture has the memory and the cores to itself; in a batch the pictures
+    // decoded at the same time share them.
+    const bool alone = !budget;
+    loader.setReadWholeJpeg(alone);
     if (!loader.measure()) {
         *error = loader.errorString();
         return false;
@@ -90,8 +94,7 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     QString format = item->thumbFormat;
     if (format.isEmpty())
         format = QFileInfo(item->thumbName).suffix();
-    // Alone, a picture has the cores to itself; in a batch the other pictures use them.
-    const int threads = budget ? 1 : QThread::idealThreadCount();
+    const int threads = alone ? QThread::idealThreadCount() : 1;
     return saveThumbnail(picture, addTrailingSeparator(outputFolder) + item->thumbName, format.toLatin1(), threads,
                          error);
 }

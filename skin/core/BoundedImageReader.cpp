@@ -109,7 +109,7 @@ bool BoundedImageReader::measure()
 
 bool BoundedImageReader::readsWholeFile() const
 {
-    return device == &file && reader.format() == "jpeg" && file.size() <= maxWholeJpegFileBytes;
+    return wholeJpeg && device == &file && reader.format() == "jpeg" && file.size() <= maxWholeJpegFileBytes;
 }
 
 void BoundedImageReader::readWholeFile()

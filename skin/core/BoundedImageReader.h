@@ -14,9 +14,7 @@
 // named like a picture would block the reader), the picture is measured before it is
 // decoded, the decoder is asked for the size wanted (JPEG then decodes at an eighth
 // step, SVG draws at that size), and a decode that would need more than
-// MaxDecodedImageBytes (buffers of the decoder and the picture) is refused. A JPEG
-// file of ordinary size is read whole before it is decoded: the decoder takes its
-// fast path only with plenty of input at hand, and a whole file gives it that.
+// MaxDecodedImageBytes (buffers of the decoder and the picture) is refused.
 class BoundedImageReader
 {
 public:
@@ -34,6 +32,11 @@ public:
     // Turns the picture as its metadata says (EXIF orientation). Off by default; the
     // sizes below are those before turning.
     void setAutoTransform(bool enabled) { reader.setAutoTransform(enabled); }
+    // Reads a JPEG file of ordinary size whole before decoding it: the decoder takes its
+    // fast path only with plenty of input at hand. Faster for one picture, but the file
+    // is held in memory meanwhile, and the fresh memory of many reads at once on several
+    // threads costs more than it saves. Off by default.
+    void setReadWholeJpeg(bool enabled) { wholeJpeg = enabled; }
 
     // Opens the file and reads the picture's size from its header; false when there
     // is no picture or it has no size.
@@ -72,5 +75,6 @@ private:
     QSize size;
     int bytesPerPixel = 4;
     bool measured = false;
+    bool wholeJpeg = false;
     QString error;
 };
