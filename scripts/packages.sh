@@ -4,6 +4,7 @@ VORENDA_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqt5x11extras5-dev libqt5webkit5-dev
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libxcb1-dev libxcb-keysyms1-dev libplist-dev
+    zlib1g-dev # Dovalin deflates PNG thumbnails itself
     libqt5sql5-sqlite
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core

@@ -3,12 +3,41 @@
 #include "AtomicImageSave.h"
 #include "BoundedImageReader.h"
 #include "DecodeBudget.h"
+#include "ParallelPngEncoder.h"
 #include "PathFunctions.h"
 #include "PhotoFrame.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 #include <optional>
+
+namespace {
+
+// Saves the thumbnail in `format`. PNG is deflated on `threads` threads where the
+// encoder takes the picture; the file is the same for any number of threads.
+bool saveThumbnail(const QImage& picture, const QString& path, const QByteArray& format, int threads, QString* error)
+{
+    if (format.compare("png", Qt::CaseInsensitive) == 0 && ParallelPngEncoder::encodes(picture)) {
+        const QByteArray png = ParallelPngEncoder::encode(picture, threads);
+        if (png.isEmpty()) {
+            *error = QStringLiteral("the picture could not be compressed");
+            return false;
+        }
+        return saveFileAtomically(
+            path,
+            [&png](QIODevice* file, QString* writeError) {
+                if (file->write(png) == png.size())
+                    return true;
+                *writeError = file->errorString();
+                return false;
+            },
+            error);
+    }
+    return saveImageAtomically(picture, path, format, error);
+}
+
+} // namespace
 
 bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, DecodeBudget* budget,
                    QString* error)
@@ -26,6 +55,10 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
 
     const QSize box(qMax(0, item->thumbWidth), qMax(0, item->thumbHeight));
     BoundedImageReader loader(path);
+    // Alone, a picture has the memory and the cores to itself; in a batch the pictures
+    // decoded at the same time share them.
+    const bool alone = !budget;
+    loader.setReadWholeJpeg(alone);
     if (!loader.measure()) {
         *error = loader.errorString();
         return false;
@@ -61,6 +94,7 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     QString format = item->thumbFormat;
     if (format.isEmpty())
         format = QFileInfo(item->thumbName).suffix();
-    return saveImageAtomically(picture, addTrailingSeparator(outputFolder) + item->thumbName, format.toLatin1(),
-                               error);
+    const int threads = alone ? QThread::idealThreadCount() : 1;
+    return saveThumbnail(picture, addTrailingSeparator(outputFolder) + item->thumbName, format.toLatin1(), threads,
+                         error);
 }

@@ -37,6 +37,20 @@ bool saveImageAtomically(const QImage& image, const QString& path, const QByteAr
         *error = QStringLiteral("no image format for %1").arg(path);
         return false;
     }
+    return saveFileAtomically(
+        path,
+        [&image, &format](QIODevice* file, QString* writeError) {
+            QImageWriter writer(file, format.toLower());
+            if (writer.write(image))
+                return true;
+            *writeError = writer.errorString();
+            return false;
+        },
+        error);
+}
+
+bool saveFileAtomically(const QString& path, const std::function<bool(QIODevice*, QString*)>& write, QString* error)
+{
     // Not QSaveFile: it writes through a link at the target to the file it points to.
     // A temporary file is created new (never through a link), and rename() replaces
     // the name it is given.
@@ -50,11 +64,8 @@ bool saveImageAtomically(const QImage& image, const QString& path, const QByteAr
         *error = systemError();
         return false;
     }
-    QImageWriter writer(&file, format.toLower());
-    if (!writer.write(image)) {
-        *error = writer.errorString();
+    if (!write(&file, error))
         return false;
-    }
     if (!file.flush()) {
         *error = file.errorString();
         return false;

@@ -32,6 +32,10 @@ qint64 jpegOutputSide(qint64 side, qint64 wanted)
     return qMin(side, qMax((side + 7) / 8, 2 * wanted));
 }
 
+// JPEG files up to this size are read whole before decoding: a camera's largest
+// pictures, and little beside the decoder's own buffers.
+constexpr qint64 maxWholeJpegFileBytes = 32 * 1024 * 1024;
+
 } // namespace
 
 BoundedImageReader::BoundedImageReader(const QString& path)
@@ -103,7 +107,36 @@ bool BoundedImageReader::measure()
     return true;
 }
 
+bool BoundedImageReader::readsWholeFile() const
+{
+    return wholeJpeg && device == &file && reader.format() == "jpeg" && file.size() <= maxWholeJpegFileBytes;
+}
+
+void BoundedImageReader::readWholeFile()
+{
+    // Qt's JPEG reader hands a buffer's whole contents to the decoder at once, where
+    // from a file it passes a few kilobytes at a time. A file cut short while it is
+    // read decodes as far as it goes, as it would from the file.
+    const qint64 position = file.pos();
+    if (!file.seek(0))
+        return;
+    wholeFile.setData(file.read(file.size()));
+    if (!wholeFile.open(QIODevice::ReadOnly)) {
+        wholeFile.setData(QByteArray());
+        file.seek(position);
+        return;
+    }
+    file.close();
+    device = &wholeFile;
+    reader.setDevice(device);
+}
+
 qint64 BoundedImageReader::decodeBytes(const QSize& target) const
+{
+    return decoderBytes(target) + (readsWholeFile() ? file.size() : 0);
+}
+
+qint64 BoundedImageReader::decoderBytes(const QSize& target) const
 {
     const QSize wanted = target.isValid() ? target : size;
     const QByteArray format = reader.format();
@@ -132,10 +165,12 @@ QImage BoundedImageReader::read(const QSize& target)
         error = QStringLiteral("no size to decode at");
         return QImage();
     }
-    if (decodeBytes(wanted) > MaxDecodedImageBytes) {
+    if (decoderBytes(wanted) > MaxDecodedImageBytes) {
         error = QStringLiteral("%1 x %2 pixels need too much memory to decode").arg(size.width()).arg(size.height());
         return QImage();
     }
+    if (readsWholeFile())
+        readWholeFile();
     if (wanted != size)
         reader.setScaledSize(wanted);
     QImage image;

@@ -2,6 +2,7 @@
 
 #include "JpegFrame.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -31,12 +32,17 @@ public:
     // Turns the picture as its metadata says (EXIF orientation). Off by default; the
     // sizes below are those before turning.
     void setAutoTransform(bool enabled) { reader.setAutoTransform(enabled); }
+    // Reads a JPEG file of ordinary size whole before decoding it: the decoder takes its
+    // fast path only with plenty of input at hand. Faster for one picture, but the file
+    // is held in memory meanwhile, and the fresh memory of many reads at once on several
+    // threads costs more than it saves. Off by default.
+    void setReadWholeJpeg(bool enabled) { wholeJpeg = enabled; }
 
     // Opens the file and reads the picture's size from its header; false when there
     // is no picture or it has no size.
     bool measure();
     QSize sourceSize() const { return size; }
-    // The bytes decoding at `target` takes, by the measure.
+    // The bytes decoding at `target` takes, by the measure, the file read whole included.
     qint64 decodeBytes(const QSize& target) const;
 
     // The picture decoded at `target`; a null image when it cannot be read or is too
@@ -55,14 +61,20 @@ public:
 
 private:
     bool openDevice();
+    // The buffers of the decoder and the picture alone.
+    qint64 decoderBytes(const QSize& target) const;
+    bool readsWholeFile() const;
+    void readWholeFile();
 
     QString path;
     QFile file;
+    QBuffer wholeFile;
     QIODevice* device = nullptr;
     QImageReader reader;
     JpegFrame jpeg;
     QSize size;
     int bytesPerPixel = 4;
     bool measured = false;
+    bool wholeJpeg = false;
     QString error;
 };

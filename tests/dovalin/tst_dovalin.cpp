@@ -20,6 +20,7 @@ private slots:
     void init();
     void scalesAndFrames_data();
     void scalesAndFrames();
+    void textInAPictureIsDrawn();
     void badItemsAreSkipped();
     void oversizedPictureIsRefused();
     void costlyJpegIsRefused_data();
@@ -58,8 +59,9 @@ private:
     QString path(const QString& name) const { return work->filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
     QByteArray job(const QList<Item>& items, const QString& docType = QStringLiteral("Dovalin-Data")) const;
-    Run run(const QStringList& arguments) const;
-    Run runJob(const QByteArray& job) const;
+    // `unset` names variables of the test environment the helper does not get.
+    Run run(const QStringList& arguments, const QStringList& unset = {}) const;
+    Run runJob(const QByteArray& job, const QStringList& unset = {}) const;
 
     QScopedPointer<QTemporaryDir> work;
 };
@@ -94,11 +96,13 @@ QByteArray TestDovalin::job(const QList<Item>& items, const QString& docType) co
     return xml;
 }
 
-TestDovalin::Run TestDovalin::run(const QStringList& arguments) const
+TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringList& unset) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const QString& name : unset)
+        environment.remove(name);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VORENDA_BIN_DIR "/dovalin"), arguments);
     Run result;
@@ -114,13 +118,13 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments) const
     return result;
 }
 
-TestDovalin::Run TestDovalin::runJob(const QByteArray& job) const
+TestDovalin::Run TestDovalin::runJob(const QByteArray& job, const QStringList& unset) const
 {
     QFile file(path(QStringLiteral("dovalin-job.dat")));
     if (!file.open(QIODevice::WriteOnly) || file.write(job) != job.size())
         return Run();
     file.close();
-    return run({file.fileName()});
+    return run({file.fileName()}, unset);
 }
 
 void TestDovalin::scalesAndFrames_data()
@@ -197,6 +201,34 @@ void TestDovalin::scalesAndFrames()
     const QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
     QCOMPARE(corner == QColor(Qt::white), framed);
     QVERIFY(centre != QColor(Qt::white));
+}
+
+void TestDovalin::textInAPictureIsDrawn()
+{
+    // The helper picks its own platform; the system's fonts must still be there for a
+    // drawing with text (not only the fonts the test environment points Qt at). Without
+    // them every letter comes out as a black box.
+    QFile svg(path(QStringLiteral("note.svg")));
+    QVERIFY(svg.open(QIODevice::WriteOnly));
+    svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='300' height='100'>"
+              "<rect width='300' height='100' fill='white'/>"
+              "<text x='10' y='75' font-family='DejaVu Sans' font-size='64' fill='black'>Note</text></svg>");
+    svg.close();
+
+    const Run result = runJob(job({{path(QStringLiteral("note.svg")), QStringLiteral("n."), QStringLiteral("n")}}),
+                              {QStringLiteral("QT_QPA_FONTDIR")});
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(n)(0)(300)(100)")});
+    const QImage image(outputFolder() + QStringLiteral("/n."));
+    QCOMPARE(image.size(), QSize(256, 85));
+    QImageReader reader(svg.fileName());
+    reader.setScaledSize(image.size());
+    const QImage drawnHere = reader.read();
+    QCOMPARE(drawnHere.size(), image.size());
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            differing += qAbs(qGray(image.pixel(x, y)) - qGray(drawnHere.pixel(x, y))) > 64 ? 1 : 0;
+    QVERIFY2(differing < image.width() * image.height() / 50, qPrintable(QString::number(differing)));
 }
 
 void TestDovalin::badItemsAreSkipped()
