@@ -264,18 +264,26 @@ void ShelfDataFile::writeCategory(ShelfDataWriter& writer, CategoryHeaderItem* h
 class ShelfDataFile::BuildingSink : public ShelfDataSink
 {
 public:
-    explicit BuildingSink(ShelfDataFile& dataFile)
+    // Records from the reader's threads come completed, those read here do not.
+    BuildingSink(ShelfDataFile& dataFile, bool completed)
         : dataFile(dataFile)
+        , completed(completed)
     {
     }
 
     bool stopped() override { return dataFile.stopLoading(); }
     void settings(QXmlStreamReader& reader) override { dataFile.settings.read(reader); }
     void category(CategoryRecord record) override { key = dataFile.addCategory(record); }
-    void item(ItemRecord record) override { dataFile.addItem(record, key); }
+    void item(ItemRecord record) override
+    {
+        if (!completed)
+            completeItemRecord(record);
+        dataFile.addItem(record, key);
+    }
 
 private:
     ShelfDataFile& dataFile;
+    const bool completed;
     int key = -1;
 };
 
@@ -295,7 +303,7 @@ bool ShelfDataFile::load(const QString& path)
     }
 
     loadingDataFile = true;
-    BuildingSink sink(*this);
+    BuildingSink sink(*this, true);
     ShelfDataFileReader reader(&file);
     ShelfDataFileReader::Part part;
     while (!stopLoading() && reader.next(part)) {
@@ -349,7 +357,7 @@ bool ShelfDataFile::stopLoading()
 
 void ShelfDataFile::readCategoryElement(QXmlStreamReader& reader)
 {
-    BuildingSink sink(*this);
+    BuildingSink sink(*this, false);
     walkCategoryElement(reader, sink);
 }
 
@@ -396,7 +404,9 @@ int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int pare
 
 void ShelfDataFile::readItemElement(QXmlStreamReader& reader, int categoryKey)
 {
-    addItem(readItemRecord(reader), categoryKey);
+    ItemRecord record = readItemRecord(reader);
+    completeItemRecord(record);
+    addItem(record, categoryKey);
 }
 
 void ShelfDataFile::addItem(const ItemRecord& record, int categoryKey)

@@ -1,10 +1,12 @@
 #include "ShelfDataFileReader.h"
 
 namespace {
-// Parts handed over at a time, and batches read ahead before the reader waits: enough
-// to keep both threads busy, little enough to keep the records' memory small.
+// Parts handed on at a time, and batches read ahead before the reader waits: enough
+// to keep the threads busy, little enough to keep the records' memory small.
 constexpr size_t batchSize = 128;
 constexpr size_t batchesAhead = 32;
+// Completing a record costs about half of reading it.
+constexpr int completingThreads = 2;
 } // namespace
 
 class ShelfDataFileReader::QueueSink : public ShelfDataSink
@@ -53,6 +55,7 @@ public:
 ShelfDataFileReader::ShelfDataFileReader(QIODevice* device)
     : reader(device)
 {
+    completers.setMaxThreadCount(completingThreads);
     thread = std::thread(&ShelfDataFileReader::run, this);
 }
 
@@ -65,7 +68,7 @@ void ShelfDataFileReader::run()
 {
     QueueSink sink(*this);
     const ShelfDataWalkEnd end = walkDataFile(reader, sink);
-    sink.owner.flush(sink.parts);
+    flush(sink.parts);
     std::lock_guard<std::mutex> lock(mutex);
     walkEnd = end;
     finished = true;
@@ -76,8 +79,12 @@ void ShelfDataFileReader::flush(std::vector<Part>& parts, bool handOver)
 {
     std::unique_lock<std::mutex> lock(mutex);
     changed.wait(lock, [this] { return stopping || batches.size() < batchesAhead; });
-    if (!parts.empty() && !stopping)
-        batches.push_back(std::move(parts));
+    if (!parts.empty() && !stopping) {
+        auto batch = std::make_shared<Batch>();
+        batch->parts = std::move(parts);
+        batches.push_back(batch);
+        completers.start([this, batch] { complete(batch); });
+    }
     parts.clear();
     changed.notify_all();
     if (!handOver)
@@ -85,6 +92,19 @@ void ShelfDataFileReader::flush(std::vector<Part>& parts, bool handOver)
     // Set together with the batch: the consumer cannot resume before this.
     handedOver = true;
     changed.wait(lock, [this] { return stopping || !handedOver; });
+}
+
+void ShelfDataFileReader::complete(const std::shared_ptr<Batch>& batch)
+{
+    if (!stopping) {
+        for (Part& part : batch->parts) {
+            if (part.kind == Part::Item)
+                completeItemRecord(part.item);
+        }
+    }
+    std::lock_guard<std::mutex> lock(mutex);
+    batch->complete = true;
+    changed.notify_all();
 }
 
 void ShelfDataFileReader::resume()
@@ -96,9 +116,9 @@ void ShelfDataFileReader::resume()
 
 bool ShelfDataFileReader::next(Part& part)
 {
-    if (currentIndex >= current.size()) {
+    if (!current || currentIndex >= current->parts.size()) {
         std::unique_lock<std::mutex> lock(mutex);
-        changed.wait(lock, [this] { return !batches.empty() || finished; });
+        changed.wait(lock, [this] { return (!batches.empty() && batches.front()->complete) || (batches.empty() && finished); });
         if (batches.empty())
             return false;
         current = std::move(batches.front());
@@ -106,7 +126,7 @@ bool ShelfDataFileReader::next(Part& part)
         currentIndex = 0;
         changed.notify_all();
     }
-    part = std::move(current[currentIndex++]);
+    part = std::move(current->parts[currentIndex++]);
     return true;
 }
 
@@ -119,4 +139,5 @@ void ShelfDataFileReader::stop()
     }
     if (thread.joinable())
         thread.join();
+    completers.waitForDone();
 }

@@ -2,21 +2,24 @@
 
 #include "ShelfDataFileWalk.h"
 
+#include <QThreadPool>
 #include <QXmlStreamReader>
 
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 class QIODevice;
 
-// Reads a data file on a thread of its own while the GUI thread builds what was read:
-// the XML, the names of the pictures and whether their files are there are worked out
-// ahead. The parts come out in the file's order. A Settings element is read by the
-// consumer itself, with the reader handed over, since settings shape what follows.
+// Reads a data file on a thread of its own while the GUI thread builds what was read;
+// the item records are completed (the names of their pictures, whether the files are
+// there) on further threads. The parts come out in the file's order. A Settings
+// element is read by the consumer itself, with the reader handed over, since settings
+// shape what follows.
 class ShelfDataFileReader
 {
 public:
@@ -29,7 +32,7 @@ public:
 
     // Starts reading the open device, which must outlive this object.
     explicit ShelfDataFileReader(QIODevice* device);
-    // Stops reading and waits for the thread.
+    // Stops reading and waits for the threads.
     ~ShelfDataFileReader();
     ShelfDataFileReader(const ShelfDataFileReader&) = delete;
     ShelfDataFileReader& operator=(const ShelfDataFileReader&) = delete;
@@ -40,29 +43,36 @@ public:
     // read it; resume() hands the reader back.
     QXmlStreamReader& xml() { return reader; }
     void resume();
-    // Leaves the rest unread and waits for the thread.
+    // Leaves the rest unread and waits for the threads.
     void stop();
     ShelfDataWalkEnd end() const { return walkEnd; }
 
 private:
     class QueueSink;
+    struct Batch
+    {
+        std::vector<Part> parts;
+        bool complete = false;
+    };
 
     void run();
-    // Hands the parts read so far to the consumer; waits while it is far behind.
-    // With handOver, the reader goes to the consumer with the last part, and the
-    // thread waits until resume().
+    // Hands the parts read so far on, to be completed and then taken by the consumer;
+    // waits while the consumer is far behind. With handOver, the reader goes to the
+    // consumer with the last part, and the thread waits until resume().
     void flush(std::vector<Part>& parts, bool handOver = false);
+    void complete(const std::shared_ptr<Batch>& batch);
 
     QXmlStreamReader reader;
     ShelfDataWalkEnd walkEnd;
 
     std::mutex mutex;
     std::condition_variable changed;
-    std::deque<std::vector<Part>> batches;
-    std::vector<Part> current;
+    std::deque<std::shared_ptr<Batch>> batches;
+    std::shared_ptr<Batch> current;
     size_t currentIndex = 0;
     bool finished = false;
     std::atomic<bool> stopping{false};
     bool handedOver = false;
+    QThreadPool completers;
     std::thread thread;
 };

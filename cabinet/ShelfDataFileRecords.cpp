@@ -63,17 +63,14 @@ QString copyOf(const QString& text)
     return text.isEmpty() ? QString() : QString(text.unicode(), text.size());
 }
 
-void readField(ItemRecord& record, ItemField field, const QString& text, QString& thumbnail)
+void readField(ItemRecord& record, ItemField field, const QString& text)
 {
     switch (field) {
-    case ItemField::Target: record.target = decodeDataText(copyOf(text)); break;
-    case ItemField::Thumbnail: thumbnail = copyOf(text); break;
-    case ItemField::TypeName: record.typeName = decodeDataText(copyOf(text)); break;
-    case ItemField::Tags:
-        record.tags = decodeDataText(text).trimmed().toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
-        record.tags.removeDuplicates();
-        break;
-    case ItemField::Notes: record.notes = decodeDataText(copyOf(text)).trimmed(); break;
+    case ItemField::Target: record.target = copyOf(text); break;
+    case ItemField::Thumbnail: record.thumbnail = copyOf(text); break;
+    case ItemField::TypeName: record.typeName = copyOf(text); break;
+    case ItemField::Tags: record.tagText = copyOf(text); break;
+    case ItemField::Notes: record.notes = copyOf(text); break;
     case ItemField::Rating: record.rating = text.toInt(); break;
     case ItemField::Popularity: record.popularity = text.toLongLong(); break;
     case ItemField::Date: record.date = text.toUInt(); break;
@@ -120,7 +117,6 @@ ItemRecord readItemRecord(QXmlStreamReader& reader)
         record.labelText = attributes.value(QLatin1String("label")).toString();
     }
     QString text;
-    QString thumbnail;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isEndElement() && reader.name() == QLatin1String("Item"))
@@ -133,15 +129,26 @@ ItemRecord readItemRecord(QXmlStreamReader& reader)
             continue;
         }
         readElementText(reader, text);
-        readField(record, field, text, thumbnail);
+        readField(record, field, text);
     }
+    return record;
+}
+
+void completeItemRecord(ItemRecord& record)
+{
+    record.target = decodeDataText(record.target);
+    record.typeName = decodeDataText(record.typeName);
+    record.notes = decodeDataText(record.notes).trimmed();
+    record.tags = decodeDataText(record.tagText).trimmed().toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    record.tags.removeDuplicates();
+    record.tagText.clear();
 
     record.standardName = ThumbnailCache::getThumbnailName(record.target.isEmpty() ? record.name : record.target);
     // Only a name inside the cache folder: the file cannot send the reader elsewhere.
-    record.thumbnailName = QFileInfo(decodeDataText(thumbnail)).fileName();
+    record.thumbnailName = QFileInfo(decodeDataText(record.thumbnail)).fileName();
+    record.thumbnail.clear();
     if (record.thumbnailName.isEmpty())
         record.thumbnailName = record.standardName;
     record.picturePath = ThumbnailCache::getCachePath(record.thumbnailName);
     record.cached = QFileInfo(record.picturePath).isFile();
-    return record;
 }

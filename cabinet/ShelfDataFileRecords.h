@@ -23,10 +23,13 @@ struct ItemRecord
     // The attributes; the name decoded, the others as written.
     QString name, typeText, labelText;
 
-    // The text elements, decoded; numbers as their decimal text reads, 0 when missing.
+    // The text elements: numbers as their decimal text reads, 0 when missing; texts
+    // decoded once the record is completed.
     QString target;
+    QString thumbnail;
     QString typeName;
     QString notes;
+    QString tagText;
     QStringList tags;
     int rating = 0, thumbsize = 0, width = 0, height = 0, length = 0, bitrate = 0, framerate = 0, samplerate = 0,
         bitdepth = 0, channels = 0;
@@ -44,6 +47,8 @@ struct ItemRecord
 
 // Reads the attributes of the Category or Uncategorized element the reader stands on.
 CategoryRecord readCategoryRecord(const QXmlStreamReader& reader);
-// Reads the Item element the reader stands on up to its end, or up to an error, and
-// works out what follows from it. Safe on any thread.
+// Reads the Item element the reader stands on up to its end, or up to an error.
 ItemRecord readItemRecord(QXmlStreamReader& reader);
+// Decodes the texts and works out what follows from them, touching nothing else, so
+// records can be completed on any thread.
+void completeItemRecord(ItemRecord& record);
