@@ -470,6 +470,9 @@ void ShelfDataFile::addItem(const ItemRecord& record, int categoryKey)
     p.tags = record.tags;
 
     item->showItemLabel(record.labelText.toInt() != 0, false);
+    // Measured now, while the reader threads read ahead, rather than all at once by the
+    // layout at the end, which then finds the size known.
+    item->boundingRect();
     if (cached)
         pictureLoader->enqueue(item, path);
 
