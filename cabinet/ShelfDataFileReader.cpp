@@ -118,7 +118,10 @@ bool ShelfDataFileReader::next(Part& part)
 {
     if (!current || currentIndex >= current->parts.size()) {
         std::unique_lock<std::mutex> lock(mutex);
-        changed.wait(lock, [this] { return (!batches.empty() && batches.front()->complete) || (batches.empty() && finished); });
+        // The head batch, once completed, or the end.
+        changed.wait(lock, [this] {
+            return batches.empty() ? finished : batches.front()->complete;
+        });
         if (batches.empty())
             return false;
         current = std::move(batches.front());

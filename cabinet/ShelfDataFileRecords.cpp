@@ -4,7 +4,6 @@
 #include "ThumbnailCache.h"
 #include "XmlAttributes.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
@@ -33,6 +32,16 @@ ItemField itemField(const QStringRef& element)
     return ItemField::None;
 }
 
+// What the reader's own readElementText() says of an element inside the text, in the
+// words and language of the reader.
+QString unexpectedElementMessage()
+{
+    QXmlStreamReader probe(QStringLiteral("<a><b/></a>"));
+    probe.readNextStartElement();
+    probe.readElementText();
+    return probe.errorString();
+}
+
 // The reader's own readElementText() with an unexpected child an error, into a buffer
 // kept from element to element: most texts are numbers that need no string of their own.
 void readElementText(QXmlStreamReader& reader, QString& text)
@@ -51,7 +60,7 @@ void readElementText(QXmlStreamReader& reader, QString& text)
             break;
         default:
             if (!reader.hasError())
-                reader.raiseError(QCoreApplication::translate("QXmlStream", "Expected character data."));
+                reader.raiseError(unexpectedElementMessage());
             return;
         }
     }
