@@ -2,11 +2,11 @@
 
 #include "CategoryHeaderItem.h"
 #include "DamagedFile.h"
-#include "DataFileText.h"
 #include "FileInfoProvider.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "RegularFile.h"
+#include "ShelfDataFileReader.h"
 #include "ShelfDataWriter.h"
 #include "ShelfLog.h"
 #include "ShelfParts.h"
@@ -15,7 +15,6 @@
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
-#include "XmlAttributes.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,33 +33,6 @@ bool hasThumbnailJob(int type)
     return type == ThumbImage || type == ThumbPhoto || type == ThumbVideo || type == ThumbWebPage;
 }
 
-// The text elements of an Item, in the order they are written.
-struct ItemFields
-{
-    QString target, thumbnail, typeName, rating, popularity, date, accessed, size, added, tags, notes, thumbsize,
-        customthumb, width, height, length, bitrate, framerate, samplerate, bitdepth, channels;
-
-    QString* field(const QStringRef& element)
-    {
-        static const QLatin1String names[] = {
-            QLatin1String("target"),     QLatin1String("thumbnail"),   QLatin1String("type"),
-            QLatin1String("rating"),     QLatin1String("popularity"),  QLatin1String("date"),
-            QLatin1String("accessed"),   QLatin1String("size"),        QLatin1String("added"),
-            QLatin1String("tags"),       QLatin1String("notes"),       QLatin1String("thumbsize"),
-            QLatin1String("customthumb"), QLatin1String("width"),      QLatin1String("height"),
-            QLatin1String("length"),     QLatin1String("bitrate"),     QLatin1String("framerate"),
-            QLatin1String("samplerate"), QLatin1String("bitdepth"),    QLatin1String("channels")};
-        QString* const fields[] = {&target,   &thumbnail, &typeName, &rating,    &popularity,  &date,     &accessed,
-                                   &size,     &added,     &tags,     &notes,     &thumbsize,   &customthumb, &width,
-                                   &height,   &length,    &bitrate,  &framerate, &samplerate, &bitdepth, &channels};
-        for (size_t i = 0; i < sizeof(names) / sizeof(names[0]); ++i) {
-            if (element == names[i])
-                return fields[i];
-        }
-        return nullptr;
-    }
-};
-
 // The size of the picture an item will keep of its cached thumbnail: the helpers fit
 // a picture into a SHELF_THUMBSIZE square, and the item keeps a smaller copy.
 QSize expectedPictureSize(int type, int width, int height)
@@ -73,13 +45,6 @@ QSize expectedPictureSize(int type, int width, int height)
             size = size.scaled(box, box, Qt::KeepAspectRatio);
     }
     return ShelfPictureLoader::keptSize(size);
-}
-
-QStringList readTags(const QString& text)
-{
-    QStringList tags = decodeDataText(text).trimmed().toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
-    tags.removeDuplicates();
-    return tags;
 }
 
 void writeItem(ShelfDataWriter& writer, const MyThumbnailItem& item)
@@ -295,6 +260,33 @@ void ShelfDataFile::writeCategory(ShelfDataWriter& writer, CategoryHeaderItem* h
 
 // ---- Loading
 
+// Builds what a data file holds, on the GUI thread, in the file's order.
+class ShelfDataFile::BuildingSink : public ShelfDataSink
+{
+public:
+    // Records from the reader's threads come completed, those read here do not.
+    BuildingSink(ShelfDataFile& dataFile, bool completed)
+        : dataFile(dataFile)
+        , completed(completed)
+    {
+    }
+
+    bool stopped() override { return dataFile.stopLoading(); }
+    void settings(QXmlStreamReader& reader) override { dataFile.settings.read(reader); }
+    void category(CategoryRecord record) override { key = dataFile.addCategory(record); }
+    void item(ItemRecord record) override
+    {
+        if (!completed)
+            completeItemRecord(record);
+        dataFile.addItem(record, key);
+    }
+
+private:
+    ShelfDataFile& dataFile;
+    const bool completed;
+    int key = -1;
+};
+
 bool ShelfDataFile::load(const QString& path)
 {
     dataFileRead = true;
@@ -311,46 +303,34 @@ bool ShelfDataFile::load(const QString& path)
     }
 
     loadingDataFile = true;
-    QXmlStreamReader reader(&file);
-    bool refused = false;
-    bool inRoot = false;
-    while (!reader.atEnd() && !stopLoading()) {
-        reader.readNext();
-        if (reader.isDTD()) {
-            if (reader.dtdName() != ShelfDataWriter::documentType()) {
-                refused = true;
-                break;
-            }
-            continue;
+    BuildingSink sink(*this, true);
+    ShelfDataFileReader reader(&file);
+    ShelfDataFileReader::Part part;
+    while (!stopLoading() && reader.next(part)) {
+        switch (part.kind) {
+        case ShelfDataFileReader::Part::Settings:
+            sink.settings(reader.xml());
+            reader.resume();
+            break;
+        case ShelfDataFileReader::Part::Category:
+            sink.category(std::move(part.category));
+            break;
+        case ShelfDataFileReader::Part::Item:
+            sink.item(std::move(part.item));
+            break;
         }
-        if (!reader.isStartElement())
-            continue;
-        const QStringRef element = reader.name();
-        if (!inRoot) {
-            // Another top element is another kind of file, not an empty cabinet.
-            if (element != QLatin1String("Root")) {
-                refused = true;
-                break;
-            }
-            inRoot = true;
-            continue;
-        }
-        if (element == QLatin1String("Root"))
-            continue;
-        if (element == QLatin1String("Settings"))
-            settings.read(reader);
-        else if (element == QLatin1String("Category") || element == QLatin1String("Uncategorized"))
-            readCategoryElement(reader);
-        else
-            readUnknownElement(reader);
     }
-    if (refused || reader.hasError()) {
+    reader.stop();
+    // A load cut short never reached what the reader found further on.
+    const ShelfDataWalkEnd end = loadCutShort ? ShelfDataWalkEnd() : reader.end();
+    const bool refused = end.refused;
+    if (refused || end.damaged) {
         damagedFile = path;
         ShelfLog::write(shelf, refused ? QStringLiteral("%1 is not a cabinet data file").arg(path)
                                        : QStringLiteral("%1 is damaged at line %2: %3")
                                              .arg(path)
-                                             .arg(reader.lineNumber())
-                                             .arg(reader.errorString()));
+                                             .arg(end.line)
+                                             .arg(end.error));
     }
     if (refused) {
         loadingDataFile = false;
@@ -377,37 +357,23 @@ bool ShelfDataFile::stopLoading()
 
 void ShelfDataFile::readCategoryElement(QXmlStreamReader& reader)
 {
-    int key = -1;
-    if (reader.name() == QLatin1String("Category")) {
-        const QXmlStreamAttributes attributes = reader.attributes();
-        const QString headerName = decodeDataText(attributes.value(QStringLiteral("name")).toString());
-        int storedKey = 0;
-        setIntAttribute(attributes, QStringLiteral("key"), &storedKey);
-        int parentKey = -1;
-        setIntAttribute(attributes, QStringLiteral("parent"), &parentKey);
+    BuildingSink sink(*this, false);
+    walkCategoryElement(reader, sink);
+}
 
-        CategoryHeaderItem* header = shelf.getCategoryHeaderItem(headerName);
-        if (header) {
-            // The stored state holds even where the header's button is switched off.
-            const bool toggleable = header->canBeToggled();
-            header->canBeToggled(true);
-            header->setExpanded(attributes.value(QStringLiteral("expand")).toInt() != 0);
-            header->canBeToggled(toggleable);
-            key = installCategory(header, storedKey, parentKey);
-        }
-    }
-
-    while (!reader.atEnd() && !stopLoading()) {
-        reader.readNext();
-        if (reader.isEndElement())
-            return;
-        if (!reader.isStartElement())
-            continue;
-        if (reader.name() == QLatin1String("Item"))
-            readItemElement(reader, key);
-        else
-            readUnknownElement(reader);
-    }
+int ShelfDataFile::addCategory(const CategoryRecord& record)
+{
+    if (!record.named)
+        return -1;
+    CategoryHeaderItem* header = shelf.getCategoryHeaderItem(record.name);
+    if (!header)
+        return -1;
+    // The stored state holds even where the header's button is switched off.
+    const bool toggleable = header->canBeToggled();
+    header->canBeToggled(true);
+    header->setExpanded(record.expanded);
+    header->canBeToggled(toggleable);
+    return installCategory(header, record.key, record.parentKey);
 }
 
 int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int parentKey)
@@ -438,50 +404,38 @@ int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int pare
 
 void ShelfDataFile::readItemElement(QXmlStreamReader& reader, int categoryKey)
 {
-    const QXmlStreamAttributes attributes = reader.attributes();
-    const QString itemName = decodeDataText(attributes.value(QStringLiteral("name")).toString());
-    const QString typeText = attributes.value(QStringLiteral("type")).toString();
-    const QString labelText = attributes.value(QStringLiteral("label")).toString();
+    ItemRecord record = readItemRecord(reader);
+    completeItemRecord(record);
+    addItem(record, categoryKey);
+}
 
-    ItemFields fields;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isEndElement() && reader.name() == QLatin1String("Item"))
-            break;
-        if (!reader.isStartElement())
-            continue;
-        if (QString* field = fields.field(reader.name()))
-            *field = reader.readElementText();
-        else
-            readUnknownElement(reader);
-    }
+void ShelfDataFile::addItem(const ItemRecord& record, int categoryKey)
+{
+    const QString& itemName = record.name;
+    const QString& target = record.target;
+    const QString& thumbnailName = record.thumbnailName;
+    // The icon of an item without its picture may name a shared file instead.
+    QString path = record.picturePath;
+    const bool cached = record.cached;
 
-    const QString target = decodeDataText(fields.target);
-    const QString standardName = ThumbnailCache::getThumbnailName(target.isEmpty() ? itemName : target);
-    // Only a name inside the cache folder: the file cannot send the reader elsewhere.
-    QString thumbnailName = QFileInfo(decodeDataText(fields.thumbnail)).fileName();
-    if (thumbnailName.isEmpty())
-        thumbnailName = standardName;
-
-    const int type = typeText.isEmpty() ? int(shelf.getThumbnailType(QFileInfo(target))) : typeText.toInt();
-    int size = fields.thumbsize.toInt();
+    const int type =
+        record.typeText.isEmpty() ? int(shelf.getThumbnailType(QFileInfo(target))) : record.typeText.toInt();
+    int size = record.thumbsize;
     if (size <= 0)
         size = shelf.thumbSizeSlider->value();
-    bool custom = !fields.customthumb.isEmpty() && fields.customthumb.toInt() != 0;
+    bool custom = record.customthumb;
 
-    QString path = ThumbnailCache::getCachePath(thumbnailName);
     // The picture is decoded on a worker once the cabinet shows; until then the item
     // has the size its picture will most likely have.
-    const bool cached = QFileInfo(path).isFile();
     QPixmap picture;
     QSize imageSize;
     bool request = false;
     if (cached) {
         if (!hasThumbnailJob(type) && !custom)
             size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
-        imageSize = VorendaShelf::normalizeSize(expectedPictureSize(type, fields.width.toInt(), fields.height.toInt()),
+        imageSize = VorendaShelf::normalizeSize(expectedPictureSize(type, record.width, record.height),
                                                 size);
-        request = hasThumbnailJob(type) && !custom && thumbnailName != standardName;
+        request = hasThumbnailJob(type) && !custom && thumbnailName != record.standardName;
     } else {
         size = qMin(size, VorendaGlobal::SHELF_ICONSIZE);
         picture = ShelfParts::of(shelf).cache.storedItemIcon(target, itemName, path);
@@ -501,21 +455,24 @@ void ShelfDataFile::readItemElement(QXmlStreamReader& reader, int categoryKey)
     MyThumbnailItem::Properties& p = item->properties;
     p.name = itemName;
     p.target = target;
-    p.typeName = decodeDataText(fields.typeName);
+    p.typeName = record.typeName;
     p.thumbnail = path;
     p.thumbsize = size;
     p.type = type;
     p.customthumb = custom;
-    p.accessed = fields.accessed.toUInt();
-    p.date = fields.date.toUInt();
-    p.added = fields.added.toUInt();
-    p.size = fields.size.toLongLong();
-    p.popularity = fields.popularity.toLongLong();
-    p.rating = fields.rating.toInt();
-    p.notes = decodeDataText(fields.notes).trimmed();
-    p.tags = readTags(fields.tags);
+    p.accessed = record.accessed;
+    p.date = record.date;
+    p.added = record.added;
+    p.size = record.size;
+    p.popularity = record.popularity;
+    p.rating = record.rating;
+    p.notes = record.notes;
+    p.tags = record.tags;
 
-    item->showItemLabel(labelText.toInt() != 0, false);
+    item->showItemLabel(record.labelText.toInt() != 0, false);
+    // Measured now, while the reader threads read ahead, rather than all at once by the
+    // layout at the end, which then finds the size known.
+    item->boundingRect();
     if (cached)
         pictureLoader->enqueue(item, path);
 
@@ -525,19 +482,19 @@ void ShelfDataFile::readItemElement(QXmlStreamReader& reader, int categoryKey)
     }
 
     if (type == ThumbImage || type == ThumbPhoto || type == ThumbVideo) {
-        p.width = fields.width.toInt();
-        p.height = fields.height.toInt();
+        p.width = record.width;
+        p.height = record.height;
     }
     if (type == ThumbVideo || type == ThumbAudio) {
-        p.length = fields.length.toInt();
-        p.bitrate = fields.bitrate.toInt();
+        p.length = record.length;
+        p.bitrate = record.bitrate;
     }
     if (type == ThumbVideo)
-        p.framerate = fields.framerate.toInt();
+        p.framerate = record.framerate;
     if (type == ThumbAudio) {
-        p.samplerate = fields.samplerate.toInt();
-        p.bitdepth = fields.bitdepth.toInt();
-        p.channels = fields.channels.toInt();
+        p.samplerate = record.samplerate;
+        p.bitdepth = record.bitdepth;
+        p.channels = record.channels;
     }
 
     // A link file that was not yet read when the cabinet was saved is read now; its

@@ -10,6 +10,8 @@
 
 class AbstractThumbnailItem;
 class CategoryHeaderItem;
+struct CategoryRecord;
+struct ItemRecord;
 class QXmlStreamReader;
 class ShelfDataWriter;
 class ShelfPictureLoader;
@@ -57,11 +59,17 @@ public:
     ShelfSettingsElement settings;
 
 private:
+    class BuildingSink;
+
     void writeCategory(ShelfDataWriter& writer, CategoryHeaderItem* header, int parentKey,
                        const QList<AbstractThumbnailItem*>& items);
     bool keepDamagedDataFile(const QString& path);
     // Where a category read from a file goes; its items go to the key returned.
     int installCategory(CategoryHeaderItem* header, int key, int parentKey);
+    // Makes the category or item a record describes; a category returns the key its
+    // items go to.
+    int addCategory(const CategoryRecord& record);
+    void addItem(const ItemRecord& record, int categoryKey);
     // True, noting the cut, when a termination signal asks the load to stop.
     bool stopLoading();
     void placeLoadedPictures();

@@ -15,7 +15,6 @@ ThumbnailItem::ThumbnailItem(QGraphicsItem* parent)
     , textPen(QPen())
     , textFont(QFont())
     , margin(10.0)
-    , background(BackgroundPainter())
 {
     setObjectName(QStringLiteral("thumbnailitem"));
 }

@@ -6,6 +6,11 @@ std::shared_ptr<const BackgroundProperty::Painters> BackgroundProperty::defaultP
     return painters;
 }
 
+BackgroundProperty::BackgroundProperty()
+    : m_painters(defaultPainters())
+{
+}
+
 BackgroundProperty::BackgroundProperty(const BackgroundPainter& painter)
     : m_painters(painter == BackgroundPainter()
                      ? defaultPainters()

@@ -14,7 +14,10 @@
 class BackgroundProperty : public LookState
 {
 public:
-    BackgroundProperty(const BackgroundPainter& painter = BackgroundPainter());
+    // The shared default set, made without a painter to compare: items are made by the
+    // ten thousand.
+    BackgroundProperty();
+    BackgroundProperty(const BackgroundPainter& painter);
     BackgroundProperty(const BackgroundPainter& normal, const BackgroundPainter& selected,
                        const BackgroundPainter& hover, const BackgroundPainter& selectedHover,
                        const BackgroundPainter& disabled);

@@ -157,6 +157,8 @@ private slots:
     void changesAreSavedShortlyAfterLoading();
     void missingImageThumbnailIsMadeAgain();
     void loadingAsksForVideosAndReadsLinkFiles();
+    void largeFileKeepsOrderWhereverItsSettingsStand_data();
+    void largeFileKeepsOrderWhereverItsSettingsStand();
 
 private:
     int savedMaxThumbSize = 0;
@@ -928,3 +930,82 @@ void TestShelfDataFile::loadingAsksForVideosAndReadsLinkFiles()
 
 VORENDA_TEST_MAIN(TestShelfDataFile)
 #include "tst_shelfdatafile.moc"
+
+void TestShelfDataFile::largeFileKeepsOrderWhereverItsSettingsStand_data()
+{
+    QTest::addColumn<int>("settingsBefore");
+    // Settings shape the items read after them: those without a size of their own
+    // take the cabinet's, 50 before the Settings element and 100 after it.
+    QTest::newRow("settings first") << 0;
+    QTest::newRow("settings between categories") << 3;
+    QTest::newRow("settings last") << 5;
+}
+
+void TestShelfDataFile::largeFileKeepsOrderWhereverItsSettingsStand()
+{
+    QFETCH(int, settingsBefore);
+
+    // Enough items for many hand-overs between reading and building; categories nested
+    // and out of key order; every third picture missing from the cache.
+    const QList<QByteArray> heads = {"<Uncategorized>", "<Category name=\"A\" key=\"7\" expand=\"1\">",
+                                     "<Category name=\"B\" key=\"2\" parent=\"7\" expand=\"0\">",
+                                     "<Category name=\"C\" key=\"5\" expand=\"1\">",
+                                     "<Category name=\"D\" key=\"1\" parent=\"2\" expand=\"1\">"};
+    const QByteArray settings = "<Settings><Window name=\"Large\"/><Personalization thumbsize=\"100\"/></Settings>";
+    QByteArray body;
+    QStringList expected;
+    QStringList sizes;
+    QStringList missing;
+    int n = 0;
+    for (int c = 0; c < heads.size(); ++c) {
+        if (c == settingsBefore)
+            body += settings;
+        body += heads.at(c);
+        QStringList names;
+        for (int i = 0; i < 500; ++i, ++n) {
+            const QString target = QStringLiteral("/pictures/item-%1.png").arg(n);
+            if (n % 3 != 0)
+                writeCachePicture(ThumbnailCache::getThumbnailName(target), QSize(8, 6));
+            else
+                missing << QString::number(n);
+            body += "<Item name=\"item-" + QByteArray::number(n) + "\" type=\"1\" label=\"1\"><target>"
+                    + target.toUtf8() + "</target></Item>";
+            names << QStringLiteral("item-%1").arg(n);
+            sizes << QString::number(c >= settingsBefore ? 100 : 50);
+        }
+        body += c == 0 ? "</Uncategorized>" : "</Category>";
+        expected << names.join(QLatin1Char(','));
+    }
+    if (settingsBefore == heads.size())
+        body += settings;
+    const QString path = VorendaGlobal::getDataLocation() + QStringLiteral("/large.dat");
+    writeFile(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE Vorenda-CabinetData>\n<Root>" + body
+                        + "</Root>\n");
+
+    auto shelf = newShelf();
+    shelf->thumbSizeSlider->setValue(50);
+    QVERIFY(shelf->load(path));
+    QVERIFY(ShelfParts::of(*shelf).dataFile.damagedDataFile().isEmpty());
+    QCOMPARE(shelf->name, QStringLiteral("Large"));
+    QCOMPARE(treeOf(*shelf), QStringLiteral("[%1]; 7<-1 A[%2]; 2<7 B[%3]; 1<2 D[%5]; 5<-1 C[%4]")
+                                 .arg(expected.at(0), expected.at(1), expected.at(2), expected.at(3), expected.at(4)));
+
+    // In file order: the size each item took, and which showed their icon at once
+    // because their picture is missing (the others are decoded later).
+    QHash<QString, MyThumbnailItem*> byName;
+    for (AbstractThumbnailItem* entry : shelf->view->getAllItems())
+        byName.insert(static_cast<MyThumbnailItem*>(entry)->properties.name, static_cast<MyThumbnailItem*>(entry));
+    QStringList actualSizes;
+    QStringList actualMissing;
+    int i = 0;
+    for (const QString& name : expected.join(QLatin1Char(',')).split(QLatin1Char(','))) {
+        MyThumbnailItem* item = byName.value(name);
+        QVERIFY(item);
+        actualSizes << QString::number(item->properties.thumbsize);
+        if (!item->getImage().isNull())
+            actualMissing << QString::number(i);
+        ++i;
+    }
+    QCOMPARE(actualSizes, sizes);
+    QCOMPARE(actualMissing, missing);
+}
