@@ -4,6 +4,8 @@
 #include "MyThumbnailItem.h"
 #include "VorendaGlobal.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QRunnable>
 
 #include <utility>
@@ -12,6 +14,25 @@ namespace {
 
 // Pictures per worker task: small enough that the first ones show at once.
 constexpr int batchSize = 32;
+
+// A batch of decoded pictures on its way to the GUI thread.
+class PicturesReadEvent : public QEvent
+{
+public:
+    explicit PicturesReadEvent(QList<LoadedPicture>&& pictures)
+        : QEvent(type())
+        , batch(std::move(pictures))
+    {
+    }
+
+    static QEvent::Type type()
+    {
+        static const auto registered = QEvent::Type(QEvent::registerEventType());
+        return registered;
+    }
+
+    QList<LoadedPicture> batch;
+};
 
 } // namespace
 
@@ -86,11 +107,19 @@ void ShelfPictureLoader::start()
                     return;
                 picture.image = read(picture.path);
             }
-            QMetaObject::invokeMethod(
-                self, [self, batch = std::move(batch)]() mutable { self->deliver(std::move(batch)); },
-                Qt::QueuedConnection);
+            // Posted as low as a repaint is, so the batches that keep arriving wait their
+            // turn behind the cabinet's first frame instead of going before it.
+            QCoreApplication::postEvent(self, new PicturesReadEvent(std::move(batch)), Qt::LowEventPriority);
         }));
     }
+}
+
+bool ShelfPictureLoader::event(QEvent* event)
+{
+    if (event->type() != PicturesReadEvent::type())
+        return QObject::event(event);
+    deliver(std::move(static_cast<PicturesReadEvent*>(event)->batch));
+    return true;
 }
 
 void ShelfPictureLoader::deliver(QList<LoadedPicture>&& pictures)

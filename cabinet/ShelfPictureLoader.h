@@ -61,6 +61,9 @@ signals:
     // Decoded pictures wait to be taken; on the GUI thread.
     void picturesRead();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void deliver(QList<LoadedPicture>&& pictures);
 
