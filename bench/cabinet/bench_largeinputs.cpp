@@ -94,16 +94,7 @@ bool writeCabinetFile(const std::function<void(QXmlStreamWriter&)>& body)
 bool writeItemsCabinet(int count)
 {
     return writeCabinetFile([count](QXmlStreamWriter& xml) {
-        const int categories = 20;
-        for (int c = 0; c < categories; ++c) {
-            xml.writeStartElement(QStringLiteral("Category"));
-            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Category %1").arg(c));
-            xml.writeAttribute(QStringLiteral("key"), QString::number(c));
-            xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
-            for (int i = c; i < count; i += categories)
-                writeItem(xml, i);
-            xml.writeEndElement();
-        }
+        writeSpreadCategories(xml, count, [&xml](int, int i) { writeItem(xml, i); });
     });
 }
 

@@ -47,6 +47,22 @@ inline void startCabinetFile(QXmlStreamWriter& xml, bool kiosk = false)
     xml.writeEmptyElement(QStringLiteral("Uncategorized"));
 }
 
+// `count` items in 20 open categories, item i in category i % 20, each written by
+// `writeItem(category, item)`.
+inline void writeSpreadCategories(QXmlStreamWriter& xml, int count, const std::function<void(int, int)>& writeItem)
+{
+    const int categories = 20;
+    for (int c = 0; c < categories; ++c) {
+        xml.writeStartElement(QStringLiteral("Category"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Category %1").arg(c));
+        xml.writeAttribute(QStringLiteral("key"), QString::number(c));
+        xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
+        for (int i = c; i < count; i += categories)
+            writeItem(c, i);
+        xml.writeEndElement();
+    }
+}
+
 // A thumbnail as the image helper writes it: a 256 x 192 PNG.
 inline QByteArray benchThumbnailBytes()
 {
@@ -75,37 +91,29 @@ inline bool writePictureCabinet(const QString& path, int count, bool kiosk = fal
         return false;
     QXmlStreamWriter xml(&file);
     startCabinetFile(xml, kiosk);
-    const int categories = 20;
-    for (int c = 0; c < categories; ++c) {
-        xml.writeStartElement(QStringLiteral("Category"));
-        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Category %1").arg(c));
-        xml.writeAttribute(QStringLiteral("key"), QString::number(c));
-        xml.writeAttribute(QStringLiteral("expand"), QStringLiteral("1"));
-        for (int i = c; i < count; i += categories) {
-            const QString target = QStringLiteral("/srv/pictures/%1/picture-%2.jpg").arg(c).arg(i);
-            const QString thumbnail = ThumbnailCache::getThumbnailName(target);
-            QFile cached(ThumbnailCache::getCachePath(thumbnail));
-            if (cached.open(QIODevice::WriteOnly))
-                cached.write(picture);
-            xml.writeStartElement(QStringLiteral("Item"));
-            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("picture-%1.jpg").arg(i));
-            xml.writeAttribute(QStringLiteral("type"), QStringLiteral("1"));
-            xml.writeAttribute(QStringLiteral("label"), QStringLiteral("1"));
-            xml.writeTextElement(QStringLiteral("target"), target);
-            xml.writeTextElement(QStringLiteral("thumbnail"), thumbnail);
-            xml.writeTextElement(QStringLiteral("type"), QStringLiteral("JPEG image"));
-            xml.writeTextElement(QStringLiteral("date"), QStringLiteral("1600000000"));
-            xml.writeTextElement(QStringLiteral("size"), QStringLiteral("2400000"));
-            xml.writeTextElement(QStringLiteral("added"), QStringLiteral("1700000000"));
-            xml.writeTextElement(QStringLiteral("tags"), QStringLiteral("holiday,sea"));
-            xml.writeTextElement(QStringLiteral("thumbsize"), QStringLiteral("128"));
-            xml.writeTextElement(QStringLiteral("customthumb"), QStringLiteral("0"));
-            xml.writeTextElement(QStringLiteral("width"), QStringLiteral("4000"));
-            xml.writeTextElement(QStringLiteral("height"), QStringLiteral("3000"));
-            xml.writeEndElement();
-        }
+    writeSpreadCategories(xml, count, [&](int c, int i) {
+        const QString target = QStringLiteral("/srv/pictures/%1/picture-%2.jpg").arg(c).arg(i);
+        const QString thumbnail = ThumbnailCache::getThumbnailName(target);
+        QFile cached(ThumbnailCache::getCachePath(thumbnail));
+        if (cached.open(QIODevice::WriteOnly))
+            cached.write(picture);
+        xml.writeStartElement(QStringLiteral("Item"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("picture-%1.jpg").arg(i));
+        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("1"));
+        xml.writeAttribute(QStringLiteral("label"), QStringLiteral("1"));
+        xml.writeTextElement(QStringLiteral("target"), target);
+        xml.writeTextElement(QStringLiteral("thumbnail"), thumbnail);
+        xml.writeTextElement(QStringLiteral("type"), QStringLiteral("JPEG image"));
+        xml.writeTextElement(QStringLiteral("date"), QStringLiteral("1600000000"));
+        xml.writeTextElement(QStringLiteral("size"), QStringLiteral("2400000"));
+        xml.writeTextElement(QStringLiteral("added"), QStringLiteral("1700000000"));
+        xml.writeTextElement(QStringLiteral("tags"), QStringLiteral("holiday,sea"));
+        xml.writeTextElement(QStringLiteral("thumbsize"), QStringLiteral("128"));
+        xml.writeTextElement(QStringLiteral("customthumb"), QStringLiteral("0"));
+        xml.writeTextElement(QStringLiteral("width"), QStringLiteral("4000"));
+        xml.writeTextElement(QStringLiteral("height"), QStringLiteral("3000"));
         xml.writeEndElement();
-    }
+    });
     xml.writeEndDocument();
     return !xml.hasError() && file.error() == QFileDevice::NoError;
 }
