@@ -1,0 +1,189 @@
+#include "EighthScalePicture.h"
+
+#include "JpegHeader.h"
+#include "ScanUnitDecoder.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// The decoder keeps its samples centred on zero in 10 bits after the inverse
+// transform: a value wraps modulo 1024 as a signed number, then moves up by 128 and
+// is clamped to 0..255.
+struct SampleLimit
+{
+    uint8_t table[1024];
+    SampleLimit()
+    {
+        for (int i = 0; i < 1024; ++i) {
+            const int value = (i < 512 ? i : i - 1024) + 128;
+            table[i] = uint8_t(std::clamp(value, 0, 255));
+        }
+    }
+    uint8_t operator()(int value) const { return table[value & 1023]; }
+};
+
+// JFIF's YCbCr to RGB in 16-bit fixed point, rounded as the decoder rounds.
+struct ColourTables
+{
+    int crToRed[256];
+    int cbToBlue[256];
+    int crToGreen[256];
+    int cbToGreen[256];
+    ColourTables()
+    {
+        const auto fixed = [](double value) { return int(value * 65536 + 0.5); };
+        constexpr int half = 1 << 15;
+        for (int i = 0; i < 256; ++i) {
+            const int x = i - 128;
+            crToRed[i] = (fixed(1.40200) * x + half) >> 16;
+            cbToBlue[i] = (fixed(1.77200) * x + half) >> 16;
+            crToGreen[i] = -fixed(0.71414) * x;
+            cbToGreen[i] = -fixed(0.34414) * x + half;
+        }
+    }
+};
+
+uint8_t clamped(int value)
+{
+    return uint8_t(std::clamp(value, 0, 255));
+}
+
+int descaled(int64_t value, int bits)
+{
+    return int((value + (int64_t(1) << (bits - 1))) >> bits);
+}
+
+// A block's one pixel: its DC value dequantised and divided by 8, rounded.
+uint8_t dcSample(const SampleLimit& limit, int16_t dc, int quant)
+{
+    return limit(descaled(int64_t(dc) * quant, 3));
+}
+
+// The 2x2 reduced inverse transform. It reads rows and columns 0, 1, 3 and 5 and 7
+// of the coefficients; the odd ones weigh in with sqrt(2) times sums of the cosines
+// c(k) = cos(k pi / 16), in 13-bit fixed point, and two bits are kept between the
+// passes. False when a dequantised value is beyond what 16-bit arithmetic in the
+// decoder handles the same.
+bool reducedBlock(const SampleLimit& limit, int16_t dc, const int16_t* kept, const std::array<uint16_t, 64>& quant,
+                  uint8_t out[2][2])
+{
+    constexpr int64_t w1 = 29692;  // sqrt(2) ( c1 + c3 + c5 + c7)
+    constexpr int64_t w3 = -10426; // sqrt(2) (-c1 + c3 - c5 - c7)
+    constexpr int64_t w5 = 6967;   // sqrt(2) (-c1 + c3 + c5 + c7)
+    constexpr int64_t w7 = -5906;  // sqrt(2) ( c7 - c5 + c3 - c1)
+    constexpr int mostDequantised = 2047;
+    constexpr int used[5] = {0, 1, 3, 5, 7};
+
+    int64_t coefficient[8][8] = {};
+    for (int row : used)
+        for (int column : used) {
+            const int natural = row * 8 + column;
+            const int value = natural == 0 ? dc : kept[ScanUnitDecoder::keptSlot(natural)];
+            const int dequantised = value * quant[size_t(natural)];
+            if (std::abs(dequantised) > mostDequantised)
+                return false;
+            coefficient[row][column] = dequantised;
+        }
+    int64_t work[2][8] = {};
+    for (int column : used) {
+        const int64_t even = coefficient[0][column] * 32768;
+        const int64_t odd = coefficient[1][column] * w1 + coefficient[3][column] * w3 + coefficient[5][column] * w5
+                            + coefficient[7][column] * w7;
+        work[0][column] = descaled(even + odd, 13);
+        work[1][column] = descaled(even - odd, 13);
+    }
+    for (int row = 0; row < 2; ++row) {
+        const int64_t even = work[row][0] * 32768;
+        const int64_t odd = work[row][1] * w1 + work[row][3] * w3 + work[row][5] * w5 + work[row][7] * w7;
+        out[row][0] = limit(descaled(even + odd, 20));
+        out[row][1] = limit(descaled(even - odd, 20));
+    }
+    return true;
+}
+
+} // namespace
+
+QImage EighthScalePicture::render(const JpegHeader& header, const std::vector<int16_t>& dc,
+                                  const std::vector<int16_t>& ac)
+{
+    static const SampleLimit limit;
+    static const ColourTables colour;
+    const int width = (header.width + 7) / 8;
+    const int height = (header.height + 7) / 8;
+    const int across = header.mcusAcross();
+
+    if (header.componentCount == 1) {
+        QImage image(width, height, QImage::Format_Grayscale8);
+        if (image.isNull())
+            return image;
+        const int quant = header.quant[size_t(header.components[0].quantTable)][0];
+        for (int y = 0; y < height; ++y) {
+            uchar* line = image.scanLine(y);
+            const int16_t* row = dc.data() + size_t(y) * size_t(across);
+            for (int x = 0; x < width; ++x)
+                line[x] = dcSample(limit, row[x], quant);
+        }
+        return image;
+    }
+
+    const int h = header.components[0].h;
+    const int v = header.components[0].v;
+    const int blocks = h * v + 2;
+    const bool reduced = h == 2 && v == 2;
+    const int lumaQuant = header.quant[size_t(header.components[0].quantTable)][0];
+    const std::array<uint16_t, 64>& cbQuant = header.quant[size_t(header.components[1].quantTable)];
+    const std::array<uint16_t, 64>& crQuant = header.quant[size_t(header.components[2].quantTable)];
+
+    // Chroma at the luma's eighth-scale grid, row by row of units.
+    const int planeWidth = across * h;
+    std::vector<uint8_t> cb(size_t(planeWidth) * size_t(v));
+    std::vector<uint8_t> cr(cb.size());
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    for (int unitRow = 0; unitRow * v < height; ++unitRow) {
+        const size_t firstUnit = size_t(unitRow) * size_t(across);
+        for (int unitColumn = 0; unitColumn < across; ++unitColumn) {
+            const size_t unit = firstUnit + size_t(unitColumn);
+            const int16_t* blocksOfUnit = dc.data() + unit * size_t(blocks);
+            if (reduced) {
+                const int16_t* kept = ac.data() + unit * 2 * ScanUnitDecoder::keptCoefficients;
+                uint8_t blue[2][2], red[2][2];
+                if (!reducedBlock(limit, blocksOfUnit[4], kept, cbQuant, blue)
+                    || !reducedBlock(limit, blocksOfUnit[5], kept + ScanUnitDecoder::keptCoefficients, crQuant, red))
+                    return QImage();
+                for (int dy = 0; dy < 2; ++dy)
+                    for (int dx = 0; dx < 2; ++dx) {
+                        cb[size_t(dy * planeWidth + unitColumn * 2 + dx)] = blue[dy][dx];
+                        cr[size_t(dy * planeWidth + unitColumn * 2 + dx)] = red[dy][dx];
+                    }
+            } else {
+                // One chroma pixel per unit, spread over the unit's luma pixels.
+                const uint8_t blue = dcSample(limit, blocksOfUnit[h * v], cbQuant[0]);
+                const uint8_t red = dcSample(limit, blocksOfUnit[h * v + 1], crQuant[0]);
+                for (int dx = 0; dx < h; ++dx) {
+                    cb[size_t(unitColumn * h + dx)] = blue;
+                    cr[size_t(unitColumn * h + dx)] = red;
+                }
+            }
+        }
+        for (int dy = 0; dy < v && unitRow * v + dy < height; ++dy) {
+            const int y = unitRow * v + dy;
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const uint8_t* blueRow = cb.data() + size_t(reduced ? dy * planeWidth : 0);
+            const uint8_t* redRow = cr.data() + size_t(reduced ? dy * planeWidth : 0);
+            for (int x = 0; x < width; ++x) {
+                const int16_t* blocksOfUnit = dc.data() + (firstUnit + size_t(x / h)) * size_t(blocks);
+                const int luma = dcSample(limit, blocksOfUnit[dy * h + x % h], lumaQuant);
+                const int blue = blueRow[x];
+                const int red = redRow[x];
+                line[x] = qRgb(clamped(luma + colour.crToRed[red]),
+                               clamped(luma + ((colour.cbToGreen[blue] + colour.crToGreen[red]) >> 16)),
+                               clamped(luma + colour.cbToBlue[blue]));
+            }
+        }
+    }
+    return image;
+}

@@ -1,0 +1,223 @@
+#include "ParallelScanDecoder.h"
+
+#include "EntropyStream.h"
+#include "ForEachPart.h"
+#include "JpegHeader.h"
+#include "ScanUnitDecoder.h"
+
+#include <algorithm>
+
+// Units decoded one after another from `begin`.
+struct ParallelScanDecoder::Run
+{
+    uint64_t begin = 0;
+    uint64_t end = 0; // after the last unit
+    std::vector<uint64_t> starts;
+    std::vector<int32_t> dc;
+    std::vector<int16_t> ac;
+    bool failed = false; // stopped at a bit pattern that is no code
+    // For a run that goes on past its chunk: the chunk and unit where it met that
+    // chunk's own decoding.
+    bool met = false;
+    size_t metChunk = 0;
+    size_t metIndex = 0;
+};
+
+ParallelScanDecoder::ParallelScanDecoder(const JpegHeader& header, const EntropyStream& stream,
+                                         const ScanUnitDecoder& units)
+    : header(header)
+    , stream(stream)
+    , units(units)
+{
+    unitCount = size_t(header.mcusAcross()) * size_t(header.mcusDown());
+}
+
+bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits)
+{
+    // Every block takes at least two bits (its DC and end-of-block codes): data too
+    // short for the units ends early, which the image reader reports its own way.
+    if (uint64_t(unitCount) * uint64_t(units.blocksPerUnit()) * 2 > stream.bitCount())
+        return false;
+    differences.assign(unitCount * size_t(units.blocksPerUnit()), 0);
+    ac.assign(unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients, 0);
+    const bool decoded = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
+    if (!decoded)
+        return false;
+    sumPredictions(differences);
+    std::vector<int32_t>().swap(differences);
+    return true;
+}
+
+bool ParallelScanDecoder::decodeIntervals(int threads)
+{
+    const size_t interval = size_t(header.restartInterval);
+    const std::vector<uint64_t>& segments = stream.segmentStarts();
+    if (segments.size() != (unitCount + interval - 1) / interval)
+        return false;
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
+    const int parts = int(std::min<size_t>(segments.size(), size_t(std::max(1, threads))));
+    std::vector<char> partFailed(size_t(parts), 0);
+    forEachPart(parts, parts, [&](int part) {
+        const size_t first = segments.size() * size_t(part) / size_t(parts);
+        const size_t last = segments.size() * size_t(part + 1) / size_t(parts);
+        for (size_t segment = first; segment < last; ++segment) {
+            uint64_t position = segments[segment];
+            const size_t unitEnd = std::min(unitCount, (segment + 1) * interval);
+            for (size_t unit = segment * interval; unit < unitEnd; ++unit) {
+                if (!units.decode(stream, position, differences.data() + unit * blocks, ac.data() + unit * kept)) {
+                    partFailed[size_t(part)] = 1;
+                    return;
+                }
+            }
+            if (position > stream.segmentEnd(segment)) {
+                partFailed[size_t(part)] = 1;
+                return;
+            }
+        }
+    });
+    return std::find(partFailed.begin(), partFailed.end(), 1) == partFailed.end();
+}
+
+bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
+{
+    const uint64_t bits = stream.bitCount();
+    const size_t count = size_t(std::clamp<uint64_t>(bits / chunkBits, 1, uint64_t(std::max(1, threads))));
+    std::vector<Run> chunks(count);
+    for (size_t i = 0; i < count; ++i)
+        chunks[i].begin = bits * i / count / 8 * 8;
+    forEachPart(int(count), int(count), [&](int part) {
+        const size_t i = size_t(part);
+        const uint64_t end = i + 1 < count ? chunks[i + 1].begin : bits;
+        decodeRun(chunks[i], end);
+    });
+    std::vector<Run> extensions(count);
+    forEachPart(int(count) - 1, int(count) - 1, [&](int part) {
+        const size_t i = size_t(part);
+        if (chunks[i].failed)
+            return;
+        extensions[i].begin = chunks[i].end;
+        extendRun(extensions[i], chunks, i + 1);
+    });
+    return join(chunks, extensions);
+}
+
+bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position) const
+{
+    const size_t before = run.starts.size();
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
+    run.dc.resize((before + 1) * blocks);
+    run.ac.resize((before + 1) * kept);
+    if (!units.decode(stream, position, run.dc.data() + before * blocks, run.ac.data() + before * kept)) {
+        run.dc.resize(before * blocks);
+        run.ac.resize(before * kept);
+        run.failed = true;
+        return false;
+    }
+    run.starts.push_back(run.end);
+    run.end = position;
+    return true;
+}
+
+void ParallelScanDecoder::decodeRun(Run& run, uint64_t end) const
+{
+    uint64_t position = run.end = run.begin;
+    while (position < end && run.starts.size() < unitCount && decodeUnit(run, position)) {
+    }
+}
+
+void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, size_t next) const
+{
+    uint64_t position = run.end = run.begin;
+    size_t chunk = next;
+    size_t index = 0;
+    while (run.starts.size() < unitCount) {
+        // The first unit start of a later chunk at or after this position.
+        while (chunk < chunks.size()) {
+            const std::vector<uint64_t>& starts = chunks[chunk].starts;
+            while (index < starts.size() && starts[index] < position)
+                ++index;
+            if (index < starts.size())
+                break;
+            ++chunk;
+            index = 0;
+        }
+        if (chunk < chunks.size() && chunks[chunk].starts[index] == position) {
+            run.met = true;
+            run.metChunk = chunk;
+            run.metIndex = index;
+            break;
+        }
+        if (position >= stream.bitCount() || !decodeUnit(run, position))
+            break;
+    }
+}
+
+void ParallelScanDecoder::appendUnits(const Run& run, size_t from, size_t count, size_t unit)
+{
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
+    std::copy_n(run.dc.begin() + ptrdiff_t(from * blocks), count * blocks, differences.begin() + ptrdiff_t(unit * blocks));
+    std::copy_n(run.ac.begin() + ptrdiff_t(from * kept), count * kept, ac.begin() + ptrdiff_t(unit * kept));
+}
+
+bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector<Run>& extensions)
+{
+    size_t unit = 0;
+    size_t chunk = 0;
+    size_t from = 0;
+    // Where the last unit ends.
+    uint64_t end = 0;
+    for (;;) {
+        const Run& own = chunks[chunk];
+        size_t take = std::min(own.starts.size() - from, unitCount - unit);
+        appendUnits(own, from, take, unit);
+        unit += take;
+        if (unit == unitCount) {
+            end = from + take < own.starts.size() ? own.starts[from + take] : own.end;
+            break;
+        }
+        if (own.failed || chunk + 1 == chunks.size())
+            return false;
+        const Run& extension = extensions[chunk];
+        overlap += extension.end - extension.begin;
+        take = std::min(extension.starts.size(), unitCount - unit);
+        appendUnits(extension, 0, take, unit);
+        unit += take;
+        if (unit == unitCount) {
+            end = take < extension.starts.size() ? extension.starts[take] : extension.end;
+            break;
+        }
+        if (!extension.met)
+            return false;
+        chunk = extension.metChunk;
+        from = extension.metIndex;
+    }
+    return end <= stream.bitCount();
+}
+
+void ParallelScanDecoder::sumPredictions(std::vector<int32_t>& values)
+{
+    const size_t blocks = size_t(units.blocksPerUnit());
+    std::vector<int> componentOf;
+    for (int c = 0; c < header.componentCount; ++c) {
+        const JpegHeader::Component& component = header.components[size_t(c)];
+        const int count = header.componentCount == 1 ? 1 : component.h * component.v;
+        componentOf.insert(componentOf.end(), size_t(count), c);
+    }
+    dc.resize(values.size());
+    const size_t interval = size_t(header.restartInterval);
+    uint32_t prediction[JpegHeader::mostComponents] = {};
+    for (size_t unit = 0; unit < unitCount; ++unit) {
+        if (interval && unit % interval == 0)
+            std::fill(std::begin(prediction), std::end(prediction), 0u);
+        for (size_t b = 0; b < blocks; ++b) {
+            // The decoder's predictor wraps like an unsigned 32-bit sum and each value
+            // is kept in 16 bits.
+            uint32_t& predicted = prediction[componentOf[b]];
+            predicted += uint32_t(values[unit * blocks + b]);
+            dc[unit * blocks + b] = int16_t(predicted);
+        }
+    }
+}

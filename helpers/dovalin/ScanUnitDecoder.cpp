@@ -1,0 +1,136 @@
+#include "ScanUnitDecoder.h"
+
+#include "JpegHeader.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr uint8_t zigzagToNatural[64] = {
+    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
+    41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
+    30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63,
+};
+
+// Natural position -> kept slot, -1 for positions the reduced transform does not read.
+struct KeptSlots
+{
+    int8_t slot[64];
+    constexpr KeptSlots()
+        : slot()
+    {
+        int next = 0;
+        for (int n = 0; n < 64; ++n) {
+            const int row = n / 8;
+            const int column = n % 8;
+            const bool read = (row == 0 || row % 2 == 1) && (column == 0 || column % 2 == 1) && n != 0;
+            slot[n] = int8_t(read ? next++ : -1);
+        }
+    }
+};
+constexpr KeptSlots keptSlots;
+
+// The signed value of `size` extra bits as JPEG codes them.
+inline int extend(int bits, int size)
+{
+    return bits < (1 << (size - 1)) ? bits - (1 << size) + 1 : bits;
+}
+
+// The value bits following a code of `length` bits in the peeked word.
+inline int valueBits(uint64_t word, int length, int size)
+{
+    return int((word << length) >> (64 - size));
+}
+
+} // namespace
+
+int ScanUnitDecoder::keptSlot(int natural)
+{
+    return keptSlots.slot[natural];
+}
+
+ScanUnitDecoder::ScanUnitDecoder(const JpegHeader& header)
+{
+    const bool reduced = header.componentCount == 3 && header.components[0].h == 2 && header.components[0].v == 2;
+    for (int c = 0; c < header.componentCount; ++c) {
+        const JpegHeader::Component& component = header.components[size_t(c)];
+        const int count = header.componentCount == 1 ? 1 : component.h * component.v;
+        for (int b = 0; b < count; ++b) {
+            dcTable[blocks] = &header.dcTables[size_t(component.dcTable)];
+            acTable[blocks] = &header.acTables[size_t(component.acTable)];
+            keepsAc[blocks] = reduced && c > 0;
+            keptBlocks += keepsAc[blocks] ? 1 : 0;
+            ++blocks;
+        }
+    }
+}
+
+bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, int32_t* dc, int16_t* ac) const
+{
+    uint64_t at = position;
+    for (int b = 0; b < blocks; ++b) {
+        uint64_t word = stream.peek(at);
+        int length = 0;
+        const int size = dcTable[b]->decode(word, &length);
+        if (size < 0)
+            return false;
+        dc[b] = size ? extend(valueBits(word, length, size), size) : 0;
+        at += uint64_t(length + size);
+
+        const HuffmanTable& table = *acTable[b];
+        if (!keepsAc[b]) {
+            for (int k = 1; k < 64;) {
+                word = stream.peek(at);
+                const uint16_t entry = table.skipEntry(word);
+                if (entry) {
+                    at += entry & 63;
+                    if (entry & HuffmanTable::endsBlock)
+                        break;
+                    k += (entry >> 6) & 31;
+                    continue;
+                }
+                const int symbol = table.decode(word, &length);
+                if (symbol < 0)
+                    return false;
+                const int run = symbol >> 4;
+                const int bits = symbol & 15;
+                at += uint64_t(length + bits);
+                if (bits)
+                    k += run + 1;
+                else if (run == 15)
+                    k += 16;
+                else
+                    break;
+            }
+            continue;
+        }
+
+        std::fill(ac, ac + keptCoefficients, int16_t(0));
+        for (int k = 1; k < 64;) {
+            word = stream.peek(at);
+            const int symbol = table.decode(word, &length);
+            if (symbol < 0)
+                return false;
+            const int run = symbol >> 4;
+            const int bits = symbol & 15;
+            if (bits) {
+                k += run;
+                // A run past the end lands on the last coefficient, as in the decoder.
+                const int natural = k < 64 ? zigzagToNatural[k] : 63;
+                const int slot = keptSlots.slot[natural];
+                if (slot >= 0)
+                    ac[slot] = int16_t(extend(valueBits(word, length, bits), bits));
+                at += uint64_t(length + bits);
+                ++k;
+            } else {
+                at += uint64_t(length);
+                if (run != 15)
+                    break;
+                k += 16;
+            }
+        }
+        ac += keptCoefficients;
+    }
+    position = at;
+    return true;
+}
