@@ -1,5 +1,6 @@
 #include "EighthScalePicture.h"
 
+#include "ForEachPart.h"
 #include "JpegHeader.h"
 #include "ScanUnitDecoder.h"
 
@@ -106,7 +107,7 @@ bool reducedBlock(const SampleLimit& limit, int16_t dc, const int16_t* kept, con
 } // namespace
 
 QImage EighthScalePicture::render(const JpegHeader& header, const std::vector<int16_t>& dc,
-                                  const std::vector<int16_t>& ac)
+                                  const std::vector<int16_t>& ac, int threads)
 {
     static const SampleLimit limit;
     static const ColourTables colour;
@@ -128,62 +129,73 @@ QImage EighthScalePicture::render(const JpegHeader& header, const std::vector<in
         return image;
     }
 
-    const int h = header.components[0].h;
+    // Luma sampled 2x1 or 2x2 has two luma pixels across per unit.
+    const int wide = header.components[0].h == 2 ? 1 : 0;
     const int v = header.components[0].v;
-    const int blocks = h * v + 2;
-    const bool reduced = h == 2 && v == 2;
+    const int blocks = (1 << wide) * v + 2;
+    const bool reduced = v == 2;
     const int lumaQuant = header.quant[size_t(header.components[0].quantTable)][0];
     const std::array<uint16_t, 64>& cbQuant = header.quant[size_t(header.components[1].quantTable)];
     const std::array<uint16_t, 64>& crQuant = header.quant[size_t(header.components[2].quantTable)];
-
-    // Chroma at the luma's eighth-scale grid, row by row of units.
-    const int planeWidth = across * h;
-    std::vector<uint8_t> cb(size_t(planeWidth) * size_t(v));
-    std::vector<uint8_t> cr(cb.size());
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    for (int unitRow = 0; unitRow * v < height; ++unitRow) {
-        const size_t firstUnit = size_t(unitRow) * size_t(across);
-        for (int unitColumn = 0; unitColumn < across; ++unitColumn) {
-            const size_t unit = firstUnit + size_t(unitColumn);
-            const int16_t* blocksOfUnit = dc.data() + unit * size_t(blocks);
-            if (reduced) {
-                const int16_t* kept = ac.data() + unit * 2 * ScanUnitDecoder::keptCoefficients;
-                uint8_t blue[2][2], red[2][2];
-                if (!reducedBlock(limit, blocksOfUnit[4], kept, cbQuant, blue)
-                    || !reducedBlock(limit, blocksOfUnit[5], kept + ScanUnitDecoder::keptCoefficients, crQuant, red))
-                    return QImage();
-                for (int dy = 0; dy < 2; ++dy)
-                    for (int dx = 0; dx < 2; ++dx) {
-                        cb[size_t(dy * planeWidth + unitColumn * 2 + dx)] = blue[dy][dx];
-                        cr[size_t(dy * planeWidth + unitColumn * 2 + dx)] = red[dy][dx];
+
+    // A row of units at a time: chroma at the eighth-scale grid, then the pixels.
+    const int unitRows = (height + v - 1) / v;
+    const int parts = std::max(1, std::min(threads, unitRows / 16));
+    std::vector<char> partFailed(size_t(parts), 0);
+    forEachPart(parts, parts, [&](int part) {
+        const int planeWidth = across << wide;
+        std::vector<uint8_t> cb(size_t(planeWidth) * size_t(v));
+        std::vector<uint8_t> cr(cb.size());
+        for (int unitRow = unitRows * part / parts; unitRow < unitRows * (part + 1) / parts; ++unitRow) {
+            const size_t firstUnit = size_t(unitRow) * size_t(across);
+            for (int unitColumn = 0; unitColumn < across; ++unitColumn) {
+                const size_t unit = firstUnit + size_t(unitColumn);
+                const int16_t* blocksOfUnit = dc.data() + unit * size_t(blocks);
+                if (reduced) {
+                    const int16_t* kept = ac.data() + unit * 2 * ScanUnitDecoder::keptCoefficients;
+                    uint8_t blue[2][2], red[2][2];
+                    if (!reducedBlock(limit, blocksOfUnit[4], kept, cbQuant, blue)
+                        || !reducedBlock(limit, blocksOfUnit[5], kept + ScanUnitDecoder::keptCoefficients, crQuant,
+                                         red)) {
+                        partFailed[size_t(part)] = 1;
+                        return;
                     }
-            } else {
-                // One chroma pixel per unit, spread over the unit's luma pixels.
-                const uint8_t blue = dcSample(limit, blocksOfUnit[h * v], cbQuant[0]);
-                const uint8_t red = dcSample(limit, blocksOfUnit[h * v + 1], crQuant[0]);
-                for (int dx = 0; dx < h; ++dx) {
-                    cb[size_t(unitColumn * h + dx)] = blue;
-                    cr[size_t(unitColumn * h + dx)] = red;
+                    for (int dy = 0; dy < 2; ++dy)
+                        for (int dx = 0; dx < 2; ++dx) {
+                            cb[size_t(dy * planeWidth + unitColumn * 2 + dx)] = blue[dy][dx];
+                            cr[size_t(dy * planeWidth + unitColumn * 2 + dx)] = red[dy][dx];
+                        }
+                } else {
+                    // One chroma pixel per unit, spread over the unit's luma pixels.
+                    const uint8_t blue = dcSample(limit, blocksOfUnit[blocks - 2], cbQuant[0]);
+                    const uint8_t red = dcSample(limit, blocksOfUnit[blocks - 1], crQuant[0]);
+                    for (int dx = 0; dx <= wide; ++dx) {
+                        cb[size_t((unitColumn << wide) + dx)] = blue;
+                        cr[size_t((unitColumn << wide) + dx)] = red;
+                    }
+                }
+            }
+            for (int dy = 0; dy < v && unitRow * v + dy < height; ++dy) {
+                auto* line = reinterpret_cast<QRgb*>(image.scanLine(unitRow * v + dy));
+                const uint8_t* blueRow = cb.data() + size_t(reduced ? dy * planeWidth : 0);
+                const uint8_t* redRow = cr.data() + size_t(reduced ? dy * planeWidth : 0);
+                const int16_t* unitRowBlocks = dc.data() + firstUnit * size_t(blocks) + size_t(dy << wide);
+                for (int x = 0; x < width; ++x) {
+                    const int16_t* blocksOfUnit = unitRowBlocks + size_t(x >> wide) * size_t(blocks);
+                    const int luma = dcSample(limit, blocksOfUnit[x & wide], lumaQuant);
+                    const int blue = blueRow[x];
+                    const int red = redRow[x];
+                    line[x] = qRgb(clamped(luma + colour.crToRed[red]),
+                                   clamped(luma + ((colour.cbToGreen[blue] + colour.crToGreen[red]) >> 16)),
+                                   clamped(luma + colour.cbToBlue[blue]));
                 }
             }
         }
-        for (int dy = 0; dy < v && unitRow * v + dy < height; ++dy) {
-            const int y = unitRow * v + dy;
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            const uint8_t* blueRow = cb.data() + size_t(reduced ? dy * planeWidth : 0);
-            const uint8_t* redRow = cr.data() + size_t(reduced ? dy * planeWidth : 0);
-            for (int x = 0; x < width; ++x) {
-                const int16_t* blocksOfUnit = dc.data() + (firstUnit + size_t(x / h)) * size_t(blocks);
-                const int luma = dcSample(limit, blocksOfUnit[dy * h + x % h], lumaQuant);
-                const int blue = blueRow[x];
-                const int red = redRow[x];
-                line[x] = qRgb(clamped(luma + colour.crToRed[red]),
-                               clamped(luma + ((colour.cbToGreen[blue] + colour.crToGreen[red]) >> 16)),
-                               clamped(luma + colour.cbToBlue[blue]));
-            }
-        }
-    }
+    });
+    if (std::find(partFailed.begin(), partFailed.end(), 1) != partFailed.end())
+        return QImage();
     return image;
 }

@@ -14,7 +14,9 @@ class JpegHeader;
 class EighthScalePicture
 {
 public:
-    // RGB32 for colour, Grayscale8 for gray; a null image for coefficients so large
-    // that the decoder's 16-bit reduced transform could round them otherwise.
-    static QImage render(const JpegHeader& header, const std::vector<int16_t>& dc, const std::vector<int16_t>& ac);
+    // RGB32 for colour, Grayscale8 for gray, made on at most `threads` threads; a null
+    // image for coefficients so large that the decoder's 16-bit reduced transform could
+    // round them otherwise.
+    static QImage render(const JpegHeader& header, const std::vector<int16_t>& dc, const std::vector<int16_t>& ac,
+                         int threads);
 };

@@ -12,8 +12,8 @@ struct ParallelScanDecoder::Run
 {
     uint64_t begin = 0;
     uint64_t end = 0; // after the last unit
-    std::vector<uint64_t> starts;
-    std::vector<int32_t> dc;
+    std::vector<uint32_t> starts;
+    std::vector<int16_t> dc;
     std::vector<int16_t> ac;
     bool failed = false; // stopped at a bit pattern that is no code
     // For a run that goes on past its chunk: the chunk and unit where it met that
@@ -32,19 +32,33 @@ ParallelScanDecoder::ParallelScanDecoder(const JpegHeader& header, const Entropy
     unitCount = size_t(header.mcusAcross()) * size_t(header.mcusDown());
 }
 
+namespace {
+
+// The most the records of the units may take; a picture that needs more (tens of
+// thousands of pixels a side) is left to the image reader, which needs less.
+constexpr uint64_t mostRecordBytes = 128 * 1024 * 1024;
+constexpr uint64_t chunksPerThread = 4;
+
+} // namespace
+
 bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits)
 {
+    // Each unit's start, DC differences and kept AC values while decoding, then the
+    // joined copies and the DC values.
+    const uint64_t keptBytes = uint64_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients * 2;
+    const uint64_t unitBytes = 4 + uint64_t(units.blocksPerUnit()) * 2 * 2 + 2 * keptBytes;
+    if (uint64_t(unitCount) * unitBytes > mostRecordBytes)
+        return false;
     // Every block takes at least two bits (its DC and end-of-block codes): data too
     // short for the units ends early, which the image reader reports its own way.
     if (uint64_t(unitCount) * uint64_t(units.blocksPerUnit()) * 2 > stream.bitCount())
         return false;
-    differences.assign(unitCount * size_t(units.blocksPerUnit()), 0);
+    dc.assign(unitCount * size_t(units.blocksPerUnit()), 0);
     ac.assign(unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients, 0);
     const bool decoded = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
     if (!decoded)
         return false;
-    sumPredictions(differences);
-    std::vector<int32_t>().swap(differences);
+    sumPredictions();
     return true;
 }
 
@@ -65,7 +79,7 @@ bool ParallelScanDecoder::decodeIntervals(int threads)
             uint64_t position = segments[segment];
             const size_t unitEnd = std::min(unitCount, (segment + 1) * interval);
             for (size_t unit = segment * interval; unit < unitEnd; ++unit) {
-                if (!units.decode(stream, position, differences.data() + unit * blocks, ac.data() + unit * kept)) {
+                if (!units.decode(stream, position, dc.data() + unit * blocks, ac.data() + unit * kept)) {
                     partFailed[size_t(part)] = 1;
                     return;
                 }
@@ -82,17 +96,25 @@ bool ParallelScanDecoder::decodeIntervals(int threads)
 bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
 {
     const uint64_t bits = stream.bitCount();
-    const size_t count = size_t(std::clamp<uint64_t>(bits / chunkBits, 1, uint64_t(std::max(1, threads))));
+    // A few chunks per thread, taken as threads come free, so that a thread slowed
+    // down does not hold the others up.
+    const int workers = std::max(1, threads);
+    const size_t count = size_t(std::clamp<uint64_t>(bits / chunkBits, 1, uint64_t(workers) * chunksPerThread));
     std::vector<Run> chunks(count);
+    // Room for the units a chunk holds on average, and some.
+    const size_t expected = unitCount / count + unitCount / count / 4 + 16;
     for (size_t i = 0; i < count; ++i)
         chunks[i].begin = bits * i / count / 8 * 8;
-    forEachPart(int(count), int(count), [&](int part) {
+    forEachPart(int(count), workers, [&](int part) {
         const size_t i = size_t(part);
         const uint64_t end = i + 1 < count ? chunks[i + 1].begin : bits;
+        chunks[i].starts.reserve(expected);
+        chunks[i].dc.reserve(expected * size_t(units.blocksPerUnit()));
+        chunks[i].ac.reserve(expected * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients);
         decodeRun(chunks[i], end);
     });
     std::vector<Run> extensions(count);
-    forEachPart(int(count) - 1, int(count) - 1, [&](int part) {
+    forEachPart(int(count) - 1, workers, [&](int part) {
         const size_t i = size_t(part);
         if (chunks[i].failed)
             return;
@@ -115,7 +137,7 @@ bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position) const
         run.failed = true;
         return false;
     }
-    run.starts.push_back(run.end);
+    run.starts.push_back(uint32_t(run.end));
     run.end = position;
     return true;
 }
@@ -135,7 +157,7 @@ void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, si
     while (run.starts.size() < unitCount) {
         // The first unit start of a later chunk at or after this position.
         while (chunk < chunks.size()) {
-            const std::vector<uint64_t>& starts = chunks[chunk].starts;
+            const std::vector<uint32_t>& starts = chunks[chunk].starts;
             while (index < starts.size() && starts[index] < position)
                 ++index;
             if (index < starts.size())
@@ -158,7 +180,7 @@ void ParallelScanDecoder::appendUnits(const Run& run, size_t from, size_t count,
 {
     const size_t blocks = size_t(units.blocksPerUnit());
     const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
-    std::copy_n(run.dc.begin() + ptrdiff_t(from * blocks), count * blocks, differences.begin() + ptrdiff_t(unit * blocks));
+    std::copy_n(run.dc.begin() + ptrdiff_t(from * blocks), count * blocks, dc.begin() + ptrdiff_t(unit * blocks));
     std::copy_n(run.ac.begin() + ptrdiff_t(from * kept), count * kept, ac.begin() + ptrdiff_t(unit * kept));
 }
 
@@ -197,7 +219,7 @@ bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector
     return end <= stream.bitCount();
 }
 
-void ParallelScanDecoder::sumPredictions(std::vector<int32_t>& values)
+void ParallelScanDecoder::sumPredictions()
 {
     const size_t blocks = size_t(units.blocksPerUnit());
     std::vector<int> componentOf;
@@ -206,18 +228,18 @@ void ParallelScanDecoder::sumPredictions(std::vector<int32_t>& values)
         const int count = header.componentCount == 1 ? 1 : component.h * component.v;
         componentOf.insert(componentOf.end(), size_t(count), c);
     }
-    dc.resize(values.size());
     const size_t interval = size_t(header.restartInterval);
-    uint32_t prediction[JpegHeader::mostComponents] = {};
+    // The decoder's predictor is a wrapping 32-bit sum of which each value keeps the
+    // low 16 bits: the same as a wrapping 16-bit sum.
+    uint16_t prediction[JpegHeader::mostComponents] = {};
     for (size_t unit = 0; unit < unitCount; ++unit) {
         if (interval && unit % interval == 0)
-            std::fill(std::begin(prediction), std::end(prediction), 0u);
+            std::fill(std::begin(prediction), std::end(prediction), uint16_t(0));
+        int16_t* values = dc.data() + unit * blocks;
         for (size_t b = 0; b < blocks; ++b) {
-            // The decoder's predictor wraps like an unsigned 32-bit sum and each value
-            // is kept in 16 bits.
-            uint32_t& predicted = prediction[componentOf[b]];
-            predicted += uint32_t(values[unit * blocks + b]);
-            dc[unit * blocks + b] = int16_t(predicted);
+            uint16_t& predicted = prediction[componentOf[b]];
+            predicted = uint16_t(predicted + uint16_t(values[b]));
+            values[b] = int16_t(predicted);
         }
     }
 }

@@ -43,13 +43,12 @@ private:
     void extendRun(Run& run, const std::vector<Run>& chunks, size_t next) const;
     bool join(const std::vector<Run>& chunks, const std::vector<Run>& extensions);
     void appendUnits(const Run& run, size_t from, size_t count, size_t unit);
-    void sumPredictions(std::vector<int32_t>& differences);
+    void sumPredictions();
 
     const JpegHeader& header;
     const EntropyStream& stream;
     const ScanUnitDecoder& units;
     size_t unitCount = 0;
-    std::vector<int32_t> differences;
     std::vector<int16_t> dc;
     std::vector<int16_t> ac;
     uint64_t overlap = 0;

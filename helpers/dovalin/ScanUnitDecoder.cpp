@@ -65,25 +65,69 @@ ScanUnitDecoder::ScanUnitDecoder(const JpegHeader& header)
     }
 }
 
-bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, int32_t* dc, int16_t* ac) const
+namespace {
+
+// The stream's next bits held in a register: `word` has them at the top, at least
+// `bitsAt` valid ones, refilled before each code so that a code and its value bits
+// (at most 31) are always there.
+class BitWindow
 {
-    uint64_t at = position;
+public:
+    BitWindow(const EntropyStream& stream, uint64_t position)
+        : stream(stream)
+        , position(position)
+    {
+        fill();
+    }
+
+    uint64_t bits()
+    {
+        if (valid < 32)
+            fill();
+        return word;
+    }
+    void skip(int count)
+    {
+        word <<= count;
+        valid -= count;
+        position += uint64_t(count);
+    }
+    uint64_t at() const { return position; }
+
+private:
+    void fill()
+    {
+        word = stream.peek(position);
+        valid = 64 - int(position & 7);
+    }
+
+    const EntropyStream& stream;
+    uint64_t position;
+    uint64_t word = 0;
+    int valid = 0;
+};
+
+} // namespace
+
+bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, int16_t* dc, int16_t* ac) const
+{
+    BitWindow in(stream, position);
     for (int b = 0; b < blocks; ++b) {
-        uint64_t word = stream.peek(at);
+        uint64_t word = in.bits();
         int length = 0;
         const int size = dcTable[b]->decode(word, &length);
         if (size < 0)
             return false;
-        dc[b] = size ? extend(valueBits(word, length, size), size) : 0;
-        at += uint64_t(length + size);
+        dc[b] = int16_t(size ? extend(valueBits(word, length, size), size) : 0);
+        in.skip(length + size);
 
         const HuffmanTable& table = *acTable[b];
         if (!keepsAc[b]) {
             for (int k = 1; k < 64;) {
-                word = stream.peek(at);
+                word = in.bits();
                 const uint16_t entry = table.skipEntry(word);
                 if (entry) {
-                    at += entry & 63;
+                    in.skip(entry & 63);
                     if (entry & HuffmanTable::endsBlock)
                         break;
                     k += (entry >> 6) & 31;
@@ -94,7 +138,7 @@ bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, in
                     return false;
                 const int run = symbol >> 4;
                 const int bits = symbol & 15;
-                at += uint64_t(length + bits);
+                in.skip(length + bits);
                 if (bits)
                     k += run + 1;
                 else if (run == 15)
@@ -107,7 +151,7 @@ bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, in
 
         std::fill(ac, ac + keptCoefficients, int16_t(0));
         for (int k = 1; k < 64;) {
-            word = stream.peek(at);
+            word = in.bits();
             const int symbol = table.decode(word, &length);
             if (symbol < 0)
                 return false;
@@ -120,10 +164,10 @@ bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, in
                 const int slot = keptSlots.slot[natural];
                 if (slot >= 0)
                     ac[slot] = int16_t(extend(valueBits(word, length, bits), bits));
-                at += uint64_t(length + bits);
+                in.skip(length + bits);
                 ++k;
             } else {
-                at += uint64_t(length);
+                in.skip(length);
                 if (run != 15)
                     break;
                 k += 16;
@@ -131,6 +175,6 @@ bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, in
         }
         ac += keptCoefficients;
     }
-    position = at;
+    position = in.at();
     return true;
 }

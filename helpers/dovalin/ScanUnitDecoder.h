@@ -27,9 +27,10 @@ public:
     int keptBlocksPerUnit() const { return keptBlocks; }
 
     // Decodes the unit starting at bit `position` of `stream`, moves `position` past it,
-    // writes blocksPerUnit() DC differences to `dc` and keptBlocksPerUnit() x
+    // writes blocksPerUnit() DC differences (16 bits hold
+    // every one a code can give) to `dc` and keptBlocksPerUnit() x
     // keptCoefficients values to `ac`. False on a bit pattern that is no code.
-    bool decode(const EntropyStream& stream, uint64_t& position, int32_t* dc, int16_t* ac) const;
+    bool decode(const EntropyStream& stream, uint64_t& position, int16_t* dc, int16_t* ac) const;
 
 private:
     static constexpr int mostBlocks = 6;
