@@ -43,7 +43,7 @@ QImage EighthScaleJpegDecoder::decodeEighth(const QByteArray& file, int threads,
     if (file.size() > mostFileBytes || !header.parse(file))
         return QImage();
     EntropyStream stream;
-    if (!stream.prepare(file, header.scanStart, header.restartInterval))
+    if (!stream.prepare(file, header.scanStart, header.restartInterval, threads, size_t(std::max(1, chunkBytes))))
         return QImage();
     const ScanUnitDecoder units(header);
     ParallelScanDecoder scan(header, stream, units);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 // The entropy-coded data of a scan as plain bits: the stuffed zero bytes after 0xFF
@@ -14,15 +15,16 @@ class EntropyStream
 public:
     // Reads the scan data starting at `start` of `file`. False when it does not end
     // in the end-of-image marker, when a restart marker is out of order, or when
-    // `restartInterval` is 0 and the data holds restart markers anyway.
-    bool prepare(const QByteArray& file, int start, int restartInterval);
+    // `restartInterval` is 0 and the data holds restart markers anyway. The data is read
+    // in parts of at least `partBytes` on at most `threads` threads.
+    bool prepare(const QByteArray& file, int start, int restartInterval, int threads, size_t partBytes);
 
     // The next 57 or more bits from bit `position` at the top of the word. Reading up
     // to `padBytes` beyond the end is safe (zeros).
     uint64_t peek(uint64_t position) const
     {
         uint64_t word;
-        std::memcpy(&word, bytes.data() + (position >> 3), sizeof word);
+        std::memcpy(&word, bytes.get() + (position >> 3), sizeof word);
         return __builtin_bswap64(word) << (position & 7);
     }
 
@@ -37,7 +39,7 @@ public:
     static constexpr size_t padBytes = 8192;
 
 private:
-    std::vector<uint8_t> bytes;
+    std::unique_ptr<uint8_t[]> bytes;
     std::vector<uint64_t> segments;
     size_t dataBytes = 0;
 };
