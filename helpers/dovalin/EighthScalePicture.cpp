@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -62,8 +63,8 @@ uint8_t dcSample(const SampleLimit& limit, int16_t dc, int quant)
     return limit(descaled(int64_t(dc) * quant, 3));
 }
 
-// The 2x2 reduced inverse transform. It reads rows and columns 0, 1, 3 and 5 and 7
-// of the coefficients; the odd ones weigh in with sqrt(2) times sums of the cosines
+// The 2x2 reduced inverse transform. It reads rows and columns 0, 1, 3, 5 and 7 of
+// the coefficients; the odd ones weigh in with sqrt(2) times sums of the cosines
 // c(k) = cos(k pi / 16), in 13-bit fixed point, and two bits are kept between the
 // passes. False when a dequantised value is beyond what 16-bit arithmetic in the
 // decoder handles the same.
@@ -77,27 +78,41 @@ bool reducedBlock(const SampleLimit& limit, int16_t dc, const int16_t* kept, con
     constexpr int mostDequantised = 2047;
     constexpr int used[5] = {0, 1, 3, 5, 7};
 
-    int64_t coefficient[8][8] = {};
-    for (int row : used)
-        for (int column : used) {
-            const int natural = row * 8 + column;
-            const int value = natural == 0 ? dc : kept[ScanUnitDecoder::keptSlot(natural)];
+    const int dequantisedDc = dc * quant[0];
+    if (std::abs(dequantisedDc) > mostDequantised)
+        return false;
+    int anyAc = 0;
+    for (int i = 0; i < ScanUnitDecoder::keptCoefficients; ++i)
+        anyAc |= kept[i];
+    if (!anyAc) {
+        // The two passes of a block of DC alone come to one rounding.
+        const uint8_t sample = limit(descaled(int64_t(dequantisedDc) * 4, 5));
+        out[0][0] = out[0][1] = out[1][0] = out[1][1] = sample;
+        return true;
+    }
+
+    // The coefficients read, dequantised: [row][column] over rows and columns 0, 1, 3, 5, 7.
+    int64_t coefficient[5][5];
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c) {
+            const int natural = used[r] * 8 + used[c];
+            const int value = natural == 0 ? dc : kept[r * 5 + c - 1];
             const int dequantised = value * quant[size_t(natural)];
             if (std::abs(dequantised) > mostDequantised)
                 return false;
-            coefficient[row][column] = dequantised;
+            coefficient[r][c] = dequantised;
         }
-    int64_t work[2][8] = {};
-    for (int column : used) {
-        const int64_t even = coefficient[0][column] * 32768;
-        const int64_t odd = coefficient[1][column] * w1 + coefficient[3][column] * w3 + coefficient[5][column] * w5
-                            + coefficient[7][column] * w7;
-        work[0][column] = descaled(even + odd, 13);
-        work[1][column] = descaled(even - odd, 13);
+    int64_t work[2][5];
+    for (int c = 0; c < 5; ++c) {
+        const int64_t even = coefficient[0][c] * 32768;
+        const int64_t odd =
+            coefficient[1][c] * w1 + coefficient[2][c] * w3 + coefficient[3][c] * w5 + coefficient[4][c] * w7;
+        work[0][c] = descaled(even + odd, 13);
+        work[1][c] = descaled(even - odd, 13);
     }
     for (int row = 0; row < 2; ++row) {
         const int64_t even = work[row][0] * 32768;
-        const int64_t odd = work[row][1] * w1 + work[row][3] * w3 + work[row][5] * w5 + work[row][7] * w7;
+        const int64_t odd = work[row][1] * w1 + work[row][2] * w3 + work[row][3] * w5 + work[row][4] * w7;
         out[row][0] = limit(descaled(even + odd, 20));
         out[row][1] = limit(descaled(even - odd, 20));
     }
@@ -106,8 +121,7 @@ bool reducedBlock(const SampleLimit& limit, int16_t dc, const int16_t* kept, con
 
 } // namespace
 
-QImage EighthScalePicture::render(const JpegHeader& header, const std::vector<int16_t>& dc,
-                                  const std::vector<int16_t>& ac, int threads)
+QImage EighthScalePicture::render(const JpegHeader& header, const int16_t* dc, const int16_t* ac, int threads)
 {
     static const SampleLimit limit;
     static const ColourTables colour;
@@ -122,7 +136,7 @@ QImage EighthScalePicture::render(const JpegHeader& header, const std::vector<in
         const int quant = header.quant[size_t(header.components[0].quantTable)][0];
         for (int y = 0; y < height; ++y) {
             uchar* line = image.scanLine(y);
-            const int16_t* row = dc.data() + size_t(y) * size_t(across);
+            const int16_t* row = dc + size_t(y) * size_t(across);
             for (int x = 0; x < width; ++x)
                 line[x] = dcSample(limit, row[x], quant);
         }
@@ -153,9 +167,9 @@ QImage EighthScalePicture::render(const JpegHeader& header, const std::vector<in
             const size_t firstUnit = size_t(unitRow) * size_t(across);
             for (int unitColumn = 0; unitColumn < across; ++unitColumn) {
                 const size_t unit = firstUnit + size_t(unitColumn);
-                const int16_t* blocksOfUnit = dc.data() + unit * size_t(blocks);
+                const int16_t* blocksOfUnit = dc + unit * size_t(blocks);
                 if (reduced) {
-                    const int16_t* kept = ac.data() + unit * 2 * ScanUnitDecoder::keptCoefficients;
+                    const int16_t* kept = ac + unit * 2 * ScanUnitDecoder::keptCoefficients;
                     uint8_t blue[2][2], red[2][2];
                     if (!reducedBlock(limit, blocksOfUnit[4], kept, cbQuant, blue)
                         || !reducedBlock(limit, blocksOfUnit[5], kept + ScanUnitDecoder::keptCoefficients, crQuant,
@@ -182,7 +196,7 @@ QImage EighthScalePicture::render(const JpegHeader& header, const std::vector<in
                 auto* line = reinterpret_cast<QRgb*>(image.scanLine(unitRow * v + dy));
                 const uint8_t* blueRow = cb.data() + size_t(reduced ? dy * planeWidth : 0);
                 const uint8_t* redRow = cr.data() + size_t(reduced ? dy * planeWidth : 0);
-                const int16_t* unitRowBlocks = dc.data() + firstUnit * size_t(blocks) + size_t(dy << wide);
+                const int16_t* unitRowBlocks = dc + firstUnit * size_t(blocks) + size_t(dy << wide);
                 for (int x = 0; x < width; ++x) {
                     const int16_t* blocksOfUnit = unitRowBlocks + size_t(x >> wide) * size_t(blocks);
                     const int luma = dcSample(limit, blocksOfUnit[x & wide], lumaQuant);

@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include <cstdint>
-#include <vector>
 
 class JpegHeader;
 
@@ -17,6 +16,6 @@ public:
     // RGB32 for colour, Grayscale8 for gray, made on at most `threads` threads; a null
     // image for coefficients so large that the decoder's 16-bit reduced transform could
     // round them otherwise.
-    static QImage render(const JpegHeader& header, const std::vector<int16_t>& dc, const std::vector<int16_t>& ac,
+    static QImage render(const JpegHeader& header, const int16_t* dc, const int16_t* ac,
                          int threads);
 };

@@ -53,8 +53,9 @@ bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits)
     // short for the units ends early, which the image reader reports its own way.
     if (uint64_t(unitCount) * uint64_t(units.blocksPerUnit()) * 2 > stream.bitCount())
         return false;
-    dc.assign(unitCount * size_t(units.blocksPerUnit()), 0);
-    ac.assign(unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients, 0);
+    // Every value is written before it is read.
+    dc.reset(new int16_t[unitCount * size_t(units.blocksPerUnit())]);
+    ac.reset(new int16_t[unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients]);
     const bool decoded = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
     if (!decoded)
         return false;
@@ -79,7 +80,7 @@ bool ParallelScanDecoder::decodeIntervals(int threads)
             uint64_t position = segments[segment];
             const size_t unitEnd = std::min(unitCount, (segment + 1) * interval);
             for (size_t unit = segment * interval; unit < unitEnd; ++unit) {
-                if (!units.decode(stream, position, dc.data() + unit * blocks, ac.data() + unit * kept)) {
+                if (!units.decode(stream, position, dc.get() + unit * blocks, ac.get() + unit * kept)) {
                     partFailed[size_t(part)] = 1;
                     return;
                 }
@@ -121,7 +122,7 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
         extensions[i].begin = chunks[i].end;
         extendRun(extensions[i], chunks, i + 1);
     });
-    return join(chunks, extensions);
+    return join(chunks, extensions, workers);
 }
 
 bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position) const
@@ -176,47 +177,56 @@ void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, si
     }
 }
 
-void ParallelScanDecoder::appendUnits(const Run& run, size_t from, size_t count, size_t unit)
+bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector<Run>& extensions, int threads)
 {
-    const size_t blocks = size_t(units.blocksPerUnit());
-    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
-    std::copy_n(run.dc.begin() + ptrdiff_t(from * blocks), count * blocks, dc.begin() + ptrdiff_t(unit * blocks));
-    std::copy_n(run.ac.begin() + ptrdiff_t(from * kept), count * kept, ac.begin() + ptrdiff_t(unit * kept));
-}
-
-bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector<Run>& extensions)
-{
+    // The stretches of runs that make up the scan, in order.
+    struct Piece
+    {
+        const Run* run;
+        size_t from;
+        size_t count;
+        size_t unit;
+    };
+    std::vector<Piece> pieces;
     size_t unit = 0;
     size_t chunk = 0;
     size_t from = 0;
     // Where the last unit ends.
     uint64_t end = 0;
+    const auto take = [&](const Run& run, size_t first) {
+        const size_t count = std::min(run.starts.size() - first, unitCount - unit);
+        pieces.push_back({&run, first, count, unit});
+        unit += count;
+        if (unit == unitCount)
+            end = first + count < run.starts.size() ? run.starts[first + count] : run.end;
+        return unit == unitCount;
+    };
     for (;;) {
         const Run& own = chunks[chunk];
-        size_t take = std::min(own.starts.size() - from, unitCount - unit);
-        appendUnits(own, from, take, unit);
-        unit += take;
-        if (unit == unitCount) {
-            end = from + take < own.starts.size() ? own.starts[from + take] : own.end;
+        if (take(own, from))
             break;
-        }
         if (own.failed || chunk + 1 == chunks.size())
             return false;
         const Run& extension = extensions[chunk];
         overlap += extension.end - extension.begin;
-        take = std::min(extension.starts.size(), unitCount - unit);
-        appendUnits(extension, 0, take, unit);
-        unit += take;
-        if (unit == unitCount) {
-            end = take < extension.starts.size() ? extension.starts[take] : extension.end;
+        if (take(extension, 0))
             break;
-        }
         if (!extension.met)
             return false;
         chunk = extension.metChunk;
         from = extension.metIndex;
     }
-    return end <= stream.bitCount();
+    if (end > stream.bitCount())
+        return false;
+
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
+    forEachPart(int(pieces.size()), threads, [&](int i) {
+        const Piece& piece = pieces[size_t(i)];
+        std::copy_n(piece.run->dc.data() + piece.from * blocks, piece.count * blocks, dc.get() + piece.unit * blocks);
+        std::copy_n(piece.run->ac.data() + piece.from * kept, piece.count * kept, ac.get() + piece.unit * kept);
+    });
+    return true;
 }
 
 void ParallelScanDecoder::sumPredictions()
@@ -235,7 +245,7 @@ void ParallelScanDecoder::sumPredictions()
     for (size_t unit = 0; unit < unitCount; ++unit) {
         if (interval && unit % interval == 0)
             std::fill(std::begin(prediction), std::end(prediction), uint16_t(0));
-        int16_t* values = dc.data() + unit * blocks;
+        int16_t* values = dc.get() + unit * blocks;
         for (size_t b = 0; b < blocks; ++b) {
             uint16_t& predicted = prediction[componentOf[b]];
             predicted = uint16_t(predicted + uint16_t(values[b]));

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class EntropyStream;
@@ -27,9 +28,9 @@ public:
     bool decode(int threads, uint64_t chunkBits);
 
     // The DC value of each block, unit after unit, as the decoder keeps it (16 bits).
-    const std::vector<int16_t>& dcValues() const { return dc; }
+    const int16_t* dcValues() const { return dc.get(); }
     // The kept AC values of the kept blocks, unit after unit.
-    const std::vector<int16_t>& acValues() const { return ac; }
+    const int16_t* acValues() const { return ac.get(); }
     // Bits decoded twice to find the meeting points, over all chunks.
     uint64_t overlapBits() const { return overlap; }
 
@@ -41,15 +42,14 @@ private:
     bool decodeUnit(Run& run, uint64_t& position) const;
     void decodeRun(Run& run, uint64_t end) const;
     void extendRun(Run& run, const std::vector<Run>& chunks, size_t next) const;
-    bool join(const std::vector<Run>& chunks, const std::vector<Run>& extensions);
-    void appendUnits(const Run& run, size_t from, size_t count, size_t unit);
+    bool join(const std::vector<Run>& chunks, const std::vector<Run>& extensions, int threads);
     void sumPredictions();
 
     const JpegHeader& header;
     const EntropyStream& stream;
     const ScanUnitDecoder& units;
     size_t unitCount = 0;
-    std::vector<int16_t> dc;
-    std::vector<int16_t> ac;
+    std::unique_ptr<int16_t[]> dc;
+    std::unique_ptr<int16_t[]> ac;
     uint64_t overlap = 0;
 };

@@ -44,11 +44,6 @@ inline int valueBits(uint64_t word, int length, int size)
 
 } // namespace
 
-int ScanUnitDecoder::keptSlot(int natural)
-{
-    return keptSlots.slot[natural];
-}
-
 ScanUnitDecoder::ScanUnitDecoder(const JpegHeader& header)
 {
     const bool reduced = header.componentCount == 3 && header.components[0].h == 2 && header.components[0].v == 2;

@@ -15,11 +15,9 @@ class JpegHeader;
 class ScanUnitDecoder
 {
 public:
-    // AC coefficients kept per block that keeps them: rows and columns 0, 1, 3, 5 and
-    // 7, the DC term excepted.
+    // AC coefficients kept per block that keeps them: those in rows and columns 0, 1,
+    // 3, 5 and 7, row by row, the DC term excepted.
     static constexpr int keptCoefficients = 24;
-    // Where natural position n is kept (-1: not kept).
-    static int keptSlot(int natural);
 
     explicit ScanUnitDecoder(const JpegHeader& header);
 
