@@ -6,12 +6,6 @@
 
 namespace {
 
-constexpr uint8_t zigzagToNatural[64] = {
-    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
-    41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
-    30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63,
-};
-
 // Natural position -> kept slot, -1 for positions the reduced transform does not read.
 struct KeptSlots
 {
@@ -155,7 +149,7 @@ bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, in
             if (bits) {
                 k += run;
                 // A run past the end lands on the last coefficient, as in the decoder.
-                const int natural = k < 64 ? zigzagToNatural[k] : 63;
+                const int natural = k < 64 ? JpegHeader::zigzagToNatural[k] : 63;
                 const int slot = keptSlots.slot[natural];
                 if (slot >= 0)
                     ac[slot] = int16_t(extend(valueBits(word, length, bits), bits));

@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QRandomGenerator>
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <functional>
 #include <jpeglib.h>
 
 // The eighth-scale JPEG decoder gives exactly the pixels of the JPEG library at an
@@ -21,8 +23,8 @@ class TestEighthScaleJpegDecoder : public QObject
 private slots:
     void matchesTheReader_data();
     void matchesTheReader();
-    void damagedFiles_data();
-    void damagedFiles();
+    void leftToTheReader_data();
+    void leftToTheReader();
 };
 
 namespace {
@@ -64,7 +66,11 @@ QImage flat(int width, int height)
 
 void ignoreMessage(j_common_ptr, int) {}
 
-QByteArray writtenByLibjpeg(const QImage& image, const JpegOptions& options)
+// Changes to the writer's settings before it starts, or markers it writes after.
+using WriterStep = std::function<void(jpeg_compress_struct*)>;
+
+QByteArray writtenByLibjpeg(const QImage& image, const JpegOptions& options, const WriterStep& settings = {},
+                            const WriterStep& markers = {})
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
@@ -87,7 +93,11 @@ QByteArray writtenByLibjpeg(const QImage& image, const JpegOptions& options)
     info.restart_interval = JDIMENSION(options.restartInterval);
     info.restart_in_rows = options.restartRows;
     info.optimize_coding = options.optimize;
+    if (settings)
+        settings(&info);
     jpeg_start_compress(&info, TRUE);
+    if (markers)
+        markers(&info);
     std::vector<unsigned char> row(size_t(image.width()) * 3);
     while (info.next_scanline < info.image_height) {
         const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(int(info.next_scanline)));
@@ -194,6 +204,14 @@ void TestEighthScaleJpegDecoder::matchesTheReader_data()
     QTest::newRow("4:2:0, restart every row") << writtenByLibjpeg(tall, {false, 2, 2, 90, 0, 1}) << 100;
     QTest::newRow("gray, restart every unit") << writtenByLibjpeg(photo, {true, 1, 1, 90, 1}) << 100;
     QTest::newRow("Qt's writer, with density") << writtenByQt(photo, 80) << 100;
+    // Without JFIF header the colours are YCbCr by the Adobe marker or by the ids 1, 2, 3.
+    QTest::newRow("Adobe marker, YCbCr") << writtenByLibjpeg(photo, {false, 2, 2}, [](jpeg_compress_struct* info) {
+        info->write_JFIF_header = FALSE;
+        info->write_Adobe_marker = TRUE;
+    }) << 100;
+    QTest::newRow("no JFIF header") << writtenByLibjpeg(photo, {false, 2, 1}, [](jpeg_compress_struct* info) {
+        info->write_JFIF_header = FALSE;
+    }) << 100;
     // Every unit codes alike, so a chunk started off a unit boundary may never meet
     // the decoding from the start.
     QTest::newRow("flat, 4:4:4") << writtenByLibjpeg(flat(2400, 1600), {}) << 256;
@@ -256,38 +274,63 @@ QByteArray garbled(const QByteArray& file, quint32 seed)
 
 } // namespace
 
-void TestEighthScaleJpegDecoder::damagedFiles_data()
+void TestEighthScaleJpegDecoder::leftToTheReader_data()
 {
     QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("refused");
+
+    // Kinds the decoder does not reproduce: never taken.
+    const QImage small = photoLike(640, 480, 8);
+    QTest::newRow("RGB components") << writtenByLibjpeg(small, {}, [](jpeg_compress_struct* info) {
+        jpeg_set_colorspace(info, JCS_RGB);
+    }) << true;
+    QTest::newRow("progressive") << writtenByLibjpeg(small, {}, jpeg_simple_progression) << true;
+    QTest::newRow("arithmetic coding") << writtenByLibjpeg(small, {}, [](jpeg_compress_struct* info) {
+        info->arith_code = TRUE;
+    }) << true;
+    QTest::newRow("4:1:1") << writtenByLibjpeg(small, {false, 4, 1}) << true;
+    QTest::newRow("4:4:0") << writtenByLibjpeg(small, {false, 1, 2}) << true;
+    // The reader would carry these into the picture.
+    QTest::newRow("comment") << writtenByLibjpeg(small, {}, {}, [](jpeg_compress_struct* info) {
+        jpeg_write_marker(info, JPEG_COM, reinterpret_cast<const JOCTET*>("made here"), 9);
+    }) << true;
+    QTest::newRow("colour profile") << writtenByLibjpeg(small, {}, {}, [](jpeg_compress_struct* info) {
+        const QByteArray profile = QColorSpace(QColorSpace::SRgb).iccProfile();
+        jpeg_write_icc_profile(info, reinterpret_cast<const JOCTET*>(profile.constData()), unsigned(profile.size()));
+    }) << true;
 
     const QByteArray good = writtenByLibjpeg(photoLike(1200, 800, 5), {false, 2, 2, 85});
     const QByteArray restarts = writtenByLibjpeg(photoLike(1200, 800, 6), {false, 1, 1, 85, 10});
     const int scan = markerAt(good, 0xDA);
     const int frame = markerAt(good, 0xC0);
     const int huffman = markerAt(good, 0xC4);
-    QTest::newRow("cut in the headers") << good.left(scan - 10);
-    QTest::newRow("cut in the data") << good.left(good.size() / 2);
-    QTest::newRow("cut before the end marker") << good.left(good.size() - 2);
-    QTest::newRow("end marker in the data") << replaced(good, good.size() / 2, QByteArray("\xFF\xD9", 2));
-    QTest::newRow("restart marker without interval") << replaced(good, good.size() / 2, QByteArray("\xFF\xD0", 2));
+    // Damaged files: nothing, or what the reader makes of them.
+    QTest::newRow("cut in the headers") << good.left(scan - 10) << true;
+    QTest::newRow("cut in the data") << good.left(good.size() / 2) << false;
+    QTest::newRow("cut before the end marker") << good.left(good.size() - 2) << false;
+    QTest::newRow("end marker in the data") << replaced(good, good.size() / 2, QByteArray("\xFF\xD9", 2)) << false;
+    QTest::newRow("restart marker without interval")
+        << replaced(good, good.size() / 2, QByteArray("\xFF\xD0", 2)) << false;
     const int secondRestart = markerAt(restarts, 0xD1);
-    QTest::newRow("restart markers out of order") << replaced(restarts, secondRestart + 1, QByteArray("\xD5", 1));
-    QTest::newRow("restart marker lost") << QByteArray(restarts).remove(secondRestart, 2);
+    QTest::newRow("restart markers out of order")
+        << replaced(restarts, secondRestart + 1, QByteArray("\xD5", 1)) << false;
+    QTest::newRow("restart marker lost") << QByteArray(restarts).remove(secondRestart, 2) << false;
     for (quint32 seed = 1; seed <= 6; ++seed)
-        QTest::newRow(qPrintable(QStringLiteral("garbage in the data %1").arg(seed))) << garbled(good, seed);
-    QTest::newRow("garbage between restart markers") << garbled(restarts, 7);
+        QTest::newRow(qPrintable(QStringLiteral("garbage in the data %1").arg(seed))) << garbled(good, seed) << false;
+    QTest::newRow("garbage between restart markers") << garbled(restarts, 7) << false;
     // Three codes of one bit: no prefix code.
-    QTest::newRow("bad Huffman table") << replaced(good, huffman + 5, QByteArray("\x03", 1));
-    QTest::newRow("no quantisation table") << replaced(good, markerAt(good, 0xDB), QByteArray("\xFF\xEF", 2));
-    QTest::newRow("absurd size") << replaced(good, frame + 5, QByteArray("\xFF\xDC\xFF\xDC", 4));
-    QTest::newRow("no height") << replaced(good, frame + 5, QByteArray("\x00\x00", 2));
-    QTest::newRow("12-bit samples") << replaced(good, frame + 4, QByteArray("\x0C", 1));
-    QTest::newRow("progressive") << replaced(good, frame + 1, QByteArray("\xC2", 1));
+    QTest::newRow("bad Huffman table") << replaced(good, huffman + 5, QByteArray("\x03", 1)) << true;
+    QTest::newRow("no quantisation table")
+        << replaced(good, markerAt(good, 0xDB), QByteArray("\xFF\xEF", 2)) << true;
+    QTest::newRow("absurd size") << replaced(good, frame + 5, QByteArray("\xFF\xDC\xFF\xDC", 4)) << false;
+    QTest::newRow("no height") << replaced(good, frame + 5, QByteArray("\x00\x00", 2)) << true;
+    QTest::newRow("12-bit samples") << replaced(good, frame + 4, QByteArray("\x0C", 1)) << true;
 }
 
-void TestEighthScaleJpegDecoder::damagedFiles()
+void TestEighthScaleJpegDecoder::leftToTheReader()
 {
     QFETCH(QByteArray, file);
+    QFETCH(bool, refused);
 
     // What one thread makes of it, many threads make too.
     const QImage alone = EighthScaleJpegDecoder::decodeEighth(file, 1, 512);
@@ -299,6 +342,8 @@ void TestEighthScaleJpegDecoder::damagedFiles()
     // Nothing at all, or what the reader gives.
     const QSize target(120, 80);
     const QImage decoded = EighthScaleJpegDecoder::decode(file, target, 8);
+    if (refused)
+        QVERIFY(alone.isNull() && decoded.isNull());
     if (!decoded.isNull())
         QVERIFY(decoded == readByQt(file, target));
 }
