@@ -52,7 +52,7 @@ QImage EighthScaleJpegDecoder::decodeEighth(const QByteArray& file, int threads,
     if (figures)
         figures->overlapBits = scan.overlapBits();
 
-    QImage picture = EighthScalePicture::render(header, scan.dcValues(), scan.acValues(), threads);
+    QImage picture = EighthScalePicture::render(header, scan.dcValues(), scan.reducedTerms(), threads);
     if (picture.isNull())
         return picture;
     // The density the reader takes from the JFIF header.

@@ -13,9 +13,10 @@ class JpegHeader;
 class EighthScalePicture
 {
 public:
-    // RGB32 for colour, Grayscale8 for gray, made on at most `threads` threads; a null
-    // image for coefficients so large that the decoder's 16-bit reduced transform could
+    // RGB32 for colour, Grayscale8 for gray, made on at most `threads` threads, from
+    // the DC values of the blocks and the reduced transform's terms of 4:2:0 chroma; a
+    // null image for coefficients so large that the decoder's 16-bit arithmetic could
     // round them otherwise.
-    static QImage render(const JpegHeader& header, const int16_t* dc, const int16_t* ac,
+    static QImage render(const JpegHeader& header, const int16_t* dc, const int32_t* reducedTerms,
                          int threads);
 };

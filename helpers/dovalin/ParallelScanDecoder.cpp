@@ -14,7 +14,7 @@ struct ParallelScanDecoder::Run
     uint64_t end = 0; // after the last unit
     std::vector<uint32_t> starts;
     std::vector<int16_t> dc;
-    std::vector<int16_t> ac;
+    std::vector<int32_t> terms;
     bool failed = false; // stopped at a bit pattern that is no code
     // For a run that goes on past its chunk: the chunk and unit where it met that
     // chunk's own decoding.
@@ -43,9 +43,9 @@ constexpr uint64_t chunksPerThread = 4;
 
 bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits)
 {
-    // Each unit's start, DC differences and kept AC values while decoding, then the
+    // Each unit's start, DC differences and reduced terms while decoding, then the
     // joined copies and the DC values.
-    const uint64_t keptBytes = uint64_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients * 2;
+    const uint64_t keptBytes = uint64_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock * 4;
     const uint64_t unitBytes = 4 + uint64_t(units.blocksPerUnit()) * 2 * 2 + 2 * keptBytes;
     if (uint64_t(unitCount) * unitBytes > mostRecordBytes)
         return false;
@@ -55,7 +55,7 @@ bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits)
         return false;
     // Every value is written before it is read.
     dc.reset(new int16_t[unitCount * size_t(units.blocksPerUnit())]);
-    ac.reset(new int16_t[unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients]);
+    terms.reset(new int32_t[unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock]);
     const bool decoded = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
     if (!decoded)
         return false;
@@ -70,7 +70,7 @@ bool ParallelScanDecoder::decodeIntervals(int threads)
     if (segments.size() != (unitCount + interval - 1) / interval)
         return false;
     const size_t blocks = size_t(units.blocksPerUnit());
-    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
     const int parts = int(std::min<size_t>(segments.size(), size_t(std::max(1, threads))));
     std::vector<char> partFailed(size_t(parts), 0);
     forEachPart(parts, parts, [&](int part) {
@@ -80,7 +80,7 @@ bool ParallelScanDecoder::decodeIntervals(int threads)
             uint64_t position = segments[segment];
             const size_t unitEnd = std::min(unitCount, (segment + 1) * interval);
             for (size_t unit = segment * interval; unit < unitEnd; ++unit) {
-                if (!units.decode(stream, position, dc.get() + unit * blocks, ac.get() + unit * kept)) {
+                if (!units.decode(stream, position, dc.get() + unit * blocks, terms.get() + unit * kept)) {
                     partFailed[size_t(part)] = 1;
                     return;
                 }
@@ -111,7 +111,7 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
         const uint64_t end = i + 1 < count ? chunks[i + 1].begin : bits;
         chunks[i].starts.reserve(expected);
         chunks[i].dc.reserve(expected * size_t(units.blocksPerUnit()));
-        chunks[i].ac.reserve(expected * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients);
+        chunks[i].terms.reserve(expected * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock);
         decodeRun(chunks[i], end);
     });
     std::vector<Run> extensions(count);
@@ -129,12 +129,12 @@ bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position) const
 {
     const size_t before = run.starts.size();
     const size_t blocks = size_t(units.blocksPerUnit());
-    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
     run.dc.resize((before + 1) * blocks);
-    run.ac.resize((before + 1) * kept);
-    if (!units.decode(stream, position, run.dc.data() + before * blocks, run.ac.data() + before * kept)) {
+    run.terms.resize((before + 1) * kept);
+    if (!units.decode(stream, position, run.dc.data() + before * blocks, run.terms.data() + before * kept)) {
         run.dc.resize(before * blocks);
-        run.ac.resize(before * kept);
+        run.terms.resize(before * kept);
         run.failed = true;
         return false;
     }
@@ -220,11 +220,11 @@ bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector
         return false;
 
     const size_t blocks = size_t(units.blocksPerUnit());
-    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::keptCoefficients;
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
     forEachPart(int(pieces.size()), threads, [&](int i) {
         const Piece& piece = pieces[size_t(i)];
         std::copy_n(piece.run->dc.data() + piece.from * blocks, piece.count * blocks, dc.get() + piece.unit * blocks);
-        std::copy_n(piece.run->ac.data() + piece.from * kept, piece.count * kept, ac.get() + piece.unit * kept);
+        std::copy_n(piece.run->terms.data() + piece.from * kept, piece.count * kept, terms.get() + piece.unit * kept);
     });
     return true;
 }

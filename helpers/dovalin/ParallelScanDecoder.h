@@ -29,8 +29,8 @@ public:
 
     // The DC value of each block, unit after unit, as the decoder keeps it (16 bits).
     const int16_t* dcValues() const { return dc.get(); }
-    // The kept AC values of the kept blocks, unit after unit.
-    const int16_t* acValues() const { return ac.get(); }
+    // The reduced transform's terms of the blocks that have them, unit after unit.
+    const int32_t* reducedTerms() const { return terms.get(); }
     // Bits decoded twice to find the meeting points, over all chunks.
     uint64_t overlapBits() const { return overlap; }
 
@@ -50,6 +50,6 @@ private:
     const ScanUnitDecoder& units;
     size_t unitCount = 0;
     std::unique_ptr<int16_t[]> dc;
-    std::unique_ptr<int16_t[]> ac;
+    std::unique_ptr<int32_t[]> terms;
     uint64_t overlap = 0;
 };

@@ -1,28 +1,11 @@
 #include "ScanUnitDecoder.h"
 
 #include "JpegHeader.h"
+#include "ReducedBlockTransform.h"
 
 #include <algorithm>
 
 namespace {
-
-// Natural position -> kept slot, -1 for positions the reduced transform does not read.
-struct KeptSlots
-{
-    int8_t slot[64];
-    constexpr KeptSlots()
-        : slot()
-    {
-        int next = 0;
-        for (int n = 0; n < 64; ++n) {
-            const int row = n / 8;
-            const int column = n % 8;
-            const bool read = (row == 0 || row % 2 == 1) && (column == 0 || column % 2 == 1) && n != 0;
-            slot[n] = int8_t(read ? next++ : -1);
-        }
-    }
-};
-constexpr KeptSlots keptSlots;
 
 // The signed value of `size` extra bits as JPEG codes them.
 inline int extend(int bits, int size)
@@ -48,6 +31,7 @@ ScanUnitDecoder::ScanUnitDecoder(const JpegHeader& header)
             dcTable[blocks] = &header.dcTables[size_t(component.dcTable)];
             acTable[blocks] = &header.acTables[size_t(component.acTable)];
             keepsAc[blocks] = reduced && c > 0;
+            quant[blocks] = &header.quant[size_t(component.quantTable)];
             keptBlocks += keepsAc[blocks] ? 1 : 0;
             ++blocks;
         }
@@ -98,7 +82,7 @@ private:
 
 } // namespace
 
-bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, int16_t* dc, int16_t* ac) const
+bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, int16_t* dc, int32_t* terms) const
 {
     BitWindow in(stream, position);
     for (int b = 0; b < blocks; ++b) {
@@ -138,7 +122,7 @@ bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, in
             continue;
         }
 
-        std::fill(ac, ac + keptCoefficients, int16_t(0));
+        int16_t ac[ReducedBlockTransform::acCount] = {};
         for (int k = 1; k < 64;) {
             word = in.bits();
             const int symbol = table.decode(word, &length);
@@ -150,7 +134,7 @@ bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, in
                 k += run;
                 // A run past the end lands on the last coefficient, as in the decoder.
                 const int natural = k < 64 ? JpegHeader::zigzagToNatural[k] : 63;
-                const int slot = keptSlots.slot[natural];
+                const int slot = ReducedBlockTransform::acSlot(natural);
                 if (slot >= 0)
                     ac[slot] = int16_t(extend(valueBits(word, length, bits), bits));
                 in.skip(length + bits);
@@ -162,7 +146,8 @@ bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, in
                 k += 16;
             }
         }
-        ac += keptCoefficients;
+        ReducedBlockTransform::acTerms(ac, *quant[b], terms);
+        terms += termsPerBlock;
     }
     position = in.at();
     return true;
