@@ -49,16 +49,6 @@ int JpegHeader::mcusDown() const
     return (height + step - 1) / step;
 }
 
-int JpegHeader::blocksPerMcu() const
-{
-    if (componentCount == 1)
-        return 1;
-    int blocks = 0;
-    for (int c = 0; c < componentCount; ++c)
-        blocks += components[size_t(c)].h * components[size_t(c)].v;
-    return blocks;
-}
-
 bool JpegHeader::parse(const QByteArray& file)
 {
     const auto* data = reinterpret_cast<const uint8_t*>(file.constData());

@@ -56,7 +56,6 @@ public:
     int maxV() const;
     int mcusAcross() const;
     int mcusDown() const;
-    int blocksPerMcu() const;
 
 private:
     bool readFrame(const uint8_t* data, int length);

@@ -232,12 +232,6 @@ bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector
 void ParallelScanDecoder::sumPredictions()
 {
     const size_t blocks = size_t(units.blocksPerUnit());
-    std::vector<int> componentOf;
-    for (int c = 0; c < header.componentCount; ++c) {
-        const JpegHeader::Component& component = header.components[size_t(c)];
-        const int count = header.componentCount == 1 ? 1 : component.h * component.v;
-        componentOf.insert(componentOf.end(), size_t(count), c);
-    }
     const size_t interval = size_t(header.restartInterval);
     // The decoder's predictor is a wrapping 32-bit sum of which each value keeps the
     // low 16 bits: the same as a wrapping 16-bit sum.
@@ -247,7 +241,7 @@ void ParallelScanDecoder::sumPredictions()
             std::fill(std::begin(prediction), std::end(prediction), uint16_t(0));
         int16_t* values = dc.get() + unit * blocks;
         for (size_t b = 0; b < blocks; ++b) {
-            uint16_t& predicted = prediction[componentOf[b]];
+            uint16_t& predicted = prediction[units.componentOf(int(b))];
             predicted = uint16_t(predicted + uint16_t(values[b]));
             values[b] = int16_t(predicted);
         }

@@ -3,8 +3,6 @@
 #include "JpegHeader.h"
 #include "ReducedBlockTransform.h"
 
-#include <algorithm>
-
 namespace {
 
 // The signed value of `size` extra bits as JPEG codes them.
@@ -19,30 +17,9 @@ inline int valueBits(uint64_t word, int length, int size)
     return int((word << length) >> (64 - size));
 }
 
-} // namespace
-
-ScanUnitDecoder::ScanUnitDecoder(const JpegHeader& header)
-{
-    const bool reduced = header.componentCount == 3 && header.components[0].h == 2 && header.components[0].v == 2;
-    for (int c = 0; c < header.componentCount; ++c) {
-        const JpegHeader::Component& component = header.components[size_t(c)];
-        const int count = header.componentCount == 1 ? 1 : component.h * component.v;
-        for (int b = 0; b < count; ++b) {
-            dcTable[blocks] = &header.dcTables[size_t(component.dcTable)];
-            acTable[blocks] = &header.acTables[size_t(component.acTable)];
-            keepsAc[blocks] = reduced && c > 0;
-            quant[blocks] = &header.quant[size_t(component.quantTable)];
-            keptBlocks += keepsAc[blocks] ? 1 : 0;
-            ++blocks;
-        }
-    }
-}
-
-namespace {
-
-// The stream's next bits held in a register: `word` has them at the top, at least
-// `bitsAt` valid ones, refilled before each code so that a code and its value bits
-// (at most 31) are always there.
+// The stream's next bits held in a register: `word` has `valid` of them at the top,
+// refilled before each code so that a code and its value bits (at most 31) are
+// always there.
 class BitWindow
 {
 public:
@@ -81,6 +58,25 @@ private:
 };
 
 } // namespace
+
+ScanUnitDecoder::ScanUnitDecoder(const JpegHeader& header)
+{
+    const bool reduced = header.componentCount == 3 && header.components[0].h == 2 && header.components[0].v == 2;
+    for (int c = 0; c < header.componentCount; ++c) {
+        const JpegHeader::Component& sampling = header.components[size_t(c)];
+        const int count = header.componentCount == 1 ? 1 : sampling.h * sampling.v;
+        for (int b = 0; b < count; ++b) {
+            dcTable[blocks] = &header.dcTables[size_t(sampling.dcTable)];
+            acTable[blocks] = &header.acTables[size_t(sampling.acTable)];
+            component[blocks] = c;
+            keepsAc[blocks] = reduced && c > 0;
+            quant[blocks] = &header.quant[size_t(sampling.quantTable)];
+            keptBlocks += keepsAc[blocks] ? 1 : 0;
+            ++blocks;
+        }
+    }
+}
+
 
 bool ScanUnitDecoder::decode(const EntropyStream& stream, uint64_t& position, int16_t* dc, int32_t* terms) const
 {

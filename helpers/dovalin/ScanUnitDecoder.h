@@ -23,11 +23,13 @@ public:
 
     int blocksPerUnit() const { return blocks; }
     int keptBlocksPerUnit() const { return keptBlocks; }
+    // The component of a unit's block.
+    int componentOf(int block) const { return component[block]; }
 
     // Decodes the unit starting at bit `position` of `stream`, moves `position` past it,
-    // writes blocksPerUnit() DC differences (16 bits hold
-    // every one a code can give) to `dc` and keptBlocksPerUnit() x termsPerBlock
-    // terms to `terms`. False on a bit pattern that is no code.
+    // writes blocksPerUnit() DC differences (16 bits hold every one a code can give)
+    // to `dc` and keptBlocksPerUnit() x termsPerBlock terms to `terms`. False on a bit
+    // pattern that is no code.
     bool decode(const EntropyStream& stream, uint64_t& position, int16_t* dc, int32_t* terms) const;
 
 private:
@@ -36,6 +38,7 @@ private:
     int keptBlocks = 0;
     const HuffmanTable* dcTable[mostBlocks] = {};
     const HuffmanTable* acTable[mostBlocks] = {};
+    int component[mostBlocks] = {};
     bool keepsAc[mostBlocks] = {};
     const std::array<uint16_t, 64>* quant[mostBlocks] = {};
 };

@@ -32,7 +32,7 @@ namespace {
 struct JpegOptions
 {
     bool gray = false;
-    int lumaH = 1; // chroma is always 1x1
+    int lumaH = 1; // chroma is always 1x1; gray may say 2x2 too
     int lumaV = 1;
     int quality = 90;
     int restartInterval = 0; // units
@@ -86,10 +86,8 @@ QByteArray writtenByLibjpeg(const QImage& image, const JpegOptions& options, con
     info.in_color_space = options.gray ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, options.quality, TRUE);
-    if (!options.gray) {
-        info.comp_info[0].h_samp_factor = options.lumaH;
-        info.comp_info[0].v_samp_factor = options.lumaV;
-    }
+    info.comp_info[0].h_samp_factor = options.lumaH;
+    info.comp_info[0].v_samp_factor = options.lumaV;
     info.restart_interval = JDIMENSION(options.restartInterval);
     info.restart_in_rows = options.restartRows;
     info.optimize_coding = options.optimize;
@@ -200,6 +198,8 @@ void TestEighthScaleJpegDecoder::matchesTheReader_data()
     QTest::newRow("4:2:0, own tables") << writtenByLibjpeg(photo, {false, 2, 2, 75, 0, 0, true}) << 64;
     QTest::newRow("gray") << writtenByLibjpeg(tall, {true}) << 128;
     QTest::newRow("gray, quality 30") << writtenByLibjpeg(photo, {true, 1, 1, 30}) << 100;
+    // A scan of one component has a block per unit, whatever the sampling says.
+    QTest::newRow("gray, sampled 2x2") << writtenByLibjpeg(tall, {true, 2, 2}) << 100;
     QTest::newRow("4:4:4, restart every 7 units") << writtenByLibjpeg(photo, {false, 1, 1, 90, 7}) << 120;
     QTest::newRow("4:2:0, restart every row") << writtenByLibjpeg(tall, {false, 2, 2, 90, 0, 1}) << 100;
     QTest::newRow("gray, restart every unit") << writtenByLibjpeg(photo, {true, 1, 1, 90, 1}) << 100;
