@@ -208,7 +208,10 @@ bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector
         if (own.failed || chunk + 1 == chunks.size())
             return false;
         const Run& extension = extensions[chunk];
-        overlap += extension.end - extension.begin;
+        // From the next chunk's start to where the runs meet, both decoded the bits.
+        const uint64_t meeting =
+            extension.met ? chunks[extension.metChunk].starts[extension.metIndex] : extension.end;
+        overlap += meeting - chunks[chunk + 1].begin;
         if (take(extension, 0))
             break;
         if (!extension.met)
