@@ -5,6 +5,7 @@ VORENDA_PACKAGES=(
     qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libxcb1-dev libxcb-keysyms1-dev libplist-dev
     zlib1g-dev # Dovalin deflates PNG thumbnails itself
+    libjpeg62-turbo-dev # Dovalin's JPEG tests write pictures of every sampling
     libqt5sql5-sqlite
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core

@@ -5,15 +5,16 @@
 # (vipsthumbnail takes the whole list, gdk-pixbuf-thumbnailer runs once per picture);
 # Dovalin gets the list as one job, as the image client gives it.
 #
-# Three figures, each in the same run for every tool: a batch of 40 JPEGs, the same
-# batch with 4 PNGs of that size (decoded whole, so they weigh on memory), and one
-# JPEG alone. For each: milliseconds per batch, peak resident memory, Dovalin's
+# Four figures, each in the same run for every tool: a batch of 40 JPEGs, the same
+# batch with 4 PNGs of that size (decoded whole, so they weigh on memory), one JPEG
+# alone, and one alone with its colour sampled at half size each way (4:2:0, as
+# cameras save them; the other JPEGs keep full colour). For each: milliseconds per batch, peak resident memory, Dovalin's
 # memory per decoding thread and its time relative to the fastest other tool.
 #
 # Usage: bench_dovalin.sh [path/to/dovalin]   (default: build/bin/dovalin)
 # Builds nothing: build the project first (a Release build gives the real figures).
 # Environment: COUNT (JPEGs, default 40), PNGS (default 4), ROUNDS (best of, default
-# 3; SINGLE_ROUNDS for the one JPEG, default 10), WORK (folder kept between runs), BEFORE (another Dovalin, e.g. a build of an
+# 3; SINGLE_ROUNDS for each JPEG alone, default 10), WORK (folder kept between runs), BEFORE (another Dovalin, e.g. a build of an
 # older version, measured beside this one).
 set -euo pipefail
 
@@ -59,6 +60,10 @@ if [ ! -f "$work/source.jpg" ] || [ ! -f "$work/source.png" ]; then
       vips pngsave photo.v source.png
       rm -f ./*.v )
 fi
+if [ ! -f "$work/source-420.jpg" ]; then
+    # Below quality 90 the JPEG saver halves the colour resolution.
+    vips jpegsave "$work/source.png" "$work/source-420.jpg" --Q 85
+fi
 rm -f "$work"/pictures/*
 for i in $(seq -w 1 "$count"); do
     cp "$work/source.jpg" "$work/pictures/photo$i.jpg"
@@ -66,9 +71,11 @@ done
 for i in $(seq 1 "$pngs"); do
     cp "$work/source.png" "$work/pictures/still$i.png"
 done
+cp "$work/source-420.jpg" "$work/camera.jpg"
 jpegs=("$work"/pictures/*.jpg)
 mixed=("$work"/pictures/*)
 single=("${jpegs[0]}")
+single420=("$work/camera.jpg")
 
 # write_job NAME PICTURE...: a Dovalin job for the pictures, as the image client writes it.
 write_job() {
@@ -91,8 +98,9 @@ write_job() {
 write_job jpegs "${jpegs[@]}"
 write_job mixed "${mixed[@]}"
 write_job single "${single[@]}"
+write_job single420 "${single420[@]}"
 
-# The run_TOOL functions work on the set named by $set (jpegs, mixed or single).
+# The run_TOOL functions work on the set named by $set (jpegs, mixed, single or single420).
 set_pictures() {
     local list="$set[@]"
     pictures=("${!list}")
@@ -132,13 +140,13 @@ run_pixbuf() {
     echo "$total $largest"
 }
 
-cat "${mixed[@]}" > /dev/null # all tools start from a warm file cache
+cat "${mixed[@]}" "${single420[@]}" > /dev/null # all tools start from a warm file cache
 
 tools=(dovalin vips pixbuf)
 [ -n "$before" ] && tools=(dovalin before vips pixbuf)
 declare -A best peak seconds_of peak_of
-for set in jpegs mixed single; do
-    best_of "$([ $set = single ] && echo "$single_rounds" || echo "$rounds")" "${tools[@]}"
+for set in jpegs mixed single single420; do
+    best_of "$([[ $set = single* ]] && echo "$single_rounds" || echo "$rounds")" "${tools[@]}"
     for tool in "${tools[@]}"; do
         seconds_of[$set/$tool]=${best[$tool]}
         peak_of[$set/$tool]=${peak[$tool]}
@@ -187,3 +195,4 @@ echo "Thumbnails into a $box-pixel box, 6000 x 4000 pixels each, $cores cores"
 report jpegs "A batch of $count JPEGs" "$count" 0.5 "$rounds"
 report mixed "A batch of $count JPEGs and $pngs PNGs" "${#mixed[@]}" 0.5 "$rounds"
 report single "One JPEG alone" 1 1.0 "$single_rounds"
+report single420 "One 4:2:0 JPEG alone" 1 1.0 "$single_rounds"

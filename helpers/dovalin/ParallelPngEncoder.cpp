@@ -1,16 +1,14 @@
 #include "ParallelPngEncoder.h"
 
+#include "ForEachPart.h"
+
 #include <QColorSpace>
 #include <QtEndian>
 
 #include <zlib.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
-#include <functional>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -111,26 +109,6 @@ void filterRows(const QImage& image, int bytesPerPixel, int first, int end, ucha
         std::copy(best.begin(), best.end(), out + 1);
         above.swap(row);
     }
-}
-
-// Calls `work` for every part, on at most `threads` threads, this one among them.
-void forEachPart(int parts, int threads, const std::function<void(int)>& work)
-{
-    std::atomic<int> nextPart{0};
-    auto takeParts = [&] {
-        for (int part = nextPart++; part < parts; part = nextPart++)
-            work(part);
-    };
-    std::vector<std::thread> helpers;
-    try {
-        for (int i = 1; i < std::min(threads, parts); ++i)
-            helpers.emplace_back(takeParts);
-    } catch (const std::system_error&) {
-        // No thread to be had: the threads there are do all the parts.
-    }
-    takeParts();
-    for (std::thread& helper : helpers)
-        helper.join();
 }
 
 // One part as raw deflate data, primed with the window before it; every part but the

@@ -3,6 +3,7 @@
 #include "AtomicImageSave.h"
 #include "BoundedImageReader.h"
 #include "DecodeBudget.h"
+#include "EighthScaleJpegDecoder.h"
 #include "ParallelPngEncoder.h"
 #include "PathFunctions.h"
 #include "PhotoFrame.h"
@@ -59,6 +60,12 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     // decoded at the same time share them.
     const bool alone = !budget;
     loader.setReadWholeJpeg(alone);
+    // Alone, a JPEG's entropy decoding (most of the time it takes) is spread over the
+    // cores too.
+    if (alone)
+        loader.setWholeJpegDecoder([](const QByteArray& file, const QSize& target) {
+            return EighthScaleJpegDecoder::decode(file, target, QThread::idealThreadCount());
+        });
     if (!loader.measure()) {
         *error = loader.errorString();
         return false;

@@ -169,8 +169,14 @@ QImage BoundedImageReader::read(const QSize& target)
         error = QStringLiteral("%1 x %2 pixels need too much memory to decode").arg(size.width()).arg(size.height());
         return QImage();
     }
-    if (readsWholeFile())
+    if (readsWholeFile()) {
         readWholeFile();
+        if (jpegDecoder && device == &wholeFile && !reader.autoTransform() && wanted != size) {
+            const QImage decoded = jpegDecoder(wholeFile.data(), wanted);
+            if (!decoded.isNull())
+                return decoded;
+        }
+    }
     if (wanted != size)
         reader.setScaledSize(wanted);
     QImage image;

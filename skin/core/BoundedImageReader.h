@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 // Decodes one picture with bounded cost, for every picture the programs read from a
 // file or a stream they did not make themselves: only regular files are opened (a FIFO
 // named like a picture would block the reader), the picture is measured before it is
@@ -37,6 +39,12 @@ public:
     // is held in memory meanwhile, and the fresh memory of many reads at once on several
     // threads costs more than it saves. Off by default.
     void setReadWholeJpeg(bool enabled) { wholeJpeg = enabled; }
+
+    // Gives a JPEG file read whole (see setReadWholeJpeg) to `decoder` first, once the
+    // measure and the memory check have passed; a null image from it leaves the picture
+    // to the image reader. The decoder must give what the reader would.
+    using WholeJpegDecoder = std::function<QImage(const QByteArray& file, const QSize& target)>;
+    void setWholeJpegDecoder(WholeJpegDecoder decoder) { jpegDecoder = std::move(decoder); }
 
     // Opens the file and reads the picture's size from its header; false when there
     // is no picture or it has no size.
@@ -76,5 +84,6 @@ private:
     int bytesPerPixel = 4;
     bool measured = false;
     bool wholeJpeg = false;
+    WholeJpegDecoder jpegDecoder;
     QString error;
 };

@@ -1,0 +1,67 @@
+#include "EighthScaleJpegDecoder.h"
+
+#include "EighthScalePicture.h"
+#include "EntropyStream.h"
+#include "JpegHeader.h"
+#include "ParallelScanDecoder.h"
+#include "ScanUnitDecoder.h"
+
+#include <QtMath>
+
+#include <algorithm>
+
+namespace {
+
+// The largest file taken: bit positions stay well inside 32 bits.
+constexpr int mostFileBytes = 256 * 1024 * 1024;
+
+} // namespace
+
+bool EighthScaleJpegDecoder::readerTakesEighth(const QSize& source, const QSize& target)
+{
+    if (source.isEmpty() || target.isEmpty())
+        return false;
+    // The reader's own choice of the decoder's scale, M/8 with M from 1 to 8.
+    const double factor = qMin(double(source.width()) / target.width(), double(source.height()) / target.height());
+    return qBound(1, qCeil(8 / factor), 8) == 1;
+}
+
+QImage EighthScaleJpegDecoder::decode(const QByteArray& file, const QSize& target, int threads, Figures* figures)
+{
+    JpegHeader header;
+    if (!header.parse(file) || !readerTakesEighth(QSize(header.width, header.height), target))
+        return QImage();
+    QImage picture = decodeEighth(file, threads, defaultChunkBytes, figures);
+    if (!picture.isNull() && picture.size() != target)
+        picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture;
+}
+
+QImage EighthScaleJpegDecoder::decodeEighth(const QByteArray& file, int threads, int chunkBytes, Figures* figures)
+{
+    JpegHeader header;
+    if (file.size() > mostFileBytes || !header.parse(file))
+        return QImage();
+    EntropyStream stream;
+    if (!stream.prepare(file, header.scanStart, header.restartInterval, threads, size_t(std::max(1, chunkBytes))))
+        return QImage();
+    const ScanUnitDecoder units(header);
+    ParallelScanDecoder scan(header, stream, units);
+    if (!scan.decode(std::max(1, threads), uint64_t(std::max(1, chunkBytes)) * 8))
+        return QImage();
+    if (figures)
+        figures->overlapBits = scan.overlapBits();
+
+    QImage picture = EighthScalePicture::render(header, scan.dcValues(), scan.reducedTerms(), threads);
+    if (picture.isNull())
+        return picture;
+    // The density the reader takes from the JFIF header.
+    if (header.densityUnit == 1) {
+        picture.setDotsPerMeterX(int(100. * header.densityX / 2.54));
+        picture.setDotsPerMeterY(int(100. * header.densityY / 2.54));
+    } else if (header.densityUnit == 2) {
+        picture.setDotsPerMeterX(int(100. * header.densityX));
+        picture.setDotsPerMeterY(int(100. * header.densityY));
+    }
+    return picture;
+}

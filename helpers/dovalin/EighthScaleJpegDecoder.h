@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+// Decodes a JPEG file held in memory to a small size on several threads, giving
+// exactly the picture the image reader gives for the same scaled size (its JPEG
+// decoder at an eighth of the size, then smooth scaling to the size asked for). Takes
+// the files whose decoding it reproduces (see JpegHeader) when the reader would decode
+// them at an eighth; for any other file, and for data that turns out damaged, it gives
+// a null image and the image reader has the last word.
+class EighthScaleJpegDecoder
+{
+public:
+    struct Figures
+    {
+        // Bits decoded twice to join the threads' parts.
+        quint64 overlapBits = 0;
+    };
+
+    // The picture at `target`, decoded on at most `threads` threads; null when not taken.
+    static QImage decode(const QByteArray& file, const QSize& target, int threads, Figures* figures = nullptr);
+    // The picture at an eighth of its size, as the JPEG decoder gives it, before any
+    // scaling; the threads share the data in chunks of at least `chunkBytes`.
+    static QImage decodeEighth(const QByteArray& file, int threads, int chunkBytes = defaultChunkBytes,
+                               Figures* figures = nullptr);
+    // Smaller chunks are not worth a thread of their own.
+    static constexpr int defaultChunkBytes = 64 * 1024;
+
+    // True when the image reader decodes a picture of `source` asked for at `target` at
+    // an eighth of its size.
+    static bool readerTakesEighth(const QSize& source, const QSize& target);
+};

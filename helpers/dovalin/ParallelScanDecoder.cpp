@@ -1,0 +1,252 @@
+#include "ParallelScanDecoder.h"
+
+#include "EntropyStream.h"
+#include "ForEachPart.h"
+#include "JpegHeader.h"
+#include "ScanUnitDecoder.h"
+
+#include <algorithm>
+
+// Units decoded one after another from `begin`.
+struct ParallelScanDecoder::Run
+{
+    uint64_t begin = 0;
+    uint64_t end = 0; // after the last unit
+    std::vector<uint32_t> starts;
+    std::vector<int16_t> dc;
+    std::vector<int32_t> terms;
+    bool failed = false; // stopped at a bit pattern that is no code
+    // For a run that goes on past its chunk: the chunk and unit where it met that
+    // chunk's own decoding.
+    bool met = false;
+    size_t metChunk = 0;
+    size_t metIndex = 0;
+};
+
+ParallelScanDecoder::ParallelScanDecoder(const JpegHeader& header, const EntropyStream& stream,
+                                         const ScanUnitDecoder& units)
+    : header(header)
+    , stream(stream)
+    , units(units)
+{
+    unitCount = size_t(header.mcusAcross()) * size_t(header.mcusDown());
+}
+
+namespace {
+
+// The most the records of the units may take; a picture that needs more (tens of
+// thousands of pixels a side) is left to the image reader, which needs less.
+constexpr uint64_t mostRecordBytes = 128 * 1024 * 1024;
+constexpr uint64_t chunksPerThread = 4;
+
+} // namespace
+
+bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits)
+{
+    // Each unit's start, DC differences and reduced terms while decoding, then the
+    // joined copies and the DC values.
+    const uint64_t keptBytes = uint64_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock * 4;
+    const uint64_t unitBytes = 4 + uint64_t(units.blocksPerUnit()) * 2 * 2 + 2 * keptBytes;
+    if (uint64_t(unitCount) * unitBytes > mostRecordBytes)
+        return false;
+    // Every block takes at least two bits (its DC and end-of-block codes): data too
+    // short for the units ends early, which the image reader reports its own way.
+    if (uint64_t(unitCount) * uint64_t(units.blocksPerUnit()) * 2 > stream.bitCount())
+        return false;
+    // Every value is written before it is read.
+    dc.reset(new int16_t[unitCount * size_t(units.blocksPerUnit())]);
+    terms.reset(new int32_t[unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock]);
+    const bool decoded = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
+    if (!decoded)
+        return false;
+    sumPredictions();
+    return true;
+}
+
+bool ParallelScanDecoder::decodeIntervals(int threads)
+{
+    const size_t interval = size_t(header.restartInterval);
+    const std::vector<uint64_t>& segments = stream.segmentStarts();
+    if (segments.size() != (unitCount + interval - 1) / interval)
+        return false;
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
+    const int parts = int(std::min<size_t>(segments.size(), size_t(std::max(1, threads))));
+    std::vector<char> partFailed(size_t(parts), 0);
+    forEachPart(parts, parts, [&](int part) {
+        const size_t first = segments.size() * size_t(part) / size_t(parts);
+        const size_t last = segments.size() * size_t(part + 1) / size_t(parts);
+        for (size_t segment = first; segment < last; ++segment) {
+            uint64_t position = segments[segment];
+            const size_t unitEnd = std::min(unitCount, (segment + 1) * interval);
+            for (size_t unit = segment * interval; unit < unitEnd; ++unit) {
+                if (!units.decode(stream, position, dc.get() + unit * blocks, terms.get() + unit * kept)) {
+                    partFailed[size_t(part)] = 1;
+                    return;
+                }
+            }
+            if (position > stream.segmentEnd(segment)) {
+                partFailed[size_t(part)] = 1;
+                return;
+            }
+        }
+    });
+    return std::find(partFailed.begin(), partFailed.end(), 1) == partFailed.end();
+}
+
+bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
+{
+    const uint64_t bits = stream.bitCount();
+    // A few chunks per thread, taken as threads come free, so that a thread slowed
+    // down does not hold the others up.
+    const int workers = std::max(1, threads);
+    const size_t count = size_t(std::clamp<uint64_t>(bits / chunkBits, 1, uint64_t(workers) * chunksPerThread));
+    std::vector<Run> chunks(count);
+    // Room for the units a chunk holds on average, and some.
+    const size_t expected = unitCount / count + unitCount / count / 4 + 16;
+    for (size_t i = 0; i < count; ++i)
+        chunks[i].begin = bits * i / count / 8 * 8;
+    forEachPart(int(count), workers, [&](int part) {
+        const size_t i = size_t(part);
+        const uint64_t end = i + 1 < count ? chunks[i + 1].begin : bits;
+        chunks[i].starts.reserve(expected);
+        chunks[i].dc.reserve(expected * size_t(units.blocksPerUnit()));
+        chunks[i].terms.reserve(expected * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock);
+        decodeRun(chunks[i], end);
+    });
+    std::vector<Run> extensions(count);
+    forEachPart(int(count) - 1, workers, [&](int part) {
+        const size_t i = size_t(part);
+        if (chunks[i].failed)
+            return;
+        extensions[i].begin = chunks[i].end;
+        extendRun(extensions[i], chunks, i + 1);
+    });
+    return join(chunks, extensions, workers);
+}
+
+bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position) const
+{
+    const size_t before = run.starts.size();
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
+    run.dc.resize((before + 1) * blocks);
+    run.terms.resize((before + 1) * kept);
+    if (!units.decode(stream, position, run.dc.data() + before * blocks, run.terms.data() + before * kept)) {
+        run.dc.resize(before * blocks);
+        run.terms.resize(before * kept);
+        run.failed = true;
+        return false;
+    }
+    run.starts.push_back(uint32_t(run.end));
+    run.end = position;
+    return true;
+}
+
+void ParallelScanDecoder::decodeRun(Run& run, uint64_t end) const
+{
+    uint64_t position = run.end = run.begin;
+    while (position < end && run.starts.size() < unitCount && decodeUnit(run, position)) {
+    }
+}
+
+void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, size_t next) const
+{
+    uint64_t position = run.end = run.begin;
+    size_t chunk = next;
+    size_t index = 0;
+    while (run.starts.size() < unitCount) {
+        // The first unit start of a later chunk at or after this position.
+        while (chunk < chunks.size()) {
+            const std::vector<uint32_t>& starts = chunks[chunk].starts;
+            while (index < starts.size() && starts[index] < position)
+                ++index;
+            if (index < starts.size())
+                break;
+            ++chunk;
+            index = 0;
+        }
+        if (chunk < chunks.size() && chunks[chunk].starts[index] == position) {
+            run.met = true;
+            run.metChunk = chunk;
+            run.metIndex = index;
+            break;
+        }
+        if (position >= stream.bitCount() || !decodeUnit(run, position))
+            break;
+    }
+}
+
+bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector<Run>& extensions, int threads)
+{
+    // The stretches of runs that make up the scan, in order.
+    struct Piece
+    {
+        const Run* run;
+        size_t from;
+        size_t count;
+        size_t unit;
+    };
+    std::vector<Piece> pieces;
+    size_t unit = 0;
+    size_t chunk = 0;
+    size_t from = 0;
+    // Where the last unit ends.
+    uint64_t end = 0;
+    const auto take = [&](const Run& run, size_t first) {
+        const size_t count = std::min(run.starts.size() - first, unitCount - unit);
+        pieces.push_back({&run, first, count, unit});
+        unit += count;
+        if (unit == unitCount)
+            end = first + count < run.starts.size() ? run.starts[first + count] : run.end;
+        return unit == unitCount;
+    };
+    for (;;) {
+        const Run& own = chunks[chunk];
+        if (take(own, from))
+            break;
+        if (own.failed || chunk + 1 == chunks.size())
+            return false;
+        const Run& extension = extensions[chunk];
+        // From the next chunk's start to where the runs meet, both decoded the bits.
+        const uint64_t meeting =
+            extension.met ? chunks[extension.metChunk].starts[extension.metIndex] : extension.end;
+        overlap += meeting - chunks[chunk + 1].begin;
+        if (take(extension, 0))
+            break;
+        if (!extension.met)
+            return false;
+        chunk = extension.metChunk;
+        from = extension.metIndex;
+    }
+    if (end > stream.bitCount())
+        return false;
+
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
+    forEachPart(int(pieces.size()), threads, [&](int i) {
+        const Piece& piece = pieces[size_t(i)];
+        std::copy_n(piece.run->dc.data() + piece.from * blocks, piece.count * blocks, dc.get() + piece.unit * blocks);
+        std::copy_n(piece.run->terms.data() + piece.from * kept, piece.count * kept, terms.get() + piece.unit * kept);
+    });
+    return true;
+}
+
+void ParallelScanDecoder::sumPredictions()
+{
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t interval = size_t(header.restartInterval);
+    // The decoder's predictor is a wrapping 32-bit sum of which each value keeps the
+    // low 16 bits: the same as a wrapping 16-bit sum.
+    uint16_t prediction[JpegHeader::mostComponents] = {};
+    for (size_t unit = 0; unit < unitCount; ++unit) {
+        if (interval && unit % interval == 0)
+            std::fill(std::begin(prediction), std::end(prediction), uint16_t(0));
+        int16_t* values = dc.get() + unit * blocks;
+        for (size_t b = 0; b < blocks; ++b) {
+            uint16_t& predicted = prediction[units.componentOf(int(b))];
+            predicted = uint16_t(predicted + uint16_t(values[b]));
+            values[b] = int16_t(predicted);
+        }
+    }
+}

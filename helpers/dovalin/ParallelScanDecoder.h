@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class EntropyStream;
+class JpegHeader;
+class ScanUnitDecoder;
+
+// Decodes every unit of a scan on several threads. With restart markers the intervals
+// are independent and are shared out. Without, the data is cut into chunks; each
+// thread decodes its chunk from the chunk's first bit as if a unit started there,
+// keeping where each unit starts, then goes on into the next chunks until it stands at
+// a unit start the next thread also found: from there the two decoded the same. The
+// chunks are joined along these meeting points. A stream that never meets again is
+// decoded by the thread before it alone, so the result never depends on the threads.
+class ParallelScanDecoder
+{
+public:
+    ParallelScanDecoder(const JpegHeader& header, const EntropyStream& stream, const ScanUnitDecoder& units);
+
+    // Decodes with at most `threads` threads, in chunks of at least `chunkBits` where
+    // there are no restart markers. False when the data is damaged: a bit
+    // pattern that is no code, too few units, units past a restart marker or past the
+    // end of the data.
+    bool decode(int threads, uint64_t chunkBits);
+
+    // The DC value of each block, unit after unit, as the decoder keeps it (16 bits).
+    const int16_t* dcValues() const { return dc.get(); }
+    // The reduced transform's terms of the blocks that have them, unit after unit.
+    const int32_t* reducedTerms() const { return terms.get(); }
+    // Bits decoded twice to find the meeting points, over all chunks.
+    uint64_t overlapBits() const { return overlap; }
+
+private:
+    struct Run;
+
+    bool decodeIntervals(int threads);
+    bool decodeChunks(int threads, uint64_t chunkBits);
+    bool decodeUnit(Run& run, uint64_t& position) const;
+    void decodeRun(Run& run, uint64_t end) const;
+    void extendRun(Run& run, const std::vector<Run>& chunks, size_t next) const;
+    bool join(const std::vector<Run>& chunks, const std::vector<Run>& extensions, int threads);
+    void sumPredictions();
+
+    const JpegHeader& header;
+    const EntropyStream& stream;
+    const ScanUnitDecoder& units;
+    size_t unitCount = 0;
+    std::unique_ptr<int16_t[]> dc;
+    std::unique_ptr<int32_t[]> terms;
+    uint64_t overlap = 0;
+};
