@@ -78,14 +78,18 @@ bool ParallelScanDecoder::decodeIntervals(int threads)
         const size_t last = segments.size() * size_t(part + 1) / size_t(parts);
         for (size_t segment = first; segment < last; ++segment) {
             uint64_t position = segments[segment];
+            const uint64_t segmentEnd = stream.segmentEnd(segment);
             const size_t unitEnd = std::min(unitCount, (segment + 1) * interval);
             for (size_t unit = segment * interval; unit < unitEnd; ++unit) {
-                if (!units.decode(stream, position, dc.get() + unit * blocks, terms.get() + unit * kept)) {
+                // A unit read from past its interval's data would read on past the
+                // padding: an interval cut short is damaged.
+                if (position > segmentEnd
+                    || !units.decode(stream, position, dc.get() + unit * blocks, terms.get() + unit * kept)) {
                     partFailed[size_t(part)] = 1;
                     return;
                 }
             }
-            if (position > stream.segmentEnd(segment)) {
+            if (position > segmentEnd) {
                 partFailed[size_t(part)] = 1;
                 return;
             }

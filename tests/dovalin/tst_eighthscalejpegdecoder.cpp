@@ -315,6 +315,11 @@ void TestEighthScaleJpegDecoder::leftToTheReader_data()
     QTest::newRow("restart markers out of order")
         << replaced(restarts, secondRestart + 1, QByteArray("\xD5", 1)) << false;
     QTest::newRow("restart marker lost") << QByteArray(restarts).remove(secondRestart, 2) << false;
+    // Long intervals: a short last one must not be decoded on past the data.
+    const QByteArray longIntervals = writtenByLibjpeg(photoLike(1200, 800, 7), {false, 1, 1, 85, 2000});
+    const int lastRestart = longIntervals.lastIndexOf(QByteArray("\xFF\xD6", 2));
+    QTest::newRow("last restart interval cut short")
+        << longIntervals.left(lastRestart + 2 + 64) + QByteArray("\xFF\xD9", 2) << false;
     for (quint32 seed = 1; seed <= 6; ++seed)
         QTest::newRow(qPrintable(QStringLiteral("garbage in the data %1").arg(seed))) << garbled(good, seed) << false;
     QTest::newRow("garbage between restart markers") << garbled(restarts, 7) << false;
