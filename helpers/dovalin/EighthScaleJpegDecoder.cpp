@@ -15,6 +15,12 @@ namespace {
 // The largest file taken: bit positions stay well inside 32 bits.
 constexpr int mostFileBytes = 256 * 1024 * 1024;
 
+// The header of a file the decoder takes.
+bool readHeader(const QByteArray& file, JpegHeader& header)
+{
+    return file.size() <= mostFileBytes && header.parse(file);
+}
+
 } // namespace
 
 bool EighthScaleJpegDecoder::readerTakesEighth(const QSize& source, const QSize& target)
@@ -29,9 +35,9 @@ bool EighthScaleJpegDecoder::readerTakesEighth(const QSize& source, const QSize&
 QImage EighthScaleJpegDecoder::decode(const QByteArray& file, const QSize& target, int threads, Figures* figures)
 {
     JpegHeader header;
-    if (!header.parse(file) || !readerTakesEighth(QSize(header.width, header.height), target))
+    if (!readHeader(file, header) || !readerTakesEighth(QSize(header.width, header.height), target))
         return QImage();
-    QImage picture = decodeEighth(file, threads, defaultChunkBytes, figures);
+    QImage picture = decodeEighth(header, file, threads, defaultChunkBytes, figures);
     if (!picture.isNull() && picture.size() != target)
         picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return picture;
@@ -40,8 +46,14 @@ QImage EighthScaleJpegDecoder::decode(const QByteArray& file, const QSize& targe
 QImage EighthScaleJpegDecoder::decodeEighth(const QByteArray& file, int threads, int chunkBytes, Figures* figures)
 {
     JpegHeader header;
-    if (file.size() > mostFileBytes || !header.parse(file))
+    if (!readHeader(file, header))
         return QImage();
+    return decodeEighth(header, file, threads, chunkBytes, figures);
+}
+
+QImage EighthScaleJpegDecoder::decodeEighth(const JpegHeader& header, const QByteArray& file, int threads,
+                                            int chunkBytes, Figures* figures)
+{
     EntropyStream stream;
     if (!stream.prepare(file, header.scanStart, header.restartInterval, threads, size_t(std::max(1, chunkBytes))))
         return QImage();

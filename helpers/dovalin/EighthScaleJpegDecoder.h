@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QSize>
 
+class JpegHeader;
+
 // Decodes a JPEG file held in memory to a small size on several threads, giving
 // exactly the picture the image reader gives for the same scaled size (its JPEG
 // decoder at an eighth of the size, then smooth scaling to the size asked for). Takes
@@ -31,4 +33,9 @@ public:
     // True when the image reader decodes a picture of `source` asked for at `target` at
     // an eighth of its size.
     static bool readerTakesEighth(const QSize& source, const QSize& target);
+
+private:
+    // The same, for a file whose header is parsed already.
+    static QImage decodeEighth(const JpegHeader& header, const QByteArray& file, int threads, int chunkBytes,
+                               Figures* figures);
 };

@@ -37,15 +37,10 @@ uint8_t clamped(int value)
     return uint8_t(std::clamp(value, 0, 255));
 }
 
-int descaled(int64_t value, int bits)
-{
-    return int((value + (int64_t(1) << (bits - 1))) >> bits);
-}
-
 // A block's one pixel: its DC value dequantised and divided by 8, rounded.
 uint8_t dcSample(int16_t dc, int quant)
 {
-    return sampleLimit(descaled(int64_t(dc) * quant, 3));
+    return sampleLimit(int(descaled(int64_t(dc) * quant, 3)));
 }
 
 } // namespace

@@ -34,11 +34,6 @@ struct Slots
 };
 constexpr Slots slots;
 
-int64_t descaled(int64_t value, int bits)
-{
-    return (value + (int64_t(1) << (bits - 1))) >> bits;
-}
-
 } // namespace
 
 int ReducedBlockTransform::acSlot(int natural)
