@@ -24,6 +24,7 @@ private slots:
     void clicksOpenOrReveal();
     void failedOpenChangesNothing();
     void missingTargetRevealSaysSo();
+    void refusedAddressSaysSo();
     void cabinetHidesAfterOpening_data();
     void cabinetHidesAfterOpening();
     void movedItemIsFitted_data();
@@ -187,6 +188,44 @@ void TestItemOperations::missingTargetRevealSaysSo()
     QVERIFY(busyWhileAsking);
     QVERIFY(!shelf.dialogOpen);
     QTRY_VERIFY(!shelf.isVisible());
+}
+
+void TestItemOperations::refusedAddressSaysSo()
+{
+    VorendaShelf shelf;
+    shelf.frame->setAutoHide(true);
+    shelf.show();
+    QTRY_VERIFY(shelf.isVisible());
+    // A data: address may be megabytes long; the message shows its ends.
+    const QString address = QStringLiteral("data:text/html,") + QString(5000, QLatin1Char('x')) + QStringLiteral("end");
+    MyThumbnailItem* item = addTarget(shelf, address, 4);
+    item->properties.type = ThumbWebPage;
+
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool busyWhileAsking = false;
+    QuestionDriver driver(QuestionDriver::visible<QMessageBox>(), [&](QWidget* window) {
+        auto* box = static_cast<QMessageBox*>(window);
+        text = box->text();
+        icon = box->icon();
+        busyWhileAsking = shelf.dialogOpen;
+        box->button(QMessageBox::Ok)->click();
+    });
+    shelf.onItemDoubleClicked(item, Qt::NoModifier);
+
+    QVERIFY(driver.ran());
+    const QString shown = address.left(60) + QChar(0x2026) + address.right(60);
+    QCOMPARE(text, QStringLiteral("'%1' was not opened: only web addresses (http, https, ftp), mail addresses "
+                                  "(mailto) and local files and folders are opened.")
+                       .arg(shown));
+    QCOMPARE(icon, QMessageBox::Warning);
+    QVERIFY(busyWhileAsking);
+    QVERIFY(!shelf.dialogOpen);
+    // Not opened: neither counted nor hidden.
+    QCOMPARE(item->properties.popularity, qint64(4));
+    QCOMPARE(item->properties.accessed, 0u);
+    QVERIFY(shelf.isVisible());
+    QVERIFY(opened().isEmpty());
 }
 
 void TestItemOperations::cabinetHidesAfterOpening_data()
