@@ -89,14 +89,14 @@ bool ShelfItems::showsLabel(const QFileInfo& info) const
         && !shelf.fileInfoProvider->isImage(link);
 }
 
-MyThumbnailItem* ShelfItems::create(const QString& fileName, const QString& target, const QPixmap& pixmap,
+MyThumbnailItem* ShelfItems::create(const QString& givenName, const QString& target, const QPixmap& pixmap,
                                     int categoryKey, GenericType type)
 {
     const QFileInfo info(target);
     // The file's address is read in the background; the item then becomes a web link
     // and its page is asked for. The link file itself is no page to render.
     const bool linkFile = type == GenericPath && shelf.fileInfoProvider->isWebLocation(info);
-    const QString name = linkFile ? linkName(fileName, info) : fileName;
+    const QString name = linkFile ? linkName(givenName, info) : givenName;
     const int kind = type == GenericWebUrl ? int(ThumbWebPage) : int(shelf.getThumbnailType(info));
     const ThumbnailCache::FirstPicture first = ShelfParts::of(shelf).cache.firstPicture(name, target, pixmap, type);
     const QPixmap& picture = first.picture;
