@@ -27,6 +27,7 @@ private slots:
     void dropOnCollapsedHeaderExpandsIt();
     void refusedMoveLeavesItemInPlace();
     void dropMovesBetweenViews();
+    void readOnlySourceKeepsItsItems();
     void dragBodyNamesKeyAndIndex();
     void hostileDragDataIsRefused_data();
     void hostileDragDataIsRefused();
@@ -190,6 +191,24 @@ void TestViewDragDrop::dropMovesBetweenViews()
     QCOMPARE(moved.first().at(5).value<AbstractThumbnailView*>(), &target);
     QCOMPARE(targetOwner.moveRequests, 2);
     QCOMPARE(owner.moveRequests, 0);
+}
+
+// A drag that began before its view turned read-only (its cabinet locked) moves nothing
+// out of it when it is dropped.
+void TestViewDragDrop::readOnlySourceKeepsItsItems()
+{
+    ThumbnailView target;
+    ViewOwner targetOwner;
+    targetOwner.attach(&target);
+    QVERIFY(showGrid(target));
+    const QList<ThumbnailItem*> theirs = addItems(target, 2);
+    QScopedPointer<QMimeData> data(view->getDragMimeData({items[2], items[3]}));
+    view->setReadOnly(true);
+    QVERIFY(!dropAt(target, centreOf(target, theirs[0]) - QPoint(12, 0), data.data()));
+    QCOMPARE(numbers(target.getList(-1)), (QList<int>{0, 1}));
+    QCOMPARE(numbers(view->getList(-1)), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    QCOMPARE(items[2]->getView(), view);
+    QCOMPARE(targetOwner.moveRequests, 0);
 }
 
 void TestViewDragDrop::dragBodyNamesKeyAndIndex()
