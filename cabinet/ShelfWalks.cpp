@@ -527,6 +527,16 @@ void ShelfWalks::stop()
     }
 }
 
+void ShelfWalks::abort()
+{
+    shelf.recurseDirThread->abort();
+    shelf.listIteratorThread->abort();
+    shelf.view->abortUrlPaste();
+    shelf.bookmarksParser->abort();
+    if (wiredProgressPanel && wiredProgressPanel->shelf == &shelf)
+        wiredProgressPanel->abort();
+}
+
 // ---- The cabinet's entry points
 
 void VorendaShelf::addItems(int, const QString& path, int categoryKey)

@@ -37,6 +37,9 @@ public:
     // away: nothing of them reaches the cabinet afterwards and the progress window lets
     // go of it.
     void stop();
+    // Stops the walks, bookmark imports and link pastes under way, as the progress
+    // window's Abort does; what they added stays. Later ones run as before.
+    void abort();
 
     // `name` as the walker reports it; an application entry gives its own.
     void fileFound(QString name, const QString& path, const QVariant& data);

@@ -5,6 +5,7 @@
 #include "DockableWidget.h"
 #include "DynamicAction.h"
 #include "HelpWidget.h"
+#include "ItemPropertiesDialog.h"
 #include "MenuCommand.h"
 #include "PopupMenuDriver.h"
 #include "QuestionDriver.h"
@@ -43,6 +44,8 @@ private slots:
     void menusOpenOneAtATime();
     void itemMenuRemovesAfterTheQuestion();
     void barMenusRunTheirChoice();
+    void menuOpenWhenLockedChangesNothing_data();
+    void menuOpenWhenLockedChangesNothing();
     void helpKeysAndFullScreenText();
     void menusSpeakGermanAndSpanish_data();
     void menusSpeakGermanAndSpanish();
@@ -56,6 +59,8 @@ private:
     static QString key(QKeySequence::StandardKey standard);
     static QString key(const QKeySequence& sequence);
     static std::unique_ptr<VorendaShelf> filledCabinet();
+    // The style, the top bar, the categories and every item with its category, in order.
+    static QStringList contents(const VorendaShelf& shelf);
 };
 
 void TestCabinetMenus::initTestCase()
@@ -678,6 +683,97 @@ void TestCabinetMenus::barMenusRunTheirChoice()
     shelf->onCategoriesMenu();
     QCOMPARE(shelf->view->getRootCategoryHeaderList().size(), 3);
     QCOMPARE(shelf->view->getRootCategoryHeaderList().first()->getText(), QStringLiteral("Category"));
+}
+
+QStringList TestCabinetMenus::contents(const VorendaShelf& shelf)
+{
+    QStringList lines{shelf.style.name, shelf.hidetopbar ? QStringLiteral("no top bar") : QStringLiteral("top bar")};
+    for (const CategoryHeaderItem* header : shelf.view->getCategoryHeaderList(-1, true))
+        lines << QStringLiteral("[%1] %2").arg(header->getKey()).arg(header->getText());
+    for (AbstractThumbnailItem* item : shelf.view->getAllItems()) {
+        auto* thumbnail = qobject_cast<MyThumbnailItem*>(item);
+        lines << QStringLiteral("%1 @%2%3")
+                     .arg(thumbnail->properties.name)
+                     .arg(item->getCategoryKey())
+                     .arg(thumbnail->isEditing() ? QStringLiteral(" editing") : QString());
+    }
+    return lines;
+}
+
+void TestCabinetMenus::menuOpenWhenLockedChangesNothing_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<bool>("locked");
+    const QStringList style{QStringLiteral("Change Style"), QStringLiteral("Wood #2 Style")};
+    const QStringList newCategory{QStringLiteral("New Category"), QStringLiteral("(here)")};
+    const QStringList hideTopBar{QStringLiteral("View"), QStringLiteral("Hide Top Bar")};
+    const QStringList move{QStringLiteral("Move To"), QStringLiteral("Documents"), QStringLiteral("(here)")};
+    // Unlocked, the same entries change the cabinet.
+    QTest::newRow("Personalize: a style, unlocked") << "personalize" << style << false;
+    QTest::newRow("Categories: a new category, unlocked") << "categories" << newCategory << false;
+    QTest::newRow("cabinet: hide the top bar, unlocked") << "cabinet" << hideTopBar << false;
+    QTest::newRow("item: move it, unlocked") << "item" << move << false;
+
+    QTest::newRow("Personalize: a style") << "personalize" << style << true;
+    QTest::newRow("Categories: a new category") << "categories" << newCategory << true;
+    QTest::newRow("cabinet: delete it") << "cabinet" << QStringList{QStringLiteral("Delete Cabinet")} << true;
+    QTest::newRow("cabinet: remove every item") << "cabinet" << QStringList{QStringLiteral("Remove All Items")}
+                                                << true;
+    QTest::newRow("cabinet: add the documents")
+        << "cabinet" << QStringList{QStringLiteral("Add Items"), QStringLiteral("Documents")} << true;
+    QTest::newRow("cabinet: hide the top bar") << "cabinet" << hideTopBar << true;
+    QTest::newRow("category: rename it") << "category" << QStringList{QStringLiteral("Rename 'Music'")} << true;
+    QTest::newRow("category: remove it")
+        << "category" << QStringList{QStringLiteral("Remove 'Music'"), QStringLiteral("'Music' Only")} << true;
+    QTest::newRow("item: rename it") << "item" << QStringList{QStringLiteral("Rename\tF2")} << true;
+    QTest::newRow("item: its properties") << "item" << QStringList{QStringLiteral("Properties...")} << true;
+    QTest::newRow("item: move it") << "item" << move << true;
+}
+
+// A menu that was opened before the cabinet was locked offers what kiosk mode forbids;
+// chosen after the lock, its entries change nothing.
+void TestCabinetMenus::menuOpenWhenLockedChangesNothing()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, path);
+    QFETCH(bool, locked);
+    auto shelf = filledCabinet();
+    shelf->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shelf.get()));
+    const QStringList before = contents(*shelf);
+    QSignalSpy removed(shelf.get(), &VorendaShelf::shelfRemoved);
+    VorendaShelf* cabinet = shelf.get();
+    bool stayedOpen = false;
+    whenMenuShows([cabinet, path, locked, &stayedOpen](QMenu* open) {
+        if (locked)
+            cabinet->onToggleKioskMode();
+        stayedOpen = open->isVisible();
+        PopupMenuDriver::pick(open, path);
+        if (open->isVisible())
+            open->close();
+    });
+    if (menu == QLatin1String("personalize"))
+        shelf->onPersonalizeMenu();
+    else if (menu == QLatin1String("categories"))
+        shelf->onCategoriesMenu();
+    else if (menu == QLatin1String("cabinet"))
+        shelf->showContextMenu(-1, shelf->mapToGlobal(shelf->rect().center()));
+    else if (menu == QLatin1String("category"))
+        shelf->showContextMenu(2, shelf->mapToGlobal(shelf->rect().center()));
+    else
+        shelf->onShowItemContextMenu(shelf->view->getItems(2, false).mid(0, 1), nullptr);
+    QVERIFY(stayedOpen);
+    // A delayed entry fires from the event loop.
+    QTest::qWait(300);
+    QCOMPARE(shelf->kiosk, locked);
+    QVERIFY(!shelf->menuOpen);
+    QCOMPARE(contents(*shelf) != before, !locked);
+    if (!locked)
+        return;
+    QCOMPARE(removed.count(), 0);
+    QVERIFY(!ItemPropertiesDialog::visible());
+    QVERIFY(!AddProgressWidget::visible());
 }
 
 void TestCabinetMenus::helpKeysAndFullScreenText()

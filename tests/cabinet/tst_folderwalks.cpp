@@ -290,7 +290,7 @@ void TestFolderWalks::subfolderQuestionOncePerWalk()
     QCOMPARE(shelf->statusLabel->text(), QStringLiteral("3 Categories, 4 Items"));
 }
 
-enum class PauseEnd { Continue, TitleBarClose, Abort };
+enum class PauseEnd { Continue, TitleBarClose, Abort, Locked };
 Q_DECLARE_METATYPE(PauseEnd)
 
 void TestFolderWalks::pausedWalk_data()
@@ -301,6 +301,8 @@ void TestFolderWalks::pausedWalk_data()
     QTest::newRow("Continue") << PauseEnd::Continue << 4 << false;
     QTest::newRow("window closed") << PauseEnd::TitleBarClose << 4 << false;
     QTest::newRow("Abort") << PauseEnd::Abort << 1 << true;
+    // Locked in kiosk mode, the cabinet takes nothing more: the walk ends as on Abort.
+    QTest::newRow("cabinet locked") << PauseEnd::Locked << 1 << true;
 }
 
 void TestFolderWalks::pausedWalk()
@@ -339,6 +341,9 @@ void TestFolderWalks::pausedWalk()
         break;
     case PauseEnd::Abort:
         panel->abortButton->click();
+        break;
+    case PauseEnd::Locked:
+        shelf->onToggleKioskMode();
         break;
     }
     QVERIFY(waitForWalkEnd(finished));
