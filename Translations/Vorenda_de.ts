@@ -2264,6 +2264,14 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
         <source>No browser bookmarks were found!</source>
         <translation>Es wurden keine Browser-Lesezeichen gefunden!</translation>
     </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Dienstprogramme</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
 </context>
 <context>
     <name>WeblocParser</name>

@@ -2264,6 +2264,14 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
         <source>No browser bookmarks were found!</source>
         <translation>¡No se encontraron marcadores del navegador!</translation>
     </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilidades</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
 </context>
 <context>
     <name>WeblocParser</name>

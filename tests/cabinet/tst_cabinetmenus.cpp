@@ -37,6 +37,8 @@ private slots:
     void itemsMenu_data();
     void itemsMenu();
     void cabinetAndCategoriesMenus();
+    void addingItemsEntries_data();
+    void addingItemsEntries();
     void sharedSubmenus();
     void styleLists();
     void menusOpenOneAtATime();
@@ -430,43 +432,6 @@ void TestCabinetMenus::cabinetAndCategoriesMenus()
 void TestCabinetMenus::sharedSubmenus()
 {
     auto shelf = filledCabinet();
-    QMenu adding;
-    shelf->createSubmenuForAddingItems(&adding, 2);
-    QCOMPARE(dump(&adding, 2),
-             (QStringList{QStringLiteral("Browse... #54:2"),
-                          QStringLiteral("--"),
-                          QStringLiteral("Desktop Items #59:2"),
-                          QStringLiteral("Applications #100:2"),
-                          QStringLiteral("--"),
-                          QStringLiteral("Documents #61:2"),
-                          QStringLiteral("Pictures #63:2"),
-                          QStringLiteral("Music #62:2"),
-                          QStringLiteral("Videos #64:2"),
-                          QStringLiteral("Browser Bookmarks #99:2"),
-                          QStringLiteral("--"),
-                          QStringLiteral("Shortcut to Folder >"),
-                          QStringLiteral("  Browse... #55:2"),
-                          QStringLiteral("  --"),
-                          QStringLiteral("  Home #96:2"),
-                          QStringLiteral("  Desktop #72:2"),
-                          QStringLiteral("  Applications #97:2"),
-                          QStringLiteral("  File System #78:2"),
-                          QStringLiteral("  Documents #79:2"),
-                          QStringLiteral("  Pictures #82:2"),
-                          QStringLiteral("  Music #80:2"),
-                          QStringLiteral("  Videos #83:2"),
-                          QStringLiteral("  Downloads #81:2"),
-                          QStringLiteral("  Trash #88:2"),
-                          QStringLiteral("  System's Temporary Directory #93:2"),
-                          QStringLiteral("  --"),
-                          QStringLiteral("  All Above #95:2")}));
-    // Only the bookmarks import waits until its menu has closed.
-    for (QAction* action : adding.actions()) {
-        if (auto* entry = qobject_cast<DynamicAction*>(action))
-            QCOMPARE(entry->isDelayed() ? entry->delayInterval() : -1,
-                     entry->text() == QLatin1String("Browser Bookmarks") ? 100 : -1);
-    }
-
     QMenu docking;
     shelf->createSubmenuForDockingCabinet(&docking);
     QCOMPARE(dump(&docking, 1),
@@ -529,6 +494,85 @@ void TestCabinetMenus::sharedSubmenus()
     QVERIFY(label.contains(QStringLiteral("font-family:'DejaVu Sans'; font-size:11pt;")));
     QVERIFY(label.contains(QStringLiteral("<a href=\"R&amp;D &lt;b&gt;\"><span style=\" text-decoration: underline; "
                                           "color:#ff0000;\">R&amp;D &lt;b&gt;</span></a>")));
+}
+
+void TestCabinetMenus::addingItemsEntries_data()
+{
+    QTest::addColumn<QString>("submenu");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("delay");
+
+    // The rows of "Add Items" and of its "Shortcut to Folder" submenu, each at its place.
+    const QStringList adding{QStringLiteral("Browse... #54:2"),
+                             QStringLiteral("--"),
+                             QStringLiteral("Desktop Items #59:2"),
+                             QStringLiteral("Applications #100:2"),
+                             QStringLiteral("Utilities #101:2"),
+                             QStringLiteral("--"),
+                             QStringLiteral("Favorites #60:2"),
+                             QStringLiteral("Documents #61:2"),
+                             QStringLiteral("Pictures #63:2"),
+                             QStringLiteral("Music #62:2"),
+                             QStringLiteral("Videos #64:2"),
+                             QStringLiteral("Browser Bookmarks #99:2"),
+                             QStringLiteral("--"),
+                             QStringLiteral("Shortcut to Folder >")};
+    const QStringList shortcuts{QStringLiteral("Browse... #55:2"),
+                                QStringLiteral("--"),
+                                QStringLiteral("Home #96:2"),
+                                QStringLiteral("Desktop #72:2"),
+                                QStringLiteral("Applications #97:2"),
+                                QStringLiteral("Utilities #98:2"),
+                                QStringLiteral("Favorites #74:2"),
+                                QStringLiteral("File System #78:2"),
+                                QStringLiteral("Documents #79:2"),
+                                QStringLiteral("Pictures #82:2"),
+                                QStringLiteral("Music #80:2"),
+                                QStringLiteral("Videos #83:2"),
+                                QStringLiteral("Downloads #81:2"),
+                                QStringLiteral("Trash #88:2"),
+                                QStringLiteral("System's Temporary Directory #93:2"),
+                                QStringLiteral("--"),
+                                QStringLiteral("All Above #95:2")};
+    for (int i = 0; i < adding.size(); ++i) {
+        // Only the bookmarks import waits until its menu has closed.
+        const int delay = adding.at(i).startsWith(QLatin1String("Browser Bookmarks")) ? 100 : -1;
+        QTest::addRow("Add Items %d", i + 1) << QString() << i << adding.at(i) << delay;
+    }
+    for (int i = 0; i < shortcuts.size(); ++i)
+        QTest::addRow("Shortcut to Folder %d", i + 1) << QStringLiteral("Shortcut to Folder") << i << shortcuts.at(i) << -1;
+    QTest::newRow("Add Items, all") << QString() << adding.size() << QString() << -1;
+    QTest::newRow("Shortcut to Folder, all") << QStringLiteral("Shortcut to Folder") << shortcuts.size() << QString()
+                                             << -1;
+}
+
+// Each row of the menus that add items stands at its place, with its command and the
+// category as parameter; an empty line is the end of the menu.
+void TestCabinetMenus::addingItemsEntries()
+{
+    QFETCH(QString, submenu);
+    QFETCH(int, position);
+    QFETCH(QString, line);
+    QFETCH(int, delay);
+
+    auto shelf = filledCabinet();
+    QMenu adding;
+    shelf->createSubmenuForAddingItems(&adding, 2);
+    const QMenu* menu = &adding;
+    if (!submenu.isEmpty()) {
+        menu = adding.actions().constLast()->menu();
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), submenu);
+    }
+    const QStringList lines = dump(menu, 1);
+    if (line.isEmpty()) {
+        QCOMPARE(lines.size(), position);
+        return;
+    }
+    QCOMPARE(lines.value(position), line);
+    auto* entry = qobject_cast<DynamicAction*>(menu->actions().at(position));
+    QCOMPARE(entry && entry->isDelayed() ? entry->delayInterval() : -1, delay);
 }
 
 // Every known style, in key order, as "%1 Style" with the style's key.

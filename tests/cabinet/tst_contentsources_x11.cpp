@@ -219,7 +219,7 @@ void TestContentSources::bookmarksCommandImportsIntoCategories()
     QTest::qWait(1000);
     const QRect geometry = RunningVorenda::windowGeometry(cabinet);
     QVERIFY(geometry.width() > 100 && geometry.height() > 100);
-    // The cabinet menu on the empty shelf: its fifth entry is "Add Items", whose eighth
+    // The cabinet menu on the empty shelf: its fifth entry is "Add Items", whose tenth
     // entry is "Browser Bookmarks".
     const QPoint free(geometry.center().x(), geometry.y() + geometry.height() * 3 / 4);
     QVERIFY(RunningVorenda::xdotool({QStringLiteral("mousemove"), QString::number(free.x()), QString::number(free.y())}));
@@ -229,7 +229,7 @@ void TestContentSources::bookmarksCommandImportsIntoCategories()
                   QStringLiteral("Down"), QStringLiteral("Right")}));
     QTest::qWait(300);
     QStringList toBookmarks;
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 9; ++i)
         toBookmarks << QStringLiteral("Down");
     QVERIFY(RunningVorenda::pressKeys(toBookmarks << QStringLiteral("Return")));
 
