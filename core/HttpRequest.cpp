@@ -8,6 +8,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
+#include <QSslSocket>
 #include <QTimer>
 
 namespace {
@@ -122,6 +123,11 @@ int HttpRequest::send()
         return -1;
     }
 
+    if (request.url().scheme() == QLatin1String("https") && !QSslSocket::supportsSsl()) {
+        // OpenSSL is loaded at run time; without it the request fails, and this says why.
+        VorendaGlobal::addToLog(QStringLiteral("%1: No TLS library (OpenSSL) could be loaded for \"%2\"")
+                                    .arg(QLatin1String(metaObject()->className()), request.url().toString()));
+    }
     useProxy();
     // A redirect ends the request like any status other than 200.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
