@@ -159,6 +159,9 @@ void ShelfItems::showWebItemNotice()
 MyThumbnailItem* ShelfItems::add(QString name, QString target, const QPixmap& pixmap, int categoryKey,
                                  GenericType type)
 {
+    // Every walk, import and file dialog adds through here; a locked cabinet takes none.
+    if (shelf.kiosk)
+        return nullptr;
     QFileInfo info(target);
     if (name.isEmpty() || (info.isFile() && !QFileInfo(name).suffix().isEmpty()))
         name = info.completeBaseName();
@@ -226,6 +229,9 @@ void ShelfItems::createForUrl(const QUrl& url, const QString& name, int category
     if (!item)
         return;
     *item = nullptr;
+    // A drop or paste that began before the cabinet was locked adds nothing more.
+    if (shelf.kiosk)
+        return;
     shelf.onClearSearch();
 
     const QFileInfo info(url.toLocalFile());
@@ -240,6 +246,9 @@ void ShelfItems::createForUrl(const QUrl& url, const QString& name, int category
             shelf.dialogOpen = true;
             const int answer = FolderWarningDialog(&shelf).exec(target, categoryKey != -1);
             shelf.dialogOpen = false;
+            // The question let everything run: the cabinet may be locked now.
+            if (shelf.kiosk)
+                return;
             switch (answer) {
             case 1: {
                 CategoryHeaderItem* header = shelf.addCategory(itemName, categoryKey);
@@ -294,6 +303,8 @@ void ShelfItems::createForData(const QByteArray& data, int categoryKey, Abstract
     if (!item)
         return;
     *item = nullptr;
+    if (shelf.kiosk)
+        return;
     shelf.onClearSearch();
 
     QDataStream stream(data);

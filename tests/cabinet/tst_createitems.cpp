@@ -42,6 +42,7 @@ private slots:
     void pastedItemData_data();
     void pastedItemData();
     void damagedItemDataMakesNothing();
+    void lockedCabinetMakesNothing();
 
 private:
     QString file(const QString& name, const QByteArray& content = "content");
@@ -302,11 +303,15 @@ void TestCreateItems::droppedFolder_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<bool>("item");
     QTest::addColumn<bool>("category");
-    QTest::newRow("folder as one item") << "asItemRadioButton" << true << false;
-    QTest::newRow("contents only") << "recurseRadioButton" << false << false;
-    QTest::newRow("skip") << "skipRadioButton" << false << false;
-    QTest::newRow("new category with the contents") << "createRadioButton" << false << true;
-    QTest::newRow("cancel") << "" << false << false;
+    QTest::addColumn<bool>("lockedMeanwhile");
+    QTest::newRow("folder as one item") << "asItemRadioButton" << true << false << false;
+    QTest::newRow("contents only") << "recurseRadioButton" << false << false << false;
+    QTest::newRow("skip") << "skipRadioButton" << false << false << false;
+    QTest::newRow("new category with the contents") << "createRadioButton" << false << true << false;
+    QTest::newRow("cancel") << "" << false << false << false;
+    // The question lets another window lock the cabinet before the answer.
+    QTest::newRow("folder as one item, locked meanwhile") << "asItemRadioButton" << false << false << true;
+    QTest::newRow("new category, locked meanwhile") << "createRadioButton" << false << false << true;
 }
 
 void TestCreateItems::droppedFolder()
@@ -314,6 +319,7 @@ void TestCreateItems::droppedFolder()
     QFETCH(QString, option);
     QFETCH(bool, item);
     QFETCH(bool, category);
+    QFETCH(bool, lockedMeanwhile);
     const QString folder = files.filePath(QStringLiteral("Holiday"));
     QDir().mkpath(folder);
     VorendaShelf shelf;
@@ -321,6 +327,8 @@ void TestCreateItems::droppedFolder()
     QuestionDriver driver(QuestionDriver::visible<FolderWarningDialog>(), [&](QWidget* window) {
         auto* dialog = static_cast<FolderWarningDialog*>(window);
         askedWhileBusy = shelf.dialogOpen;
+        if (lockedMeanwhile)
+            shelf.onToggleKioskMode();
         if (option.isEmpty()) {
             QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
             return;
@@ -462,6 +470,35 @@ void TestCreateItems::pastedItemData()
     shelf.view->addItem(owner.release(), true);
     shelf.onCreateItem(data, 3, &created);
     QVERIFY(!created);
+}
+
+// Drops, pastes, walks and imports all make their items and categories through these;
+// a locked cabinet takes none, whatever started them before the lock.
+void TestCreateItems::lockedCabinetMakesNothing()
+{
+    VorendaShelf shelf;
+    shelf.onToggleKioskMode();
+    QVERIFY(shelf.kiosk);
+    MyThumbnailItem source;
+    source.properties.name = QStringLiteral("Pasted");
+    source.properties.target = file(QStringLiteral("pasted.txt"));
+    QByteArray data;
+    QDataStream stream(&data, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_5_15);
+    stream << source.getMimeType();
+    source.write(stream);
+
+    AbstractThumbnailItem* created = nullptr;
+    shelf.onCreateItem(QUrl::fromLocalFile(file(QStringLiteral("dropped.txt"))), QString(), -1, &created);
+    QVERIFY(!created);
+    shelf.onCreateItem(QUrl(QStringLiteral("https://example.org/")), QStringLiteral("Example"), -1, &created);
+    QVERIFY(!created);
+    shelf.onCreateItem(data, -1, &created);
+    QVERIFY(!created);
+    QVERIFY(!shelf.addItem(QString(), file(QStringLiteral("walked.txt")), QPixmap(), -1, GenericPath));
+    QVERIFY(!shelf.addCategory(QStringLiteral("Walked"), -1));
+    QVERIFY(shelf.view->getAllItems().isEmpty());
+    QVERIFY(shelf.view->getCategoryHeaderList(-1, true).isEmpty());
 }
 
 void TestCreateItems::damagedItemDataMakesNothing()
