@@ -66,7 +66,6 @@ void clearScratch()
 {
     QDir(scratch).removeRecursively();
     QDir().mkpath(scratch);
-    QDir::setCurrent(scratch);
 }
 
 QString writeScratchFile(const QString& name, const QByteArray& bytes)
@@ -76,6 +75,17 @@ QString writeScratchFile(const QString& name, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write the input to %s", qPrintable(path));
     return path;
+}
+
+InScratchFolder::InScratchFolder()
+    : previous(QDir::currentPath())
+{
+    QDir::setCurrent(scratch);
+}
+
+InScratchFolder::~InScratchFolder()
+{
+    QDir::setCurrent(previous);
 }
 
 } // namespace FuzzEnvironment

@@ -19,10 +19,25 @@ void start(Application kind);
 // The input as bytes; the data is copied, so the reader may keep it.
 QByteArray bytes(const uint8_t* data, size_t size);
 
-// The scratch folder, which is also the current folder; emptied by clearScratch().
+// The scratch folder, emptied by clearScratch().
 QString scratchFolder();
 void clearScratch();
 // Writes the bytes to `name` in the scratch folder and returns its path.
 QString writeScratchFile(const QString& name, const QByteArray& bytes);
+
+// Makes the scratch folder the current folder while it lives, for readers that take
+// paths relative to it; libFuzzer's own paths, relative to the folder it started in,
+// hold again afterwards.
+class InScratchFolder
+{
+public:
+    InScratchFolder();
+    ~InScratchFolder();
+    InScratchFolder(const InScratchFolder&) = delete;
+    InScratchFolder& operator=(const InScratchFolder&) = delete;
+
+private:
+    QString previous;
+};
 
 } // namespace FuzzEnvironment

@@ -13,8 +13,8 @@
 
 namespace {
 
-// The readers make the output folder a job names. Folders of the scratch folder, the
-// current one, are made and removed freely; a job naming any other place is passed
+// The readers make the output folder a job names. Folders of the scratch folder, made
+// the current one, are made and removed freely; a job naming any other place is passed
 // over, so that the fuzzer makes no folders elsewhere on the machine.
 bool staysInScratch(const QByteArray& job)
 {
@@ -54,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!staysInScratch(job))
         return -1; // kept out of the corpus
     FuzzEnvironment::clearScratch();
+    const FuzzEnvironment::InScratchFolder inScratch;
     read<DovalinJobReader>(job);
     read<KestrimJobReader>(job);
     read<MediaJobReader>(job, QStringLiteral("Tulmar-Data"));
