@@ -325,6 +325,9 @@ void TestEighthScaleJpegDecoder::leftToTheReader_data()
     QTest::newRow("garbage between restart markers") << garbled(restarts, 7) << false;
     // Three codes of one bit: no prefix code.
     QTest::newRow("bad Huffman table") << replaced(good, huffman + 5, QByteArray("\x03", 1)) << true;
+    // A table of 255 one-bit codes, far more than one bit codes, before the file's own.
+    const QByteArray oneBitCodes = QByteArray("\xFF\xC4\x01\x12\x10\xFF", 6) + QByteArray(15, '\0') + QByteArray(255, '\1');
+    QTest::newRow("255 codes of one bit") << QByteArray(good).insert(huffman, oneBitCodes) << true;
     QTest::newRow("no quantisation table")
         << replaced(good, markerAt(good, 0xDB), QByteArray("\xFF\xEF", 2)) << true;
     QTest::newRow("absurd size") << replaced(good, frame + 5, QByteArray("\xFF\xDC\xFF\xDC", 4)) << false;
