@@ -234,20 +234,30 @@ void TestCreateItems::linkFilesBecomeWebLinks_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("url");  // empty: the file names no address
+    QTest::addColumn<QString>("itemName");
+    QTest::addColumn<QString>("language"); // of the interface
 
     const QByteArray plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
                              "<key>URL</key><string>https://plist.example.org/page</string></dict></plist>\n";
-    QTest::newRow("webloc") << "Plist Page.webloc" << plist << "https://plist.example.org/page";
+    QTest::newRow("webloc") << "Plist Page.webloc" << plist << "https://plist.example.org/page" << "Plist Page"
+                            << "en";
     QTest::newRow("binary webloc") << "Binary.webloc"
                                    << toBinaryPropertyList(QByteArray(plist).replace("plist.", "binary."))
-                                   << "https://binary.example.org/page";
+                                   << "https://binary.example.org/page" << "Binary" << "en";
     QTest::newRow("Internet shortcut") << "Shortcut.url"
                                        << QByteArray("[InternetShortcut]\r\nURL=https://shortcut.example.org/\r\n")
-                                       << "https://shortcut.example.org/";
-    QTest::newRow("desktop link") << "Wiki.desktop"
-                                  << QByteArray("[Desktop Entry]\nType=Link\nName=Wiki\nURL=https://wiki.example.org/\n")
-                                  << "https://wiki.example.org/";
-    QTest::newRow("no address") << "Empty.webloc" << QByteArray(plist).replace("URL", "Other") << QString();
+                                       << "https://shortcut.example.org/" << "Shortcut" << "en";
+    // A desktop link goes by its own name, in the interface language where it has one.
+    const QByteArray wiki = "[Desktop Entry]\nType=Link\nName=Example Wiki\nName[de]=Beispiel-Wiki\n"
+                            "URL=https://wiki.example.org/\n";
+    QTest::newRow("desktop link") << "Wiki.desktop" << wiki << "https://wiki.example.org/" << "Example Wiki" << "en";
+    QTest::newRow("desktop link, German")
+        << "Wiki.desktop" << wiki << "https://wiki.example.org/" << "Beispiel-Wiki" << "de";
+    QTest::newRow("desktop link without a name")
+        << "Site.desktop" << QByteArray("[Desktop Entry]\nType=Link\nURL=https://site.example.org/\n")
+        << "https://site.example.org/" << "Site" << "en";
+    QTest::newRow("no address") << "Empty.webloc" << QByteArray(plist).replace("URL", "Other") << QString()
+                                << "Empty" << "en";
 }
 
 // A link file is an item of its own until its address is read; then it is a web link
@@ -257,15 +267,20 @@ void TestCreateItems::linkFilesBecomeWebLinks()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, url);
+    QFETCH(QString, itemName);
+    QFETCH(QString, language);
     const QString path = file(name, content);
+    const QString interfaceLanguage = VorendaGlobal::appLanguage;
+    VorendaGlobal::appLanguage = language;
     VorendaShelf shelf;
     holdJobs(shelf);
     MyThumbnailItem* item = shelf.addItem(QString(), path, QPixmap(), -1, GenericPath);
+    VorendaGlobal::appLanguage = interfaceLanguage;
     const int kind = item->properties.type;
     QCOMPARE(kind, int(shelf.getThumbnailType(QFileInfo(path))));
     QCOMPARE(item->properties.target, path);
-    const QString itemName = item->properties.name;
-    QCOMPARE(itemName, QFileInfo(path).completeBaseName());
+    QCOMPARE(item->properties.name, itemName);
+    QCOMPARE(item->getText(), itemName);
 
     QTest::qWait(100);
     if (url.isEmpty()) {

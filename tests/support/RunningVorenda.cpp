@@ -51,6 +51,9 @@ QString settingsFile()
 RunningVorenda::RunningVorenda()
     : storeFolder(TestEnvironment::instance()->root() + QStringLiteral("/vorenda-store/"))
 {
+    // The program keeps its own colours in its settings file in this type: known here
+    // too, the fixture's own writes keep them.
+    qRegisterMetaTypeStreamOperators<QList<uint>>("QList<uint>");
 }
 
 RunningVorenda::~RunningVorenda()
