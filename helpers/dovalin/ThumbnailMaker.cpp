@@ -74,12 +74,13 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     item->isPhoto = hasPhotoProportions(item->imageSize);
 
     // A picture that already fits is not enlarged; a box of no size makes no thumbnail.
+    // A very long picture keeps a pixel across rather than scaling to nothing.
+    if (box.isEmpty())
+        return false;
     const QSize source = loader.sourceSize();
     QSize size = source;
     if (source.width() > box.width() || source.height() > box.height())
-        size = source.scaled(box, Qt::KeepAspectRatio);
-    if (size.isEmpty())
-        return false;
+        size = source.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 
     QImage picture;
     {

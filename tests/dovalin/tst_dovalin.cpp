@@ -157,6 +157,11 @@ void TestDovalin::scalesAndFrames_data()
                                        << QSize(256, 128) << false;
     QTest::newRow("svg") << "drawing.svg" << QSize(400, 300) << 256 << 8 << "(k)(1)(400)(300)"
                          << QSize(256, 195) << true;
+    // Scaled to fit, a side would be less than a pixel: it keeps one.
+    QTest::newRow("banner") << "banner.png" << QSize(5000, 10) << 256 << 8 << "(k)(0)(5000)(10)" << QSize(256, 1)
+                            << false;
+    QTest::newRow("thread, JPEG") << "thread.jpg" << QSize(8, 4000) << 256 << 8 << "(k)(0)(8)(4000)" << QSize(1, 256)
+                                  << false;
     // Numbers of the job file are bounded before use: a frame of 256 at most, a box
     // of 2048 at most.
     QTest::newRow("frame of the largest int") << "framed.jpg" << QSize(1600, 1200) << 128 << INT_MAX
