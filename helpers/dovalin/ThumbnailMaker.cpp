@@ -25,15 +25,7 @@ bool saveThumbnail(const QImage& picture, const QString& path, const QByteArray&
             *error = QStringLiteral("the picture could not be compressed");
             return false;
         }
-        return saveFileAtomically(
-            path,
-            [&png](QIODevice* file, QString* writeError) {
-                if (file->write(png) == png.size())
-                    return true;
-                *writeError = file->errorString();
-                return false;
-            },
-            error);
+        return saveBytesAtomically(path, png, error);
     }
     return saveImageAtomically(picture, path, format, error);
 }

@@ -1,9 +1,11 @@
+#include "FullDisk.h"
 #include "HostileImages.h"
 #include "TestEnvironment.h"
 #include "TestPictures.h"
 
 #include <QImageReader>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QXmlStreamWriter>
 
@@ -30,6 +32,8 @@ private slots:
     void unsafeNamesAreRefused();
     void linkAtTheThumbnailIsReplacedItself();
     void replacesThumbnailWhole();
+    void failedSaveIsSaid_data();
+    void failedSaveIsSaid();
     void exitCodes_data();
     void exitCodes();
     void manyPicturesAtOnce();
@@ -59,9 +63,10 @@ private:
     QString path(const QString& name) const { return work->filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
     QByteArray job(const QList<Item>& items, const QString& docType = QStringLiteral("Dovalin-Data")) const;
-    // `unset` names variables of the test environment the helper does not get.
-    Run run(const QStringList& arguments, const QStringList& unset = {}) const;
-    Run runJob(const QByteArray& job, const QStringList& unset = {}) const;
+    // `unset` names variables of the test environment the helper does not get; on a
+    // full disk, the output folder holds 16 KB (see FullDisk).
+    Run run(const QStringList& arguments, const QStringList& unset = {}, bool fullDisk = false) const;
+    Run runJob(const QByteArray& job, const QStringList& unset = {}, bool fullDisk = false) const;
 
     QScopedPointer<QTemporaryDir> work;
 };
@@ -96,7 +101,7 @@ QByteArray TestDovalin::job(const QList<Item>& items, const QString& docType) co
     return xml;
 }
 
-TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringList& unset) const
+TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringList& unset, bool fullDisk) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -104,7 +109,13 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringLis
     for (const QString& name : unset)
         environment.remove(name);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VORENDA_BIN_DIR "/dovalin"), arguments);
+    const QString program = QStringLiteral(VORENDA_BIN_DIR "/dovalin");
+    if (fullDisk) {
+        const QStringList command = FullDisk::command(outputFolder(), program, arguments);
+        process.start(command.first(), command.mid(1));
+    } else {
+        process.start(program, arguments);
+    }
     Run result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -118,13 +129,13 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringLis
     return result;
 }
 
-TestDovalin::Run TestDovalin::runJob(const QByteArray& job, const QStringList& unset) const
+TestDovalin::Run TestDovalin::runJob(const QByteArray& job, const QStringList& unset, bool fullDisk) const
 {
     QFile file(path(QStringLiteral("dovalin-job.dat")));
     if (!file.open(QIODevice::WriteOnly) || file.write(job) != job.size())
         return Run();
     file.close();
-    return run({file.fileName()}, unset);
+    return run({file.fileName()}, unset, fullDisk);
 }
 
 void TestDovalin::scalesAndFrames_data()
@@ -414,6 +425,52 @@ void TestDovalin::replacesThumbnailWhole()
     struct stat status {};
     QCOMPARE(::stat(QFile::encodeName(outputFolder() + QStringLiteral("/t.")).constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 0777), int(0666 & ~mask));
+}
+
+void TestDovalin::failedSaveIsSaid_data()
+{
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason"); // empty: made
+
+    // The temporary file beside the thumbnail has a longer name than the thumbnail.
+    QTest::newRow("name of 250 characters") << 250 << false << "";
+    QTest::newRow("name of 300 characters") << 300 << false << "File name too long (301 bytes, at most 255)";
+    // The first writes fill the disk, and say nothing of it.
+    QTest::newRow("full disk") << 1 << true << "No space left on device";
+}
+
+void TestDovalin::failedSaveIsSaid()
+{
+    QFETCH(int, nameLength);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
+    if (fullDisk && !FullDisk::available())
+        QSKIP("this machine mounts no file system for a test");
+
+    // Grain compresses badly: the thumbnail takes far more than 16 KB.
+    QImage grain(600, 400, QImage::Format_RGB32);
+    QRandomGenerator random(39);
+    for (int y = 0; y < grain.height(); ++y)
+        for (int x = 0; x < grain.width(); ++x)
+            grain.setPixel(x, y, random.generate() | 0xff000000u);
+    QVERIFY(grain.save(path(QStringLiteral("grain.png"))));
+    QVERIFY(QDir().mkpath(outputFolder()));
+
+    const QString name = QString(nameLength, QLatin1Char('n')) + QLatin1Char('.');
+    const Run result = runJob(job({{path(QStringLiteral("grain.png")), name, QStringLiteral("k")}}), {}, fullDisk);
+    QCOMPARE(result.exitCode, 0);
+    QStringList errors = result.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (reason.isEmpty()) {
+        QCOMPARE(errors, QStringList());
+        QCOMPARE(result.lines, QStringList{QStringLiteral("(k)(0)(600)(400)")});
+        QCOMPARE(QImage(outputFolder() + QLatin1Char('/') + name).size(), QSize(256, 170));
+        return;
+    }
+    // One line that says what happened, and nothing left behind.
+    QCOMPARE(result.lines, QStringList());
+    QCOMPARE(errors, QStringList{QStringLiteral("skipped %1: %2").arg(path(QStringLiteral("grain.png")), reason)});
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void TestDovalin::exitCodes_data()

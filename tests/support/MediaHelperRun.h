@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FullDisk.h"
+
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
@@ -106,15 +108,22 @@ inline void checkHeap(QProcessEnvironment& environment)
 #endif
 }
 
-// Runs `program` (a name in the bin folder) with `arguments`, its heap checked.
-inline Result run(const QString& program, const QStringList& arguments)
+// Runs `program` (a name in the bin folder) with `arguments`, its heap checked; with
+// `fullFolder`, that folder holds 16 KB (see FullDisk).
+inline Result run(const QString& program, const QStringList& arguments, const QString& fullFolder = QString())
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     checkHeap(environment);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VORENDA_BIN_DIR "/") + program, arguments);
+    const QString path = QStringLiteral(VORENDA_BIN_DIR "/") + program;
+    if (fullFolder.isEmpty()) {
+        process.start(path, arguments);
+    } else {
+        const QStringList command = FullDisk::command(fullFolder, path, arguments);
+        process.start(command.first(), command.mid(1));
+    }
     Result result;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -125,13 +134,14 @@ inline Result run(const QString& program, const QStringList& arguments)
 }
 
 // Writes the job into `jobPath` and runs the helper on it.
-inline Result runJob(const QString& program, const QString& jobPath, const QByteArray& jobBytes)
+inline Result runJob(const QString& program, const QString& jobPath, const QByteArray& jobBytes,
+                     const QString& fullFolder = QString())
 {
     QFile file(jobPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(jobBytes) != jobBytes.size())
         return Result();
     file.close();
-    return run(program, {jobPath});
+    return run(program, {jobPath}, fullFolder);
 }
 
 // The numbers of an output line "(key)(1)(2)…", after the key.

@@ -28,16 +28,18 @@ private slots:
     void oneKeyFrameAtTheStartIsFound();
     void badFilesCostOnlyThemselves();
     void thumbnailStaysInItsFolder();
+    void fullDiskIsSaid();
     void exitCodes_data();
     void exitCodes();
 
 private:
     QString media(const QString& name) const { return videos.filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
-    Result runItems(const QList<Item>& items, const QString& docType = QStringLiteral("Tulmar-Data")) const
+    Result runItems(const QList<Item>& items, const QString& docType = QStringLiteral("Tulmar-Data"),
+                    bool fullDisk = false) const
     {
         return runJob(QStringLiteral("tulmar"), work->filePath(QStringLiteral("tulmar-job.dat")),
-                      job(docType, outputFolder(), items));
+                      job(docType, outputFolder(), items), fullDisk ? outputFolder() : QString());
     }
     void writeVideo(const QString& name, const MediaGenerator::VideoSpec& spec);
 
@@ -313,6 +315,27 @@ void TestTulmar::thumbnailStaysInItsFolder()
     QCOMPARE(QImage(outputFolder() + QStringLiteral("/k.")).size(), QSize(160, 184));
     QVERIFY(precious.open(QIODevice::ReadOnly));
     QCOMPARE(precious.readAll(), QByteArray("the user's own words"));
+}
+
+void TestTulmar::fullDiskIsSaid()
+{
+    if (!FullDisk::available())
+        QSKIP("this machine mounts no file system for a test");
+    // Grain and shapes: the film strip takes far more than the 16 KB the disk holds.
+    MediaGenerator::VideoSpec spec;
+    spec.detailed = true;
+    spec.seconds = 1;
+    writeVideo(QStringLiteral("detailed.mkv"), spec);
+    QVERIFY(QDir().mkpath(outputFolder()));
+
+    const Result result =
+        runItems({Item(media(QStringLiteral("detailed.mkv")), QStringLiteral("k"))}, QStringLiteral("Tulmar-Data"), true);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, QStringList());
+    // One line that says what happened; no message of the image writer's own.
+    QCOMPARE(result.errors, QStringList{QStringLiteral("skipped %1: No space left on device")
+                                            .arg(media(QStringLiteral("detailed.mkv")))});
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void TestTulmar::exitCodes_data()
