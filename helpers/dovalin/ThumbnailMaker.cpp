@@ -55,9 +55,11 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     // Alone, a JPEG's entropy decoding (most of the time it takes) is spread over the
     // cores too.
     if (alone)
-        loader.setWholeJpegDecoder([](const QByteArray& file, const QSize& target) {
-            return EighthScaleJpegDecoder::decode(file, target, QThread::idealThreadCount());
-        });
+        loader.setWholeJpegDecoder(
+            [](const QByteArray& file, const QSize& target) {
+                return EighthScaleJpegDecoder::decode(file, target, QThread::idealThreadCount());
+            },
+            EighthScaleJpegDecoder::mostBytes);
     if (!loader.measure()) {
         *error = loader.errorString();
         return false;

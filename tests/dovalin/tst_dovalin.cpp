@@ -27,6 +27,7 @@ private slots:
     void oversizedPictureIsRefused();
     void costlyJpegIsRefused_data();
     void costlyJpegIsRefused();
+    void neverAlignedJpegKeepsToTheBound();
     void emptyKeyPrintsPath();
     void unsafeNamesAreRefused_data();
     void unsafeNamesAreRefused();
@@ -338,6 +339,35 @@ void TestDovalin::costlyJpegIsRefused()
     // No run of the helper came near the memory of such a decode.
     QVERIFY2(HostileImages::peakChildResidentBytes() < 1024LL * 1024 * 1024,
              qPrintable(QStringLiteral("%1 MB").arg(HostileImages::peakChildResidentBytes() >> 20)));
+}
+
+void TestDovalin::neverAlignedJpegKeepsToTheBound()
+{
+    // 22600 x 22600 pixels in 27 MB whose data never lines up at the decoding threads'
+    // chunk starts: made alone, the picture keeps within the 64 MB of one decoding
+    // thread (AddressSanitizer adds its own), and it is made.
+    QVERIFY(HostileImages::write(path(QStringLiteral("never.jpg")), HostileImages::neverAlignedJpeg(22600)));
+    QFile jobFile(path(QStringLiteral("dovalin-job.dat")));
+    QVERIFY(jobFile.open(QIODevice::WriteOnly));
+    jobFile.write(job({{path(QStringLiteral("never.jpg")), QStringLiteral("n."), QStringLiteral("n")}}));
+    jobFile.close();
+
+    QProcess process;
+    process.start(QStringLiteral(VORENDA_BUILD_DIR "/tests/peakrss"),
+                  {QStringLiteral(VORENDA_BIN_DIR "/dovalin"), jobFile.fileName()});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("(n)(0)(22600)(22600)\n"));
+    QCOMPARE(QImage(outputFolder() + QStringLiteral("/n.")).size(), QSize(256, 256));
+    const QList<QByteArray> errors = process.readAllStandardError().trimmed().split('\n');
+    QVERIFY(errors.last().startsWith("peak resident KB: "));
+    const qint64 peak = errors.last().mid(18).toLongLong() * 1024;
+#ifdef __SANITIZE_ADDRESS__
+    const qint64 bound = (64 + 96) * 1024 * 1024;
+#else
+    const qint64 bound = 64 * 1024 * 1024;
+#endif
+    QVERIFY2(peak > 0 && peak <= bound, qPrintable(QStringLiteral("%1 MB").arg(peak >> 20)));
 }
 
 void TestDovalin::emptyKeyPrintsPath()

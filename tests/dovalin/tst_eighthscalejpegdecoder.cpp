@@ -1,4 +1,5 @@
 #include "EighthScaleJpegDecoder.h"
+#include "HostileImages.h"
 #include "TestEnvironment.h"
 
 #include <QBuffer>
@@ -25,6 +26,7 @@ private slots:
     void matchesTheReader();
     void leftToTheReader_data();
     void leftToTheReader();
+    void neverAlignedDataIsLeftToTheReader();
 };
 
 namespace {
@@ -351,6 +353,29 @@ void TestEighthScaleJpegDecoder::leftToTheReader()
         QVERIFY(alone.isNull() && decoded.isNull());
     if (!decoded.isNull())
         QVERIFY(decoded == readByQt(file, target));
+}
+
+void TestEighthScaleJpegDecoder::neverAlignedDataIsLeftToTheReader()
+{
+    // Every chunk but the first decodes off the grid for good: carried on until they
+    // met, the runs would decode the rest of the scan once for every chunk, and keep
+    // it. They stop a few times the scan's units in, within the memory bound; with
+    // four chunks (one thread) that is enough to decode the scan.
+    const int side = 2400;
+    const quint64 units = quint64(side / 8) * quint64(side / 8);
+    const QByteArray file = HostileImages::neverAlignedJpeg(side);
+    const QImage library = readByLibjpegAtEighth(file);
+    for (int threads : {1, 8}) {
+        EighthScaleJpegDecoder::Figures figures;
+        const QImage eighth = EighthScaleJpegDecoder::decodeEighth(file, threads, 512, &figures);
+        QVERIFY(threads == 1 ? eighth == library : eighth.isNull());
+        QVERIFY2(figures.decodedUnits <= 4 * units,
+                 qPrintable(QStringLiteral("%1 units decoded for %2").arg(figures.decodedUnits).arg(units)));
+        QVERIFY(figures.heldBytes <= EighthScaleJpegDecoder::mostBytes);
+    }
+    // The reader decodes it (and says that data is left over after the units).
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("extraneous bytes")));
+    QCOMPARE(readByQt(file, QSize(300, 300)).size(), QSize(300, 300));
 }
 
 QTEST_GUILESS_MAIN(TestEighthScaleJpegDecoder)
