@@ -1,5 +1,5 @@
-#include "FullDisk.h"
 #include "HostileImages.h"
+#include "SmallFilesystem.h"
 #include "TestEnvironment.h"
 #include "TestPictures.h"
 
@@ -64,10 +64,9 @@ private:
     QString path(const QString& name) const { return work->filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
     QByteArray job(const QList<Item>& items, const QString& docType = QStringLiteral("Dovalin-Data")) const;
-    // `unset` names variables of the test environment the helper does not get; on a
-    // full disk, the output folder holds 16 KB (see FullDisk).
-    Run run(const QStringList& arguments, const QStringList& unset = {}, bool fullDisk = false) const;
-    Run runJob(const QByteArray& job, const QStringList& unset = {}, bool fullDisk = false) const;
+    // `unset` names variables of the test environment the helper does not get.
+    Run run(const QStringList& arguments, const QStringList& unset = {}) const;
+    Run runJob(const QByteArray& job, const QStringList& unset = {}) const;
 
     QScopedPointer<QTemporaryDir> work;
 };
@@ -102,7 +101,7 @@ QByteArray TestDovalin::job(const QList<Item>& items, const QString& docType) co
     return xml;
 }
 
-TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringList& unset, bool fullDisk) const
+TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringList& unset) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -110,13 +109,7 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringLis
     for (const QString& name : unset)
         environment.remove(name);
     process.setProcessEnvironment(environment);
-    const QString program = QStringLiteral(VORENDA_BIN_DIR "/dovalin");
-    if (fullDisk) {
-        const QStringList command = FullDisk::command(outputFolder(), program, arguments);
-        process.start(command.first(), command.mid(1));
-    } else {
-        process.start(program, arguments);
-    }
+    process.start(QStringLiteral(VORENDA_BIN_DIR "/dovalin"), arguments);
     Run result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -130,13 +123,13 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringLis
     return result;
 }
 
-TestDovalin::Run TestDovalin::runJob(const QByteArray& job, const QStringList& unset, bool fullDisk) const
+TestDovalin::Run TestDovalin::runJob(const QByteArray& job, const QStringList& unset) const
 {
     QFile file(path(QStringLiteral("dovalin-job.dat")));
     if (!file.open(QIODevice::WriteOnly) || file.write(job) != job.size())
         return Run();
     file.close();
-    return run({file.fileName()}, unset, fullDisk);
+    return run({file.fileName()}, unset);
 }
 
 void TestDovalin::scalesAndFrames_data()
@@ -475,8 +468,6 @@ void TestDovalin::failedSaveIsSaid()
     QFETCH(int, nameLength);
     QFETCH(bool, fullDisk);
     QFETCH(QString, reason);
-    if (fullDisk && !FullDisk::available())
-        QSKIP("this machine mounts no file system for a test");
 
     // Grain compresses badly: the thumbnail takes far more than 16 KB.
     QImage grain(600, 400, QImage::Format_RGB32);
@@ -486,9 +477,14 @@ void TestDovalin::failedSaveIsSaid()
             grain.setPixel(x, y, random.generate() | 0xff000000u);
     QVERIFY(grain.save(path(QStringLiteral("grain.png"))));
     QVERIFY(QDir().mkpath(outputFolder()));
+    if (fullDisk && !SmallFilesystem::mount(outputFolder(), 16 * 1024))
+        QSKIP(qPrintable(QStringLiteral("no small filesystem: ") + SmallFilesystem::why()));
 
     const QString name = QString(nameLength, QLatin1Char('n')) + QLatin1Char('.');
-    const Run result = runJob(job({{path(QStringLiteral("grain.png")), name, QStringLiteral("k")}}), {}, fullDisk);
+    const Run result = runJob(job({{path(QStringLiteral("grain.png")), name, QStringLiteral("k")}}));
+    const QStringList left = QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden);
+    if (fullDisk)
+        SmallFilesystem::unmount(outputFolder());
     QCOMPARE(result.exitCode, 0);
     QStringList errors = result.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (reason.isEmpty()) {
@@ -500,7 +496,7 @@ void TestDovalin::failedSaveIsSaid()
     // One line that says what happened, and nothing left behind.
     QCOMPARE(result.lines, QStringList());
     QCOMPARE(errors, QStringList{QStringLiteral("skipped %1: %2").arg(path(QStringLiteral("grain.png")), reason)});
-    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(left, QStringList());
 }
 
 void TestDovalin::exitCodes_data()
@@ -637,5 +633,15 @@ void TestDovalin::manyPicturesAtOnce()
     }
 }
 
-VORENDA_TEST_MAIN(TestDovalin)
+int main(int argc, char** argv)
+{
+    // Before any thread: the small filesystem's namespace needs a process of one thread.
+    SmallFilesystem::enterPrivateNamespace();
+    TestEnvironment environment;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestDovalin test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_dovalin.moc"

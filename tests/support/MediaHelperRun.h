@@ -1,7 +1,5 @@
 #pragma once
 
-#include "FullDisk.h"
-
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
@@ -108,22 +106,15 @@ inline void checkHeap(QProcessEnvironment& environment)
 #endif
 }
 
-// Runs `program` (a name in the bin folder) with `arguments`, its heap checked; with
-// `fullFolder`, that folder holds 16 KB (see FullDisk).
-inline Result run(const QString& program, const QStringList& arguments, const QString& fullFolder = QString())
+// Runs `program` (a name in the bin folder) with `arguments`, its heap checked.
+inline Result run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     checkHeap(environment);
     process.setProcessEnvironment(environment);
-    const QString path = QStringLiteral(VORENDA_BIN_DIR "/") + program;
-    if (fullFolder.isEmpty()) {
-        process.start(path, arguments);
-    } else {
-        const QStringList command = FullDisk::command(fullFolder, path, arguments);
-        process.start(command.first(), command.mid(1));
-    }
+    process.start(QStringLiteral(VORENDA_BIN_DIR "/") + program, arguments);
     Result result;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -134,14 +125,13 @@ inline Result run(const QString& program, const QStringList& arguments, const QS
 }
 
 // Writes the job into `jobPath` and runs the helper on it.
-inline Result runJob(const QString& program, const QString& jobPath, const QByteArray& jobBytes,
-                     const QString& fullFolder = QString())
+inline Result runJob(const QString& program, const QString& jobPath, const QByteArray& jobBytes)
 {
     QFile file(jobPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(jobBytes) != jobBytes.size())
         return Result();
     file.close();
-    return run(program, {jobPath}, fullFolder);
+    return run(program, {jobPath});
 }
 
 // The numbers of an output line "(key)(1)(2)…", after the key.
