@@ -18,8 +18,9 @@ struct ParallelScanDecoder::Run
     bool failed = false; // stopped at a bit pattern that is no code, or past the bounds
     size_t allowance = 0; // units it may still decode before it asks for more
     // For a run that goes on past its chunk: the chunk and unit where it met that
-    // chunk's own decoding.
+    // chunk's own decoding, or whether it stopped at the end of its reach unmet.
     bool met = false;
+    bool stopped = false;
     size_t metChunk = 0;
     size_t metIndex = 0;
 };
@@ -36,13 +37,15 @@ ParallelScanDecoder::ParallelScanDecoder(const JpegHeader& header, const Entropy
 namespace {
 
 constexpr uint64_t chunksPerThread = 4;
+// A run goes on through this many chunks past its own to meet one's decoding; real data
+// meets within a few units.
+constexpr size_t reachChunks = 1;
 // Units a run takes from the shared allowance at a time.
 constexpr size_t allowanceStep = 256;
-// Real data decoded from a chunk's first bit meets the decoding from the start within a
-// few units; the chunks and their runs into the next chunks then decode the scan about
-// once. Data that never lines up would be decoded again for every chunk it is left to:
-// the runs decode at most this many times the units of the scan.
-constexpr uint64_t mostDecodesPerUnit = 3;
+// The chunks and the runs past them decode the scan about once for real data; chunks
+// decoded off the grid may find more units than there are, and each run decodes at
+// most the next chunk again.
+constexpr uint64_t mostDecodesPerUnit = 2 + reachChunks;
 
 } // namespace
 
@@ -147,7 +150,8 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
         if (chunks[i].failed)
             return;
         extensions[i].begin = chunks[i].end;
-        extendRun(extensions[i], chunks, i + 1);
+        const size_t reach = i + 1 + reachChunks;
+        extendRun(extensions[i], chunks, i + 1, reach < count ? chunks[reach].begin : bits);
     });
     // Past a bound the data is no scan the threads can share: the image reader takes it.
     if (pastBounds)
@@ -217,31 +221,55 @@ void ParallelScanDecoder::decodeRun(Run& run, uint64_t end)
     }
 }
 
-void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, size_t next)
+bool ParallelScanDecoder::meets(const std::vector<Run>& chunks, uint64_t position, size_t& chunk, size_t& index) const
+{
+    // The first unit start of a later chunk at or after this position.
+    while (chunk < chunks.size()) {
+        const std::vector<uint32_t>& starts = chunks[chunk].starts;
+        while (index < starts.size() && starts[index] < position)
+            ++index;
+        if (index < starts.size())
+            break;
+        ++chunk;
+        index = 0;
+    }
+    return chunk < chunks.size() && chunks[chunk].starts[index] == position;
+}
+
+void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, size_t next, uint64_t reach)
 {
     uint64_t position = run.end = run.begin;
     size_t chunk = next;
     size_t index = 0;
     while (run.starts.size() < unitCount) {
-        // The first unit start of a later chunk at or after this position.
-        while (chunk < chunks.size()) {
-            const std::vector<uint32_t>& starts = chunks[chunk].starts;
-            while (index < starts.size() && starts[index] < position)
-                ++index;
-            if (index < starts.size())
-                break;
-            ++chunk;
-            index = 0;
-        }
-        if (chunk < chunks.size() && chunks[chunk].starts[index] == position) {
+        if (meets(chunks, position, chunk, index)) {
             run.met = true;
             run.metChunk = chunk;
             run.metIndex = index;
             break;
         }
+        if (position >= reach && position < stream.bitCount()) {
+            run.stopped = true;
+            break;
+        }
         if (position >= stream.bitCount() || !decodeUnit(run, position))
             break;
     }
+}
+
+bool ParallelScanDecoder::decodeTail(const std::vector<Run>& chunks, uint64_t& position, size_t& unit, size_t& chunk,
+                                     size_t& index)
+{
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
+    for (; unit < unitCount; ++unit, ++decoded) {
+        if (meets(chunks, position, chunk, index))
+            return true;
+        if (position >= stream.bitCount()
+            || !units.decode(stream, position, dc.get() + unit * blocks, terms.get() + unit * kept))
+            return false;
+    }
+    return true;
 }
 
 bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector<Run>& extensions, int threads)
@@ -276,15 +304,36 @@ bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector
             return false;
         const Run& extension = extensions[chunk];
         // From the next chunk's start to where the runs meet, both decoded the bits.
-        const uint64_t meeting =
-            extension.met ? chunks[extension.metChunk].starts[extension.metIndex] : extension.end;
-        overlap += meeting - chunks[chunk + 1].begin;
-        if (take(extension, 0))
+        const uint64_t nextBegin = chunks[chunk + 1].begin;
+        if (extension.met) {
+            overlap += chunks[extension.metChunk].starts[extension.metIndex] - nextBegin;
+            if (take(extension, 0))
+                break;
+            chunk = extension.metChunk;
+            from = extension.metIndex;
+            continue;
+        }
+        if (take(extension, 0)) {
+            overlap += extension.end - nextBegin;
             break;
-        if (!extension.met)
+        }
+        // Damaged data, or the end of it.
+        if (!extension.stopped)
             return false;
-        chunk = extension.metChunk;
-        from = extension.metIndex;
+        // Nothing met within the runs' reach: the rest is decoded here, straight into
+        // the scan's values, until it meets a chunk's decoding.
+        uint64_t position = extension.end;
+        size_t metChunk = chunk + 1;
+        size_t metIndex = 0;
+        if (!decodeTail(chunks, position, unit, metChunk, metIndex))
+            return false;
+        overlap += position - nextBegin;
+        if (unit == unitCount) {
+            end = position;
+            break;
+        }
+        chunk = metChunk;
+        from = metIndex;
     }
     if (end > stream.bitCount())
         return false;

@@ -13,13 +13,13 @@ class ScanUnitDecoder;
 // Decodes every unit of a scan on several threads. With restart markers the intervals
 // are independent and are shared out. Without, the data is cut into chunks; each
 // thread decodes its chunk from the chunk's first bit as if a unit started there,
-// keeping where each unit starts, then goes on into the next chunks until it stands at
-// a unit start the next thread also found: from there the two decoded the same. The
-// chunks are joined along these meeting points. A stream that never meets again is
-// decoded by the thread before it alone, so the result never depends on the threads.
-// The records of the units are held within a given number of bytes, and the runs
-// decode the scan's units only a few times over: data that never lines up, which
-// would be decoded again for every chunk, is given up on past these bounds.
+// keeping where each unit starts, then goes on into the next chunk until it stands at a
+// unit start that chunk also found: from there the two decoded the same. The
+// chunks are joined along these meeting points. Where a run meets none within its
+// reach, the joining thread decodes on from its end alone until it meets one, so data
+// that never lines up costs one more pass, not one per chunk, and the result never
+// depends on the threads. The records of the units are held within a given number of
+// bytes.
 class ParallelScanDecoder
 {
 public:
@@ -40,8 +40,8 @@ public:
     const int32_t* reducedTerms() const { return terms.get(); }
     // Bits decoded twice to find the meeting points, over all chunks.
     uint64_t overlapBits() const { return overlap; }
-    // Units the runs decoded (in steps of a few hundred), and the most bytes the
-    // records held.
+    // Units decoded, those of the runs in steps of a few hundred, and the most bytes
+    // the records held.
     uint64_t decodedUnits() const { return decoded; }
     uint64_t heldBytes() const { return held; }
 
@@ -58,7 +58,16 @@ private:
     bool decodeChunks(int threads, uint64_t chunkBits);
     bool decodeUnit(Run& run, uint64_t& position);
     void decodeRun(Run& run, uint64_t end);
-    void extendRun(Run& run, const std::vector<Run>& chunks, size_t next);
+    // True when a chunk from `chunk` on found a unit start at `position`, where
+    // `chunk` and `index` then stand; positions asked for never go back.
+    bool meets(const std::vector<Run>& chunks, uint64_t position, size_t& chunk, size_t& index) const;
+    // Decodes on from `begin` into the chunks from `next` on, to where it meets one's
+    // decoding, stopping unmet at bit `reach`.
+    void extendRun(Run& run, const std::vector<Run>& chunks, size_t next, uint64_t reach);
+    // Decodes unit `unit` on from `position` on this thread, straight into the scan's
+    // values, until the scan is whole or it meets a chunk's decoding (from `chunk` on,
+    // which it then names with `index`); false for damaged data.
+    bool decodeTail(const std::vector<Run>& chunks, uint64_t& position, size_t& unit, size_t& chunk, size_t& index);
     bool join(const std::vector<Run>& chunks, const std::vector<Run>& extensions, int threads);
     void sumPredictions();
 
