@@ -633,15 +633,5 @@ void TestDovalin::manyPicturesAtOnce()
     }
 }
 
-int main(int argc, char** argv)
-{
-    // Before any thread: the small filesystem's namespace needs a process of one thread.
-    SmallFilesystem::enterPrivateNamespace();
-    TestEnvironment environment;
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestDovalin test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestDovalin)
 #include "tst_dovalin.moc"

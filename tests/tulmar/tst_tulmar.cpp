@@ -370,15 +370,5 @@ void TestTulmar::exitCodes()
     QCOMPARE(result.lines, QStringList());
 }
 
-int main(int argc, char** argv)
-{
-    // Before any thread: the small filesystem's namespace needs a process of one thread.
-    SmallFilesystem::enterPrivateNamespace();
-    TestEnvironment environment;
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestTulmar test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestTulmar)
 #include "tst_tulmar.moc"
