@@ -115,10 +115,10 @@ bool JpegHeader::parse(const QByteArray& file)
         case 0xFE: // a comment becomes the picture's text
             return false;
         default:
-            // Other frame types (progressive, lossless, arithmetic), a scan-less end, or
-            // markers that carry no length are not ours; other segments are skipped.
-            if ((marker >= 0xC2 && marker <= 0xCF) || marker == 0xD8 || marker == 0xD9
-                || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01 || marker == 0xDC)
+            // Other application segments are skipped. The rest is not ours: other frame
+            // types (progressive, lossless, arithmetic), a scan-less end, markers that
+            // carry no length, and the reserved ones, at which the JPEG decoder stops.
+            if (marker < 0xE0 || marker > 0xEF)
                 return false;
             break;
         }

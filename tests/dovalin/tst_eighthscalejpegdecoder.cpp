@@ -332,6 +332,9 @@ void TestEighthScaleJpegDecoder::leftToTheReader_data()
     // A table of 255 one-bit codes, far more than one bit codes, before the file's own.
     const QByteArray oneBitCodes = QByteArray("\xFF\xC4\x01\x12\x10\xFF", 6) + QByteArray(15, '\0') + QByteArray(255, '\1');
     QTest::newRow("255 codes of one bit") << QByteArray(good).insert(huffman, oneBitCodes) << true;
+    // The JPEG decoder stops at a reserved marker; only application segments are skipped.
+    QTest::newRow("reserved marker") << QByteArray(good).insert(2, QByteArray("\xFF\x32\x00\x04\x00\x00", 6))
+                                     << true;
     QTest::newRow("no quantisation table")
         << replaced(good, markerAt(good, 0xDB), QByteArray("\xFF\xEF", 2)) << true;
     QTest::newRow("absurd size") << replaced(good, frame + 5, QByteArray("\xFF\xDC\xFF\xDC", 4)) << false;
