@@ -27,7 +27,7 @@ int runDovalin(const QStringList& arguments)
         return -1;
     jobFile.close();
 
-    StandardOutput output;
+    StandardOutput output(StandardOutput::Fields);
     DovalinnailCreator creator;
     QObject::connect(&creator, &DovalinnailCreator::thumbCreated, &output, &StandardOutput::onThumbCreated);
     QObject::connect(&creator, &DovalinnailCreator::finished, &output, &StandardOutput::onFinished);
