@@ -18,7 +18,7 @@ void DovalinnailCreator::start(QList<Data*> items, const QString& outputFolder)
 
     // The threads only make thumbnails; every line is written here, one whole line
     // at a time, as soon as its thumbnail is saved.
-    ThumbnailBatch batch(std::move(items), outputFolder);
+    ThumbnailBatch batch(std::move(items), outputFolder, decoding);
     int thumbs = 0;
     for (ThumbnailBatch::Done done = batch.next(); done.item; done = batch.next()) {
         const Data& item = *done.item;

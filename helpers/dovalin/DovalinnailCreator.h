@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EighthScaleDecoding.h"
+
 #include <QList>
 #include <QObject>
 #include <QSize>
@@ -32,6 +34,9 @@ public:
 
     explicit DovalinnailCreator(QObject* parent = nullptr);
 
+    // How a JPEG made alone is decoded; without this, by the image reader alone.
+    void setEighthScaleDecoding(const EighthScaleDecoding& decoding) { this->decoding = decoding; }
+
     // Works through `items` and returns when all are done; takes ownership of them and
     // deletes each when its turn is over. Signals are emitted on the calling thread.
     void start(QList<Data*> items, const QString& outputFolder);
@@ -41,4 +46,7 @@ signals:
     // picture's width and height.
     void thumbCreated(QString key, QString path, QVariant data);
     void finished(int thumbs);
+
+private:
+    EighthScaleDecoding decoding;
 };
