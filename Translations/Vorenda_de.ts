@@ -2264,6 +2264,14 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
         <source>No browser bookmarks were found!</source>
         <translation>Es wurden keine Browser-Lesezeichen gefunden!</translation>
     </message>
+    <message>
+        <source>Only the first %1 bookmarks were imported. Left out: %2.</source>
+        <translation>Nur die ersten %1 Lesezeichen wurden importiert. Ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 links were pasted. Left out: %2.</source>
+        <translation>Nur die ersten %1 Links wurden eingefügt. Ausgelassen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WeblocParser</name>

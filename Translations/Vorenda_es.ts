@@ -2264,6 +2264,14 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
         <source>No browser bookmarks were found!</source>
         <translation>¡No se encontraron marcadores del navegador!</translation>
     </message>
+    <message>
+        <source>Only the first %1 bookmarks were imported. Left out: %2.</source>
+        <translation>Solo se importaron los primeros %1 marcadores. Omitidos: %2.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 links were pasted. Left out: %2.</source>
+        <translation>Solo se pegaron los primeros %1 enlaces. Omitidos: %2.</translation>
+    </message>
 </context>
 <context>
     <name>WeblocParser</name>
