@@ -65,6 +65,8 @@ private:
     // Writes `json` as the bookmarks of a Chromium profile of this user; an empty text
     // removes them.
     static bool writeChromiumBookmarks(const QByteArray& json);
+    // Answers the bookmark folder question, once it shows, with "keep the folders".
+    static std::unique_ptr<QuestionDriver> keepFoldersWhenAsked();
     std::unique_ptr<VorendaShelf> newCabinet();
     // Every item as "name@Category/Subcategory" ("name@" outside categories), sorted.
     static QStringList contents(const VorendaShelf& shelf);
@@ -671,16 +673,12 @@ void TestFolderWalks::bookmarksCommand()
     auto shelf = newCabinet();
     shelf->initialize();
     QSignalSpy finished(shelf->bookmarksParser, &SafariBookmarksParser::finished);
-    QuestionDriver driver(QuestionDriver::visible<BookmarksWarningDialog>(), [&](QWidget* window) {
-        auto* question = static_cast<BookmarksWarningDialog*>(window);
-        chooseOption(question->findChild<QRadioButton*>(QStringLiteral("createRadioButton")));
-        question->okButton->click();
-    });
+    const std::unique_ptr<QuestionDriver> driver = keepFoldersWhenAsked();
     shelf->doMenuAction(AddSafariBookmarks, -1);
     QVERIFY(finished.wait(10000));
     QVERIFY(writeChromiumBookmarks(QByteArray()));
 
-    QCOMPARE(driver.ran(), !expected.isEmpty());
+    QCOMPARE(driver->ran(), !expected.isEmpty());
     QCOMPARE(contents(*shelf), expected);
     QCOMPARE(shelf->bookmarkFolderChoice, -1);
     QCOMPARE(shelf->statusMessageShown, expected.isEmpty());
@@ -700,6 +698,15 @@ bool TestFolderWalks::writeChromiumBookmarks(const QByteArray& json)
     return QDir().mkpath(profile) && file.open(QIODevice::WriteOnly) && file.write(json) == json.size();
 }
 
+std::unique_ptr<QuestionDriver> TestFolderWalks::keepFoldersWhenAsked()
+{
+    return std::make_unique<QuestionDriver>(QuestionDriver::visible<BookmarksWarningDialog>(), [](QWidget* window) {
+        auto* question = static_cast<BookmarksWarningDialog*>(window);
+        chooseOption(question->findChild<QRadioButton*>(QStringLiteral("createRadioButton")));
+        question->okButton->click();
+    });
+}
+
 // A large import shows on the progress window, whose Pause holds it, Continue lets it
 // go on and Abort ends it, keeping what it made.
 void TestFolderWalks::bookmarkImportPausesAndAborts()
@@ -716,11 +723,7 @@ void TestFolderWalks::bookmarkImportPausesAndAborts()
     AddProgressWidget* panel = AddProgressWidget::instance();
     panel->pause();
     QSignalSpy finished(shelf->bookmarksParser, &SafariBookmarksParser::finished);
-    QuestionDriver driver(QuestionDriver::visible<BookmarksWarningDialog>(), [&](QWidget* window) {
-        auto* question = static_cast<BookmarksWarningDialog*>(window);
-        chooseOption(question->findChild<QRadioButton*>(QStringLiteral("createRadioButton")));
-        question->okButton->click();
-    });
+    const std::unique_ptr<QuestionDriver> driver = keepFoldersWhenAsked();
     shelf->doMenuAction(AddSafariBookmarks, -1);
 
     const auto items = [&shelf] { return shelf->view->getAllItems().size(); };
@@ -760,11 +763,7 @@ void TestFolderWalks::bookmarkBoundIsTold()
     shelf->initialize();
     shelf->bookmarksParser->setMaxBookmarks(2);
     QSignalSpy finished(shelf->bookmarksParser, &SafariBookmarksParser::finished);
-    QuestionDriver folders(QuestionDriver::visible<BookmarksWarningDialog>(), [&](QWidget* window) {
-        auto* question = static_cast<BookmarksWarningDialog*>(window);
-        chooseOption(question->findChild<QRadioButton*>(QStringLiteral("createRadioButton")));
-        question->okButton->click();
-    });
+    const std::unique_ptr<QuestionDriver> folders = keepFoldersWhenAsked();
     QString message;
     QuestionDriver box(QuestionDriver::visible<QMessageBox>(), [&message](QWidget* window) {
         message = static_cast<QMessageBox*>(window)->text();
