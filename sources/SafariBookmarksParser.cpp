@@ -81,7 +81,8 @@ void SafariBookmarksParser::abort()
 void SafariBookmarksParser::setPaused(bool paused)
 {
     pausedFlag = paused;
-    if (!pausedFlag && active && begun && !walking)
+    // A tree may have come meanwhile; the slice waits again when none has.
+    if (!pausedFlag && active && !walking)
         turn.start();
 }
 
