@@ -24,3 +24,7 @@ void unmount(const QString& path);
 bool fill(const QString& folder);
 
 } // namespace SmallFilesystem
+
+// The main() of a test that mounts small filesystems: it enters the namespaces first.
+#define VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestObject)                                                  \
+    VORENDA_TEST_MAIN_APP_AFTER(TestObject, QApplication, SmallFilesystem::enterPrivateNamespace())
