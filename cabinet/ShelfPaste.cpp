@@ -1,5 +1,6 @@
 #include "ShelfPaste.h"
 
+#include "DesktopOpener.h"
 #include "MessageDialog.h"
 #include "MyThumbnailView.h"
 #include "PasteboardUrls.h"
@@ -133,6 +134,11 @@ void ShelfPaste::addLinkForText(QMimeData& data)
         return;
     // A relative text would name a file in whatever folder the program runs in.
     if (QDir::isAbsolutePath(text) && QFileInfo::exists(text)) {
+        // What a text says is never run: a program is added from the file manager.
+        if (DesktopOpener::isProgramFile(text)) {
+            VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: Pasted text names a program, not added: %1").arg(text));
+            return;
+        }
         data.setUrls({QUrl::fromLocalFile(text)});
         return;
     }

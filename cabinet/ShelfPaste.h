@@ -41,8 +41,9 @@ public:
     // Keeps the first `maxLinks` links of `data` (no items), in the program's own link
     // format, when it holds more.
     static LinkCount boundLinks(QMimeData& data, int maxLinks);
-    // Adds the link of a single line of text: a file URL for an existing absolute path,
-    // else a web address (given "http" when it has no scheme). Other text is left alone.
+    // Adds the link of a single line of text: a file URL for an existing absolute path
+    // that is no program, else a web address (given "http" when it has no scheme).
+    // Other text is left alone.
     static void addLinkForText(QMimeData& data);
     // Only files, web and FTP addresses and mail addresses become items.
     static bool acceptsUrl(const QUrl& url);
