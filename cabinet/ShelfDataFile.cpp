@@ -113,7 +113,7 @@ void ShelfDataFile::setUp()
 {
     connect(pictureLoader.get(), &ShelfPictureLoader::picturesRead, this, &ShelfDataFile::placeLoadedPictures);
     connect(&pictureLayoutTimer, &QTimer::timeout, shelf.view, &AbstractThumbnailView::updateLayout);
-    connect(&saveTimer, &QTimer::timeout, &shelf, qOverload<>(&VorendaShelf::save));
+    connect(&saveTimer, &QTimer::timeout, this, qOverload<>(&ShelfDataFile::save));
 
     // The view resets its model after every change of items or categories.
     connect(shelf.view->model(), &QAbstractItemModel::modelReset, this, &ShelfDataFile::scheduleSave);
@@ -134,8 +134,24 @@ void ShelfDataFile::scheduleSave()
 {
     if (!dataFileRead || loadingDataFile || loadCutShort || VorendaGlobal::readOnlyConfig || path(shelf).isEmpty())
         return;
+    if (savesHeld) {
+        saveWanted = true;
+        return;
+    }
     if (!saveTimer.isActive())
         saveTimer.start();
+}
+
+void ShelfDataFile::holdSaves(bool hold)
+{
+    savesHeld = hold;
+    if (hold) {
+        saveWanted = saveWanted || saveTimer.isActive();
+        saveTimer.stop();
+    } else if (saveWanted) {
+        saveWanted = false;
+        scheduleSave();
+    }
 }
 
 void ShelfDataFile::markDeleted()
