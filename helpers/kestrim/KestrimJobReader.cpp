@@ -69,6 +69,7 @@ bool KestrimJobReader::readItem(const QXmlStreamAttributes& attributes)
     items.append(job);
     return true;
 }
+
 QUrl KestrimJobReader::pageUrl(const QString& text)
 {
     QUrl url = stringToUrl(text);
