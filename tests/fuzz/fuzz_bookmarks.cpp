@@ -4,8 +4,9 @@
 #include "BookmarkFile.h"
 
 // A bookmark file of any kind (a Firefox places database, a Chromium "Bookmarks" file,
-// a bookmark property list), told by its content as the importer tells it, and the
-// tree it gives walked as the import walks it.
+// a bookmark property list), told by its content as the importer tells it, under a
+// budget small enough for an input to spend it, and the tree it gives walked as the
+// import walks it.
 
 namespace {
 
@@ -31,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString path =
         FuzzEnvironment::writeScratchFile(QStringLiteral("places.sqlite"), FuzzEnvironment::bytes(data, size));
     QString error;
-    const std::optional<BookmarkNode> tree = BookmarkFile::read(path, &error);
+    BookmarkBudget budget(64);
+    const std::optional<BookmarkNode> tree = BookmarkFile::read(path, &error, budget);
     if (tree)
         countNodes(*tree);
     return 0;
