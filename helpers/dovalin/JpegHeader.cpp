@@ -147,7 +147,8 @@ bool JpegHeader::readFrame(const uint8_t* data, int length)
         component.h = entry[1] >> 4;
         component.v = entry[1] & 15;
         component.quantTable = entry[2];
-        if (component.quantTable > 3 || component.h < 1 || component.v < 1)
+        // The JPEG decoder refuses sampling factors beyond 1..4, also for gray.
+        if (component.quantTable > 3 || component.h < 1 || component.v < 1 || component.h > 4 || component.v > 4)
             return false;
     }
     if (componentCount == 3) {

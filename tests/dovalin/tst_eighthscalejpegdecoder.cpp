@@ -340,6 +340,11 @@ void TestEighthScaleJpegDecoder::leftToTheReader_data()
     QTest::newRow("absurd size") << replaced(good, frame + 5, QByteArray("\xFF\xDC\xFF\xDC", 4)) << false;
     QTest::newRow("no height") << replaced(good, frame + 5, QByteArray("\x00\x00", 2)) << true;
     QTest::newRow("12-bit samples") << replaced(good, frame + 4, QByteArray("\x0C", 1)) << true;
+    // Sampled 2x6: a gray scan has one block per unit whatever it says, but the JPEG
+    // decoder refuses a factor above 4.
+    const QByteArray gray = writtenByLibjpeg(photoLike(160, 96, 9), {true});
+    QTest::newRow("sampling factor above 4") << replaced(gray, markerAt(gray, 0xC0) + 11, QByteArray("\x26", 1))
+                                             << true;
 }
 
 void TestEighthScaleJpegDecoder::leftToTheReader()
