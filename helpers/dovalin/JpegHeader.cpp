@@ -87,7 +87,8 @@ bool JpegHeader::parse(const QByteArray& file)
                 return false;
             break;
         case 0xDD:
-            if (bytes < 2)
+            // The JPEG decoder stops at a restart interval segment of another length.
+            if (bytes != 2)
                 return false;
             restartInterval = word(segment);
             break;

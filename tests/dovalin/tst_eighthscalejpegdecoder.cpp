@@ -319,6 +319,10 @@ void TestEighthScaleJpegDecoder::leftToTheReader_data()
     QTest::newRow("restart markers out of order")
         << replaced(restarts, secondRestart + 1, QByteArray("\xD5", 1)) << false;
     QTest::newRow("restart marker lost") << QByteArray(restarts).remove(secondRestart, 2) << false;
+    QTest::newRow("restart interval segment too long")
+        << QByteArray(restarts).insert(markerAt(restarts, 0xDD) + 6, QByteArray(2, '\0')).replace(
+               markerAt(restarts, 0xDD) + 2, 2, QByteArray("\x00\x06", 2))
+        << true;
     // Long intervals: a short last one must not be decoded on past the data.
     const QByteArray longIntervals = writtenByLibjpeg(photoLike(1200, 800, 7), {false, 1, 1, 85, 2000});
     const int lastRestart = longIntervals.lastIndexOf(QByteArray("\xFF\xD6", 2));
