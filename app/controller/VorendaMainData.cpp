@@ -120,8 +120,8 @@ bool VorendaMain::save(const QString& path)
 
     QString error;
     if (xml.hasError()) {
+        error = saveFileError(file);
         file.cancelWriting();
-        error = file.errorString();
     } else if (commitSaveFile(file, &error)) {
         return true;
     }

@@ -21,7 +21,9 @@
 #include <QRegularExpression>
 #include <QSlider>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -749,6 +751,10 @@ void TestShelfDataFile::failedWriteKeepsTheOldFile()
     QVERIFY(lines.contains(QStringLiteral("VorendaShelf (Full): Saving...")));
     QVERIFY(lines.contains(QStringLiteral("VorendaShelf (Full): Saving failed!")));
     QVERIFY(!lines.contains(QStringLiteral("VorendaShelf (Full): Done!")));
+    // Both saves say why, the first too, whose last write the limit cut short.
+    const QString why = QStringLiteral("VorendaShelf (Full): Cannot write %1: %2")
+                            .arg(path, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QVERIFY2(lines.count(why) == 2, qPrintable(lines.join(QLatin1Char('\n'))));
 
     // With room again the same cabinet saves whole.
     shelf->save();
