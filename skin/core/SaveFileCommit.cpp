@@ -1,6 +1,6 @@
 #include "SaveFileCommit.h"
 
-#include <QCoreApplication>
+#include <QBuffer>
 
 #include <cerrno>
 #include <cstring>
@@ -16,11 +16,11 @@ bool fail(QSaveFile& file, const QString& reason, QString* error)
     return false;
 }
 
-// What QIODevice says when nobody told it why.
+// Whether Qt has only what a device says when nobody told it why (as any device
+// without an error says it, in the language of the interface).
 bool isUnexplained(const QSaveFile& file)
 {
-    return file.error() == QFileDevice::NoError
-        || file.errorString() == QCoreApplication::translate("QIODevice", "Unknown error");
+    return file.error() == QFileDevice::NoError || file.errorString() == QBuffer().errorString();
 }
 
 } // namespace
