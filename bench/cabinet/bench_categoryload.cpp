@@ -68,12 +68,6 @@ bool writeCabinet(Layout layout, int count)
     return !xml.hasError() && file.error() == QFileDevice::NoError;
 }
 
-void settle()
-{
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 void bench(Layout layout, int count, QTextStream& out)
 {
     static const char* names[] = {"side by side", "in a chain of parent keys", "in a chain of nested elements"};
@@ -92,7 +86,7 @@ void bench(Layout layout, int count, QTextStream& out)
         readMs = timer.nsecsElapsed() / 1e6;
         read = shelf.view->getCategoryHeaderList(-1, true).size();
     }
-    settle();
+    settleEvents();
     VorendaShelf* shelf = newBenchCabinet(cabinetId);
     const double shownMs = loadAndShow(shelf, 600000);
     out << QStringLiteral("%1 categories %2: read in %3 ms (%4 categories), shown after %5 ms (%6 categories, "
@@ -106,7 +100,7 @@ void bench(Layout layout, int count, QTextStream& out)
                .arg(shelf->view->getAllItems().size());
     out.flush();
     delete shelf;
-    settle();
+    settleEvents();
     QDir(VorendaGlobal::getDataLocation()).removeRecursively();
 }
 

@@ -125,16 +125,6 @@ void TestFullDiskX11::fullDiskKeepsTheOldFiles()
     QCOMPARE(RunningVorenda::itemsOf(vorenda.dataFile(id)).size(), 6);
 }
 
-int main(int argc, char** argv)
-{
-    // Before any thread: a new user namespace needs a process of one thread.
-    SmallFilesystem::enterPrivateNamespace();
-    TestEnvironment environment;
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestFullDiskX11 test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+VORENDA_TEST_MAIN_WITH_SMALL_FILESYSTEMS(TestFullDiskX11)
 
 #include "tst_fulldisk_x11.moc"

@@ -279,16 +279,6 @@ void TestStoreFolderMove::failedCopyPutsBackWhatItReplaced()
     QCOMPARE(filesBelow(to), after);
 }
 
-int main(int argc, char** argv)
-{
-    // Before any thread: a new user namespace needs a process of one thread.
-    SmallFilesystem::enterPrivateNamespace();
-    TestEnvironment environment;
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestStoreFolderMove test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+VORENDA_TEST_MAIN_WITH_SMALL_FILESYSTEMS(TestStoreFolderMove)
 
 #include "tst_storefoldermove.moc"

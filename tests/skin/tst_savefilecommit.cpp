@@ -131,15 +131,6 @@ void TestSaveFileCommit::roomLeftSavesWhole()
     QCOMPARE(written.readAll(), bytes);
 }
 
-int main(int argc, char** argv)
-{
-    // Before any thread: a new user namespace needs a process of one thread.
-    SmallFilesystem::enterPrivateNamespace();
-    TestEnvironment environment;
-    QApplication app(argc, argv);
-    TestSaveFileCommit test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+VORENDA_TEST_MAIN_WITH_SMALL_FILESYSTEMS(TestSaveFileCommit)
 
 #include "tst_savefilecommit.moc"

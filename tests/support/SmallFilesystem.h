@@ -25,3 +25,7 @@ void unmount(const QString& path);
 bool fill(const QString& folder, qint64 room = 0);
 
 } // namespace SmallFilesystem
+
+// Like VORENDA_TEST_MAIN, entering the private namespaces before any thread exists.
+#define VORENDA_TEST_MAIN_WITH_SMALL_FILESYSTEMS(TestObject)                                             \
+    VORENDA_TEST_MAIN_PREPARED(TestObject, QApplication, SmallFilesystem::enterPrivateNamespace())
