@@ -2272,6 +2272,18 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
         <source>No browser bookmarks were found!</source>
         <translation>Es wurden keine Browser-Lesezeichen gefunden!</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; was not opened: only web addresses (http, https, ftp), mail addresses (mailto) and local files and folders are opened.</source>
+        <translation>„%1“ wurde nicht geöffnet: Geöffnet werden nur Webadressen (http, https, ftp), E-Mail-Adressen (mailto) sowie lokale Dateien und Ordner.</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Dienstprogramme</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
 </context>
 <context>
     <name>WeblocParser</name>

@@ -2272,6 +2272,18 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
         <source>No browser bookmarks were found!</source>
         <translation>¡No se encontraron marcadores del navegador!</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; was not opened: only web addresses (http, https, ftp), mail addresses (mailto) and local files and folders are opened.</source>
+        <translation>No se ha abierto «%1»: solo se abren direcciones web (http, https, ftp), direcciones de correo (mailto) y archivos y carpetas locales.</translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation>Utilidades</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
 </context>
 <context>
     <name>WeblocParser</name>

@@ -58,6 +58,9 @@ void CabinetCommands::hideCabinet()
 
 void CabinetCommands::changeStyle(int styleKey)
 {
+    // A menu opened before the cabinet was locked may still offer the styles.
+    if (shelf.kiosk)
+        return;
     const ShelfStyle style = VorendaGlobal::shelfStyles.contains(styleKey) ? VorendaGlobal::shelfStyles.value(styleKey)
                                                                            : VorendaGlobal::defaultShelfStyle;
     shelf.onApplyStyle(style, AllElements, false);

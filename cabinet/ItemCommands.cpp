@@ -126,7 +126,7 @@ void ItemCommands::chooseCustomThumbnail()
     if (!self)
         return;
     shelf.dialogOpen = false;
-    if (file.isEmpty())
+    if (file.isEmpty() || shelf.kiosk)
         return;
 
     shelf.settings.beginGroup(QStringLiteral("Cabinets"));

@@ -3,16 +3,20 @@
 #include "CabinetPanels.h"
 #include "DesktopOpener.h"
 #include "DockableWidget.h"
+#include "FileInfoProvider.h"
 #include "ItemPropertiesDialog.h"
 #include "MessageDialog.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "ShelfLog.h"
 #include "ShelfParts.h"
+#include "ThumbType.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -28,7 +32,38 @@ void openOrLocate(VorendaShelf& shelf, AbstractThumbnailItem* item, Qt::Keyboard
         shelf.onOpenItem(thumbnail, modifiers & Qt::AltModifier);
 }
 
+// An address may be megabytes long (a data: URL); messages show its ends.
+QString shortened(const QString& address)
+{
+    constexpr int shown = 120;
+    if (address.size() <= shown)
+        return address;
+    return address.left(shown / 2) + QChar(0x2026) + address.right(shown / 2);
+}
+
 } // namespace
+
+bool ItemOperations::isAddress(const MyThumbnailItem::Properties& properties) const
+{
+    // Web links hold addresses; a web page file the user added keeps its plain path.
+    if (properties.type != ThumbWebPage)
+        return false;
+    const QString& target = properties.target;
+    return !QDir::isAbsolutePath(target) || !shelf.fileInfoProvider->isWebPage(QFileInfo(target));
+}
+
+void ItemOperations::refuse(const QString& address)
+{
+    ShelfLog::write(shelf, QStringLiteral("Not opened: '%1' is no web, mail or file address").arg(shortened(address)));
+    shelf.dialogOpen = true;
+    MessageDialog dialog;
+    dialog.exec(&shelf,
+                VorendaShelf::tr("'%1' was not opened: only web addresses (http, https, ftp), mail addresses "
+                                 "(mailto) and local files and folders are opened.")
+                    .arg(shortened(address)),
+                MessageDialog::Warning, MessageDialog::OkButton);
+    shelf.dialogOpen = false;
+}
 
 ItemOperations::ItemOperations(VorendaShelf& shelf)
     : shelf(shelf)
@@ -55,8 +90,21 @@ void ItemOperations::open(MyThumbnailItem* item)
 {
     if (!item)
         return;
-    if (!DesktopOpener::open(item->properties.target)) {
-        ShelfLog::write(shelf, QStringLiteral("Could not open '%1'").arg(item->properties.target));
+    const QString& target = item->properties.target;
+    const bool address = isAddress(item->properties);
+    switch (address ? DesktopOpener::openAddress(target) : DesktopOpener::open(target)) {
+    case DesktopOpener::Outcome::Opened:
+        break;
+    case DesktopOpener::Outcome::Revealed:
+        ShelfLog::write(shelf, QStringLiteral("'%1' names a program: shown in the file manager, not opened")
+                                   .arg(shortened(target)));
+        hideAfterOpening();
+        return;
+    case DesktopOpener::Outcome::Refused:
+        refuse(target);
+        return;
+    case DesktopOpener::Outcome::Failed:
+        ShelfLog::write(shelf, QStringLiteral("Could not open '%1'").arg(shortened(target)));
         return;
     }
     item->properties.accessed = quint32(QDateTime::currentSecsSinceEpoch());

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "MyThumbnailItem.h"
+
 #include <Qt>
 
 class AbstractThumbnailItem;
-class MyThumbnailItem;
 class VorendaShelf;
 
 // What the user does to single items of a cabinet: opening or revealing them (on a
@@ -17,7 +18,9 @@ public:
 
     void clicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
     void doubleClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
-    // Opens the item's target; a success counts the open and may hide the cabinet.
+    // Opens the item's target; a success counts the open and may hide the cabinet. Only
+    // an item added as an application runs its program; an address is never run, and
+    // one outside the schemes opened is refused with a message.
     void open(MyThumbnailItem* item);
     // Shows the item's target in the file manager, or says it is gone.
     void locate(MyThumbnailItem* item, bool maximized);
@@ -37,6 +40,13 @@ private:
     // Hides the frame after an open or reveal unless something keeps the cabinet up.
     void hideAfterOpening();
     bool keepsShownAfterOpening() const;
+    // Whether the item's target is an address (from a link file, a bookmark, a page or
+    // the clipboard) rather than a file, folder or application the user added. Told by
+    // what the cabinet data file keeps, the kind and the target, so it holds after a
+    // reload and for files written before.
+    bool isAddress(const MyThumbnailItem::Properties& properties) const;
+    // Says, and logs, that `address` is not opened.
+    void refuse(const QString& address);
 
     VorendaShelf& shelf;
 };

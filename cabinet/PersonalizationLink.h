@@ -19,6 +19,9 @@ public:
     virtual VorendaShelf* editedShelf() const = 0;
     // Reloads the controls that the cabinet's own commands change.
     virtual void updateSettings() = 0;
+    // `shelf` was locked in kiosk mode: a panel open on it closes as Cancel closes it,
+    // unless the panel is itself writing the lock.
+    virtual void cabinetLocked(VorendaShelf* shelf) = 0;
     // Puts the shown panel above the other windows.
     virtual void raise() = 0;
 };

@@ -90,6 +90,9 @@ CategoryHeaderItem* ShelfCategories::newHeader(const QString& name)
 
 CategoryHeaderItem* ShelfCategories::add(const QString& name, int parentKey)
 {
+    // The walks, imports and drops make their categories here; a locked cabinet takes none.
+    if (shelf.kiosk)
+        return nullptr;
     // Among siblings a name is one category whatever its case; the last match wins.
     CategoryHeaderItem* found = nullptr;
     const QList<CategoryHeaderItem*> siblings = shelf.view->getCategoryHeaderList(parentKey, false);
@@ -177,7 +180,8 @@ void ShelfCategories::deleteRequest(int categoryKey, bool subcategoriesOnly, boo
     if (!self)
         return;
     shelf.dialogOpen = false;
-    if (!accepted)
+    // Another window may have locked the cabinet while the question waited.
+    if (!accepted || shelf.kiosk)
         return;
 
     // The wait let everything else run: act only on categories that are still there.

@@ -552,10 +552,8 @@ void ShelfDataFile::placeLoadedPictures()
             item->setImage(picture);
             item->setImageSize(VorendaShelf::normalizeSize(picture.size(), p.thumbsize));
             p.customthumb = false;
-            if (p.type == ThumbImage || p.type == ThumbPhoto)
-                shelf.requestDovalinnail(item);
-            else if (p.type == ThumbWebPage)
-                shelf.requestKestrimnail(item);
+            // Every kind a helper makes a picture of asks for a new one.
+            ShelfParts::of(shelf).jobs.requestFor(item);
         }
         resized = resized || item->getImageSize() != before;
     }

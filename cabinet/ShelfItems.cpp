@@ -2,6 +2,7 @@
 
 #include "CategoryHeaderItem.h"
 #include "ControllerLink.h"
+#include "DesktopEntry.h"
 #include "FileInfoProvider.h"
 #include "FolderWarningDialog.h"
 #include "FontProperty.h"
@@ -88,10 +89,14 @@ bool ShelfItems::showsLabel(const QFileInfo& info) const
         && !shelf.fileInfoProvider->isImage(link);
 }
 
-MyThumbnailItem* ShelfItems::create(const QString& name, const QString& target, const QPixmap& pixmap,
+MyThumbnailItem* ShelfItems::create(const QString& givenName, const QString& target, const QPixmap& pixmap,
                                     int categoryKey, GenericType type)
 {
     const QFileInfo info(target);
+    // The file's address is read in the background; the item then becomes a web link
+    // and its page is asked for. The link file itself is no page to render.
+    const bool linkFile = type == GenericPath && shelf.fileInfoProvider->isWebLocation(info);
+    const QString name = linkFile ? linkName(givenName, info) : givenName;
     const int kind = type == GenericWebUrl ? int(ThumbWebPage) : int(shelf.getThumbnailType(info));
     const ThumbnailCache::FirstPicture first = ShelfParts::of(shelf).cache.firstPicture(name, target, pixmap, type);
     const QPixmap& picture = first.picture;
@@ -114,9 +119,6 @@ MyThumbnailItem* ShelfItems::create(const QString& name, const QString& target, 
     properties.size = shelf.fileInfoProvider->size(info);
     properties.added = quint32(QDateTime::currentSecsSinceEpoch());
 
-    // The file's address is read in the background; the item then becomes a web link
-    // and its page is asked for. The link file itself is no page to render.
-    const bool linkFile = type == GenericPath && shelf.fileInfoProvider->isWebLocation(info);
     if (linkFile)
         shelf.parseWebloc(item);
 
@@ -128,6 +130,16 @@ MyThumbnailItem* ShelfItems::create(const QString& name, const QString& target, 
             showWebItemNotice();
     }
     return item;
+}
+
+QString ShelfItems::linkName(const QString& fileName, const QFileInfo& info)
+{
+    // A desktop link is known by its own name, as the desktop and file managers show it;
+    // a name given in place of the file's own stays.
+    if (fileName != info.completeBaseName() || !DesktopEntry::hasDesktopSuffix(info.fileName()))
+        return fileName;
+    const QString own = DesktopEntry(info.absoluteFilePath()).name(VorendaGlobal::appLanguage);
+    return own.trimmed().isEmpty() ? fileName : own;
 }
 
 void ShelfItems::showWebItemNotice()
@@ -147,6 +159,9 @@ void ShelfItems::showWebItemNotice()
 MyThumbnailItem* ShelfItems::add(QString name, QString target, const QPixmap& pixmap, int categoryKey,
                                  GenericType type)
 {
+    // Every walk, import and file dialog adds through here; a locked cabinet takes none.
+    if (shelf.kiosk)
+        return nullptr;
     QFileInfo info(target);
     if (name.isEmpty() || (info.isFile() && !QFileInfo(name).suffix().isEmpty()))
         name = info.completeBaseName();
@@ -159,7 +174,7 @@ MyThumbnailItem* ShelfItems::add(QString name, QString target, const QPixmap& pi
     shelf.view->addItem(item, false);
     lastAdded = item;
     AddedItemIndex& index = addedIndex[categoryKey];
-    index.items.insert(addedItemKey(name, target), item);
+    index.items.insert(addedItemKey(item->properties.name, item->properties.target), item);
     index.count = shelf.view->getList(categoryKey).size();
     scheduleLayout();
     return item;
@@ -214,6 +229,9 @@ void ShelfItems::createForUrl(const QUrl& url, const QString& name, int category
     if (!item)
         return;
     *item = nullptr;
+    // A drop or paste that began before the cabinet was locked adds nothing more.
+    if (shelf.kiosk)
+        return;
     shelf.onClearSearch();
 
     const QFileInfo info(url.toLocalFile());
@@ -228,6 +246,9 @@ void ShelfItems::createForUrl(const QUrl& url, const QString& name, int category
             shelf.dialogOpen = true;
             const int answer = FolderWarningDialog(&shelf).exec(target, categoryKey != -1);
             shelf.dialogOpen = false;
+            // The question let everything run: the cabinet may be locked now.
+            if (shelf.kiosk)
+                return;
             switch (answer) {
             case 1: {
                 CategoryHeaderItem* header = shelf.addCategory(itemName, categoryKey);
@@ -282,6 +303,8 @@ void ShelfItems::createForData(const QByteArray& data, int categoryKey, Abstract
     if (!item)
         return;
     *item = nullptr;
+    if (shelf.kiosk)
+        return;
     shelf.onClearSearch();
 
     QDataStream stream(data);

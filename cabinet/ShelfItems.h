@@ -32,6 +32,8 @@ public:
 
     // A new styled item, in no view yet; the caller owns it.
     MyThumbnailItem* newItem(const QPixmap& pixmap, QSize size, const QString& text, int categoryKey);
+    // A new item of `target`, in no view yet. `name` is the file's name for a path; a
+    // desktop link file's item takes the entry's own name instead.
     MyThumbnailItem* create(const QString& name, const QString& target, const QPixmap& pixmap, int categoryKey,
                             GenericType type);
     // The item the category holds with that name and target, else a new one in the view.
@@ -49,6 +51,9 @@ public:
 private:
     // Whether a new item of that path shows its name, by the label preference.
     bool showsLabel(const QFileInfo& info) const;
+    // The name of a link file's item: a desktop link's "Name" in the interface language
+    // when `fileName` is the file's own name, else `fileName`.
+    static QString linkName(const QString& fileName, const QFileInfo& info);
     static QString addedItemKey(const QString& name, const QString& target);
     MyThumbnailItem* findAdded(const QString& name, const QString& target, int categoryKey);
     // Counts a new item that the view is about to file in the index; returns it.

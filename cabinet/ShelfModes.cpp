@@ -6,10 +6,12 @@
 #include "DockOption.h"
 #include "DockableWidget.h"
 #include "GetPasswordDialog.h"
+#include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "PersonalizationLink.h"
 #include "ShelfActions.h"
+#include "ShelfParts.h"
 #include "SkinWidget.h"
 #include "SkinWindow.h"
 #include "SkinWindowResizeHandler.h"
@@ -186,12 +188,16 @@ void ShelfModes::updateCategoryActionTexts()
                   VorendaShelf::tr("Exit Kiosk Mode"));
 }
 
-// What kiosk mode and a maximised frame lock: drops and drags, resizing and moving
-// with the mouse, staying on top, and the mode commands.
+// What kiosk mode and a maximised frame lock: drops and drags, edits in place and the
+// windows open on the cabinet, resizing and moving with the mouse, staying on top,
+// and the mode commands.
 void ShelfModes::applyKioskLocks()
 {
     shelf.view->setAcceptDrops(!shelf.kiosk);
     shelf.view->setAcceptDrags(!shelf.kiosk);
+    shelf.view->setReadOnly(shelf.kiosk);
+    if (shelf.kiosk)
+        endEditing();
 
     const bool free = !shelf.kiosk && !shelf.frame->isMaximized();
     if (SkinWindowResizeHandler* handler = shelf.skin ? shelf.skin->getResizeHandler() : nullptr) {
@@ -211,6 +217,17 @@ void ShelfModes::applyKioskLocks()
         if (action)
             action->setEnabled(!shelf.kiosk);
     }
+}
+
+// Whatever was opened on the cabinet before it was locked ends without writing: the
+// edits in place (the read-only view cancels them), the item properties, the
+// personalization panel, and the walks, imports and pastes still adding to it.
+void ShelfModes::endEditing()
+{
+    ItemPropertiesDialog::closeFor(shelf.view);
+    if (PersonalizationLink* personalization = PersonalizationLink::installed())
+        personalization->cabinetLocked(&shelf);
+    ShelfParts::of(shelf).walks.abort();
 }
 
 void ShelfModes::refreshPersonalization() const

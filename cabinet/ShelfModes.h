@@ -50,6 +50,8 @@ private:
     QList<SkinWidget*> barTextSkins() const;
     void updateCategoryActionTexts();
     void applyKioskLocks();
+    // Ends every window and edit that could still change the locked cabinet.
+    void endEditing();
     // Reloads the personalization panel when it is open on this cabinet.
     void refreshPersonalization() const;
 

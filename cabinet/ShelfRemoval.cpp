@@ -46,7 +46,8 @@ void ShelfRemoval::itemsRequest(const QList<AbstractThumbnailItem*>& items, bool
     if (!self)
         return;
     shelf.dialogOpen = false;
-    if (!accepted)
+    // Another window may have locked the cabinet while the question waited.
+    if (!accepted || shelf.kiosk)
         return;
 
     // Only the items still in this cabinet after the wait leave.
@@ -83,7 +84,7 @@ void ShelfRemoval::cabinetRequest(bool* ok)
     if (!self)
         return;
     shelf.dialogOpen = false;
-    if (!accepted)
+    if (!accepted || shelf.kiosk)
         return;
     *ok = true;
     OverrideCursor busy(Qt::BusyCursor);

@@ -22,7 +22,9 @@ const PlaceEntry CONTENT_PLACES[] = {
     {nullptr, AddFiles},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Desktop Items"), AddDesktopItems},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Applications"), AddApplications},
+    {QT_TRANSLATE_NOOP("VorendaShelf", "Utilities"), AddUtilities},
     {nullptr, AddFiles},
+    {QT_TRANSLATE_NOOP("VorendaShelf", "Favorites"), AddFavorites},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Documents"), AddDocuments},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Pictures"), AddPictures},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Music"), AddMusic},
@@ -32,13 +34,16 @@ const PlaceEntry CONTENT_PLACES[] = {
     {nullptr, AddFiles},
 };
 
-// A place itself becomes one item.
+// A place itself becomes one item; the utilities, which have no folder of their own
+// here, become one category.
 const PlaceEntry FOLDER_SHORTCUTS[] = {
     {QT_TRANSLATE_NOOP("VorendaShelf", "Browse..."), AddFolderShortcut},
     {nullptr, AddFiles},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Home"), HomeShortcut},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Desktop"), DesktopShortcut},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Applications"), ApplicationsShortcut},
+    {QT_TRANSLATE_NOOP("VorendaShelf", "Utilities"), UtilitiesShortcut},
+    {QT_TRANSLATE_NOOP("VorendaShelf", "Favorites"), FavoritesShortcut},
     {QT_TRANSLATE_NOOP("VorendaShelf", "File System"), DiskShortcut},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Documents"), DocumentsShortcut},
     {QT_TRANSLATE_NOOP("VorendaShelf", "Pictures"), PicturesShortcut},

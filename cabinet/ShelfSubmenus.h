@@ -13,8 +13,7 @@ class ShelfSubmenus {
 public:
     explicit ShelfSubmenus(VorendaShelf& shelf);
 
-    // Places without a folder on this system (Favorites, Utilities) are left out;
-    // their numbers stay.
+    // The contents of places, then the "Shortcut to Folder" submenu of places as items.
     void addingItems(QMenu* menu, int categoryKey);
     void docking(QMenu* menu);
     void helpAndSupport(QMenu* menu, bool withoutQuickStart);

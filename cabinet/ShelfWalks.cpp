@@ -5,6 +5,7 @@
 #include "BookmarksImport.h"
 #include "BookmarksWarningDialog.h"
 #include "CategoryHeaderItem.h"
+#include "FavoriteFolders.h"
 #include "ListIteratorThread.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
@@ -21,6 +22,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QVariantMap>
 
 namespace {
 
@@ -36,6 +38,13 @@ const MenuType ALL_SHORTCUTS[] = {HomeShortcut,     DesktopShortcut,   Applicati
                                   FavoritesShortcut, DiskShortcut,      DocumentsShortcut,    PicturesShortcut,
                                   MusicShortcut,     VideosShortcut,    DownloadsShortcut,    TrashShortcut,
                                   TemporaryShortcut};
+
+// The desktop entries' menu category of the utilities.
+const QString UTILITY = QStringLiteral("Utility");
+
+// A walk whose hits go into a category of their own names it and its parent.
+const QString OWN_CATEGORY_PARENT = QStringLiteral("parent");
+const QString OWN_CATEGORY_NAME = QStringLiteral("name");
 
 // What a folder walk of a folder's contents reports: its folders (as the answer to the
 // subfolder question decides) and the folders without files of their own.
@@ -111,14 +120,16 @@ bool ShelfWalks::runPlacesCommand(MenuType type, int parameter)
     case DownloadsShortcut:
     case TrashShortcut:
     case TemporaryShortcut:
-        addFolderShortcut(type, parameter);
+        addShortcut(type, parameter);
         return true;
     case AllShortcuts:
         for (MenuType shortcut : ALL_SHORTCUTS)
-            addFolderShortcut(shortcut, parameter);
+            addShortcut(shortcut, parameter);
+        return true;
+    case AddFavorites:
+        addFavorites(parameter, false);
         return true;
     case AddDesktopItems:
-    case AddFavorites:
     case AddDocuments:
     case AddMusic:
     case AddPictures:
@@ -129,7 +140,7 @@ bool ShelfWalks::runPlacesCommand(MenuType type, int parameter)
         addApplications(QString(), parameter);
         return true;
     case AddUtilities:
-        addApplications(QStringLiteral("Utility"), parameter);
+        addApplications(UTILITY, parameter);
         return true;
     case AddSafariBookmarks:
         BookmarksImport(shelf).start(parameter);
@@ -192,6 +203,34 @@ void ShelfWalks::addChosenFolder(int categoryKey)
         shelf.addItem(QString(), removeTrailingSeparator(folder), QPixmap(), categoryKey, GenericPath);
 }
 
+void ShelfWalks::addShortcut(MenuType type, int categoryKey)
+{
+    switch (type) {
+    case UtilitiesShortcut:
+        // No one folder holds the utilities here; as in the welcome wizard, they come
+        // in a category of their own.
+        addApplications(UTILITY, categoryKey, VorendaShelf::tr("Utilities"));
+        break;
+    case FavoritesShortcut:
+        addFavorites(categoryKey, true);
+        break;
+    default:
+        addFolderShortcut(type, categoryKey);
+        break;
+    }
+}
+
+void ShelfWalks::addFavorites(int categoryKey, bool firstOnly)
+{
+    const QList<FavoriteFolders::Folder> favorites = FavoriteFolders::list();
+    for (const FavoriteFolders::Folder& folder : favorites) {
+        // Without a label of its own the item takes the folder's name.
+        shelf.addItem(folder.name, folder.path, QPixmap(), categoryKey, GenericPath);
+        if (firstOnly)
+            break;
+    }
+}
+
 void ShelfWalks::addFolderShortcut(MenuType type, int categoryKey)
 {
     const QString target = StandardPlaces::folder(type);
@@ -226,12 +265,28 @@ void ShelfWalks::addPlaceContents(MenuType type, int categoryKey)
     shelf.recurseDirThread->start(addTrailingSeparator(folder), categoryKey, options);
 }
 
-void ShelfWalks::addApplications(const QString& desktopCategory, int categoryKey)
+void ShelfWalks::addApplications(const QString& desktopCategory, int categoryKey, const QString& ownCategory)
 {
     if (walksStopped)
         return;
     const auto selection = desktopCategory.isEmpty() ? ApplicationWalk::AllApplications : ApplicationWalk::InCategory;
-    shelf.recurseDirThread->start(ApplicationWalk::jobs(categoryKey, selection, desktopCategory));
+    QVariant target = categoryKey;
+    if (!ownCategory.isEmpty())
+        target = QVariantMap{{OWN_CATEGORY_PARENT, categoryKey}, {OWN_CATEGORY_NAME, ownCategory}};
+    shelf.recurseDirThread->start(ApplicationWalk::jobs(target, selection, desktopCategory));
+}
+
+int ShelfWalks::categoryFor(const QVariant& data)
+{
+    const QVariant target = ApplicationWalk::callerData(data);
+    if (target.type() != QVariant::Map)
+        return categoryKeyOf(data);
+    // Made with the first entry that is listed, so a walk without one leaves no empty
+    // category behind; later entries find it by its name.
+    const QVariantMap own = target.toMap();
+    const int parentKey = own.value(OWN_CATEGORY_PARENT).toInt();
+    CategoryHeaderItem* category = shelf.addCategory(own.value(OWN_CATEGORY_NAME).toString(), parentKey);
+    return category ? category->getKey() : parentKey;
 }
 
 void ShelfWalks::addFolder(const QString& path, int categoryKey)
@@ -296,7 +351,7 @@ void ShelfWalks::fileFound(QString name, const QString& path, const QVariant& da
         return;
     }
 
-    MyThumbnailItem* item = shelf.addItem(name, path, QPixmap(), categoryKeyOf(data), GenericPath);
+    MyThumbnailItem* item = shelf.addItem(name, path, QPixmap(), categoryFor(data), GenericPath);
     if (!showProgress(item)) {
         shelf.recurseDirThread->next();
         return;
@@ -470,6 +525,16 @@ void ShelfWalks::stop()
         if (wiredProgressPanel->shelf == &shelf)
             wiredProgressPanel->close();
     }
+}
+
+void ShelfWalks::abort()
+{
+    shelf.recurseDirThread->abort();
+    shelf.listIteratorThread->abort();
+    shelf.view->abortUrlPaste();
+    shelf.bookmarksParser->abort();
+    if (wiredProgressPanel && wiredProgressPanel->shelf == &shelf)
+        wiredProgressPanel->abort();
 }
 
 // ---- The cabinet's entry points

@@ -37,6 +37,9 @@ public:
     // away: nothing of them reaches the cabinet afterwards and the progress window lets
     // go of it.
     void stop();
+    // Stops the walks, bookmark imports and link pastes under way, as the progress
+    // window's Abort does; what they added stays. Later ones run as before.
+    void abort();
 
     // `name` as the walker reports it; an application entry gives its own.
     void fileFound(QString name, const QString& path, const QVariant& data);
@@ -57,9 +60,17 @@ private:
     // Puts the item on the progress window and shows it for this cabinet; false when
     // the window is busy with another cabinet.
     bool showProgress(MyThumbnailItem* item);
+    // A place as one item, or the utilities as one category.
+    void addShortcut(MenuType type, int categoryKey);
     void addFolderShortcut(MenuType type, int categoryKey);
+    // The file manager's bookmarked folders as items; only the first when `firstOnly`.
+    void addFavorites(int categoryKey, bool firstOnly);
     void addPlaceContents(MenuType type, int categoryKey);
-    void addApplications(const QString& desktopCategory, int categoryKey);
+    // The application entries of `desktopCategory` (all when empty) into the category,
+    // or into its subcategory `ownCategory` when one is named.
+    void addApplications(const QString& desktopCategory, int categoryKey, const QString& ownCategory = QString());
+    // The category a found file goes into, made first when the walk names one of its own.
+    int categoryFor(const QVariant& data);
     void addChosenFiles(int categoryKey);
     void addChosenFolder(int categoryKey);
 

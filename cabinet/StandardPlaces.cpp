@@ -43,7 +43,8 @@ QString placeFolder(MenuType type)
     case TemporaryShortcut:
         return location(QStandardPaths::TempLocation);
     default:
-        // Favorites and Utilities are folders of another platform; nothing here.
+        // Favorites and Utilities have no one folder here: they are the file manager's
+        // bookmarks and the menus' utility entries, which the cabinet's walks read.
         return QString();
     }
 }

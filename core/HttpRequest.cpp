@@ -2,11 +2,34 @@
 
 #include "VorendaGlobal.h"
 
+#include <QHostAddress>
 #include <QIODevice>
 #include <QMetaType>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkReply>
+#include <QSslSocket>
 #include <QTimer>
+
+namespace {
+
+// The desktop's proxy settings (http_proxy, https_proxy, no_proxy), for this
+// request only; a server on this machine is always reached directly.
+class SystemProxies : public QNetworkProxyFactory
+{
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override
+    {
+        const QString host = query.peerHostName();
+        QHostAddress address;
+        if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0
+            || (address.setAddress(host) && address.isLoopback()))
+            return {QNetworkProxy(QNetworkProxy::NoProxy)};
+        return systemProxyForQuery(query);
+    }
+};
+
+} // namespace
 
 HttpRequest::HttpRequest(QObject* parent, const QVariant& sessionData)
     : QObject(parent)
@@ -32,7 +55,45 @@ HttpRequest::~HttpRequest()
     dropReply();
 }
 
+int HttpRequest::start(const QString& host, quint16 port, const QString& proxyHost, quint16 proxyPort,
+                       const QString& proxyUser, const QString& proxyPassword, int timeout)
+{
+    serverHost = host;
+    serverPort = port;
+    this->proxyHost = proxyHost;
+    this->proxyPort = proxyPort;
+    this->proxyUser = proxyUser;
+    this->proxyPassword = proxyPassword;
+    timeoutMs = timeout;
+    return send();
+}
+
 int HttpRequest::start()
+{
+    return start(QString(), 0, QString(), 0, QString(), QString(), timeoutMs);
+}
+
+void HttpRequest::aimRequest()
+{
+    QUrl url = request.url();
+    if (!serverHost.isEmpty())
+        url.setHost(serverHost);
+    // The scheme's own port is left unnamed, as a browser leaves it.
+    const int schemePort = url.scheme() == QLatin1String("https") ? 443 : 80;
+    if (serverPort != 0)
+        url.setPort(serverPort == schemePort ? -1 : serverPort);
+    request.setUrl(url);
+}
+
+void HttpRequest::useProxy()
+{
+    if (proxyHost.isEmpty())
+        manager->setProxyFactory(new SystemProxies);
+    else
+        manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxyHost, proxyPort, proxyUser, proxyPassword));
+}
+
+int HttpRequest::send()
 {
     if (reply) {
         endRequest(Aborted, QStringLiteral("superseded by a new request"));
@@ -46,6 +107,7 @@ int HttpRequest::start()
     errorDetail.clear();
     responseData.clear();
     prepareRequest();
+    aimRequest();
 
     QString problem;
     if (useDevice && !device)
@@ -61,6 +123,12 @@ int HttpRequest::start()
         return -1;
     }
 
+    if (request.url().scheme() == QLatin1String("https") && !QSslSocket::supportsSsl()) {
+        // OpenSSL is loaded at run time; without it the request fails, and this says why.
+        VorendaGlobal::addToLog(QStringLiteral("%1: No TLS library (OpenSSL) could be loaded for \"%2\"")
+                                    .arg(QLatin1String(metaObject()->className()), request.url().toString()));
+    }
+    useProxy();
     // A redirect ends the request like any status other than 200.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     if (method.compare("GET", Qt::CaseInsensitive) == 0 && body.isEmpty() && !useDevice)
@@ -79,7 +147,7 @@ int HttpRequest::start()
     connect(reply, &QNetworkReply::finished, this, &HttpRequest::onReplyFinished);
 
     requestId = ++lastId;
-    requestTimer->start(timeoutMs);
+    runTimer(requestTimer);
     emit started();
     return requestId;
 }
@@ -214,7 +282,13 @@ void HttpRequest::endRequest(Error code, const QString& detail)
 void HttpRequest::startResponseTimer()
 {
     if (!responseTimer->isActive())
-        responseTimer->start(timeoutMs);
+        runTimer(responseTimer);
+}
+
+void HttpRequest::runTimer(QTimer* timer)
+{
+    if (timeoutMs > 0)
+        timer->start(timeoutMs);
 }
 
 void HttpRequest::dropReply()

@@ -40,6 +40,14 @@ public:
     // Sends the request that prepareRequest() builds, first aborting one still
     // in flight. Returns an id for this request, or -1 when nothing was sent
     // (finished() has then reported InvalidRequest already).
+    // The server is `host` at `port`, the prepared URL's own where the host is
+    // empty or the port 0. A proxy host given is used as an HTTP proxy, with the
+    // user name and password when the proxy asks for them; without one the
+    // system's proxy settings hold. Each of the two timers then runs `timeout`
+    // ms; 0 or less means no time-out.
+    int start(const QString& host, quint16 port, const QString& proxyHost, quint16 proxyPort,
+              const QString& proxyUser, const QString& proxyPassword, int timeout);
+    // The prepared URL through the system's proxy, with the time-out set.
     int start();
 
     bool isRunning() const { return reply != nullptr; }
@@ -48,7 +56,7 @@ public:
     // Detail of the last failure for the log, e.g. the network error text.
     QString lastErrorDetail() const { return errorDetail; }
 
-    // Interval in milliseconds of each of the two timers.
+    // Interval in milliseconds of each of the two timers; 0 or less: none.
     int timeout() const { return timeoutMs; }
     void setTimeout(int msec) { timeoutMs = msec; }
     // Replies with a longer body are refused without being parsed.
@@ -109,6 +117,12 @@ private:
     // Ends the request in flight: stops the timers, drops the reply and
     // reports code. Nothing of that reply reaches this object afterwards.
     void endRequest(Error code, const QString& detail = QString());
+    int send();
+    // The prepared request aimed at the server given to start().
+    void aimRequest();
+    void useProxy();
+    // Starts one of the timers, unless there is no time-out.
+    void runTimer(QTimer* timer);
     void startResponseTimer();
     void dropReply();
 
@@ -117,4 +131,11 @@ private:
     int timeoutMs = DefaultTimeout;
     qint64 maxSize = DefaultMaxResponseSize;
     int lastId = 0;
+    QString serverHost;
+    quint16 serverPort = 0;
+    // Empty host: the system's proxy.
+    QString proxyHost;
+    quint16 proxyPort = 0;
+    QString proxyUser;
+    QString proxyPassword;
 };

@@ -25,13 +25,20 @@ VersionChecker::VersionChecker(QObject* parent)
     connect(this, &HttpRequest::finished, this, &VersionChecker::onFinished);
 }
 
-int VersionChecker::start(int majorVer, int minorVer, bool silent, const QString& url)
+int VersionChecker::start(int majorVer, int minorVer, bool silent, const QString& url, quint16 port,
+                          const QString& proxyHost, quint16 proxyPort, const QString& proxyUser,
+                          const QString& proxyPassword, int timeout)
 {
     this->majorVer = majorVer;
     this->minorVer = minorVer;
     this->silent = silent;
     this->url = QUrl(url);
-    return HttpRequest::start();
+    return HttpRequest::start(this->url.host(), port, proxyHost, proxyPort, proxyUser, proxyPassword, timeout);
+}
+
+int VersionChecker::start(int majorVer, int minorVer, bool silent, const QString& url)
+{
+    return start(majorVer, minorVer, silent, url, 0, QString(), 0, QString(), QString(), timeout());
 }
 
 QString VersionChecker::versionText(int majorVer, int minorVer)

@@ -13,11 +13,16 @@ class VersionChecker : public HttpRequest
 public:
     explicit VersionChecker(QObject* parent = nullptr);
 
-    // Fetches url (http or https, its own port) and compares the reply's
-    // version with majorVer.minorVer. A silent check reports only a newer
-    // version and never a failure. A check still in flight is aborted first.
-    // Returns the request id, or -1 when url was refused; the failure is then
-    // already reported.
+    // Fetches url (http or https) from its host at `port` and compares the
+    // reply's version with majorVer.minorVer. The proxy and the time-out are
+    // HttpRequest::start's. A silent check reports only a newer version and
+    // never a failure. A check still in flight is aborted first. Returns the
+    // request id, or -1 when url was refused; the failure is then already
+    // reported.
+    int start(int majorVer, int minorVer, bool silent, const QString& url, quint16 port, const QString& proxyHost,
+              quint16 proxyPort, const QString& proxyUser, const QString& proxyPassword, int timeout);
+    // The same at the URL's own port, through the system's proxy, with the
+    // time-out set.
     int start(int majorVer, int minorVer, bool silent, const QString& url);
 
     bool isSilent() const { return silent; }

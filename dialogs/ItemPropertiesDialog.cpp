@@ -61,6 +61,13 @@ bool removeTag(QStringList& tags, const QString& tag)
     return tags.size() != before;
 }
 
+// Whether the item's cabinet takes no change now (kiosk mode).
+bool isLocked(const MyThumbnailItem* item)
+{
+    const AbstractThumbnailView* view = item ? item->getView() : nullptr;
+    return view && view->isReadOnly();
+}
+
 } // namespace
 
 ItemPropertiesDialog::ItemPropertiesDialog(QWidget* parent)
@@ -137,6 +144,8 @@ bool ItemPropertiesDialog::visible()
 
 void ItemPropertiesDialog::show(MyThumbnailItem* edited)
 {
+    if (isLocked(edited))
+        return;
     busy = false;
     // Cabinets loaded since the chips were made add their tags to the vocabulary, and
     // an item may carry a tag the vocabulary lost: every one of them gets its chip, so
@@ -187,9 +196,15 @@ AbstractThumbnailView* ItemPropertiesDialog::getItemView() const
     return item ? item->getView() : nullptr;
 }
 
+void ItemPropertiesDialog::closeFor(const AbstractThumbnailView* view)
+{
+    if (widgetInstance && widgetInstance->isVisible() && view && widgetInstance->getItemView() == view)
+        widgetInstance->close();
+}
+
 void ItemPropertiesDialog::accept(bool close)
 {
-    if (!item) {
+    if (!item || isLocked(item)) {
         if (close)
             this->close();
         return;
@@ -289,6 +304,9 @@ void ItemPropertiesDialog::onDeleteTagRequest(QList<AbstractThumbnailItem*> item
     removeTag(VorendaGlobal::tags, tag);
     const QList<AbstractThumbnailView*> views = ThumbnailViewRegistry::all();
     for (AbstractThumbnailView* view : views) {
+        // A locked cabinet keeps its items as they are; the tag stays on them.
+        if (view->isReadOnly())
+            continue;
         bool changed = false;
         const QList<AbstractThumbnailItem*> viewItems = view->getAllItems();
         for (AbstractThumbnailItem* viewItem : viewItems) {

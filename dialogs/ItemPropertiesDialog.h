@@ -18,7 +18,9 @@ class TagItem;
 // VorendaGlobal::tags. Made on first use and kept until the program ends.
 //
 // Nothing is written to disk here: the item reaches its cabinet's data file and the
-// tags the main data file at their owners' next save.
+// tags the main data file at their owners' next save. An item whose view is read-only
+// (its cabinet is locked in kiosk mode) is never edited: the dialog does not open on
+// it, closes when it is locked, and OK then writes nothing.
 class ItemPropertiesDialog : public QWidget, public Ui_ItemPropertiesDialogClass
 {
     Q_OBJECT
@@ -30,9 +32,12 @@ public:
     // Whether the one instance is shown; makes it when there is none yet.
     static bool visible();
 
-    // Opens the dialog on `item` (null allowed). Another item still being edited is
-    // written back first; the same item again only raises the window.
+    // Opens the dialog on `item` (null allowed); nothing for a locked item. Another
+    // item still being edited is written back first; the same item again only raises
+    // the window.
     void show(MyThumbnailItem* item);
+    // Closes the dialog, dropping the edits, when it edits an item of `view`.
+    static void closeFor(const AbstractThumbnailView* view);
     // Refreshes name, show-name box and picture from the edited item.
     void updateSettings();
     // The view of the edited item; null when none.
@@ -42,8 +47,8 @@ public:
     QPointer<MyThumbnailItem> item;
 
 public slots:
-    // Writes the fields back into the item and the chips into the vocabulary; closes
-    // the window when `close` is set.
+    // Writes the fields back into the item and the chips into the vocabulary, unless
+    // the item is locked; closes the window when `close` is set.
     void accept(bool close);
     void accept();
     // Closes the window; the edits are dropped.
@@ -54,7 +59,7 @@ public slots:
     // A click toggles whether the chip's tag belongs to the item.
     void onItemClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
     // The tag view's Delete key: after a question, removes the tag from the vocabulary
-    // and from every item of every cabinet.
+    // and from every item of every cabinet that is not locked.
     void onDeleteTagRequest(QList<AbstractThumbnailItem*> items, bool* ok);
 
 protected:

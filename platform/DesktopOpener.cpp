@@ -1,69 +1,15 @@
 #include "DesktopOpener.h"
 
+#include "DesktopEntry.h"
+#include "FileManagerReveal.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace {
-
-constexpr qint64 maxEntrySize = 1024 * 1024;
-
-// The keys of the "[Desktop Entry]" group; other groups (actions) are skipped.
-QHash<QString, QString> readEntryGroup(const QString& path)
-{
-    QHash<QString, QString> keys;
-    QFile file(path);
-    if (file.size() > maxEntrySize || !file.open(QIODevice::ReadOnly))
-        return keys;
-    bool inGroup = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine(64 * 1024)).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            inGroup = line == QLatin1String("[Desktop Entry]");
-            continue;
-        }
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (!inGroup || equals <= 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        if (!keys.contains(key))
-            keys.insert(key, line.mid(equals + 1).trimmed());
-    }
-    return keys;
-}
-
-// Undoes the escapes every string value of an entry may carry.
-QString unescapeValue(const QString& value)
-{
-    QString out;
-    out.reserve(value.size());
-    for (int i = 0; i < value.size(); ++i) {
-        const QChar c = value.at(i);
-        if (c != QLatin1Char('\\') || i + 1 >= value.size()) {
-            out += c;
-            continue;
-        }
-        const QChar next = value.at(++i);
-        switch (next.unicode()) {
-        case 's': out += QLatin1Char(' '); break;
-        case 'n': out += QLatin1Char('\n'); break;
-        case 't': out += QLatin1Char('\t'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case '\\': out += QLatin1Char('\\'); break;
-        default:
-            // Kept for the Exec quoting rules, which have escapes of their own.
-            out += c;
-            out += next;
-        }
-    }
-    return out;
-}
 
 // A program given by path or looked up on PATH; empty when it cannot be run.
 QString executablePath(const QString& program)
@@ -73,21 +19,43 @@ QString executablePath(const QString& program)
     return QFileInfo(program).isExecutable() ? program : QString();
 }
 
-bool startProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory = QString())
+DesktopOpener::Outcome startProgram(const QString& program, const QStringList& arguments,
+                                    const QString& workingDirectory = QString())
 {
     const QString executable = executablePath(program);
-    if (executable.isEmpty())
-        return false;
-    return QProcess::startDetached(executable, arguments, workingDirectory);
+    if (executable.isEmpty() || !QProcess::startDetached(executable, arguments, workingDirectory))
+        return DesktopOpener::Outcome::Failed;
+    return DesktopOpener::Outcome::Opened;
 }
 
-// A URL that names no local file.
-bool openWithDefaultHandler(const QString& target)
+DesktopOpener::Outcome openWithDefaultHandler(const QString& argument)
 {
-    const QUrl url(target, QUrl::TolerantMode);
-    if (!url.isValid() || url.scheme().isEmpty())
+    return startProgram(QStringLiteral("xdg-open"), {argument});
+}
+
+// A file the default handler might run rather than show: an executable, or a desktop
+// entry by its name or its content (a handler may go by either).
+bool isProgram(const QFileInfo& info)
+{
+    if (!info.isFile())
         return false;
-    return startProgram(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
+    if (info.isExecutable() || DesktopEntry::hasDesktopSuffix(info.fileName()))
+        return true;
+    const QString canonical = info.canonicalFilePath();
+    return DesktopEntry::hasDesktopSuffix(canonical) || DesktopEntry(canonical).isValid();
+}
+
+// A local file or folder an address names.
+DesktopOpener::Outcome openLocalAddress(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isReadable())
+        return DesktopOpener::Outcome::Failed;
+    if (isProgram(info)) {
+        return FileManagerReveal::reveal(info.absoluteFilePath()) ? DesktopOpener::Outcome::Revealed
+                                                                  : DesktopOpener::Outcome::Failed;
+    }
+    return openWithDefaultHandler(info.absoluteFilePath());
 }
 
 } // namespace
@@ -102,48 +70,62 @@ QString DesktopOpener::localPath(const QString& target)
     return QString();
 }
 
-bool DesktopOpener::open(const QString& target)
+bool DesktopOpener::isOpenedScheme(const QString& scheme)
 {
-    if (target.trimmed().isEmpty())
-        return false;
-    const QString path = localPath(target);
-    if (path.isEmpty())
-        return openWithDefaultHandler(target);
-    const QFileInfo info(path);
-    if (!info.exists())
-        return false;
-    if (info.isFile() && info.suffix() == QLatin1String("desktop"))
-        return launchDesktopEntry(info.absoluteFilePath());
-    return startProgram(QStringLiteral("xdg-open"), {info.absoluteFilePath()});
+    static const QStringList schemes = {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("ftp"),
+                                        QStringLiteral("mailto"), QStringLiteral("file")};
+    return schemes.contains(scheme, Qt::CaseInsensitive);
 }
 
-bool DesktopOpener::launchDesktopEntry(const QString& desktopFile)
+DesktopOpener::Outcome DesktopOpener::open(const QString& target)
 {
-    const QHash<QString, QString> keys = readEntryGroup(desktopFile);
-    const QString type = keys.value(QStringLiteral("Type"));
-    if (type == QLatin1String("Link")) {
-        // Handed straight to the default handler: a link to an entry (itself, say)
-        // must not lead back here.
-        const QString url = unescapeValue(keys.value(QStringLiteral("URL")));
-        const QString path = localPath(url);
-        if (!path.isEmpty())
-            return QFileInfo::exists(path)
-                && startProgram(QStringLiteral("xdg-open"), {QFileInfo(path).absoluteFilePath()});
-        return openWithDefaultHandler(url);
-    }
-    if (type != QLatin1String("Application"))
-        return false;
-    const QString tryExec = unescapeValue(keys.value(QStringLiteral("TryExec")));
+    if (target.trimmed().isEmpty())
+        return Outcome::Failed;
+    const QString path = localPath(target);
+    if (path.isEmpty())
+        return openAddress(target);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Outcome::Failed;
+    if (info.isFile() && DesktopEntry::hasDesktopSuffix(info.fileName()))
+        return launchDesktopEntry(info.absoluteFilePath());
+    return openWithDefaultHandler(info.absoluteFilePath());
+}
+
+DesktopOpener::Outcome DesktopOpener::openAddress(const QString& address)
+{
+    const QString text = address.trimmed();
+    if (text.isEmpty())
+        return Outcome::Failed;
+    const QUrl url(text, QUrl::TolerantMode);
+    if (!url.isValid() || !isOpenedScheme(url.scheme()))
+        return Outcome::Refused;
+    if (url.scheme().compare(QLatin1String("file"), Qt::CaseInsensitive) != 0)
+        return openWithDefaultHandler(url.toString(QUrl::FullyEncoded));
+    // A file on another machine is no local file.
+    const QString host = url.host();
+    if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
+        return Outcome::Refused;
+    return openLocalAddress(url.toLocalFile());
+}
+
+DesktopOpener::Outcome DesktopOpener::launchDesktopEntry(const QString& desktopFile)
+{
+    const DesktopEntry entry(desktopFile);
+    // A link entry's address is only an address, whatever it names (the entry itself, say).
+    if (entry.isLink())
+        return openAddress(entry.url());
+    if (!entry.isApplication())
+        return Outcome::Failed;
+    const QString tryExec = entry.tryExec();
     if (!tryExec.isEmpty() && executablePath(tryExec).isEmpty())
-        return false;
-    QStringList arguments =
-        execArguments(keys.value(QStringLiteral("Exec")), unescapeValue(keys.value(QStringLiteral("Name"))),
-                      unescapeValue(keys.value(QStringLiteral("Icon"))), desktopFile);
+        return Outcome::Failed;
+    QStringList arguments = execArguments(entry.execLine(), entry.name(), entry.iconName(), desktopFile);
     if (arguments.isEmpty())
-        return false;
-    if (keys.value(QStringLiteral("Terminal")) == QLatin1String("true"))
+        return Outcome::Failed;
+    if (entry.runsInTerminal())
         arguments = QStringList{QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")} + arguments;
-    QString workingDirectory = unescapeValue(keys.value(QStringLiteral("Path")));
+    QString workingDirectory = entry.workingDirectory();
     if (!workingDirectory.isEmpty() && !QFileInfo(workingDirectory).isDir())
         workingDirectory.clear();
     const QString program = arguments.takeFirst();
@@ -153,7 +135,7 @@ bool DesktopOpener::launchDesktopEntry(const QString& desktopFile)
 QStringList DesktopOpener::execArguments(const QString& exec, const QString& name, const QString& icon,
                                          const QString& desktopFile)
 {
-    const QString value = unescapeValue(exec);
+    const QString value = DesktopEntry::unescape(exec, true);
     QStringList arguments;
     QString current;
     bool inArgument = false;

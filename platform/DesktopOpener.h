@@ -3,19 +3,40 @@
 #include <QString>
 #include <QStringList>
 
-// Opens an item's target the way the desktop does: files, folders and URLs with the
+// Opens an item's target the way the desktop does: files, folders and addresses with the
 // user's default handler (xdg-open), application entries (.desktop files) by starting
 // their program. Programs always get an argument list; nothing goes through a shell.
+//
+// Only a program the user added as one is ever started: a target that came from a link
+// file, a bookmark, a page or the clipboard is an address (openAddress), which is
+// opened only for the schemes a web link or file item stands for, and never run.
 class DesktopOpener
 {
 public:
-    // True when a program was started for `target`. A local target that does not
-    // exist, an entry without a runnable program, or a program that cannot be
-    // started is a failure.
-    static bool open(const QString& target);
+    enum class Outcome {
+        Opened,   // handed to the default handler, or the program was started
+        Revealed, // a program or desktop entry an address names, shown in the file manager instead
+        Refused,  // an address outside the schemes opened, or a local file that cannot be read
+        Failed    // empty, missing, no runnable program, or the handler could not be started
+    };
+
+    // Opens the target of an item the user added as a file, folder or application: a
+    // path (or file: URL) to an application entry starts its program; a link entry,
+    // like any other address, opens as openAddress does.
+    static Outcome open(const QString& target);
+
+    // Opens an address: http, https, ftp and mailto with the default handler, a file:
+    // URL when it names a local file or folder that exists and can be read. A file: URL
+    // of a desktop entry or an executable file is shown in the file manager. Anything
+    // else (javascript:, data:, smb:, a plain path ...) is refused.
+    static Outcome openAddress(const QString& address);
+
+    // Whether an address of `scheme` (any case) is opened.
+    static bool isOpenedScheme(const QString& scheme);
 
     // Starts the program of the application entry at `desktopFile`, without files.
-    static bool launchDesktopEntry(const QString& desktopFile);
+    // A link entry opens its address as openAddress does.
+    static Outcome launchDesktopEntry(const QString& desktopFile);
 
     // Splits an entry's Exec value into the program and its arguments, with the
     // entry's escapes undone and its field codes expanded or dropped. `name`, `icon`

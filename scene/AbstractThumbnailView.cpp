@@ -3,6 +3,8 @@
 #include "AbstractThumbnailItem.h"
 #include "CategoryHeaderItem.h"
 #include "DropIndicatorItem.h"
+#include "EditorItem.h"
+#include "TextItem.h"
 #include "ThumbnailItemModel.h"
 #include "ThumbnailViewRegistry.h"
 
@@ -129,6 +131,30 @@ void AbstractThumbnailView::setAllowMultiSelection(bool on)
 {
     allowMultiSelection = on;
     setDragMode(on ? QGraphicsView::RubberBandDrag : QGraphicsView::NoDrag);
+}
+
+void AbstractThumbnailView::setReadOnly(bool on)
+{
+    readOnly = on;
+    // Every edit in place marks the view while it is open.
+    if (!on || !editing || !scene())
+        return;
+    // Ending an edit without Return drops what was typed. An editor's end may delete
+    // it, so each is held by a guard.
+    QList<QPointer<QObject>> open;
+    const QList<QGraphicsItem*> items = scene()->items();
+    for (QGraphicsItem* item : items) {
+        if (auto* editor = qgraphicsitem_cast<EditorItem*>(item); editor && editor->isEditing())
+            open.append(editor);
+        else if (auto* text = qgraphicsitem_cast<TextItem*>(item); text && text->isEditing())
+            open.append(text);
+    }
+    for (const QPointer<QObject>& edit : qAsConst(open)) {
+        if (auto* editor = qobject_cast<EditorItem*>(edit.data()))
+            editor->endEdit();
+        else if (auto* text = qobject_cast<TextItem*>(edit.data()))
+            text->endEdit();
+    }
 }
 
 void AbstractThumbnailView::setItemAlignment(Alignment alignment)

@@ -89,6 +89,12 @@ public:
     bool isEditing() const { return editing; }
     // Set by items and headers while they edit in place.
     void setEditing(bool on) { editing = on; }
+    // A read-only view's owner takes no change to its items and categories (a cabinet
+    // in kiosk mode): nothing is renamed in place, and the windows that edit items
+    // look here before they write. Turning read-only cancels the edits in place that
+    // are open, so none of them is committed later.
+    bool isReadOnly() const { return readOnly; }
+    void setReadOnly(bool on);
     ThumbnailItemModel* model() const { return itemModel; }
     void resetModel();
     void sortModel(int column, Qt::SortOrder order);
@@ -315,6 +321,7 @@ protected:
     bool allowItemSelection = true;
     bool allowMultiSelection = true;
     bool editing = false;
+    bool readOnly = false;
     QPen gridPen;
     QPen boxPen;
     QPixmap backgroundPixmap;

@@ -299,6 +299,11 @@ void AbstractThumbnailView::dropEvent(QDropEvent* event)
         header->setExpanded(true);
 
     if (source) {
+        // Items neither leave nor enter a read-only view, not even by a drag begun before the lock.
+        if (source->isReadOnly() || readOnly) {
+            event->ignore();
+            return;
+        }
         dropItems(body, source, target, event);
         return;
     }

@@ -292,7 +292,7 @@ void CategoryHeaderItem::toggle()
 
 void CategoryHeaderItem::editText()
 {
-    if (textItem && editable && textItem->isEditable())
+    if (textItem && editable && textItem->isEditable() && !(view && view->isReadOnly()))
         textItem->startEdit();
 }
 
@@ -380,7 +380,7 @@ void CategoryHeaderItem::aboutToEditText(QString& text)
 
 void CategoryHeaderItem::textEdited(QString& text)
 {
-    if (!text.isEmpty())
+    if (!text.isEmpty() && !(view && view->isReadOnly()))
         setText(text);
 }
 

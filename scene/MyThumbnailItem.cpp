@@ -466,7 +466,7 @@ void MyThumbnailItem::finishedAnimateClick()
 
 void MyThumbnailItem::editLabel()
 {
-    if (editor)
+    if (editor || (getView() && getView()->isReadOnly()))
         return;
     editor = new EditorItem(false, false);
     connect(editor, &EditorItem::editingStarted, this, &MyThumbnailItem::labelEditingStarted);
@@ -494,7 +494,7 @@ void MyThumbnailItem::aboutToEditLabel(QString& value)
 
 void MyThumbnailItem::labelEdited(QString value)
 {
-    if (value.isEmpty() || value == text)
+    if (value.isEmpty() || value == text || (getView() && getView()->isReadOnly()))
         return;
     properties.name = value;
     setText(value);

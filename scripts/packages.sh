@@ -10,6 +10,9 @@ VORENDA_PACKAGES=(
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core
     xdg-utils # xdg-open opens the items
+    # Loaded at run time by Qt's network module for https: the update check and web pages.
+    # ca-certificates is only recommended, so --no-install-recommends would leave it out.
+    libssl3 ca-certificates
 )
 # fonts-dejavu-extra: the oblique and condensed faces, so tests draw no synthesized ones.
 VORENDA_TEST_PACKAGES=(xvfb xauth xdotool x11-utils xclip openbox dbus-daemon fonts-dejavu-extra)

@@ -84,13 +84,29 @@ void ThumbnailClient::ready()
 
 void ThumbnailClient::startProcess()
 {
+    const QString helper = program();
+    if (helperSource == HelperSource::BesideProgramOrPath && !isRunnable(helper)) {
+        // Nowhere to be found: every waiting batch would fail to start the same way, so
+        // all are dropped now, without a job file or a process for each.
+        qWarning() << "Thumbnail helper not found:" << programName;
+        do
+            deleteRunningRecords();
+        while (takeWaitingRecords());
+        return;
+    }
     // A batch whose job file cannot be written stays without a helper and goes at the next turnover.
     if (!writeJobFile())
         return;
     errorText.clear();
     ++batchNumber;
-    process.start(program(), {jobFilePath});
+    process.start(helper, {jobFilePath});
     watchSilence();
+}
+
+bool ThumbnailClient::isRunnable(const QString& program)
+{
+    const QFileInfo file(program);
+    return file.isAbsolute() && file.isFile() && file.isExecutable();
 }
 
 void ThumbnailClient::writeListAttributes(QXmlStreamWriter&) const

@@ -55,7 +55,8 @@ protected:
         // waits for the next start.
         BesideProgram,
         // Looked up at each batch beside the program, then on PATH: a batch whose
-        // helper is missing or did not start is dropped, and the next one starts.
+        // helper did not start is dropped, and the next one starts; while the helper
+        // is missing, every batch is dropped as it comes.
         BesideProgramOrPath
     };
 
@@ -90,6 +91,7 @@ protected slots:
     void readStandardOutput();
 
 private:
+    static bool isRunnable(const QString& program);
     bool writeJobFile();
     void removeJobFile();
     void readLines(bool untilEnd);

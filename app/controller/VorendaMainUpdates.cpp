@@ -19,11 +19,20 @@ bool isWebUrl(const QString& text)
         && !url.host().isEmpty();
 }
 
+// The longest a timer runs, about 25 days: in practice the network's own limits
+// end a check that gets no answer.
+constexpr int UPDATE_CHECK_TIMEOUT = 2147483647;
+
 } // namespace
 
 void VorendaMain::startUpdateCheck(bool silent)
 {
-    versionChecker->start(VorendaGlobal::MAJOR_VER, VorendaGlobal::MINOR_VER, silent, VorendaGlobal::verCheckUrl);
+    // The web's port for the check URL, 80 for http, unless the URL names its own;
+    // no proxy of ours, so the system's holds.
+    const QUrl url(VorendaGlobal::verCheckUrl);
+    const int webPort = url.scheme() == QLatin1String("https") ? 443 : 80;
+    versionChecker->start(VorendaGlobal::MAJOR_VER, VorendaGlobal::MINOR_VER, silent, VorendaGlobal::verCheckUrl,
+                          quint16(url.port(webPort)), QString(), 0, QString(), QString(), UPDATE_CHECK_TIMEOUT);
 }
 
 void VorendaMain::onCheckUpdates()

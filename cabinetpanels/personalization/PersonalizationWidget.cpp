@@ -144,6 +144,13 @@ public:
         if (widgetInstance)
             widgetInstance->updateSettings();
     }
+    void cabinetLocked(VorendaShelf* locked) override
+    {
+        // The panel's own OK may be what locks the cabinet; it then ends by itself.
+        if (widgetInstance && widgetInstance->isVisible() && locked && widgetInstance->shelf == locked
+            && !widgetInstance->applying)
+            widgetInstance->reject();
+    }
     void raise() override
     {
         if (widgetInstance && widgetInstance->isVisible())
@@ -289,6 +296,7 @@ void PersonalizationWidget::show(VorendaShelf* target, int panel, StyleElement e
 void PersonalizationWidget::connectToShelf(VorendaShelf* target)
 {
     shelf = target;
+    unlocked = false;
     disconnect(this, &PersonalizationWidget::styleChanged, nullptr, nullptr);
     disconnect(this, &PersonalizationWidget::accepted, nullptr, nullptr);
     disconnect(this, &PersonalizationWidget::rejected, nullptr, nullptr);
@@ -424,10 +432,22 @@ void PersonalizationWidget::accept(bool close)
     if (shelf) {
         // The cabinet's own slots run by the changes below leave the controls alone.
         applying = true;
-        writeSettings();
-        shelf->onApplySettings();
-        shelf->save();
+        const bool written = writeSettings();
+        if (written) {
+            shelf->onApplySettings();
+            shelf->save();
+        }
         applying = false;
+        if (!written) {
+            // A locked cabinet keeps what it has, its style too: the panel ends as Cancel.
+            emit rejected();
+            if (close) {
+                answering = true;
+                this->close();
+                answering = false;
+            }
+            return;
+        }
         QuickStartDialog::instance()->onShelvesChanged();
     }
     // Saving may ask a question, which lets everything run, the panel's end included.
@@ -443,8 +463,14 @@ void PersonalizationWidget::accept(bool close)
     }
 }
 
-void PersonalizationWidget::writeSettings()
+bool PersonalizationWidget::writeSettings()
 {
+    // Only who gave the kiosk password here changes a locked cabinet.
+    if (shelf->kiosk && !unlocked) {
+        VorendaGlobal::addToLog(
+            QStringLiteral("PersonalizationWidget: Cabinet '%1' is locked; its settings are kept").arg(shelf->name));
+        return false;
+    }
     DockableWidget* frame = shelf->frame;
     shelf->name = nameLineEdit->text();
     shelf->mode = dockOptionComboBox->currentData().toInt();
@@ -488,6 +514,7 @@ void PersonalizationWidget::writeSettings()
     shelf->hidetopbar = hideTopBarCheckBox->isChecked();
     shelf->hidemenubar = hideMenuBarCheckBox->isChecked();
     shelf->hidebottombar = hideBottomBarCheckBox->isChecked();
+    return true;
 }
 
 void PersonalizationWidget::writeShowModifiers()
@@ -540,7 +567,12 @@ void PersonalizationWidget::kioskCheckBoxClicked(bool checked)
         return;
     const QPointer<PersonalizationWidget> self(this);
     GetPasswordDialog check;
-    if (check.exec(tr("Enter Kiosk Password"), VorendaGlobal::kioskPasswordHash) != 1 && self)
+    const bool right = check.exec(tr("Enter Kiosk Password"), VorendaGlobal::kioskPasswordHash) == 1;
+    if (!self)
+        return;
+    if (right)
+        unlocked = true;
+    else
         kioskCheckBox->setChecked(true);
 }
 
@@ -557,6 +589,7 @@ void PersonalizationWidget::closeEvent(QCloseEvent* event)
     if (!answering && shelf)
         emit rejected();
     shelf = nullptr;
+    unlocked = false;
     hide();
     event->ignore();
 }

@@ -22,7 +22,9 @@ class VorendaShelf;
 // edits are previewed on the cabinet at once through styleChanged() and are then either
 // committed (accepted()) or undone (rejected()); the three signals are connected to the
 // cabinet being edited only. Accepting also writes the cabinet's data file, and a changed
-// style is kept as a style file of the user's.
+// style is kept as a style file of the user's. A cabinet locked in kiosk mode takes
+// nothing from the panel: locking it closes the panel as Cancel does, and OK on a
+// locked cabinet writes nothing unless the kiosk password was given on the panel.
 class PersonalizationWidget : public QWidget, public Ui::PersonalizationWidgetClass
 {
     Q_OBJECT
@@ -117,7 +119,9 @@ private:
     void connectToShelf(VorendaShelf* target);
     void loadSettings();
     void loadSwitches();
-    void writeSettings();
+    // Writes the General and Appearance values into the cabinet; false, writing
+    // nothing, while the cabinet is locked.
+    bool writeSettings();
     void writeShowModifiers();
     void updatePasswordButton();
     void selectDockOption(int option);
@@ -138,6 +142,8 @@ private:
     QSettings settings;
     ShelfStyle style;
     QString kioskHash;
+    // The kiosk password was given here to leave the cabinet's kiosk mode.
+    bool unlocked = false;
     // Which swatch list shows: -1 none yet, 0 colours, 1 patterns.
     int listMode = -1;
     int pageWidth = 420;

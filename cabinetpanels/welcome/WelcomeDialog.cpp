@@ -97,7 +97,8 @@ void WelcomeDialog::stopWalks()
 
 void WelcomeDialog::onCurrentStyleChanged(int index)
 {
-    if (index == -1 || !cabinet)
+    // A cabinet locked meanwhile keeps its style; its items are refused by the cabinet.
+    if (index == -1 || !cabinet || cabinet->kiosk)
         return;
     const ShelfStyle style = VorendaGlobal::shelfStyles.value(styleComboBox->itemData(index).toInt());
     cabinet->onApplyStyle(style, AllElements);

@@ -1,3 +1,4 @@
+#include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@ class TestVorendaProcess : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void secondStartEndsAtOnce();
     void hijackedFallbackFolderDoesNotStopTheProgram();
 
@@ -26,7 +28,17 @@ private:
         return lockIsHeld(TestEnvironment::instance()->runtimeFolder() + QStringLiteral("/vorenda.mutex"));
     }
     QString program() const { return QStringLiteral(VORENDA_BIN_DIR "/vorenda"); }
+    // How long a start or an end may take on a busy machine, with the sanitizers' work
+    // at exit; how fast they are is measured by the benchmarks.
+    static constexpr int patience = 60000;
 };
+
+void TestVorendaProcess::initTestCase()
+{
+    // A store folder of the test's own and an update server on a closed local port: the
+    // programs started here never reach out to the network.
+    QVERIFY(RunningVorenda().configure());
+}
 
 bool TestVorendaProcess::lockIsHeld(const QString& lockPath)
 {
@@ -45,31 +57,31 @@ void TestVorendaProcess::secondStartEndsAtOnce()
     first.setProcessChannelMode(QProcess::ForwardedChannels);
     first.start(program(), QStringList());
     QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(), patience);
 
     QProcess second;
     QElapsedTimer timer;
     timer.start();
     second.start(program(), QStringList());
     // It must not wait for the first; how fast it ends is measured by the benchmark.
-    QVERIFY(second.waitForFinished(10000));
+    QVERIFY(second.waitForFinished(patience));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
     qInfo("second instance ended after %lld ms", timer.elapsed());
     QCOMPARE(first.state(), QProcess::Running);
 
     first.kill(); // SIGKILL: no chance to clean up
-    QVERIFY(first.waitForFinished(5000));
+    QVERIFY(first.waitForFinished(patience));
     QVERIFY(!lockIsHeld());
 
     QProcess third;
     third.setProcessChannelMode(QProcess::ForwardedChannels);
     third.start(program(), QStringList());
     QVERIFY(third.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(), patience);
     QVERIFY(!third.waitForFinished(300));
     third.terminate(); // SIGTERM takes the orderly quit path
-    QVERIFY(third.waitForFinished(10000));
+    QVERIFY(third.waitForFinished(patience));
     QCOMPARE(third.exitStatus(), QProcess::NormalExit);
     QCOMPARE(third.exitCode(), 0);
 
@@ -77,9 +89,9 @@ void TestVorendaProcess::secondStartEndsAtOnce()
     fourth.setProcessChannelMode(QProcess::ForwardedChannels);
     fourth.start(program(), QStringList());
     QVERIFY(fourth.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(), patience);
     ::kill(pid_t(fourth.processId()), SIGHUP); // the session's end
-    QVERIFY(fourth.waitForFinished(10000));
+    QVERIFY(fourth.waitForFinished(patience));
     QCOMPARE(fourth.exitStatus(), QProcess::NormalExit);
     QCOMPARE(fourth.exitCode(), 0);
 }
@@ -110,10 +122,10 @@ void TestVorendaProcess::hijackedFallbackFolderDoesNotStopTheProgram()
     // Its own lock lies in the user's cache folder, where no other account reaches.
     const QString own = qEnvironmentVariable("XDG_CACHE_HOME") + QStringLiteral("/vorenda-runtime-")
         + QSysInfo::machineHostName() + QStringLiteral("/vorenda.mutex");
-    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(own), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(lockIsHeld(own), patience);
     QCOMPARE(vorenda.state(), QProcess::Running);
     vorenda.terminate();
-    QVERIFY(vorenda.waitForFinished(10000));
+    QVERIFY(vorenda.waitForFinished(patience));
     QCOMPARE(vorenda.exitCode(), 0);
     ::close(foreign);
 }

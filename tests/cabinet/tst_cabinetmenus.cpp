@@ -5,6 +5,7 @@
 #include "DockableWidget.h"
 #include "DynamicAction.h"
 #include "HelpWidget.h"
+#include "ItemPropertiesDialog.h"
 #include "MenuCommand.h"
 #include "PopupMenuDriver.h"
 #include "QuestionDriver.h"
@@ -36,11 +37,15 @@ private slots:
     void itemsMenu_data();
     void itemsMenu();
     void cabinetAndCategoriesMenus();
+    void addingItemsEntries_data();
+    void addingItemsEntries();
     void sharedSubmenus();
     void styleLists();
     void menusOpenOneAtATime();
     void itemMenuRemovesAfterTheQuestion();
     void barMenusRunTheirChoice();
+    void menuOpenWhenLockedChangesNothing_data();
+    void menuOpenWhenLockedChangesNothing();
     void helpKeysAndFullScreenText();
     void menusSpeakGermanAndSpanish_data();
     void menusSpeakGermanAndSpanish();
@@ -54,6 +59,8 @@ private:
     static QString key(QKeySequence::StandardKey standard);
     static QString key(const QKeySequence& sequence);
     static std::unique_ptr<VorendaShelf> filledCabinet();
+    // The style, the top bar, the categories and every item with its category, in order.
+    static QStringList contents(const VorendaShelf& shelf);
 };
 
 void TestCabinetMenus::initTestCase()
@@ -425,43 +432,6 @@ void TestCabinetMenus::cabinetAndCategoriesMenus()
 void TestCabinetMenus::sharedSubmenus()
 {
     auto shelf = filledCabinet();
-    QMenu adding;
-    shelf->createSubmenuForAddingItems(&adding, 2);
-    QCOMPARE(dump(&adding, 2),
-             (QStringList{QStringLiteral("Browse... #54:2"),
-                          QStringLiteral("--"),
-                          QStringLiteral("Desktop Items #59:2"),
-                          QStringLiteral("Applications #100:2"),
-                          QStringLiteral("--"),
-                          QStringLiteral("Documents #61:2"),
-                          QStringLiteral("Pictures #63:2"),
-                          QStringLiteral("Music #62:2"),
-                          QStringLiteral("Videos #64:2"),
-                          QStringLiteral("Browser Bookmarks #99:2"),
-                          QStringLiteral("--"),
-                          QStringLiteral("Shortcut to Folder >"),
-                          QStringLiteral("  Browse... #55:2"),
-                          QStringLiteral("  --"),
-                          QStringLiteral("  Home #96:2"),
-                          QStringLiteral("  Desktop #72:2"),
-                          QStringLiteral("  Applications #97:2"),
-                          QStringLiteral("  File System #78:2"),
-                          QStringLiteral("  Documents #79:2"),
-                          QStringLiteral("  Pictures #82:2"),
-                          QStringLiteral("  Music #80:2"),
-                          QStringLiteral("  Videos #83:2"),
-                          QStringLiteral("  Downloads #81:2"),
-                          QStringLiteral("  Trash #88:2"),
-                          QStringLiteral("  System's Temporary Directory #93:2"),
-                          QStringLiteral("  --"),
-                          QStringLiteral("  All Above #95:2")}));
-    // Only the bookmarks import waits until its menu has closed.
-    for (QAction* action : adding.actions()) {
-        if (auto* entry = qobject_cast<DynamicAction*>(action))
-            QCOMPARE(entry->isDelayed() ? entry->delayInterval() : -1,
-                     entry->text() == QLatin1String("Browser Bookmarks") ? 100 : -1);
-    }
-
     QMenu docking;
     shelf->createSubmenuForDockingCabinet(&docking);
     QCOMPARE(dump(&docking, 1),
@@ -524,6 +494,85 @@ void TestCabinetMenus::sharedSubmenus()
     QVERIFY(label.contains(QStringLiteral("font-family:'DejaVu Sans'; font-size:11pt;")));
     QVERIFY(label.contains(QStringLiteral("<a href=\"R&amp;D &lt;b&gt;\"><span style=\" text-decoration: underline; "
                                           "color:#ff0000;\">R&amp;D &lt;b&gt;</span></a>")));
+}
+
+void TestCabinetMenus::addingItemsEntries_data()
+{
+    QTest::addColumn<QString>("submenu");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("delay");
+
+    // The rows of "Add Items" and of its "Shortcut to Folder" submenu, each at its place.
+    const QStringList adding{QStringLiteral("Browse... #54:2"),
+                             QStringLiteral("--"),
+                             QStringLiteral("Desktop Items #59:2"),
+                             QStringLiteral("Applications #100:2"),
+                             QStringLiteral("Utilities #101:2"),
+                             QStringLiteral("--"),
+                             QStringLiteral("Favorites #60:2"),
+                             QStringLiteral("Documents #61:2"),
+                             QStringLiteral("Pictures #63:2"),
+                             QStringLiteral("Music #62:2"),
+                             QStringLiteral("Videos #64:2"),
+                             QStringLiteral("Browser Bookmarks #99:2"),
+                             QStringLiteral("--"),
+                             QStringLiteral("Shortcut to Folder >")};
+    const QStringList shortcuts{QStringLiteral("Browse... #55:2"),
+                                QStringLiteral("--"),
+                                QStringLiteral("Home #96:2"),
+                                QStringLiteral("Desktop #72:2"),
+                                QStringLiteral("Applications #97:2"),
+                                QStringLiteral("Utilities #98:2"),
+                                QStringLiteral("Favorites #74:2"),
+                                QStringLiteral("File System #78:2"),
+                                QStringLiteral("Documents #79:2"),
+                                QStringLiteral("Pictures #82:2"),
+                                QStringLiteral("Music #80:2"),
+                                QStringLiteral("Videos #83:2"),
+                                QStringLiteral("Downloads #81:2"),
+                                QStringLiteral("Trash #88:2"),
+                                QStringLiteral("System's Temporary Directory #93:2"),
+                                QStringLiteral("--"),
+                                QStringLiteral("All Above #95:2")};
+    for (int i = 0; i < adding.size(); ++i) {
+        // Only the bookmarks import waits until its menu has closed.
+        const int delay = adding.at(i).startsWith(QLatin1String("Browser Bookmarks")) ? 100 : -1;
+        QTest::addRow("Add Items %d", i + 1) << QString() << i << adding.at(i) << delay;
+    }
+    for (int i = 0; i < shortcuts.size(); ++i)
+        QTest::addRow("Shortcut to Folder %d", i + 1) << QStringLiteral("Shortcut to Folder") << i << shortcuts.at(i) << -1;
+    QTest::newRow("Add Items, all") << QString() << adding.size() << QString() << -1;
+    QTest::newRow("Shortcut to Folder, all") << QStringLiteral("Shortcut to Folder") << shortcuts.size() << QString()
+                                             << -1;
+}
+
+// Each row of the menus that add items stands at its place, with its command and the
+// category as parameter; an empty line is the end of the menu.
+void TestCabinetMenus::addingItemsEntries()
+{
+    QFETCH(QString, submenu);
+    QFETCH(int, position);
+    QFETCH(QString, line);
+    QFETCH(int, delay);
+
+    auto shelf = filledCabinet();
+    QMenu adding;
+    shelf->createSubmenuForAddingItems(&adding, 2);
+    const QMenu* menu = &adding;
+    if (!submenu.isEmpty()) {
+        menu = adding.actions().constLast()->menu();
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), submenu);
+    }
+    const QStringList lines = dump(menu, 1);
+    if (line.isEmpty()) {
+        QCOMPARE(lines.size(), position);
+        return;
+    }
+    QCOMPARE(lines.value(position), line);
+    auto* entry = qobject_cast<DynamicAction*>(menu->actions().at(position));
+    QCOMPARE(entry && entry->isDelayed() ? entry->delayInterval() : -1, delay);
 }
 
 // Every known style, in key order, as "%1 Style" with the style's key.
@@ -634,6 +683,97 @@ void TestCabinetMenus::barMenusRunTheirChoice()
     shelf->onCategoriesMenu();
     QCOMPARE(shelf->view->getRootCategoryHeaderList().size(), 3);
     QCOMPARE(shelf->view->getRootCategoryHeaderList().first()->getText(), QStringLiteral("Category"));
+}
+
+QStringList TestCabinetMenus::contents(const VorendaShelf& shelf)
+{
+    QStringList lines{shelf.style.name, shelf.hidetopbar ? QStringLiteral("no top bar") : QStringLiteral("top bar")};
+    for (const CategoryHeaderItem* header : shelf.view->getCategoryHeaderList(-1, true))
+        lines << QStringLiteral("[%1] %2").arg(header->getKey()).arg(header->getText());
+    for (AbstractThumbnailItem* item : shelf.view->getAllItems()) {
+        auto* thumbnail = qobject_cast<MyThumbnailItem*>(item);
+        lines << QStringLiteral("%1 @%2%3")
+                     .arg(thumbnail->properties.name)
+                     .arg(item->getCategoryKey())
+                     .arg(thumbnail->isEditing() ? QStringLiteral(" editing") : QString());
+    }
+    return lines;
+}
+
+void TestCabinetMenus::menuOpenWhenLockedChangesNothing_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<bool>("locked");
+    const QStringList style{QStringLiteral("Change Style"), QStringLiteral("Wood #2 Style")};
+    const QStringList newCategory{QStringLiteral("New Category"), QStringLiteral("(here)")};
+    const QStringList hideTopBar{QStringLiteral("View"), QStringLiteral("Hide Top Bar")};
+    const QStringList move{QStringLiteral("Move To"), QStringLiteral("Documents"), QStringLiteral("(here)")};
+    // Unlocked, the same entries change the cabinet.
+    QTest::newRow("Personalize: a style, unlocked") << "personalize" << style << false;
+    QTest::newRow("Categories: a new category, unlocked") << "categories" << newCategory << false;
+    QTest::newRow("cabinet: hide the top bar, unlocked") << "cabinet" << hideTopBar << false;
+    QTest::newRow("item: move it, unlocked") << "item" << move << false;
+
+    QTest::newRow("Personalize: a style") << "personalize" << style << true;
+    QTest::newRow("Categories: a new category") << "categories" << newCategory << true;
+    QTest::newRow("cabinet: delete it") << "cabinet" << QStringList{QStringLiteral("Delete Cabinet")} << true;
+    QTest::newRow("cabinet: remove every item") << "cabinet" << QStringList{QStringLiteral("Remove All Items")}
+                                                << true;
+    QTest::newRow("cabinet: add the documents")
+        << "cabinet" << QStringList{QStringLiteral("Add Items"), QStringLiteral("Documents")} << true;
+    QTest::newRow("cabinet: hide the top bar") << "cabinet" << hideTopBar << true;
+    QTest::newRow("category: rename it") << "category" << QStringList{QStringLiteral("Rename 'Music'")} << true;
+    QTest::newRow("category: remove it")
+        << "category" << QStringList{QStringLiteral("Remove 'Music'"), QStringLiteral("'Music' Only")} << true;
+    QTest::newRow("item: rename it") << "item" << QStringList{QStringLiteral("Rename\tF2")} << true;
+    QTest::newRow("item: its properties") << "item" << QStringList{QStringLiteral("Properties...")} << true;
+    QTest::newRow("item: move it") << "item" << move << true;
+}
+
+// A menu that was opened before the cabinet was locked offers what kiosk mode forbids;
+// chosen after the lock, its entries change nothing.
+void TestCabinetMenus::menuOpenWhenLockedChangesNothing()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, path);
+    QFETCH(bool, locked);
+    auto shelf = filledCabinet();
+    shelf->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shelf.get()));
+    const QStringList before = contents(*shelf);
+    QSignalSpy removed(shelf.get(), &VorendaShelf::shelfRemoved);
+    VorendaShelf* cabinet = shelf.get();
+    bool stayedOpen = false;
+    whenMenuShows([cabinet, path, locked, &stayedOpen](QMenu* open) {
+        if (locked)
+            cabinet->onToggleKioskMode();
+        stayedOpen = open->isVisible();
+        PopupMenuDriver::pick(open, path);
+        if (open->isVisible())
+            open->close();
+    });
+    if (menu == QLatin1String("personalize"))
+        shelf->onPersonalizeMenu();
+    else if (menu == QLatin1String("categories"))
+        shelf->onCategoriesMenu();
+    else if (menu == QLatin1String("cabinet"))
+        shelf->showContextMenu(-1, shelf->mapToGlobal(shelf->rect().center()));
+    else if (menu == QLatin1String("category"))
+        shelf->showContextMenu(2, shelf->mapToGlobal(shelf->rect().center()));
+    else
+        shelf->onShowItemContextMenu(shelf->view->getItems(2, false).mid(0, 1), nullptr);
+    QVERIFY(stayedOpen);
+    // A delayed entry fires from the event loop.
+    QTest::qWait(300);
+    QCOMPARE(shelf->kiosk, locked);
+    QVERIFY(!shelf->menuOpen);
+    QCOMPARE(contents(*shelf) != before, !locked);
+    if (!locked)
+        return;
+    QCOMPARE(removed.count(), 0);
+    QVERIFY(!ItemPropertiesDialog::visible());
+    QVERIFY(!AddProgressWidget::visible());
 }
 
 void TestCabinetMenus::helpKeysAndFullScreenText()

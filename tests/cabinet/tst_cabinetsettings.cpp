@@ -3,6 +3,7 @@
 #include "AddProgressWidget.h"
 #include "CabinetTestFixtures.h"
 #include "DockableWidget.h"
+#include "EditorItem.h"
 #include "GetPasswordDialog.h"
 #include "ItemPropertiesDialog.h"
 #include "PersonalizationWidget.h"
@@ -14,6 +15,7 @@
 #include "SkinWindowResizeHandler.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTranslator>
 
@@ -34,6 +36,8 @@ private slots:
     void kioskLocksTheCabinet();
     void kioskPasswordGuardsLeaving_data();
     void kioskPasswordGuardsLeaving();
+    void lockingEndsEveryEdit_data();
+    void lockingEndsEveryEdit();
     void modeCheckMarksCannotDriftInKiosk();
     void applyingSettingsLocksHeaders();
     void autoHideVetoes_data();
@@ -264,6 +268,73 @@ void TestCabinetSettings::kioskPasswordGuardsLeaving()
     } else {
         QCOMPARE(shelf.statusLabel->text(), QStringLiteral("Kiosk mode is now OFF!"));
     }
+}
+
+void TestCabinetSettings::lockingEndsEveryEdit_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("byPanel");
+    QTest::newRow("item renamed in place, Ctrl+K") << "item" << false;
+    QTest::newRow("category renamed in place, Ctrl+K") << "category" << false;
+    QTest::newRow("item properties, Ctrl+K") << "properties" << false;
+    QTest::newRow("item properties, the panel's kiosk box") << "properties" << true;
+}
+
+// Whatever edits the cabinet when it is locked ends without writing what was typed,
+// and nothing opens on it again while it stays locked.
+void TestCabinetSettings::lockingEndsEveryEdit()
+{
+    QFETCH(QString, edit);
+    QFETCH(bool, byPanel);
+    VorendaShelf shelf;
+    fillCabinet(shelf);
+    static_cast<QWidget&>(shelf).show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shelf));
+    auto* item = qobject_cast<MyThumbnailItem*>(shelf.view->getItems(0).first());
+    CategoryHeaderItem* header = shelf.view->getCategoryHeader(0);
+    const QString name = item->properties.name;
+
+    if (edit == QLatin1String("item")) {
+        item->editLabel();
+        QVERIFY(item->isEditing());
+        item->getEditor()->editorWidget()->setProperty("plainText", QStringLiteral("Typed"));
+    } else if (edit == QLatin1String("category")) {
+        header->editText();
+        QVERIFY(header->isEditing());
+        qobject_cast<QLineEdit*>(header->getTextItem()->editorWidget())->setText(QStringLiteral("Typed"));
+    } else {
+        ItemPropertiesDialog::instance()->show(item);
+        ItemPropertiesDialog::instance()->nameLineEdit->setText(QStringLiteral("Typed"));
+        ItemPropertiesDialog::instance()->targetLineEdit->setText(QStringLiteral("/usr/bin/xterm"));
+    }
+    if (byPanel) {
+        // The panel's own OK writes the lock and ends as always.
+        PersonalizationWidget* panel = PersonalizationWidget::instance();
+        panel->show(&shelf, 0, AllElements);
+        panel->kioskCheckBox->setChecked(true);
+        QSignalSpy accepted(panel, &PersonalizationWidget::accepted);
+        panel->accept(true);
+        QCOMPARE(accepted.count(), 1);
+        QVERIFY(!panel->isVisible());
+    } else {
+        shelf.onToggleKioskMode();
+    }
+    QVERIFY(shelf.kiosk);
+    QVERIFY(shelf.view->isReadOnly());
+    QVERIFY(!item->isEditing());
+    QVERIFY(!header->isEditing());
+    QVERIFY(!ItemPropertiesDialog::visible());
+
+    item->editLabel();
+    header->editText();
+    ItemPropertiesDialog::instance()->show(item);
+    QVERIFY(!item->isEditing());
+    QVERIFY(!header->isEditing());
+    QVERIFY(!ItemPropertiesDialog::visible());
+    QCOMPARE(item->properties.name, name);
+    QCOMPARE(item->getText(), name);
+    QVERIFY(item->properties.target.isEmpty());
+    QCOMPARE(header->getText(), QStringLiteral("Documents"));
 }
 
 void TestCabinetSettings::modeCheckMarksCannotDriftInKiosk()

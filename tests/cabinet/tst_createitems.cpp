@@ -42,6 +42,7 @@ private slots:
     void pastedItemData_data();
     void pastedItemData();
     void damagedItemDataMakesNothing();
+    void lockedCabinetMakesNothing();
 
 private:
     QString file(const QString& name, const QByteArray& content = "content");
@@ -233,20 +234,30 @@ void TestCreateItems::linkFilesBecomeWebLinks_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("url");  // empty: the file names no address
+    QTest::addColumn<QString>("itemName");
+    QTest::addColumn<QString>("language"); // of the interface
 
     const QByteArray plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
                              "<key>URL</key><string>https://plist.example.org/page</string></dict></plist>\n";
-    QTest::newRow("webloc") << "Plist Page.webloc" << plist << "https://plist.example.org/page";
+    QTest::newRow("webloc") << "Plist Page.webloc" << plist << "https://plist.example.org/page" << "Plist Page"
+                            << "en";
     QTest::newRow("binary webloc") << "Binary.webloc"
                                    << toBinaryPropertyList(QByteArray(plist).replace("plist.", "binary."))
-                                   << "https://binary.example.org/page";
+                                   << "https://binary.example.org/page" << "Binary" << "en";
     QTest::newRow("Internet shortcut") << "Shortcut.url"
                                        << QByteArray("[InternetShortcut]\r\nURL=https://shortcut.example.org/\r\n")
-                                       << "https://shortcut.example.org/";
-    QTest::newRow("desktop link") << "Wiki.desktop"
-                                  << QByteArray("[Desktop Entry]\nType=Link\nName=Wiki\nURL=https://wiki.example.org/\n")
-                                  << "https://wiki.example.org/";
-    QTest::newRow("no address") << "Empty.webloc" << QByteArray(plist).replace("URL", "Other") << QString();
+                                       << "https://shortcut.example.org/" << "Shortcut" << "en";
+    // A desktop link goes by its own name, in the interface language where it has one.
+    const QByteArray wiki = "[Desktop Entry]\nType=Link\nName=Example Wiki\nName[de]=Beispiel-Wiki\n"
+                            "URL=https://wiki.example.org/\n";
+    QTest::newRow("desktop link") << "Wiki.desktop" << wiki << "https://wiki.example.org/" << "Example Wiki" << "en";
+    QTest::newRow("desktop link, German")
+        << "Wiki.desktop" << wiki << "https://wiki.example.org/" << "Beispiel-Wiki" << "de";
+    QTest::newRow("desktop link without a name")
+        << "Site.desktop" << QByteArray("[Desktop Entry]\nType=Link\nURL=https://site.example.org/\n")
+        << "https://site.example.org/" << "Site" << "en";
+    QTest::newRow("no address") << "Empty.webloc" << QByteArray(plist).replace("URL", "Other") << QString()
+                                << "Empty" << "en";
 }
 
 // A link file is an item of its own until its address is read; then it is a web link
@@ -256,15 +267,20 @@ void TestCreateItems::linkFilesBecomeWebLinks()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, url);
+    QFETCH(QString, itemName);
+    QFETCH(QString, language);
     const QString path = file(name, content);
+    const QString interfaceLanguage = VorendaGlobal::appLanguage;
+    VorendaGlobal::appLanguage = language;
     VorendaShelf shelf;
     holdJobs(shelf);
     MyThumbnailItem* item = shelf.addItem(QString(), path, QPixmap(), -1, GenericPath);
+    VorendaGlobal::appLanguage = interfaceLanguage;
     const int kind = item->properties.type;
     QCOMPARE(kind, int(shelf.getThumbnailType(QFileInfo(path))));
     QCOMPARE(item->properties.target, path);
-    const QString itemName = item->properties.name;
-    QCOMPARE(itemName, QFileInfo(path).completeBaseName());
+    QCOMPARE(item->properties.name, itemName);
+    QCOMPARE(item->getText(), itemName);
 
     QTest::qWait(100);
     if (url.isEmpty()) {
@@ -287,11 +303,15 @@ void TestCreateItems::droppedFolder_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<bool>("item");
     QTest::addColumn<bool>("category");
-    QTest::newRow("folder as one item") << "asItemRadioButton" << true << false;
-    QTest::newRow("contents only") << "recurseRadioButton" << false << false;
-    QTest::newRow("skip") << "skipRadioButton" << false << false;
-    QTest::newRow("new category with the contents") << "createRadioButton" << false << true;
-    QTest::newRow("cancel") << "" << false << false;
+    QTest::addColumn<bool>("lockedMeanwhile");
+    QTest::newRow("folder as one item") << "asItemRadioButton" << true << false << false;
+    QTest::newRow("contents only") << "recurseRadioButton" << false << false << false;
+    QTest::newRow("skip") << "skipRadioButton" << false << false << false;
+    QTest::newRow("new category with the contents") << "createRadioButton" << false << true << false;
+    QTest::newRow("cancel") << "" << false << false << false;
+    // The question lets another window lock the cabinet before the answer.
+    QTest::newRow("folder as one item, locked meanwhile") << "asItemRadioButton" << false << false << true;
+    QTest::newRow("new category, locked meanwhile") << "createRadioButton" << false << false << true;
 }
 
 void TestCreateItems::droppedFolder()
@@ -299,6 +319,7 @@ void TestCreateItems::droppedFolder()
     QFETCH(QString, option);
     QFETCH(bool, item);
     QFETCH(bool, category);
+    QFETCH(bool, lockedMeanwhile);
     const QString folder = files.filePath(QStringLiteral("Holiday"));
     QDir().mkpath(folder);
     VorendaShelf shelf;
@@ -306,6 +327,8 @@ void TestCreateItems::droppedFolder()
     QuestionDriver driver(QuestionDriver::visible<FolderWarningDialog>(), [&](QWidget* window) {
         auto* dialog = static_cast<FolderWarningDialog*>(window);
         askedWhileBusy = shelf.dialogOpen;
+        if (lockedMeanwhile)
+            shelf.onToggleKioskMode();
         if (option.isEmpty()) {
             QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
             return;
@@ -447,6 +470,35 @@ void TestCreateItems::pastedItemData()
     shelf.view->addItem(owner.release(), true);
     shelf.onCreateItem(data, 3, &created);
     QVERIFY(!created);
+}
+
+// Drops, pastes, walks and imports all make their items and categories through these;
+// a locked cabinet takes none, whatever started them before the lock.
+void TestCreateItems::lockedCabinetMakesNothing()
+{
+    VorendaShelf shelf;
+    shelf.onToggleKioskMode();
+    QVERIFY(shelf.kiosk);
+    MyThumbnailItem source;
+    source.properties.name = QStringLiteral("Pasted");
+    source.properties.target = file(QStringLiteral("pasted.txt"));
+    QByteArray data;
+    QDataStream stream(&data, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_5_15);
+    stream << source.getMimeType();
+    source.write(stream);
+
+    AbstractThumbnailItem* created = nullptr;
+    shelf.onCreateItem(QUrl::fromLocalFile(file(QStringLiteral("dropped.txt"))), QString(), -1, &created);
+    QVERIFY(!created);
+    shelf.onCreateItem(QUrl(QStringLiteral("https://example.org/")), QStringLiteral("Example"), -1, &created);
+    QVERIFY(!created);
+    shelf.onCreateItem(data, -1, &created);
+    QVERIFY(!created);
+    QVERIFY(!shelf.addItem(QString(), file(QStringLiteral("walked.txt")), QPixmap(), -1, GenericPath));
+    QVERIFY(!shelf.addCategory(QStringLiteral("Walked"), -1));
+    QVERIFY(shelf.view->getAllItems().isEmpty());
+    QVERIFY(shelf.view->getCategoryHeaderList(-1, true).isEmpty());
 }
 
 void TestCreateItems::damagedItemDataMakesNothing()

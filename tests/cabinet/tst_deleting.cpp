@@ -28,6 +28,8 @@ private slots:
     void removalIsRefusedWithoutAQuestion_data();
     void removalIsRefusedWithoutAQuestion();
     void itemsGoneDuringTheQuestionAreLeftAlone();
+    void lockedDuringTheQuestionRemovesNothing_data();
+    void lockedDuringTheQuestionRemovesNothing();
     void deleteKeyRemovesOnlyAfterYes();
     void deletingTheCabinetRemovesItsFileAndPictures_data();
     void deletingTheCabinetRemovesItsFileAndPictures();
@@ -157,6 +159,55 @@ void TestDeleting::itemsGoneDuringTheQuestionAreLeftAlone()
     QVERIFY(!ok);
     QVERIFY(QFile::exists(goingPath));
     QVERIFY(QFile::exists(cachePath(staying)));
+}
+
+void TestDeleting::lockedDuringTheQuestionRemovesNothing_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("items") << "items";
+    QTest::newRow("a category") << "category";
+    QTest::newRow("the cabinet") << "cabinet";
+}
+
+// A question waits in a loop of its own, while another window of the program (the
+// personalization panel) can lock the cabinet; a yes given after the lock removes nothing.
+void TestDeleting::lockedDuringTheQuestionRemovesNothing()
+{
+    QFETCH(QString, what);
+    QPointer<VorendaShelf> shelf = new VorendaShelf;
+    fillCabinet(*shelf);
+    MyThumbnailItem* item = addImageItem(*shelf, QStringLiteral("Sunset"));
+    const int items = shelf->view->getAllItems().size();
+    QSignalSpy removed(shelf.data(), &VorendaShelf::shelfRemoved);
+    const auto lockThenYes = [&shelf](QWidget* window) {
+        shelf->onToggleKioskMode();
+        if (auto* removal = qobject_cast<RemoveWarningDialog*>(window))
+            removal->okButton->click();
+        else
+            static_cast<QMessageBox*>(window)->button(QMessageBox::Yes)->click();
+    };
+    std::unique_ptr<QuestionDriver> driver;
+    if (what == QLatin1String("cabinet")) {
+        driver = std::make_unique<QuestionDriver>(QuestionDriver::visible<QMessageBox>(), lockThenYes);
+        CabinetCommands(*shelf).deleteCabinet();
+    } else {
+        driver = std::make_unique<QuestionDriver>(QuestionDriver::visible<RemoveWarningDialog>(), lockThenYes);
+        if (what == QLatin1String("items")) {
+            bool ok = true;
+            shelf->onDeleteItemsRequest({item}, &ok);
+            QVERIFY(!ok);
+        } else {
+            shelf->doMenuAction(RemoveCategoryWithSubcategories, 0);
+        }
+    }
+    QVERIFY(driver->ran());
+    QVERIFY(shelf);
+    QVERIFY(shelf->kiosk);
+    QCOMPARE(removed.count(), 0);
+    QCOMPARE(shelf->view->getAllItems().size(), items);
+    QCOMPARE(shelf->view->getCategoryHeaderList(-1, true).size(), 3);
+    QVERIFY(QFile::exists(cachePath(item)));
+    delete shelf.data();
 }
 
 void TestDeleting::deleteKeyRemovesOnlyAfterYes()

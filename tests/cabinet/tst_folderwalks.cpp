@@ -48,7 +48,8 @@ private slots:
     void pausedWalk();
     void abortReachesOnlyItsOwnCabinet();
     void answerAfterAbortIsDropped();
-    void allShortcutsTwiceAddsNothingNew();
+    void allShortcutsAddThirteenGroupsOnce();
+    void favoritesAreBookmarkedFolders();
     void fileDialogsAddChosenPaths();
     void applicationsAreDesktopEntries_data();
     void applicationsAreDesktopEntries();
@@ -64,6 +65,10 @@ private:
     static QStringList contents(const VorendaShelf& shelf);
     static bool waitForWalkEnd(QSignalSpy& finished, int count = 1);
     QString makeTree(const QStringList& files);
+    // The GTK file manager's bookmarks of the test home, one line each.
+    static bool writeGtkBookmarks(const QStringList& lines);
+    // A folder in the test home, made when missing.
+    static QString homeFolder(const QString& name);
 
     std::unique_ptr<QTemporaryDir> trees;
     int cabinets = 0;
@@ -79,6 +84,8 @@ void TestFolderWalks::cleanup()
 {
     AddProgressWidget::instance()->close();
     trees.reset();
+    QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                  + QStringLiteral("/gtk-3.0/bookmarks"));
 }
 
 std::unique_ptr<VorendaShelf> TestFolderWalks::newCabinet()
@@ -283,7 +290,7 @@ void TestFolderWalks::subfolderQuestionOncePerWalk()
     QCOMPARE(shelf->statusLabel->text(), QStringLiteral("3 Categories, 4 Items"));
 }
 
-enum class PauseEnd { Continue, TitleBarClose, Abort };
+enum class PauseEnd { Continue, TitleBarClose, Abort, Locked };
 Q_DECLARE_METATYPE(PauseEnd)
 
 void TestFolderWalks::pausedWalk_data()
@@ -294,6 +301,8 @@ void TestFolderWalks::pausedWalk_data()
     QTest::newRow("Continue") << PauseEnd::Continue << 4 << false;
     QTest::newRow("window closed") << PauseEnd::TitleBarClose << 4 << false;
     QTest::newRow("Abort") << PauseEnd::Abort << 1 << true;
+    // Locked in kiosk mode, the cabinet takes nothing more: the walk ends as on Abort.
+    QTest::newRow("cabinet locked") << PauseEnd::Locked << 1 << true;
 }
 
 void TestFolderWalks::pausedWalk()
@@ -332,6 +341,9 @@ void TestFolderWalks::pausedWalk()
         break;
     case PauseEnd::Abort:
         panel->abortButton->click();
+        break;
+    case PauseEnd::Locked:
+        shelf->onToggleKioskMode();
         break;
     }
     QVERIFY(waitForWalkEnd(finished));
@@ -412,7 +424,28 @@ void TestFolderWalks::answerAfterAbortIsDropped()
     QCOMPARE(shelf->subfolderChoice, -1);
 }
 
-void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
+bool TestFolderWalks::writeGtkBookmarks(const QStringList& lines)
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/gtk-3.0/bookmarks");
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    const QByteArray text = lines.join(QLatin1Char('\n')).toUtf8() + '\n';
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+QString TestFolderWalks::homeFolder(const QString& name)
+{
+    const QString path = QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::HomeLocation)) + QLatin1Char('/')
+        + name;
+    QDir().mkpath(path);
+    return path;
+}
+
+// On a home with bookmarked folders and utility programs, every one of the thirteen
+// places adds its group: a folder as one item each, the first bookmark under its
+// label, and the utilities as a category of their own.
+void TestFolderWalks::allShortcutsAddThirteenGroupsOnce()
 {
     const auto folder = [](QStandardPaths::StandardLocation location) {
         const QString path = QStandardPaths::writableLocation(location);
@@ -421,33 +454,76 @@ void TestFolderWalks::allShortcutsTwiceAddsNothingNew()
     };
     const QString trash = folder(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/files");
     QDir().mkpath(trash);
-    const QStringList expected {
-        folder(QStandardPaths::HomeLocation),     folder(QStandardPaths::DesktopLocation),
-        folder(QStandardPaths::ApplicationsLocation), QStringLiteral("/"),
-        folder(QStandardPaths::DocumentsLocation), folder(QStandardPaths::PicturesLocation),
-        folder(QStandardPaths::MusicLocation),    folder(QStandardPaths::MoviesLocation),
-        folder(QStandardPaths::DownloadLocation), trash,
-        folder(QStandardPaths::TempLocation)};
+    const QString projects = homeFolder(QStringLiteral("Projects"));
+    QVERIFY(writeGtkBookmarks({QUrl::fromLocalFile(projects).toString() + QStringLiteral(" Work"),
+                               QUrl::fromLocalFile(homeFolder(QStringLiteral("Recipes"))).toString()}));
+    MenuEntries menus;
+    QVERIFY(menus.add(QStringLiteral("calc.desktop"), "Type=Application\nName=Calculator\nCategories=Utility;\n"));
+    QVERIFY(menus.add(QStringLiteral("viewer.desktop"), "Type=Application\nName=Viewer\nCategories=Graphics;\n"));
+    const QStringList expected{folder(QStandardPaths::HomeLocation),      folder(QStandardPaths::DesktopLocation),
+                               folder(QStandardPaths::ApplicationsLocation), projects,
+                               QStringLiteral("/"),                        folder(QStandardPaths::DocumentsLocation),
+                               folder(QStandardPaths::PicturesLocation),   folder(QStandardPaths::MusicLocation),
+                               folder(QStandardPaths::MoviesLocation),     folder(QStandardPaths::DownloadLocation),
+                               trash,                                      folder(QStandardPaths::TempLocation)};
 
     auto shelf = newCabinet();
-    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AllShortcuts, -1));
+    const int places = shelf->addCategory(QStringLiteral("Places"), -1)->getKey();
+    QSignalSpy finished(shelf->recurseDirThread, &RecurseDirThread::finished);
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AllShortcuts, places));
+    QVERIFY(waitForWalkEnd(finished));
     const QList<AbstractThumbnailItem*> first = shelf->view->getAllItems();
     QStringList targets;
     QStringList names;
     for (AbstractThumbnailItem* item : first) {
+        if (item->getCategoryKey() != places)
+            continue;
         targets << static_cast<MyThumbnailItem*>(item)->properties.target;
         names << static_cast<MyThumbnailItem*>(item)->properties.name;
     }
     QCOMPARE(targets, expected);
-    QCOMPARE(names.at(3), QStringLiteral("File System"));
-    QCOMPARE(names.at(9), QStringLiteral("Trash"));
-    QCOMPARE(names.at(10), QStringLiteral("System's Temporary Directory"));
-    QCOMPARE(names.at(4), QFileInfo(expected.at(4)).fileName());
+    QCOMPARE(names.at(3), QStringLiteral("Work"));
+    QCOMPARE(names.at(4), QStringLiteral("File System"));
+    QCOMPARE(names.at(10), QStringLiteral("Trash"));
+    QCOMPARE(names.at(11), QStringLiteral("System's Temporary Directory"));
+    QCOMPARE(names.at(5), QFileInfo(expected.at(5)).fileName());
+    const QList<CategoryHeaderItem*> subcategories = shelf->view->getCategoryHeaderList(places, false);
+    QCOMPARE(subcategories.size(), 1);
+    QCOMPARE(subcategories.first()->getText(), QStringLiteral("Utilities"));
+    QCOMPARE(contents(*shelf).filter(QStringLiteral("@Places/")), QStringList{QStringLiteral("Calculator@Places/Utilities")});
 
-    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AllShortcuts, -1));
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AllShortcuts, places));
+    QVERIFY(waitForWalkEnd(finished, 2));
     QCOMPARE(shelf->view->getAllItems(), first);
+    QCOMPARE(shelf->view->getCategoryHeaderList(places, false), subcategories);
     // Commands that are no places are left to the caller.
     QVERIFY(!ShelfParts::of(*shelf).walks.runCommand(RenameSelectedItem, -1));
+}
+
+// Favorites are the folders bookmarked in the file manager that exist here, under
+// their labels; without bookmarks or utilities their places add nothing at all.
+void TestFolderWalks::favoritesAreBookmarkedFolders()
+{
+    QVERIFY(writeGtkBookmarks({QUrl::fromLocalFile(homeFolder(QStringLiteral("Projects"))).toString()
+                                   + QStringLiteral(" Work"),
+                               QUrl::fromLocalFile(homeFolder(QStringLiteral("Recipes"))).toString(),
+                               QUrl::fromLocalFile(homeFolder(QStringLiteral("Gone"))).toString() + QStringLiteral(" Gone"),
+                               QStringLiteral("sftp://server/srv Server")}));
+    QDir(homeFolder(QStringLiteral("Gone"))).removeRecursively();
+    auto shelf = newCabinet();
+    QVERIFY(ShelfParts::of(*shelf).walks.runCommand(AddFavorites, -1));
+    QCOMPARE(contents(*shelf), (QStringList{QStringLiteral("Recipes@"), QStringLiteral("Work@")}));
+
+    QVERIFY(writeGtkBookmarks({}));
+    MenuEntries menus;
+    QVERIFY(menus.add(QStringLiteral("viewer.desktop"), "Type=Application\nName=Viewer\nCategories=Graphics;\n"));
+    auto empty = newCabinet();
+    QSignalSpy finished(empty->recurseDirThread, &RecurseDirThread::finished);
+    for (MenuType command : {AddFavorites, FavoritesShortcut, UtilitiesShortcut})
+        QVERIFY(ShelfParts::of(*empty).walks.runCommand(command, -1));
+    QVERIFY(waitForWalkEnd(finished));
+    QVERIFY(empty->view->getAllItems().isEmpty());
+    QVERIFY(empty->view->getRootCategoryHeaderList().isEmpty());
 }
 
 void TestFolderWalks::fileDialogsAddChosenPaths()

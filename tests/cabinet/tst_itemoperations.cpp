@@ -23,7 +23,8 @@ private slots:
     void clicksOpenOrReveal_data();
     void clicksOpenOrReveal();
     void failedOpenChangesNothing();
-    void missingTargetRevealSaysSo();
+    void messagesSayWhy_data();
+    void messagesSayWhy();
     void cabinetHidesAfterOpening_data();
     void cabinetHidesAfterOpening();
     void movedItemIsFitted_data();
@@ -158,35 +159,71 @@ void TestItemOperations::failedOpenChangesNothing()
     QVERIFY(shelf.isVisible());
 }
 
-void TestItemOperations::missingTargetRevealSaysSo()
+void TestItemOperations::messagesSayWhy_data()
 {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("hides");
+    const QString gone = TestEnvironment::instance()->root() + QStringLiteral("/gone folder/it's gone.txt");
+    QTest::newRow("missing target revealed")
+        << gone << int(ThumbIcon) << int(Qt::ShiftModifier)
+        << QStringLiteral("Could not locate '%1', make sure the file that this item refers to has not been deleted "
+                          "or moved!")
+               .arg(gone)
+        << int(QMessageBox::Critical) << true;
+    // A data: address may be megabytes long; the message shows its ends. Not opened, the
+    // item is neither counted nor does the cabinet hide.
+    const QString address = QStringLiteral("data:text/html,") + QString(5000, QLatin1Char('x')) + QStringLiteral("end");
+    QTest::newRow("address refused")
+        << address << int(ThumbWebPage) << int(Qt::NoModifier)
+        << QStringLiteral("'%1' was not opened: only web addresses (http, https, ftp), mail addresses (mailto) and "
+                          "local files and folders are opened.")
+               .arg(address.left(60) + QChar(0x2026) + address.right(60))
+        << int(QMessageBox::Warning) << false;
+}
+
+void TestItemOperations::messagesSayWhy()
+{
+    QFETCH(QString, target);
+    QFETCH(int, type);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, icon);
+    QFETCH(bool, hides);
     VorendaShelf shelf;
     shelf.frame->setAutoHide(true);
     shelf.show();
     QTRY_VERIFY(shelf.isVisible());
-    const QString gone = TestEnvironment::instance()->root() + QStringLiteral("/gone folder/it's gone.txt");
-    MyThumbnailItem* item = addTarget(shelf, gone);
+    MyThumbnailItem* item = addTarget(shelf, target, 4);
+    item->properties.type = type;
 
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString shown;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
     bool busyWhileAsking = false;
     QuestionDriver driver(QuestionDriver::visible<QMessageBox>(), [&](QWidget* window) {
         auto* box = static_cast<QMessageBox*>(window);
-        text = box->text();
-        icon = box->icon();
+        shown = box->text();
+        shownIcon = box->icon();
         busyWhileAsking = shelf.dialogOpen;
         box->button(QMessageBox::Ok)->click();
     });
-    shelf.onItemDoubleClicked(item, Qt::ShiftModifier);
+    shelf.onItemDoubleClicked(item, Qt::KeyboardModifiers(modifiers));
 
     QVERIFY(driver.ran());
-    QCOMPARE(text, QStringLiteral("Could not locate '%1', make sure the file that this item refers to has not been "
-                                  "deleted or moved!")
-                       .arg(gone));
-    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(shown, text);
+    QCOMPARE(int(shownIcon), icon);
     QVERIFY(busyWhileAsking);
     QVERIFY(!shelf.dialogOpen);
-    QTRY_VERIFY(!shelf.isVisible());
+    QCOMPARE(item->properties.popularity, qint64(4));
+    QCOMPARE(item->properties.accessed, 0u);
+    if (hides)
+        QTRY_VERIFY(!shelf.isVisible());
+    else
+        QVERIFY(shelf.isVisible());
+    QVERIFY(opened().isEmpty());
 }
 
 void TestItemOperations::cabinetHidesAfterOpening_data()

@@ -80,7 +80,8 @@ void TestShelfDataFileX11::cabinetSurvivesRestartsUnchanged()
     QTRY_VERIFY_WITH_TIMEOUT(!QImage(thumbnail).isNull(), 30000);
     // The change reached the file shortly after, before any quit.
     QTRY_COMPARE_WITH_TIMEOUT(itemsOf(path).size(), 2, 15000);
-    QTest::qWait(1000);
+    // The program has read the helper's line too.
+    QVERIFY(vorenda.waitForHelpersToEnd());
     QVERIFY(vorenda.terminate());
 
     const QStringList expected{QLatin1Char('|') + notes, QLatin1Char('|') + picture};

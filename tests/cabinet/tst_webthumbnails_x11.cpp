@@ -1,3 +1,4 @@
+#include "MediaHelperRun.h"
 #include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
@@ -20,8 +21,6 @@ private slots:
     void pastedPagesGetPageThumbnails();
 
 private:
-    static int pixelsNear(const QImage& image, const QColor& colour);
-
     RunningVorenda vorenda;
 };
 
@@ -42,20 +41,6 @@ void TestWebThumbnails::initTestCase()
 void TestWebThumbnails::cleanup()
 {
     vorenda.stop();
-}
-
-int TestWebThumbnails::pixelsNear(const QImage& image, const QColor& colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (qAbs(c.red() - colour.red()) < 30 && qAbs(c.green() - colour.green()) < 30
-                && qAbs(c.blue() - colour.blue()) < 30)
-                ++count;
-        }
-    }
-    return count;
 }
 
 void TestWebThumbnails::pastedPagesGetPageThumbnails()
@@ -88,16 +73,17 @@ void TestWebThumbnails::pastedPagesGetPageThumbnails()
                              60000);
     QCOMPARE(local.size(), QSize(256, 192));
     QCOMPARE(served.size(), QSize(256, 192));
-    QVERIFY(pixelsNear(local, QColor(255, 0, 255)) > 256 * 60);
-    QVERIFY(pixelsNear(local, QColor(0, 255, 255)) > 256 * 20);
-    QVERIFY(pixelsNear(served, QColor(255, 128, 0)) > 256 * 60);
+    QVERIFY(MediaHelperRun::pixelsNear(local, QColor(255, 0, 255), 29) > 256 * 60);
+    QVERIFY(MediaHelperRun::pixelsNear(local, QColor(0, 255, 255), 29) > 256 * 20);
+    QVERIFY(MediaHelperRun::pixelsNear(served, QColor(255, 128, 0), 29) > 256 * 60);
     QCOMPARE(server.requests("/served.html") >= 1, true);
 
     // And the items show them in the cabinet.
     QImage screen;
     QTRY_VERIFY_WITH_TIMEOUT(
         (screen = QGuiApplication::primaryScreen()->grabWindow(cabinet.toULongLong()).toImage(),
-         pixelsNear(screen, QColor(255, 0, 255)) > 400 && pixelsNear(screen, QColor(255, 128, 0)) > 400),
+         MediaHelperRun::pixelsNear(screen, QColor(255, 0, 255), 29) > 400
+             && MediaHelperRun::pixelsNear(screen, QColor(255, 128, 0), 29) > 400),
         10000);
     QVERIFY(RunningVorenda::saveScreenshot(screen, QStringLiteral("webthumbnails.png")));
 

@@ -1,6 +1,7 @@
 #include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
+#include "PanelWindowsX11.h"
 #include "PersonalizationFixtures.h"
 
 #include <QDir>
@@ -10,9 +11,6 @@
 // panel; a style chosen on the Style page is previewed on the cabinet, Cancel leaves
 // the saved style alone and OK makes the cabinet's data file name the new style.
 // Each page is kept as a screenshot.
-//
-// The windows' controls are found where the same classes, built here with the same
-// fonts and sizes, place them.
 class TestPersonalizationX11 : public QObject
 {
     Q_OBJECT
@@ -24,10 +22,6 @@ private slots:
     void cancelKeepsAndOkChangesTheSavedStyle();
 
 private:
-    // The window id of the shown panel, opened from `cabinet`'s Personalize button.
-    QString openPanel(const QString& cabinet);
-    // Clicks the centre of `widget` of the panel, as the panel in `window` shows it.
-    bool clickInPanel(const QString& window, QWidget* widget);
     QString savedStyle() const;
     static void keepScreenshot(const QString& window, const QString& name);
 
@@ -52,47 +46,6 @@ void TestPersonalizationX11::cleanupTestCase()
 void TestPersonalizationX11::cleanup()
 {
     vorenda.stop();
-}
-
-QString TestPersonalizationX11::openPanel(const QString& cabinet)
-{
-    const QRect geometry = RunningVorenda::windowGeometry(cabinet);
-    VorendaShelf model;
-    model.setAttribute(Qt::WA_DontShowOnScreen);
-    model.resize(geometry.size());
-    model.QWidget::show();
-    QApplication::processEvents();
-    QLabel* button = model.personalizeMenuButton;
-    if (!RunningVorenda::clickAt(geometry.topLeft() + button->mapTo(&model, button->rect().center())))
-        return QString();
-    // The button opens the Personalize menu: "Change Style", then "General".
-    QTest::qWait(500);
-    if (!RunningVorenda::xdotool({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")}))
-        return QString();
-    QStringList panels;
-    const auto shown = [&] {
-        return !(panels = RunningVorenda::visibleWindows(QStringLiteral("^Vorenda Personalization$"))).isEmpty();
-    };
-    if (!QTest::qWaitFor(shown, 10000))
-        qWarning("no personalization panel showed");
-    return panels.value(0);
-}
-
-bool TestPersonalizationX11::clickInPanel(const QString& window, QWidget* widget)
-{
-    PersonalizationWidget* model = PersonalizationWidget::instance();
-    if (RunningVorenda::windowGeometry(window).size() != model->size()) {
-        qWarning("the panel is %dx%d here", model->width(), model->height());
-        return false;
-    }
-    // The page the widget is on lies in view.
-    for (int page = 0; page < 3; ++page) {
-        QWidget* frame = QList<QWidget*>{model->generalFrame, model->appearanceFrame, model->styleFrame}.at(page);
-        if (frame->isAncestorOf(widget))
-            model->panelsFrame->move(-page * model->panelFrame->width(), 0);
-    }
-    const QPoint centre = widget->mapTo(model, widget->rect().center());
-    return RunningVorenda::clickAt(RunningVorenda::windowGeometry(window).topLeft() + centre);
 }
 
 QString TestPersonalizationX11::savedStyle() const
@@ -128,7 +81,7 @@ void TestPersonalizationX11::cancelKeepsAndOkChangesTheSavedStyle()
     cabinetId = vorenda.listedIds().first();
     QTest::qWait(500);
 
-    QString panel = openPanel(cabinet);
+    QString panel = openPersonalizationPanel(cabinet);
     QVERIFY(!panel.isEmpty());
     QTest::qWait(700);
     keepScreenshot(panel, QStringLiteral("personalization-general.png"));
@@ -165,7 +118,7 @@ void TestPersonalizationX11::cancelKeepsAndOkChangesTheSavedStyle()
     QVERIFY(RunningVorenda::showCabinetByHotkey());
     cabinet = RunningVorenda::cabinetWindows().value(0);
     QTest::qWait(500);
-    panel = openPanel(cabinet);
+    panel = openPersonalizationPanel(cabinet);
     QVERIFY(!panel.isEmpty());
     QVERIFY(clickInPanel(panel, model->styleButton));
     QTest::qWait(900);

@@ -41,6 +41,8 @@ private slots:
     void changingThePasswordAsksForTheCurrentOne();
     void leavingKioskModeAsksForThePassword_data();
     void leavingKioskModeAsksForThePassword();
+    void lockedCabinetTakesNothing_data();
+    void lockedCabinetTakesNothing();
 
 private:
     PersonalizationWidget* panel() const { return PersonalizationWidget::instance(); }
@@ -450,6 +452,54 @@ void TestPersonalizationWidget::leavingKioskModeAsksForThePassword()
     QCOMPARE(panel()->kioskCheckBox->isChecked(), kioskAfter);
     panel()->accept(true);
     QCOMPARE(shelf->kiosk, kioskAfter);
+}
+
+void TestPersonalizationWidget::lockedCabinetTakesNothing_data()
+{
+    QTest::addColumn<bool>("byCommand");
+    QTest::newRow("locked by its command: the panel closes") << true;
+    QTest::newRow("locked unseen: OK writes nothing") << false;
+}
+
+// Whatever the panel holds for a cabinet that is locked meanwhile stays in the panel:
+// the settings, the previewed style and the password.
+void TestPersonalizationWidget::lockedCabinetTakesNothing()
+{
+    QFETCH(bool, byCommand);
+    VorendaShelf* shelf = cabinets.add(QStringLiteral("Keep"));
+    const ShelfStyle before = shelf->style;
+    const int styles = VorendaGlobal::shelfStyles.size();
+    PersonalizationWidget* p = panel();
+    p->show(shelf, 2, CabinetColor);
+    p->nameLineEdit->setText(QStringLiteral("Typed"));
+    p->hideSearchboxCheckBox->setChecked(true);
+    p->reflectionLevelSlider->setValue(before.reflectionLevel + 40);
+    QVERIFY(!(shelf->style == before));
+    QuestionDriver password(QuestionDriver::visible<SetPasswordDialog>(), [](QWidget* window) {
+        auto* dialog = static_cast<SetPasswordDialog*>(window);
+        dialog->passwordLineEdit->setText(QStringLiteral("new one"));
+        dialog->confirmLineEdit->setText(QStringLiteral("new one"));
+        dialog->okButton->click();
+    });
+    p->setKioskPasswordButton->click();
+    QVERIFY(password.ran());
+    QSignalSpy accepted(p, &PersonalizationWidget::accepted);
+
+    if (byCommand) {
+        shelf->onToggleKioskMode();
+    } else {
+        shelf->kiosk = true;
+        QTest::mouseClick(p->okButton, Qt::LeftButton);
+    }
+    QVERIFY(!p->isVisible());
+    QVERIFY(shelf->kiosk);
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(shelf->name, QStringLiteral("Keep"));
+    QVERIFY(!shelf->hidesearchbox);
+    QVERIFY(shelf->style == before);
+    QCOMPARE(VorendaGlobal::shelfStyles.size(), styles);
+    QVERIFY(VorendaGlobal::kioskPasswordHash.isEmpty());
+    QVERIFY(!QFile::exists(ShelfDataFile::path(*shelf)));
 }
 
 VORENDA_TEST_MAIN(TestPersonalizationWidget)

@@ -96,6 +96,8 @@ private slots:
     void styleMenu_data();
     void styleMenu();
     void styleSlotsGuardTheCabinet();
+    void lockedWhileAMenuShowsChangesNothing_data();
+    void lockedWhileAMenuShowsChangesNothing();
     void closingForgetsTheCabinet_data();
     void closingForgetsTheCabinet();
 
@@ -472,6 +474,44 @@ void TestQuickStartDialog::styleSlotsGuardTheCabinet()
     QVERIFY(PersonalizationWidget::visible());
     QCOMPARE(PersonalizationWidget::instance()->shelf.data(), shelf);
     QVERIFY(PersonalizationWidget::instance()->styleButton->isChecked());
+}
+
+void TestQuickStartDialog::lockedWhileAMenuShowsChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("new category") << QByteArray("onNewCategory") << "(here)";
+    QTest::newRow("add items") << QByteArray("onAddItems") << "Documents";
+    QTest::newRow("personalize") << QByteArray("onPersonalize") << "Appearance";
+    QTest::newRow("dock") << QByteArray("onDockToScreenEdge") << "Right";
+    QTest::newRow("style") << QByteArray("onChangeStyle") << "Marble Style";
+}
+
+// The panel runs the cabinet's menus; one that shows when the cabinet is locked offers
+// what kiosk mode forbids, and its entries then change nothing.
+void TestQuickStartDialog::lockedWhileAMenuShowsChangesNothing()
+{
+    QFETCH(QByteArray, slot);
+    QFETCH(QString, entry);
+    VorendaShelf* shelf = cabinets.add(QStringLiteral("Alpha"));
+    fillCabinet(*shelf);
+    const ShelfStyle style = shelf->style;
+    QVERIFY(style.name != QLatin1String("Marble"));
+    runCommand(shelf, slot.constData(), [shelf, entry](QMenu* menu) {
+        shelf->onToggleKioskMode();
+        pick(menu, {entry});
+        // A disabled entry leaves the menu open.
+        if (menu->isVisible())
+            menu->close();
+    });
+    QTest::qWait(200);
+    QVERIFY(shelf->kiosk);
+    QCOMPARE(shelf->view->getCategoryHeaderList(-1, true).size(), 3);
+    QCOMPARE(shelf->view->getAllItems().size(), 10);
+    QVERIFY(!PersonalizationWidget::visible());
+    QCOMPARE(shelf->mode, 0);
+    QCOMPARE(shelf->frame->mode(), DockableWidget::Undocked);
+    QVERIFY(shelf->style == style);
 }
 
 void TestQuickStartDialog::closingForgetsTheCabinet_data()

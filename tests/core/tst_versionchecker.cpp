@@ -43,6 +43,7 @@ private slots:
     void failures_data();
     void failures();
     void stalledServerTimesOut();
+    void checksThroughTheProxyGiven();
     void newCheckAbortsTheOneInFlight();
     void refusesNonWebCheckUrls_data();
     void refusesNonWebCheckUrls();
@@ -250,6 +251,36 @@ void TestVersionChecker::stalledServerTimesOut()
     QCOMPARE(check.finished.at(0).at(1).value<HttpRequest::Error>(), HttpRequest::RequestTimeout);
     QCOMPARE(check.failed.count(), 1);
     QCOMPARE(check.newVersion.count(), 0);
+}
+
+// The check goes to the URL's host at the port given, through the proxy given: a
+// loopback server playing the proxy gets it; the time-out given runs.
+void TestVersionChecker::checksThroughTheProxyGiven()
+{
+    LocalHttpServer proxy;
+    proxy.enqueue(versionReply("majorVer=\"1\" minorVer=\"3600\""));
+    proxy.enqueueStall();
+    VersionChecker checker;
+    Check check(checker);
+
+    // The URL's own port gives way to the one passed.
+    QVERIFY(checker.start(1, 3500, true, QStringLiteral("http://www.vorenda.invalid:8080/vercheck/vorenda-linux-en.xml"),
+                          80, QStringLiteral("127.0.0.1"), proxy.port(), QString(), QString(), 2147483647)
+            > 0);
+    QCOMPARE(checker.timeout(), 2147483647);
+    QVERIFY(check.finished.wait(5000));
+    QCOMPARE(check.finished.at(0).at(1).value<HttpRequest::Error>(), HttpRequest::NoError);
+    QCOMPARE(check.newVersion.count(), 1);
+    QCOMPARE(proxy.requests.size(), 1);
+    QVERIFY2(proxy.requests.first().startsWith("GET http://www.vorenda.invalid/vercheck/vorenda-linux-en.xml HTTP/1.1\r\n"),
+             proxy.requests.first().constData());
+
+    QVERIFY(checker.start(1, 3500, false, QStringLiteral("http://www.vorenda.invalid/vercheck/vorenda-linux-en.xml"),
+                          8080, QStringLiteral("127.0.0.1"), proxy.port(), QString(), QString(), 300)
+            > 0);
+    QVERIFY(check.finished.wait(10000));
+    QCOMPARE(check.finished.at(1).at(1).value<HttpRequest::Error>(), HttpRequest::RequestTimeout);
+    QCOMPARE(check.failed.count(), 1);
 }
 
 void TestVersionChecker::newCheckAbortsTheOneInFlight()

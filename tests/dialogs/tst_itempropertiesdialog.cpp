@@ -38,6 +38,7 @@ private slots:
     void closingDropsTheEdits_data();
     void closingDropsTheEdits();
     void anotherItemWritesTheFirstBack();
+    void lockedItemIsNeverWritten();
     void tagsAddedSinceGetChips();
     void unchangedItemKeepsEveryTag();
     void okMergesTheVocabulary();
@@ -316,6 +317,55 @@ void TestItemPropertiesDialog::anotherItemWritesTheFirstBack()
     QVERIFY(marked().isEmpty());
 }
 
+// An item whose cabinet is locked (its view read-only) takes nothing from the dialog:
+// not from OK on a dialog opened before the lock, nor through another item's show.
+void TestItemPropertiesDialog::lockedItemIsNeverWritten()
+{
+    VorendaGlobal::tags = QStringList{QStringLiteral("work")};
+    MyThumbnailItem* item = addItem(*view, QStringLiteral("Notes"), {QStringLiteral("work")});
+    ThumbnailView otherCabinet;
+    MyThumbnailItem* other = addItem(otherCabinet, QStringLiteral("Plan"));
+
+    dialog()->show(item);
+    dialog()->targetLineEdit->setText(QStringLiteral("/usr/bin/xterm"));
+    dialog()->nameLineEdit->setText(QStringLiteral("Changed"));
+    dialog()->tagLineEdit->setText(QStringLiteral("new"));
+    dialog()->onAddTag();
+    view->setReadOnly(true);
+    // Showing another item writes the first one back: not while it is locked.
+    dialog()->show(other);
+    QCOMPARE(dialog()->item.data(), other);
+    QCOMPARE(item->properties.target, QStringLiteral("/home/user/Notes"));
+    QCOMPARE(item->properties.name, QStringLiteral("Notes"));
+    QCOMPARE(item->getText(), QStringLiteral("Notes"));
+    QCOMPARE(item->properties.tags, QStringList{QStringLiteral("work")});
+
+    dialog()->reject();
+    view->setReadOnly(false);
+    dialog()->show(item);
+    dialog()->nameLineEdit->setText(QStringLiteral("Changed"));
+    dialog()->tagLineEdit->setText(QStringLiteral("newer"));
+    dialog()->onAddTag();
+    const QStringList vocabulary = VorendaGlobal::tags;
+    view->setReadOnly(true);
+    dialog()->okButton->click();
+    QVERIFY(!dialog()->isVisible());
+    QCOMPARE(item->properties.name, QStringLiteral("Notes"));
+    QCOMPARE(item->properties.tags, QStringList{QStringLiteral("work")});
+    QCOMPARE(VorendaGlobal::tags, vocabulary);
+
+    // A locked item opens no dialog; the lock of a cabinet closes only a dialog on its items.
+    dialog()->show(item);
+    QVERIFY(!dialog()->isVisible());
+    QVERIFY(!dialog()->item);
+    dialog()->show(other);
+    ItemPropertiesDialog::closeFor(view.get());
+    QVERIFY(dialog()->isVisible());
+    ItemPropertiesDialog::closeFor(&otherCabinet);
+    QVERIFY(!dialog()->isVisible());
+    QVERIFY(!dialog()->item);
+}
+
 void TestItemPropertiesDialog::tagsAddedSinceGetChips()
 {
     VorendaGlobal::tags = QStringList{QStringLiteral("work")};
@@ -352,18 +402,22 @@ void TestItemPropertiesDialog::okMergesTheVocabulary()
 void TestItemPropertiesDialog::deletingATag_data()
 {
     QTest::addColumn<bool>("yes");
-    QTest::newRow("No") << false;
-    QTest::newRow("Yes") << true;
+    QTest::addColumn<bool>("otherLocked");
+    QTest::newRow("No") << false << false;
+    QTest::newRow("Yes") << true << false;
+    QTest::newRow("Yes, the other cabinet locked") << true << true;
 }
 
 void TestItemPropertiesDialog::deletingATag()
 {
     QFETCH(bool, yes);
+    QFETCH(bool, otherLocked);
     VorendaGlobal::tags = QStringList{QStringLiteral("home"), QStringLiteral("work")};
     ThumbnailView otherCabinet;
     MyThumbnailItem* edited = addItem(*view, QStringLiteral("Notes"), {QStringLiteral("work"), QStringLiteral("home")});
     // An item may still carry the tag in capitals.
     MyThumbnailItem* elsewhere = addItem(otherCabinet, QStringLiteral("Plan"), {QStringLiteral("Work")});
+    otherCabinet.setReadOnly(otherLocked);
     dialog()->show(edited);
     QVERIFY(QTest::qWaitForWindowExposed(dialog()));
 
@@ -385,7 +439,8 @@ void TestItemPropertiesDialog::deletingATag()
     QCOMPARE(VorendaGlobal::tags, left);
     QCOMPARE(edited->properties.tags,
              yes ? QStringList{QStringLiteral("home")} : (QStringList{QStringLiteral("work"), QStringLiteral("home")}));
-    QCOMPARE(elsewhere->properties.tags, yes ? QStringList() : QStringList{QStringLiteral("Work")});
+    // A locked cabinet's items keep the tag.
+    QCOMPARE(elsewhere->properties.tags, yes && !otherLocked ? QStringList() : QStringList{QStringLiteral("Work")});
     // Gone even though the edits are then cancelled.
     dialog()->reject();
     QCOMPARE(edited->properties.tags,

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+Q_DECLARE_METATYPE(DesktopOpener::Outcome)
+
 // Opening targets with stand-in programs on PATH that write down what they were given.
 class TestDesktopOpener : public QObject
 {
@@ -22,15 +24,20 @@ private slots:
     void launchesApplicationEntries();
     void refusesEntriesWithoutProgram_data();
     void refusesEntriesWithoutProgram();
+    void addressesAreNeverRun_data();
+    void addressesAreNeverRun();
 
 private:
     // The argument lists the stand-ins received, one list per call.
     QList<QStringList> calls() const;
     QString writeEntry(const QString& name, const QByteArray& body) const;
+    // An application entry whose program would leave `marker` behind.
+    QByteArray markerEntry() const;
     static QByteArray recorder(const QString& record, const QByteArray& label);
 
     QString record;
     QString tool;
+    QString marker;
 };
 
 QByteArray TestDesktopOpener::recorder(const QString& record, const QByteArray& label)
@@ -53,11 +60,18 @@ void TestDesktopOpener::initTestCase()
                + QFile::encodeName(record) + "\"\n");
     file.close();
     QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+    marker = TestEnvironment::instance()->root() + QStringLiteral("/ran.txt");
 }
 
 void TestDesktopOpener::init()
 {
     QFile::remove(record);
+    QFile::remove(marker);
+}
+
+QByteArray TestDesktopOpener::markerEntry() const
+{
+    return "[Desktop Entry]\nType=Application\nName=Trap\nExec=touch " + QFile::encodeName(marker) + "\n";
 }
 
 QList<QStringList> TestDesktopOpener::calls() const
@@ -145,24 +159,31 @@ void TestDesktopOpener::opensWithDefaultHandler()
 {
     QFETCH(QString, target);
     QFETCH(QString, passed);
-    QVERIFY(DesktopOpener::open(target));
+    QCOMPARE(DesktopOpener::open(target), DesktopOpener::Outcome::Opened);
     QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), passed}}));
 }
 
 void TestDesktopOpener::refusesWhatCannotBeOpened_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::newRow("missing file") << TestEnvironment::instance()->root() + QStringLiteral("/gone.txt");
-    QTest::newRow("missing file URL") << "file:///nowhere/gone.txt";
-    QTest::newRow("empty") << "";
-    QTest::newRow("blank") << "   ";
-    QTest::newRow("no scheme, not a path") << "just words";
+    QTest::addColumn<DesktopOpener::Outcome>("outcome");
+    const auto failed = DesktopOpener::Outcome::Failed;
+    const auto refused = DesktopOpener::Outcome::Refused;
+    QTest::newRow("missing file") << TestEnvironment::instance()->root() + QStringLiteral("/gone.txt") << failed;
+    QTest::newRow("missing file URL") << "file:///nowhere/gone.txt" << failed;
+    QTest::newRow("empty") << "" << failed;
+    QTest::newRow("blank") << "   " << failed;
+    QTest::newRow("no scheme, not a path") << "just words" << refused;
+    // A file's item may hold any address its user typed: the schemes hold for it too.
+    QTest::newRow("script address") << "javascript:alert(1)" << refused;
+    QTest::newRow("share on another machine") << "smb://server/share" << refused;
 }
 
 void TestDesktopOpener::refusesWhatCannotBeOpened()
 {
     QFETCH(QString, target);
-    QVERIFY(!DesktopOpener::open(target));
+    QFETCH(DesktopOpener::Outcome, outcome);
+    QCOMPARE(DesktopOpener::open(target), outcome);
     QTest::qWait(200);
     QVERIFY(calls().isEmpty());
 }
@@ -176,7 +197,7 @@ void TestDesktopOpener::launchesApplicationEntries()
         "[Desktop Entry]\nType=Application\nName=Tool\nIcon=tool-icon\nExec=\"" + quotedTool
             + "\" --open %U --icon-arg %i\nPath=" + QFile::encodeName(workDir)
             + "\n\n[Desktop Action second]\nExec=other\n");
-    QVERIFY(DesktopOpener::open(entry));
+    QCOMPARE(DesktopOpener::open(entry), DesktopOpener::Outcome::Opened);
     QTRY_COMPARE(calls().size(), 1);
     QCOMPARE(calls().first(),
              (QStringList{QStringLiteral("tool"), QStringLiteral("--open"), QStringLiteral("--icon-arg"),
@@ -185,16 +206,17 @@ void TestDesktopOpener::launchesApplicationEntries()
     init();
     const QString link =
         writeEntry(QStringLiteral("link.desktop"), "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org/\n");
-    QVERIFY(DesktopOpener::open(link));
+    QCOMPARE(DesktopOpener::open(link), DesktopOpener::Outcome::Opened);
     QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), QStringLiteral("https://example.org/")}}));
 
-    // A link to itself goes to the default handler once instead of round in circles.
+    // A link to an entry, itself say, only shows it: neither run nor round in circles.
     init();
     const QString self = TestEnvironment::instance()->root() + QStringLiteral("/self.desktop");
     writeEntry(QStringLiteral("self.desktop"),
                "[Desktop Entry]\nType=Link\nURL=" + QUrl::fromLocalFile(self).toEncoded() + "\n");
-    QVERIFY(DesktopOpener::open(self));
-    QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), self}}));
+    QCOMPARE(DesktopOpener::open(self), DesktopOpener::Outcome::Revealed);
+    const QString folder = QUrl::fromLocalFile(TestEnvironment::instance()->root()).toString(QUrl::FullyEncoded);
+    QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), folder}}));
 }
 
 void TestDesktopOpener::refusesEntriesWithoutProgram_data()
@@ -207,14 +229,81 @@ void TestDesktopOpener::refusesEntriesWithoutProgram_data()
     QTest::newRow("open quote") << QByteArray("[Desktop Entry]\nType=Application\nExec=\"xdg-open /\n");
     QTest::newRow("not an application") << QByteArray("[Desktop Entry]\nType=Directory\nExec=xdg-open /\n");
     QTest::newRow("key outside the entry group") << QByteArray("Exec=xdg-open /\n[Desktop Entry]\nType=Application\n");
+    // Read in pieces of 64 KiB, the tail of the comment would be a key of its own, an
+    // application's type, ahead of the link's.
+    QTest::newRow("link whose comment ends in a type")
+        << "[Desktop Entry]\nName=Site\nComment=" + QByteArray(64 * 1024 - 9, 'x')
+            + "Type=Application\nType=Link\nExec=xdg-open /\n";
+    // A line that long makes the whole file no entry, whatever the other lines say.
+    QTest::newRow("application with a line too long")
+        << "[Desktop Entry]\nType=Application\nComment=" + QByteArray(70 * 1024, 'x') + "\nExec=xdg-open /\n";
 }
 
 void TestDesktopOpener::refusesEntriesWithoutProgram()
 {
     QFETCH(QByteArray, body);
-    QVERIFY(!DesktopOpener::open(writeEntry(QStringLiteral("broken.desktop"), body)));
+    QCOMPARE(DesktopOpener::open(writeEntry(QStringLiteral("broken.desktop"), body)), DesktopOpener::Outcome::Failed);
     QTest::qWait(200);
     QVERIFY(calls().isEmpty());
+}
+
+void TestDesktopOpener::addressesAreNeverRun_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<DesktopOpener::Outcome>("outcome");
+    QTest::addColumn<QString>("passed"); // what xdg-open was given; empty: nothing
+    const QString root = TestEnvironment::instance()->root();
+    const QString entry = writeEntry(QStringLiteral("trap.desktop"), markerEntry());
+    const QString hidden = writeEntry(QStringLiteral("trap-without-suffix"), markerEntry());
+    const QString script = writeEntry(QStringLiteral("script.sh"), "#!/bin/sh\ntouch " + QFile::encodeName(marker));
+    QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
+    const QString page = writeEntry(QStringLiteral("page.html"), "<p>hello</p>");
+    const QString folder = QUrl::fromLocalFile(root).toString(QUrl::FullyEncoded);
+    const auto url = [](const QString& path) { return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded); };
+    const auto opened = DesktopOpener::Outcome::Opened;
+    const auto revealed = DesktopOpener::Outcome::Revealed;
+    const auto refused = DesktopOpener::Outcome::Refused;
+
+    QTest::newRow("web") << "https://example.org/a b" << opened << "https://example.org/a%20b";
+    QTest::newRow("ftp") << "ftp://ftp.example.org/pub/" << opened << "ftp://ftp.example.org/pub/";
+    QTest::newRow("mail") << "mailto:tom@example.org" << opened << "mailto:tom@example.org";
+    QTest::newRow("scheme in capitals") << "HTTPS://example.org/" << opened << "https://example.org/";
+    QTest::newRow("local page") << url(page) << opened << page;
+    QTest::newRow("local folder") << url(root) << opened << root;
+    QTest::newRow("desktop entry") << url(entry) << revealed << folder;
+    QTest::newRow("desktop entry by its content") << url(hidden) << revealed << folder;
+    QTest::newRow("executable") << url(script) << revealed << folder;
+    QTest::newRow("script") << "javascript:alert(document.cookie)" << refused << "";
+    QTest::newRow("script in capitals") << "JavaScript:alert(1)" << refused << "";
+    QTest::newRow("data") << "data:text/html;base64,PHNjcmlwdD5hbGVydCgxKTwvc2NyaXB0Pg==" << refused << "";
+    QTest::newRow("vbscript") << "vbscript:msgbox(1)" << refused << "";
+    QTest::newRow("windows share") << "smb://server/share/setup.exe" << refused << "";
+    QTest::newRow("file on another machine") << "file://server/share/notes.txt" << refused << "";
+    QTest::newRow("plain path") << "/etc/shadow" << refused << "";
+    QTest::newRow("plain path of an entry") << entry << refused << "";
+    QTest::newRow("missing file") << url(root + QStringLiteral("/gone.txt")) << DesktopOpener::Outcome::Failed << "";
+}
+
+// Whatever an address names, nothing is run, and only the schemes opened reach xdg-open.
+void TestDesktopOpener::addressesAreNeverRun()
+{
+    QFETCH(QString, address);
+    QFETCH(DesktopOpener::Outcome, outcome);
+    QFETCH(QString, passed);
+    const QString link =
+        writeEntry(QStringLiteral("link.desktop"), "[Desktop Entry]\nType=Link\nURL=" + address.toUtf8() + "\n");
+    // The address itself, then as a link entry's: opened alike.
+    for (const bool asLink : {false, true}) {
+        init();
+        QCOMPARE(asLink ? DesktopOpener::open(link) : DesktopOpener::openAddress(address), outcome);
+        if (passed.isEmpty()) {
+            QTest::qWait(200);
+            QVERIFY(calls().isEmpty());
+        } else {
+            QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), passed}}));
+        }
+        QVERIFY(!QFile::exists(marker));
+    }
 }
 
 VORENDA_TEST_MAIN_APP(TestDesktopOpener, QCoreApplication)

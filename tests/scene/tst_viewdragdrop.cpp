@@ -26,6 +26,7 @@ private slots:
     void dropBelowRowsGoesInFrontOfLastCategory();
     void dropOnCollapsedHeaderExpandsIt();
     void refusedMoveLeavesItemInPlace();
+    void dropMovesBetweenViews_data();
     void dropMovesBetweenViews();
     void dragBodyNamesKeyAndIndex();
     void hostileDragDataIsRefused_data();
@@ -171,8 +172,17 @@ void TestViewDragDrop::refusedMoveLeavesItemInPlace()
     QCOMPARE(numbers(view->getList(-1)), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
+void TestViewDragDrop::dropMovesBetweenViews_data()
+{
+    QTest::addColumn<bool>("sourceLocked");
+    QTest::newRow("moved") << false;
+    // A drag that began before its view turned read-only (its cabinet locked).
+    QTest::newRow("source read-only meanwhile") << true;
+}
+
 void TestViewDragDrop::dropMovesBetweenViews()
 {
+    QFETCH(bool, sourceLocked);
     ThumbnailView target;
     ViewOwner targetOwner;
     targetOwner.attach(&target);
@@ -180,7 +190,15 @@ void TestViewDragDrop::dropMovesBetweenViews()
     const QList<ThumbnailItem*> theirs = addItems(target, 2);
     QScopedPointer<QMimeData> data(view->getDragMimeData({items[2], items[3]}));
     QSignalSpy moved(&target, &AbstractThumbnailView::itemMoved);
-    QVERIFY(dropAt(target, centreOf(target, theirs[0]) - QPoint(12, 0), data.data()));
+    view->setReadOnly(sourceLocked);
+    QCOMPARE(dropAt(target, centreOf(target, theirs[0]) - QPoint(12, 0), data.data()), !sourceLocked);
+    if (sourceLocked) {
+        QCOMPARE(numbers(target.getList(-1)), (QList<int>{0, 1}));
+        QCOMPARE(numbers(view->getList(-1)), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(items[2]->getView(), view);
+        QCOMPARE(targetOwner.moveRequests, 0);
+        return;
+    }
     QCOMPARE(numbers(target.getList(-1)), (QList<int>{2, 3, 0, 1}));
     QCOMPARE(numbers(view->getList(-1)), (QList<int>{0, 1, 4, 5, 6, 7}));
     QCOMPARE(items[2]->getView(), &target);

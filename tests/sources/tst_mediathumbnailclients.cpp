@@ -409,8 +409,7 @@ void TestMediaThumbnailClients::runMissingHelper(const QString& name)
     Client client;
     watch(client);
     QCOMPARE(client.program(), name);
-    // "b" waits while the first helper is starting; each failed start drops its own
-    // batch and starts the next at once.
+    // A helper found nowhere costs each batch as it comes, and nothing after it.
     startRecords(client, {QStringLiteral("a")});
     startRecords(client, {QStringLiteral("b")});
     QTRY_VERIFY(!client.running() && client.getDataFilePath().isEmpty());
@@ -440,6 +439,7 @@ void TestMediaThumbnailClients::missingHelperCostsOnlyItsBatch()
 
 void TestMediaThumbnailClients::helperFoundBesideProgramThenOnPath()
 {
+    installHelpers();
     const QString onPath = TestEnvironment::instance()->root() + QStringLiteral("/stubs/tulmar");
     QTemporaryDir programFolder;
     QCOMPARE(findHelperProgram(QStringLiteral("tulmar"), programFolder.path()), onPath);

@@ -127,4 +127,17 @@ inline bool near(const QColor& actual, const QColor& expected, int tolerance = 3
         && qAbs(actual.blue() - expected.blue()) <= tolerance;
 }
 
+// How many pixels of `image` are roughly `colour`.
+inline int pixelsNear(const QImage& image, const QColor& colour, int tolerance = 30)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (near(image.pixelColor(x, y), colour, tolerance))
+                ++count;
+        }
+    }
+    return count;
+}
+
 } // namespace MediaHelperRun

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -13,6 +14,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QXmlStreamReader>
+#include <QtTest>
 
 #include <csignal>
 
@@ -49,6 +51,9 @@ QString settingsFile()
 RunningVorenda::RunningVorenda()
     : storeFolder(TestEnvironment::instance()->root() + QStringLiteral("/vorenda-store/"))
 {
+    // The program keeps its own colours in its settings file in this type: known here
+    // too, the fixture's own writes keep them.
+    qRegisterMetaTypeStreamOperators<QList<uint>>("QList<uint>");
 }
 
 RunningVorenda::~RunningVorenda()
@@ -112,6 +117,42 @@ bool RunningVorenda::terminate(int timeout)
         qWarning("vorenda ended with %s, code %d",
                  vorenda->exitStatus() == QProcess::NormalExit ? "a normal exit" : "a crash", vorenda->exitCode());
         return false;
+    }
+    return true;
+}
+
+QStringList RunningVorenda::helpersRunning() const
+{
+    QStringList names;
+    if (!vorenda || vorenda->state() == QProcess::NotRunning)
+        return names;
+    const QString parent = QString::number(vorenda->processId());
+    const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& process : processes) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(process));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ...": the name may hold blanks and brackets.
+        const QString line = QString::fromLocal8Bit(stat.readAll());
+        const int nameEnd = line.lastIndexOf(QLatin1Char(')'));
+        const QStringList fields = line.mid(nameEnd + 2).split(QLatin1Char(' '));
+        if (nameEnd > 0 && fields.size() > 1 && fields.at(1) == parent)
+            names << line.mid(line.indexOf(QLatin1Char('(')) + 1, nameEnd - line.indexOf(QLatin1Char('(')) - 1);
+    }
+    return names;
+}
+
+bool RunningVorenda::waitForHelpersToEnd(int timeout) const
+{
+    QElapsedTimer waited;
+    waited.start();
+    QStringList running;
+    while (!(running = helpersRunning()).isEmpty()) {
+        if (waited.hasExpired(timeout)) {
+            qWarning("helpers still run after %d ms: %s", timeout, qPrintable(running.join(QLatin1Char(' '))));
+            return false;
+        }
+        QTest::qWait(50);
     }
     return true;
 }

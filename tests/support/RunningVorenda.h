@@ -60,6 +60,10 @@ public:
     bool start();
     // SIGTERM, then a normal exit with code 0 within `timeout` milliseconds.
     bool terminate(int timeout = 30000);
+    // The names of the program's child processes: the thumbnail helpers it runs.
+    QStringList helpersRunning() const;
+    // Waits until the program runs no helper, within `timeout` milliseconds.
+    bool waitForHelpersToEnd(int timeout = 60000) const;
     // Kills whatever is still running: the program and the clipboard holder.
     void stop();
     // Stops, removes the store folder and forgets that the welcome was shown: the next

@@ -90,6 +90,13 @@ bool ScreenshotSession::makeFiles()
     return ok;
 }
 
+QString ScreenshotSession::shownPath(const QString& path) const
+{
+    if (!path.startsWith(home + QLatin1Char('/')))
+        return path;
+    return QStringLiteral("/home/") + samples.userName + path.mid(home.size());
+}
+
 QString ScreenshotSession::photoPath(int index) const
 {
     return QDir(home).filePath(samples.picturesFolder + QLatin1Char('/') + samples.photoNames.at(index)
@@ -228,6 +235,10 @@ bool ScreenshotSession::run()
     photo->setSelected(true);
     ItemPropertiesDialog* dialog = ItemPropertiesDialog::instance();
     dialog->show(photo);
+    // The samples lie in a temporary home; the picture shows the path they would have
+    // in the user's own.
+    dialog->targetLineEdit->setText(shownPath(photo->properties.target));
+    dialog->targetLineEdit->setCursorPosition(0);
     // Beside the cabinet, on the backdrop.
     dialog->move(cabinet->frameGeometry().topRight() + QPoint(60, 40));
     settle(800);

@@ -27,6 +27,8 @@ public:
 private:
     bool makeFiles();
     QString photoPath(int index) const;
+    // A path below the private home as it reads below "/home/<user>".
+    QString shownPath(const QString& path) const;
     void makeCabinet();
     bool fillCabinet();
     MyThumbnailItem* itemNamed(const QString& name) const;

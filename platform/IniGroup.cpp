@@ -1,16 +1,23 @@
 #include "IniGroup.h"
 
-#include <QStringList>
-
 std::optional<QHash<QString, QString>> readIniGroup(const QByteArray& contents, const QString& group,
                                                     Qt::CaseSensitivity groupCase)
 {
     const QString header = QLatin1Char('[') + group + QLatin1Char(']');
-    const QStringList lines = QString::fromUtf8(contents).split(QLatin1Char('\n'));
     std::optional<QHash<QString, QString>> values;
     bool inGroup = false;
-    for (const QString& rawLine : lines) {
-        const QString line = rawLine.trimmed();
+    int start = 0;
+    while (start < contents.size()) {
+        int end = contents.indexOf('\n', start);
+        if (end < 0)
+            end = contents.size();
+        int length = end - start;
+        if (length > 0 && contents.at(end - 1) == '\r')
+            --length; // written on Windows
+        if (length > MAX_INI_LINE_BYTES)
+            return std::nullopt;
+        const QString line = QString::fromUtf8(contents.constData() + start, length).trimmed();
+        start = end + 1;
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')))
             continue;
         if (line.startsWith(QLatin1Char('['))) {
