@@ -6,6 +6,8 @@
 #include "MyThumbnailView.h"
 #include "OverrideCursor.h"
 #include "ShelfParts.h"
+#include "ShelfRemoval.h"
+#include "ShelfStyling.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -22,7 +24,7 @@ void CabinetCommands::deleteCabinet()
 {
     const QPointer<VorendaShelf> self(&shelf);
     bool ok = false;
-    shelf.onDeleteShelfRequest(&ok);
+    ShelfRemoval(shelf).cabinetRequest(&ok);
     if (!self || !ok)
         return;
 
@@ -52,17 +54,17 @@ void CabinetCommands::newCabinet(int styleKey)
 
 void CabinetCommands::hideCabinet()
 {
-    if (!shelf.kiosk)
-        shelf.frame->hide();
+    shelf.frame->hide();
 }
 
 void CabinetCommands::changeStyle(int styleKey)
 {
-    // A menu opened before the cabinet was locked may still offer the styles.
+    // The quick-start panel calls this directly, past the command table's kiosk rule.
     if (shelf.kiosk)
         return;
     const ShelfStyle style = VorendaGlobal::shelfStyles.contains(styleKey) ? VorendaGlobal::shelfStyles.value(styleKey)
                                                                            : VorendaGlobal::defaultShelfStyle;
-    shelf.onApplyStyle(style, AllElements, false);
-    shelf.onApplyStyleChange(style);
+    ShelfStyling styling(shelf);
+    styling.apply(style, AllElements, false);
+    styling.commit(style);
 }

@@ -14,6 +14,7 @@ public:
     void deleteCabinet();
     // Has the controller make, register and show a new cabinet of that style.
     void newCabinet(int styleKey);
+    // Hides the cabinet's frame; the command table keeps it from running while locked.
     void hideCabinet();
     // The known style with that key, or the default style, becomes the cabinet's.
     void changeStyle(int styleKey);

@@ -3,7 +3,9 @@
 #include "CategoryHeaderItem.h"
 #include "MyThumbnailView.h"
 #include "OverrideCursor.h"
+#include "ShelfCategories.h"
 #include "ShelfParts.h"
+#include "ShelfStatusBar.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
@@ -14,63 +16,45 @@ CategoryCommands::CategoryCommands(VorendaShelf& shelf)
 {
 }
 
-bool CategoryCommands::run(MenuType type, int parameter)
+void CategoryCommands::expandAll(bool expand)
 {
-    MyThumbnailView* view = shelf.view;
-    switch (type) {
-    case ExpandAllCategories:
-    case CollapseAllCategories: {
-        const QList<CategoryHeaderItem*> headers = view->getCategoryHeaderList(-1, true);
-        for (CategoryHeaderItem* header : headers) {
-            if (header)
-                header->setExpanded(type == ExpandAllCategories);
-        }
-        return true;
-    }
-    case ToggleCategory:
-        if (CategoryHeaderItem* header = view->getCategoryHeader(parameter))
-            header->toggle();
-        return true;
-    case RenameCategory:
-        if (CategoryHeaderItem* header = view->getCategoryHeader(parameter)) {
-            view->setFocus(Qt::OtherFocusReason);
-            header->editText();
-        }
-        return true;
-    case RemoveCategory:
-    case RemoveCategoryWithSubcategories:
-    case RemoveSubcategories:
-        removeCategories(type, parameter);
-        return true;
-    case RemoveAllCategories:
-        removeAllCategories();
-        return true;
-    case NewCategory:
-        addNewCategory(parameter, -1);
-        return true;
-    default:
-        return false;
+    const QList<CategoryHeaderItem*> headers = shelf.view->getCategoryHeaderList(-1, true);
+    for (CategoryHeaderItem* header : headers) {
+        if (header)
+            header->setExpanded(expand);
     }
 }
 
-void CategoryCommands::removeCategories(MenuType type, int categoryKey)
+void CategoryCommands::toggle(int categoryKey)
 {
-    const bool subcategoriesOnly = type == RemoveSubcategories;
-    const bool recurse = type == RemoveCategoryWithSubcategories || subcategoriesOnly;
+    if (CategoryHeaderItem* header = shelf.view->getCategoryHeader(categoryKey))
+        header->toggle();
+}
+
+void CategoryCommands::rename(int categoryKey)
+{
+    if (CategoryHeaderItem* header = shelf.view->getCategoryHeader(categoryKey)) {
+        shelf.view->setFocus(Qt::OtherFocusReason);
+        header->editText();
+    }
+}
+
+void CategoryCommands::remove(int categoryKey, bool subcategoriesOnly, bool recurse)
+{
     const QPointer<VorendaShelf> self(&shelf);
     bool ok = false;
-    shelf.onDeleteCategoryRequest(categoryKey, subcategoriesOnly, recurse, &ok);
+    ShelfCategories(shelf).deleteRequest(categoryKey, subcategoriesOnly, recurse, &ok);
     if (!self || !ok)
         return;
     OverrideCursor busy(Qt::BusyCursor);
     shelf.view->removeCategory(categoryKey, subcategoriesOnly, recurse, true);
 }
 
-void CategoryCommands::removeAllCategories()
+void CategoryCommands::removeAll()
 {
     const QPointer<VorendaShelf> self(&shelf);
     bool ok = false;
-    shelf.onDeleteCategoryRequest(-1, false, true, &ok);
+    ShelfCategories(shelf).deleteRequest(-1, false, true, &ok);
     if (!self || !ok)
         return;
     OverrideCursor busy(Qt::BusyCursor);
@@ -87,11 +71,16 @@ void CategoryCommands::removeAllCategories()
         shelf.view->removeCategory(key, childrenOnly, recursive);
 }
 
+void CategoryCommands::add(int parentKey)
+{
+    addNewCategory(parentKey, -1);
+}
+
 void CategoryCommands::addNewCategory(int parentKey, int position)
 {
     MyThumbnailView* view = shelf.view;
     const QString name = parentKey != -1 ? VorendaShelf::tr("Subcategory") : VorendaShelf::tr("Category");
-    CategoryHeaderItem* header = shelf.getCategoryHeaderItem(name);
+    CategoryHeaderItem* header = ShelfCategories(shelf).newHeader(name);
     const int key = view->getLastCategoryKey() + 1;
     if (!view->setCategoryHeader(key, header, parentKey, position, true)) {
         // Only a parent that is no category is refused; the header then stays ours.
@@ -105,48 +94,29 @@ void CategoryCommands::addNewCategory(int parentKey, int position)
     ShelfParts::of(shelf).dataFile.scheduleSave();
 }
 
-void CategoryCommands::moveCategory(MenuType type, int movedKey, int targetKey)
+void CategoryCommands::move(int movedKey, int targetKey, Placement placement)
 {
     MyThumbnailView* view = shelf.view;
     if (!view->getCategoryHeader(movedKey) || !view->getCategoryHeader(targetKey) || movedKey == targetKey)
         return;
-    int parent = view->getCategoryParent(targetKey);
-    int position = view->getCategoryPos(targetKey);
-    switch (type) {
-    case MoveCategoryBefore:
-        break;
-    case MoveCategoryAfter:
-        ++position;
-        break;
-    case MoveCategoryInto:
-        parent = targetKey;
-        position = 0;
-        break;
-    default:
-        return;
-    }
+    const bool into = placement == Into;
+    const int parent = into ? targetKey : view->getCategoryParent(targetKey);
+    const int position = into ? 0 : view->getCategoryPos(targetKey) + (placement == After ? 1 : 0);
     // The view refuses a move under the category's own descendants.
     if (view->moveCategoryHeader(movedKey, parent, position, true))
         ShelfParts::of(shelf).dataFile.scheduleSave();
 }
 
-void CategoryCommands::newCategoryAt(MenuType type, int targetKey)
+void CategoryCommands::addAt(int targetKey, Placement placement)
 {
     MyThumbnailView* view = shelf.view;
     if (!view->getCategoryHeader(targetKey))
         return;
-    switch (type) {
-    case NewCategoryBefore:
-        addNewCategory(view->getCategoryParent(targetKey), view->getCategoryPos(targetKey));
-        break;
-    case NewCategoryAfter:
-        addNewCategory(view->getCategoryParent(targetKey), view->getCategoryPos(targetKey) + 1);
-        break;
-    case NewCategoryInside:
+    if (placement == Into) {
         addNewCategory(targetKey, -1);
-        break;
-    default:
-        return;
+    } else {
+        const int position = view->getCategoryPos(targetKey) + (placement == After ? 1 : 0);
+        addNewCategory(view->getCategoryParent(targetKey), position);
     }
-    shelf.updateStatusLabel();
+    ShelfStatusBar(shelf).update();
 }

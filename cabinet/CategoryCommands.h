@@ -1,28 +1,32 @@
 #pragma once
 
-#include "MenuType.h"
-
 class VorendaShelf;
 
 // The cabinet commands on categories: expanding, collapsing, renaming, removing and
-// creating them, and moving a category or inserting a new one beside, before or
-// inside another (the "(here)" places of the category menus).
+// creating them, and moving a category or inserting a new one before, after or inside
+// another (the "(here)" places of the category menus).
 class CategoryCommands {
 public:
+    enum Placement { Before, After, Into };
+
     explicit CategoryCommands(VorendaShelf& shelf);
 
-    // Runs `type`; false when it is no category command of the dispatcher.
-    bool run(MenuType type, int parameter);
-
-    // Moves the category `movedKey` before (10), after (11) or into (12) `targetKey`.
-    void moveCategory(MenuType type, int movedKey, int targetKey);
-    // A new category before (56), after (57) or inside (58) `targetKey`, its name
-    // ready to be typed.
-    void newCategoryAt(MenuType type, int targetKey);
+    void expandAll(bool expand);
+    void toggle(int categoryKey);
+    // Starts editing the category's name in place.
+    void rename(int categoryKey);
+    // Asks, then removes the category, its subcategories with it, or only them.
+    void remove(int categoryKey, bool subcategoriesOnly, bool recurse);
+    // Asks, then removes every category.
+    void removeAll();
+    // A new last child of `parentKey` (-1: a new root category), its name ready to be typed.
+    void add(int parentKey);
+    // Moves the category `movedKey` before, after or into `targetKey`; never below itself.
+    void move(int movedKey, int targetKey, Placement placement);
+    // A new category before, after or inside `targetKey`, its name ready to be typed.
+    void addAt(int targetKey, Placement placement);
 
 private:
-    void removeCategories(MenuType type, int categoryKey);
-    void removeAllCategories();
     // Installs a new category under `parentKey` at `position` and starts editing its name.
     void addNewCategory(int parentKey, int position);
 

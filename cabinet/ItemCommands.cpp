@@ -1,11 +1,13 @@
 #include "ItemCommands.h"
 
+#include "ItemOperations.h"
 #include "ItemPropertiesDialog.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "OverrideCursor.h"
 #include "PathFunctions.h"
 #include "ShelfParts.h"
+#include "ShelfRemoval.h"
 #include "VorendaShelf.h"
 
 #include <QFileDialog>
@@ -37,67 +39,20 @@ QList<AbstractThumbnailItem*> ItemCommands::present(const QList<QPointer<MyThumb
     return list;
 }
 
-bool ItemCommands::run(MenuType type, int parameter)
+QList<AbstractThumbnailItem*> ItemCommands::categoryItems(int categoryKey, bool withSubcategories) const
 {
     MyThumbnailView* view = shelf.view;
-    switch (type) {
-    case MoveSelectedItems:
-        view->moveItems(view->getSelectedItems(), parameter, true);
-        return true;
-    case SortAscending:
-    case SortDescending:
-    case SortAscendingWithSubcategories:
-    case SortDescendingWithSubcategories: {
-        const bool descending = type == SortDescending || type == SortDescendingWithSubcategories;
-        const bool withSubcategories =
-            type == SortAscendingWithSubcategories || type == SortDescendingWithSubcategories;
-        view->sortItems(parameter, withSubcategories, descending ? Qt::DescendingOrder : Qt::AscendingOrder, true);
-        return true;
-    }
-    case RefreshSelectedThumbnails:
-        refreshThumbnails(view->getSelectedItems());
-        return true;
-    case SetCustomThumbnail:
-        chooseCustomThumbnail();
-        return true;
-    case ShowNames:
-    case HideNames:
-    case ShowSelectedNames:
-    case HideSelectedNames:
-    case ShowInfo:
-    case HideInfo:
-    case ShowNamesWithSubcategories:
-    case HideNamesWithSubcategories:
-    case ShowInfoWithSubcategories:
-    case HideInfoWithSubcategories:
-        showLabels(type, parameter);
-        return true;
-    case RenameSelectedItem: {
-        const QList<AbstractThumbnailItem*> selected = view->getSelectedItems();
-        if (auto* item = selected.isEmpty() ? nullptr : qobject_cast<MyThumbnailItem*>(selected.first()))
-            item->editLabel();
-        return true;
-    }
-    case RemoveSelectedItems:
-        removeItems(view->getSelectedItems());
-        return true;
-    case RemoveCategoryItems:
-    case RemoveCategoryItemsWithSubcategories:
-    case RemoveSubcategoryItems:
-        removeCategoryItems(type, parameter);
-        return true;
-    case SelectCategoryItems:
-    case SelectCategoryItemsWithSubcategories:
-        view->setFocus(Qt::OtherFocusReason);
-        view->selectAll(parameter, type == SelectCategoryItemsWithSubcategories);
-        return true;
-    case OpenSelectedItems:
-    case LocateSelectedItems:
-        openOrLocate(view->getSelectedItems(), type == LocateSelectedItems);
-        return true;
-    default:
-        return false;
-    }
+    return categoryKey == -1 ? view->getAllItems() : view->getItems(categoryKey, withSubcategories);
+}
+
+void ItemCommands::move(const QList<AbstractThumbnailItem*>& items, int categoryKey)
+{
+    shelf.view->moveItems(items, categoryKey, true);
+}
+
+void ItemCommands::sort(int categoryKey, bool withSubcategories, Qt::SortOrder order)
+{
+    shelf.view->sortItems(categoryKey, withSubcategories, order, true);
 }
 
 void ItemCommands::refreshThumbnails(const QList<AbstractThumbnailItem*>& items)
@@ -105,7 +60,7 @@ void ItemCommands::refreshThumbnails(const QList<AbstractThumbnailItem*>& items)
     OverrideCursor busy(Qt::BusyCursor);
     for (const QPointer<MyThumbnailItem>& item : guarded(items)) {
         if (item)
-            shelf.refreshThumbnail(item);
+            ShelfParts::of(shelf).jobs.refreshThumbnail(item);
     }
 }
 
@@ -126,6 +81,7 @@ void ItemCommands::chooseCustomThumbnail()
     if (!self)
         return;
     shelf.dialogOpen = false;
+    // The cabinet may have been locked while the dialog waited.
     if (file.isEmpty() || shelf.kiosk)
         return;
 
@@ -135,15 +91,39 @@ void ItemCommands::chooseCustomThumbnail()
     OverrideCursor busy(Qt::BusyCursor);
     for (const QPointer<MyThumbnailItem>& item : guarded(shelf.view->getSelectedItems())) {
         if (item)
-            shelf.setCustomThumbnail(item, file);
+            ShelfParts::of(shelf).jobs.setCustomThumbnail(item, file);
     }
+}
+
+void ItemCommands::showLabels(const QList<AbstractThumbnailItem*>& items, bool info, bool show)
+{
+    for (AbstractThumbnailItem* entry : items) {
+        auto* item = qobject_cast<MyThumbnailItem*>(entry);
+        if (!item)
+            continue;
+        if (info) {
+            item->showItemInfo(show, false);
+            continue;
+        }
+        item->showItemLabel(show, false);
+        if (ItemPropertiesDialog::visible() && ItemPropertiesDialog::instance()->item == item)
+            ItemPropertiesDialog::instance()->updateSettings();
+    }
+    shelf.view->updateLayout();
+    ShelfParts::of(shelf).dataFile.scheduleSave();
+}
+
+void ItemCommands::renameFirst(const QList<AbstractThumbnailItem*>& items)
+{
+    if (auto* item = items.isEmpty() ? nullptr : qobject_cast<MyThumbnailItem*>(items.first()))
+        item->editLabel();
 }
 
 bool ItemCommands::confirmRemoval(const QList<AbstractThumbnailItem*>& items)
 {
     const QPointer<VorendaShelf> self(&shelf);
     bool ok = false;
-    shelf.onDeleteItemsRequest(items, &ok);
+    ShelfRemoval(shelf).itemsRequest(items, &ok);
     return self && ok;
 }
 
@@ -163,10 +143,8 @@ void ItemCommands::removeItems(const QList<AbstractThumbnailItem*>& items)
     shelf.view->updateLayout();
 }
 
-void ItemCommands::removeCategoryItems(MenuType type, int categoryKey)
+void ItemCommands::removeCategoryItems(int categoryKey, bool subcategoriesOnly, bool withSubcategories)
 {
-    const bool subcategoriesOnly = type == RemoveSubcategoryItems;
-    const bool withSubcategories = type == RemoveCategoryItemsWithSubcategories || subcategoriesOnly;
     MyThumbnailView* view = shelf.view;
     const QList<AbstractThumbnailItem*> items =
         categoryKey == -1 ? view->getAllItems() : view->getItems(categoryKey, subcategoriesOnly, withSubcategories);
@@ -180,48 +158,13 @@ void ItemCommands::removeCategoryItems(MenuType type, int categoryKey)
         view->removeItems(categoryKey, subcategoriesOnly, withSubcategories, true);
 }
 
-QList<AbstractThumbnailItem*> ItemCommands::labelTargets(MenuType type, int categoryKey) const
+void ItemCommands::select(int categoryKey, bool withSubcategories)
 {
-    MyThumbnailView* view = shelf.view;
-    switch (type) {
-    case ShowSelectedNames:
-    case HideSelectedNames:
-        return view->getSelectedItems();
-    case ShowNamesWithSubcategories:
-    case HideNamesWithSubcategories:
-    case ShowInfoWithSubcategories:
-    case HideInfoWithSubcategories:
-        return categoryKey == -1 ? view->getAllItems() : view->getItems(categoryKey, true);
-    default:
-        return categoryKey == -1 ? view->getAllItems() : view->getItems(categoryKey, false);
-    }
+    shelf.view->setFocus(Qt::OtherFocusReason);
+    shelf.view->selectAll(categoryKey, withSubcategories);
 }
 
-void ItemCommands::showLabels(MenuType type, int categoryKey)
-{
-    const bool info =
-        type == ShowInfo || type == HideInfo || type == ShowInfoWithSubcategories || type == HideInfoWithSubcategories;
-    const bool show = type == ShowNames || type == ShowSelectedNames || type == ShowInfo
-        || type == ShowNamesWithSubcategories || type == ShowInfoWithSubcategories;
-    const QList<AbstractThumbnailItem*> items = labelTargets(type, categoryKey);
-    for (AbstractThumbnailItem* entry : items) {
-        auto* item = qobject_cast<MyThumbnailItem*>(entry);
-        if (!item)
-            continue;
-        if (info) {
-            item->showItemInfo(show, false);
-            continue;
-        }
-        item->showItemLabel(show, false);
-        if (ItemPropertiesDialog::visible() && ItemPropertiesDialog::instance()->item == item)
-            ItemPropertiesDialog::instance()->updateSettings();
-    }
-    shelf.view->updateLayout();
-    // The flags are kept with the items in the data file.
-    ShelfParts::of(shelf).dataFile.scheduleSave();
-}
-
-void ItemCommands::openOrLocate(const QList<AbstractThumbnailItem*>& items, bool locate)
+void ItemCommands::openOrLocate(const QList<AbstractThumbnailItem*>& items, bool locate, bool maximized)
 {
     OverrideCursor busy(Qt::BusyCursor);
     // Opening may hide the cabinet or change its view, and a failed reveal waits for an
@@ -233,8 +176,8 @@ void ItemCommands::openOrLocate(const QList<AbstractThumbnailItem*>& items, bool
         if (!item)
             continue;
         if (locate)
-            shelf.onLocateItem(item, false);
+            ItemOperations(shelf).locate(item, maximized);
         else
-            shelf.onOpenItem(item, false);
+            ItemOperations(shelf).open(item);
     }
 }

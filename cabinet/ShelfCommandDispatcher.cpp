@@ -1,117 +1,72 @@
 #include "ShelfCommandDispatcher.h"
 
 #include "MenuCommand.h"
+#include "MyThumbnailView.h"
 #include "ShelfParts.h"
-#include "StyleElement.h"
+#include "ShelfStatusBar.h"
 #include "VorendaShelf.h"
 
 #include <QAction>
 #include <QPointer>
 
-namespace {
-
-// Every command above this number adds to the cabinet, so the search is cleared first
-// and the new entries show.
-constexpr int LAST_KEEPING_SEARCH = LocateSelectedItems;
-
-} // namespace
-
 ShelfCommandDispatcher::ShelfCommandDispatcher(VorendaShelf& shelf)
     : shelf(shelf)
-    , itemCommands(shelf)
-    , categoryCommands(shelf)
-    , cabinetCommands(shelf)
 {
 }
 
-bool ShelfCommandDispatcher::runsInKiosk(MenuType type)
+ShelfCommandDispatcher::Outcome ShelfCommandDispatcher::carryOut(CommandRow::Route route, MenuType type,
+                                                                 CommandCall call)
 {
-    switch (type) {
-    case ExpandAllCategories:
-    case CollapseAllCategories:
-    case ToggleCategory:
-    case SelectCategoryItems:
-    case SelectCategoryItemsWithSubcategories:
-    case OpenSelectedItems:
-        return true;
-    default:
-        return false;
+    const CommandRow* row = CommandTable::find(type);
+    if (!row)
+        return NoSuchCommand;
+    if (row->clearsSearch())
+        ShelfParts::of(shelf).search.clear();
+    if (!row->runsFrom(route))
+        return OtherRoute;
+    if (row->needsSelection()) {
+        if (route != CommandRow::ItemMenu)
+            call.items = shelf.view->getSelectedItems();
+        if (call.items.isEmpty())
+            return NoSelection;
     }
+    if (shelf.kiosk && !row->allowedInKiosk())
+        return Locked;
+    row->run(call);
+    return Ran;
 }
 
 void ShelfCommandDispatcher::run(MenuType type, int parameter)
 {
     const QPointer<VorendaShelf> self(&shelf);
-    if (type > LAST_KEEPING_SEARCH)
-        shelf.onClearSearch();
-    if (!shelf.kiosk || runsInKiosk(type)) {
-        if (!itemCommands.run(type, parameter) && !categoryCommands.run(type, parameter)
-            && !runPanelCommand(type, parameter))
-            ShelfParts::of(shelf).walks.runCommand(type, parameter);
-    }
+    carryOut(CommandRow::Dispatcher, type, CommandCall(shelf, parameter));
     // A command may wait for an answer, and the cabinet may be gone by then.
     if (self)
-        shelf.updateStatusLabel();
-}
-
-bool ShelfCommandDispatcher::runPanelCommand(MenuType type, int parameter)
-{
-    switch (type) {
-    case PersonalizeGeneral:
-        shelf.onPersonalize(0, StyleElement(parameter));
-        return true;
-    case PersonalizeAppearance:
-        shelf.onPersonalize(1, StyleElement(parameter));
-        return true;
-    case PersonalizeStyle:
-        shelf.onPersonalize(2, StyleElement(parameter));
-        return true;
-    case ShowPreferences:
-        shelf.onPreferences();
-        return true;
-    default:
-        return false;
-    }
+        ShelfStatusBar(shelf).update();
 }
 
 void ShelfCommandDispatcher::runPlain(QAction* action, int categoryKey)
 {
-    if (!action)
-        return;
-    const MenuCommand command = MenuCommand::unpack(action->data());
+    const MenuCommand command = MenuCommand::unpack(action ? action->data() : QVariant());
+    if (command.valid)
+        carryOut(CommandRow::PlainEntry, command.type, CommandCall(shelf, command.parameter, categoryKey));
+}
+
+void ShelfCommandDispatcher::runOnItems(QAction* action, const QList<AbstractThumbnailItem*>& items)
+{
+    const MenuCommand command = MenuCommand::unpack(action ? action->data() : QVariant());
     if (!command.valid)
         return;
-    if (command.type > LAST_KEEPING_SEARCH)
-        shelf.onClearSearch();
-    switch (command.type) {
-    case DeleteShelf:
-        cabinetCommands.deleteCabinet();
-        return;
-    case NewShelf:
-        cabinetCommands.newCabinet(command.parameter);
-        return;
-    case HideShelf:
-        cabinetCommands.hideCabinet();
-        return;
-    case ChangeStyle:
-        cabinetCommands.changeStyle(command.parameter);
-        return;
-    case MoveCategoryBefore:
-    case MoveCategoryAfter:
-    case MoveCategoryInto:
-        if (!shelf.kiosk)
-            categoryCommands.moveCategory(command.type, categoryKey, command.parameter);
-        return;
-    case NewCategoryBefore:
-    case NewCategoryAfter:
-    case NewCategoryInside:
-        if (!shelf.kiosk)
-            categoryCommands.newCategoryAt(command.type, command.parameter);
-        return;
-    default:
-        // Every other command is a self-triggering entry's, and has run already.
-        return;
-    }
+    CommandCall call(shelf, command.parameter);
+    call.items = items;
+    carryOut(CommandRow::ItemMenu, command.type, call);
+}
+
+ShelfCommandDispatcher::Outcome ShelfCommandDispatcher::runKey(MenuType type, bool maximized)
+{
+    CommandCall call(shelf);
+    call.maximized = maximized;
+    return carryOut(CommandRow::Keys, type, call);
 }
 
 // ---- The cabinet's entry points
@@ -130,5 +85,5 @@ void VorendaShelf::onDelayedAction(QVariant data, bool)
 {
     const MenuCommand command = MenuCommand::unpack(data);
     if (command.valid)
-        doMenuAction(command.type, command.parameter);
+        ShelfParts::of(*this).commands.run(command.type, command.parameter);
 }

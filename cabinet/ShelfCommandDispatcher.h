@@ -1,35 +1,37 @@
 #pragma once
 
-#include "CabinetCommands.h"
-#include "CategoryCommands.h"
-#include "ItemCommands.h"
+#include "CommandTable.h"
 #include "MenuType.h"
 
+#include <QList>
+
+class AbstractThumbnailItem;
 class QAction;
 class VorendaShelf;
 
-// Carries out a cabinet's numbered commands. The dispatcher runs the commands of the
-// self-triggering menu entries and of the quick-start panel; the plain entries that a
-// menu hands back after it closed run the cabinet-level and category-placing commands.
+// Carries a cabinet's numbered commands from every route to their rows of the command
+// table, in one frame: the search is cleared first when the row says so, a number runs
+// only from the routes its row names, a command that needs a selection runs only with
+// one, and in kiosk mode only the commands allowed there run.
 class ShelfCommandDispatcher {
 public:
+    enum Outcome { Ran, NoSuchCommand, OtherRoute, NoSelection, Locked };
+
     explicit ShelfCommandDispatcher(VorendaShelf& shelf);
 
-    // Clears the search first for every number above 52, refreshes the status label last.
+    // The self-triggering entries and the quick-start panel; refreshes the status label
+    // last, also after a number that did nothing.
     void run(MenuType type, int parameter);
-    // `categoryKey` is the category the menu was opened for, -1 for none.
+    // A plain entry that a menu handed back; `categoryKey` is the category the menu was
+    // opened for, -1 for none.
     void runPlain(QAction* action, int categoryKey);
-
-    ItemCommands& items() { return itemCommands; }
+    // An entry of the item menu, on the items under the pointer that are still there.
+    void runOnItems(QAction* action, const QList<AbstractThumbnailItem*>& items);
+    // A key's command, on the selection.
+    Outcome runKey(MenuType type, bool maximized);
 
 private:
-    // Whether the command may run while the cabinet is in kiosk mode, which refuses
-    // every change to the cabinet's items and categories.
-    static bool runsInKiosk(MenuType type);
-    bool runPanelCommand(MenuType type, int parameter);
+    Outcome carryOut(CommandRow::Route route, MenuType type, CommandCall call);
 
     VorendaShelf& shelf;
-    ItemCommands itemCommands;
-    CategoryCommands categoryCommands;
-    CabinetCommands cabinetCommands;
 };

@@ -116,7 +116,7 @@ void ShelfDataFile::setUp()
 {
     connect(pictureLoader.get(), &ShelfPictureLoader::picturesRead, this, &ShelfDataFile::placeLoadedPictures);
     connect(&pictureLayoutTimer, &QTimer::timeout, shelf.view, &AbstractThumbnailView::updateLayout);
-    connect(&saveTimer, &QTimer::timeout, &shelf, qOverload<>(&VorendaShelf::save));
+    connect(&saveTimer, &QTimer::timeout, this, qOverload<>(&ShelfDataFile::save));
 
     // The view resets its model after every change of items or categories.
     connect(shelf.view->model(), &QAbstractItemModel::modelReset, this, &ShelfDataFile::scheduleSave);

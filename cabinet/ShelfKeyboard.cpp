@@ -1,15 +1,12 @@
 #include "ShelfKeyboard.h"
 
-#include "DockableWidget.h"
-#include "MyThumbnailItem.h"
-#include "OverrideCursor.h"
 #include "SearchBox.h"
 #include "SearchCommands.h"
 #include "ShelfParts.h"
+#include "ShelfStatusBar.h"
 #include "VorendaShelf.h"
 
 #include <QKeyEvent>
-#include <QPointer>
 
 ShelfKeyboard::ShelfKeyboard(VorendaShelf& shelf)
     : shelf(shelf)
@@ -31,38 +28,20 @@ bool ShelfKeyboard::keyPressed(QKeyEvent* event)
         return true;
     }
 
+    ShelfCommandDispatcher& commands = ShelfParts::of(shelf).commands;
     switch (event->key()) {
     case Qt::Key_Escape:
         event->accept();
-        if (!shelf.kiosk)
-            shelf.frame->hide();
+        commands.runKey(HideShelf, false);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         event->accept();
-        const QList<AbstractThumbnailItem*> selected = shelf.view->getSelectedItems();
-        if (selected.isEmpty()) {
-            shelf.showStatusMessage(VorendaShelf::tr("No item is selected!"));
-            return true;
-        }
-        // Opening may hide the window or change the view, so every item is held by a
-        // guard and skipped once it is gone.
-        QList<QPointer<MyThumbnailItem>> items;
-        for (AbstractThumbnailItem* item : selected) {
-            if (auto* thumbnail = qobject_cast<MyThumbnailItem*>(item))
-                items.append(thumbnail);
-        }
         const bool locate = event->modifiers() & Qt::ShiftModifier;
         const bool maximized = event->modifiers() & Qt::AltModifier;
-        OverrideCursor busy(Qt::BusyCursor);
-        for (const QPointer<MyThumbnailItem>& item : items) {
-            if (!item)
-                continue;
-            if (locate)
-                shelf.onLocateItem(item, maximized);
-            else
-                shelf.onOpenItem(item, maximized);
-        }
+        if (commands.runKey(locate ? LocateSelectedItems : OpenSelectedItems, maximized)
+            == ShelfCommandDispatcher::NoSelection)
+            ShelfStatusBar(shelf).showMessage(VorendaShelf::tr("No item is selected!"));
         return true;
     }
     default:

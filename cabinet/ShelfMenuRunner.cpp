@@ -3,10 +3,12 @@
 #include "AddProgressWidget.h"
 #include "CategoryHeaderItem.h"
 #include "ItemCommands.h"
-#include "MenuCommand.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "ShelfMenus.h"
+#include "ShelfParts.h"
+#include "ShelfStatusBar.h"
+#include "ShelfSubmenus.h"
 #include "SkinWidget.h"
 #include "VorendaShelf.h"
 
@@ -81,7 +83,7 @@ void ShelfMenuRunner::showContextMenuAt(const QPoint& pos)
 void ShelfMenuRunner::showContextMenu(int categoryKey, const QPoint& pos)
 {
     if (shelf.statusMessageShown)
-        shelf.updateStatusLabel();
+        ShelfStatusBar(shelf).update();
     if (!mayOpen())
         return;
     const QPointer<VorendaShelf> self(&shelf);
@@ -92,14 +94,14 @@ void ShelfMenuRunner::showContextMenu(int categoryKey, const QPoint& pos)
     if (!self)
         return;
     open.clear();
-    shelf.doMenuAction(chosen, categoryKey);
+    ShelfParts::of(shelf).commands.runPlain(chosen, categoryKey);
     delete menu.data();
 }
 
 void ShelfMenuRunner::showItemMenu(const QList<AbstractThumbnailItem*>& items, const QPoint& pos)
 {
     if (shelf.statusMessageShown)
-        shelf.updateStatusLabel();
+        ShelfStatusBar(shelf).update();
     if (items.isEmpty() || !mayOpen())
         return;
     const QList<QPointer<MyThumbnailItem>> held = ItemCommands::guarded(items);
@@ -112,41 +114,9 @@ void ShelfMenuRunner::showItemMenu(const QList<AbstractThumbnailItem*>& items, c
         return;
     open.clear();
     if (chosen)
-        carryOutItemChoice(chosen, ItemCommands::present(held));
+        ShelfParts::of(shelf).commands.runOnItems(chosen, ItemCommands::present(held));
     if (self)
         delete menu.data();
-}
-
-void ShelfMenuRunner::carryOutItemChoice(QAction* chosen, const QList<AbstractThumbnailItem*>& items)
-{
-    const MenuCommand command = MenuCommand::unpack(chosen->data());
-    if (!command.valid || items.isEmpty() || (shelf.kiosk && command.type != OpenItems))
-        return;
-    switch (command.type) {
-    case OpenItems:
-    case LocateItems:
-        ItemCommands(shelf).openOrLocate(items, command.type == LocateItems);
-        break;
-    case RefreshThumbnail:
-        ItemCommands(shelf).refreshThumbnails(items);
-        break;
-    case RenameItem:
-        if (auto* item = qobject_cast<MyThumbnailItem*>(items.first()))
-            item->editLabel();
-        break;
-    case RemoveItems:
-        ItemCommands(shelf).removeItems(items);
-        break;
-    case SetCustomThumbnail:
-        // The picture goes to the items selected once it is chosen.
-        ItemCommands(shelf).chooseCustomThumbnail();
-        break;
-    case MoveItems:
-        shelf.view->moveItems(items, command.parameter, true);
-        break;
-    default:
-        break;
-    }
 }
 
 QLabel* ShelfMenuRunner::buttonOf(BarMenu which) const
@@ -177,13 +147,13 @@ void ShelfMenuRunner::fillBarMenu(QMenu* menu, BarMenu which, int categoryKey)
         ShelfMenus(shelf).fillItemsMenu(menu);
         break;
     case View:
-        shelf.createSubmenuForViewOptions(menu);
+        ShelfSubmenus(shelf).viewOptions(menu);
         break;
     case Personalize:
-        shelf.createSubmenuForPersonalization(menu, -1, true);
+        ShelfSubmenus(shelf).personalization(menu, -1, true);
         break;
     case Help:
-        shelf.createSubmenuForHelpAndSupport(menu, false);
+        ShelfSubmenus(shelf).helpAndSupport(menu, false);
         break;
     }
 }
@@ -191,7 +161,7 @@ void ShelfMenuRunner::fillBarMenu(QMenu* menu, BarMenu which, int categoryKey)
 void ShelfMenuRunner::showBarMenu(BarMenu which)
 {
     if (shelf.statusMessageShown)
-        shelf.updateStatusLabel();
+        ShelfStatusBar(shelf).update();
     if (!mayOpen())
         return;
     const QPointer<VorendaShelf> self(&shelf);
@@ -216,7 +186,7 @@ void ShelfMenuRunner::showBarMenu(BarMenu which)
     }
     open.clear();
     if (plainEntries)
-        shelf.doMenuAction(chosen, which == Categories ? categoryKey : -1);
+        ShelfParts::of(shelf).commands.runPlain(chosen, which == Categories ? categoryKey : -1);
     delete menu.data();
 }
 
@@ -240,9 +210,8 @@ void VorendaShelf::onShowContextMenu(QContextMenuEvent* event)
 
 void VorendaShelf::onShowCategoryContextMenu(CategoryHeaderItem* item, QGraphicsSceneContextMenuEvent* event)
 {
-    if (!item)
-        return;
-    showContextMenu(item->getKey(), event ? event->screenPos() : QCursor::pos());
+    if (item)
+        ShelfMenuRunner(*this).showContextMenu(item->getKey(), event ? event->screenPos() : QCursor::pos());
 }
 
 void VorendaShelf::onShowItemContextMenu(QList<AbstractThumbnailItem*> items, QGraphicsSceneContextMenuEvent* event)

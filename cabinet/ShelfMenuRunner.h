@@ -13,7 +13,8 @@ class VorendaShelf;
 // Opens a cabinet's menus the same way each time: the status label's message ends,
 // nothing opens while items are being added or while another menu of the cabinet is
 // up, the cabinet refuses to auto-hide while the menu shows, and the menu is built
-// afresh and destroyed after use. A plain entry's command runs once the menu is gone.
+// afresh and destroyed after use. A plain entry's command, and the item menu's, runs
+// through the command dispatcher once the menu is gone.
 class ShelfMenuRunner {
 public:
     enum BarMenu { Cabinet, Categories, Items, View, Personalize, Help };
@@ -33,7 +34,6 @@ private:
     bool mayOpen();
     // Runs `menu` at `pos`; the chosen entry, which lives as long as the menu.
     QAction* run(QMenu* menu, const QPoint& pos);
-    void carryOutItemChoice(QAction* chosen, const QList<AbstractThumbnailItem*>& items);
     void fillBarMenu(QMenu* menu, BarMenu which, int categoryKey);
     QLabel* buttonOf(BarMenu which) const;
     SkinWidget* skinOf(BarMenu which) const;

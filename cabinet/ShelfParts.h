@@ -13,7 +13,8 @@ class VorendaShelf;
 
 // The work behind one cabinet window, one object for each job that keeps state of its
 // own. The cabinet's specified functions and slots are the entry points into it; the
-// classes of the cabinet library reach it through of().
+// classes of the cabinet library reach it, and each other, through of(), never back
+// through those slots.
 class ShelfParts
 {
 public:

@@ -5,6 +5,7 @@
 #include "BookmarksImport.h"
 #include "BookmarksWarningDialog.h"
 #include "CategoryHeaderItem.h"
+#include "CommandTable.h"
 #include "FavoriteFolders.h"
 #include "ListIteratorThread.h"
 #include "MyThumbnailItem.h"
@@ -32,12 +33,6 @@ int categoryKeyOf(const QVariant& data)
     const int key = ApplicationWalk::callerData(data).toInt(&ok);
     return ok ? key : -1;
 }
-
-// The folder shortcuts that "All Above" adds, in menu order.
-const MenuType ALL_SHORTCUTS[] = {HomeShortcut,     DesktopShortcut,   ApplicationsShortcut, UtilitiesShortcut,
-                                  FavoritesShortcut, DiskShortcut,      DocumentsShortcut,    PicturesShortcut,
-                                  MusicShortcut,     VideosShortcut,    DownloadsShortcut,    TrashShortcut,
-                                  TemporaryShortcut};
 
 // The desktop entries' menu category of the utilities.
 const QString UTILITY = QStringLiteral("Utility");
@@ -91,63 +86,13 @@ void ShelfWalks::setUp()
 
 bool ShelfWalks::runCommand(MenuType type, int parameter)
 {
-    if (!runPlacesCommand(type, parameter))
+    const CommandRow* row = CommandTable::find(type);
+    if (!row || !row->run || !row->addsFromFileSystem())
         return false;
+    row->run(CommandCall(shelf, parameter));
     // What a walk adds is counted when it ends.
     shelf.updateStatusLabel();
     return true;
-}
-
-bool ShelfWalks::runPlacesCommand(MenuType type, int parameter)
-{
-    switch (type) {
-    case AddFiles:
-        addChosenFiles(parameter);
-        return true;
-    case AddFolderShortcut:
-        addChosenFolder(parameter);
-        return true;
-    case HomeShortcut:
-    case DesktopShortcut:
-    case ApplicationsShortcut:
-    case UtilitiesShortcut:
-    case FavoritesShortcut:
-    case DiskShortcut:
-    case DocumentsShortcut:
-    case PicturesShortcut:
-    case MusicShortcut:
-    case VideosShortcut:
-    case DownloadsShortcut:
-    case TrashShortcut:
-    case TemporaryShortcut:
-        addShortcut(type, parameter);
-        return true;
-    case AllShortcuts:
-        for (MenuType shortcut : ALL_SHORTCUTS)
-            addShortcut(shortcut, parameter);
-        return true;
-    case AddFavorites:
-        addFavorites(parameter, false);
-        return true;
-    case AddDesktopItems:
-    case AddDocuments:
-    case AddMusic:
-    case AddPictures:
-    case AddVideos:
-        addPlaceContents(type, parameter);
-        return true;
-    case AddApplications:
-        addApplications(QString(), parameter);
-        return true;
-    case AddUtilities:
-        addApplications(UTILITY, parameter);
-        return true;
-    case AddSafariBookmarks:
-        BookmarksImport(shelf).start(parameter);
-        return true;
-    default:
-        return false;
-    }
 }
 
 void ShelfWalks::addChosenFiles(int categoryKey)
@@ -203,23 +148,6 @@ void ShelfWalks::addChosenFolder(int categoryKey)
         shelf.addItem(QString(), removeTrailingSeparator(folder), QPixmap(), categoryKey, GenericPath);
 }
 
-void ShelfWalks::addShortcut(MenuType type, int categoryKey)
-{
-    switch (type) {
-    case UtilitiesShortcut:
-        // No one folder holds the utilities here; as in the welcome wizard, they come
-        // in a category of their own.
-        addApplications(UTILITY, categoryKey, VorendaShelf::tr("Utilities"));
-        break;
-    case FavoritesShortcut:
-        addFavorites(categoryKey, true);
-        break;
-    default:
-        addFolderShortcut(type, categoryKey);
-        break;
-    }
-}
-
 void ShelfWalks::addFavorites(int categoryKey, bool firstOnly)
 {
     const QList<FavoriteFolders::Folder> favorites = FavoriteFolders::list();
@@ -231,41 +159,35 @@ void ShelfWalks::addFavorites(int categoryKey, bool firstOnly)
     }
 }
 
-void ShelfWalks::addFolderShortcut(MenuType type, int categoryKey)
+void ShelfWalks::addFolderShortcut(StandardPlaces::Place place, const QString& name, int categoryKey)
 {
-    const QString target = StandardPlaces::folder(type);
-    if (target.isEmpty())
-        return;
-    QString name;
-    switch (type) {
-    case DiskShortcut:
-        name = VorendaShelf::tr("File System");
-        break;
-    case TrashShortcut:
-        name = VorendaShelf::tr("Trash");
-        break;
-    case TemporaryShortcut:
-        name = VorendaShelf::tr("System's Temporary Directory");
-        break;
-    default:
-        break;
-    }
-    shelf.addItem(name, target, QPixmap(), categoryKey, GenericPath);
+    const QString target = StandardPlaces::folder(place);
+    if (!target.isEmpty())
+        shelf.addItem(name, target, QPixmap(), categoryKey, GenericPath);
 }
 
-void ShelfWalks::addPlaceContents(MenuType type, int categoryKey)
+void ShelfWalks::addPlaceContents(StandardPlaces::Place place, bool foldersAsItems, int categoryKey)
 {
     if (walksStopped)
         return;
-    const QString folder = StandardPlaces::folder(type);
+    const QString folder = StandardPlaces::folder(place);
     if (folder.isEmpty())
         return;
-    // The desktop may hold whole folders the user keeps there; they become items.
-    const auto options = type == AddDesktopItems ? contentsWalk | RecurseDirThread::DirAsFile : contentsWalk;
+    const auto options = foldersAsItems ? contentsWalk | RecurseDirThread::DirAsFile : contentsWalk;
     shelf.recurseDirThread->start(addTrailingSeparator(folder), categoryKey, options);
 }
 
-void ShelfWalks::addApplications(const QString& desktopCategory, int categoryKey, const QString& ownCategory)
+void ShelfWalks::addApplications(int categoryKey)
+{
+    walkApplications(QString(), categoryKey, QString());
+}
+
+void ShelfWalks::addUtilities(int categoryKey, const QString& ownCategory)
+{
+    walkApplications(UTILITY, categoryKey, ownCategory);
+}
+
+void ShelfWalks::walkApplications(const QString& desktopCategory, int categoryKey, const QString& ownCategory)
 {
     if (walksStopped)
         return;

@@ -2,6 +2,7 @@
 
 #include "ApplicationWalk.h"
 #include "MenuType.h"
+#include "StandardPlaces.h"
 
 #include <QList>
 #include <QObject>
@@ -27,10 +28,25 @@ public:
 
     // Connects the walkers, the importer and the view's link pastes; once they exist.
     void setUp();
-    // Runs a command that adds items from the file system: files or a folder chosen in
-    // a dialog, a standard place as one item, or a place walked for its contents.
-    // Returns false, doing nothing, for every other command.
+    // Runs a command of the command table that adds items from the file system, as the
+    // dispatcher does but without its frame (search, kiosk mode), then counts what is
+    // there. Returns false, doing nothing, for every other command.
     bool runCommand(MenuType type, int parameter);
+
+    // The commands that add from the file system, each into the category `categoryKey`
+    // (-1 for none). Files, or one folder, chosen in a dialog:
+    void addChosenFiles(int categoryKey);
+    void addChosenFolder(int categoryKey);
+    // A place as one item, under `name` or, when it is empty, the folder's own.
+    void addFolderShortcut(StandardPlaces::Place place, const QString& name, int categoryKey);
+    // The file manager's bookmarked folders as items; only the first when `firstOnly`.
+    void addFavorites(int categoryKey, bool firstOnly);
+    // The contents of a place, walked; its folders become items when `foldersAsItems`.
+    void addPlaceContents(StandardPlaces::Place place, bool foldersAsItems, int categoryKey);
+    // Every application entry, or the utilities only, into the category or into its
+    // subcategory `ownCategory` when one is named.
+    void addApplications(int categoryKey);
+    void addUtilities(int categoryKey, const QString& ownCategory);
     // Queues a walk of a dropped folder into the category `categoryKey` (-1 for none).
     void addFolder(const QString& path, int categoryKey);
     // Ends this cabinet's walks and bookmark imports for good, before the cabinet goes
@@ -55,24 +71,15 @@ private:
     // A paste of many links shows on the progress window like a walk.
     void urlPasteProgress(AbstractThumbnailItem* item);
     void urlPasteFinished();
-    bool runPlacesCommand(MenuType type, int parameter);
     AddProgressWidget* progressPanel();
     // Puts the item on the progress window and shows it for this cabinet; false when
     // the window is busy with another cabinet.
     bool showProgress(MyThumbnailItem* item);
-    // A place as one item, or the utilities as one category.
-    void addShortcut(MenuType type, int categoryKey);
-    void addFolderShortcut(MenuType type, int categoryKey);
-    // The file manager's bookmarked folders as items; only the first when `firstOnly`.
-    void addFavorites(int categoryKey, bool firstOnly);
-    void addPlaceContents(MenuType type, int categoryKey);
     // The application entries of `desktopCategory` (all when empty) into the category,
     // or into its subcategory `ownCategory` when one is named.
-    void addApplications(const QString& desktopCategory, int categoryKey, const QString& ownCategory = QString());
+    void walkApplications(const QString& desktopCategory, int categoryKey, const QString& ownCategory);
     // The category a found file goes into, made first when the walk names one of its own.
     int categoryFor(const QVariant& data);
-    void addChosenFiles(int categoryKey);
-    void addChosenFolder(int categoryKey);
 
     VorendaShelf& shelf;
     QPointer<AddProgressWidget> wiredProgressPanel;

@@ -12,48 +12,40 @@ QString location(QStandardPaths::StandardLocation type)
     return removeTrailingSeparator(QStandardPaths::writableLocation(type));
 }
 
-QString placeFolder(MenuType type)
+QString placeFolder(StandardPlaces::Place place)
 {
-    switch (type) {
-    case HomeShortcut:
+    switch (place) {
+    case StandardPlaces::Home:
         return location(QStandardPaths::HomeLocation);
-    case DesktopShortcut:
-    case AddDesktopItems:
+    case StandardPlaces::Desktop:
         return location(QStandardPaths::DesktopLocation);
-    case ApplicationsShortcut:
+    case StandardPlaces::Applications:
         return location(QStandardPaths::ApplicationsLocation);
-    case DiskShortcut:
+    case StandardPlaces::Disk:
         return QStringLiteral("/");
-    case DocumentsShortcut:
-    case AddDocuments:
+    case StandardPlaces::Documents:
         return location(QStandardPaths::DocumentsLocation);
-    case PicturesShortcut:
-    case AddPictures:
+    case StandardPlaces::Pictures:
         return location(QStandardPaths::PicturesLocation);
-    case MusicShortcut:
-    case AddMusic:
+    case StandardPlaces::Music:
         return location(QStandardPaths::MusicLocation);
-    case VideosShortcut:
-    case AddVideos:
+    case StandardPlaces::Videos:
         return location(QStandardPaths::MoviesLocation);
-    case DownloadsShortcut:
+    case StandardPlaces::Downloads:
         return location(QStandardPaths::DownloadLocation);
-    case TrashShortcut:
+    case StandardPlaces::Trash:
         return location(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/files");
-    case TemporaryShortcut:
+    case StandardPlaces::Temporary:
         return location(QStandardPaths::TempLocation);
-    default:
-        // Favorites and Utilities have no one folder here: they are the file manager's
-        // bookmarks and the menus' utility entries, which the cabinet's walks read.
-        return QString();
     }
+    return QString();
 }
 
 } // namespace
 
-QString StandardPlaces::folder(MenuType type)
+QString StandardPlaces::folder(Place place)
 {
-    const QString path = placeFolder(type);
+    const QString path = placeFolder(place);
     if (path.isEmpty() || !QFileInfo(path).isDir())
         return QString();
     return path;

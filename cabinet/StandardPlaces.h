@@ -1,7 +1,5 @@
 #pragma once
 
-#include "MenuType.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +9,9 @@
 class StandardPlaces
 {
 public:
-    // The folder a place command adds or walks, without trailing separator; empty
-    // when the place has no folder on this system or the folder does not exist.
-    static QString folder(MenuType type);
+    enum Place { Home, Desktop, Applications, Disk, Documents, Pictures, Music, Videos, Downloads, Trash, Temporary };
+
+    // The folder of a place, without trailing separator; empty when the folder does not
+    // exist on this system.
+    static QString folder(Place place);
 };

@@ -461,7 +461,7 @@ public slots:
     void onViewModelReset();
     void onItemFound(void* item, QVariant data);
 
-    // ---- Commands (ShelfCommandDispatcher) ----
+    // ---- Commands (ShelfCommandDispatcher; each number's row in CommandTable) ----
     // The command dispatcher: runs one numbered command with its parameter.
     void doMenuAction(MenuType type, int parameter);
     // Runs the cabinet-level and category-placing command of a plain entry that a

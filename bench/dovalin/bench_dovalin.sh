@@ -191,7 +191,10 @@ report() {
     echo "target: dovalin / fastest other at most $target; at most 64 MB per decoding thread ($threads threads)"
 }
 
-echo "Thumbnails into a $box-pixel box, 6000 x 4000 pixels each, $cores cores"
+# Figures of one machine say little of another: the processor goes with them.
+cpu=$(sed -n 's/^model name[[:space:]]*:[[:space:]]*//p' /proc/cpuinfo | head -n 1)
+echo "Thumbnails into a $box-pixel box, 6000 x 4000 pixels each"
+echo "Machine: ${cpu:-unknown processor}, $cores cores"
 report jpegs "A batch of $count JPEGs" "$count" 0.5 "$rounds"
 report mixed "A batch of $count JPEGs and $pngs PNGs" "${#mixed[@]}" 0.5 "$rounds"
 report single "One JPEG alone" 1 1.0 "$single_rounds"

@@ -54,15 +54,27 @@ QImage EighthScaleJpegDecoder::decodeEighth(const QByteArray& file, int threads,
 QImage EighthScaleJpegDecoder::decodeEighth(const JpegHeader& header, const QByteArray& file, int threads,
                                             int chunkBytes, Figures* figures)
 {
+    // What is held besides the records of the units: the file, its entropy-coded data
+    // (no longer than the file's rest) and the picture at an eighth.
+    const qint64 pictureBytes = qint64((header.width + 7) / 8) * ((header.height + 7) / 8) * 4;
+    const qint64 otherBytes = file.size() + (file.size() - header.scanStart + qint64(EntropyStream::padBytes))
+        + pictureBytes;
     EntropyStream stream;
-    if (!stream.prepare(file, header.scanStart, header.restartInterval, threads, size_t(std::max(1, chunkBytes))))
-        return QImage();
     const ScanUnitDecoder units(header);
     ParallelScanDecoder scan(header, stream, units);
-    if (!scan.decode(std::max(1, threads), uint64_t(std::max(1, chunkBytes)) * 8))
+    if (otherBytes + qint64(scan.leastRecordBytes()) > mostBytes)
         return QImage();
-    if (figures)
+    if (!stream.prepare(file, header.scanStart, header.restartInterval, threads, size_t(std::max(1, chunkBytes))))
+        return QImage();
+    const bool decoded = scan.decode(std::max(1, threads), uint64_t(std::max(1, chunkBytes)) * 8,
+                                     uint64_t(mostBytes - otherBytes));
+    if (figures) {
         figures->overlapBits = scan.overlapBits();
+        figures->decodedUnits = scan.decodedUnits();
+        figures->heldBytes = otherBytes + qint64(scan.heldBytes());
+    }
+    if (!decoded)
+        return QImage();
 
     QImage picture = EighthScalePicture::render(header, scan.dcValues(), scan.reducedTerms(), threads);
     if (picture.isNull())

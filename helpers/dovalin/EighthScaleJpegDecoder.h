@@ -11,7 +11,9 @@ class JpegHeader;
 // decoder at an eighth of the size, then smooth scaling to the size asked for). Takes
 // the files whose decoding it reproduces (see JpegHeader) when the reader would decode
 // them at an eighth; for any other file, and for data that turns out damaged, it gives
-// a null image and the image reader has the last word.
+// a null image and the image reader has the last word. So it does for a picture whose
+// decoding would hold more than mostBytes, and for data that never lines up at the
+// threads' chunk starts (which would be decoded over and over).
 class EighthScaleJpegDecoder
 {
 public:
@@ -19,7 +21,15 @@ public:
     {
         // Bits decoded twice to join the threads' parts.
         quint64 overlapBits = 0;
+        // Units decoded from the chunks' starts and on into the next chunks.
+        quint64 decodedUnits = 0;
+        // The most held at once: file, its entropy-coded data, records, picture.
+        qint64 heldBytes = 0;
     };
+
+    // The most a decode holds, the file included, so that a picture made alone keeps
+    // within the 64 MB of one decoding thread, the program's own memory included.
+    static constexpr qint64 mostBytes = 40 * 1024 * 1024;
 
     // The picture at `target`, decoded on at most `threads` threads; null when not taken.
     static QImage decode(const QByteArray& file, const QSize& target, int threads, Figures* figures = nullptr);

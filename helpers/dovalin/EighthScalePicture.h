@@ -16,7 +16,7 @@ public:
     // RGB32 for colour, Grayscale8 for gray, made on at most `threads` threads, from
     // the DC values of the blocks and the reduced transform's terms of 4:2:0 chroma; a
     // null image for coefficients so large that the decoder's 16-bit arithmetic could
-    // round them otherwise.
+    // round them otherwise, or chroma beyond the range its builds agree on.
     static QImage render(const JpegHeader& header, const int16_t* dc, const int32_t* reducedTerms,
                          int threads);
 };

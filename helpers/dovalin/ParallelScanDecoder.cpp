@@ -15,10 +15,12 @@ struct ParallelScanDecoder::Run
     std::vector<uint32_t> starts;
     std::vector<int16_t> dc;
     std::vector<int32_t> terms;
-    bool failed = false; // stopped at a bit pattern that is no code
+    bool failed = false; // stopped at a bit pattern that is no code, or past the bounds
+    size_t allowance = 0; // units it may still decode before it asks for more
     // For a run that goes on past its chunk: the chunk and unit where it met that
-    // chunk's own decoding.
+    // chunk's own decoding, or whether it stopped at the end of its reach unmet.
     bool met = false;
+    bool stopped = false;
     size_t metChunk = 0;
     size_t metIndex = 0;
 };
@@ -34,21 +36,44 @@ ParallelScanDecoder::ParallelScanDecoder(const JpegHeader& header, const Entropy
 
 namespace {
 
-// The most the records of the units may take; a picture that needs more (tens of
-// thousands of pixels a side) is left to the image reader, which needs less.
-constexpr uint64_t mostRecordBytes = 128 * 1024 * 1024;
 constexpr uint64_t chunksPerThread = 4;
+// A run goes on through this many chunks past its own to meet one's decoding; real data
+// meets within a few units.
+constexpr size_t reachChunks = 1;
+// Units a run takes from the shared allowance at a time.
+constexpr size_t allowanceStep = 256;
+// The chunks and the runs past them decode the scan about once for real data; chunks
+// decoded off the grid may find more units than there are, and each run decodes at
+// most the next chunk again.
+constexpr uint64_t mostDecodesPerUnit = 2 + reachChunks;
 
 } // namespace
 
-bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits)
+uint64_t ParallelScanDecoder::finalBytesPerUnit() const
 {
-    // Each unit's start, DC differences and reduced terms while decoding, then the
-    // joined copies and the DC values.
-    const uint64_t keptBytes = uint64_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock * 4;
-    const uint64_t unitBytes = 4 + uint64_t(units.blocksPerUnit()) * 2 * 2 + 2 * keptBytes;
-    if (uint64_t(unitCount) * unitBytes > mostRecordBytes)
+    return uint64_t(units.blocksPerUnit()) * 2 + uint64_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock * 4;
+}
+
+uint64_t ParallelScanDecoder::runBytesPerUnit() const
+{
+    return 4 + finalBytesPerUnit();
+}
+
+uint64_t ParallelScanDecoder::leastRecordBytes() const
+{
+    // The DC values and terms of every unit; without restart markers, a run's record of
+    // each at the least.
+    const uint64_t perUnit = finalBytesPerUnit() + (header.restartInterval > 0 ? 0 : runBytesPerUnit());
+    return uint64_t(unitCount) * perUnit;
+}
+
+bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits, uint64_t recordBytes)
+{
+    if (leastRecordBytes() > recordBytes)
         return false;
+    const uint64_t finalBytes = uint64_t(unitCount) * finalBytesPerUnit();
+    held = finalBytes;
+    capacityLeft = int64_t((recordBytes - finalBytes) / runBytesPerUnit());
     // Every block takes at least two bits (its DC and end-of-block codes): data too
     // short for the units ends early, which the image reader reports its own way.
     if (uint64_t(unitCount) * uint64_t(units.blocksPerUnit()) * 2 > stream.bitCount())
@@ -56,8 +81,8 @@ bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits)
     // Every value is written before it is read.
     dc.reset(new int16_t[unitCount * size_t(units.blocksPerUnit())]);
     terms.reset(new int32_t[unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock]);
-    const bool decoded = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
-    if (!decoded)
+    const bool done = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
+    if (!done)
         return false;
     sumPredictions();
     return true;
@@ -105,6 +130,7 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
     // down does not hold the others up.
     const int workers = std::max(1, threads);
     const size_t count = size_t(std::clamp<uint64_t>(bits / chunkBits, 1, uint64_t(workers) * chunksPerThread));
+    decodesLeft = int64_t(mostDecodesPerUnit * unitCount + count * 2 * allowanceStep);
     std::vector<Run> chunks(count);
     // Room for the units a chunk holds on average, and some.
     const size_t expected = unitCount / count + unitCount / count / 4 + 16;
@@ -113,10 +139,10 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
     forEachPart(int(count), workers, [&](int part) {
         const size_t i = size_t(part);
         const uint64_t end = i + 1 < count ? chunks[i + 1].begin : bits;
-        chunks[i].starts.reserve(expected);
-        chunks[i].dc.reserve(expected * size_t(units.blocksPerUnit()));
-        chunks[i].terms.reserve(expected * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock);
-        decodeRun(chunks[i], end);
+        if (reserve(chunks[i], expected))
+            decodeRun(chunks[i], end);
+        else
+            chunks[i].failed = true;
     });
     std::vector<Run> extensions(count);
     forEachPart(int(count) - 1, workers, [&](int part) {
@@ -124,13 +150,54 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
         if (chunks[i].failed)
             return;
         extensions[i].begin = chunks[i].end;
-        extendRun(extensions[i], chunks, i + 1);
+        const size_t reach = i + 1 + reachChunks;
+        extendRun(extensions[i], chunks, i + 1, reach < count ? chunks[reach].begin : bits);
     });
+    // Past a bound the data is no scan the threads can share: the image reader takes it.
+    if (pastBounds)
+        return false;
     return join(chunks, extensions, workers);
 }
 
-bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position) const
+bool ParallelScanDecoder::reserve(Run& run, size_t capacity)
 {
+    const size_t present = run.starts.capacity();
+    capacity = std::min(capacity, unitCount);
+    if (capacity <= present)
+        return true;
+    const int64_t more = int64_t(capacity - present);
+    if (pastBounds || capacityLeft.fetch_sub(more) < more) {
+        pastBounds = true;
+        return false;
+    }
+    this->held += uint64_t(more) * runBytesPerUnit();
+    run.starts.reserve(capacity);
+    run.dc.reserve(capacity * size_t(units.blocksPerUnit()));
+    run.terms.reserve(capacity * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock);
+    return true;
+}
+
+bool ParallelScanDecoder::allow(Run& run)
+{
+    if (run.allowance == 0) {
+        if (pastBounds || decodesLeft.fetch_sub(int64_t(allowanceStep)) < int64_t(allowanceStep)) {
+            pastBounds = true;
+            return false;
+        }
+        run.allowance = allowanceStep;
+        decoded += allowanceStep;
+    }
+    --run.allowance;
+    const size_t size = run.starts.size();
+    return size < run.starts.capacity() || reserve(run, std::max<size_t>(64, size * 2));
+}
+
+bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position)
+{
+    if (!allow(run)) {
+        run.failed = true;
+        return false;
+    }
     const size_t before = run.starts.size();
     const size_t blocks = size_t(units.blocksPerUnit());
     const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
@@ -147,38 +214,62 @@ bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position) const
     return true;
 }
 
-void ParallelScanDecoder::decodeRun(Run& run, uint64_t end) const
+void ParallelScanDecoder::decodeRun(Run& run, uint64_t end)
 {
     uint64_t position = run.end = run.begin;
     while (position < end && run.starts.size() < unitCount && decodeUnit(run, position)) {
     }
 }
 
-void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, size_t next) const
+bool ParallelScanDecoder::meets(const std::vector<Run>& chunks, uint64_t position, size_t& chunk, size_t& index) const
+{
+    // The first unit start of a later chunk at or after this position.
+    while (chunk < chunks.size()) {
+        const std::vector<uint32_t>& starts = chunks[chunk].starts;
+        while (index < starts.size() && starts[index] < position)
+            ++index;
+        if (index < starts.size())
+            break;
+        ++chunk;
+        index = 0;
+    }
+    return chunk < chunks.size() && chunks[chunk].starts[index] == position;
+}
+
+void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, size_t next, uint64_t reach)
 {
     uint64_t position = run.end = run.begin;
     size_t chunk = next;
     size_t index = 0;
     while (run.starts.size() < unitCount) {
-        // The first unit start of a later chunk at or after this position.
-        while (chunk < chunks.size()) {
-            const std::vector<uint32_t>& starts = chunks[chunk].starts;
-            while (index < starts.size() && starts[index] < position)
-                ++index;
-            if (index < starts.size())
-                break;
-            ++chunk;
-            index = 0;
-        }
-        if (chunk < chunks.size() && chunks[chunk].starts[index] == position) {
+        if (meets(chunks, position, chunk, index)) {
             run.met = true;
             run.metChunk = chunk;
             run.metIndex = index;
             break;
         }
+        if (position >= reach && position < stream.bitCount()) {
+            run.stopped = true;
+            break;
+        }
         if (position >= stream.bitCount() || !decodeUnit(run, position))
             break;
     }
+}
+
+bool ParallelScanDecoder::decodeTail(const std::vector<Run>& chunks, uint64_t& position, size_t& unit, size_t& chunk,
+                                     size_t& index)
+{
+    const size_t blocks = size_t(units.blocksPerUnit());
+    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
+    for (; unit < unitCount; ++unit, ++decoded) {
+        if (meets(chunks, position, chunk, index))
+            return true;
+        if (position >= stream.bitCount()
+            || !units.decode(stream, position, dc.get() + unit * blocks, terms.get() + unit * kept))
+            return false;
+    }
+    return true;
 }
 
 bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector<Run>& extensions, int threads)
@@ -213,15 +304,36 @@ bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector
             return false;
         const Run& extension = extensions[chunk];
         // From the next chunk's start to where the runs meet, both decoded the bits.
-        const uint64_t meeting =
-            extension.met ? chunks[extension.metChunk].starts[extension.metIndex] : extension.end;
-        overlap += meeting - chunks[chunk + 1].begin;
-        if (take(extension, 0))
+        const uint64_t nextBegin = chunks[chunk + 1].begin;
+        if (extension.met) {
+            overlap += chunks[extension.metChunk].starts[extension.metIndex] - nextBegin;
+            if (take(extension, 0))
+                break;
+            chunk = extension.metChunk;
+            from = extension.metIndex;
+            continue;
+        }
+        if (take(extension, 0)) {
+            overlap += extension.end - nextBegin;
             break;
-        if (!extension.met)
+        }
+        // Damaged data, or the end of it.
+        if (!extension.stopped)
             return false;
-        chunk = extension.metChunk;
-        from = extension.metIndex;
+        // Nothing met within the runs' reach: the rest is decoded here, straight into
+        // the scan's values, until it meets a chunk's decoding.
+        uint64_t position = extension.end;
+        size_t metChunk = chunk + 1;
+        size_t metIndex = 0;
+        if (!decodeTail(chunks, position, unit, metChunk, metIndex))
+            return false;
+        overlap += position - nextBegin;
+        if (unit == unitCount) {
+            end = position;
+            break;
+        }
+        chunk = metChunk;
+        from = metIndex;
     }
     if (end > stream.bitCount())
         return false;

@@ -89,6 +89,12 @@ bool ReducedBlockTransform::sample(int16_t dc, int quant, int32_t term, uint8_t*
         return false;
     // 4 x DC through the first pass, times 32768 in the second, then rounded off by
     // 20 bits.
-    *pixel = sampleLimit(int(descaled(int64_t(dequantised) * 131072 + term, 20)));
+    const int64_t value = descaled(int64_t(dequantised) * 131072 + term, 20);
+    // Beyond the range limit's table the JPEG library's builds differ: its plain code
+    // wraps the value around (as sampleLimit does), its vector code (taken on most
+    // processors) clamps it. The image reader decodes such a picture, whichever it is.
+    if (value < -512 || value > 511)
+        return false;
+    *pixel = sampleLimit(int(value));
     return true;
 }

@@ -20,7 +20,7 @@ public:
     // handles the same marks the terms as unusable.
     static void acTerms(const int16_t* ac, const std::array<uint16_t, 64>& quant, int32_t terms[4]);
 
-    // The pixel of a term once the DC value is known; false for unusable terms or a DC
-    // value out of range.
+    // The pixel of a term once the DC value is known; false for unusable terms, a DC
+    // value out of range, or a pixel value beyond the range the decoder's builds agree on.
     static bool sample(int16_t dc, int quant, int32_t term, uint8_t* pixel);
 };

@@ -13,7 +13,20 @@
 
 #include <optional>
 
+#include <sched.h>
+
 namespace {
+
+// The cores this process may run on: a container or taskset may hold it to fewer than
+// the machine has, which Qt's count does not see.
+int usableCores()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (::sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
+        return CPU_COUNT(&set);
+    return QThread::idealThreadCount();
+}
 
 // Saves the thumbnail in `format`. PNG is deflated on `threads` threads where the
 // encoder takes the picture; the file is the same for any number of threads.
@@ -25,15 +38,7 @@ bool saveThumbnail(const QImage& picture, const QString& path, const QByteArray&
             *error = QStringLiteral("the picture could not be compressed");
             return false;
         }
-        return saveFileAtomically(
-            path,
-            [&png](QIODevice* file, QString* writeError) {
-                if (file->write(png) == png.size())
-                    return true;
-                *writeError = file->errorString();
-                return false;
-            },
-            error);
+        return saveBytesAtomically(path, png, error);
     }
     return saveImageAtomically(picture, path, format, error);
 }
@@ -61,11 +66,15 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     const bool alone = !budget;
     loader.setReadWholeJpeg(alone);
     // Alone, a JPEG's entropy decoding (most of the time it takes) is spread over the
-    // cores too.
-    if (alone)
-        loader.setWholeJpegDecoder([](const QByteArray& file, const QSize& target) {
-            return EighthScaleJpegDecoder::decode(file, target, QThread::idealThreadCount());
-        });
+    // cores too. On a single core (the process may be held to one) the image reader's
+    // decoder is as fast or faster.
+    const int cores = usableCores();
+    if (alone && cores > 1)
+        loader.setWholeJpegDecoder(
+            [cores](const QByteArray& file, const QSize& target) {
+                return EighthScaleJpegDecoder::decode(file, target, cores);
+            },
+            EighthScaleJpegDecoder::mostBytes);
     if (!loader.measure()) {
         *error = loader.errorString();
         return false;
@@ -74,12 +83,13 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     item->isPhoto = hasPhotoProportions(item->imageSize);
 
     // A picture that already fits is not enlarged; a box of no size makes no thumbnail.
+    // A very long picture keeps a pixel across rather than scaling to nothing.
+    if (box.isEmpty())
+        return false;
     const QSize source = loader.sourceSize();
     QSize size = source;
     if (source.width() > box.width() || source.height() > box.height())
-        size = source.scaled(box, Qt::KeepAspectRatio);
-    if (size.isEmpty())
-        return false;
+        size = source.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 
     QImage picture;
     {
@@ -101,7 +111,7 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     QString format = item->thumbFormat;
     if (format.isEmpty())
         format = QFileInfo(item->thumbName).suffix();
-    const int threads = alone ? QThread::idealThreadCount() : 1;
+    const int threads = alone ? cores : 1;
     return saveThumbnail(picture, addTrailingSeparator(outputFolder) + item->thumbName, format.toLatin1(), threads,
                          error);
 }

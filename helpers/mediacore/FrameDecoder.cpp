@@ -141,8 +141,31 @@ bool FrameDecoder::seek(double seconds)
     const qint64 target = start + av_rescale_q(qint64(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, stream->time_base);
     if (av_seek_frame(input.format(), streamIndex, target, AVSEEK_FLAG_BACKWARD) < 0)
         return false;
+    restart();
+    return true;
+}
+
+bool FrameDecoder::seekToStart()
+{
+    AVFormatContext* format = input.format();
+    const AVStream* stream = input.stream(streamIndex);
+    if (!codec || !stream)
+        return false;
+    bool moved = false;
+    if (!(format->iformat->flags & AVFMT_NO_BYTE_SEEK))
+        moved = av_seek_frame(format, -1, 0, AVSEEK_FLAG_BYTE) >= 0;
+    if (!moved) {
+        const qint64 start = stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
+        moved = av_seek_frame(format, streamIndex, start, AVSEEK_FLAG_BACKWARD) >= 0;
+    }
+    if (moved)
+        restart();
+    return moved;
+}
+
+void FrameDecoder::restart()
+{
     avcodec_flush_buffers(codec);
     draining = false;
     packetsRead = 0;
-    return true;
 }

@@ -43,11 +43,16 @@ public:
 
     // Moves to the key frame at or before `seconds`; false when the file cannot seek.
     bool seek(double seconds);
+    // Moves to the stream's first picture: by bytes where the container allows it (a
+    // stream without an index of key frames, whose time stamps a seek can miss), else
+    // by its first time stamp; false when the file cannot seek.
+    bool seekToStart();
 
     QString errorString() const { return error; }
 
 private:
     bool feed();
+    void restart();
 
     MediaInput& input;
     AVCodecContext* codec = nullptr;

@@ -1,6 +1,9 @@
 #include "FrameScaler.h"
 
+#include <cstring>
+
 extern "C" {
+#include <libavutil/cpu.h>
 #include <libavutil/frame.h>
 #include <libavutil/pixdesc.h>
 #include <libswscale/swscale.h>
@@ -47,6 +50,7 @@ bool isFullRange(const AVFrame* frame)
 FrameScaler::~FrameScaler()
 {
     sws_freeContext(context);
+    av_frame_free(&target);
 }
 
 QImage FrameScaler::scale(const AVFrame* frame, const QSize& size)
@@ -64,12 +68,29 @@ QImage FrameScaler::scale(const AVFrame* frame, const QSize& size)
         sws_setColorspaceDetails(context, coefficients, isFullRange(frame) ? 1 : 0, sws_getCoefficients(SWS_CS_DEFAULT),
                                  1, 0, 1 << 16, 1 << 16);
     }
+    // The library writes whole vector blocks, past the end of a row of a small picture
+    // and past its last row: it writes into a frame of its own allocation, padded and
+    // aligned for the widest vectors of this processor, and the rows are copied out.
+    if (!target || target->width != size.width() || target->height != size.height()) {
+        av_frame_free(&target);
+        target = av_frame_alloc();
+        if (!target)
+            return QImage();
+        target->format = QT_PIXEL_FORMAT;
+        target->width = size.width();
+        target->height = size.height();
+        if (av_frame_get_buffer(target, int(av_cpu_max_align())) < 0) {
+            av_frame_free(&target);
+            return QImage();
+        }
+    }
+    if (sws_scale(context, frame->data, frame->linesize, 0, frame->height, target->data, target->linesize) <= 0)
+        return QImage();
     QImage image(size, QImage::Format_ARGB32);
     if (image.isNull())
         return QImage();
-    uint8_t* target[] = {image.bits(), nullptr, nullptr, nullptr};
-    const int targetStride[] = {int(image.bytesPerLine()), 0, 0, 0};
-    if (sws_scale(context, frame->data, frame->linesize, 0, frame->height, target, targetStride) <= 0)
-        return QImage();
+    const size_t rowBytes = size_t(size.width()) * 4;
+    for (int y = 0; y < size.height(); ++y)
+        std::memcpy(image.scanLine(y), target->data[0] + qptrdiff(y) * target->linesize[0], rowBytes);
     return image;
 }

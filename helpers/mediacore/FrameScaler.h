@@ -22,4 +22,5 @@ public:
 
 private:
     SwsContext* context = nullptr;
+    AVFrame* target = nullptr; // what the library writes into, kept for the next picture
 };

@@ -58,11 +58,8 @@ QImage FramePicker::firstNotBlackKeyFrame(int keyFrames)
     return QImage();
 }
 
-QImage FramePicker::firstNotBlackFrame(double seconds, int frames)
+QImage FramePicker::firstNotBlackFrame(int frames)
 {
-    // Decoding from anywhere but a key frame would give broken pictures.
-    if (!decoder.seek(seconds))
-        return QImage();
     for (int i = 0; frame && i < frames && decoder.next(frame); ++i) {
         const QImage picture = take();
         if (!picture.isNull() && !isBlack(picture))
@@ -76,13 +73,19 @@ QImage FramePicker::pick(double wantedSeconds, double lengthSeconds)
     // A file that cannot seek is read from its start.
     decoder.seek(wantedSeconds);
     QImage picture = firstNotBlackKeyFrame(KEY_FRAMES);
-    if (picture.isNull())
-        picture = firstNotBlackFrame(wantedSeconds, 1 + FRAMES_AFTER_BLACK);
+    // Decoding from anywhere but a key frame would give broken pictures.
+    if (picture.isNull() && decoder.seek(wantedSeconds))
+        picture = firstNotBlackFrame(1 + FRAMES_AFTER_BLACK);
     for (const double part : LATER_PLACES) {
         if (!picture.isNull() || lengthSeconds <= 0)
             break;
         if (part * lengthSeconds > wantedSeconds && decoder.seek(part * lengthSeconds))
             picture = firstNotBlackKeyFrame(1);
     }
+    // A stream whose only key frame comes before the wanted place (a short recording
+    // with the encoder's default distance between key frames), in a container that
+    // seeks by time stamps or bytes and lands after it: from the start.
+    if (picture.isNull() && firstSeen.isNull() && decoder.seekToStart())
+        picture = firstNotBlackFrame(1 + FRAMES_AFTER_BLACK);
     return picture.isNull() ? firstSeen : picture;
 }

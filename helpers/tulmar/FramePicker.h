@@ -11,8 +11,9 @@ struct AVFrame;
 // Chooses the picture of a video's thumbnail: the key frame at or before the time
 // wanted, decoded alone. When that frame is black (a black lead-in, a fade), the next
 // key frames are tried, then the frames right after the wanted one in order, then
-// later places in the video; only a video that is black wherever it was looked at
-// gives a black picture.
+// later places in the video, and when none of them could be decoded, the frames from
+// the start; only a video that is black wherever it was looked at gives a black
+// picture.
 class FramePicker
 {
 public:
@@ -37,7 +38,8 @@ private:
     // The decoded frame at its drawn size, kept as the first seen; null when damaged.
     QImage take();
     QImage firstNotBlackKeyFrame(int keyFrames);
-    QImage firstNotBlackFrame(double seconds, int frames);
+    // Decodes on from where the decoder stands.
+    QImage firstNotBlackFrame(int frames);
 
     FrameDecoder& decoder;
     FrameScaler scaler;

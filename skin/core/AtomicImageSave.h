@@ -12,8 +12,12 @@ class QIODevice;
 // name only when complete and on the disk, so a reader never sees half a picture.
 // The rename replaces the directory entry itself: a link standing at `path` is
 // replaced, never the file it points to. `format` names the image writer's format
-// (any case). On failure the old entry stays and `error` says why.
+// (any case). On failure the old entry stays and `error` says why: the system's reason
+// for a full disk or a name longer than the file system takes.
 bool saveImageAtomically(const QImage& image, const QString& path, const QByteArray& format, QString* error);
+
+// Writes `bytes` to `path` the same way.
+bool saveBytesAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 // Writes a file to `path` the same way, its contents written by `write` into the new
 // file; `write` returns false and sets its error when it could not write them all.

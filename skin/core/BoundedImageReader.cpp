@@ -35,6 +35,10 @@ qint64 jpegOutputSide(qint64 side, qint64 wanted)
 // JPEG files up to this size are read whole before decoding: a camera's largest
 // pictures, and little beside the decoder's own buffers.
 constexpr qint64 maxWholeJpegFileBytes = 32 * 1024 * 1024;
+// Read whole, the file and the decoder's buffers together stay within this, so that a
+// picture made alone keeps within the 64 MB of one decoding thread, the program's own
+// memory included; a picture whose decoder needs more is read from the file.
+constexpr qint64 maxWholeJpegBytes = 40 * 1024 * 1024;
 
 } // namespace
 
@@ -107,9 +111,10 @@ bool BoundedImageReader::measure()
     return true;
 }
 
-bool BoundedImageReader::readsWholeFile() const
+bool BoundedImageReader::readsWholeFile(const QSize& target) const
 {
-    return wholeJpeg && device == &file && reader.format() == "jpeg" && file.size() <= maxWholeJpegFileBytes;
+    return wholeJpeg && device == &file && reader.format() == "jpeg" && file.size() <= maxWholeJpegFileBytes
+        && file.size() + decoderBytes(target) <= maxWholeJpegBytes;
 }
 
 void BoundedImageReader::readWholeFile()
@@ -133,7 +138,10 @@ void BoundedImageReader::readWholeFile()
 
 qint64 BoundedImageReader::decodeBytes(const QSize& target) const
 {
-    return decoderBytes(target) + (readsWholeFile() ? file.size() : 0);
+    if (!readsWholeFile(target))
+        return decoderBytes(target);
+    // The whole-file decoder, the file among what it holds, runs before the reader.
+    return qMax(file.size() + decoderBytes(target), jpegDecoder ? jpegDecoderBytes : 0);
 }
 
 qint64 BoundedImageReader::decoderBytes(const QSize& target) const
@@ -165,11 +173,11 @@ QImage BoundedImageReader::read(const QSize& target)
         error = QStringLiteral("no size to decode at");
         return QImage();
     }
-    if (decoderBytes(wanted) > MaxDecodedImageBytes) {
+    if (decodeBytes(wanted) > MaxDecodedImageBytes) {
         error = QStringLiteral("%1 x %2 pixels need too much memory to decode").arg(size.width()).arg(size.height());
         return QImage();
     }
-    if (readsWholeFile()) {
+    if (readsWholeFile(wanted)) {
         readWholeFile();
         if (jpegDecoder && device == &wholeFile && !reader.autoTransform() && wanted != size) {
             const QImage decoded = jpegDecoder(wholeFile.data(), wanted);

@@ -42,15 +42,21 @@ public:
 
     // Gives a JPEG file read whole (see setReadWholeJpeg) to `decoder` first, once the
     // measure and the memory check have passed; a null image from it leaves the picture
-    // to the image reader. The decoder must give what the reader would.
+    // to the image reader. The decoder must give what the reader would, and hold at most
+    // `mostBytes`, the file included.
     using WholeJpegDecoder = std::function<QImage(const QByteArray& file, const QSize& target)>;
-    void setWholeJpegDecoder(WholeJpegDecoder decoder) { jpegDecoder = std::move(decoder); }
+    void setWholeJpegDecoder(WholeJpegDecoder decoder, qint64 mostBytes)
+    {
+        jpegDecoder = std::move(decoder);
+        jpegDecoderBytes = mostBytes;
+    }
 
     // Opens the file and reads the picture's size from its header; false when there
     // is no picture or it has no size.
     bool measure();
     QSize sourceSize() const { return size; }
-    // The bytes decoding at `target` takes, by the measure, the file read whole included.
+    // The bytes decoding at `target` takes, by the measure, the file read whole and the
+    // whole-file decoder included.
     qint64 decodeBytes(const QSize& target) const;
 
     // The picture decoded at `target`; a null image when it cannot be read or is too
@@ -71,7 +77,7 @@ private:
     bool openDevice();
     // The buffers of the decoder and the picture alone.
     qint64 decoderBytes(const QSize& target) const;
-    bool readsWholeFile() const;
+    bool readsWholeFile(const QSize& target) const;
     void readWholeFile();
 
     QString path;
@@ -85,5 +91,6 @@ private:
     bool measured = false;
     bool wholeJpeg = false;
     WholeJpegDecoder jpegDecoder;
+    qint64 jpegDecoderBytes = 0;
     QString error;
 };

@@ -125,6 +125,6 @@ void TestFullDiskX11::fullDiskKeepsTheOldFiles()
     QCOMPARE(RunningVorenda::itemsOf(vorenda.dataFile(id)).size(), 6);
 }
 
-VORENDA_TEST_MAIN_WITH_SMALL_FILESYSTEMS(TestFullDiskX11)
+VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestFullDiskX11)
 
 #include "tst_fulldisk_x11.moc"

@@ -1,9 +1,11 @@
 #include "HostileImages.h"
+#include "SmallFilesystem.h"
 #include "TestEnvironment.h"
 #include "TestPictures.h"
 
 #include <QImageReader>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QXmlStreamWriter>
 
@@ -25,11 +27,14 @@ private slots:
     void oversizedPictureIsRefused();
     void costlyJpegIsRefused_data();
     void costlyJpegIsRefused();
+    void neverAlignedJpegKeepsToTheBound();
     void emptyKeyPrintsPath();
     void unsafeNamesAreRefused_data();
     void unsafeNamesAreRefused();
     void linkAtTheThumbnailIsReplacedItself();
     void replacesThumbnailWhole();
+    void failedSaveIsSaid_data();
+    void failedSaveIsSaid();
     void exitCodes_data();
     void exitCodes();
     void manyPicturesAtOnce();
@@ -157,6 +162,11 @@ void TestDovalin::scalesAndFrames_data()
                                        << QSize(256, 128) << false;
     QTest::newRow("svg") << "drawing.svg" << QSize(400, 300) << 256 << 8 << "(k)(1)(400)(300)"
                          << QSize(256, 195) << true;
+    // Scaled to fit, a side would be less than a pixel: it keeps one.
+    QTest::newRow("banner") << "banner.png" << QSize(5000, 10) << 256 << 8 << "(k)(0)(5000)(10)" << QSize(256, 1)
+                            << false;
+    QTest::newRow("thread, JPEG") << "thread.jpg" << QSize(8, 4000) << 256 << 8 << "(k)(0)(8)(4000)" << QSize(1, 256)
+                                  << false;
     // Numbers of the job file are bounded before use: a frame of 256 at most, a box
     // of 2048 at most.
     QTest::newRow("frame of the largest int") << "framed.jpg" << QSize(1600, 1200) << 128 << INT_MAX
@@ -324,6 +334,35 @@ void TestDovalin::costlyJpegIsRefused()
              qPrintable(QStringLiteral("%1 MB").arg(HostileImages::peakChildResidentBytes() >> 20)));
 }
 
+void TestDovalin::neverAlignedJpegKeepsToTheBound()
+{
+    // 22600 x 22600 pixels in 27 MB whose data never lines up at the decoding threads'
+    // chunk starts: made alone, the picture keeps within the 64 MB of one decoding
+    // thread (AddressSanitizer adds its own), and it is made.
+    QVERIFY(HostileImages::write(path(QStringLiteral("never.jpg")), HostileImages::neverAlignedJpeg(22600)));
+    QFile jobFile(path(QStringLiteral("dovalin-job.dat")));
+    QVERIFY(jobFile.open(QIODevice::WriteOnly));
+    jobFile.write(job({{path(QStringLiteral("never.jpg")), QStringLiteral("n."), QStringLiteral("n")}}));
+    jobFile.close();
+
+    QProcess process;
+    process.start(QStringLiteral(VORENDA_BUILD_DIR "/tests/peakrss"),
+                  {QStringLiteral(VORENDA_BIN_DIR "/dovalin"), jobFile.fileName()});
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("(n)(0)(22600)(22600)\n"));
+    QCOMPARE(QImage(outputFolder() + QStringLiteral("/n.")).size(), QSize(256, 256));
+    const QList<QByteArray> errors = process.readAllStandardError().trimmed().split('\n');
+    QVERIFY(errors.last().startsWith("peak resident KB: "));
+    const qint64 peak = errors.last().mid(18).toLongLong() * 1024;
+#ifdef __SANITIZE_ADDRESS__
+    const qint64 bound = (64 + 96) * 1024 * 1024;
+#else
+    const qint64 bound = 64 * 1024 * 1024;
+#endif
+    QVERIFY2(peak > 0 && peak <= bound, qPrintable(QStringLiteral("%1 MB").arg(peak >> 20)));
+}
+
 void TestDovalin::emptyKeyPrintsPath()
 {
     QVERIFY(TestPictures::write(path(QStringLiteral("p.png")), 64, 48));
@@ -409,6 +448,55 @@ void TestDovalin::replacesThumbnailWhole()
     struct stat status {};
     QCOMPARE(::stat(QFile::encodeName(outputFolder() + QStringLiteral("/t.")).constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 0777), int(0666 & ~mask));
+}
+
+void TestDovalin::failedSaveIsSaid_data()
+{
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason"); // empty: made
+
+    // The temporary file beside the thumbnail has a longer name than the thumbnail.
+    QTest::newRow("name of 250 characters") << 250 << false << "";
+    QTest::newRow("name of 300 characters") << 300 << false << "File name too long (301 bytes, at most 255)";
+    // The first writes fill the disk, and say nothing of it.
+    QTest::newRow("full disk") << 1 << true << "No space left on device";
+}
+
+void TestDovalin::failedSaveIsSaid()
+{
+    QFETCH(int, nameLength);
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
+
+    // Grain compresses badly: the thumbnail takes far more than 16 KB.
+    QImage grain(600, 400, QImage::Format_RGB32);
+    QRandomGenerator random(39);
+    for (int y = 0; y < grain.height(); ++y)
+        for (int x = 0; x < grain.width(); ++x)
+            grain.setPixel(x, y, random.generate() | 0xff000000u);
+    QVERIFY(grain.save(path(QStringLiteral("grain.png"))));
+    QVERIFY(QDir().mkpath(outputFolder()));
+    if (fullDisk && !SmallFilesystem::mount(outputFolder(), 16 * 1024))
+        QSKIP(qPrintable(QStringLiteral("no small filesystem: ") + SmallFilesystem::why()));
+
+    const QString name = QString(nameLength, QLatin1Char('n')) + QLatin1Char('.');
+    const Run result = runJob(job({{path(QStringLiteral("grain.png")), name, QStringLiteral("k")}}));
+    const QStringList left = QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden);
+    if (fullDisk)
+        SmallFilesystem::unmount(outputFolder());
+    QCOMPARE(result.exitCode, 0);
+    QStringList errors = result.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (reason.isEmpty()) {
+        QCOMPARE(errors, QStringList());
+        QCOMPARE(result.lines, QStringList{QStringLiteral("(k)(0)(600)(400)")});
+        QCOMPARE(QImage(outputFolder() + QLatin1Char('/') + name).size(), QSize(256, 170));
+        return;
+    }
+    // One line that says what happened, and nothing left behind.
+    QCOMPARE(result.lines, QStringList());
+    QCOMPARE(errors, QStringList{QStringLiteral("skipped %1: %2").arg(path(QStringLiteral("grain.png")), reason)});
+    QCOMPARE(left, QStringList());
 }
 
 void TestDovalin::exitCodes_data()
@@ -545,5 +633,5 @@ void TestDovalin::manyPicturesAtOnce()
     }
 }
 
-VORENDA_TEST_MAIN(TestDovalin)
+VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestDovalin)
 #include "tst_dovalin.moc"

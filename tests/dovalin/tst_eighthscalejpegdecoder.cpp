@@ -1,4 +1,5 @@
 #include "EighthScaleJpegDecoder.h"
+#include "HostileImages.h"
 #include "TestEnvironment.h"
 
 #include <QBuffer>
@@ -9,6 +10,7 @@
 
 #include <QtTest>
 
+#include <csetjmp>
 #include <cstdio>
 #include <functional>
 #include <jpeglib.h>
@@ -25,6 +27,8 @@ private slots:
     void matchesTheReader();
     void leftToTheReader_data();
     void leftToTheReader();
+    void neverAlignedDataCostsOneMorePass();
+    void randomFilesMatchTheReader();
 };
 
 namespace {
@@ -351,6 +355,182 @@ void TestEighthScaleJpegDecoder::leftToTheReader()
         QVERIFY(alone.isNull() && decoded.isNull());
     if (!decoded.isNull())
         QVERIFY(decoded == readByQt(file, target));
+}
+
+void TestEighthScaleJpegDecoder::neverAlignedDataCostsOneMorePass()
+{
+    // Every chunk but the first decodes off the grid for good: carried on until they
+    // met, the runs would decode the rest of the scan once for every chunk, and keep
+    // it. They stop a chunk on, and the rest is decoded once more from where the first
+    // one stopped: a few times the scan's units in all, within the memory bound.
+    const int side = 2400;
+    const quint64 units = quint64(side / 8) * quint64(side / 8);
+    const QByteArray file = HostileImages::neverAlignedJpeg(side);
+    const QImage library = readByLibjpegAtEighth(file);
+    for (int threads : {1, 8}) {
+        EighthScaleJpegDecoder::Figures figures;
+        const QImage eighth = EighthScaleJpegDecoder::decodeEighth(file, threads, 512, &figures);
+        QVERIFY(eighth == library);
+        QVERIFY2(figures.decodedUnits <= 4 * units,
+                 qPrintable(QStringLiteral("%1 units decoded for %2").arg(figures.decodedUnits).arg(units)));
+        QVERIFY(figures.heldBytes <= EighthScaleJpegDecoder::mostBytes);
+    }
+    // The reader decodes it (and says that data is left over after the units).
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("extraneous bytes")));
+    QCOMPARE(readByQt(file, QSize(300, 300)).size(), QSize(300, 300));
+}
+
+namespace {
+
+struct JpegFailure
+{
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void jumpBack(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<JpegFailure*>(info->err)->jump, 1);
+}
+
+// A valid baseline JPEG of random make, its coefficients written as they are: size,
+// sampling, quantisation tables, Huffman tables (standard or the file's own), restart
+// interval, and coefficients from flat to extreme, all drawn from `random`.
+QByteArray randomJpeg(QRandomGenerator& random)
+{
+    struct Sampling
+    {
+        int components;
+        int lumaH;
+        int lumaV;
+    };
+    // The last two are left to the reader.
+    static const Sampling samplings[] = {{1, 1, 1}, {1, 2, 2}, {3, 1, 1}, {3, 2, 1}, {3, 2, 2}, {3, 2, 2},
+                                         {3, 2, 2}, {3, 4, 1}, {3, 1, 2}};
+    const Sampling sampling = samplings[random.bounded(int(std::size(samplings)))];
+    const int width = 1 + int(random.bounded(random.bounded(4) == 0 ? 160 : 48));
+    const int height = 1 + int(random.bounded(random.bounded(4) == 0 ? 160 : 48));
+    static const int quantLimits[] = {1, 4, 16, 64, 255};
+    static const int dcLimits[] = {0, 16, 200, 1023};
+    static const int acLimits[] = {1, 8, 60, 400, 1023};
+    const int dcLimit = dcLimits[random.bounded(4)];
+    const int acLimit = acLimits[random.bounded(5)];
+    const int acPercent = int(random.bounded(60));
+
+    jpeg_compress_struct info{};
+    JpegFailure failure{};
+    info.err = jpeg_std_error(&failure.manager);
+    failure.manager.error_exit = jumpBack;
+    failure.manager.emit_message = ignoreMessage;
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    if (setjmp(failure.jump)) {
+        jpeg_destroy_compress(&info);
+        std::free(buffer);
+        return QByteArray();
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = sampling.components;
+    info.in_color_space = sampling.components == 1 ? JCS_GRAYSCALE : JCS_YCbCr;
+    jpeg_set_defaults(&info);
+    info.comp_info[0].h_samp_factor = sampling.lumaH;
+    info.comp_info[0].v_samp_factor = sampling.lumaV;
+    // Some files have chroma at the edge of what the decoder's arithmetic takes: the
+    // 2x2 transform of 4:2:0 then gives values far out of range.
+    const bool extreme = random.bounded(5) == 0;
+    unsigned int quant[2][DCTSIZE2];
+    for (int table = 0; table < (sampling.components == 1 ? 1 : 2); ++table) {
+        const int limit = quantLimits[random.bounded(5)];
+        for (unsigned int& value : quant[table])
+            value = (extreme && table == 1 ? 2 : 1) + random.bounded(unsigned(limit));
+        jpeg_add_quant_table(&info, table, quant[table], 100, TRUE);
+    }
+    info.optimize_coding = random.bounded(2) == 1;
+    info.restart_interval = random.bounded(3) == 0 ? 1 + random.bounded(12u) : 0;
+
+    jvirt_barray_ptr arrays[3] = {};
+    int blocksAcross[3] = {};
+    int blocksDown[3] = {};
+    for (int c = 0; c < sampling.components; ++c) {
+        // As the library counts the component's blocks, in whole units of its sampling.
+        const int h = info.comp_info[c].h_samp_factor;
+        const int v = info.comp_info[c].v_samp_factor;
+        blocksAcross[c] = ((width * h + sampling.lumaH - 1) / sampling.lumaH + 7) / 8;
+        blocksDown[c] = ((height * v + sampling.lumaV - 1) / sampling.lumaV + 7) / 8;
+        arrays[c] = info.mem->request_virt_barray(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, TRUE,
+                                                  JDIMENSION((blocksAcross[c] + h - 1) / h * h),
+                                                  JDIMENSION((blocksDown[c] + v - 1) / v * v), JDIMENSION(v));
+    }
+    jpeg_write_coefficients(&info, arrays);
+    for (int c = 0; c < sampling.components; ++c) {
+        const int v = info.comp_info[c].v_samp_factor;
+        const int rows = (blocksDown[c] + v - 1) / v * v;
+        for (int row = 0; row < rows; ++row) {
+            JBLOCKARRAY line = info.mem->access_virt_barray(reinterpret_cast<j_common_ptr>(&info), arrays[c],
+                                                            JDIMENSION(row), 1, TRUE);
+            for (int column = 0; column < blocksAcross[c]; ++column) {
+                JCOEF* block = line[0][column];
+                if (extreme && c > 0 && random.bounded(2)) {
+                    // Natural order: the rows and columns 0, 1, 3, 5 and 7 the transform reads.
+                    static const int read[5] = {0, 1, 3, 5, 7};
+                    for (int r = 0; r < 5; ++r)
+                        for (int k = 0; k < 5; ++k) {
+                            const int at = read[r] * 8 + read[k];
+                            const int most = qMin(1023, 2047 / int(quant[1][at]));
+                            if (at == 0 || random.bounded(5) < 3)
+                                block[at] = JCOEF(random.bounded(2) ? most : -most);
+                        }
+                    continue;
+                }
+                block[0] = JCOEF(int(random.bounded(2 * dcLimit + 1)) - dcLimit);
+                for (int k = 1; k < DCTSIZE2; ++k) {
+                    if (int(random.bounded(100)) >= acPercent)
+                        continue;
+                    const int magnitude = 1 + int(random.bounded(1 + random.bounded(acLimit)));
+                    block[k] = JCOEF(random.bounded(2) ? magnitude : -magnitude);
+                }
+            }
+        }
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray file(reinterpret_cast<const char*>(buffer), int(size));
+    std::free(buffer);
+    return file;
+}
+
+} // namespace
+
+void TestEighthScaleJpegDecoder::randomFilesMatchTheReader()
+{
+    // Random but valid files, as many as a short run allows: every one the decoder
+    // takes gives the JPEG library's picture at an eighth and the image reader's at the
+    // thumbnail's size, in up to four chunks of a few bytes (on one thread: starting
+    // threads would make the most of the time on a busy machine).
+    QRandomGenerator random(20240539);
+    int taken = 0;
+    const int files = 2200;
+    for (int i = 0; i < files; ++i) {
+        const QByteArray file = randomJpeg(random);
+        QVERIFY2(!file.isEmpty(), qPrintable(QStringLiteral("file %1 not written").arg(i)));
+        const QImage eighth = EighthScaleJpegDecoder::decodeEighth(file, 1, 24);
+        if (eighth.isNull())
+            continue;
+        ++taken;
+        const QString name = QStringLiteral("file %1 (%2 bytes)").arg(i).arg(file.size());
+        QVERIFY2(eighth == readByLibjpegAtEighth(file), qPrintable(name));
+        const QSize source = sourceSize(file);
+        const QSize target(qMax(1, source.width() / 8), qMax(1, source.height() / 8));
+        // A picture only a few pixels high or wide is decoded at a larger scale.
+        const QImage thumbnail = EighthScaleJpegDecoder::decode(file, target, 1);
+        QVERIFY2(thumbnail.isNull() || thumbnail == readByQt(file, target), qPrintable(name));
+    }
+    // Most files are taken: the rest have samplings left to the reader, or coefficients
+    // beyond the decoder's arithmetic.
+    QVERIFY2(taken > files / 3, qPrintable(QStringLiteral("%1 of %2 taken").arg(taken).arg(files)));
 }
 
 QTEST_GUILESS_MAIN(TestEighthScaleJpegDecoder)

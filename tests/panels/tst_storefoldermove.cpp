@@ -279,6 +279,6 @@ void TestStoreFolderMove::failedCopyPutsBackWhatItReplaced()
     QCOMPARE(filesBelow(to), after);
 }
 
-VORENDA_TEST_MAIN_WITH_SMALL_FILESYSTEMS(TestStoreFolderMove)
+VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestStoreFolderMove)
 
 #include "tst_storefoldermove.moc"

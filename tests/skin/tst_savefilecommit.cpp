@@ -131,6 +131,6 @@ void TestSaveFileCommit::roomLeftSavesWhole()
     QCOMPARE(written.readAll(), bytes);
 }
 
-VORENDA_TEST_MAIN_WITH_SMALL_FILESYSTEMS(TestSaveFileCommit)
+VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestSaveFileCommit)
 
 #include "tst_savefilecommit.moc"

@@ -71,6 +71,44 @@ inline QByteArray jpeg(int width, int height, int components, JpegScans scans)
     return bytes;
 }
 
+// A 4:4:4 colour JPEG of side x side pixels whose every block is a DC code of 3 bits
+// (difference 0) and an end-of-block code of 3 bits, every 3-bit pattern but 111 being
+// a code: decoding from any bit gives units, and units started off the true grid never
+// meet it again. The data is padded to 32 (27 n + 1) bytes, so that the starts of 32
+// equal chunks miss the 72-bit grid of unit starts.
+inline QByteArray neverAlignedJpeg(int side)
+{
+    const qint64 units = qint64((side + 7) / 8) * ((side + 7) / 8);
+    const qint64 dataBytes = (units * 27 + 7) / 8;
+    const qint64 n = (dataBytes / 32 - 1 + 26) / 27;
+    const qint64 padded = 32 * (27 * n + 1);
+    auto segment = [](QByteArray& bytes, uchar marker, const QByteArray& payload) {
+        bytes.append('\xFF').append(char(marker));
+        appendWord(bytes, payload.size() + 2);
+        bytes.append(payload);
+    };
+    QByteArray bytes("\xFF\xD8", 2);
+    segment(bytes, 0xE0, QByteArray("JFIF\0\1\1\0\0\1\0\1\0\0", 14));
+    segment(bytes, 0xDB, QByteArray(1, '\0') + QByteArray(64, '\x08'));
+    QByteArray frame(1, '\x08');
+    appendWord(frame, side);
+    appendWord(frame, side);
+    frame.append(QByteArray("\x03\x01\x11\x00\x02\x11\x00\x03\x11\x00", 10));
+    segment(bytes, 0xC0, frame);
+    const QByteArray counts = QByteArray("\0\0\7", 3) + QByteArray(13, '\0');
+    segment(bytes, 0xC4, QByteArray(1, '\x00') + counts + QByteArray(7, '\x03')); // every DC code: 3 bits follow
+    segment(bytes, 0xC4, QByteArray(1, '\x10') + counts + QByteArray(7, '\x00')); // every AC code: end of block
+    segment(bytes, 0xDA, QByteArray("\x03\x01\x00\x02\x00\x03\x00\x00\x3F\x00", 10));
+    // 001 001 001 ...
+    QByteArray data(int(padded), Qt::Uninitialized);
+    static const char pattern[3] = {'\x24', '\x92', '\x49'};
+    for (int i = 0; i < data.size(); ++i)
+        data[i] = pattern[i % 3];
+    bytes.append(data);
+    bytes.append("\xFF\xD9", 2);
+    return bytes;
+}
+
 inline bool write(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

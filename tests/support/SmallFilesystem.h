@@ -26,6 +26,6 @@ bool fill(const QString& folder, qint64 room = 0);
 
 } // namespace SmallFilesystem
 
-// Like VORENDA_TEST_MAIN, entering the private namespaces before any thread exists.
-#define VORENDA_TEST_MAIN_WITH_SMALL_FILESYSTEMS(TestObject)                                             \
-    VORENDA_TEST_MAIN_PREPARED(TestObject, QApplication, SmallFilesystem::enterPrivateNamespace())
+// The main() of a test that mounts small filesystems: it enters the namespaces first.
+#define VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestObject)                                                  \
+    VORENDA_TEST_MAIN_APP_AFTER(TestObject, QApplication, SmallFilesystem::enterPrivateNamespace())

@@ -34,12 +34,12 @@ private:
     QTemporaryDir dir;
 };
 
-// Like QTEST_MAIN, with the test environment set up before the application object
-// exists; `Prepare` runs first of all, while the process has a single thread.
-#define VORENDA_TEST_MAIN_PREPARED(TestObject, AppClass, Prepare)                                       \
+// Like QTEST_MAIN, with the test environment set up before the application object exists,
+// and `first` done before either (while the process has one thread).
+#define VORENDA_TEST_MAIN_APP_AFTER(TestObject, AppClass, first)                                        \
     int main(int argc, char** argv)                                                                    \
     {                                                                                                  \
-        Prepare;                                                                                       \
+        first;                                                                                         \
         TestEnvironment environment;                                                                   \
         AppClass app(argc, argv);                                                                      \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                       \
@@ -48,5 +48,5 @@ private:
         return QTest::qExec(&test, argc, argv);                                                        \
     }
 
-#define VORENDA_TEST_MAIN_APP(TestObject, AppClass) VORENDA_TEST_MAIN_PREPARED(TestObject, AppClass, (void)0)
+#define VORENDA_TEST_MAIN_APP(TestObject, AppClass) VORENDA_TEST_MAIN_APP_AFTER(TestObject, AppClass, (void)0)
 #define VORENDA_TEST_MAIN(TestObject) VORENDA_TEST_MAIN_APP(TestObject, QApplication)

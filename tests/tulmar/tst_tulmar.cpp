@@ -2,6 +2,7 @@
 
 #include "MediaGenerator.h"
 #include "MediaHelperRun.h"
+#include "SmallFilesystem.h"
 
 #include <QImageReader>
 
@@ -22,8 +23,13 @@ private slots:
     void init();
     void makesFilmStrips_data();
     void makesFilmStrips();
+    void tinyPicturesAreScaledInBounds_data();
+    void tinyPicturesAreScaledInBounds();
+    void oneKeyFrameAtTheStartIsFound_data();
+    void oneKeyFrameAtTheStartIsFound();
     void badFilesCostOnlyThemselves();
     void thumbnailStaysInItsFolder();
+    void fullDiskIsSaid();
     void exitCodes_data();
     void exitCodes();
 
@@ -166,6 +172,76 @@ void TestTulmar::makesFilmStrips()
     QCOMPARE(at(length / 2, (landscape ? image.height() : image.width()) - 2), QColor(0, 0, 0, 230));
 }
 
+void TestTulmar::tinyPicturesAreScaledInBounds_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("codec");
+    // Rows narrower than the scaler's vector blocks, and a width that is no multiple of them.
+    QTest::newRow("2 x 2") << QSize(2, 2) << "libx264";
+    QTest::newRow("6 x 6") << QSize(6, 6) << "libx264";
+    QTest::newRow("12 x 12, MPEG-4") << QSize(12, 12) << "mpeg4";
+    QTest::newRow("250 x 180") << QSize(250, 180) << "libx264";
+}
+
+void TestTulmar::tinyPicturesAreScaledInBounds()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, codec);
+    MediaGenerator::VideoSpec spec;
+    spec.codec = codec;
+    spec.size = size;
+    spec.seconds = 1;
+    writeVideo(QStringLiteral("tiny.mp4"), spec);
+
+    // The helper's heap is checked (see MediaHelperRun): a write past the picture's
+    // buffer ends the job process, and the video has no line.
+    const Result result = runItems({Item(media(QStringLiteral("tiny.mp4")), QStringLiteral("k"))});
+    QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY2(result.lines.first().startsWith(QStringLiteral("(k)(1)(%1)(%2)(0)").arg(size.width()).arg(size.height())),
+             qPrintable(result.lines.first()));
+    const QImage image(outputFolder() + QStringLiteral("/k."));
+    QCOMPARE(image.size(), QSize(size.width(), size.height() + 64));
+    // The picture's colour, or the white square moving over it.
+    const QColor picture = image.pixelColor(0, 32);
+    QVERIFY2(qMax(picture.red(), qMax(picture.green(), picture.blue())) > 150, qPrintable(picture.name()));
+}
+
+void TestTulmar::oneKeyFrameAtTheStartIsFound_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("codec");
+    // Ten seconds with the encoder's default distance of 250 frames between key frames:
+    // the only key frame is the first, before the place a tenth in. Containers without
+    // an index seek by time stamps or bytes and land after it.
+    QTest::newRow("H.264 in MPEG-TS") << "one-key.ts" << "libx264";
+    QTest::newRow("raw H.264") << "one-key.h264" << "libx264";
+    QTest::newRow("MPEG-2 program stream") << "one-key.mpg" << "mpeg2video";
+    QTest::newRow("H.264 in Matroska") << "one-key.mkv" << "libx264";
+}
+
+void TestTulmar::oneKeyFrameAtTheStartIsFound()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, codec);
+    MediaGenerator::VideoSpec spec;
+    spec.codec = codec;
+    spec.seconds = 10;
+    writeVideo(file, spec);
+
+    const Result result = runItems({Item(media(file), QStringLiteral("k"))});
+    QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY2(result.lines.first().startsWith(QStringLiteral("(k)(")), qPrintable(result.lines.first()));
+    const QList<int> numbers = numbersOf(result.lines.first());
+    QCOMPARE(numbers.mid(1, 2), (QList<int>{320, 240}));
+    // The picture of the key frame: the first second's colour.
+    const QImage image(outputFolder() + QStringLiteral("/k."));
+    QCOMPARE(image.size(), QSize(256, 256));
+    QVERIFY2(near(image.pixelColor(128, 128), MediaGenerator::colourOfSecond(0)),
+             qPrintable(image.pixelColor(128, 128).name()));
+}
+
 void TestTulmar::badFilesCostOnlyThemselves()
 {
     QFile text(media(QStringLiteral("x.mp4")));
@@ -241,6 +317,28 @@ void TestTulmar::thumbnailStaysInItsFolder()
     QCOMPARE(precious.readAll(), QByteArray("the user's own words"));
 }
 
+void TestTulmar::fullDiskIsSaid()
+{
+    // Grain and shapes: the film strip takes far more than the 16 KB the disk holds.
+    MediaGenerator::VideoSpec spec;
+    spec.detailed = true;
+    spec.seconds = 1;
+    writeVideo(QStringLiteral("detailed.mkv"), spec);
+    QVERIFY(QDir().mkpath(outputFolder()));
+    if (!SmallFilesystem::mount(outputFolder(), 16 * 1024))
+        QSKIP(qPrintable(QStringLiteral("no small filesystem: ") + SmallFilesystem::why()));
+
+    const Result result = runItems({Item(media(QStringLiteral("detailed.mkv")), QStringLiteral("k"))});
+    const QStringList left = QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden);
+    SmallFilesystem::unmount(outputFolder());
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, QStringList());
+    // One line that says what happened; no message of the image writer's own.
+    QCOMPARE(result.errors, QStringList{QStringLiteral("skipped %1: No space left on device")
+                                            .arg(media(QStringLiteral("detailed.mkv")))});
+    QCOMPARE(left, QStringList());
+}
+
 void TestTulmar::exitCodes_data()
 {
     QTest::addColumn<QString>("setup");
@@ -272,5 +370,5 @@ void TestTulmar::exitCodes()
     QCOMPARE(result.lines, QStringList());
 }
 
-VORENDA_TEST_MAIN(TestTulmar)
+VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestTulmar)
 #include "tst_tulmar.moc"
