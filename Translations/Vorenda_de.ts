@@ -2273,6 +2273,14 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
         <translation>Es wurden keine Browser-Lesezeichen gefunden!</translation>
     </message>
     <message>
+        <source>Only the first %1 bookmarks were imported. Left out: %2.</source>
+        <translation>Nur die ersten %1 Lesezeichen wurden importiert. Ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 links were pasted. Left out: %2.</source>
+        <translation>Nur die ersten %1 Links wurden eingefügt. Ausgelassen: %2.</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; was not opened: only web addresses (http, https, ftp), mail addresses (mailto) and local files and folders are opened.</source>
         <translation>„%1“ wurde nicht geöffnet: Geöffnet werden nur Webadressen (http, https, ftp), E-Mail-Adressen (mailto) sowie lokale Dateien und Ordner.</translation>
     </message>

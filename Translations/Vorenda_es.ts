@@ -2273,6 +2273,14 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
         <translation>¡No se encontraron marcadores del navegador!</translation>
     </message>
     <message>
+        <source>Only the first %1 bookmarks were imported. Left out: %2.</source>
+        <translation>Solo se importaron los primeros %1 marcadores. Omitidos: %2.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 links were pasted. Left out: %2.</source>
+        <translation>Solo se pegaron los primeros %1 enlaces. Omitidos: %2.</translation>
+    </message>
+    <message>
         <source>&apos;%1&apos; was not opened: only web addresses (http, https, ftp), mail addresses (mailto) and local files and folders are opened.</source>
         <translation>No se ha abierto «%1»: solo se abren direcciones web (http, https, ftp), direcciones de correo (mailto) y archivos y carpetas locales.</translation>
     </message>

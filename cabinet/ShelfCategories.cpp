@@ -12,6 +12,7 @@
 #include "OverrideCursor.h"
 #include "RemoveWarningDialog.h"
 #include "ShelfLog.h"
+#include "ShelfParts.h"
 #include "TextItem.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -105,12 +106,22 @@ CategoryHeaderItem* ShelfCategories::add(const QString& name, int parentKey)
 
     CategoryHeaderItem* header = newHeader(name);
     const int key = shelf.view->getLastCategoryKey() + 1;
-    if (!shelf.view->setCategoryHeader(key, header, parentKey, -1, true)) {
+    // In a long batch the category is laid out with the batch's items.
+    ShelfItems& items = ShelfParts::of(shelf).items;
+    const bool now = !items.inLongBatch();
+    if (!now) {
+        CategoryHeaderItem* parent = shelf.view->getCategoryHeader(parentKey);
+        if (parent && !parent->isExpanded())
+            parent->setExpanded(true);
+    }
+    if (!shelf.view->setCategoryHeader(key, header, parentKey, -1, now)) {
         // The view refuses only impossible parents; the header then stays ours.
         ShelfLog::write(shelf, QStringLiteral("Category '%1' could not be placed under %2").arg(name).arg(parentKey));
         delete header;
         return nullptr;
     }
+    if (!now)
+        items.scheduleLayout();
     return header;
 }
 

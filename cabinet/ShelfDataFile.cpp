@@ -137,8 +137,24 @@ void ShelfDataFile::scheduleSave()
 {
     if (!dataFileRead || loadingDataFile || loadCutShort || VorendaGlobal::readOnlyConfig || path(shelf).isEmpty())
         return;
+    if (savesHeld) {
+        saveWanted = true;
+        return;
+    }
     if (!saveTimer.isActive())
         saveTimer.start();
+}
+
+void ShelfDataFile::holdSaves(bool hold)
+{
+    savesHeld = hold;
+    if (hold) {
+        saveWanted = saveWanted || saveTimer.isActive();
+        saveTimer.stop();
+    } else if (saveWanted) {
+        saveWanted = false;
+        scheduleSave();
+    }
 }
 
 void ShelfDataFile::markDeleted()

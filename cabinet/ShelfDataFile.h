@@ -39,6 +39,9 @@ public:
     void setUp();
     // Saves after saveDelay ms; further calls within the delay join that save.
     void scheduleSave();
+    // While held, changes save nothing: a save of a cabinet that a long batch fills
+    // would stop the program again and again. Letting go schedules the save they ask.
+    void holdSaves(bool hold);
     // The cabinet was deleted: nothing of it is saved any more.
     void markDeleted();
     // The file load() met that exists but did not load cleanly, else empty.
@@ -85,6 +88,8 @@ private:
     // of its file and is never saved over it.
     bool loadCutShort = false;
     bool deleted = false;
+    bool savesHeld = false;
+    bool saveWanted = false;
     QTimer saveTimer;
     // The writer of the save in progress.
     ShelfDataWriter* activeWriter = nullptr;

@@ -43,6 +43,12 @@ void ShelfItems::scheduleLayout()
         layoutTimer.start();
 }
 
+void ShelfItems::setLongBatch(bool on)
+{
+    longBatch = on;
+    shelf.view->viewport()->setUpdatesEnabled(!on);
+}
+
 MyThumbnailItem* ShelfItems::newItem(const QPixmap& pixmap, QSize size, const QString& text, int categoryKey)
 {
     const QFont font = VorendaGlobal::getNormalFont(false, QString());
@@ -221,7 +227,9 @@ void ShelfItems::updateLayout()
     if (lastAdded)
         shelf.view->ensureVisible(lastAdded, 50, 50);
     lastAdded = nullptr;
+    shelf.view->viewport()->setUpdatesEnabled(true);
     shelf.view->repaint();
+    shelf.view->viewport()->setUpdatesEnabled(!longBatch);
 }
 
 void ShelfItems::createForUrl(const QUrl& url, const QString& name, int categoryKey, AbstractThumbnailItem** item)

@@ -45,6 +45,12 @@ public:
     void updateLayout();
     // Lays them out shortly, with those that follow.
     void scheduleLayout();
+    // A long batch (a bookmark import of tens of thousands of items): new categories
+    // are laid out with the batch's items, and the view paints with the layouts only.
+    // Each layout and each paint reads every item; after every category or every
+    // slice of new items, they would take longer than making the items.
+    void setLongBatch(bool on);
+    bool inLongBatch() const { return longBatch; }
     // The once-per-cabinet notice that web thumbnails take a while.
     void showWebItemNotice();
 
@@ -62,6 +68,7 @@ private:
     VorendaShelf& shelf;
     static constexpr int layoutDelay = 100;
     QTimer layoutTimer;
+    bool longBatch = false;
     QPointer<AbstractThumbnailItem> lastAdded;
     // The items of a category by name and target while a batch of items comes in.
     struct AddedItemIndex

@@ -1,5 +1,7 @@
 #include "ShelfPaste.h"
 
+#include "DesktopOpener.h"
+#include "MessageDialog.h"
 #include "MyThumbnailView.h"
 #include "PasteboardUrls.h"
 #include "VorendaGlobal.h"
@@ -9,14 +11,36 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeData>
+#include <QPointer>
 #include <QUrl>
 
 namespace {
 
 // Item records may carry long notes; links and text are far smaller.
 constexpr int MAX_ITEM_BYTES = 16 * 1024 * 1024;
-constexpr int MAX_LINK_BYTES = 1024 * 1024;
+
+bool isLineList(const QString& format)
+{
+    return format == QLatin1String(MIME_URILIST) || format == QLatin1String(MIME_TEXTURL)
+        || format == QLatin1String(MIME_TEXTURLNAME) || format == QLatin1String("text/plain");
+}
+
+// The links among `lines`: every line with text, but the comments of a URI list.
+int linkLines(const QString& format, const QByteArray& lines)
+{
+    if (format == QLatin1String(MIME_TEXTURLNAME))
+        return 0;
+    const bool uriList = format == QLatin1String(MIME_URILIST);
+    int links = 0;
+    for (const QByteArray& line : lines.split('\n')) {
+        const QByteArray text = line.trimmed();
+        if (!text.isEmpty() && !(uriList && text.startsWith('#')))
+            ++links;
+    }
+    return links;
+}
 
 } // namespace
 
@@ -25,8 +49,10 @@ ShelfPaste::ShelfPaste(VorendaShelf& shelf)
 {
 }
 
-std::unique_ptr<QMimeData> ShelfPaste::boundedCopy(const QMimeData* source)
+std::unique_ptr<QMimeData> ShelfPaste::boundedCopy(const QMimeData* source, int* leftOut)
 {
+    if (leftOut)
+        *leftOut = 0;
     if (!source)
         return nullptr;
     auto copy = std::make_unique<QMimeData>();
@@ -43,15 +69,59 @@ std::unique_ptr<QMimeData> ShelfPaste::boundedCopy(const QMimeData* source)
     for (const QString& format : formats) {
         if (!source->hasFormat(format))
             continue;
-        const QByteArray bytes = source->data(format);
+        QByteArray bytes = source->data(format);
         if (bytes.size() > (format == itemFormat ? MAX_ITEM_BYTES : MAX_LINK_BYTES)) {
-            VorendaGlobal::addToLog(
-                QStringLiteral("VorendaShelf: pasted \"%1\" data of %2 bytes ignored").arg(format).arg(bytes.size()));
-            continue;
+            // A list of links keeps its lines up to the bound; the other formats say the
+            // same in a form that cannot be cut.
+            const int end = isLineList(format) ? bytes.lastIndexOf('\n', MAX_LINK_BYTES - 1) : -1;
+            if (end < 0) {
+                VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: pasted \"%1\" data of %2 bytes ignored")
+                                            .arg(format)
+                                            .arg(bytes.size()));
+                continue;
+            }
+            if (leftOut)
+                *leftOut = qMax(*leftOut, linkLines(format, bytes.mid(end + 1)));
+            VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: pasted \"%1\" data of %2 bytes cut at %3 bytes")
+                                        .arg(format)
+                                        .arg(bytes.size())
+                                        .arg(end + 1));
+            bytes.truncate(end + 1);
         }
         copy->setData(format, bytes);
     }
     return copy;
+}
+
+ShelfPaste::LinkCount ShelfPaste::boundLinks(QMimeData& data, int maxLinks)
+{
+    LinkCount count;
+    if (data.hasFormat(AbstractThumbnailView::clipboardMimeType()))
+        return count;
+    QList<QUrl> urls;
+    QStringList names;
+    if (!getUrlsWithNames(&data, urls, names))
+        return count;
+    count.kept = qMin(urls.size(), maxLinks);
+    if (urls.size() <= maxLinks)
+        return count;
+    count.leftOut = urls.size() - maxLinks;
+    // The first links alone, in the program's own link format, which the view reads
+    // before any other.
+    QByteArray links;
+    QByteArray linkNames;
+    for (int i = 0; i < maxLinks; ++i) {
+        if (i > 0) {
+            links += '\n';
+            linkNames += '\n';
+        }
+        links += urls.at(i).toEncoded();
+        linkNames += names.value(i).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8();
+    }
+    data.clear();
+    data.setData(QLatin1String(MIME_TEXTURL), links);
+    data.setData(QLatin1String(MIME_TEXTURLNAME), linkNames);
+    return count;
 }
 
 void ShelfPaste::addLinkForText(QMimeData& data)
@@ -64,6 +134,11 @@ void ShelfPaste::addLinkForText(QMimeData& data)
         return;
     // A relative text would name a file in whatever folder the program runs in.
     if (QDir::isAbsolutePath(text) && QFileInfo::exists(text)) {
+        // What a text says is never run: a program is added from the file manager.
+        if (DesktopOpener::isProgramFile(text)) {
+            VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: Pasted text names a program, not added: %1").arg(text));
+            return;
+        }
         data.setUrls({QUrl::fromLocalFile(text)});
         return;
     }
@@ -95,10 +170,25 @@ void ShelfPaste::paste()
 {
     if (shelf.kiosk)
         return;
-    const std::unique_ptr<QMimeData> data = boundedCopy(QApplication::clipboard()->mimeData(QClipboard::Clipboard));
+    int cut = 0;
+    const std::unique_ptr<QMimeData> data =
+        boundedCopy(QApplication::clipboard()->mimeData(QClipboard::Clipboard), &cut);
     if (!data)
         return;
     addLinkForText(*data);
+    const LinkCount links = boundLinks(*data, MAX_PASTED_LINKS);
+    if (cut + links.leftOut > 0) {
+        const QLocale locale;
+        const QPointer<VorendaShelf> alive(&shelf);
+        shelf.dialogOpen = true;
+        MessageDialog().exec(&shelf,
+                             VorendaShelf::tr("Only the first %1 links were pasted. Left out: %2.")
+                                 .arg(locale.toString(links.kept), locale.toString(cut + links.leftOut)),
+                             MessageDialog::Information, MessageDialog::OkButton);
+        if (!alive)
+            return;
+        shelf.dialogOpen = false;
+    }
     shelf.view->paste(data.get());
 }
 

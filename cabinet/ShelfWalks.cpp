@@ -68,6 +68,7 @@ void ShelfWalks::setUp()
     connect(importer, &SafariBookmarksParser::bookmarkFound, &shelf, &VorendaShelf::onBookmarkFound);
     connect(importer, &SafariBookmarksParser::folderFound, &shelf, &VorendaShelf::onFolderFound);
     connect(importer, &SafariBookmarksParser::finished, &shelf, &VorendaShelf::onBookmarksParserFinished);
+    connect(importer, &SafariBookmarksParser::progress, this, &ShelfWalks::bookmarksProgress);
     // A deleted cabinet lives on until the event loop deletes it; its walks must not
     // reach it (nor save its removed data file) meanwhile.
     connect(&shelf, &VorendaShelf::shelfRemoved, this, &ShelfWalks::stop);
@@ -77,6 +78,7 @@ void ShelfWalks::setUp()
         connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
             shelf.recurseDirThread->abort();
             shelf.listIteratorThread->abort();
+            shelf.bookmarksParser->abort();
             // The program's quit has saved what the paste made; its end needs no layout.
             disconnect(shelf.view, &AbstractThumbnailView::urlPasteFinished, this, nullptr);
             shelf.view->abortUrlPaste();
@@ -231,6 +233,7 @@ AddProgressWidget* ShelfWalks::progressPanel()
             shelf.recurseDirThread->next();
             shelf.listIteratorThread->next();
             shelf.view->setUrlPastePaused(false);
+            shelf.bookmarksParser->setPaused(false);
         });
         connect(panel, &AddProgressWidget::aborted, this, [this, panel] {
             if (panel->shelf != &shelf)
@@ -238,6 +241,8 @@ AddProgressWidget* ShelfWalks::progressPanel()
             shelf.recurseDirThread->abort();
             shelf.listIteratorThread->abort();
             shelf.view->abortUrlPaste();
+            shelf.bookmarksParser->abort();
+            BookmarksImport(shelf).ended();
         });
     }
     return panel;
@@ -420,11 +425,24 @@ void ShelfWalks::bookmarkFolderFound(const QString& name, QVariant& data, bool& 
 
 void ShelfWalks::bookmarkFound(const QString& name, const QString& url, const QVariant& data)
 {
-    shelf.addItem(name, url, QPixmap(), categoryKeyOf(data), GenericWebUrl);
+    lastBookmark = shelf.addItem(name, url, QPixmap(), categoryKeyOf(data), GenericWebUrl);
+}
+
+void ShelfWalks::bookmarksProgress()
+{
+    // The window shows the last item of each slice of the import, and a pause holds
+    // the import after it.
+    if (walksStopped || !lastBookmark)
+        return;
+    if (showProgress(lastBookmark) && progressPanel()->paused)
+        shelf.bookmarksParser->setPaused(true);
 }
 
 void ShelfWalks::bookmarksFinished(int folders, int urls, bool aborted)
 {
+    lastBookmark = nullptr;
+    if (wiredProgressPanel && wiredProgressPanel->shelf == &shelf)
+        wiredProgressPanel->close();
     BookmarksImport(shelf).finished(folders, urls, aborted);
 }
 
@@ -438,6 +456,7 @@ void ShelfWalks::stop()
     disconnect(shelf.view, &AbstractThumbnailView::urlPasteProgress, this, nullptr);
     disconnect(shelf.view, &AbstractThumbnailView::urlPasteFinished, this, nullptr);
     disconnect(shelf.bookmarksParser, nullptr, &shelf, nullptr);
+    disconnect(shelf.bookmarksParser, nullptr, this, nullptr);
     shelf.recurseDirThread->abort();
     shelf.listIteratorThread->abort();
     shelf.view->abortUrlPaste();

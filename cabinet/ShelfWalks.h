@@ -68,6 +68,8 @@ public:
     void bookmarksFinished(int folders, int urls, bool aborted);
 
 private:
+    // A slice of a bookmark import has ended.
+    void bookmarksProgress();
     // A paste of many links shows on the progress window like a walk.
     void urlPasteProgress(AbstractThumbnailItem* item);
     void urlPasteFinished();
@@ -83,6 +85,8 @@ private:
 
     VorendaShelf& shelf;
     QPointer<AddProgressWidget> wiredProgressPanel;
+    // The item the bookmark import made last, shown on the progress window.
+    QPointer<MyThumbnailItem> lastBookmark;
     // Decides which application entries of the walk under way are listed.
     ApplicationWalk applicationWalk;
     // Counts the folder walks that have ended, so an answer given after its walk ended

@@ -11,6 +11,7 @@
 #include "VorendaShelf.h"
 
 #include <QDir>
+#include <QUrl>
 
 namespace {
 
@@ -54,6 +55,15 @@ MyThumbnailItem* itemOf(const Data* data)
     return data ? qobject_cast<MyThumbnailItem*>(data->item.data()) : nullptr;
 }
 
+// Whether a web item's page is rendered: one from the web or a local file. An address
+// of any other scheme (javascript:, data: ...) would have the renderer run what it says.
+bool isRenderedAddress(const QString& target)
+{
+    const QString scheme = QUrl(target).scheme().toLower();
+    return QDir::isAbsolutePath(target) || scheme == QLatin1String("http") || scheme == QLatin1String("https")
+        || scheme == QLatin1String("file");
+}
+
 } // namespace
 
 ThumbnailJobs::ThumbnailJobs(VorendaShelf& shelf)
@@ -82,7 +92,7 @@ void ThumbnailJobs::abort()
 
 void ThumbnailJobs::requestKestrimnail(MyThumbnailItem* item)
 {
-    if (!item || item->properties.target.isEmpty())
+    if (!item || item->properties.target.isEmpty() || !isRenderedAddress(item->properties.target))
         return;
     auto* data = newJob<KestrimnailClient::Data>(item);
     data->url = item->properties.target;

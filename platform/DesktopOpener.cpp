@@ -33,25 +33,13 @@ DesktopOpener::Outcome openWithDefaultHandler(const QString& argument)
     return startProgram(QStringLiteral("xdg-open"), {argument});
 }
 
-// A file the default handler might run rather than show: an executable, or a desktop
-// entry by its name or its content (a handler may go by either).
-bool isProgram(const QFileInfo& info)
-{
-    if (!info.isFile())
-        return false;
-    if (info.isExecutable() || DesktopEntry::hasDesktopSuffix(info.fileName()))
-        return true;
-    const QString canonical = info.canonicalFilePath();
-    return DesktopEntry::hasDesktopSuffix(canonical) || DesktopEntry(canonical).isValid();
-}
-
 // A local file or folder an address names.
 DesktopOpener::Outcome openLocalAddress(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists() || !info.isReadable())
         return DesktopOpener::Outcome::Failed;
-    if (isProgram(info)) {
+    if (DesktopOpener::isProgramFile(info.absoluteFilePath())) {
         return FileManagerReveal::reveal(info.absoluteFilePath()) ? DesktopOpener::Outcome::Revealed
                                                                   : DesktopOpener::Outcome::Failed;
     }
@@ -199,4 +187,16 @@ QStringList DesktopOpener::execArguments(const QString& exec, const QString& nam
         return QStringList();
     finish();
     return arguments;
+}
+
+bool DesktopOpener::isProgramFile(const QString& path)
+{
+    // A handler may go by the name or by the content.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    if (info.isExecutable() || DesktopEntry::hasDesktopSuffix(info.fileName()))
+        return true;
+    const QString canonical = info.canonicalFilePath();
+    return DesktopEntry::hasDesktopSuffix(canonical) || DesktopEntry(canonical).isValid();
 }

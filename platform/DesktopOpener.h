@@ -34,6 +34,10 @@ public:
     // Whether an address of `scheme` (any case) is opened.
     static bool isOpenedScheme(const QString& scheme);
 
+    // Whether the file at `path` is one the default handler might run rather than show:
+    // an executable, or a desktop entry by its name or its content.
+    static bool isProgramFile(const QString& path);
+
     // Starts the program of the application entry at `desktopFile`, without files.
     // A link entry opens its address as openAddress does.
     static Outcome launchDesktopEntry(const QString& desktopFile);

@@ -13,7 +13,7 @@ const QByteArray SQLITE_HEADER("SQLite format 3\0", 16);
 
 } // namespace
 
-std::optional<BookmarkNode> BookmarkFile::read(const QString& path, QString* error)
+std::optional<BookmarkNode> BookmarkFile::read(const QString& path, QString* error, BookmarkBudget& budget)
 {
     QFile file(path);
     if (!openRegularFile(file)) {
@@ -21,13 +21,13 @@ std::optional<BookmarkNode> BookmarkFile::read(const QString& path, QString* err
         return std::nullopt;
     }
     if (file.read(SQLITE_HEADER.size()) == SQLITE_HEADER)
-        return FirefoxBookmarks::read(path, error);
+        return FirefoxBookmarks::read(path, error, budget);
     file.close();
 
     QByteArray contents;
     if (!readRegularFile(path, MAX_BYTES, contents, error))
         return std::nullopt;
     if (contents.trimmed().startsWith('{'))
-        return ChromiumBookmarks::read(contents, error);
-    return PlistBookmarks::read(contents, error);
+        return ChromiumBookmarks::read(contents, error, budget);
+    return PlistBookmarks::read(contents, error, budget);
 }

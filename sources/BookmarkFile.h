@@ -17,5 +17,6 @@ public:
 
     // The tree below an untitled top folder; empty when the file is missing, not a
     // regular file, too large or none of the three kinds (the reason in `error`).
-    static std::optional<BookmarkNode> read(const QString& path, QString* error);
+    // Bookmarks are kept as `budget` allows.
+    static std::optional<BookmarkNode> read(const QString& path, QString* error, BookmarkBudget& budget);
 };

@@ -6,8 +6,22 @@ BookmarkNode BookmarkNode::folder(const QString& title)
 {
     BookmarkNode node;
     node.kind = Folder;
-    node.title = title;
+    node.title = bounded(title);
     return node;
+}
+
+BookmarkNode BookmarkNode::leaf(const QString& title, const QString& url)
+{
+    BookmarkNode node;
+    node.kind = Leaf;
+    node.title = bounded(title);
+    node.url = url;
+    return node;
+}
+
+QString BookmarkNode::bounded(const QString& text)
+{
+    return text.size() > MAX_TEXT_LENGTH ? text.left(MAX_TEXT_LENGTH) : text;
 }
 
 BookmarkNode BookmarkNode::document(BookmarkNode root)
@@ -40,4 +54,19 @@ void BookmarkNode::addUnlessEmpty(std::vector<BookmarkNode>& children, BookmarkN
 {
     if (!folder.children.empty())
         children.push_back(std::move(folder));
+}
+
+void BookmarkBudget::admit(BookmarkNode& leaf)
+{
+    if (leaf.title.isEmpty() || leaf.url.isEmpty())
+        return;
+    if (leaf.url.size() > BookmarkNode::MAX_TEXT_LENGTH) {
+        ++tooLong;
+        leaf.kind = BookmarkNode::Other;
+    } else if (left > 0) {
+        --left;
+    } else {
+        ++leftOut;
+        leaf.kind = BookmarkNode::Other;
+    }
 }

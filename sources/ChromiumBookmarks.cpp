@@ -6,33 +6,36 @@
 
 namespace {
 
-BookmarkNode node(const QJsonObject& object, int depth)
+BookmarkNode node(const QJsonObject& object, int depth, BookmarkBudget& budget)
 {
-    BookmarkNode result;
-    result.title = object.value(QLatin1String("name")).toString();
+    const QString title = object.value(QLatin1String("name")).toString();
     const QString type = object.value(QLatin1String("type")).toString();
     if (type == QLatin1String("url")) {
-        result.kind = BookmarkNode::Leaf;
-        result.url = object.value(QLatin1String("url")).toString();
+        BookmarkNode result = BookmarkNode::leaf(title, object.value(QLatin1String("url")).toString());
+        budget.admit(result);
         return result;
     }
     if (type != QLatin1String("folder"))
-        return result;
-    result.kind = BookmarkNode::Folder;
+        return BookmarkNode();
+    // A folder met once the budget is spent is walked only to count what it holds.
+    const bool spent = budget.spent();
+    BookmarkNode result = BookmarkNode::folder(title);
     if (!BookmarkNode::mayDescend(depth, result.title))
-        return result;
+        return spent ? BookmarkNode() : result;
     const QJsonArray children = object.value(QLatin1String("children")).toArray();
     for (const QJsonValue& child : children) {
-        BookmarkNode childNode = node(child.toObject(), depth + 1);
+        if (budget.isCancelled())
+            break;
+        BookmarkNode childNode = node(child.toObject(), depth + 1, budget);
         if (childNode.kind != BookmarkNode::Other)
             result.children.push_back(std::move(childNode));
     }
-    return result;
+    return spent ? BookmarkNode() : result;
 }
 
 } // namespace
 
-std::optional<BookmarkNode> ChromiumBookmarks::read(const QByteArray& json, QString* error)
+std::optional<BookmarkNode> ChromiumBookmarks::read(const QByteArray& json, QString* error, BookmarkBudget& budget)
 {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
@@ -51,7 +54,7 @@ std::optional<BookmarkNode> ChromiumBookmarks::read(const QByteArray& json, QStr
                     {"synced", BookmarkNode::MobileBookmarks}};
     BookmarkNode root = BookmarkNode::folder();
     for (const auto& builtIn : builtIns) {
-        BookmarkNode folder = node(roots.value(QLatin1String(builtIn.key)).toObject(), 1);
+        BookmarkNode folder = node(roots.value(QLatin1String(builtIn.key)).toObject(), 1, budget);
         folder.kind = BookmarkNode::Folder;
         folder.title = BookmarkNode::builtInName(builtIn.folder);
         BookmarkNode::addUnlessEmpty(root.children, std::move(folder));

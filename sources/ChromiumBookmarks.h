@@ -12,6 +12,6 @@ class ChromiumBookmarks
 {
 public:
     // The bookmark tree below one untitled top folder; empty when the text is no
-    // bookmarks file (the reason in `error`).
-    static std::optional<BookmarkNode> read(const QByteArray& json, QString* error);
+    // bookmarks file (the reason in `error`). Bookmarks are kept as `budget` allows.
+    static std::optional<BookmarkNode> read(const QByteArray& json, QString* error, BookmarkBudget& budget);
 };

@@ -1,5 +1,7 @@
 #include "FirefoxBookmarks.h"
 
+#include "PlacesSnapshot.h"
+
 #include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
@@ -9,6 +11,8 @@
 #include <QVariant>
 
 #include <atomic>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -19,36 +23,59 @@ constexpr int TYPE_FOLDER = 2;
 const char ROOT_GUID[] = "root________";
 const char TAGS_GUID[] = "tags________";
 
+// The texts stay UTF-8 until they become nodes: a million rows in UTF-16 would take
+// twice the memory.
 struct Row
 {
     qint64 id = 0;
     int type = 0;
-    QString title;
-    QString guid;
-    QString url;
+    QByteArray title;
+    QByteArray guid; // folders only
+    QByteArray url;
 };
 
 class PlacesTree
 {
 public:
+    explicit PlacesTree(BookmarkBudget& budget)
+        : budget(budget)
+    {
+    }
+
     bool load(QSqlDatabase& db, QString* error)
     {
         QSqlQuery query(db);
         query.setForwardOnly(true);
-        // A bookmark without a title of its own shows the page's title.
+        // A bookmark without a title of its own shows the page's title. Titles and
+        // addresses are read no longer than a bookmark may keep them; an address one
+        // character longer is known to be too long.
         if (!query.exec(QStringLiteral(
-                "SELECT b.id, b.type, b.parent, COALESCE(NULLIF(b.title, ''), p.title), b.guid, p.url "
+                "SELECT b.id, b.type, b.parent, substr(COALESCE(NULLIF(b.title, ''), p.title), 1, %1), "
+                "CASE WHEN b.type = %3 THEN b.guid END, substr(p.url, 1, %2) "
                 "FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk "
-                "ORDER BY b.parent, b.position, b.id"))) {
+                "ORDER BY b.parent, b.position, b.id")
+                            .arg(BookmarkNode::MAX_TEXT_LENGTH)
+                            .arg(BookmarkNode::MAX_TEXT_LENGTH + 1)
+                            .arg(TYPE_FOLDER))) {
             *error = query.lastError().text();
             return false;
         }
         while (query.next()) {
-            Row row{query.value(0).toLongLong(), query.value(1).toInt(), query.value(3).toString(),
-                    query.value(4).toString(), query.value(5).toString()};
-            if (row.guid == QLatin1String(ROOT_GUID))
+            if (budget.isCancelled()) {
+                *error = QStringLiteral("cancelled");
+                return false;
+            }
+            Row row{query.value(0).toLongLong(), query.value(1).toInt(), query.value(3).toString().toUtf8(),
+                    query.value(4).toString().toUtf8(), query.value(5).toString().toUtf8()};
+            if (row.guid == ROOT_GUID)
                 rootId = row.id;
-            children[query.value(2).toLongLong()].append(row);
+            // The rows come grouped by parent: each parent's children are one range.
+            const qint64 parent = query.value(2).toLongLong();
+            auto range = children.find(parent);
+            if (range == children.end())
+                range = children.insert(parent, {int(rows.size()), 0});
+            ++range->second;
+            rows.push_back(std::move(row));
         }
         if (query.lastError().isValid()) {
             *error = query.lastError().text();
@@ -60,14 +87,15 @@ public:
     BookmarkNode top()
     {
         BookmarkNode root = BookmarkNode::folder();
-        const QVector<Row> places = children.value(rootId);
         seen.insert(rootId);
-        for (const Row& row : places) {
+        const auto places = children.value(rootId, {0, 0});
+        for (int i = places.first; i < places.first + places.second; ++i) {
+            const Row& row = rows[size_t(i)];
             if (row.type != TYPE_FOLDER || seen.contains(row.id))
                 continue;
             seen.insert(row.id);
             // Tag folders list bookmarks that are filed elsewhere already.
-            if (row.guid == QLatin1String(TAGS_GUID))
+            if (row.guid == TAGS_GUID)
                 continue;
             BookmarkNode folder = node(row, 1);
             folder.title = builtInTitle(row);
@@ -79,35 +107,37 @@ public:
 private:
     static QString builtInTitle(const Row& row)
     {
-        if (row.guid == QLatin1String("toolbar_____"))
+        if (row.guid == "toolbar_____")
             return BookmarkNode::builtInName(BookmarkNode::BookmarksBar);
-        if (row.guid == QLatin1String("menu________"))
+        if (row.guid == "menu________")
             return BookmarkNode::builtInName(BookmarkNode::BookmarksMenu);
-        if (row.guid == QLatin1String("unfiled_____"))
+        if (row.guid == "unfiled_____")
             return BookmarkNode::builtInName(BookmarkNode::OtherBookmarks);
-        if (row.guid == QLatin1String("mobile______"))
+        if (row.guid == "mobile______")
             return BookmarkNode::builtInName(BookmarkNode::MobileBookmarks);
-        return row.title;
+        return QString::fromUtf8(row.title);
     }
 
     BookmarkNode node(const Row& row, int depth)
     {
-        BookmarkNode result;
-        result.title = row.title;
         if (row.type == TYPE_BOOKMARK) {
             // "place:" addresses are Firefox's saved searches, no pages.
-            const bool query = row.url.startsWith(QLatin1String("place:"), Qt::CaseInsensitive);
-            result.kind = query ? BookmarkNode::Other : BookmarkNode::Leaf;
-            result.url = row.url;
-            return result;
+            if (row.url.left(6).toLower() == "place:")
+                return BookmarkNode();
+            BookmarkNode leaf = BookmarkNode::leaf(QString::fromUtf8(row.title), QString::fromUtf8(row.url));
+            budget.admit(leaf);
+            return leaf;
         }
         if (row.type != TYPE_FOLDER)
-            return result;
-        result.kind = BookmarkNode::Folder;
-        if (!BookmarkNode::mayDescend(depth, row.title))
-            return result;
-        const QVector<Row> contents = children.value(row.id);
-        for (const Row& child : contents) {
+            return BookmarkNode();
+        // A folder met once the budget is spent is walked only to count what it holds.
+        const bool spent = budget.spent();
+        BookmarkNode result = BookmarkNode::folder(QString::fromUtf8(row.title));
+        if (!BookmarkNode::mayDescend(depth, result.title))
+            return spent ? BookmarkNode() : result;
+        const auto contents = children.value(row.id, {0, 0});
+        for (int i = contents.first; i < contents.first + contents.second && !budget.isCancelled(); ++i) {
+            const Row& child = rows[size_t(i)];
             // Each row once, even in a damaged database whose rows repeat or loop.
             if (seen.contains(child.id))
                 continue;
@@ -116,32 +146,28 @@ private:
             if (childNode.kind != BookmarkNode::Other)
                 result.children.push_back(std::move(childNode));
         }
-        return result;
+        return spent ? BookmarkNode() : result;
     }
 
-    QHash<qint64, QVector<Row>> children; // by parent id, in the browser's order
+    BookmarkBudget& budget;
+    std::vector<Row> rows;                          // in the browser's order within each parent
+    QHash<qint64, std::pair<int, int>> children;    // by parent id: first row and count
     QSet<qint64> seen;
     qint64 rootId = 1;
 };
 
-} // namespace
-
-std::optional<BookmarkNode> FirefoxBookmarks::read(const QString& path, QString* error)
+// Opens `path` (a URI) with `options`, reads the tree and closes the database again.
+std::optional<BookmarkNode> readTree(const QString& uri, const QString& options, BookmarkBudget& budget,
+                                     QString* error)
 {
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        *error = QStringLiteral("Qt's SQLite driver is not installed");
-        return std::nullopt;
-    }
     static std::atomic<int> connections{0};
     const QString connection = QStringLiteral("vorenda-places-%1").arg(++connections);
     std::optional<BookmarkNode> tree;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
-        // Immutable: SQLite takes no lock and reads no journal, so a running Firefox,
-        // which holds the database exclusively, does not keep it from being read.
-        db.setDatabaseName(QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded()) + QStringLiteral("?immutable=1"));
-        PlacesTree places;
+        db.setConnectOptions(options);
+        db.setDatabaseName(uri);
+        PlacesTree places(budget);
         if (!db.open())
             *error = db.lastError().text();
         else if (places.load(db, error))
@@ -150,4 +176,35 @@ std::optional<BookmarkNode> FirefoxBookmarks::read(const QString& path, QString*
     }
     QSqlDatabase::removeDatabase(connection);
     return tree;
+}
+
+QString fileUri(const QString& path)
+{
+    return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
+}
+
+} // namespace
+
+std::optional<BookmarkNode> FirefoxBookmarks::read(const QString& path, QString* error, BookmarkBudget& budget)
+{
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        *error = QStringLiteral("Qt's SQLite driver is not installed");
+        return std::nullopt;
+    }
+    if (!PlacesSnapshot::hasLoggedChanges(path)) {
+        // All there is lies in the database file. Immutable: SQLite takes no lock and
+        // writes nothing, so a running Firefox, which holds the database exclusively,
+        // neither keeps it from being read nor waits.
+        return readTree(fileUri(path) + QStringLiteral("?immutable=1"),
+                        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"), budget, error);
+    }
+    // Recent changes are in the write-ahead log, which only a reader that shares
+    // Firefox's locks would see in place: the copy is read instead.
+    PlacesSnapshot snapshot;
+    QString copyError;
+    if (!snapshot.make(path, budget.cancelled, &copyError)) {
+        *error = QStringLiteral("no private copy to read with its write-ahead log: %1").arg(copyError);
+        return std::nullopt;
+    }
+    return readTree(fileUri(snapshot.databasePath()), QStringLiteral("QSQLITE_OPEN_URI"), budget, error);
 }

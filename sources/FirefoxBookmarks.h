@@ -6,13 +6,14 @@
 
 #include <optional>
 
-// Reads the bookmarks of a Firefox profile's "places.sqlite". The database is opened
-// read-only and as immutable, so it is read while a running Firefox holds its lock and
-// nothing is ever written next to it.
+// Reads the bookmarks of a Firefox profile's "places.sqlite" with the changes in its
+// write-ahead log, while a running Firefox holds its lock, never writing next to it:
+// a database without logged changes is opened read-only and as immutable, one with
+// them is read from a private copy of both files.
 class FirefoxBookmarks
 {
 public:
     // The bookmark tree below one untitled top folder; empty when the file is no places
-    // database (the reason in `error`).
-    static std::optional<BookmarkNode> read(const QString& path, QString* error);
+    // database (the reason in `error`). Bookmarks are kept as `budget` allows.
+    static std::optional<BookmarkNode> read(const QString& path, QString* error, BookmarkBudget& budget);
 };

@@ -17,7 +17,7 @@ bool valueIs(const QDomElement& value, const char* tag)
     return !value.isNull() && lowerTag(value) == QLatin1String(tag);
 }
 
-std::vector<BookmarkNode> dictNodes(const QDomElement& parent, int depth);
+std::vector<BookmarkNode> dictNodes(const QDomElement& parent, int depth, BookmarkBudget& budget);
 
 // A URI dictionary names the bookmark only when its first key is "title".
 std::optional<QString> uriDictionaryTitle(const QDomElement& dictionary)
@@ -33,7 +33,7 @@ std::optional<QString> uriDictionaryTitle(const QDomElement& dictionary)
     return std::nullopt;
 }
 
-BookmarkNode dictNode(const QDomElement& dict, int depth)
+BookmarkNode dictNode(const QDomElement& dict, int depth, BookmarkBudget& budget)
 {
     BookmarkNode node;
     QString type;
@@ -56,28 +56,34 @@ BookmarkNode dictNode(const QDomElement& dict, int depth)
             children = value;
     }
     if (type == QLatin1String("webbookmarktypeleaf")) {
-        node.kind = BookmarkNode::Leaf;
+        node = BookmarkNode::leaf(node.title, node.url);
+        budget.admit(node);
     } else if (type == QLatin1String("webbookmarktypelist")) {
-        node.kind = BookmarkNode::Folder;
+        // A folder met once the budget is spent is walked only to count what it holds.
+        const bool spent = budget.spent();
+        node = BookmarkNode::folder(node.title);
         if (!children.isNull() && BookmarkNode::mayDescend(depth, node.title))
-            node.children = dictNodes(children, depth + 1);
+            node.children = dictNodes(children, depth + 1, budget);
+        if (spent)
+            node = BookmarkNode();
     }
     return node;
 }
 
-std::vector<BookmarkNode> dictNodes(const QDomElement& parent, int depth)
+std::vector<BookmarkNode> dictNodes(const QDomElement& parent, int depth, BookmarkBudget& budget)
 {
     std::vector<BookmarkNode> nodes;
-    for (QDomElement child = parent.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+    for (QDomElement child = parent.firstChildElement(); !child.isNull() && !budget.isCancelled();
+         child = child.nextSiblingElement()) {
         if (lowerTag(child) == QLatin1String("dict"))
-            nodes.push_back(dictNode(child, depth));
+            nodes.push_back(dictNode(child, depth, budget));
     }
     return nodes;
 }
 
 } // namespace
 
-std::optional<BookmarkNode> PlistBookmarks::read(const QByteArray& bytes, QString* error)
+std::optional<BookmarkNode> PlistBookmarks::read(const QByteArray& bytes, QString* error, BookmarkBudget& budget)
 {
     QByteArray xml = bytes;
     if (PropertyList::isBinary(bytes)) {
@@ -99,6 +105,6 @@ std::optional<BookmarkNode> PlistBookmarks::read(const QByteArray& bytes, QStrin
     BookmarkNode top = BookmarkNode::folder();
     const QDomElement root = document.documentElement();
     if (lowerTag(root) == QLatin1String("plist"))
-        top.children = dictNodes(root, 0);
+        top.children = dictNodes(root, 0, budget);
     return top;
 }

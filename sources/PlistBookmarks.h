@@ -16,6 +16,6 @@ class PlistBookmarks
 public:
     // The "dict" nodes below the "plist" root, as children of an untitled top folder
     // (none when the root is another element); empty when the bytes are no well-formed
-    // property list (the reason in `error`).
-    static std::optional<BookmarkNode> read(const QByteArray& bytes, QString* error);
+    // property list (the reason in `error`). Bookmarks are kept as `budget` allows.
+    static std::optional<BookmarkNode> read(const QByteArray& bytes, QString* error, BookmarkBudget& budget);
 };

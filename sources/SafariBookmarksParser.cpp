@@ -1,107 +1,228 @@
 #include "SafariBookmarksParser.h"
 
-#include "BookmarkFile.h"
-#include "BrowserBookmarkFiles.h"
+#include "BookmarkReadThread.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 SafariBookmarksParser::SafariBookmarksParser(QObject* parent) : QObject(parent)
 {
     turn.setSingleShot(true);
     turn.setInterval(0);
     connect(&turn, &QTimer::timeout, this, &SafariBookmarksParser::walk);
+    // The program ends without waiting for a file to be read to its end, and leaves no
+    // thread behind.
+    if (QCoreApplication::instance()) {
+        connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+            abort();
+            const QList<BookmarkReadThread*> readers = findChildren<BookmarkReadThread*>();
+            for (BookmarkReadThread* thread : readers)
+                thread->cancel();
+            for (BookmarkReadThread* thread : readers)
+                thread->wait();
+        });
+    }
 }
 
 SafariBookmarksParser::~SafariBookmarksParser()
 {
-    abort();
+    turn.stop();
+    // Every reader is told before the first is waited for.
+    const QList<BookmarkReadThread*> readers = findChildren<BookmarkReadThread*>();
+    for (BookmarkReadThread* thread : readers)
+        thread->cancel();
 }
 
 bool SafariBookmarksParser::start(const QString& plistPath, QVariant data)
 {
-    if (running()) {
+    if (active) {
         qWarning("SafariBookmarksParser: an import is running; another one is refused");
         return false;
     }
-    path = plistPath;
+    retireReader();
     this->data = data;
     folders = 0;
     urls = 0;
+    leftOutCount = 0;
     abortedFlag = false;
+    pausedFlag = false;
     emitDirFound = true;
     skipSubfolders = false;
-    turn.start();
+    begun = false;
+    levels.clear();
+    document.reset();
+    active = true;
+    reader = new BookmarkReadThread(plistPath, maxBookmarks, this);
+    connect(reader, &BookmarkReadThread::documentRead, this, &SafariBookmarksParser::documentRead);
+    reader->start();
     return true;
 }
 
 void SafariBookmarksParser::abort()
 {
-    turn.stop();
     abortedFlag = true;
+    if (reader)
+        reader->cancel();
+    if (!active)
+        return;
+    if (!begun) {
+        turn.stop();
+        active = false;
+        levels.clear();
+        document.reset();
+        retireReader();
+        return;
+    }
+    // A slice under way notices the flag after its report; otherwise the next one ends.
+    if (!walking)
+        turn.start();
 }
 
-std::vector<BookmarkNode> SafariBookmarksParser::readDocuments() const
+void SafariBookmarksParser::setPaused(bool paused)
 {
-    const QStringList files = path.isEmpty() ? BrowserBookmarkFiles::find() : QStringList{path};
-    std::vector<BookmarkNode> documents;
-    for (const QString& file : files) {
-        QString error;
-        std::optional<BookmarkNode> document = BookmarkFile::read(file, &error);
-        if (document)
-            documents.push_back(std::move(*document));
-        else
-            qWarning("SafariBookmarksParser: %s not read: %s", qPrintable(file), qPrintable(error));
-    }
-    return documents;
+    pausedFlag = paused;
+    // A tree may have come meanwhile; the slice waits again when none has.
+    if (!pausedFlag && active && !walking)
+        turn.start();
+}
+
+void SafariBookmarksParser::documentRead()
+{
+    // A slice under way (a folder question open) takes the tree when it gets there.
+    if (active && !walking && !pausedFlag)
+        turn.start();
 }
 
 void SafariBookmarksParser::walk()
 {
-    walking = true;
-    const std::vector<BookmarkNode> documents = readDocuments();
+    if (!active || walking)
+        return;
+    if (abortedFlag) {
+        finish();
+        return;
+    }
+    if (pausedFlag)
+        return;
     const QPointer<SafariBookmarksParser> alive(this);
-    for (const BookmarkNode& document : documents) {
-        if (!recurse(document.children, data, alive))
+    walking = true;
+    const int urlsBefore = urls;
+    bool waiting = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (!abortedFlag && !pausedFlag && clock.elapsed() < SLICE_MS) {
+        if (levels.empty() && !nextDocument()) {
+            waiting = true;
+            break;
+        }
+        if (!step(alive))
             return;
     }
     walking = false;
+    if (!abortedFlag && waiting && !reader) {
+        finish();
+        return;
+    }
+    if (urls != urlsBefore) {
+        emit progress(urls);
+        if (!alive)
+            return;
+    }
+    if (abortedFlag)
+        finish();
+    else if (!waiting && !pausedFlag)
+        turn.start();
+    // Waiting for the reader: its next tree starts the next slice.
+}
+
+bool SafariBookmarksParser::nextDocument()
+{
+    if (!reader)
+        return false;
+    // Asked before the take: a tree handed over in between is then still found.
+    const bool allRead = reader->allRead();
+    std::optional<BookmarkNode> next = reader->take();
+    if (!next) {
+        if (allRead) {
+            begun = true;
+            leftOutCount = reader->leftOut();
+            if (reader->tooLong() > 0)
+                qWarning("SafariBookmarksParser: %d bookmarks with addresses longer than %d characters left out",
+                         reader->tooLong(), BookmarkNode::MAX_TEXT_LENGTH);
+            if (reader->leftOut() > 0)
+                qWarning("SafariBookmarksParser: %d bookmarks beyond the first %d left out", reader->leftOut(),
+                         maxBookmarks);
+            retireReader();
+        }
+        return false;
+    }
+    begun = true;
+    document = std::move(next);
+    levels.push_back({&*document, 0, data});
+    return true;
+}
+
+bool SafariBookmarksParser::step(const QPointer<SafariBookmarksParser>& alive)
+{
+    Level& level = levels.back();
+    if (level.next >= level.folder->children.size()) {
+        // The folder is done with: its nodes need no memory any more.
+        std::vector<BookmarkNode>().swap(level.folder->children);
+        levels.pop_back();
+        if (levels.empty())
+            document.reset();
+        return true;
+    }
+    BookmarkNode& node = level.folder->children[level.next++];
+    if (node.kind == BookmarkNode::Folder) {
+        // A new value from the receiver is the folder's; its siblings keep the level's.
+        QVariant childData = level.data;
+        if (!node.title.isEmpty() && emitDirFound && !skipSubfolders) {
+            ++folders;
+            // The receiver answers through copies on this stack: one that deletes the
+            // importer meanwhile (the cabinet closed during its question) and then
+            // sets an answer writes into no freed memory.
+            bool emitDir = emitDirFound;
+            bool skip = skipSubfolders;
+            bool stop = abortedFlag;
+            emit folderFound(node.title, childData, emitDir, skip, stop);
+            if (!alive)
+                return false;
+            emitDirFound = emitDir;
+            skipSubfolders = skip;
+            if (stop)
+                abort();
+        }
+        if (!abortedFlag && !node.children.empty() && !skipSubfolders)
+            levels.push_back({&node, 0, childData});
+    } else if (node.kind == BookmarkNode::Leaf && !node.title.isEmpty() && !node.url.isEmpty()) {
+        ++urls;
+        emit bookmarkFound(node.title, node.url, level.data);
+        if (!alive)
+            return false;
+    }
+    return true;
+}
+
+void SafariBookmarksParser::finish()
+{
+    turn.stop();
+    active = false;
+    walking = false;
+    levels.clear();
+    document.reset();
+    retireReader();
     emit finished(folders, urls, abortedFlag);
 }
 
-bool SafariBookmarksParser::recurse(const std::vector<BookmarkNode>& nodes, QVariant data,
-                                    const QPointer<SafariBookmarksParser>& alive)
+void SafariBookmarksParser::retireReader()
 {
-    for (const BookmarkNode& node : nodes) {
-        if (abortedFlag)
-            return true;
-        if (node.kind == BookmarkNode::Folder) {
-            const QVariant levelData = data;
-            if (!node.title.isEmpty() && emitDirFound && !skipSubfolders) {
-                ++folders;
-                // The receiver answers through copies on this stack: one that deletes the
-                // importer meanwhile (the cabinet closed during its question) and then
-                // sets an answer writes into no freed memory.
-                bool emitDir = emitDirFound;
-                bool skip = skipSubfolders;
-                bool stop = abortedFlag;
-                emit folderFound(node.title, data, emitDir, skip, stop);
-                if (!alive)
-                    return false;
-                emitDirFound = emitDir;
-                skipSubfolders = skip;
-                abortedFlag = abortedFlag || stop;
-            }
-            if (abortedFlag)
-                return true;
-            // A new value from the receiver is the folder's; its siblings keep the level's.
-            const QVariant childData = data;
-            data = levelData;
-            if (!node.children.empty() && !skipSubfolders && !recurse(node.children, childData, alive))
-                return false;
-        } else if (node.kind == BookmarkNode::Leaf && !node.title.isEmpty() && !node.url.isEmpty()) {
-            ++urls;
-            emit bookmarkFound(node.title, node.url, data);
-            if (!alive)
-                return false;
-        }
-    }
-    return true;
+    if (!reader)
+        return;
+    disconnect(reader, nullptr, this, nullptr);
+    reader->cancel();
+    // A thread still reading is deleted once it has ended; deleteLater may come twice.
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    if (reader->isFinished())
+        reader->deleteLater();
+    reader = nullptr;
 }

@@ -1,5 +1,7 @@
 #include "PasteboardUrls.h"
 
+#include "DesktopOpener.h"
+
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUuid>
@@ -132,8 +134,9 @@ bool isWhiteSpaceFree(const QString& text)
 
 QUrl urlFromLine(const QString& line)
 {
+    // What a text says is never run: a program it names is no link.
     if (line.startsWith(QLatin1Char('/')))
-        return QFileInfo::exists(line) ? QUrl::fromLocalFile(line) : QUrl();
+        return QFileInfo::exists(line) && !DesktopOpener::isProgramFile(line) ? QUrl::fromLocalFile(line) : QUrl();
     if (line.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) {
         const QUrl url(QStringLiteral("http://") + line, QUrl::StrictMode);
         return url.isValid() && !url.host().isEmpty() ? url : QUrl();
@@ -146,6 +149,8 @@ QUrl urlFromLine(const QString& line)
     if (!known && !line.contains(QLatin1String("://")))
         return QUrl();
     if (scheme != QLatin1String("file") && scheme != QLatin1String("mailto") && url.host().isEmpty())
+        return QUrl();
+    if (url.isLocalFile() && DesktopOpener::isProgramFile(url.toLocalFile()))
         return QUrl();
     return url;
 }

@@ -39,6 +39,13 @@ void TestCabinetDrops::initTestCase()
     QDir(files.path()).mkdir(QStringLiteral("Photos"));
     QFile notes(files.filePath(QStringLiteral("notes.txt")));
     QVERIFY(notes.open(QIODevice::WriteOnly));
+    QFile entry(files.filePath(QStringLiteral("tool.desktop")));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Tool\nExec=touch ran\n");
+    QFile script(files.filePath(QStringLiteral("tool")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n");
+    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
 }
 
 void TestCabinetDrops::acceptedLinks_data()
@@ -84,6 +91,9 @@ void TestCabinetDrops::pastedText_data()
     QTest::newRow("domain and a line feed") << "example.org\n" << "" << false;
     QTest::newRow("words") << "hello world" << "" << false;
     QTest::newRow("missing relative file") << "notes" << "" << false;
+    // What a text says is never run: it makes no application item.
+    QTest::newRow("desktop entry") << files.filePath(QStringLiteral("tool.desktop")) << "" << false;
+    QTest::newRow("executable file") << files.filePath(QStringLiteral("tool")) << "" << false;
 }
 
 // The text becomes a link in a private copy that the view pastes from; the system

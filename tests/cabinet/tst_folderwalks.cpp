@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QFile>
 #include <QPushButton>
@@ -58,8 +59,15 @@ private slots:
     void bookmarkFolderAnswers();
     void bookmarksCommand_data();
     void bookmarksCommand();
+    void bookmarkImportPausesAndAborts();
+    void bookmarkBoundIsTold();
 
 private:
+    // Writes `json` as the bookmarks of a Chromium profile of this user; an empty text
+    // removes them.
+    static bool writeChromiumBookmarks(const QByteArray& json);
+    // Answers the bookmark folder question, once it shows, with "keep the folders".
+    static std::unique_ptr<QuestionDriver> keepFoldersWhenAsked();
     std::unique_ptr<VorendaShelf> newCabinet();
     // Every item as "name@Category/Subcategory" ("name@" outside categories), sorted.
     static QStringList contents(const VorendaShelf& shelf);
@@ -737,27 +745,16 @@ void TestFolderWalks::bookmarksCommand()
     QFETCH(QByteArray, chromium);
     QFETCH(QStringList, expected);
 
-    const QString profile = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/chromium/Default");
-    QDir(QFileInfo(profile).absolutePath()).removeRecursively();
-    if (!chromium.isEmpty()) {
-        QVERIFY(QDir().mkpath(profile));
-        QFile file(profile + QStringLiteral("/Bookmarks"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(chromium);
-    }
+    QVERIFY(writeChromiumBookmarks(chromium));
     auto shelf = newCabinet();
     shelf->initialize();
     QSignalSpy finished(shelf->bookmarksParser, &SafariBookmarksParser::finished);
-    QuestionDriver driver(QuestionDriver::visible<BookmarksWarningDialog>(), [&](QWidget* window) {
-        auto* question = static_cast<BookmarksWarningDialog*>(window);
-        chooseOption(question->findChild<QRadioButton*>(QStringLiteral("createRadioButton")));
-        question->okButton->click();
-    });
+    const std::unique_ptr<QuestionDriver> driver = keepFoldersWhenAsked();
     shelf->doMenuAction(AddSafariBookmarks, -1);
     QVERIFY(finished.wait(10000));
-    QDir(QFileInfo(profile).absolutePath()).removeRecursively();
+    QVERIFY(writeChromiumBookmarks(QByteArray()));
 
-    QCOMPARE(driver.ran(), !expected.isEmpty());
+    QCOMPARE(driver->ran(), !expected.isEmpty());
     QCOMPARE(contents(*shelf), expected);
     QCOMPARE(shelf->bookmarkFolderChoice, -1);
     QCOMPARE(shelf->statusMessageShown, expected.isEmpty());
@@ -765,6 +762,96 @@ void TestFolderWalks::bookmarksCommand()
         QCOMPARE(shelf->statusLabel->text(), QStringLiteral("No browser bookmarks were found!"));
     else
         QCOMPARE(shelf->statusLabel->text(), QStringLiteral("3 Categories, 3 Items"));
+}
+
+bool TestFolderWalks::writeChromiumBookmarks(const QByteArray& json)
+{
+    const QString profile = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/chromium/Default");
+    QDir(QFileInfo(profile).absolutePath()).removeRecursively();
+    if (json.isEmpty())
+        return true;
+    QFile file(profile + QStringLiteral("/Bookmarks"));
+    return QDir().mkpath(profile) && file.open(QIODevice::WriteOnly) && file.write(json) == json.size();
+}
+
+std::unique_ptr<QuestionDriver> TestFolderWalks::keepFoldersWhenAsked()
+{
+    return std::make_unique<QuestionDriver>(QuestionDriver::visible<BookmarksWarningDialog>(), [](QWidget* window) {
+        auto* question = static_cast<BookmarksWarningDialog*>(window);
+        chooseOption(question->findChild<QRadioButton*>(QStringLiteral("createRadioButton")));
+        question->okButton->click();
+    });
+}
+
+// A large import shows on the progress window, whose Pause holds it, Continue lets it
+// go on and Abort ends it, keeping what it made.
+void TestFolderWalks::bookmarkImportPausesAndAborts()
+{
+    QByteArray json = R"({"roots": {"bookmark_bar": {"type": "folder", "children": [)";
+    const int count = 5000;
+    for (int i = 0; i < count; ++i)
+        json += (i ? ", " : "") + QStringLiteral(R"({"type": "url", "name": "Link %1", "url": "https://example.org/%1"})")
+                                      .arg(i)
+                                      .toUtf8();
+    QVERIFY(writeChromiumBookmarks(json + "]}}}"));
+    auto shelf = newCabinet();
+    shelf->initialize();
+    AddProgressWidget* panel = AddProgressWidget::instance();
+    panel->pause();
+    QSignalSpy finished(shelf->bookmarksParser, &SafariBookmarksParser::finished);
+    const std::unique_ptr<QuestionDriver> driver = keepFoldersWhenAsked();
+    shelf->doMenuAction(AddSafariBookmarks, -1);
+
+    const auto items = [&shelf] { return shelf->view->getAllItems().size(); };
+    QTRY_VERIFY_WITH_TIMEOUT(shelf->bookmarksParser->paused(), 20000);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->shelf, shelf.get());
+    const int held = items();
+    QVERIFY(held > 0 && held < count);
+    QTest::qWait(100);
+    QCOMPARE(items(), held);
+
+    panel->pause();
+    QTRY_VERIFY(items() > held);
+    panel->abort();
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.first().at(2).toBool(), true);
+    const int kept = items();
+    QVERIFY(kept < count);
+    QTest::qWait(50);
+    QCOMPARE(items(), kept);
+    QVERIFY(!panel->isVisible());
+    // The cabinet paints as ever again.
+    QVERIFY(shelf->view->viewport()->updatesEnabled());
+    QCOMPARE(shelf->bookmarkFolderChoice, -1);
+    QVERIFY(writeChromiumBookmarks(QByteArray()));
+}
+
+// An import stops at its bound, and a message says how many bookmarks it left out.
+void TestFolderWalks::bookmarkBoundIsTold()
+{
+    QVERIFY(writeChromiumBookmarks(R"({"roots": {"bookmark_bar": {"type": "folder", "children": [
+        {"type": "url", "name": "Alpha", "url": "https://alpha.example.org/"},
+        {"type": "url", "name": "Beta", "url": "https://beta.example.org/"},
+        {"type": "url", "name": "Gamma", "url": "https://gamma.example.org/"},
+        {"type": "url", "name": "Delta", "url": "https://delta.example.org/"}]}}})"));
+    auto shelf = newCabinet();
+    shelf->initialize();
+    shelf->bookmarksParser->setMaxBookmarks(2);
+    QSignalSpy finished(shelf->bookmarksParser, &SafariBookmarksParser::finished);
+    const std::unique_ptr<QuestionDriver> folders = keepFoldersWhenAsked();
+    QString message;
+    QuestionDriver box(QuestionDriver::visible<QMessageBox>(), [&message](QWidget* window) {
+        message = static_cast<QMessageBox*>(window)->text();
+        static_cast<QMessageBox*>(window)->accept();
+    }, 30000);
+    shelf->doMenuAction(AddSafariBookmarks, -1);
+    QVERIFY(finished.wait(30000));
+    QVERIFY(box.ran());
+    QCOMPARE(message, QStringLiteral("Only the first 2 bookmarks were imported. Left out: 2."));
+    QCOMPARE(contents(*shelf), (QStringList{QStringLiteral("Alpha@Bookmarks Bar"), QStringLiteral("Beta@Bookmarks Bar")}));
+    QVERIFY(!shelf->dialogOpen);
+    QVERIFY(writeChromiumBookmarks(QByteArray()));
 }
 
 VORENDA_TEST_MAIN(TestFolderWalks)

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QMimeData>
+#include <QTextStream>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -15,8 +16,9 @@
 
 // The real program on a real X server facing input that used to stop it for good: a
 // FIFO named as the picture of item data that another X client offers, and SIGTERM
-// while it loads a cabinet of 100,000 items or pastes 20,000 links. Each time the
-// program answers SIGTERM with a normal exit, saving only what is complete.
+// while it loads a cabinet of 100,000 items, pastes 20,000 links or imports 200,000
+// bookmarks. Each time the program answers SIGTERM with a normal exit, saving only
+// what is complete.
 class TestHostileInputX11 : public QObject
 {
     Q_OBJECT
@@ -27,6 +29,7 @@ private slots:
     void fifoAsPastedPictureBlocksNothing();
     void terminationStopsALongLoad();
     void terminationStopsALongPaste();
+    void terminationStopsALongImport();
     void terminationWhilePicturesDecode();
 
 private:
@@ -35,6 +38,9 @@ private:
     bool writeMainFile(const QString& id) const;
     // Well-formed XML to its end.
     static bool wellFormed(const QString& path);
+    // Once the add-progress window shows (within `timeout` ms), ends the program with
+    // SIGTERM and reads the store's one cabinet file, which must be whole, into `saved`.
+    void terminateWhileAdding(int timeout, QList<RunningVorenda::SavedItem>& saved);
 
     RunningVorenda vorenda;
 };
@@ -66,6 +72,18 @@ bool TestHostileInputX11::wellFormed(const QString& path)
     while (!xml.atEnd())
         xml.readNext();
     return !xml.hasError();
+}
+
+void TestHostileInputX11::terminateWhileAdding(int timeout, QList<RunningVorenda::SavedItem>& saved)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!RunningVorenda::visibleWindows(QStringLiteral("^Adding items to Vorenda$")).isEmpty(),
+                             timeout);
+    QVERIFY(vorenda.terminate(30000));
+    const QStringList files =
+        QDir(vorenda.store() + QStringLiteral("Data")).entryList({QStringLiteral("*.dat")}, QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QVERIFY(wellFormed(vorenda.store() + QStringLiteral("Data/") + files.first()));
+    saved = vorenda.savedItems();
 }
 
 void TestHostileInputX11::fifoAsPastedPictureBlocksNothing()
@@ -170,18 +188,56 @@ void TestHostileInputX11::terminationStopsALongPaste()
 
     // The add-progress window shows the paste going on; SIGTERM ends the program
     // meanwhile, with the items made so far saved whole.
-    QTRY_VERIFY_WITH_TIMEOUT(!RunningVorenda::visibleWindows(QStringLiteral("^Adding items to Vorenda$")).isEmpty(),
-                             30000);
-    QVERIFY(vorenda.terminate(30000));
-    const QStringList files =
-        QDir(vorenda.store() + QStringLiteral("Data")).entryList({QStringLiteral("*.dat")}, QDir::Files);
-    QCOMPARE(files.size(), 1);
-    QVERIFY(wellFormed(vorenda.store() + QStringLiteral("Data/") + files.first()));
-    const QList<RunningVorenda::SavedItem> saved = vorenda.savedItems();
+    QList<RunningVorenda::SavedItem> saved;
+    terminateWhileAdding(30000, saved);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(!saved.isEmpty());
     QVERIFY(saved.size() <= links.size());
     for (int i = 0; i < saved.size(); ++i)
         QCOMPARE(saved.at(i).target, links.at(i).toString());
+}
+
+void TestHostileInputX11::terminationStopsALongImport()
+{
+    // A Chromium profile of 200,000 bookmarks in folders of 1,000.
+    const QString profile = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/chromium/Default");
+    QVERIFY(QDir().mkpath(profile));
+    {
+        QFile bookmarks(profile + QStringLiteral("/Bookmarks"));
+        QVERIFY(bookmarks.open(QIODevice::WriteOnly));
+        QTextStream json(&bookmarks);
+        json << R"({"roots": {"bookmark_bar": {"type": "folder", "children": [)";
+        for (int i = 0; i < 200000; ++i) {
+            if (i % 1000 == 0)
+                json << (i ? "]}, " : "") << R"({"type": "folder", "name": "Folder )" << i / 1000
+                     << R"(", "children": [)";
+            else
+                json << ", ";
+            json << R"({"type": "url", "name": "Link )" << i << R"(", "url": "https://example.org/)" << i << R"("})";
+        }
+        json << "]}]}}}";
+    }
+    QVERIFY(vorenda.start());
+    const QString cabinet = vorenda.waitForCabinet();
+    QVERIFY(!cabinet.isEmpty());
+    QVERIFY(RunningVorenda::dismissFirstRunWindows());
+    QVERIFY(RunningVorenda::importBookmarks(cabinet));
+
+    // The add-progress window shows the import going on; SIGTERM ends the program
+    // meanwhile, with the bookmarks made into items so far saved whole.
+    QList<RunningVorenda::SavedItem> saved;
+    terminateWhileAdding(60000, saved);
+    QDir(QFileInfo(profile).absolutePath()).removeRecursively();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(!saved.isEmpty());
+    QVERIFY(saved.size() < 200000);
+    for (int i = 0; i < saved.size(); ++i) {
+        QCOMPARE(saved.at(i).name, QStringLiteral("Link %1").arg(i));
+        QCOMPARE(saved.at(i).target, QStringLiteral("https://example.org/%1").arg(i));
+        QCOMPARE(saved.at(i).category, QStringLiteral("Folder %1").arg(i / 1000));
+    }
 }
 
 void TestHostileInputX11::terminationWhilePicturesDecode()

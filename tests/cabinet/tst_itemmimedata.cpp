@@ -2,10 +2,12 @@
 
 #include "CabinetTestFixtures.h"
 #include "PasteboardUrls.h"
+#include "QuestionDriver.h"
 #include "ShelfPaste.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 
@@ -20,7 +22,8 @@ private slots:
     void outsideFormats();
     void copyCarriesTheLinks();
     void pasteFollowsTheClipboard();
-    void oversizedDataIsNotRead();
+    void oversizedDataIsCut();
+    void cutPasteTellsWhatWasLeftOut();
 
 private:
     QTemporaryDir files;
@@ -154,31 +157,98 @@ void TestItemMimeData::pasteFollowsTheClipboard()
     QVERIFY(!shelf.pasteAction->isEnabled());
 }
 
-// Data from another program that is far larger than any link is left unread.
-void TestItemMimeData::oversizedDataIsNotRead()
+namespace {
+
+// A URI list of `before` links, blank lines past the paste's bound, then `after` links.
+QByteArray paddedLinkList(int before, int after)
 {
-    QMimeData huge;
     QByteArray list;
-    while (list.size() <= 1024 * 1024)
-        list += "https://example.org/" + QByteArray(100, 'a') + "\r\n";
-    huge.setData(QStringLiteral("text/uri-list"), list);
-    huge.setText(QString(1100 * 1024, QLatin1Char('x')));
-    huge.setData(QLatin1String(MIME_TEXTURLNAME), "Name\n");
-    const std::unique_ptr<QMimeData> copy = ShelfPaste::boundedCopy(&huge);
-    QVERIFY(!copy->hasUrls());
-    QVERIFY(!copy->hasText());
+    for (int i = 0; i < before; ++i)
+        list += "https://example.org/before/" + QByteArray::number(i) + "\r\n";
+    const QByteArray blank = QByteArray(100, ' ') + "\r\n";
+    while (list.size() <= ShelfPaste::MAX_LINK_BYTES)
+        list += blank;
+    for (int i = 0; i < after; ++i)
+        list += "https://example.org/after/" + QByteArray::number(i) + "\r\n";
+    return list;
+}
+
+// Data as another program offers it on X11: the bytes of each format as they are.
+class OfferedData : public QMimeData
+{
+public:
+    void offer(const QString& format, const QByteArray& bytes) { offered.insert(format, bytes); }
+    QStringList formats() const override { return offered.keys(); }
+    bool hasFormat(const QString& format) const override { return offered.contains(format); }
+
+protected:
+    QVariant retrieveData(const QString& format, QVariant::Type) const override { return offered.value(format); }
+
+private:
+    QMap<QString, QByteArray> offered;
+};
+
+} // namespace
+
+// Data from another program beyond the bounds: a list of links keeps its whole lines
+// within the bound and counts the links cut off; what cannot be cut is left unread.
+void TestItemMimeData::oversizedDataIsCut()
+{
+    OfferedData huge;
+    huge.offer(QStringLiteral("text/uri-list"), paddedLinkList(2, 3));
+    huge.offer(QStringLiteral("text/plain"), QByteArray(ShelfPaste::MAX_LINK_BYTES + 10, 'x'));
+    huge.offer(QLatin1String(MIME_MOZURL), QByteArray(ShelfPaste::MAX_LINK_BYTES + 10, 'm'));
+    huge.offer(QLatin1String(MIME_TEXTURLNAME), "Name\n");
+    int leftOut = -1;
+    const std::unique_ptr<QMimeData> copy = ShelfPaste::boundedCopy(&huge, &leftOut);
+    QCOMPARE(leftOut, 3);
+    QCOMPARE(copy->urls(), (QList<QUrl>{QUrl(QStringLiteral("https://example.org/before/0")),
+                                        QUrl(QStringLiteral("https://example.org/before/1"))}));
+    QVERIFY(!copy->hasFormat(QStringLiteral("text/plain")));
+    QVERIFY(!copy->hasFormat(QLatin1String(MIME_MOZURL)));
     QCOMPARE(copy->data(QLatin1String(MIME_TEXTURLNAME)), QByteArray("Name\n"));
 
-    VorendaShelf shelf;
-    auto* onClipboard = new QMimeData;
-    onClipboard->setData(QStringLiteral("text/uri-list"), list);
-    QApplication::clipboard()->setMimeData(onClipboard);
-    shelf.onPaste();
-    QVERIFY(shelf.view->getAllItems().isEmpty());
+    // More links than a paste takes: the first ones, with their names.
+    QMimeData many;
+    QList<QUrl> urls;
+    QStringList titles;
+    for (int i = 0; i < 5; ++i) {
+        urls << QUrl(QStringLiteral("https://example.org/%1").arg(i));
+        titles << QStringLiteral("Title %1").arg(i);
+    }
+    setWebURLsWithTitles(&many, urls, titles);
+    const ShelfPaste::LinkCount count = ShelfPaste::boundLinks(many, 3);
+    QCOMPARE(count.kept, 3);
+    QCOMPARE(count.leftOut, 2);
+    QList<QUrl> kept;
+    QStringList names;
+    QVERIFY(getUrlsWithNames(&many, kept, names));
+    QCOMPARE(kept, urls.mid(0, 3));
+    QCOMPARE(names, titles.mid(0, 3));
+
     // A text far longer than any address is no address.
     QMimeData longText;
     longText.setText(QStringLiteral("www.") + QString(70 * 1024, QLatin1Char('a')) + QStringLiteral(".org"));
     QVERIFY(!AbstractThumbnailView::canPaste(&longText));
+}
+
+// A paste cut at its bound adds the links before it and says how many were left out.
+void TestItemMimeData::cutPasteTellsWhatWasLeftOut()
+{
+    VorendaShelf shelf;
+    auto* onClipboard = new OfferedData;
+    onClipboard->offer(QStringLiteral("text/uri-list"), paddedLinkList(2, 3));
+    QApplication::clipboard()->setMimeData(onClipboard);
+    QString message;
+    QuestionDriver box(QuestionDriver::visible<QMessageBox>(), [&message](QWidget* window) {
+        message = static_cast<QMessageBox*>(window)->text();
+        static_cast<QMessageBox*>(window)->accept();
+    });
+    shelf.onPaste();
+    QVERIFY(box.ran());
+    QCOMPARE(message, QStringLiteral("Only the first 2 links were pasted. Left out: 3."));
+    QCOMPARE(shelf.view->getAllItems().size(), 2);
+    QVERIFY(!shelf.dialogOpen);
 }
 
 VORENDA_TEST_MAIN(TestItemMimeData)

@@ -25,6 +25,8 @@ private slots:
     void cleanup();
     void jobRecords_data();
     void jobRecords();
+    void onlyPagesOfTheWebAndFilesAreRendered_data();
+    void onlyPagesOfTheWebAndFilesAreRendered();
     void imagesGetTheirThumbnails();
     void resultForADeletedItemIsIgnored();
     void resultWithoutAPictureStillTellsTheKind();
@@ -174,6 +176,32 @@ void TestThumbnailJobs::jobRecords()
     QCOMPARE(item.value(QLatin1String("key")).toString(), getHash(target));
     QCOMPARE(item.value(QLatin1String("thumbName")).toString(), getHash(target) + QLatin1Char('.'));
     QCOMPARE(item.value(web ? QLatin1String("url") : QLatin1String("filePath")).toString(), target);
+}
+
+void TestThumbnailJobs::onlyPagesOfTheWebAndFilesAreRendered_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("rendered");
+    QTest::newRow("https") << "https://example.org/" << true;
+    QTest::newRow("http") << "http://example.org/" << true;
+    QTest::newRow("file") << "file:///tmp/page.html" << true;
+    QTest::newRow("javascript") << "javascript:alert(1)" << false;
+    QTest::newRow("data") << "data:text/html,<script>alert(1)</script>" << false;
+    QTest::newRow("vbscript") << "vbscript:msgbox(1)" << false;
+    QTest::newRow("smb") << "smb://server/share" << false;
+    QTest::newRow("mailto") << "mailto:someone@example.org" << false;
+}
+
+// A web item from a link file or a bookmark may carry any address: the page renderer
+// is never handed one that is code.
+void TestThumbnailJobs::onlyPagesOfTheWebAndFilesAreRendered()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, rendered);
+    VorendaShelf shelf;
+    holdJobs(shelf);
+    shelf.addItem(QStringLiteral("Link"), address, QPixmap(), -1, GenericWebUrl);
+    QCOMPARE(!shelf.kestrimClient->getDataFilePath().isEmpty(), rendered);
 }
 
 void TestThumbnailJobs::imagesGetTheirThumbnails()

@@ -224,6 +224,10 @@ void TestPasteboardUrls::linksFromAnySource_data()
                                  << QStringList{};
     QTest::newRow("plain word") << "text/plain" << QByteArray("example.com") << QList<QUrl>{} << QStringList{};
     QTest::newRow("missing path") << "text/plain" << QByteArray("/no/such/path") << QList<QUrl>{} << QStringList{};
+    // What a text says is never run: a program it names is no link.
+    QTest::newRow("plain text program") << "text/plain" << QByteArray("/bin/sh") << QList<QUrl>{} << QStringList{};
+    QTest::newRow("plain text program url") << "text/plain" << QByteArray("file:///bin/sh") << QList<QUrl>{}
+                                            << QStringList{};
 }
 
 void TestPasteboardUrls::linksFromAnySource()

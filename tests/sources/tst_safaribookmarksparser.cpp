@@ -2,6 +2,7 @@
 
 #include "BinaryPropertyList.h"
 #include "BookmarkFile.h"
+#include "RuntimeFolder.h"
 #include "SafariBookmarksParser.h"
 
 #include <QCryptographicHash>
@@ -201,6 +202,12 @@ private slots:
     void readsEachKind_data();
     void readsEachKind();
     void firefoxIsReadWhileRunningAndNeverWritten();
+    void firefoxLogIsReadFromAPrivateCopy();
+    void boundKeepsTheFirstBookmarks_data();
+    void boundKeepsTheFirstBookmarks();
+    void longTextsAreBounded_data();
+    void longTextsAreBounded();
+    void pauseHoldsTheWalk();
     void answersSteerTheWalk_data();
     void answersSteerTheWalk();
     void garbageGivesOnlyFinished_data();
@@ -212,8 +219,10 @@ private slots:
 private:
     QString write(const QString& name, const QByteArray& contents);
     void record(SafariBookmarksParser& parser, QStringList& events, const Answer& answer = intoSubcategory);
-    // Runs one import and returns its reports, the end as "end <folders> <urls> <aborted>".
-    QStringList import(const QString& path, const Answer& answer = intoSubcategory);
+    // Runs one import and returns its reports, the end as "end <folders> <urls> <aborted>"
+    // followed, when the bound left bookmarks out, by "left out <count>".
+    QStringList import(const QString& path, const Answer& answer = intoSubcategory,
+                       int maxBookmarks = SafariBookmarksParser::MAX_BOOKMARKS);
 
     QTemporaryDir dir;
     QString places;
@@ -249,17 +258,21 @@ void TestSafariBookmarksParser::record(SafariBookmarksParser& parser, QStringLis
             [&events](const QString& name, const QString& url, const QVariant& data) {
                 events << QStringLiteral("B %1 | %2 | %3").arg(name, url, data.toString());
             });
-    connect(&parser, &SafariBookmarksParser::finished, this, [&events](int folders, int urls, bool aborted) {
-        events << QStringLiteral("end %1 %2 %3")
-                      .arg(folders)
-                      .arg(urls)
-                      .arg(aborted ? QStringLiteral("true") : QStringLiteral("false"));
-    });
+    connect(&parser, &SafariBookmarksParser::finished, this,
+            [&events, &parser](int folders, int urls, bool aborted) {
+                events << QStringLiteral("end %1 %2 %3")
+                              .arg(folders)
+                              .arg(urls)
+                              .arg(aborted ? QStringLiteral("true") : QStringLiteral("false"));
+                if (parser.leftOut() > 0)
+                    events << QStringLiteral("left out %1").arg(parser.leftOut());
+            });
 }
 
-QStringList TestSafariBookmarksParser::import(const QString& path, const Answer& answer)
+QStringList TestSafariBookmarksParser::import(const QString& path, const Answer& answer, int maxBookmarks)
 {
     SafariBookmarksParser parser;
+    parser.setMaxBookmarks(maxBookmarks);
     QStringList events;
     record(parser, events, answer);
     if (!parser.start(path, QStringLiteral("top")))
@@ -327,6 +340,136 @@ void TestSafariBookmarksParser::firefoxIsReadWhileRunningAndNeverWritten()
     QSqlDatabase::removeDatabase(QStringLiteral("firefox"));
     QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
     QCOMPARE(digest(places), before);
+}
+
+// Firefox keeps its latest changes in the write-ahead log while it runs, holding the
+// database locked: the import reads them from a private copy of both files, which is
+// gone afterwards, and leaves the profile as it was.
+void TestSafariBookmarksParser::firefoxLogIsReadFromAPrivateCopy()
+{
+    const QString folder = dir.filePath(QStringLiteral("logging profile"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/places.sqlite");
+    QVERIFY(writePlaces(path));
+    const QString runtime = runtimeFolder();
+    const QStringList runtimeBefore = QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    {
+        QSqlDatabase firefox = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("logging"));
+        firefox.setDatabaseName(path);
+        QVERIFY(firefox.open());
+        QVERIFY(execAll(
+            firefox,
+            {QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"), QStringLiteral("PRAGMA wal_autocheckpoint=0"),
+             QStringLiteral("DELETE FROM moz_bookmarks WHERE id = 40"),
+             QStringLiteral("INSERT INTO moz_places (id, url, title) VALUES (8, 'https://only-in-log.example/', 'L')"),
+             QStringLiteral("INSERT INTO moz_bookmarks (id, type, fk, parent, position, title, guid) VALUES "
+                            "(41, 1, 8, 5, 1, 'Only In Log', 'aaaaaaaaaa41')"),
+             QStringLiteral("BEGIN EXCLUSIVE"),
+             QStringLiteral("UPDATE moz_bookmarks SET title = 'Uncommitted' WHERE id = 10")}));
+        QVERIFY(QFileInfo(path + QStringLiteral("-wal")).size() > 0);
+        const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
+        const QByteArray databaseBefore = digest(path);
+        const QByteArray logBefore = digest(path + QStringLiteral("-wal"));
+
+        QStringList expected = PLACES_EVENTS;
+        expected.replace(expected.indexOf(QStringLiteral("B Unfiled Link | https://unfiled.example/ | top/Other Bookmarks")),
+                         QStringLiteral("B Only In Log | https://only-in-log.example/ | top/Other Bookmarks"));
+        QCOMPARE(import(path), expected + QStringList{QStringLiteral("end 5 5 false")});
+
+        QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
+        QCOMPARE(digest(path), databaseBefore);
+        QCOMPARE(digest(path + QStringLiteral("-wal")), logBefore);
+        QVERIFY(execAll(firefox, {QStringLiteral("ROLLBACK")}));
+        firefox.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("logging"));
+    QCOMPARE(QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), runtimeBefore);
+}
+
+void TestSafariBookmarksParser::boundKeepsTheFirstBookmarks_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("bound");
+    QTest::addColumn<QStringList>("expected");
+    // The bookmarks after the bound are counted; folders met after it are not made.
+    QTest::newRow("Firefox") << places << 2
+                             << QStringList{PLACES_EVENTS.mid(0, 5)
+                                            + QStringList{QStringLiteral("end 3 2 false"),
+                                                          QStringLiteral("left out 3")}};
+    QTest::newRow("Chromium") << write(QStringLiteral("bound/Bookmarks"), CHROMIUM_JSON) << 2
+                              << QStringList{CHROMIUM_EVENTS.mid(0, 5)
+                                             + QStringList{QStringLiteral("end 3 2 false"),
+                                                           QStringLiteral("left out 2")}};
+    QTest::newRow("property list") << write(QStringLiteral("bound.plist"), PLIST_XML) << 1
+                                   << QStringList{PLIST_EVENTS.mid(0, 2)
+                                                  + QStringList{QStringLiteral("end 1 1 false"),
+                                                                QStringLiteral("left out 3")}};
+}
+
+void TestSafariBookmarksParser::boundKeepsTheFirstBookmarks()
+{
+    QFETCH(QString, path);
+    QFETCH(int, bound);
+    QFETCH(QStringList, expected);
+    QCOMPARE(import(path, intoSubcategory, bound), expected);
+}
+
+void TestSafariBookmarksParser::longTextsAreBounded_data()
+{
+    QTest::addColumn<QString>("path");
+    const QByteArray title(100000, 'T');
+    const QByteArray url = "https://long.example/" + QByteArray(40000, 'u');
+    QTest::newRow("Chromium") << write(QStringLiteral("long/Bookmarks"),
+                                       R"({"roots": {"bookmark_bar": {"type": "folder", "children": [
+                                           {"type": "url", "name": ")" + title + R"(", "url": "https://a.example/"},
+                                           {"type": "url", "name": "Long Address", "url": ")" + url + R"("},
+                                           {"type": "url", "name": "Last", "url": "https://b.example/"}]}}})");
+    const QString database = dir.filePath(QStringLiteral("long.sqlite"));
+    QVERIFY(writeDatabase(
+        database,
+        {QStringLiteral("CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url TEXT, title TEXT)"),
+         QStringLiteral("CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER, "
+                        "parent INTEGER, position INTEGER, title TEXT, guid TEXT)"),
+         QStringLiteral("INSERT INTO moz_places VALUES (1, 'https://a.example/', NULL), (2, '%1', NULL), "
+                        "(3, 'https://b.example/', NULL)")
+             .arg(QString::fromLatin1(url)),
+         QStringLiteral("INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________'), "
+                        "(2, 2, NULL, 1, 0, 'toolbar', 'toolbar_____'), (3, 1, 1, 2, 0, '%1', 'x'), "
+                        "(4, 1, 2, 2, 1, 'Long Address', 'y'), (5, 1, 3, 2, 2, 'Last', 'z')")
+             .arg(QString::fromLatin1(title))}));
+    QTest::newRow("Firefox") << database;
+}
+
+// A title is kept as long as the item properties take it; a bookmark whose address is
+// longer is left out.
+void TestSafariBookmarksParser::longTextsAreBounded()
+{
+    QFETCH(QString, path);
+    const QString cut(BookmarkNode::MAX_TEXT_LENGTH, QLatin1Char('T'));
+    QCOMPARE(import(path), (QStringList{QStringLiteral("F Bookmarks Bar | top"),
+                                        QStringLiteral("B %1 | https://a.example/ | top/Bookmarks Bar").arg(cut),
+                                        QStringLiteral("B Last | https://b.example/ | top/Bookmarks Bar"),
+                                        QStringLiteral("end 1 2 false")}));
+}
+
+void TestSafariBookmarksParser::pauseHoldsTheWalk()
+{
+    SafariBookmarksParser parser;
+    QStringList events;
+    record(parser, events);
+    // Paused by the receiver of the first bookmark: nothing more comes until resumed.
+    connect(&parser, &SafariBookmarksParser::bookmarkFound, this, [&parser, &events] {
+        if (events.size() == 2)
+            parser.setPaused(true);
+    });
+    QVERIFY(parser.start(write(QStringLiteral("pause/Bookmarks"), CHROMIUM_JSON), QStringLiteral("top")));
+    QTRY_VERIFY(parser.paused());
+    QTest::qWait(100);
+    QCOMPARE(events, CHROMIUM_EVENTS.mid(0, 2));
+    QVERIFY(parser.running());
+    parser.setPaused(false);
+    QTRY_VERIFY(!parser.running());
+    QCOMPARE(events, CHROMIUM_EVENTS + QStringList{QStringLiteral("end 4 4 false")});
 }
 
 void TestSafariBookmarksParser::answersSteerTheWalk_data()

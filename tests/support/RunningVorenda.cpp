@@ -354,6 +354,49 @@ bool RunningVorenda::pasteInto(const QString& window)
         && xdotool({QStringLiteral("key"), QStringLiteral("ctrl+v")});
 }
 
+bool RunningVorenda::importBookmarks(const QString& window)
+{
+    const QRect geometry = windowGeometry(window);
+    if (geometry.width() <= 100 || geometry.height() <= 100) {
+        qWarning("cabinet window %s has no usable size", qPrintable(window));
+        return false;
+    }
+    // The cabinet menu on the empty shelf: its fifth entry is "Add Items", whose tenth
+    // entry is "Browser Bookmarks".
+    const QPoint free(geometry.center().x(), geometry.y() + geometry.height() * 3 / 4);
+    if (!xdotool({QStringLiteral("mousemove"), QString::number(free.x()), QString::number(free.y())})
+        || !xdotool({QStringLiteral("click"), QStringLiteral("3")}))
+        return false;
+    QTest::qWait(500);
+    const auto downs = [](int count) {
+        QStringList keys;
+        for (int i = 0; i < count; ++i)
+            keys << QStringLiteral("Down");
+        return keys;
+    };
+    if (!pressKeys(downs(5) << QStringLiteral("Right")))
+        return false;
+    QTest::qWait(300);
+    if (!pressKeys(downs(9) << QStringLiteral("Return")))
+        return false;
+
+    // The folder question comes up beside the cabinet.
+    QStringList question;
+    const bool asked = QTest::qWaitFor(
+        [&] {
+            question = cabinetWindows();
+            question.removeAll(window);
+            return !question.isEmpty();
+        },
+        30000);
+    if (!asked) {
+        qWarning("no folder question came up");
+        return false;
+    }
+    return xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question.first()})
+        && pressKeys({QStringLiteral("Return")});
+}
+
 QStringList RunningVorenda::logLines()
 {
     return TestEnvironment::logLines(TestEnvironment::instance()->home() + QStringLiteral("/Desktop/vorenda_")

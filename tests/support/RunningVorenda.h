@@ -114,6 +114,9 @@ public:
     bool holdOnClipboard(const QByteArray& data, const QString& mimeType);
     // Focuses `window` and presses ctrl+v.
     static bool pasteInto(const QString& window);
+    // Runs "Browser Bookmarks" from the menu of the empty shelf of the cabinet `window`
+    // and keeps the folders, the first answer to the folder question.
+    static bool importBookmarks(const QString& window);
 
     // The cabinet ids the main data file lists.
     QStringList listedIds() const;
