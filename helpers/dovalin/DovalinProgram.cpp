@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QFile>
 
-int runDovalin(const QStringList& arguments)
+int runDovalin(const QStringList& arguments, const EighthScaleDecoding& decoding)
 {
     // Qt's own plug-in folders stay; a bundle's "PlugIns" folder is added where one exists.
     QDir programDir(QCoreApplication::applicationDirPath());
@@ -27,8 +27,9 @@ int runDovalin(const QStringList& arguments)
         return -1;
     jobFile.close();
 
-    StandardOutput output;
+    StandardOutput output(StandardOutput::Fields);
     DovalinnailCreator creator;
+    creator.setEighthScaleDecoding(decoding);
     QObject::connect(&creator, &DovalinnailCreator::thumbCreated, &output, &StandardOutput::onThumbCreated);
     QObject::connect(&creator, &DovalinnailCreator::finished, &output, &StandardOutput::onFinished);
     QObject::connect(&output, &StandardOutput::finished, qApp, &QCoreApplication::quit);

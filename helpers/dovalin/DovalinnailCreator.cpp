@@ -1,21 +1,10 @@
 #include "DovalinnailCreator.h"
 
+#include "HelperLog.h"
 #include "PathFunctions.h"
 #include "ThumbnailBatch.h"
 
 #include <QFileInfo>
-#include <QTextStream>
-
-#include <cstdio>
-
-namespace {
-
-void logSkipped(const QString& path, const QString& reason)
-{
-    QTextStream(stderr) << "skipped " << QFileInfo(path).absoluteFilePath() << ": " << reason << Qt::endl;
-}
-
-} // namespace
 
 DovalinnailCreator::DovalinnailCreator(QObject* parent)
     : QObject(parent)
@@ -29,18 +18,18 @@ void DovalinnailCreator::start(QList<Data*> items, const QString& outputFolder)
 
     // The threads only make thumbnails; every line is written here, one whole line
     // at a time, as soon as its thumbnail is saved.
-    ThumbnailBatch batch(std::move(items), outputFolder);
+    ThumbnailBatch batch(std::move(items), outputFolder, decoding);
     int thumbs = 0;
     for (ThumbnailBatch::Done done = batch.next(); done.item; done = batch.next()) {
+        const Data& item = *done.item;
         if (done.made) {
             ++thumbs;
-            emit thumbCreated(done.item->key, addTrailingSeparator(outputFolder) + done.item->thumbName,
-                              QVariant::fromValue(qint64(reinterpret_cast<quintptr>(done.item))));
-        } else {
-            if (!done.error.isEmpty())
-                logSkipped(done.item->filePath, done.error);
-            delete done.item;
+            emit thumbCreated(item.key, addTrailingSeparator(outputFolder) + item.thumbName,
+                              QVariantList{item.isPhoto ? 1 : 0, item.imageSize.width(), item.imageSize.height()});
+        } else if (!done.error.isEmpty()) {
+            HelperLog::skipped(QFileInfo(item.filePath).absoluteFilePath(), done.error);
         }
+        delete done.item;
     }
     emit finished(thumbs);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EighthScaleDecoding.h"
+
 #include <QList>
 #include <QObject>
 #include <QSize>
@@ -32,13 +34,19 @@ public:
 
     explicit DovalinnailCreator(QObject* parent = nullptr);
 
-    // Works through `items` and returns when all are done; takes ownership of them.
-    // Signals are emitted on the calling thread. The record of a saved thumbnail goes
-    // to the receiver of thumbCreated (its address in `data`); the others are deleted
-    // when their turn is over.
+    // How a JPEG made alone is decoded; without this, by the image reader alone.
+    void setEighthScaleDecoding(const EighthScaleDecoding& decoding) { this->decoding = decoding; }
+
+    // Works through `items` and returns when all are done; takes ownership of them and
+    // deletes each when its turn is over. Signals are emitted on the calling thread.
     void start(QList<Data*> items, const QString& outputFolder);
 
 signals:
+    // `data` holds the numbers of the thumbnail's line: 1 for a photo (else 0), and the
+    // picture's width and height.
     void thumbCreated(QString key, QString path, QVariant data);
     void finished(int thumbs);
+
+private:
+    EighthScaleDecoding decoding;
 };

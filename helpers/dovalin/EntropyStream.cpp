@@ -3,6 +3,7 @@
 #include "ForEachPart.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 

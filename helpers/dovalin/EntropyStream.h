@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtEndian>
 
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -23,9 +23,8 @@ public:
     // to `padBytes` beyond the end is safe (zeros).
     uint64_t peek(uint64_t position) const
     {
-        uint64_t word;
-        std::memcpy(&word, bytes.get() + (position >> 3), sizeof word);
-        return __builtin_bswap64(word) << (position & 7);
+        // The data is big-endian whatever the machine; the read needs no alignment.
+        return qFromBigEndian<quint64>(bytes.get() + (position >> 3)) << (position & 7);
     }
 
     // The bits of data (without padding).

@@ -1,5 +1,7 @@
 #include "JpegHeader.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 
@@ -10,7 +12,7 @@ constexpr int mostSide = 65500;
 
 int word(const uint8_t* data)
 {
-    return data[0] << 8 | data[1];
+    return qFromBigEndian<quint16>(data);
 }
 
 bool startsWith(const uint8_t* data, int length, const char* text, int textLength)

@@ -43,8 +43,10 @@ QList<DovalinnailCreator::Data*> largestFirst(const QList<DovalinnailCreator::Da
 
 } // namespace
 
-ThumbnailBatch::ThumbnailBatch(QList<DovalinnailCreator::Data*> items, const QString& outputFolder)
+ThumbnailBatch::ThumbnailBatch(QList<DovalinnailCreator::Data*> items, const QString& outputFolder,
+                               const EighthScaleDecoding& decoding)
     : outputFolder(outputFolder)
+    , decoding(decoding)
     , budget(threadsFor(items.size()) * budgetPerThread)
     , remaining(items.size())
 {
@@ -82,7 +84,7 @@ void ThumbnailBatch::work()
                 return;
             result.item = waiting.dequeue();
         }
-        result.made = makeThumbnail(result.item, outputFolder, &budget, &result.error);
+        result.made = makeThumbnail(result.item, outputFolder, &budget, decoding, &result.error);
         {
             std::lock_guard<std::mutex> lock(mutex);
             done.enqueue(result);
@@ -99,7 +101,7 @@ ThumbnailBatch::Done ThumbnailBatch::next()
     if (threads.empty()) {
         Done result;
         result.item = waiting.dequeue();
-        result.made = makeThumbnail(result.item, outputFolder, nullptr, &result.error);
+        result.made = makeThumbnail(result.item, outputFolder, nullptr, decoding, &result.error);
         return result;
     }
     std::unique_lock<std::mutex> lock(mutex);

@@ -2,6 +2,7 @@
 
 #include "DecodeBudget.h"
 #include "DovalinnailCreator.h"
+#include "EighthScaleDecoding.h"
 
 #include <QList>
 #include <QQueue>
@@ -25,8 +26,9 @@ public:
         QString error; // why nothing was made; empty when there is nothing to say
     };
 
-    // Takes ownership of `items` and starts on them.
-    ThumbnailBatch(QList<DovalinnailCreator::Data*> items, const QString& outputFolder);
+    // Takes ownership of `items` and starts on them; a JPEG made alone goes through `decoding`.
+    ThumbnailBatch(QList<DovalinnailCreator::Data*> items, const QString& outputFolder,
+                   const EighthScaleDecoding& decoding);
     // Lets the threads finish the items they are on; records not handed back are deleted.
     ~ThumbnailBatch();
     ThumbnailBatch(const ThumbnailBatch&) = delete;
@@ -39,6 +41,7 @@ private:
     void work();
 
     const QString outputFolder;
+    const EighthScaleDecoding decoding;
     DecodeBudget budget;
     int remaining = 0;
 

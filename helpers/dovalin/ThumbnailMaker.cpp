@@ -3,7 +3,9 @@
 #include "AtomicImageSave.h"
 #include "BoundedImageReader.h"
 #include "DecodeBudget.h"
+#include "EighthScaleDecoding.h"
 #include "EighthScaleJpegDecoder.h"
+#include "HelperLog.h"
 #include "ParallelPngEncoder.h"
 #include "PathFunctions.h"
 #include "PhotoFrame.h"
@@ -46,7 +48,7 @@ bool saveThumbnail(const QImage& picture, const QString& path, const QByteArray&
 } // namespace
 
 bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, DecodeBudget* budget,
-                   QString* error)
+                   const EighthScaleDecoding& decoding, QString* error)
 {
     item->isPhoto = false;
     if (item->thumbName.isEmpty())
@@ -66,13 +68,19 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     const bool alone = !budget;
     loader.setReadWholeJpeg(alone);
     // Alone, a JPEG's entropy decoding (most of the time it takes) is spread over the
-    // cores too. On a single core (the process may be held to one) the image reader's
-    // decoder is as fast or faster.
+    // cores too, by the eighth-scale decoder in a process of its own unless it is
+    // switched off. On a single core (the process may be held to one) the image
+    // reader's decoder is as fast or faster.
     const int cores = usableCores();
-    if (alone && cores > 1)
+    if (alone && cores > 1 && decoding.isEnabled())
         loader.setWholeJpegDecoder(
-            [cores](const QByteArray& file, const QSize& target) {
-                return EighthScaleJpegDecoder::decode(file, target, cores);
+            [&decoding, &path, cores](const QByteArray& file, const QSize& target) {
+                QString failure;
+                const QImage picture = decoding.decode(file, target, cores, &failure);
+                if (!failure.isEmpty())
+                    HelperLog::line(QStringLiteral("own JPEG decoder failed on %1: %2; the image reader reads it")
+                                        .arg(path, failure));
+                return picture;
             },
             EighthScaleJpegDecoder::mostBytes);
     if (!loader.measure()) {

@@ -1,15 +1,13 @@
 #include "KestrimJobReader.h"
 
-#include "HelperJobText.h"
+#include "HelperJobFile.h"
 #include "Kestrimnail.h"
-#include "PathFunctions.h"
 #include "RegularFile.h"
 #include "TextFunctions.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QXmlStreamReader>
+#include <QXmlStreamAttributes>
 
 // An Internet shortcut is a few lines; anything longer is not read past this.
 static const qint64 MAX_SHORTCUT_BYTES = 64 * 1024;
@@ -18,13 +16,6 @@ static const qint64 MAX_SHORTCUT_BYTES = 64 * 1024;
 // bounded before it is used.
 static const int MAX_DELAY = 60000;
 static const int MAX_TIMEOUT = 600000;
-
-static int intAttribute(const QXmlStreamAttributes& attributes, const char* name, int minimum, int maximum)
-{
-    bool ok = false;
-    const int value = attributes.value(QLatin1String(name)).toInt(&ok);
-    return qBound(minimum, ok ? value : 0, maximum);
-}
 
 KestrimJobReader::~KestrimJobReader()
 {
@@ -40,67 +31,43 @@ QList<KestrimnailCreator::Data*> KestrimJobReader::takeItems()
 
 bool KestrimJobReader::read(QIODevice* device)
 {
-    QXmlStreamReader xml(device);
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.hasError())
-            break;
-        if (xml.isDTD() && xml.dtdName() != QLatin1String("Kestrim-Data"))
-            return false;
-        if (xml.isStartElement() && xml.name() == QLatin1String("List") && !readList(xml))
-            break;
-    }
-    return !items.isEmpty();
+    HelperJobFile file(QStringLiteral("Kestrim-Data"), QStringLiteral("url"));
+    file.setListReader([this](const QXmlStreamAttributes& attributes) { readList(attributes); });
+    const bool ok = file.read(device, [this](const QXmlStreamAttributes& attributes) { return readItem(attributes); });
+    output = file.outputFolder();
+    return ok;
 }
 
-bool KestrimJobReader::readList(QXmlStreamReader& xml)
+void KestrimJobReader::readList(const QXmlStreamAttributes& attributes)
 {
-    const QXmlStreamAttributes attributes = xml.attributes();
-    const QString outputPath = attributes.value(QLatin1String("outputPath")).toString();
-    delayMs = intAttribute(attributes, "delay", 0, MAX_DELAY);
-    pages = intAttribute(attributes, "maxPages", 0, KestrimnailCreator::MAX_PAGES_LIMIT);
-    timeoutMs = intAttribute(attributes, "timeout", 0, MAX_TIMEOUT);
+    // A delay or page count that is missing, 0 or negative means the default.
+    delayMs = HelperJobFile::intAttribute(attributes, QStringLiteral("delay"), 0, MAX_DELAY);
+    pages = HelperJobFile::intAttribute(attributes, QStringLiteral("maxPages"), 0, KestrimnailCreator::MAX_PAGES_LIMIT);
+    timeoutMs = HelperJobFile::intAttribute(attributes, QStringLiteral("timeout"), 0, MAX_TIMEOUT);
     if (delayMs == 0)
         delayMs = DEFAULT_DELAY;
     if (pages == 0)
         pages = KestrimnailCreator::DEFAULT_MAX_PAGES;
-    if (outputPath.isEmpty())
-        return false;
-    const QString folder = QFileInfo(addTrailingSeparator(outputPath)).absolutePath();
-    if (!QDir().mkpath(folder))
-        return false;
-    output = folder;
-
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1String("Item"))
-            readItem(xml);
-        xml.skipCurrentElement();
-    }
-    return true;
 }
 
-void KestrimJobReader::readItem(QXmlStreamReader& xml)
+bool KestrimJobReader::readItem(const QXmlStreamAttributes& attributes)
 {
-    const QXmlStreamAttributes attributes = xml.attributes();
     const QUrl url = pageUrl(attributes.value(QLatin1String("url")).toString());
-    const QString thumbName = attributes.value(QLatin1String("thumbName")).toString();
-    const QString key = attributes.value(QLatin1String("key")).toString();
-    // The thumbnail stays inside the output folder, and the line printed for it (the
-    // key, else the picture's path) is one line.
-    const QString lineText = key.isEmpty() ? addTrailingSeparator(output) + thumbName : key;
-    if (!url.isValid() || !isPlainFileName(thumbName) || !isOutputLineText(thumbName) || !isOutputLineText(lineText))
-        return;
-
+    if (!url.isValid())
+        return false;
     auto* job = new KestrimnailCreator::Data;
     job->url = url;
-    job->thumbName = thumbName;
+    job->thumbName = attributes.value(QLatin1String("thumbName")).toString();
     job->thumbFormat = attributes.value(QLatin1String("thumbFormat")).toString();
-    job->key = key;
-    job->pageWidth = intAttribute(attributes, "pageWidth", 0, Kestrimnail::MAX_PAGE_SIDE);
-    job->pageHeight = intAttribute(attributes, "pageHeight", 0, Kestrimnail::MAX_PAGE_SIDE);
-    job->thumbWidth = intAttribute(attributes, "thumbWidth", 0, Kestrimnail::MAX_THUMB_SIDE);
-    job->thumbHeight = intAttribute(attributes, "thumbHeight", 0, Kestrimnail::MAX_THUMB_SIDE);
+    job->key = attributes.value(QLatin1String("key")).toString();
+    const int page = Kestrimnail::MAX_PAGE_SIDE;
+    job->pageWidth = HelperJobFile::intAttribute(attributes, QStringLiteral("pageWidth"), 0, page);
+    job->pageHeight = HelperJobFile::intAttribute(attributes, QStringLiteral("pageHeight"), 0, page);
+    const int side = Kestrimnail::MAX_THUMB_SIDE;
+    job->thumbWidth = HelperJobFile::intAttribute(attributes, QStringLiteral("thumbWidth"), 0, side);
+    job->thumbHeight = HelperJobFile::intAttribute(attributes, QStringLiteral("thumbHeight"), 0, side);
     items.append(job);
+    return true;
 }
 
 QUrl KestrimJobReader::pageUrl(const QString& text)

@@ -6,10 +6,11 @@
 #include <QString>
 
 class QIODevice;
-class QXmlStreamReader;
+class QXmlStreamAttributes;
 
-// Reads a job file ("Kestrim-Data"): the output folder, the delay, the page
-// limit, the deadline and the accepted page items, in document order.
+// Reads a job file ("Kestrim-Data") through the helpers' job file reader: the output
+// folder, the delay, the page limit, the deadline and the accepted page items, in
+// document order.
 class KestrimJobReader
 {
 public:
@@ -35,8 +36,8 @@ public:
     static QUrl pageUrl(const QString& text);
 
 private:
-    bool readList(QXmlStreamReader& xml);
-    void readItem(QXmlStreamReader& xml);
+    void readList(const QXmlStreamAttributes& attributes);
+    bool readItem(const QXmlStreamAttributes& attributes);
 
     QList<KestrimnailCreator::Data*> items;
     QString output;

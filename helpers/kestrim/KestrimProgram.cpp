@@ -1,6 +1,7 @@
 #include "KestrimProgram.h"
 
 #include "KestrimJobReader.h"
+#include "KestrimLimits.h"
 #include "KestrimnailCreator.h"
 #include "PageWorker.h"
 #include "ProcessLimits.h"
@@ -20,8 +21,8 @@ int KestrimProgram::run(int argc, char** argv)
 
 int KestrimProgram::supervise(int argc, char** argv)
 {
-    ProcessLimits::silenceMessages();
-    ProcessLimits::setMemoryCeiling(ProcessLimits::SUPERVISOR_ADDRESS_SPACE);
+    ProcessLimits::silenceMessages(KestrimLimits::VERBOSE_VARIABLE);
+    ProcessLimits::setMemoryCeiling(KestrimLimits::SUPERVISOR_ADDRESS_SPACE);
     // The supervisor runs no page itself and needs no display.
     QCoreApplication app(argc, argv);
     QDir programFolder(QCoreApplication::applicationDirPath());
@@ -39,7 +40,7 @@ int KestrimProgram::supervise(int argc, char** argv)
         return -1;
     file.close();
 
-    StandardOutput output;
+    StandardOutput output(StandardOutput::NameAlone);
     KestrimnailCreator creator;
     QObject::connect(&creator, &KestrimnailCreator::thumbCreated, &output, &StandardOutput::onThumbCreated);
     QObject::connect(&creator, &KestrimnailCreator::finished, &output, &StandardOutput::onFinished);

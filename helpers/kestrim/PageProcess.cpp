@@ -1,5 +1,6 @@
 #include "PageProcess.h"
 
+#include "KestrimLimits.h"
 #include "PageWorker.h"
 #include "ProcessLimits.h"
 
@@ -25,6 +26,6 @@ void PageProcess::startWorker()
 
 void PageProcess::setupChildProcess()
 {
-    ProcessLimits::setChildMemoryCeiling(ProcessLimits::PAGE_ADDRESS_SPACE);
+    ProcessLimits::setChildMemoryCeiling(KestrimLimits::PAGE_ADDRESS_SPACE);
     ProcessLimits::disableCoreDumps();
 }

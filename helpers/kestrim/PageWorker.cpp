@@ -1,5 +1,6 @@
 #include "PageWorker.h"
 
+#include "KestrimLimits.h"
 #include "PageJobMessage.h"
 #include "PictureFrame.h"
 #include "ProcessLimits.h"
@@ -41,9 +42,9 @@ static bool writeFrame(const QImage& thumbnail)
 
 int PageWorker::run(int argc, char** argv)
 {
-    ProcessLimits::silenceMessages();
+    ProcessLimits::silenceMessages(KestrimLimits::VERBOSE_VARIABLE);
     ProcessLimits::disableCoreDumps();
-    ProcessLimits::setMemoryCeiling(ProcessLimits::PAGE_ADDRESS_SPACE);
+    ProcessLimits::setMemoryCeiling(KestrimLimits::PAGE_ADDRESS_SPACE);
     bool validParent = false;
     const qint64 supervisor = qEnvironmentVariableIntValue(ROLE_VARIABLE, &validParent);
     if (!validParent || !ProcessLimits::dieWithParent(supervisor))

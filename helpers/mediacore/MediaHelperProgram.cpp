@@ -1,16 +1,15 @@
 #include "MediaHelperProgram.h"
 
+#include "HelperLog.h"
 #include "IsolatedJob.h"
 #include "MediaJobReader.h"
 #include "PathFunctions.h"
 #include "RegularFile.h"
+#include "StandardOutput.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
-
-#include <cstdio>
 
 extern "C" {
 #include <libavutil/log.h>
@@ -47,29 +46,17 @@ int run(const QStringList& arguments, const QString& docType, const Work& work)
         const QByteArray line = IsolatedJob::run(
             [&] { return work(job, folder, QDeadlineTimer(FILE_DEADLINE_MS - GIVE_UP_MARGIN_MS)); },
             FILE_DEADLINE_MS, &failure);
-        if (!failure.isEmpty()) {
-            logSkipped(job.filePath, failure);
-        } else if (!line.isEmpty()) {
-            // The thumbnail is complete on disk: the line goes out whole, at once.
-            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-            std::fflush(stdout);
-        }
+        if (!failure.isEmpty())
+            HelperLog::skipped(job.filePath, failure);
+        else if (!line.isEmpty())
+            StandardOutput::write(line); // the thumbnail is complete on disk
     }
     return 0;
 }
 
 QByteArray outputLine(const MediaJob& job, const QString& outputFolder, const QList<qint64>& numbers)
 {
-    QString line = QLatin1Char('(') + (job.key.isEmpty() ? thumbnailPath(job, outputFolder) : job.key)
-        + QLatin1Char(')');
-    for (const qint64 number : numbers)
-        line += QLatin1Char('(') + QString::number(number) + QLatin1Char(')');
-    return line.toUtf8() + '\n';
-}
-
-void logSkipped(const QString& path, const QString& reason)
-{
-    QTextStream(stderr) << "skipped " << path << ": " << reason << Qt::endl;
+    return StandardOutput::fieldsLine(StandardOutput::lineName(job.key, thumbnailPath(job, outputFolder)), numbers);
 }
 
 QString thumbnailPath(const MediaJob& job, const QString& outputFolder)

@@ -18,8 +18,8 @@ namespace MediaHelper {
 constexpr int FILE_DEADLINE_MS = 10000;
 
 // Makes one job's thumbnail in `outputFolder` and returns its output line, or an
-// empty line after logSkipped. It should give up by `deadline`, a little before the
-// file's own deadline, so that it can still say why.
+// empty line after HelperLog::skipped. It should give up by `deadline`, a little before
+// the file's own deadline, so that it can still say why.
 using Work = std::function<QByteArray(const MediaJob& job, const QString& outputFolder, const QDeadlineTimer& deadline)>;
 
 // The whole run of a helper whose application object exists: reads the job file named
@@ -31,9 +31,6 @@ int run(const QStringList& arguments, const QString& docType, const Work& work);
 // "(key)(number)(number)…" and a line feed; a job without a key is named by its
 // thumbnail's path.
 QByteArray outputLine(const MediaJob& job, const QString& outputFolder, const QList<qint64>& numbers);
-
-// The one line on standard error for a file that made no thumbnail.
-void logSkipped(const QString& path, const QString& reason);
 
 // The thumbnail's path, and the format it is saved in: the job's, else the suffix of its name.
 QString thumbnailPath(const MediaJob& job, const QString& outputFolder);

@@ -6,9 +6,8 @@
 
 namespace {
 
-// Bounds of the numbers a job may give: a thumbnail box, a film border and a moment
-// in the video (seconds) larger than these are no sensible job.
-const int maxThumbSide = 2048;
+// Bounds of the numbers a job may give: a film border and a moment in the video
+// (seconds) larger than these are no sensible job.
 const int maxBorder = 256;
 const int maxTime = 100 * 24 * 3600;
 
@@ -24,15 +23,16 @@ QColor colorAttribute(const QXmlStreamAttributes& attributes, const QString& nam
 
 bool MediaJobReader::read(QIODevice* device, const QString& docType)
 {
-    HelperJobFile file;
-    const bool ok = file.read(device, docType, [this](const QXmlStreamAttributes& attributes) {
+    HelperJobFile file(docType);
+    const bool ok = file.read(device, [this](const QXmlStreamAttributes& attributes) {
         MediaJob job;
         job.filePath = attributes.value(QLatin1String("filePath")).toString();
         job.thumbName = attributes.value(QLatin1String("thumbName")).toString();
         job.thumbFormat = attributes.value(QLatin1String("thumbFormat")).toString();
         job.key = attributes.value(QLatin1String("key")).toString();
-        job.thumbWidth = HelperJobFile::intAttribute(attributes, QStringLiteral("thumbWidth"), 0, maxThumbSide);
-        job.thumbHeight = HelperJobFile::intAttribute(attributes, QStringLiteral("thumbHeight"), 0, maxThumbSide);
+        const int side = HelperJobFile::MAX_THUMB_SIDE;
+        job.thumbWidth = HelperJobFile::intAttribute(attributes, QStringLiteral("thumbWidth"), 0, side);
+        job.thumbHeight = HelperJobFile::intAttribute(attributes, QStringLiteral("thumbHeight"), 0, side);
         job.thumbAlpha = HelperJobFile::intAttribute(attributes, QStringLiteral("thumbAlpha"), 0, 255, 255);
         job.thumbTime = HelperJobFile::intAttribute(attributes, QStringLiteral("thumbTime"), 0, maxTime);
         job.filmBorderSize = HelperJobFile::intAttribute(attributes, QStringLiteral("filmBorderSize"), 0, maxBorder);

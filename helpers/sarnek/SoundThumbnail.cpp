@@ -2,6 +2,7 @@
 
 #include "AtomicImageSave.h"
 #include "FrameDecoder.h"
+#include "HelperLog.h"
 #include "FrameScaler.h"
 #include "MediaHelperProgram.h"
 #include "MediaInput.h"
@@ -66,14 +67,14 @@ QByteArray makeSoundThumbnail(const MediaJob& job, const QString& outputFolder, 
 {
     MediaInput input(job.filePath, deadline);
     if (!input.open()) {
-        MediaHelper::logSkipped(job.filePath, input.errorString());
+        HelperLog::skipped(job.filePath, input.errorString());
         return QByteArray();
     }
     AVFormatContext* format = input.format();
     const int index = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     const AVStream* sound = input.stream(index);
     if (!sound) {
-        MediaHelper::logSkipped(job.filePath, QStringLiteral("no sound"));
+        HelperLog::skipped(job.filePath, QStringLiteral("no sound"));
         return QByteArray();
     }
     const AVCodecParameters* parameters = sound->codecpar;
@@ -88,9 +89,9 @@ QByteArray makeSoundThumbnail(const MediaJob& job, const QString& outputFolder, 
         const QImage picture = coverPicture(input, cover, QSize(job.thumbWidth, job.thumbHeight));
         QString error;
         if (picture.isNull())
-            MediaHelper::logSkipped(job.filePath + QStringLiteral(" (cover)"), QStringLiteral("not readable"));
+            HelperLog::skipped(job.filePath + QStringLiteral(" (cover)"), QStringLiteral("not readable"));
         else if (!saveImageAtomically(picture, path, MediaHelper::thumbnailFormat(job), &error))
-            MediaHelper::logSkipped(job.filePath + QStringLiteral(" (cover)"), error);
+            HelperLog::skipped(job.filePath + QStringLiteral(" (cover)"), error);
     } else {
         // The recording may have lost the cover it had.
         QFile::remove(path);

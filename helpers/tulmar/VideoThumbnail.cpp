@@ -3,6 +3,7 @@
 #include "AtomicImageSave.h"
 #include "FilmStrip.h"
 #include "FrameDecoder.h"
+#include "HelperLog.h"
 #include "FramePicker.h"
 #include "MediaHelperProgram.h"
 #include "MediaInput.h"
@@ -75,7 +76,7 @@ QByteArray makeVideoThumbnail(const MediaJob& job, const QString& outputFolder, 
 {
     MediaInput input(job.filePath, deadline);
     if (!input.open()) {
-        MediaHelper::logSkipped(job.filePath, input.errorString());
+        HelperLog::skipped(job.filePath, input.errorString());
         return QByteArray();
     }
     const int index = av_find_best_stream(input.format(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
@@ -83,7 +84,7 @@ QByteArray makeVideoThumbnail(const MediaJob& job, const QString& outputFolder, 
     // A still cover picture is no video.
     if (!stream || (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) || stream->codecpar->width <= 0
         || stream->codecpar->height <= 0) {
-        MediaHelper::logSkipped(job.filePath, QStringLiteral("no video pictures"));
+        HelperLog::skipped(job.filePath, QStringLiteral("no video pictures"));
         return QByteArray();
     }
     const VideoFacts facts = factsOf(input, stream);
@@ -91,14 +92,14 @@ QByteArray makeVideoThumbnail(const MediaJob& job, const QString& outputFolder, 
     const FilmStrip strip(job);
     const QSize drawn = strip.pictureSize(facts.display);
     if (drawn.isEmpty()) {
-        MediaHelper::logSkipped(job.filePath, QStringLiteral("no room for a thumbnail"));
+        HelperLog::skipped(job.filePath, QStringLiteral("no room for a thumbnail"));
         return QByteArray();
     }
     // Pictures are scaled before they are turned upright.
     const QSize scaled = facts.rotation % 180 ? drawn.transposed() : drawn;
     FrameDecoder decoder(input);
     if (!decoder.open(index, scaled)) {
-        MediaHelper::logSkipped(job.filePath, decoder.errorString());
+        HelperLog::skipped(job.filePath, decoder.errorString());
         return QByteArray();
     }
     // About a tenth into the video, unless the job names a time.
@@ -106,7 +107,7 @@ QByteArray makeVideoThumbnail(const MediaJob& job, const QString& outputFolder, 
     FramePicker picker(decoder, scaled);
     QImage picture = picker.pick(wanted, facts.length);
     if (picture.isNull()) {
-        MediaHelper::logSkipped(job.filePath, input.expired() ? QStringLiteral("took too long")
+        HelperLog::skipped(job.filePath, input.expired() ? QStringLiteral("took too long")
                                                               : QStringLiteral("no picture could be decoded"));
         return QByteArray();
     }
@@ -116,7 +117,7 @@ QByteArray makeVideoThumbnail(const MediaJob& job, const QString& outputFolder, 
     QString error;
     if (!saveImageAtomically(strip.draw(picture), MediaHelper::thumbnailPath(job, outputFolder),
                              MediaHelper::thumbnailFormat(job), &error)) {
-        MediaHelper::logSkipped(job.filePath, error);
+        HelperLog::skipped(job.filePath, error);
         return QByteArray();
     }
     return MediaHelper::outputLine(job, outputFolder,

@@ -10,6 +10,7 @@
 #include <QXmlStreamWriter>
 
 #include <climits>
+#include <sched.h>
 #include <sys/stat.h>
 
 // The image helper run as the client runs it: a job file, one argument, lines on
@@ -38,6 +39,8 @@ private slots:
     void exitCodes_data();
     void exitCodes();
     void manyPicturesAtOnce();
+    void decoderFaultCostsOnlyItsFastPath_data();
+    void decoderFaultCostsOnlyItsFastPath();
 
 private:
     struct Item
@@ -64,9 +67,12 @@ private:
     QString path(const QString& name) const { return work->filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
     QByteArray job(const QList<Item>& items, const QString& docType = QStringLiteral("Dovalin-Data")) const;
-    // `unset` names variables of the test environment the helper does not get.
-    Run run(const QStringList& arguments, const QStringList& unset = {}) const;
-    Run runJob(const QByteArray& job, const QStringList& unset = {}) const;
+    // `unset` names variables of the test environment the helper does not get, `set`
+    // those it gets besides; `program` is the helper or a variant of it.
+    Run run(const QStringList& arguments, const QStringList& unset = {}, const QStringList& set = {},
+            const QString& program = QStringLiteral(VORENDA_BIN_DIR "/dovalin")) const;
+    Run runJob(const QByteArray& job, const QStringList& unset = {}, const QStringList& set = {},
+               const QString& program = QStringLiteral(VORENDA_BIN_DIR "/dovalin")) const;
 
     QScopedPointer<QTemporaryDir> work;
 };
@@ -101,15 +107,18 @@ QByteArray TestDovalin::job(const QList<Item>& items, const QString& docType) co
     return xml;
 }
 
-TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringList& unset) const
+TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringList& unset, const QStringList& set,
+                                  const QString& program) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     for (const QString& name : unset)
         environment.remove(name);
+    for (const QString& variable : set)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VORENDA_BIN_DIR "/dovalin"), arguments);
+    process.start(program, arguments);
     Run result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -123,13 +132,14 @@ TestDovalin::Run TestDovalin::run(const QStringList& arguments, const QStringLis
     return result;
 }
 
-TestDovalin::Run TestDovalin::runJob(const QByteArray& job, const QStringList& unset) const
+TestDovalin::Run TestDovalin::runJob(const QByteArray& job, const QStringList& unset, const QStringList& set,
+                                     const QString& program) const
 {
     QFile file(path(QStringLiteral("dovalin-job.dat")));
     if (!file.open(QIODevice::WriteOnly) || file.write(job) != job.size())
         return Run();
     file.close();
-    return run({file.fileName()}, unset);
+    return run({file.fileName()}, unset, set, program);
 }
 
 void TestDovalin::scalesAndFrames_data()
@@ -630,6 +640,68 @@ void TestDovalin::manyPicturesAtOnce()
         QFile madeTogether(together + QStringLiteral("/") + name);
         QVERIFY(made.open(QIODevice::ReadOnly) && madeTogether.open(QIODevice::ReadOnly));
         QVERIFY2(made.readAll() == madeTogether.readAll(), qPrintable(kinds.at(i).file));
+    }
+}
+
+void TestDovalin::decoderFaultCostsOnlyItsFastPath_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<bool>("switchedOff");
+    QTest::addColumn<QString>("reason"); // what the one line on standard error says; empty: no line
+
+    QTest::newRow("crash") << "abort" << 1 << false << "its decoding crashed (signal 6)";
+    QTest::newRow("hang") << "hang" << 1 << false << "not done within 1.5 s";
+    // Switched off, the decoder is never asked, so its fault never shows.
+    QTest::newRow("switched off") << "abort" << 1 << true << "";
+    // In a batch the image reader decodes every picture on the threads.
+    QTest::newRow("batch") << "abort" << 3 << false << "";
+}
+
+void TestDovalin::decoderFaultCostsOnlyItsFastPath()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, pictures);
+    QFETCH(bool, switchedOff);
+    QFETCH(QString, reason);
+
+    // The decoder takes a JPEG made alone, at an eighth of its size, on several cores.
+    cpu_set_t cores;
+    CPU_ZERO(&cores);
+    if (::sched_getaffinity(0, sizeof cores, &cores) != 0 || CPU_COUNT(&cores) < 2)
+        QSKIP("the decoder runs only where the helper has more than one core");
+    QList<Item> items;
+    QStringList expected;
+    for (int i = 0; i < pictures; ++i) {
+        const QString name = QStringLiteral("photo%1.jpg").arg(i);
+        QVERIFY(TestPictures::write(path(name), 3200, 2400));
+        items.append({path(name), QStringLiteral("t%1.").arg(i), QStringLiteral("k%1").arg(i)});
+        expected << QStringLiteral("(k%1)(1)(3200)(2400)").arg(i);
+    }
+
+    // The helper's own thumbnails, the decoder's where it runs.
+    QCOMPARE(runJob(job(items)).lines.size(), pictures);
+    const QString made = path(QStringLiteral("made"));
+    QVERIFY(QDir().rename(outputFolder(), made));
+
+    QStringList set{QStringLiteral("FAULTY_DECODER=") + fault};
+    if (switchedOff)
+        set << QStringLiteral("DOVALIN_NO_OWN_JPEG_DECODER=1");
+    const Run result = runJob(job(items), {}, set, QStringLiteral(VORENDA_BUILD_DIR "/tests/dovalin-faultydecoder"));
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(sorted(result.lines), sorted(expected));
+    const QStringList errors = result.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (reason.isEmpty())
+        QCOMPARE(errors, QStringList());
+    else
+        QCOMPARE(errors, QStringList{QStringLiteral("own JPEG decoder failed on %1: %2; the image reader reads it")
+                                         .arg(path(QStringLiteral("photo0.jpg")), reason)});
+    // The image reader made the very thumbnail the decoder makes.
+    for (const Item& item : qAsConst(items)) {
+        QFile fromReader(outputFolder() + QLatin1Char('/') + item.thumbName);
+        QFile fromHelper(made + QLatin1Char('/') + item.thumbName);
+        QVERIFY(fromReader.open(QIODevice::ReadOnly) && fromHelper.open(QIODevice::ReadOnly));
+        QVERIFY(fromReader.readAll() == fromHelper.readAll());
     }
 }
 

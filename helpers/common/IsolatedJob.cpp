@@ -1,5 +1,7 @@
 #include "IsolatedJob.h"
 
+#include "ProcessLimits.h"
+
 #include <QDeadlineTimer>
 
 #include <cerrno>
@@ -7,8 +9,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,17 +16,11 @@ namespace IsolatedJob {
 
 namespace {
 
-// A result is one output line: anything longer is cut.
-constexpr int MAX_RESULT_BYTES = 64 * 1024;
-
-[[noreturn]] void runChild(const std::function<QByteArray()>& work, int resultPipe, pid_t parent)
+[[noreturn]] void runChild(const std::function<QByteArray()>& work, int resultPipe, pid_t parent, int maxResultBytes)
 {
-    // The child goes when the helper goes, and leaves no core file.
-    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (::getppid() != parent)
+    if (!ProcessLimits::dieWithParent(parent))
         ::_exit(1);
-    struct rlimit noCore = {0, 0};
-    ::setrlimit(RLIMIT_CORE, &noCore);
+    ProcessLimits::disableCoreDumps();
     // Only the helper prints output lines.
     const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (nothing >= 0) {
@@ -35,7 +29,7 @@ constexpr int MAX_RESULT_BYTES = 64 * 1024;
     }
     const QByteArray result = work();
     const char* data = result.constData();
-    qint64 left = qMin<qint64>(result.size(), MAX_RESULT_BYTES);
+    qint64 left = qMin<qint64>(result.size(), maxResultBytes);
     while (left > 0) {
         const ssize_t written = ::write(resultPipe, data, size_t(left));
         if (written < 0 && errno == EINTR)
@@ -51,7 +45,7 @@ constexpr int MAX_RESULT_BYTES = 64 * 1024;
 
 } // namespace
 
-QByteArray run(const std::function<QByteArray()>& work, int timeoutMs, QString* failure)
+QByteArray run(const std::function<QByteArray()>& work, int timeoutMs, QString* failure, int maxResultBytes)
 {
     failure->clear();
     int pipeEnds[2];
@@ -71,7 +65,7 @@ QByteArray run(const std::function<QByteArray()>& work, int timeoutMs, QString* 
     }
     if (child == 0) {
         ::close(pipeEnds[0]);
-        runChild(work, pipeEnds[1], parent);
+        runChild(work, pipeEnds[1], parent, maxResultBytes);
     }
     ::close(pipeEnds[1]);
 
@@ -87,14 +81,14 @@ QByteArray run(const std::function<QByteArray()>& work, int timeoutMs, QString* 
             overdue = true;
             break;
         }
-        char buffer[4096];
+        char buffer[64 * 1024];
         const ssize_t count = ::read(pipeEnds[0], buffer, sizeof buffer);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
             break;
-        if (result.size() < MAX_RESULT_BYTES)
-            result.append(buffer, int(count));
+        if (result.size() < maxResultBytes)
+            result.append(buffer, int(qMin<qint64>(count, maxResultBytes - result.size())));
     }
     ::close(pipeEnds[0]);
     if (overdue)

@@ -17,6 +17,8 @@ class TestIsolatedJob : public QObject
 private slots:
     void endings_data();
     void endings();
+    void largeResult_data();
+    void largeResult();
 };
 
 void TestIsolatedJob::endings_data()
@@ -78,6 +80,27 @@ void TestIsolatedJob::endings()
 
     // The next job runs as usual.
     QCOMPARE(IsolatedJob::run([] { return QByteArray("next\n"); }, 5000, &reason), QByteArray("next\n"));
+    QVERIFY(reason.isEmpty());
+}
+
+void TestIsolatedJob::largeResult_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("received");
+    // A result larger than the pipe holds comes whole within its limit, and is cut at it.
+    QTest::newRow("a picture") << 4 * 1024 * 1024 << 3 * 1024 * 1024;
+    QTest::newRow("an output line") << IsolatedJob::LINE_RESULT_BYTES << IsolatedJob::LINE_RESULT_BYTES;
+}
+
+void TestIsolatedJob::largeResult()
+{
+    QFETCH(int, limit);
+    QFETCH(int, received);
+    QByteArray sent(3 * 1024 * 1024, '\0');
+    for (int i = 0; i < sent.size(); ++i)
+        sent[i] = char(i * 7 + i / 4096);
+    QString reason;
+    QCOMPARE(IsolatedJob::run([&sent] { return sent; }, 60000, &reason, limit), sent.left(received));
     QVERIFY(reason.isEmpty());
 }
 

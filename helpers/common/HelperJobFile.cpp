@@ -6,6 +6,12 @@
 #include <QDir>
 #include <QXmlStreamReader>
 
+HelperJobFile::HelperJobFile(const QString& docType, const QString& sourceAttribute)
+    : docType(docType)
+    , sourceAttribute(sourceAttribute)
+{
+}
+
 int HelperJobFile::intAttribute(const QXmlStreamAttributes& attributes, const QString& name, int minimum,
                                 int maximum, int fallback)
 {
@@ -20,8 +26,8 @@ bool HelperJobFile::isAcceptable(const QXmlStreamAttributes& attributes) const
     const QString key = attributes.value(QLatin1String("key")).toString();
     // The line names the key, or the thumbnail's path when there is none.
     const QString lineText = key.isEmpty() ? addTrailingSeparator(folder) + thumbName : key;
-    return !attributes.value(QLatin1String("filePath")).isEmpty() && isPlainFileName(thumbName)
-        && isOutputLineText(thumbName) && isOutputLineText(lineText);
+    return !attributes.value(sourceAttribute).isEmpty() && isPlainFileName(thumbName) && isOutputLineText(thumbName)
+        && isOutputLineText(lineText);
 }
 
 bool HelperJobFile::openOutputFolder(const QString& outputPath)
@@ -35,11 +41,13 @@ bool HelperJobFile::openOutputFolder(const QString& outputPath)
     return true;
 }
 
-bool HelperJobFile::read(QIODevice* device, const QString& docType, const ItemReader& readItem)
+bool HelperJobFile::read(QIODevice* device, const ItemReader& readItem)
 {
-    // A flat token loop: nesting costs no recursion, whatever the file holds.
+    // A flat token loop: nesting costs no recursion, whatever the file holds. Elements
+    // inside the List are passed through, so an Item among them still counts.
     QXmlStreamReader xml(device);
-    bool inList = false;
+    int depth = 0;
+    int listDepth = 0; // 0: outside any List
     int taken = 0;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
@@ -48,19 +56,25 @@ bool HelperJobFile::read(QIODevice* device, const QString& docType, const ItemRe
                 return false;
             break;
         case QXmlStreamReader::StartElement:
-            if (xml.name() == QLatin1String("List") && !inList) {
-                if (!openOutputFolder(xml.attributes().value(QLatin1String("outputPath")).toString()))
+            ++depth;
+            if (listDepth == 0 && xml.name() == QLatin1String("List")) {
+                const QXmlStreamAttributes attributes = xml.attributes();
+                if (readList)
+                    readList(attributes);
+                if (!openOutputFolder(attributes.value(QLatin1String("outputPath")).toString()))
                     return taken > 0;
-                inList = true;
-            } else if (inList && xml.name() == QLatin1String("Item")) {
+                listDepth = depth;
+            } else if (listDepth > 0 && xml.name() == QLatin1String("Item")) {
                 const QXmlStreamAttributes attributes = xml.attributes();
                 if (isAcceptable(attributes) && readItem(attributes))
                     ++taken;
             }
             break;
         case QXmlStreamReader::EndElement:
-            if (inList && xml.name() == QLatin1String("List"))
-                inList = false;
+            // Only the List's own end closes it, not that of a List nested inside it.
+            if (depth == listDepth)
+                listDepth = 0;
+            --depth;
             break;
         default:
             break;

@@ -69,9 +69,9 @@ static void dropMessage(QtMsgType, const QMessageLogContext&, const QString&)
 {
 }
 
-void silenceMessages()
+void silenceMessages(const char* verboseVariable)
 {
-    if (qEnvironmentVariableIsEmpty("KESTRIM_VERBOSE"))
+    if (qEnvironmentVariableIsEmpty(verboseVariable))
         qInstallMessageHandler(dropMessage);
 }
 

@@ -2,13 +2,8 @@
 
 #include <QtGlobal>
 
-// Resource guards for Kestrim's processes, which run untrusted web content.
+// Resource guards for the helpers' processes, which decode and render untrusted content.
 namespace ProcessLimits {
-
-// Address-space ceilings: the supervisor holds only thumbnails; a page process
-// needs room for the web engine's reservations (about 1.4 GB) plus the page.
-constexpr quint64 SUPERVISOR_ADDRESS_SPACE = quint64(1) << 30;
-constexpr quint64 PAGE_ADDRESS_SPACE = quint64(3) << 30;
 
 // True when the ceiling is applied. AddressSanitizer reserves terabytes of
 // shadow memory, so a sanitized build runs without one.
@@ -22,15 +17,15 @@ bool setMemoryCeiling(quint64 bytes);
 // process by `bytes`, still no higher than the user's own ceiling.
 void setChildMemoryCeiling(quint64 bytes);
 
-// A crashing page leaves no core file behind.
+// A crashing process leaves no core file behind.
 void disableCoreDumps();
 
 // The process is killed when its parent ends; false when the parent is already
 // gone (it is no longer `expectedParent`).
 bool dieWithParent(qint64 expectedParent);
 
-// Kestrim writes nothing on standard error: Qt's and the web engine's messages
-// are dropped unless KESTRIM_VERBOSE is set.
-void silenceMessages();
+// For a helper that writes nothing on standard error: Qt's messages, and those of the
+// libraries it reports through Qt, are dropped unless `verboseVariable` is set.
+void silenceMessages(const char* verboseVariable);
 
 } // namespace ProcessLimits
