@@ -704,8 +704,8 @@
         <translation>La carpeta de almacenamiento no se puede mover dentro de sí misma. Elige una carpeta que esté fuera de la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
-        <source>Please restart the application to use the configuration from the selected Store Folder.</source>
-        <translation>Reinicia el programa para usar la configuración de la carpeta de almacenamiento elegida.</translation>
+        <source>The selected folder already holds a Store Folder. Please select an empty folder, or remove the Store Folder from it first.</source>
+        <translation>La carpeta elegida ya contiene una carpeta de almacenamiento. Elige una carpeta vacía o quita primero de ella la carpeta de almacenamiento.</translation>
     </message>
     <message>
         <source>Please wait...</source>
@@ -720,6 +720,14 @@
 
 The current Store Folder stays in use.</source>
         <translation>No se pudo mover la carpeta de almacenamiento a la nueva ubicación. No se pudo copiar: %1.
+
+Se sigue usando la carpeta de almacenamiento actual.</translation>
+    </message>
+    <message>
+        <source>The new Store Folder could not be recorded in the settings.
+
+The current Store Folder stays in use.</source>
+        <translation>No se pudo guardar la nueva carpeta de almacenamiento en la configuración.
 
 Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>

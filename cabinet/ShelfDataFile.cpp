@@ -22,6 +22,9 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 // Keys from a file above this are renumbered: the next new category takes the
@@ -289,18 +292,28 @@ public:
 
     bool stopped() override { return dataFile.stopLoading(); }
     void settings(QXmlStreamReader& reader) override { dataFile.settings.read(reader); }
-    void category(CategoryRecord record) override { key = dataFile.addCategory(record); }
+    void category(CategoryRecord record) override
+    {
+        // The keys the open elements got, outermost first: a nested category's parent
+        // is the element around it, its items go to it, and those after its end to
+        // the element around it again.
+        const size_t nesting = std::min(size_t(std::max(record.nesting, 0)), openKeys.size());
+        openKeys.resize(nesting);
+        const int enclosing = nesting > 0 ? openKeys.back() : -2;
+        openKeys.push_back(dataFile.addCategory(record, enclosing));
+    }
     void item(ItemRecord record) override
     {
         if (!completed)
             completeItemRecord(record);
-        dataFile.addItem(record, key);
+        const size_t nesting = size_t(std::max(record.nesting, 0));
+        dataFile.addItem(record, nesting < openKeys.size() ? openKeys[nesting] : -1);
     }
 
 private:
     ShelfDataFile& dataFile;
     const bool completed;
-    int key = -1;
+    std::vector<int> openKeys;
 };
 
 bool ShelfDataFile::load(const QString& path)
@@ -377,7 +390,7 @@ void ShelfDataFile::readCategoryElement(QXmlStreamReader& reader)
     walkCategoryElement(reader, sink);
 }
 
-int ShelfDataFile::addCategory(const CategoryRecord& record)
+int ShelfDataFile::addCategory(const CategoryRecord& record, int enclosingKey)
 {
     if (!record.named)
         return -1;
@@ -389,22 +402,30 @@ int ShelfDataFile::addCategory(const CategoryRecord& record)
     header->canBeToggled(true);
     header->setExpanded(record.expanded);
     header->canBeToggled(toggleable);
-    return installCategory(header, record.key, record.parentKey);
+    const bool enclosed = enclosingKey != -2;
+    return installCategory(header, record.keyed ? record.key : -1, enclosed ? enclosingKey : record.parentKey,
+                           enclosed);
 }
 
-int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int parentKey)
+int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int parentKey, bool enclosed)
 {
     // A hand-edited or damaged file may repeat a key or name a parent that is not
     // there (yet); such a category stands at the top with a key of its own, so no
-    // category becomes its own ancestor and no item is lost.
+    // category becomes its own ancestor and no item is lost. A category nested in
+    // another keeps that one as its parent: it is in place already, and a new key
+    // cannot be among its ancestors.
     MyThumbnailView* view = shelf.view;
+    const bool unkeyed = key == -1;
     if (key < 0 || key > largestStoredKey || view->getCategoryHeader(key)) {
         const int fresh = view->getLastCategoryKey() + 1;
-        ShelfLog::write(shelf, QStringLiteral("Category key %1 taken or out of range, the category gets key %2")
-                                   .arg(key)
-                                   .arg(fresh));
+        if (!unkeyed) {
+            ShelfLog::write(shelf, QStringLiteral("Category key %1 taken or out of range, the category gets key %2")
+                                       .arg(key)
+                                       .arg(fresh));
+        }
         key = fresh;
-        parentKey = -1;
+        if (!enclosed)
+            parentKey = -1;
     }
     if (parentKey != -1 && !view->getCategoryHeader(parentKey)) {
         ShelfLog::write(shelf, QStringLiteral("Category %1 names the unknown parent %2 and stands at the top")

@@ -67,11 +67,13 @@ private:
     void writeCategory(ShelfDataWriter& writer, CategoryHeaderItem* header, int parentKey,
                        const QList<AbstractThumbnailItem*>& items);
     bool keepDamagedDataFile(const QString& path);
-    // Where a category read from a file goes; its items go to the key returned.
-    int installCategory(CategoryHeaderItem* header, int key, int parentKey);
+    // Where a category read from a file goes (`key` -1: a free one); its items go to
+    // the key returned. An `enclosed` category keeps its parent however it is keyed.
+    int installCategory(CategoryHeaderItem* header, int key, int parentKey, bool enclosed);
     // Makes the category or item a record describes; a category returns the key its
-    // items go to.
-    int addCategory(const CategoryRecord& record);
+    // items go to. `enclosingKey` is the key of the category element around it (-1
+    // for Uncategorized), -2 for none.
+    int addCategory(const CategoryRecord& record, int enclosingKey);
     void addItem(const ItemRecord& record, int categoryKey);
     // True, noting the cut, when a termination signal asks the load to stop.
     bool stopLoading();

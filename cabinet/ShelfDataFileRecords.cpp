@@ -110,6 +110,7 @@ CategoryRecord readCategoryRecord(const QXmlStreamReader& reader)
     const QXmlStreamAttributes attributes = reader.attributes();
     record.named = true;
     record.name = decodeDataText(attributes.value(QLatin1String("name")).toString());
+    record.keyed = !attributes.value(QLatin1String("key")).isEmpty();
     setIntAttribute(attributes, QStringLiteral("key"), &record.key);
     setIntAttribute(attributes, QStringLiteral("parent"), &record.parentKey);
     record.expanded = attributes.value(QLatin1String("expand")).toInt() != 0;

@@ -12,8 +12,13 @@ struct CategoryRecord
     bool named = false;
     QString name;
     int key = 0;
+    // False when the element names no key: the category gets a free one.
+    bool keyed = false;
     int parentKey = -1;
     bool expanded = false;
+    // How many category elements enclose this one inside the element walked; the
+    // innermost of them is its parent, whatever its parent attribute says.
+    int nesting = 0;
 };
 
 // One Item element as read, with what follows from it alone: the part of loading an
@@ -43,6 +48,10 @@ struct ItemRecord
     QString thumbnailName;
     QString picturePath;
     bool cached = false;
+
+    // How many category elements inside the one walked enclose the item: it belongs to
+    // the innermost.
+    int nesting = 0;
 };
 
 // Reads the attributes of the Category or Uncategorized element the reader stands on.

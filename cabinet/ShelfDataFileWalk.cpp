@@ -47,16 +47,31 @@ ShelfDataWalkEnd walkDataFile(QXmlStreamReader& reader, ShelfDataSink& sink)
 
 void walkCategoryElement(QXmlStreamReader& reader, ShelfDataSink& sink)
 {
+    // Categories may also be nested as elements, as hand-made files do: each one
+    // inside is read where it stands, without recursion, however deep the nesting.
+    int nesting = 0;
     sink.category(readCategoryRecord(reader));
     while (!reader.atEnd() && !sink.stopped()) {
         reader.readNext();
-        if (reader.isEndElement())
-            return;
+        if (reader.isEndElement()) {
+            if (nesting == 0)
+                return;
+            --nesting;
+            continue;
+        }
         if (!reader.isStartElement())
             continue;
-        if (reader.name() == QLatin1String("Item"))
-            sink.item(readItemRecord(reader));
-        else
+        const QStringRef element = reader.name();
+        if (element == QLatin1String("Item")) {
+            ItemRecord record = readItemRecord(reader);
+            record.nesting = nesting;
+            sink.item(std::move(record));
+        } else if (element == QLatin1String("Category") || element == QLatin1String("Uncategorized")) {
+            CategoryRecord record = readCategoryRecord(reader);
+            record.nesting = ++nesting;
+            sink.category(std::move(record));
+        } else {
             readUnknownElement(reader);
+        }
     }
 }

@@ -15,8 +15,9 @@ public:
     virtual bool stopped() = 0;
     // The reader stands on a Settings element; the call reads it to its end.
     virtual void settings(QXmlStreamReader& reader) = 0;
-    // A category starts; the items after it belong to it.
+    // A category starts; the items after it at its nesting belong to it.
     virtual void category(CategoryRecord record) = 0;
+    // An item of the innermost category open at its nesting.
     virtual void item(ItemRecord record) = 0;
 };
 
@@ -33,5 +34,6 @@ struct ShelfDataWalkEnd
 // Walks a whole data file: Root, its Settings and its categories; unknown elements are
 // skipped whole.
 ShelfDataWalkEnd walkDataFile(QXmlStreamReader& reader, ShelfDataSink& sink);
-// Walks the Category or Uncategorized element the reader stands on, to its end.
+// Walks the Category or Uncategorized element the reader stands on, to its end,
+// with the category elements nested in it.
 void walkCategoryElement(QXmlStreamReader& reader, ShelfDataSink& sink);

@@ -55,7 +55,7 @@ bool ShelfDataWriter::commit()
     // The stream writer stops at the first failed write and only flags it.
     if (writer.hasError()) {
         error = file.error() == QFileDevice::NoError ? QStringLiteral("the XML could not be written")
-                                                     : file.errorString();
+                                                     : saveFileError(file);
         // Not committed: the temporary file is discarded and the target stays.
         file.cancelWriting();
         return false;

@@ -121,7 +121,7 @@ bool ShelfStyle::save(const QString& path, bool copyPatterns, QString* error) co
     // Qt reports a short write (a full disk, a size limit) only through the size.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
         if (error)
-            *error = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the file was cut short");
+            *error = saveFileError(file);
         file.cancelWriting(); // the temporary file goes with the QSaveFile
         return false;
     }

@@ -66,8 +66,10 @@ QStringList styleFiles()
                                                      QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& info : builtIn)
         files.append(info.absoluteFilePath());
+    // FIFOs, sockets and dangling links too: the reader refuses them, and the log says so.
     const QFileInfoList user = recurseDir(VorendaGlobal::getStylesLocation(), {QStringLiteral("*.xml")},
-                                          QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+                                          QDir::Files | QDir::System | QDir::NoDotAndDotDot,
+                                          QDirIterator::Subdirectories);
     for (const QFileInfo& info : user)
         files.append(info.absoluteFilePath());
     return files;

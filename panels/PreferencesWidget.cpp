@@ -361,26 +361,32 @@ void PreferencesWidget::onChangeStoreFolder()
         return;
     const QString newRoot = addTrailingSeparator(QFileInfo(target).absoluteFilePath());
 
-    if (QFileInfo::exists(newRoot + QStringLiteral("Vorenda.dat"))) {
+    // Another store is never taken as it stands, nor copied over: it may be a partial
+    // copy, or the data of another setup.
+    if (StoreFolderCopy::holdsStore(newRoot)) {
+        VorendaGlobal::addToLog(
+            QStringLiteral("PreferencesWidget: \"%1\" already holds a store folder; it is left as it is").arg(newRoot));
         MessageDialog message;
         message.exec(this,
-                     tr("Please restart the application to use the configuration from the selected Store Folder."),
+                     tr("The selected folder already holds a Store Folder. Please select an empty folder, or "
+                        "remove the Store Folder from it first."),
                      MessageDialog::Warning, MessageDialog::OkButton);
-    } else if (!copyStoreFolder(oldRoot, newRoot)) {
         return;
     }
-    QSettings settings;
-    settings.setValue(QStringLiteral("Main/StoreFolder"), newRoot);
+    copyStoreFolder(oldRoot, newRoot);
 }
 
 bool PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& newRoot)
 {
     changeStoreFolderButton->setText(tr("Please wait..."));
     changeStoreFolderButton->repaint();
-    const QStringList failed = StoreFolderCopy::copy(removeTrailingSeparator(oldRoot), newRoot);
+    QString reason;
+    const QStringList failed = StoreFolderCopy::copy(removeTrailingSeparator(oldRoot), newRoot, &reason);
     changeStoreFolderButton->setText(tr("Change Store Folder..."));
 
     if (!failed.isEmpty()) {
+        VorendaGlobal::addToLog(QStringLiteral("PreferencesWidget: The store folder was not copied to \"%1\": %2")
+                                    .arg(newRoot, reason));
         for (const QString& path : failed)
             VorendaGlobal::addToLog(QStringLiteral("PreferencesWidget: Could not copy to \"%1\"").arg(path));
         MessageDialog message;
@@ -388,6 +394,24 @@ bool PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& n
                      tr("The Store Folder could not be moved to the new location. Items that could not be "
                         "copied: %1.\n\nThe current Store Folder stays in use.")
                          .arg(failed.size()),
+                     MessageDialog::Critical, MessageDialog::OkButton);
+        return false;
+    }
+
+    // Only a complete copy becomes the store folder, from the next start on and for
+    // everything saved from now on.
+    QSettings settings;
+    settings.setValue(QStringLiteral("Main/StoreFolder"), newRoot);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        VorendaGlobal::addToLog(
+            QStringLiteral("PreferencesWidget: The new store folder \"%1\" could not be written into the settings \"%2\"")
+                .arg(newRoot, settings.fileName()));
+        settings.setValue(QStringLiteral("Main/StoreFolder"), oldRoot);
+        MessageDialog message;
+        message.exec(this,
+                     tr("The new Store Folder could not be recorded in the settings.\n\nThe current Store Folder "
+                        "stays in use."),
                      MessageDialog::Critical, MessageDialog::OkButton);
         return false;
     }

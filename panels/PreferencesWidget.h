@@ -55,8 +55,9 @@ private:
     void applyMaxThumbSize();
     void applyToController();
     void applyLanguage();
-    // Copies the store folder to `newRoot` and makes that the store folder; false, with
-    // the old folder kept in use, when anything could not be copied.
+    // Copies the store folder to `newRoot` and, once the copy is complete, makes that the
+    // store folder; false, with the old folder kept in use and `newRoot` as it was, when
+    // anything could not be copied.
     bool copyStoreFolder(const QString& oldRoot, const QString& newRoot);
     void setBusy(bool busy);
 

@@ -11,10 +11,16 @@ namespace StoreFolderCopy {
 // cleaned absolute paths.
 bool isWithin(const QString& folder, const QString& root);
 
+// True when `folder` holds a store of its own: its main data file "Vorenda.dat".
+bool holdsStore(const QString& folder);
+
 // Copies every folder and regular file below `from` (hidden ones, sockets and pipes
-// not listed) to the same relative place below `to`. Files already there are kept as
-// they are. Returns the paths below `to` that could not be made; the whole list is
-// taken before the first copy, so what the copy adds is never copied again.
-QStringList copy(const QString& from, const QString& to);
+// not listed) to the same relative place below `to`, replacing files of the same names
+// there. All or nothing: the files are first copied into a hidden folder inside `to`,
+// synced to the disk and compared with their originals, and only then moved into
+// place, the main data file last; when anything fails, `to` is left as it was.
+// Returns the paths below `to` that could not be made, empty when everything was
+// copied; `reason` (when given) says why the first of them failed.
+QStringList copy(const QString& from, const QString& to, QString* reason = nullptr);
 
 } // namespace StoreFolderCopy

@@ -73,6 +73,7 @@ AbstractThumbnailView::~AbstractThumbnailView()
     const QList<CategoryItem*> entries = categories.values();
     categories.clear();
     rootCategories.clear();
+    categoryPaths.clear();
     lastLaidOutCategory = nullptr;
     currentItem = nullptr;
     QGraphicsScene* own = scene();

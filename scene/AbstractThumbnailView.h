@@ -1,10 +1,12 @@
 #pragma once
 
+#include "CategoryPathNames.h"
 #include "CategoryTreeNode.h"
 #include "MarginProperty.h"
 #include "ThumbnailCategory.h"
 
 #include <QGraphicsView>
+#include <QHash>
 #include <QMap>
 #include <QPen>
 #include <QPointer>
@@ -143,6 +145,8 @@ public:
     QList<CategoryTreeItem*> getCategoryTree(int key) const;
     QList<CategoryHeaderItem*> getFilteredCategoryHeaderList() const;
     void updateChildrenText(int key);
+    // A category was renamed: the paths its header and those below it show are made anew.
+    void forgetCategoryPaths() { categoryPaths.clear(); }
     CategoryHeaderItem* locateCategoryHeaderAt(const QPoint& viewportPoint) const;
 
     // Listing.
@@ -443,6 +447,10 @@ private:
     mutable QList<AbstractThumbnailItem*> filterItemList;
     mutable bool filterListStale = false;
     QSet<const AbstractThumbnailItem*> filterSet;
+
+    // The paths of categories that getCategoryPath() worked out, until a name or the
+    // tree above them changes; a category added below keeps those of the others.
+    mutable QHash<int, CategoryPathNames> categoryPaths;
 
     // Display order, rebuilt on demand after each change of the lists.
     mutable QList<AbstractThumbnailItem*> itemOrder;

@@ -5,6 +5,7 @@
 #include "CategoryHeaderItem.h"
 
 #include <QGraphicsScene>
+#include <QVector>
 
 bool AbstractThumbnailView::isInSubtree(int key, int ancestorKey) const
 {
@@ -45,7 +46,10 @@ bool AbstractThumbnailView::setCategoryHeader(int key, CategoryHeaderItem* heade
         qWarning("AbstractThumbnailView: category key %d refused", key);
         return false;
     }
-    if (parentKey != -1 && isInSubtree(parentKey, key)) {
+    // A key not yet in the tree has no descendants, so it can only be its own parent;
+    // only a known one is looked for among the parent's ancestors, which would cost a
+    // long chain of categories, added one by one, the square of its length.
+    if (parentKey != -1 && (parentKey == key || (categories.contains(key) && isInSubtree(parentKey, key)))) {
         qWarning("AbstractThumbnailView: category %d cannot be placed under %d, its own descendant", key,
                  parentKey);
         return false;
@@ -63,6 +67,11 @@ bool AbstractThumbnailView::setCategoryHeader(int key, CategoryHeaderItem* heade
 
     CategoryItem*& slot = categories[key];
     const bool isNew = !slot;
+    // A new category changes no other path; one placed again may change those below it.
+    if (isNew)
+        categoryPaths.remove(key);
+    else
+        categoryPaths.clear();
     if (isNew)
         slot = new CategoryItem(key);
     CategoryItem* entry = slot;
@@ -135,6 +144,7 @@ bool AbstractThumbnailView::moveCategoryHeader(int key, int newParentKey, int po
     if (entry->parentKey == newParentKey && pos == -1)
         return true;
 
+    categoryPaths.clear();
     const int oldParentKey = entry->parentKey;
     CategoryItem* oldParent = oldParentKey == -1 ? nullptr : categories.value(oldParentKey);
     int oldIndex;
@@ -193,6 +203,7 @@ void AbstractThumbnailView::removeCategory(int key, bool childrenOnly, bool recu
 
 void AbstractThumbnailView::removeCategoryItem(CategoryItem* entry, bool recursive)
 {
+    categoryPaths.clear();
     for (AbstractThumbnailItem* item : qAsConst(entry->items)) {
         if (!item)
             continue;
@@ -236,8 +247,10 @@ void AbstractThumbnailView::removeCategoryItem(CategoryItem* entry, bool recursi
 void AbstractThumbnailView::headerDestroyed(CategoryHeaderItem* header)
 {
     CategoryItem* entry = categories.value(header->key);
-    if (entry && entry->header == header)
+    if (entry && entry->header == header) {
         entry->header = nullptr;
+        categoryPaths.clear();
+    }
 }
 
 AbstractThumbnailView::CategoryItem* AbstractThumbnailView::getCategoryItem(int key) const
@@ -275,20 +288,30 @@ int AbstractThumbnailView::getCategoryPos(int key) const
 
 QString AbstractThumbnailView::getCategoryPath(int key) const
 {
-    // Names from the category up to the first ancestor without a header.
-    QStringList names;
+    // Names from the top down to the category, below the first ancestor without a
+    // header; built on the nearest ancestor whose path is known, and kept for each
+    // category on the way.
+    const QString separator = categoryPathSeparator();
+    QVector<const CategoryItem*> unknown;
+    CategoryPathNames path(separator.size());
     int steps = categories.size() + 1;
     while (key != -1 && steps-- > 0) {
+        const auto known = categoryPaths.constFind(key);
+        if (known != categoryPaths.cend()) {
+            path = *known;
+            break;
+        }
         const CategoryItem* entry = categories.value(key);
         if (!entry || !entry->header)
             break;
-        names.prepend(entry->header->getText());
+        unknown.append(entry);
         key = entry->parentKey;
     }
-    // Names without text at the top add no separator.
-    while (!names.isEmpty() && names.first().isEmpty())
-        names.removeFirst();
-    return names.join(categoryPathSeparator());
+    for (int i = unknown.size() - 1; i >= 0; --i) {
+        path.append(unknown.at(i)->header->getText());
+        categoryPaths.insert(unknown.at(i)->key, path);
+    }
+    return path.joined(separator);
 }
 
 QList<CategoryHeaderItem*> AbstractThumbnailView::getRootCategoryHeaderList() const

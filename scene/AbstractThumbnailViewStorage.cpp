@@ -6,6 +6,9 @@
 #include "PaintCulling.h"
 
 #include <QGraphicsScene>
+#include <QHash>
+#include <QPair>
+#include <QVector>
 #include <QSet>
 
 #include <algorithm>
@@ -305,6 +308,7 @@ void AbstractThumbnailView::deleteCategories()
     const QList<CategoryItem*> entries = categories.values();
     categories.clear();
     rootCategories.clear();
+    categoryPaths.clear();
     lastLaidOutCategory = nullptr;
     qDeleteAll(entries);
 }
@@ -515,12 +519,49 @@ void AbstractThumbnailView::filterItems(const QList<AbstractThumbnailItem*>& ite
         }
     }
 
+    // Each header counts the items of its category and of all below it: counted once,
+    // from the leaves up, rather than gathered again for every category of a chain.
+    struct Count
+    {
+        int items = 0;
+        int matches = 0;
+    };
+    const bool matching = !items.isEmpty();
+    QHash<const CategoryItem*, Count> counts;
+    counts.reserve(categories.size());
+    QVector<QPair<const CategoryItem*, int>> path; // entries being counted, and their next child
+    for (const CategoryItem* start : qAsConst(categories)) {
+        if (!start || counts.contains(start))
+            continue;
+        counts.insert(start, Count()); // begun: a damaged tree cannot loop
+        path.append({start, 0});
+        while (!path.isEmpty()) {
+            const CategoryItem* entry = path.last().first;
+            const int next = path.last().second++;
+            if (next < entry->children.size()) {
+                const CategoryItem* child = entry->children.at(next);
+                if (child && !counts.contains(child)) {
+                    counts.insert(child, Count());
+                    path.append({child, 0});
+                }
+                continue;
+            }
+            path.removeLast();
+            Count total{entry->items.size(), matching ? getFilteredListSize(entry->items) : 0};
+            for (const CategoryItem* child : entry->children) {
+                const Count below = child && child != entry ? counts.value(child) : Count();
+                total.items += below.items;
+                total.matches += below.matches;
+            }
+            counts.insert(entry, total);
+        }
+    }
     for (CategoryItem* entry : qAsConst(categories)) {
         if (!entry || !entry->header)
             continue;
-        const QList<AbstractThumbnailItem*> all = entry->getItems();
-        entry->header->setItems(all.count());
-        entry->header->setMatches(items.isEmpty() ? -1 : getFilteredListSize(all));
+        const Count count = counts.value(entry);
+        entry->header->setItems(count.items);
+        entry->header->setMatches(matching ? count.matches : -1);
     }
 
     if (!changed)

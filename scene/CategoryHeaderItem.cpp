@@ -80,6 +80,8 @@ void CategoryHeaderItem::adjustBackground(int paintState, bool force)
 
 void CategoryHeaderItem::setText(const QString& value)
 {
+    if (view && value != name)
+        view->forgetCategoryPaths();
     name = value;
     updateText();
 }

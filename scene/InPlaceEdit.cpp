@@ -9,46 +9,64 @@
 InPlaceEdit::InPlaceEdit(QGraphicsItem& item, bool singleLine, bool frameless, int alignment,
                          std::function<void()> commit, std::function<void()> cancel)
     : item(item)
+    , singleLine(singleLine)
     , frameless(frameless)
+    , alignment(alignment)
     , filter({[this] { return editing; }, std::move(commit), std::move(cancel)})
 {
-    QWidget* editor = InPlaceEditor::create(singleLine, frameless, alignment, &filter);
-    editorProxy = new QGraphicsProxyWidget(&item);
-    editorProxy->setCacheMode(QGraphicsItem::NoCache);
-    editorProxy->setWidget(editor);
-    editorProxy->setMinimumSize(0.0, 0.0);
-    editorProxy->hide();
 }
 
 InPlaceEdit::~InPlaceEdit()
 {
     editing = false;
-    if (QWidget* editor = widget())
+    destroyed = true;
+    if (QWidget* editor = editorProxy ? editorProxy->widget() : nullptr)
         editor->removeEventFilter(&filter);
     QGraphicsProxyWidget* proxy = editorProxy;
     editorProxy = nullptr;
     delete proxy;
 }
 
+QGraphicsProxyWidget* InPlaceEdit::proxy() const
+{
+    if (editorProxy || destroyed)
+        return editorProxy;
+    QWidget* editor = InPlaceEditor::create(singleLine, frameless, alignment, &filter);
+    editorProxy = new QGraphicsProxyWidget(&item);
+    editorProxy->setCacheMode(QGraphicsItem::NoCache);
+    editorProxy->setWidget(editor);
+    editorProxy->setMinimumSize(0.0, 0.0);
+    if (editorSize.width() >= 0.0 && editorSize.height() >= 0.0)
+        editorProxy->resize(editorSize);
+    editorProxy->hide();
+    return editorProxy;
+}
+
 QWidget* InPlaceEdit::widget() const
 {
-    return editorProxy ? editorProxy->widget() : nullptr;
+    QGraphicsProxyWidget* made = proxy();
+    return made ? made->widget() : nullptr;
 }
 
 bool InPlaceEdit::isBusy() const
 {
-    return !editorProxy || editorProxy->isVisible() || editing;
+    return destroyed || (editorProxy && editorProxy->isVisible()) || editing;
 }
 
 void InPlaceEdit::setSize(const QSizeF& size)
 {
-    if (editorProxy && size.width() >= 0.0 && size.height() >= 0.0)
+    if (size.width() < 0.0 || size.height() < 0.0)
+        return;
+    editorSize = size;
+    if (editorProxy)
         editorProxy->resize(size);
 }
 
 void InPlaceEdit::show(const QString& text, const QFont& font, int alignment, const QColor& color, Palette palette)
 {
     QWidget* editor = widget();
+    if (!editor)
+        return;
     InPlaceEditor::begin(editor, text, font, alignment);
     if (frameless)
         InPlaceEditor::setFramelessColor(editor, color);
@@ -66,7 +84,7 @@ void InPlaceEdit::show(const QString& text, const QFont& font, int alignment, co
 
 QString InPlaceEdit::text() const
 {
-    return InPlaceEditor::text(widget()).trimmed();
+    return editorProxy ? InPlaceEditor::text(editorProxy->widget()).trimmed() : QString();
 }
 
 bool InPlaceEdit::close()

@@ -13,7 +13,9 @@ class QWidget;
 
 // One item's editing in place: the editor widget in a hidden proxy over the item, the
 // editing state, and the item's parent raised above its siblings while an edit lasts.
-// The item keeps its own signals; this holds what every editing item does alike.
+// The item keeps its own signals; this holds what every editing item does alike. The
+// editor is made when it is first needed: on X each editor widget gets a window of
+// its own, which thousands of category headers that are never renamed need not cost.
 class InPlaceEdit
 {
 public:
@@ -31,8 +33,9 @@ public:
     InPlaceEdit(const InPlaceEdit&) = delete;
     InPlaceEdit& operator=(const InPlaceEdit&) = delete;
 
+    // The editor and its proxy, made on the first call.
     QWidget* widget() const;
-    QGraphicsProxyWidget* proxy() const { return editorProxy; }
+    QGraphicsProxyWidget* proxy() const;
     bool isEditing() const { return editing; }
     // An edit is open, or its editor still shows.
     bool isBusy() const;
@@ -52,10 +55,14 @@ public:
 
 private:
     QGraphicsItem& item;
+    bool singleLine;
     bool frameless;
+    int alignment;
     bool editing = false;
-    InPlaceEditor::EventFilter filter;
-    QGraphicsProxyWidget* editorProxy = nullptr;
+    bool destroyed = false;
+    mutable InPlaceEditor::EventFilter filter;
+    mutable QGraphicsProxyWidget* editorProxy = nullptr;
+    QSizeF editorSize{-1.0, -1.0};
     // The parent raised for this edit; lowered once when it ends.
     QGraphicsItem* raisedParent = nullptr;
 };

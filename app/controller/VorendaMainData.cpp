@@ -120,8 +120,8 @@ bool VorendaMain::save(const QString& path)
 
     QString error;
     if (xml.hasError()) {
+        error = saveFileError(file);
         file.cancelWriting();
-        error = file.errorString();
     } else if (commitSaveFile(file, &error)) {
         return true;
     }
@@ -197,12 +197,18 @@ int VorendaMain::addUnlistedShelves()
     // A cabinet's file is named by its id. Sorted by name, so every start rebuilds
     // the same list in the same order.
     static const QRegularExpression dataFileName(QStringLiteral("\\A[0-9a-fA-F]{32}\\.dat\\z"));
-    const QStringList files =
-        QDir(VorendaGlobal::getDataLocation()).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    // FIFOs and the like too, so that the log names what is skipped.
+    const QDir folder(VorendaGlobal::getDataLocation());
+    const QStringList files = folder.entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::System, QDir::Name);
     int added = 0;
     for (const QString& file : files) {
         if (!dataFileName.match(file).hasMatch())
             continue;
+        if (!isRegularFile(folder.absoluteFilePath(file))) {
+            VorendaGlobal::addToLog(QStringLiteral("VorendaMain: \"%1\" is not a regular file; no cabinet is made of it")
+                                        .arg(folder.absoluteFilePath(file)));
+            continue;
+        }
         const QString id = file.chopped(4);
         const bool listed = std::any_of(VorendaGlobal::shelves.cbegin(), VorendaGlobal::shelves.cend(),
                                         [&id](const VorendaShelf* shelf) { return shelf->id == id; });

@@ -136,12 +136,6 @@ VorendaShelf* newShownCabinet()
     return shelf;
 }
 
-void settle()
-{
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 void cleanStore()
 {
     QDir(VorendaGlobal::getCacheLocation()).removeRecursively();
@@ -154,11 +148,11 @@ void benchItems(int count, QTextStream& out)
         out << "cannot write the cabinet file\n";
         return;
     }
-    settle();
+    settleEvents();
     const qint64 before = residentBytes();
     VorendaShelf* shelf = newShownCabinet();
     const double ms = loadAndShow(shelf, 600000);
-    settle();
+    settleEvents();
     const qint64 after = residentBytes();
     const int loaded = shelf->view->getAllItems().size();
     out << QStringLiteral("%1 items without cached pictures: shown after %2 ms, %3 items, %4 KB per item, "
@@ -170,7 +164,7 @@ void benchItems(int count, QTextStream& out)
                .arg(QDir(VorendaGlobal::getCacheLocation()).entryList(QDir::Files).size());
     out.flush();
     delete shelf;
-    settle();
+    settleEvents();
     cleanStore();
 }
 
@@ -180,7 +174,7 @@ void benchChain(int levels, QTextStream& out)
         out << "cannot write the cabinet file\n";
         return;
     }
-    settle();
+    settleEvents();
     VorendaShelf* shelf = newShownCabinet();
     const double ms = loadAndShow(shelf, 600000);
     out << QStringLiteral("chain of %1 nested categories: shown after %2 ms, %3 categories\n")
@@ -189,7 +183,7 @@ void benchChain(int levels, QTextStream& out)
                .arg(shelf->view->getCategoryHeaderList(-1, true).size());
     out.flush();
     delete shelf;
-    settle();
+    settleEvents();
     cleanStore();
 }
 
@@ -197,7 +191,7 @@ void benchPaste(int count, QTextStream& out)
 {
     VorendaShelf* shelf = newShownCabinet();
     shelf->show();
-    settle();
+    settleEvents();
 
     QList<QUrl> urls;
     urls.reserve(count);
@@ -206,7 +200,7 @@ void benchPaste(int count, QTextStream& out)
     auto* data = new QMimeData;
     data->setUrls(urls);
     QApplication::clipboard()->setMimeData(data);
-    settle();
+    settleEvents();
 
     // Whether the add-progress window shows is looked at while the paste runs.
     bool progressShown = false;
@@ -231,7 +225,7 @@ void benchPaste(int count, QTextStream& out)
                .arg(progressShown ? QStringLiteral("shown") : QStringLiteral("not shown"));
     out.flush();
     delete shelf;
-    settle();
+    settleEvents();
     cleanStore();
 }
 

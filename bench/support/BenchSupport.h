@@ -179,6 +179,13 @@ inline VorendaShelf* newBenchCabinet(const QString& id)
     return shelf;
 }
 
+// Lets the events of a moment run: deferred deletes, layouts, timers due now.
+inline void settleEvents()
+{
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
 // Loads the cabinet's file and shows it; the milliseconds until it is first drawn.
 inline double loadAndShow(VorendaShelf* shelf, int timeoutMs)
 {

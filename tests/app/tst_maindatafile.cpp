@@ -333,6 +333,9 @@ void TestMainDataFile::hostileFilesKeepTheCabinets()
                  qPrintable(lines.join(QLatin1Char('\n'))));
     }
     const bool damaged = !logged.isEmpty();
+    // A rebuilt list names the FIFO it skips.
+    QCOMPARE(lines.contains(QStringLiteral("VorendaMain: \"%1\" is not a regular file; no cabinet is made of it").arg(fifo)),
+             damaged);
     QCOMPARE(lines.contains(QStringLiteral("VorendaMain: The cabinet list was rebuilt from \"%1\": %2 cabinets added")
                                 .arg(VorendaGlobal::getDataLocation())
                                 .arg(ids.size() - (content.contains("<Cabinet id") && loads ? 1 : 0))),

@@ -21,7 +21,9 @@
 #include <QRegularExpression>
 #include <QSlider>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -449,11 +451,6 @@ void TestShelfDataFile::readingRules_data()
     QTest::newRow("filtertype -2147483648 is names") << window + "<Search filtertype=\"-2147483648\"/>" << QByteArray()
                                                      << "filters" << "0:x---";
     QTest::newRow("filtertype 2") << window + "<Search filtertype=\"2\"/>" << QByteArray() << "filters" << "2:--x-";
-    QTest::newRow("nested category is skipped")
-        << window
-        << QByteArray("<Uncategorized/><Category name=\"A\" key=\"0\" expand=\"1\">"
-                      "<Category name=\"B\" key=\"1\"><Item name=\"inner\"/></Category><Item name=\"outer\"/></Category>")
-        << "tree" << "[]; 0<-1 A[outer]";
     QTest::newRow("tags keep inner blanks") << window
                                             << QByteArray("<Uncategorized><Item name=\"i\"><tags>a, b</tags></Item>"
                                                           "</Uncategorized>")
@@ -551,6 +548,43 @@ void TestShelfDataFile::categoriesInstallSafely_data()
     QTest::newRow("uncategorised twice") << QByteArray("<Uncategorized><Item name=\"u1\"/></Uncategorized>"
                                                        "<Uncategorized><Item name=\"u2\"/></Uncategorized>")
                                          << "[u1,u2]";
+
+    // Categories nested as elements: the element around one is its parent, and the
+    // items after a nested element's end belong to the one around it again.
+    QTest::newRow("nested") << QByteArray("<Category name=\"A\" key=\"0\"><Item name=\"a1\"/>"
+                                          "<Category name=\"B\" key=\"1\"><Item name=\"b\"/></Category>"
+                                          "<Item name=\"a2\"/></Category>")
+                            << "[]; 0<-1 A[a1,a2]; 1<0 B[b]";
+    QTest::newRow("nested without keys")
+        << QByteArray("<Category name=\"A\"><Category name=\"B\"><Category name=\"C\"><Item name=\"c\"/></Category>"
+                      "</Category><Item name=\"a\"/></Category><Category name=\"D\"/>")
+        << "[]; 0<-1 A[a]; 1<0 B[]; 2<1 C[c]; 3<-1 D[]";
+    QTest::newRow("nested outranks the parent attribute")
+        << QByteArray("<Category name=\"P\" key=\"5\"/><Category name=\"A\" key=\"0\">"
+                      "<Category name=\"B\" key=\"1\" parent=\"5\"><Item name=\"b\"/></Category></Category>")
+        << "[]; 5<-1 P[]; 0<-1 A[]; 1<0 B[b]";
+    QTest::newRow("nested with a taken key keeps its parent")
+        << QByteArray("<Category name=\"A\" key=\"0\"><Category name=\"B\" key=\"0\"><Item name=\"b\"/></Category>"
+                      "</Category>")
+        << "[]; 0<-1 A[]; 1<0 B[b]";
+    QTest::newRow("nested in uncategorised")
+        << QByteArray("<Uncategorized><Item name=\"u1\"/><Category name=\"N\" key=\"3\"><Item name=\"n\"/>"
+                      "</Category><Item name=\"u2\"/></Uncategorized>")
+        << "[u1,u2]; 3<-1 N[n]";
+    QTest::newRow("uncategorised in a category")
+        << QByteArray("<Category name=\"A\" key=\"0\"><Uncategorized><Item name=\"x\"/>"
+                      "<Category name=\"T\" key=\"1\"/></Uncategorized><Item name=\"a\"/></Category>")
+        << "[x]; 0<-1 A[a]; 1<-1 T[]";
+    QByteArray chain;
+    QStringList chainTree{QStringLiteral("[]")};
+    for (int level = 0; level < 1000; ++level) {
+        chain += "<Category name=\"L" + QByteArray::number(level) + "\"><Item name=\"i" + QByteArray::number(level)
+            + "\"/>";
+        chainTree << QStringLiteral("%1<%2 L%1[i%1]").arg(level).arg(level - 1);
+    }
+    for (int level = 0; level < 1000; ++level)
+        chain += "</Category>";
+    QTest::newRow("1,000 levels nested") << chain << chainTree.join(QStringLiteral("; "));
 }
 
 void TestShelfDataFile::categoriesInstallSafely()
@@ -623,7 +657,7 @@ void TestShelfDataFile::malformedFilesLoadWithoutHarm_data()
     for (int i = 0; i < 1000; ++i)
         deep += "<Root>";
     deep += "<Category name=\"deep\" key=\"9\"/>";
-    QTest::newRow("1,000 levels of nesting") << deep << true << "Kept" << "[]; 0<-1 top[after]; 9<-1 deep[]";
+    QTest::newRow("1,000 levels of nesting") << deep << true << "Kept" << "[]; 0<-1 top[after]; 1<0 c[i]; 9<-1 deep[]";
 }
 
 void TestShelfDataFile::malformedFilesLoadWithoutHarm()
@@ -717,6 +751,10 @@ void TestShelfDataFile::failedWriteKeepsTheOldFile()
     QVERIFY(lines.contains(QStringLiteral("VorendaShelf (Full): Saving...")));
     QVERIFY(lines.contains(QStringLiteral("VorendaShelf (Full): Saving failed!")));
     QVERIFY(!lines.contains(QStringLiteral("VorendaShelf (Full): Done!")));
+    // Both saves say why, the first too, whose last write the limit cut short.
+    const QString why = QStringLiteral("VorendaShelf (Full): Cannot write %1: %2")
+                            .arg(path, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QVERIFY2(lines.count(why) == 2, qPrintable(lines.join(QLatin1Char('\n'))));
 
     // With room again the same cabinet saves whole.
     shelf->save();

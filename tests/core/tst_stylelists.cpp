@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <sys/stat.h>
+
 class TestStyleLists : public QObject
 {
     Q_OBJECT
@@ -292,12 +294,18 @@ void TestStyleLists::badUserStylesAreSkippedAndLogged()
     writeUserStyle(QStringLiteral("b/nameless.xml"), userStyle(""));
     writeUserStyle(QStringLiteral("c/foreign.xml"), "<?xml version=\"1.0\"?><!DOCTYPE Vorenda-Data><Style name=\"F\"/>");
     writeUserStyle(QStringLiteral("d/good.xml"), userStyle("Good"));
+    // A FIFO would block the start; it is named in the log like any other file skipped.
+    const QString fifo = VorendaGlobal::getStylesLocation() + QStringLiteral("/e/pipe.xml");
+    QVERIFY(QDir().mkpath(QFileInfo(fifo).absolutePath()));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     VorendaGlobal::load();
     QCOMPARE(VorendaGlobal::shelfStyles.size(), 21);
     QCOMPARE(VorendaGlobal::shelfStyles.value(20).name, QStringLiteral("Good"));
     const QString log = logText();
     for (const char* file : {"broken.xml", "nameless.xml", "foreign.xml"})
         QVERIFY2(log.contains(QLatin1String(file)), file);
+    QVERIFY2(log.contains(QStringLiteral("VorendaGlobal: Skipping style file \"%1\": not a regular file").arg(fifo)),
+             qPrintable(log));
     QVERIFY(log.contains(QLatin1String("VorendaGlobal: Skipping style file")));
     QVERIFY(!log.contains(QLatin1String("good.xml")));
 }

@@ -9,6 +9,7 @@
 #include "PathFunctions.h"
 #include "PreferencesWidget.h"
 #include "QuestionDriver.h"
+#include "StoreFolderChange.h"
 #include "QuickSearchWidget.h"
 #include "VorendaMain.h"
 
@@ -45,7 +46,7 @@ private slots:
     void otherLanguageAsksForRestart();
     void panelsSlide();
     void showStoreFolderOpensTheFileManager();
-    void targetWithDataFileChangesOnlyTheSetting();
+    void targetHoldingAStoreIsRefused();
     void storeFolderMovesWithItsStyles();
     void targetInsideTheStoreIsRefused_data();
     void targetInsideTheStoreIsRefused();
@@ -172,26 +173,9 @@ QByteArray TestPreferencesWidget::readFile(const QString& path)
 
 void TestPreferencesWidget::changeStoreFolderTo(const QString& folder)
 {
-    const QFileInfo chosen(folder);
-    QuestionDriver chooser(QuestionDriver::visible<QFileDialog>(), [chosen](QWidget* window) {
-        auto* dialog = static_cast<QFileDialog*>(window);
-        dialog->setDirectory(chosen.absolutePath());
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(chosen.fileName());
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    // Answers message boxes until the command returns.
-    QTimer answers;
-    connect(&answers, &QTimer::timeout, this, [this] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
-                messages << box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        }
-    });
-    answers.start(10);
-    panel()->onChangeStoreFolder();
-    QVERIFY(chooser.ran());
+    bool chooserShown = false;
+    messages = ::changeStoreFolderTo(panel(), folder, &chooserShown);
+    QVERIFY(chooserShown);
 }
 
 void TestPreferencesWidget::sizeFollowsTheSizeLabel_data()
@@ -492,19 +476,23 @@ void TestPreferencesWidget::showStoreFolderOpensTheFileManager()
     QFile::remove(record);
 }
 
-void TestPreferencesWidget::targetWithDataFileChangesOnlyTheSetting()
+void TestPreferencesWidget::targetHoldingAStoreIsRefused()
 {
     const QString target = makeFolder(TestEnvironment::instance()->root() + QStringLiteral("/other store"));
-    QVERIFY(writeFile(target + QStringLiteral("/Vorenda.dat"), "<!DOCTYPE Vorenda-Data><Root/>"));
+    const QByteArray other = "<!DOCTYPE Vorenda-Data><Root/>";
+    QVERIFY(writeFile(target + QStringLiteral("/Vorenda.dat"), other));
     QVERIFY(writeFile(originalStore + QStringLiteral("Data/a.dat"), "cabinet"));
     panel()->show(controller.get(), 0);
     changeStoreFolderTo(target);
 
-    QCOMPARE(messages, QStringList{QStringLiteral(
-                           "Please restart the application to use the configuration from the selected Store Folder.")});
+    // Neither taken as it stands nor copied over.
+    QCOMPARE(messages, QStringList{QStringLiteral("The selected folder already holds a Store Folder. Please select an "
+                                                  "empty folder, or remove the Store Folder from it first.")});
     QCOMPARE(VorendaGlobal::storeFolder, originalStore);
-    QCOMPARE(QSettings().value(QStringLiteral("Main/StoreFolder")).toString(), target + QLatin1Char('/'));
-    QVERIFY(!QFile::exists(target + QStringLiteral("/Data/a.dat")));
+    QCOMPARE(QSettings().value(QStringLiteral("Main/StoreFolder")).toString(), originalStore);
+    QCOMPARE(readFile(target + QStringLiteral("/Vorenda.dat")), other);
+    QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Vorenda.dat")});
 }
 
 void TestPreferencesWidget::storeFolderMovesWithItsStyles()
@@ -515,8 +503,9 @@ void TestPreferencesWidget::storeFolderMovesWithItsStyles()
     QVERIFY(writeFile(oldRoot + QStringLiteral("Styles/Mine.xml"), "style"));
     QVERIFY(writeFile(oldRoot + QStringLiteral("Styles/tile.png"), "tile"));
     const QString target = makeFolder(TestEnvironment::instance()->root() + QStringLiteral("/moved store"));
-    // A name already at the target stays as it is.
-    QVERIFY(writeFile(target + QStringLiteral("/Cache/pic."), "kept picture"));
+    // A name already at the target is copied over; other files there stay.
+    QVERIFY(writeFile(target + QStringLiteral("/Cache/pic."), "older picture"));
+    QVERIFY(writeFile(target + QStringLiteral("/notes.txt"), "notes"));
 
     VorendaShelf* shelf = newShelf();
     ShelfStyle mine = shelf->style;
@@ -537,7 +526,9 @@ void TestPreferencesWidget::storeFolderMovesWithItsStyles()
     QCOMPARE(VorendaGlobal::storeFolder, newRoot);
     QCOMPARE(QSettings().value(QStringLiteral("Main/StoreFolder")).toString(), newRoot);
     QCOMPARE(readFile(newRoot + QStringLiteral("Data/a.dat")), QByteArray("cabinet a"));
-    QCOMPARE(readFile(newRoot + QStringLiteral("Cache/pic.")), QByteArray("kept picture"));
+    QCOMPARE(readFile(newRoot + QStringLiteral("Cache/pic.")), QByteArray("new picture"));
+    QCOMPARE(readFile(newRoot + QStringLiteral("notes.txt")), QByteArray("notes"));
+    QVERIFY(QDir(newRoot).entryList({QStringLiteral(".vorenda-copy-*")}, QDir::AllEntries | QDir::Hidden).isEmpty());
     QCOMPARE(readFile(oldRoot + QStringLiteral("Data/a.dat")), QByteArray("cabinet a"));
     QCOMPARE(panel()->changeStoreFolderButton->text(), QStringLiteral("Change Store Folder..."));
 
@@ -606,6 +597,9 @@ void TestPreferencesWidget::failedCopyKeepsTheOldFolder()
     QVERIFY2(messages.first().contains(QStringLiteral("could not be copied: 3.")), qPrintable(messages.first()));
     QCOMPARE(VorendaGlobal::storeFolder, originalStore);
     QCOMPARE(QSettings().value(QStringLiteral("Main/StoreFolder")).toString(), originalStore);
+    // Nothing was written there.
+    QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("Data")});
 }
 
 VORENDA_TEST_MAIN(TestPreferencesWidget)

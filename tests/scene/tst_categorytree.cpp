@@ -17,6 +17,7 @@ private slots:
     void addingTheSameItemTwiceIsRefused();
     void insertAndTake();
     void categoryPaths();
+    void deepPathsKeepBothEndsAndFollowChanges();
     void removeWithoutRecursionLiftsChildren();
     void removeRecursively();
     void moveCategory_data();
@@ -123,6 +124,36 @@ void TestCategoryTree::categoryPaths()
     QCOMPARE(tree.first()->key, 1);
     QCOMPARE(tree.first()->children.first()->children.first()->key, 3);
     qDeleteAll(tree);
+}
+
+void TestCategoryTree::deepPathsKeepBothEndsAndFollowChanges()
+{
+    // A chain of 400: the deepest header shows the names at both ends of its path.
+    ThumbnailView view;
+    const int depth = 400;
+    for (int level = 0; level < depth; ++level)
+        view.setCategoryHeader(level, makeHeader(QStringLiteral("Level %1").arg(level)), level - 1);
+    const QString sep = view.categoryPathSeparator();
+    const QString deepest = view.getCategoryPath(depth - 1);
+    QVERIFY2(deepest.startsWith(QStringLiteral("Level 0") + sep + QStringLiteral("Level 1") + sep), qPrintable(deepest));
+    QVERIFY(deepest.endsWith(QStringLiteral("Level 398") + sep + QStringLiteral("Level 399")));
+    QVERIFY(deepest.contains(sep + QChar(0x2026) + sep));
+    QVERIFY(deepest.size() < 3 * CategoryPathNames::keptAtEachEnd);
+    // A short path stays whole.
+    QCOMPARE(view.getCategoryPath(2), QStringLiteral("Level 0") + sep + QStringLiteral("Level 1") + sep
+                 + QStringLiteral("Level 2"));
+
+    // What a header shows follows a new name above it, a move and a removal.
+    view.getCategoryHeader(0)->setText(QStringLiteral("Top"));
+    QVERIFY(view.getCategoryPath(depth - 1).startsWith(QStringLiteral("Top") + sep + QStringLiteral("Level 1")));
+    QVERIFY(view.getCategoryHeader(depth - 1)->textToShow().startsWith(QStringLiteral("Top") + sep));
+    QVERIFY(view.moveCategoryHeader(397, -1, -1, false));
+    QCOMPARE(view.getCategoryPath(depth - 1), QStringLiteral("Level 397") + sep + QStringLiteral("Level 398") + sep
+                 + QStringLiteral("Level 399"));
+    view.removeCategory(398, false, false, false);
+    QCOMPARE(view.getCategoryPath(depth - 1), QStringLiteral("Level 397") + sep + QStringLiteral("Level 399"));
+    QCOMPARE(view.getCategoryPath(2), QStringLiteral("Top") + sep + QStringLiteral("Level 1") + sep
+                 + QStringLiteral("Level 2"));
 }
 
 void TestCategoryTree::removeWithoutRecursionLiftsChildren()

@@ -27,6 +27,7 @@ private slots:
     void textItemDoesNotStartTwice();
     void aboutToEditChangesTheStartText();
     void textItemBounds();
+    void editorsAreMadeForAnEditOnly();
     void editorItemEnds_data();
     void editorItemEnds();
     void editorItemSize();
@@ -189,6 +190,29 @@ void TestTextEditing::textItemBounds()
     QCOMPARE(item.boundingRect(), QRectF(0, 0, 50, 20));
     QCOMPARE(item.editorProxy()->size(), QSizeF(50, 20));
     QCOMPARE(item.type(), int(QGraphicsItem::UserType + 4));
+}
+
+void TestTextEditing::editorsAreMadeForAnEditOnly()
+{
+    // Each editor widget is a window of its own: a cabinet of thousands of category
+    // headers must not make one for each.
+    EditScene fixture;
+    const int windows = QGuiApplication::allWindows().size();
+    QList<TextItem*> items;
+    for (int i = 0; i < 20; ++i) {
+        auto* item = new TextItem(true, false);
+        item->setEditable(true);
+        item->setText(QStringLiteral("header %1").arg(i));
+        item->setSize(QSizeF(120, 20));
+        item->setParentItem(fixture.parent);
+        items << item;
+    }
+    QCOMPARE(QGuiApplication::allWindows().size(), windows);
+    items.first()->startEdit();
+    QVERIFY(items.first()->isEditing());
+    QVERIFY(items.first()->editorWidget()->hasFocus());
+    QCOMPARE(items.first()->editorProxy()->size(), QSizeF(120, 20));
+    QCOMPARE(QGuiApplication::allWindows().size(), windows + 1);
 }
 
 // The owner of an editor: fills it on aboutToEdit, stores the result, and disposes

@@ -84,7 +84,7 @@ void unmount(const QString& path)
     ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
 }
 
-bool fill(const QString& folder)
+bool fill(const QString& folder, qint64 room)
 {
     QFile filler(folder + QStringLiteral("/filler"));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -96,7 +96,7 @@ bool fill(const QString& folder)
     const QByteArray byte(1, '\0');
     while (filler.write(byte) == 1) {
     }
-    return true;
+    return room <= 0 || filler.resize(qMax<qint64>(0, filler.size() - room));
 }
 
 } // namespace SmallFilesystem

@@ -20,8 +20,9 @@ QString why();
 bool mount(const QString& path, qint64 bytes);
 // Unmounts it again (lazily, so open files do not keep it).
 void unmount(const QString& path);
-// Writes a file of zeros into `folder` until the filesystem has no room left.
-bool fill(const QString& folder);
+// Writes a file of zeros into `folder` until the filesystem has no room left, then
+// gives `room` bytes back (whole pages for a room that is a multiple of 4096).
+bool fill(const QString& folder, qint64 room = 0);
 
 } // namespace SmallFilesystem
 

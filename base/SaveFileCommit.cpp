@@ -1,5 +1,7 @@
 #include "SaveFileCommit.h"
 
+#include <QBuffer>
+
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -14,7 +16,31 @@ bool fail(QSaveFile& file, const QString& reason, QString* error)
     return false;
 }
 
+// Whether Qt has only what a device says when nobody told it why (as any device
+// without an error says it, in the language of the interface).
+bool isUnexplained(const QSaveFile& file)
+{
+    return file.error() == QFileDevice::NoError || file.errorString() == QBuffer().errorString();
+}
+
 } // namespace
+
+QString saveFileError(QSaveFile& file)
+{
+    if (!isUnexplained(file))
+        return file.errorString();
+    const int handle = file.handle();
+    if (handle >= 0) {
+        const char byte = 0;
+        ssize_t written;
+        do {
+            written = ::write(handle, &byte, 1);
+        } while (written < 0 && errno == EINTR);
+        if (written < 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    return file.error() == QFileDevice::NoError ? QStringLiteral("the file was cut short") : file.errorString();
+}
 
 bool commitSaveFile(QSaveFile& file, QString* error)
 {
@@ -24,7 +50,7 @@ bool commitSaveFile(QSaveFile& file, QString* error)
         return false;
     }
     if (!file.flush())
-        return fail(file, file.errorString(), error);
+        return fail(file, saveFileError(file), error);
     // Some filesystems only report a lack of space when the data reaches the disk.
     // Devices that cannot sync (EINVAL) have nothing to lose by it.
     const int handle = file.handle();

@@ -9,3 +9,9 @@
 // Here Qt's buffer is written out and synced first; when either fails the temporary
 // file is dropped and the old file stays as it was. `error` (when given) says why.
 bool commitSaveFile(QSaveFile& file, QString* error = nullptr);
+
+// Why writing `file` failed. Qt gives no reason for a write that the disk cut short
+// ("Unknown error"), as on the first save onto a disk that fills up during it; then
+// one more byte is written at the end of the temporary file, which is dropped anyway,
+// and what the system says of that is the reason ("No space left on device").
+QString saveFileError(QSaveFile& file);

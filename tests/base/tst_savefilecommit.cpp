@@ -5,6 +5,10 @@
 #include "SaveFileCommit.h"
 
 #include <QDir>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <cstring>
 
 // Saves onto a real filesystem that has no room left: whatever the size of the new
 // content, the save reports the failure and the old file stays to the byte.
@@ -17,6 +21,8 @@ private slots:
     void cleanupTestCase();
     void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
+    void diskFillingUpSaysWhy_data();
+    void diskFillingUpSaysWhy();
     void roomLeftSavesWhole();
 
 private:
@@ -84,6 +90,34 @@ void TestSaveFileCommit::fullDiskKeepsTheOldFile()
     QVERIFY(QFile::remove(folder() + QStringLiteral("/filler")));
 }
 
+void TestSaveFileCommit::diskFillingUpSaysWhy_data()
+{
+    QTest::addColumn<int>("size");
+    // The disk takes the first part of the write and then none: the system's reason
+    // comes only with the next write.
+    QTest::newRow("cut in the last write") << 12000;
+    QTest::newRow("cut in an earlier write") << 100000;
+}
+
+void TestSaveFileCommit::diskFillingUpSaysWhy()
+{
+    QFETCH(int, size);
+    const auto removeFiller = qScopeGuard([this] { QFile::remove(folder() + QStringLiteral("/filler")); });
+    QVERIFY(SmallFilesystem::fill(folder(), 8192));
+    QSaveFile file(path());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // A write past Qt's buffer goes to the disk at once and comes back short.
+    const QByteArray bytes(size, 'z');
+    QString error;
+    if (file.write(bytes) == bytes.size()) {
+        QVERIFY(!commitSaveFile(file, &error));
+    } else {
+        error = saveFileError(file);
+        file.cancelWriting();
+    }
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+}
+
 void TestSaveFileCommit::roomLeftSavesWhole()
 {
     QSaveFile file(path());
@@ -97,15 +131,6 @@ void TestSaveFileCommit::roomLeftSavesWhole()
     QCOMPARE(written.readAll(), bytes);
 }
 
-int main(int argc, char** argv)
-{
-    // Before any thread: a new user namespace needs a process of one thread.
-    SmallFilesystem::enterPrivateNamespace();
-    TestEnvironment environment;
-    QApplication app(argc, argv);
-    TestSaveFileCommit test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestSaveFileCommit)
 
 #include "tst_savefilecommit.moc"

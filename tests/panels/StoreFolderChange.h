@@ -1,0 +1,41 @@
+#pragma once
+
+#include "PreferencesWidget.h"
+#include "QuestionDriver.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+// The panel's "Change Store Folder..." as the user runs it: the folder chooser answered
+// with `folder`, then every message box with OK. Returns the texts of those messages;
+// `chooserShown` says whether the chooser came up at all.
+inline QStringList changeStoreFolderTo(PreferencesWidget* panel, const QString& folder, bool* chooserShown)
+{
+    const QFileInfo chosen(folder);
+    QuestionDriver chooser(QuestionDriver::visible<QFileDialog>(), [chosen](QWidget* window) {
+        auto* dialog = static_cast<QFileDialog*>(window);
+        dialog->setDirectory(chosen.absolutePath());
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(chosen.fileName());
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QStringList messages;
+    QTimer answers;
+    QObject::connect(&answers, &QTimer::timeout, [&messages] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                messages << box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        }
+    });
+    answers.start(10);
+    panel->onChangeStoreFolder();
+    if (chooserShown)
+        *chooserShown = chooser.ran();
+    return messages;
+}
