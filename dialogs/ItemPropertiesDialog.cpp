@@ -150,8 +150,9 @@ void ItemPropertiesDialog::show(MyThumbnailItem* edited)
     // Cabinets loaded since the chips were made add their tags to the vocabulary, and
     // an item may carry a tag the vocabulary lost: every one of them gets its chip, so
     // no tag is shown unmarked or dropped from the item by OK.
-    const bool added = addMissingTags(VorendaGlobal::tags) | (edited && addMissingTags(edited->properties.tags));
-    if (added)
+    const bool addedFromVocabulary = addMissingTags(VorendaGlobal::tags);
+    const bool addedFromItem = edited && addMissingTags(edited->properties.tags);
+    if (addedFromVocabulary || addedFromItem)
         sortTags();
 
     if (edited != item) {

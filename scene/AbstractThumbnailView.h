@@ -174,7 +174,9 @@ public:
     void filterItems(const QList<AbstractThumbnailItem*>& items);
     QList<AbstractThumbnailItem*> getFilter() const;
 
-    // The height the layout would take at that width; nothing is moved.
+    // The height the layout would take at that width; nothing is moved. QWidget's own
+    // heightForWidth(int) stays as it is.
+    using QGraphicsView::heightForWidth;
     double heightForWidth(double width);
 
     virtual int modelRowCount() const;

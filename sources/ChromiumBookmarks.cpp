@@ -1,5 +1,7 @@
 #include "ChromiumBookmarks.h"
 
+#include "JsonDuplicateKeys.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,6 +39,11 @@ BookmarkNode node(const QJsonObject& object, int depth, BookmarkBudget& budget)
 
 std::optional<BookmarkNode> ChromiumBookmarks::read(const QByteArray& json, QString* error, BookmarkBudget& budget)
 {
+    // No browser writes a key twice, and Qt's parser would lose memory over it.
+    if (jsonHasDuplicateKey(json)) {
+        *error = QStringLiteral("an object names a key twice");
+        return std::nullopt;
+    }
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     const QJsonObject roots = document.object().value(QLatin1String("roots")).toObject();

@@ -114,7 +114,8 @@ private:
         const quint8 marker = quint8(bytes.at(int(*offset)));
         const quint8 kind = marker >> 4;
         container = Container();
-        if (kind != 0xA && kind != 0xC && kind != 0xD)
+        const bool isString = kind == 0x5 || kind == 0x6;
+        if (kind != 0xA && kind != 0xC && kind != 0xD && !isString)
             return true;
         quint64 count = marker & 0x0F;
         quint64 at = *offset + 1;
@@ -129,11 +130,27 @@ private:
             count = *longCount;
             at += 1 + quint64(countBytes);
         }
+        if (isString)
+            return stringWithoutNul(at, count, kind == 0x6 ? 2 : 1);
         const quint64 refs = kind == 0xD ? 2 : 1;
         if (at > tableAt || count > (tableAt - at) / quint64(refSize) / refs)
             return false;
         container.refsAt = at;
         container.refCount = count * refs;
+        return true;
+    }
+
+    // libplist aborts the process on a string or key holding a NUL character, so such a
+    // file is refused as damaged; `unitBytes` is 1 for ASCII, 2 for UTF-16.
+    bool stringWithoutNul(quint64 at, quint64 units, int unitBytes) const
+    {
+        if (at > tableAt || units > (tableAt - at) / quint64(unitBytes))
+            return false;
+        for (quint64 i = 0; i < units; ++i) {
+            const auto unit = readBigEndian(bytes, at + i * quint64(unitBytes), unitBytes);
+            if (!unit || *unit == 0)
+                return false;
+        }
         return true;
     }
 

@@ -23,6 +23,10 @@ bool HuffmanTable::build(const uint8_t counts[16], const uint8_t* symbols, int s
         const int count = counts[length - 1];
         valueOffset[length] = index - code;
         for (int i = 0; i < count; ++i, ++index, ++code) {
+            // Codes must fit their length and none may be all ones; checked before a
+            // code too large fills lookahead entries past the end of the tables.
+            if (code >= (1 << length) - 1)
+                return false;
             if (length > lookBits)
                 continue;
             const uint8_t symbol = values[index];
@@ -44,9 +48,6 @@ bool HuffmanTable::build(const uint8_t counts[16], const uint8_t* symbols, int s
             }
         }
         maxCode[length] = count ? code - 1 : -1;
-        // Codes must fit their length and none may be all ones.
-        if (code >= (1 << length))
-            return false;
         code <<= 1;
     }
     return true;

@@ -87,7 +87,8 @@ bool JpegHeader::parse(const QByteArray& file)
                 return false;
             break;
         case 0xDD:
-            if (bytes < 2)
+            // The JPEG decoder stops at a restart interval segment of another length.
+            if (bytes != 2)
                 return false;
             restartInterval = word(segment);
             break;
@@ -117,10 +118,10 @@ bool JpegHeader::parse(const QByteArray& file)
         case 0xFE: // a comment becomes the picture's text
             return false;
         default:
-            // Other frame types (progressive, lossless, arithmetic), a scan-less end, or
-            // markers that carry no length are not ours; other segments are skipped.
-            if ((marker >= 0xC2 && marker <= 0xCF) || marker == 0xD8 || marker == 0xD9
-                || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01 || marker == 0xDC)
+            // Other application segments are skipped. The rest is not ours: other frame
+            // types (progressive, lossless, arithmetic), a scan-less end, markers that
+            // carry no length, and the reserved ones, at which the JPEG decoder stops.
+            if (marker < 0xE0 || marker > 0xEF)
                 return false;
             break;
         }
@@ -147,7 +148,8 @@ bool JpegHeader::readFrame(const uint8_t* data, int length)
         component.h = entry[1] >> 4;
         component.v = entry[1] & 15;
         component.quantTable = entry[2];
-        if (component.quantTable > 3 || component.h < 1 || component.v < 1)
+        // The JPEG decoder refuses sampling factors beyond 1..4, also for gray.
+        if (component.quantTable > 3 || component.h < 1 || component.v < 1 || component.h > 4 || component.v > 4)
             return false;
     }
     if (componentCount == 3) {

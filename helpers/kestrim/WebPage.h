@@ -30,7 +30,7 @@ protected:
 
 public slots:
     // Asked for before a long script goes on; the page is ended instead.
-    bool shouldInterruptJavaScript();
+    bool shouldInterruptJavaScript() override;
 
 private:
     ContainedNetworkAccessManager* network;

@@ -114,7 +114,7 @@ void TestBackgroundBorderPainters::flagsDecideWhatPaints()
 {
     QCOMPARE(paintedPixels(paintBackground(BackgroundPainter(), QSize(10, 10), QRectF(0, 0, 10, 10))), 0);
 
-    BackgroundPainter background(QColor(Qt::red));
+    BackgroundPainter background{QColor(Qt::red)};
     background.setGradientPainter(GradientPainter(Qt::blue, Qt::blue, Qt::Vertical, QGradient::LinearGradient));
     QVERIFY(background.painterFlags().testFlag(BackgroundPainter::FillColor));
     // A later setter adds its layer; the earlier one stays.
@@ -134,7 +134,7 @@ void TestBackgroundBorderPainters::fillWithoutShapeCoversRect()
     QCOMPARE(painted.pixelColor(5, 5), QColor(Qt::red));
     QCOMPARE(painted.pixelColor(24, 14), QColor(Qt::red));
 
-    BackgroundPainter shaped(QColor(Qt::red));
+    BackgroundPainter shaped{QColor(Qt::red)};
     QPainterPath path;
     path.addRect(0, 0, 4, 4);
     shaped.setPainterPath(path);
@@ -272,7 +272,7 @@ void TestBackgroundBorderPainters::shapeSource()
 {
     QPainterPath own;
     own.addEllipse(0, 0, 10, 10);
-    BackgroundPainter background(QColor(Qt::red));
+    BackgroundPainter background{QColor(Qt::red)};
     background.setPainterPath(own);
     QCOMPARE(background.getPainterPath(QRectF(0, 0, 50, 50)), own);
     background.setBorderPainter(BorderPainter(1.0, 0.0, Qt::black));

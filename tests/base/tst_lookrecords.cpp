@@ -153,9 +153,9 @@ void TestLookRecords::imageResourceStates()
 
 void TestLookRecords::backgroundPropertyStates()
 {
-    const BackgroundProperty property(BackgroundPainter(QColor(Qt::red)), BackgroundPainter(QColor(Qt::green)),
+    const BackgroundProperty property{BackgroundPainter(QColor(Qt::red)), BackgroundPainter(QColor(Qt::green)),
                                       BackgroundPainter(QColor(Qt::blue)), BackgroundPainter(QColor(Qt::white)),
-                                      BackgroundPainter(QColor(Qt::black)));
+                                      BackgroundPainter(QColor(Qt::black))};
     QCOMPARE(property[BackgroundProperty::Hover].fillColor(), QColor(Qt::blue));
     QCOMPARE(property[BackgroundProperty::Disabled].fillColor(), QColor(Qt::black));
     const BackgroundPainter outside = property[BackgroundProperty::State(5)];
@@ -196,7 +196,7 @@ void TestLookRecords::penAndMarginIndices()
     const PenProperty pens(red);
     QCOMPARE(pens[PenProperty::Disabled], red);
     QCOMPARE(pens[PenProperty::State(5)], QPen());
-    const PenProperty each(QPen(Qt::red), QPen(Qt::green), QPen(Qt::blue), QPen(Qt::white), QPen(Qt::black));
+    const PenProperty each{QPen(Qt::red), QPen(Qt::green), QPen(Qt::blue), QPen(Qt::white), QPen(Qt::black)};
     QCOMPARE(each[PenProperty::SelectedHover].color(), QColor(Qt::white));
 
     const MarginProperty margins(1, 2, 3, 4);

@@ -57,8 +57,6 @@ private:
     static QuestionDriver* answerRemoval(bool yes);
     // Processes the deferred deletes the command left.
     static void flushDeletes();
-
-    int cabinets = 0;
 };
 
 void TestCabinetCommands::initTestCase()

@@ -319,6 +319,10 @@ void TestEighthScaleJpegDecoder::leftToTheReader_data()
     QTest::newRow("restart markers out of order")
         << replaced(restarts, secondRestart + 1, QByteArray("\xD5", 1)) << false;
     QTest::newRow("restart marker lost") << QByteArray(restarts).remove(secondRestart, 2) << false;
+    QTest::newRow("restart interval segment too long")
+        << QByteArray(restarts).insert(markerAt(restarts, 0xDD) + 6, QByteArray(2, '\0')).replace(
+               markerAt(restarts, 0xDD) + 2, 2, QByteArray("\x00\x06", 2))
+        << true;
     // Long intervals: a short last one must not be decoded on past the data.
     const QByteArray longIntervals = writtenByLibjpeg(photoLike(1200, 800, 7), {false, 1, 1, 85, 2000});
     const int lastRestart = longIntervals.lastIndexOf(QByteArray("\xFF\xD6", 2));
@@ -329,11 +333,22 @@ void TestEighthScaleJpegDecoder::leftToTheReader_data()
     QTest::newRow("garbage between restart markers") << garbled(restarts, 7) << false;
     // Three codes of one bit: no prefix code.
     QTest::newRow("bad Huffman table") << replaced(good, huffman + 5, QByteArray("\x03", 1)) << true;
+    // A table of 255 one-bit codes, far more than one bit codes, before the file's own.
+    const QByteArray oneBitCodes = QByteArray("\xFF\xC4\x01\x12\x10\xFF", 6) + QByteArray(15, '\0') + QByteArray(255, '\1');
+    QTest::newRow("255 codes of one bit") << QByteArray(good).insert(huffman, oneBitCodes) << true;
+    // The JPEG decoder stops at a reserved marker; only application segments are skipped.
+    QTest::newRow("reserved marker") << QByteArray(good).insert(2, QByteArray("\xFF\x32\x00\x04\x00\x00", 6))
+                                     << true;
     QTest::newRow("no quantisation table")
         << replaced(good, markerAt(good, 0xDB), QByteArray("\xFF\xEF", 2)) << true;
     QTest::newRow("absurd size") << replaced(good, frame + 5, QByteArray("\xFF\xDC\xFF\xDC", 4)) << false;
     QTest::newRow("no height") << replaced(good, frame + 5, QByteArray("\x00\x00", 2)) << true;
     QTest::newRow("12-bit samples") << replaced(good, frame + 4, QByteArray("\x0C", 1)) << true;
+    // Sampled 2x6: a gray scan has one block per unit whatever it says, but the JPEG
+    // decoder refuses a factor above 4.
+    const QByteArray gray = writtenByLibjpeg(photoLike(160, 96, 9), {true});
+    QTest::newRow("sampling factor above 4") << replaced(gray, markerAt(gray, 0xC0) + 11, QByteArray("\x26", 1))
+                                             << true;
 }
 
 void TestEighthScaleJpegDecoder::leftToTheReader()

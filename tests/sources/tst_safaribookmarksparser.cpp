@@ -529,6 +529,10 @@ void TestSafariBookmarksParser::garbageGivesOnlyFinished_data()
     QTest::newRow("broken JSON") << write(QStringLiteral("garbage/broken.json"), "{\"roots\": {\"bookmark_bar\": [");
     QTest::newRow("JSON without roots") << write(QStringLiteral("garbage/other.json"),
                                                  "{\"version\": 1, \"items\": [1, 2]}");
+    QTest::newRow("JSON naming a key twice")
+        << write(QStringLiteral("garbage/twice.json"),
+                 "{\"roots\": {\"bookmark_bar\": {\"type\": \"folder\", \"children\": [{\"type\": \"url\", "
+                 "\"name\": \"A\", \"url\": \"https://a.example/\"}], \"children\": []}}}");
     QTest::newRow("JSON with wrong kinds")
         << write(QStringLiteral("garbage/kinds.json"),
                  "{\"roots\": {\"bookmark_bar\": 5, \"other\": {\"children\": 7}, "

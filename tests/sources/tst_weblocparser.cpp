@@ -275,6 +275,13 @@ void TestWeblocParser::hostileFilesGiveNoAddress_data()
     QByteArray cycle = binaryArrays(2, 1);
     patch(cycle, 9, 0, 4); // the top array holds itself
     QTest::newRow("self-containing binary property list") << cycle << QByteArray();
+    // libplist aborts on a NUL inside a string, so such a file must never reach it.
+    QTest::newRow("NUL in a binary string") << toBinaryPropertyList(xmlPlist("https://nul.example/"))
+                                                   .replace(QByteArray("nul"), QByteArray("n\0l", 3))
+                                            << QByteArray();
+    QTest::newRow("NUL in a binary UTF-16 string")
+        << toBinaryPropertyList(xmlPlist("https://n\xC3\xBCl.example/")).replace(QByteArray("\0\xFC", 2), QByteArray(2, '\0'))
+        << QByteArray();
     QTest::newRow("damaged XML") << QByteArray("<plist><dict><key>URL</key><string>http://x") << QByteArray();
     QTest::newRow("binary garbage") << QByteArray("bplist00\xFF\xFF\xFF", 11) << QByteArray();
 }
