@@ -1,6 +1,7 @@
 #include "EighthScaleJpegDecoder.h"
 #include "HostileImages.h"
 #include "TestEnvironment.h"
+#include "TestPictures.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -135,16 +136,6 @@ QByteArray writtenByQt(const QImage& image, int quality)
     return buffer.data();
 }
 
-QImage readByQt(const QByteArray& file, const QSize& target)
-{
-    QBuffer buffer;
-    buffer.setData(file);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    reader.setScaledSize(target);
-    return reader.read();
-}
-
 // The JPEG library's own decoding at an eighth, with the reader's settings.
 QImage readByLibjpegAtEighth(const QByteArray& file)
 {
@@ -243,7 +234,7 @@ void TestEighthScaleJpegDecoder::matchesTheReader()
     // The reader's picture at the thumbnail's size.
     const QSize target = sourceSize(file).scaled(box, box, Qt::KeepAspectRatio);
     QVERIFY(EighthScaleJpegDecoder::readerTakesEighth(sourceSize(file), target));
-    const QImage expected = readByQt(file, target);
+    const QImage expected = TestPictures::readJpegByQt(file, target);
     const QImage decoded = EighthScaleJpegDecoder::decode(file, target, 8);
     QVERIFY(!decoded.isNull());
     QCOMPARE(decoded.size(), expected.size());
@@ -369,7 +360,7 @@ void TestEighthScaleJpegDecoder::leftToTheReader()
     if (refused)
         QVERIFY(alone.isNull() && decoded.isNull());
     if (!decoded.isNull())
-        QVERIFY(decoded == readByQt(file, target));
+        QVERIFY(decoded == TestPictures::readJpegByQt(file, target));
 }
 
 void TestEighthScaleJpegDecoder::neverAlignedDataCostsOneMorePass()
@@ -392,7 +383,7 @@ void TestEighthScaleJpegDecoder::neverAlignedDataCostsOneMorePass()
     }
     // The reader decodes it (and says that data is left over after the units).
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("extraneous bytes")));
-    QCOMPARE(readByQt(file, QSize(300, 300)).size(), QSize(300, 300));
+    QCOMPARE(TestPictures::readJpegByQt(file, QSize(300, 300)).size(), QSize(300, 300));
 }
 
 namespace {
@@ -541,7 +532,7 @@ void TestEighthScaleJpegDecoder::randomFilesMatchTheReader()
         const QSize target(qMax(1, source.width() / 8), qMax(1, source.height() / 8));
         // A picture only a few pixels high or wide is decoded at a larger scale.
         const QImage thumbnail = EighthScaleJpegDecoder::decode(file, target, 1);
-        QVERIFY2(thumbnail.isNull() || thumbnail == readByQt(file, target), qPrintable(name));
+        QVERIFY2(thumbnail.isNull() || thumbnail == TestPictures::readJpegByQt(file, target), qPrintable(name));
     }
     // Most files are taken: the rest have samplings left to the reader, or coefficients
     // beyond the decoder's arithmetic.

@@ -1,11 +1,9 @@
 #include "FuzzEnvironment.h"
 #include "FuzzTarget.h"
+#include "TestPictures.h"
 
 #include "EighthScaleJpegDecoder.h"
 #include "JpegHeader.h"
-
-#include <QBuffer>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,20 +13,6 @@
 // eighth and scaled to a thumbnail. Whenever several threads give a picture, one thread
 // gives the same one, of the size the header says; and a thumbnail it gives is the one
 // the image reader gives.
-
-namespace {
-
-QImage readByQt(const QByteArray& file, const QSize& target)
-{
-    QBuffer buffer;
-    buffer.setData(file);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    reader.setScaledSize(target);
-    return reader.read();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -48,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort(); // the threads' parts joined wrongly
     const QSize target(std::max(1, header.width / 12), std::max(1, header.height / 12));
     const QImage thumbnail = EighthScaleJpegDecoder::decode(file, target, 2);
-    if (!thumbnail.isNull() && thumbnail != readByQt(file, target))
+    if (!thumbnail.isNull() && thumbnail != TestPictures::readJpegByQt(file, target))
         std::abort(); // another picture than the image reader's
     return 0;
 }

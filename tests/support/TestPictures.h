@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QString>
@@ -12,6 +14,18 @@
 // Pictures for the image helper's tests, made on the spot: a coloured gradient with
 // a dark band, so a white frame stands out from the picture.
 namespace TestPictures {
+
+// The picture Qt's image reader makes of a JPEG file scaled to `target`: what Dovalin's
+// own decoder must give.
+inline QImage readJpegByQt(const QByteArray& file, const QSize& target)
+{
+    QBuffer buffer;
+    buffer.setData(file);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setScaledSize(target);
+    return reader.read();
+}
 
 inline QImage gradient(int width, int height)
 {
