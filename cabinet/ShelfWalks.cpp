@@ -76,12 +76,9 @@ void ShelfWalks::setUp()
     // it has added so far is saved with the cabinet.
     if (QCoreApplication::instance()) {
         connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-            shelf.recurseDirThread->abort();
-            shelf.listIteratorThread->abort();
-            shelf.bookmarksParser->abort();
             // The program's quit has saved what the paste made; its end needs no layout.
             disconnect(shelf.view, &AbstractThumbnailView::urlPasteFinished, this, nullptr);
-            shelf.view->abortUrlPaste();
+            abortAll();
         });
     }
 }
@@ -238,10 +235,7 @@ AddProgressWidget* ShelfWalks::progressPanel()
         connect(panel, &AddProgressWidget::aborted, this, [this, panel] {
             if (panel->shelf != &shelf)
                 return;
-            shelf.recurseDirThread->abort();
-            shelf.listIteratorThread->abort();
-            shelf.view->abortUrlPaste();
-            shelf.bookmarksParser->abort();
+            abortAll();
             BookmarksImport(shelf).ended();
         });
     }
@@ -457,10 +451,7 @@ void ShelfWalks::stop()
     disconnect(shelf.view, &AbstractThumbnailView::urlPasteFinished, this, nullptr);
     disconnect(shelf.bookmarksParser, nullptr, &shelf, nullptr);
     disconnect(shelf.bookmarksParser, nullptr, this, nullptr);
-    shelf.recurseDirThread->abort();
-    shelf.listIteratorThread->abort();
-    shelf.view->abortUrlPaste();
-    shelf.bookmarksParser->abort();
+    abortAll();
     if (wiredProgressPanel) {
         disconnect(wiredProgressPanel, nullptr, this, nullptr);
         if (wiredProgressPanel->shelf == &shelf)
@@ -470,12 +461,17 @@ void ShelfWalks::stop()
 
 void ShelfWalks::abort()
 {
+    abortAll();
+    if (wiredProgressPanel && wiredProgressPanel->shelf == &shelf)
+        wiredProgressPanel->abort();
+}
+
+void ShelfWalks::abortAll()
+{
     shelf.recurseDirThread->abort();
     shelf.listIteratorThread->abort();
     shelf.view->abortUrlPaste();
     shelf.bookmarksParser->abort();
-    if (wiredProgressPanel && wiredProgressPanel->shelf == &shelf)
-        wiredProgressPanel->abort();
 }
 
 // ---- The cabinet's entry points

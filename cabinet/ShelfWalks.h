@@ -73,6 +73,8 @@ private:
     // A paste of many links shows on the progress window like a walk.
     void urlPasteProgress(AbstractThumbnailItem* item);
     void urlPasteFinished();
+    // Aborts the folder walks, the list walk, the link paste and the bookmark import.
+    void abortAll();
     AddProgressWidget* progressPanel();
     // Puts the item on the progress window and shows it for this cabinet; false when
     // the window is busy with another cabinet.

@@ -43,7 +43,6 @@
 
 namespace {
 
-const QString cabinetId = QStringLiteral("00112233445566778899aabbccddeeff");
 constexpr int FOLDER_SIZE = 1000;
 
 QString title(int i)
@@ -147,32 +146,6 @@ bool writeChromium(const QString& path, int count)
     return file.error() == QFileDevice::NoError;
 }
 
-// A helper that takes its job and works on it for longer than the run lasts.
-QString idleHelper(const QString& folder)
-{
-    const QString path = folder + QStringLiteral("/idle-helper");
-    QFile script(path);
-    if (script.open(QIODevice::WriteOnly)) {
-        script.write("#!/bin/sh\nexec sleep 600\n");
-        script.close();
-        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-    return path;
-}
-
-qint64 statusValue(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray& line : lines) {
-        if (line.startsWith(key))
-            return line.mid(int(qstrlen(key))).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return 0;
-}
-
 // Starts the peak of the resident set afresh, so that writing the input does not count.
 void resetPeak()
 {
@@ -250,13 +223,12 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    VorendaShelf* shelf = newBenchCabinet(cabinetId);
-    shelf->kestrimClient->setProgram(idleHelper(home.path()));
-    shelf->dovalinClient->setProgram(idleHelper(home.path()));
+    VorendaShelf* shelf = newBenchCabinet(benchCabinetId);
+    shelf->kestrimClient->setProgram(idleHelperIn(home.path()));
+    shelf->dovalinClient->setProgram(idleHelperIn(home.path()));
     shelf->initialize();
     shelf->show();
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    settleEvents();
 
     QString message;
     QTimer questions;
@@ -303,7 +275,7 @@ int main(int argc, char** argv)
     });
 
     resetPeak();
-    const qint64 before = statusValue("VmRSS:");
+    const qint64 before = residentBytes();
     timer.start();
     pulseClock.start();
     pulse.start(10);
@@ -316,7 +288,7 @@ int main(int argc, char** argv)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     pulse.stop();
     questions.stop();
-    const qint64 peak = statusValue("VmHWM:");
+    const qint64 peak = peakResidentBytes();
     const int items = shelf->view->getAllItems().size();
 
     QElapsedTimer saveClock;

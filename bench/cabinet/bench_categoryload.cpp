@@ -22,14 +22,7 @@
 
 namespace {
 
-const QString cabinetId = QStringLiteral("00112233445566778899aabbccddeeff");
-
 enum class Layout { Side, Chain, Nested };
-
-QString dataFile()
-{
-    return QDir(VorendaGlobal::getDataLocation()).absoluteFilePath(cabinetId + QStringLiteral(".dat"));
-}
 
 void startCategory(QXmlStreamWriter& xml, int key, int parent)
 {
@@ -50,22 +43,17 @@ void startCategory(QXmlStreamWriter& xml, int key, int parent)
 
 bool writeCabinet(Layout layout, int count)
 {
-    QDir().mkpath(VorendaGlobal::getDataLocation());
-    QFile file(dataFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QXmlStreamWriter xml(&file);
-    startCabinetFile(xml);
-    // Indented, a deep nesting would make a file of the square of its depth.
-    if (layout == Layout::Nested)
-        xml.setAutoFormatting(false);
-    for (int key = 0; key < count; ++key) {
-        startCategory(xml, key, layout == Layout::Chain ? key - 1 : -1);
-        if (layout != Layout::Nested)
-            xml.writeEndElement();
-    }
-    xml.writeEndDocument(); // closes the nested elements too
-    return !xml.hasError() && file.error() == QFileDevice::NoError;
+    return writeBenchCabinet([layout, count](QXmlStreamWriter& xml) {
+        // Indented, a deep nesting would make a file of the square of its depth.
+        if (layout == Layout::Nested)
+            xml.setAutoFormatting(false);
+        // The nested elements are left open for the end of the document to close.
+        for (int key = 0; key < count; ++key) {
+            startCategory(xml, key, layout == Layout::Chain ? key - 1 : -1);
+            if (layout != Layout::Nested)
+                xml.writeEndElement();
+        }
+    });
 }
 
 void bench(Layout layout, int count, QTextStream& out)
@@ -82,12 +70,12 @@ void bench(Layout layout, int count, QTextStream& out)
         VorendaShelf shelf;
         QElapsedTimer timer;
         timer.start();
-        shelf.load(dataFile());
+        shelf.load(benchDataFile());
         readMs = timer.nsecsElapsed() / 1e6;
         read = shelf.view->getCategoryHeaderList(-1, true).size();
     }
     settleEvents();
-    VorendaShelf* shelf = newBenchCabinet(cabinetId);
+    VorendaShelf* shelf = newBenchCabinet(benchCabinetId);
     const double shownMs = loadAndShow(shelf, 600000);
     out << QStringLiteral("%1 categories %2: read in %3 ms (%4 categories), shown after %5 ms (%6 categories, "
                           "%7 items)\n")
@@ -101,7 +89,7 @@ void bench(Layout layout, int count, QTextStream& out)
     out.flush();
     delete shelf;
     settleEvents();
-    QDir(VorendaGlobal::getDataLocation()).removeRecursively();
+    cleanStore();
 }
 
 } // namespace

@@ -35,13 +35,6 @@
 
 namespace {
 
-const QString cabinetId = QStringLiteral("00112233445566778899aabbccddeeff");
-
-QString dataFile()
-{
-    return QDir(VorendaGlobal::getDataLocation()).absoluteFilePath(cabinetId + QStringLiteral(".dat"));
-}
-
 void writeItem(QXmlStreamWriter& xml, int i)
 {
     static const char* suffixes[] = {"txt", "pdf", "odt", "csv", "md"};
@@ -77,30 +70,16 @@ void writeItem(QXmlStreamWriter& xml, int i)
     xml.writeEndElement();
 }
 
-// Writes the cabinet file: its start, then what `body` writes.
-bool writeCabinetFile(const std::function<void(QXmlStreamWriter&)>& body)
-{
-    QDir().mkpath(VorendaGlobal::getDataLocation());
-    QFile file(dataFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QXmlStreamWriter xml(&file);
-    startCabinetFile(xml);
-    body(xml);
-    xml.writeEndDocument();
-    return !xml.hasError();
-}
-
 bool writeItemsCabinet(int count)
 {
-    return writeCabinetFile([count](QXmlStreamWriter& xml) {
+    return writeBenchCabinet([count](QXmlStreamWriter& xml) {
         writeSpreadCategories(xml, count, [&xml](int, int i) { writeItem(xml, i); });
     });
 }
 
 bool writeChainCabinet(int levels)
 {
-    return writeCabinetFile([levels](QXmlStreamWriter& xml) {
+    return writeBenchCabinet([levels](QXmlStreamWriter& xml) {
         for (int level = 0; level < levels; ++level) {
             xml.writeStartElement(QStringLiteral("Category"));
             xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Level %1").arg(level));
@@ -114,32 +93,13 @@ bool writeChainCabinet(int levels)
     });
 }
 
-// A helper that takes its job and works on it for longer than the run lasts.
-QString idleHelper()
-{
-    static QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("idle-helper"));
-    QFile script(path);
-    if (!script.exists() && script.open(QIODevice::WriteOnly)) {
-        script.write("#!/bin/sh\nexec sleep 600\n");
-        script.close();
-        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-    return path;
-}
-
 VorendaShelf* newShownCabinet()
 {
-    VorendaShelf* shelf = newBenchCabinet(cabinetId);
-    shelf->kestrimClient->setProgram(idleHelper());
-    shelf->dovalinClient->setProgram(idleHelper());
+    static QTemporaryDir folder;
+    VorendaShelf* shelf = newBenchCabinet(benchCabinetId);
+    shelf->kestrimClient->setProgram(idleHelperIn(folder.path()));
+    shelf->dovalinClient->setProgram(idleHelperIn(folder.path()));
     return shelf;
-}
-
-void cleanStore()
-{
-    QDir(VorendaGlobal::getCacheLocation()).removeRecursively();
-    QDir(VorendaGlobal::getDataLocation()).removeRecursively();
 }
 
 void benchItems(int count, QTextStream& out)

@@ -35,8 +35,7 @@ bool allPicturesInPlace(VorendaShelf& shelf)
 
 void run(int count, QTextStream& out)
 {
-    const QString id = QStringLiteral("00112233445566778899aabbccddeeff");
-    const QString path = QDir(VorendaGlobal::getDataLocation()).absoluteFilePath(id + QStringLiteral(".dat"));
+    const QString path = benchDataFile();
     writePictureCabinet(path, count);
 
     // Reading alone.
@@ -53,7 +52,7 @@ void run(int count, QTextStream& out)
     QApplication::processEvents();
 
     const qint64 before = residentBytes();
-    VorendaShelf* shelf = newBenchCabinet(id);
+    VorendaShelf* shelf = newBenchCabinet(benchCabinetId);
     const double shownMs = loadAndShow(shelf, 60000);
     QElapsedTimer timer;
     timer.start();
@@ -94,8 +93,7 @@ void run(int count, QTextStream& out)
     out.flush();
     delete shelf;
     QApplication::processEvents();
-    QDir(VorendaGlobal::getCacheLocation()).removeRecursively();
-    QDir(VorendaGlobal::getDataLocation()).removeRecursively();
+    cleanStore();
 }
 
 } // namespace

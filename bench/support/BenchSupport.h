@@ -1,7 +1,8 @@
 #pragma once
 
-// Small pieces the benchmarks share: a median timer, the resident memory, a paint
-// counter and the set-up of an offscreen run with a throw-away store folder.
+// Small pieces the benchmarks share: the cabinet data file they write, an idle
+// thumbnail helper, a median timer, the resident memory, a paint counter and the
+// set-up of an offscreen run with a throw-away store folder.
 
 #include "MyThumbnailView.h"
 #include "ThumbnailCache.h"
@@ -45,6 +46,49 @@ inline void startCabinetFile(QXmlStreamWriter& xml, bool kiosk = false)
     xml.writeAttribute(QStringLiteral("thumbsize"), QStringLiteral("128"));
     xml.writeEndElement();
     xml.writeEmptyElement(QStringLiteral("Uncategorized"));
+}
+
+// The one cabinet a benchmark writes and loads, and its data file in the current store.
+inline const QString benchCabinetId = QStringLiteral("00112233445566778899aabbccddeeff");
+
+inline QString benchDataFile()
+{
+    return QDir(VorendaGlobal::getDataLocation()).absoluteFilePath(benchCabinetId + QStringLiteral(".dat"));
+}
+
+// Writes the benchmark cabinet's data file: its start, then what `body` writes.
+inline bool writeBenchCabinet(const std::function<void(QXmlStreamWriter&)>& body)
+{
+    QDir().mkpath(VorendaGlobal::getDataLocation());
+    QFile file(benchDataFile());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QXmlStreamWriter xml(&file);
+    startCabinetFile(xml);
+    body(xml);
+    xml.writeEndDocument(); // closes what the body left open too
+    return !xml.hasError() && file.error() == QFileDevice::NoError;
+}
+
+// Removes the data files and cached pictures a run left in the store.
+inline void cleanStore()
+{
+    QDir(VorendaGlobal::getCacheLocation()).removeRecursively();
+    QDir(VorendaGlobal::getDataLocation()).removeRecursively();
+}
+
+// A thumbnail helper in `folder` that takes its first job and keeps it for longer
+// than a run lasts, as a busy helper would.
+inline QString idleHelperIn(const QString& folder)
+{
+    const QString path = folder + QStringLiteral("/idle-helper");
+    QFile script(path);
+    if (!script.exists() && script.open(QIODevice::WriteOnly)) {
+        script.write("#!/bin/sh\nexec sleep 600\n");
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    return path;
 }
 
 // `count` items in 20 open categories, item i in category i % 20, each written by
@@ -132,18 +176,30 @@ inline double medianMs(const std::function<void()>& run, int repeats)
     return times[times.size() / 2];
 }
 
-// The process's resident set in bytes, 0 when unknown.
-inline qint64 residentBytes()
+// The value in bytes of the process status line `key` ("VmRSS:"), 0 when unknown.
+inline qint64 processStatusBytes(const char* key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     const QList<QByteArray> lines = status.readAll().split('\n');
     for (const QByteArray& line : lines) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+        if (line.startsWith(key))
+            return line.mid(int(qstrlen(key))).trimmed().split(' ').first().toLongLong() * 1024;
     }
     return 0;
+}
+
+// The process's resident set in bytes, 0 when unknown.
+inline qint64 residentBytes()
+{
+    return processStatusBytes("VmRSS:");
+}
+
+// The largest resident set the process has had in bytes, 0 when unknown.
+inline qint64 peakResidentBytes()
+{
+    return processStatusBytes("VmHWM:");
 }
 
 // The item counts to measure: the one given as the first argument, else `defaults`.

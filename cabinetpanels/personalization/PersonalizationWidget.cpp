@@ -440,12 +440,10 @@ void PersonalizationWidget::accept(bool close)
         applying = false;
         if (!written) {
             // A locked cabinet keeps what it has, its style too: the panel ends as Cancel.
-            emit rejected();
-            if (close) {
-                answering = true;
-                this->close();
-                answering = false;
-            }
+            if (close)
+                reject();
+            else
+                emit rejected();
             return;
         }
         QuickStartDialog::instance()->onShelvesChanged();

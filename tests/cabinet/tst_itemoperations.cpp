@@ -4,6 +4,7 @@
 #include "DockableWidget.h"
 #include "PersonalizationWidget.h"
 #include "QuestionDriver.h"
+#include "RecordingOpener.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -47,9 +48,7 @@ void TestItemOperations::initTestCase()
     TestEnvironment::instance()->initializeGlobals();
     PersonalizationWidget::installCabinetLink();
     VorendaGlobal::load();
-    record = TestEnvironment::instance()->root() + QStringLiteral("/opened.txt");
-    TestEnvironment::instance()->installStub(
-        QStringLiteral("xdg-open"), "printf '%s\\n' \"$@\" >> \"" + QFile::encodeName(record) + "\"\n");
+    record = RecordingOpener::install();
     QVERIFY(QDir().mkpath(TestEnvironment::instance()->root() + QStringLiteral("/my files")));
     target = TestEnvironment::instance()->root() + QStringLiteral("/my files/Tom's \"best\" notes.txt");
     QFile file(target);
@@ -70,10 +69,7 @@ void TestItemOperations::cleanup()
 
 QStringList TestItemOperations::opened() const
 {
-    QFile file(record);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return RecordingOpener::opened(record);
 }
 
 MyThumbnailItem* TestItemOperations::addTarget(VorendaShelf& shelf, const QString& path, qint64 popularity)

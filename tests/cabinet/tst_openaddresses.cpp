@@ -4,6 +4,7 @@
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "QuestionDriver.h"
+#include "RecordingOpener.h"
 #include "ShelfDataFile.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -56,10 +57,8 @@ void TestOpenAddresses::initTestCase()
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
     const QString root = TestEnvironment::instance()->root();
-    record = root + QStringLiteral("/opened.txt");
+    record = RecordingOpener::install();
     marker = root + QStringLiteral("/ran.txt");
-    TestEnvironment::instance()->installStub(
-        QStringLiteral("xdg-open"), "printf '%s\\n' \"$@\" >> \"" + QFile::encodeName(record) + "\"\n");
     idleHelper = TestEnvironment::instance()->installStub(QStringLiteral("idle-helper"), "exec sleep 30\n");
     QVERIFY(QDir().mkpath(root + QStringLiteral("/trap")));
     trap = write(QStringLiteral("trap/trap.desktop"),
@@ -98,10 +97,7 @@ QString TestOpenAddresses::write(const QString& name, const QByteArray& contents
 
 QStringList TestOpenAddresses::opened() const
 {
-    QFile file(record);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return RecordingOpener::opened(record);
 }
 
 MyThumbnailItem* TestOpenAddresses::onlyItem(const VorendaShelf& shelf)

@@ -1,3 +1,4 @@
+#include "RecordingOpener.h"
 #include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
@@ -30,9 +31,7 @@ void TestOpenItem::initTestCase()
 {
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
     QVERIFY(vorenda.configure());
-    record = TestEnvironment::instance()->root() + QStringLiteral("/opened.txt");
-    TestEnvironment::instance()->installStub(
-        QStringLiteral("xdg-open"), "printf '%s\\n' \"$@\" >> \"" + QFile::encodeName(record) + "\"\n");
+    record = RecordingOpener::install();
 }
 
 void TestOpenItem::cleanup()
@@ -42,10 +41,7 @@ void TestOpenItem::cleanup()
 
 QStringList TestOpenItem::opened() const
 {
-    QFile file(record);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return RecordingOpener::opened(record);
 }
 
 void TestOpenItem::doubleClickOpensTheExactPath()

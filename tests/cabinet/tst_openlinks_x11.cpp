@@ -1,3 +1,4 @@
+#include "RecordingOpener.h"
 #include "RunningVorenda.h"
 #include "TestEnvironment.h"
 
@@ -39,10 +40,8 @@ void TestOpenLinks::initTestCase()
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
     QVERIFY(vorenda.configure());
     const QString root = TestEnvironment::instance()->root();
-    record = root + QStringLiteral("/opened.txt");
+    record = RecordingOpener::install();
     marker = root + QStringLiteral("/ran.txt");
-    TestEnvironment::instance()->installStub(
-        QStringLiteral("xdg-open"), "printf '%s\\n' \"$@\" >> \"" + QFile::encodeName(record) + "\"\n");
     QVERIFY(QDir().mkpath(root + QStringLiteral("/apps")));
     entry = root + QStringLiteral("/apps/trap.desktop");
     QFile file(entry);
@@ -57,10 +56,7 @@ void TestOpenLinks::cleanup()
 
 QStringList TestOpenLinks::opened() const
 {
-    QFile file(record);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return RecordingOpener::opened(record);
 }
 
 QString TestOpenLinks::shownCabinet()
