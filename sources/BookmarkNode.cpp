@@ -56,10 +56,11 @@ void BookmarkNode::addUnlessEmpty(std::vector<BookmarkNode>& children, BookmarkN
         children.push_back(std::move(folder));
 }
 
-void BookmarkBudget::admit(BookmarkNode& leaf)
+BookmarkNode BookmarkBudget::leaf(const QString& title, const QString& url)
 {
+    BookmarkNode leaf = BookmarkNode::leaf(title, url);
     if (leaf.title.isEmpty() || leaf.url.isEmpty())
-        return;
+        return leaf;
     if (leaf.url.size() > BookmarkNode::MAX_TEXT_LENGTH) {
         ++tooLong;
         leaf.kind = BookmarkNode::Other;
@@ -69,4 +70,5 @@ void BookmarkBudget::admit(BookmarkNode& leaf)
         ++leftOut;
         leaf.kind = BookmarkNode::Other;
     }
+    return leaf;
 }

@@ -52,10 +52,11 @@ struct BookmarkBudget
     {
     }
 
-    // Turns `leaf` into an Other node that no walk reports when its address is too long
-    // (counted in `tooLong`) or when the budget is spent (counted in `leftOut`). Leaves
-    // without title or address cost nothing: the walk passes over them.
-    void admit(BookmarkNode& leaf);
+    // The bookmark as BookmarkNode::leaf makes it, or an Other node that no walk reports
+    // when its address is too long (counted in `tooLong`) or when the budget is spent
+    // (counted in `leftOut`). Leaves without title or address cost nothing: the walk
+    // passes over them.
+    BookmarkNode leaf(const QString& title, const QString& url);
     // Once spent, nothing more is kept: not even the folders, which would stay empty.
     bool spent() const { return left <= 0; }
     bool isCancelled() const { return cancelled && cancelled->load(std::memory_order_relaxed); }

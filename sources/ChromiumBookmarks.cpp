@@ -12,25 +12,22 @@ BookmarkNode node(const QJsonObject& object, int depth, BookmarkBudget& budget)
 {
     const QString title = object.value(QLatin1String("name")).toString();
     const QString type = object.value(QLatin1String("type")).toString();
-    if (type == QLatin1String("url")) {
-        BookmarkNode result = BookmarkNode::leaf(title, object.value(QLatin1String("url")).toString());
-        budget.admit(result);
-        return result;
-    }
+    if (type == QLatin1String("url"))
+        return budget.leaf(title, object.value(QLatin1String("url")).toString());
     if (type != QLatin1String("folder"))
         return BookmarkNode();
     // A folder met once the budget is spent is walked only to count what it holds.
     const bool spent = budget.spent();
     BookmarkNode result = BookmarkNode::folder(title);
-    if (!BookmarkNode::mayDescend(depth, result.title))
-        return spent ? BookmarkNode() : result;
-    const QJsonArray children = object.value(QLatin1String("children")).toArray();
-    for (const QJsonValue& child : children) {
-        if (budget.isCancelled())
-            break;
-        BookmarkNode childNode = node(child.toObject(), depth + 1, budget);
-        if (childNode.kind != BookmarkNode::Other)
-            result.children.push_back(std::move(childNode));
+    if (BookmarkNode::mayDescend(depth, result.title)) {
+        const QJsonArray children = object.value(QLatin1String("children")).toArray();
+        for (const QJsonValue& child : children) {
+            if (budget.isCancelled())
+                break;
+            BookmarkNode childNode = node(child.toObject(), depth + 1, budget);
+            if (childNode.kind != BookmarkNode::Other)
+                result.children.push_back(std::move(childNode));
+        }
     }
     return spent ? BookmarkNode() : result;
 }

@@ -124,27 +124,25 @@ private:
             // "place:" addresses are Firefox's saved searches, no pages.
             if (row.url.left(6).toLower() == "place:")
                 return BookmarkNode();
-            BookmarkNode leaf = BookmarkNode::leaf(QString::fromUtf8(row.title), QString::fromUtf8(row.url));
-            budget.admit(leaf);
-            return leaf;
+            return budget.leaf(QString::fromUtf8(row.title), QString::fromUtf8(row.url));
         }
         if (row.type != TYPE_FOLDER)
             return BookmarkNode();
         // A folder met once the budget is spent is walked only to count what it holds.
         const bool spent = budget.spent();
         BookmarkNode result = BookmarkNode::folder(QString::fromUtf8(row.title));
-        if (!BookmarkNode::mayDescend(depth, result.title))
-            return spent ? BookmarkNode() : result;
-        const auto contents = children.value(row.id, {0, 0});
-        for (int i = contents.first; i < contents.first + contents.second && !budget.isCancelled(); ++i) {
-            const Row& child = rows[size_t(i)];
-            // Each row once, even in a damaged database whose rows repeat or loop.
-            if (seen.contains(child.id))
-                continue;
-            seen.insert(child.id);
-            BookmarkNode childNode = node(child, depth + 1);
-            if (childNode.kind != BookmarkNode::Other)
-                result.children.push_back(std::move(childNode));
+        if (BookmarkNode::mayDescend(depth, result.title)) {
+            const auto contents = children.value(row.id, {0, 0});
+            for (int i = contents.first; i < contents.first + contents.second && !budget.isCancelled(); ++i) {
+                const Row& child = rows[size_t(i)];
+                // Each row once, even in a damaged database whose rows repeat or loop.
+                if (seen.contains(child.id))
+                    continue;
+                seen.insert(child.id);
+                BookmarkNode childNode = node(child, depth + 1);
+                if (childNode.kind != BookmarkNode::Other)
+                    result.children.push_back(std::move(childNode));
+            }
         }
         return spent ? BookmarkNode() : result;
     }

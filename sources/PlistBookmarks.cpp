@@ -56,8 +56,7 @@ BookmarkNode dictNode(const QDomElement& dict, int depth, BookmarkBudget& budget
             children = value;
     }
     if (type == QLatin1String("webbookmarktypeleaf")) {
-        node = BookmarkNode::leaf(node.title, node.url);
-        budget.admit(node);
+        node = budget.leaf(node.title, node.url);
     } else if (type == QLatin1String("webbookmarktypelist")) {
         // A folder met once the budget is spent is walked only to count what it holds.
         const bool spent = budget.spent();

@@ -15,10 +15,7 @@ SafariBookmarksParser::SafariBookmarksParser(QObject* parent) : QObject(parent)
     if (QCoreApplication::instance()) {
         connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
             abort();
-            const QList<BookmarkReadThread*> readers = findChildren<BookmarkReadThread*>();
-            for (BookmarkReadThread* thread : readers)
-                thread->cancel();
-            for (BookmarkReadThread* thread : readers)
+            for (BookmarkReadThread* thread : cancelReaders())
                 thread->wait();
         });
     }
@@ -27,10 +24,17 @@ SafariBookmarksParser::SafariBookmarksParser(QObject* parent) : QObject(parent)
 SafariBookmarksParser::~SafariBookmarksParser()
 {
     turn.stop();
+    // Each reader waits for its thread as it is deleted.
+    cancelReaders();
+}
+
+QList<BookmarkReadThread*> SafariBookmarksParser::cancelReaders()
+{
     // Every reader is told before the first is waited for.
     const QList<BookmarkReadThread*> readers = findChildren<BookmarkReadThread*>();
     for (BookmarkReadThread* thread : readers)
         thread->cancel();
+    return readers;
 }
 
 bool SafariBookmarksParser::start(const QString& plistPath, QVariant data)
@@ -66,11 +70,7 @@ void SafariBookmarksParser::abort()
     if (!active)
         return;
     if (!begun) {
-        turn.stop();
-        active = false;
-        levels.clear();
-        document.reset();
-        retireReader();
+        stop();
         return;
     }
     // A slice under way notices the flag after its report; otherwise the next one ends.
@@ -203,7 +203,7 @@ bool SafariBookmarksParser::step(const QPointer<SafariBookmarksParser>& alive)
     return true;
 }
 
-void SafariBookmarksParser::finish()
+void SafariBookmarksParser::stop()
 {
     turn.stop();
     active = false;
@@ -211,6 +211,11 @@ void SafariBookmarksParser::finish()
     levels.clear();
     document.reset();
     retireReader();
+}
+
+void SafariBookmarksParser::finish()
+{
+    stop();
     emit finished(folders, urls, abortedFlag);
 }
 

@@ -2,6 +2,7 @@
 
 #include "BookmarkNode.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -84,8 +85,12 @@ private:
     // Takes the next tree read; false when none is waiting.
     bool nextDocument();
     void documentRead();
+    // Ends the import without a report; finish() ends it with one.
+    void stop();
     void finish();
     void retireReader();
+    // Tells every reader thread, the retired ones too, to end; returns them.
+    QList<BookmarkReadThread*> cancelReaders();
 
     // How long a slice may take before the event loop runs again.
     static constexpr int SLICE_MS = 20;
