@@ -2,6 +2,7 @@
 
 #include "HelperJobText.h"
 #include "PathFunctions.h"
+#include "StandardOutput.h"
 
 #include <QDir>
 #include <QXmlStreamReader>
@@ -24,8 +25,7 @@ bool HelperJobFile::isAcceptable(const QXmlStreamAttributes& attributes) const
 {
     const QString thumbName = attributes.value(QLatin1String("thumbName")).toString();
     const QString key = attributes.value(QLatin1String("key")).toString();
-    // The line names the key, or the thumbnail's path when there is none.
-    const QString lineText = key.isEmpty() ? addTrailingSeparator(folder) + thumbName : key;
+    const QString lineText = StandardOutput::lineName(key, addTrailingSeparator(folder) + thumbName);
     return !attributes.value(sourceAttribute).isEmpty() && isPlainFileName(thumbName) && isOutputLineText(thumbName)
         && isOutputLineText(lineText);
 }

@@ -56,7 +56,8 @@ QImage EighthScaleJpegDecoder::decodeEighth(const JpegHeader& header, const QByt
 {
     // What is held besides the records of the units: the file, its entropy-coded data
     // (no longer than the file's rest) and the picture at an eighth.
-    const qint64 pictureBytes = qint64((header.width + 7) / 8) * ((header.height + 7) / 8) * 4;
+    const QSize eighth = header.eighthSize();
+    const qint64 pictureBytes = qint64(eighth.width()) * eighth.height() * 4;
     const qint64 otherBytes = file.size() + (file.size() - header.scanStart + qint64(EntropyStream::padBytes))
         + pictureBytes;
     EntropyStream stream;

@@ -48,8 +48,9 @@ uint8_t dcSample(int16_t dc, int quant)
 QImage EighthScalePicture::render(const JpegHeader& header, const int16_t* dc, const int32_t* terms, int threads)
 {
     static const ColourTables colour;
-    const int width = (header.width + 7) / 8;
-    const int height = (header.height + 7) / 8;
+    const QSize eighth = header.eighthSize();
+    const int width = eighth.width();
+    const int height = eighth.height();
     const int across = header.mcusAcross();
 
     if (header.componentCount == 1) {

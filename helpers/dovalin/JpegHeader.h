@@ -3,6 +3,7 @@
 #include "HuffmanTable.h"
 
 #include <QByteArray>
+#include <QSize>
 
 #include <array>
 #include <cstdint>
@@ -56,6 +57,8 @@ public:
     int maxV() const;
     int mcusAcross() const;
     int mcusDown() const;
+    // The picture's size at an eighth, each side rounded up.
+    QSize eighthSize() const { return QSize((width + 7) / 8, (height + 7) / 8); }
 
 private:
     bool readFrame(const uint8_t* data, int length);

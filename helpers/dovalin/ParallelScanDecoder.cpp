@@ -30,8 +30,10 @@ ParallelScanDecoder::ParallelScanDecoder(const JpegHeader& header, const Entropy
     : header(header)
     , stream(stream)
     , units(units)
+    , unitCount(size_t(header.mcusAcross()) * size_t(header.mcusDown()))
+    , dcPerUnit(size_t(units.blocksPerUnit()))
+    , termsPerUnit(size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock)
 {
-    unitCount = size_t(header.mcusAcross()) * size_t(header.mcusDown());
 }
 
 namespace {
@@ -51,7 +53,7 @@ constexpr uint64_t mostDecodesPerUnit = 2 + reachChunks;
 
 uint64_t ParallelScanDecoder::finalBytesPerUnit() const
 {
-    return uint64_t(units.blocksPerUnit()) * 2 + uint64_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock * 4;
+    return uint64_t(dcPerUnit) * sizeof(int16_t) + uint64_t(termsPerUnit) * sizeof(int32_t);
 }
 
 uint64_t ParallelScanDecoder::runBytesPerUnit() const
@@ -76,11 +78,11 @@ bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits, uint64_t recor
     capacityLeft = int64_t((recordBytes - finalBytes) / runBytesPerUnit());
     // Every block takes at least two bits (its DC and end-of-block codes): data too
     // short for the units ends early, which the image reader reports its own way.
-    if (uint64_t(unitCount) * uint64_t(units.blocksPerUnit()) * 2 > stream.bitCount())
+    if (uint64_t(unitCount) * uint64_t(dcPerUnit) * 2 > stream.bitCount())
         return false;
     // Every value is written before it is read.
-    dc.reset(new int16_t[unitCount * size_t(units.blocksPerUnit())]);
-    terms.reset(new int32_t[unitCount * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock]);
+    dc.reset(new int16_t[unitCount * dcPerUnit]);
+    terms.reset(new int32_t[unitCount * termsPerUnit]);
     const bool done = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
     if (!done)
         return false;
@@ -94,8 +96,6 @@ bool ParallelScanDecoder::decodeIntervals(int threads)
     const std::vector<uint64_t>& segments = stream.segmentStarts();
     if (segments.size() != (unitCount + interval - 1) / interval)
         return false;
-    const size_t blocks = size_t(units.blocksPerUnit());
-    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
     const int parts = int(std::min<size_t>(segments.size(), size_t(std::max(1, threads))));
     std::vector<char> partFailed(size_t(parts), 0);
     forEachPart(parts, parts, [&](int part) {
@@ -108,8 +108,7 @@ bool ParallelScanDecoder::decodeIntervals(int threads)
             for (size_t unit = segment * interval; unit < unitEnd; ++unit) {
                 // A unit read from past its interval's data would read on past the
                 // padding: an interval cut short is damaged.
-                if (position > segmentEnd
-                    || !units.decode(stream, position, dc.get() + unit * blocks, terms.get() + unit * kept)) {
+                if (position > segmentEnd || !decodeInPlace(unit, position)) {
                     partFailed[size_t(part)] = 1;
                     return;
                 }
@@ -172,8 +171,8 @@ bool ParallelScanDecoder::reserve(Run& run, size_t capacity)
     }
     this->held += uint64_t(more) * runBytesPerUnit();
     run.starts.reserve(capacity);
-    run.dc.reserve(capacity * size_t(units.blocksPerUnit()));
-    run.terms.reserve(capacity * size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock);
+    run.dc.reserve(capacity * dcPerUnit);
+    run.terms.reserve(capacity * termsPerUnit);
     return true;
 }
 
@@ -199,19 +198,22 @@ bool ParallelScanDecoder::decodeUnit(Run& run, uint64_t& position)
         return false;
     }
     const size_t before = run.starts.size();
-    const size_t blocks = size_t(units.blocksPerUnit());
-    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
-    run.dc.resize((before + 1) * blocks);
-    run.terms.resize((before + 1) * kept);
-    if (!units.decode(stream, position, run.dc.data() + before * blocks, run.terms.data() + before * kept)) {
-        run.dc.resize(before * blocks);
-        run.terms.resize(before * kept);
+    run.dc.resize((before + 1) * dcPerUnit);
+    run.terms.resize((before + 1) * termsPerUnit);
+    if (!units.decode(stream, position, run.dc.data() + before * dcPerUnit, run.terms.data() + before * termsPerUnit)) {
+        run.dc.resize(before * dcPerUnit);
+        run.terms.resize(before * termsPerUnit);
         run.failed = true;
         return false;
     }
     run.starts.push_back(uint32_t(run.end));
     run.end = position;
     return true;
+}
+
+bool ParallelScanDecoder::decodeInPlace(size_t unit, uint64_t& position) const
+{
+    return units.decode(stream, position, dc.get() + unit * dcPerUnit, terms.get() + unit * termsPerUnit);
 }
 
 void ParallelScanDecoder::decodeRun(Run& run, uint64_t end)
@@ -260,13 +262,10 @@ void ParallelScanDecoder::extendRun(Run& run, const std::vector<Run>& chunks, si
 bool ParallelScanDecoder::decodeTail(const std::vector<Run>& chunks, uint64_t& position, size_t& unit, size_t& chunk,
                                      size_t& index)
 {
-    const size_t blocks = size_t(units.blocksPerUnit());
-    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
     for (; unit < unitCount; ++unit, ++decoded) {
         if (meets(chunks, position, chunk, index))
             return true;
-        if (position >= stream.bitCount()
-            || !units.decode(stream, position, dc.get() + unit * blocks, terms.get() + unit * kept))
+        if (position >= stream.bitCount() || !decodeInPlace(unit, position))
             return false;
     }
     return true;
@@ -338,19 +337,18 @@ bool ParallelScanDecoder::join(const std::vector<Run>& chunks, const std::vector
     if (end > stream.bitCount())
         return false;
 
-    const size_t blocks = size_t(units.blocksPerUnit());
-    const size_t kept = size_t(units.keptBlocksPerUnit()) * ScanUnitDecoder::termsPerBlock;
     forEachPart(int(pieces.size()), threads, [&](int i) {
         const Piece& piece = pieces[size_t(i)];
-        std::copy_n(piece.run->dc.data() + piece.from * blocks, piece.count * blocks, dc.get() + piece.unit * blocks);
-        std::copy_n(piece.run->terms.data() + piece.from * kept, piece.count * kept, terms.get() + piece.unit * kept);
+        std::copy_n(piece.run->dc.data() + piece.from * dcPerUnit, piece.count * dcPerUnit,
+                    dc.get() + piece.unit * dcPerUnit);
+        std::copy_n(piece.run->terms.data() + piece.from * termsPerUnit, piece.count * termsPerUnit,
+                    terms.get() + piece.unit * termsPerUnit);
     });
     return true;
 }
 
 void ParallelScanDecoder::sumPredictions()
 {
-    const size_t blocks = size_t(units.blocksPerUnit());
     const size_t interval = size_t(header.restartInterval);
     // The decoder's predictor is a wrapping 32-bit sum of which each value keeps the
     // low 16 bits: the same as a wrapping 16-bit sum.
@@ -358,8 +356,8 @@ void ParallelScanDecoder::sumPredictions()
     for (size_t unit = 0; unit < unitCount; ++unit) {
         if (interval && unit % interval == 0)
             std::fill(std::begin(prediction), std::end(prediction), uint16_t(0));
-        int16_t* values = dc.get() + unit * blocks;
-        for (size_t b = 0; b < blocks; ++b) {
+        int16_t* values = dc.get() + unit * dcPerUnit;
+        for (size_t b = 0; b < dcPerUnit; ++b) {
             uint16_t& predicted = prediction[units.componentOf(int(b))];
             predicted = uint16_t(predicted + uint16_t(values[b]));
             values[b] = int16_t(predicted);

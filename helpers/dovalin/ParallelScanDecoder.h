@@ -57,6 +57,8 @@ private:
     bool decodeIntervals(int threads);
     bool decodeChunks(int threads, uint64_t chunkBits);
     bool decodeUnit(Run& run, uint64_t& position);
+    // Decodes unit `unit` from `position` straight into the scan's values.
+    bool decodeInPlace(size_t unit, uint64_t& position) const;
     void decodeRun(Run& run, uint64_t end);
     // True when a chunk from `chunk` on found a unit start at `position`, where
     // `chunk` and `index` then stand; positions asked for never go back.
@@ -74,7 +76,10 @@ private:
     const JpegHeader& header;
     const EntropyStream& stream;
     const ScanUnitDecoder& units;
-    size_t unitCount = 0;
+    const size_t unitCount;
+    // The values a unit leaves: a DC difference per block, the terms of its kept blocks.
+    const size_t dcPerUnit;
+    const size_t termsPerUnit;
     std::unique_ptr<int16_t[]> dc;
     std::unique_ptr<int32_t[]> terms;
     uint64_t overlap = 0;

@@ -71,8 +71,8 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     // cores too, by the eighth-scale decoder in a process of its own unless it is
     // switched off. On a single core (the process may be held to one) the image
     // reader's decoder is as fast or faster.
-    const int cores = usableCores();
-    if (alone && cores > 1 && decoding.isEnabled())
+    const int cores = alone ? usableCores() : 1;
+    if (cores > 1 && decoding.isEnabled())
         loader.setWholeJpegDecoder(
             [&decoding, &path, cores](const QByteArray& file, const QSize& target) {
                 QString failure;
@@ -119,7 +119,6 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
     QString format = item->thumbFormat;
     if (format.isEmpty())
         format = QFileInfo(item->thumbName).suffix();
-    const int threads = alone ? cores : 1;
-    return saveThumbnail(picture, addTrailingSeparator(outputFolder) + item->thumbName, format.toLatin1(), threads,
+    return saveThumbnail(picture, addTrailingSeparator(outputFolder) + item->thumbName, format.toLatin1(), cores,
                          error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HelperJobFile.h"
+
 #include <QImage>
 #include <QObject>
 #include <QSize>
@@ -15,9 +17,10 @@ class Kestrimnail : public QObject
 public:
     // The job's deadline when the job file names none.
     static constexpr int DEFAULT_TIMEOUT = 30000;
-    // The largest page and thumbnail a job may ask for, in pixels.
+    // The largest page and thumbnail a job may ask for, in pixels; the thumbnail's
+    // bound is every helper's.
     static constexpr int MAX_PAGE_SIDE = 4096;
-    static constexpr int MAX_THUMB_SIDE = 2048;
+    static constexpr int MAX_THUMB_SIDE = HelperJobFile::MAX_THUMB_SIDE;
 
     explicit Kestrimnail(QObject* parent = nullptr);
 

@@ -22,6 +22,8 @@ QByteArray bytes(const uint8_t* data, size_t size);
 // The scratch folder, emptied by clearScratch().
 QString scratchFolder();
 void clearScratch();
+// Writes the bytes to `path`, its folder made where missing; a failure ends the run.
+void writeFile(const QString& path, const QByteArray& bytes);
 // Writes the bytes to `name` in the scratch folder and returns its path.
 QString writeScratchFile(const QString& name, const QByteArray& bytes);
 

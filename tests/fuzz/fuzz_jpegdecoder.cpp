@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const QImage alone = EighthScaleJpegDecoder::decodeEighth(file, 1, 64);
     const QImage shared = EighthScaleJpegDecoder::decodeEighth(file, 4, 32);
-    if (!shared.isNull() && (shared != alone || shared.size() != QSize((header.width + 7) / 8, (header.height + 7) / 8)))
+    if (!shared.isNull() && (shared != alone || shared.size() != header.eighthSize()))
         std::abort(); // the threads' parts joined wrongly
     const QSize target(std::max(1, header.width / 12), std::max(1, header.height / 12));
     const QImage thumbnail = EighthScaleJpegDecoder::decode(file, target, 2);

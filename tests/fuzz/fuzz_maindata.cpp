@@ -19,14 +19,6 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // Removes what the last input left in the store folder: cabinets' files and the
 // damaged main data files kept aside.
 void clearStore()
@@ -61,10 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     clearStore();
     ControllerFixture::resetPreferences();
-    writeFile(QDir(VorendaGlobal::getDataLocation()).filePath(QStringLiteral("0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b.dat")),
+    FuzzEnvironment::writeFile(QDir(VorendaGlobal::getDataLocation()).filePath(QStringLiteral("0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b.dat")),
               "<?xml version=\"1.0\"?>\n<!DOCTYPE Vorenda-CabinetData>\n<Root><Settings><Window name=\"B\"/>"
               "</Settings></Root>\n");
-    writeFile(VorendaMain::dataFilePath(), FuzzEnvironment::bytes(data, size));
+    FuzzEnvironment::writeFile(VorendaMain::dataFilePath(), FuzzEnvironment::bytes(data, size));
     auto controller = std::make_unique<VorendaMain>(nullptr);
     controller.reset();
     ControllerFixture::deleteShelves();
