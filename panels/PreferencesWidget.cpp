@@ -376,7 +376,7 @@ void PreferencesWidget::onChangeStoreFolder()
     copyStoreFolder(oldRoot, newRoot);
 }
 
-bool PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& newRoot)
+void PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& newRoot)
 {
     changeStoreFolderButton->setText(tr("Please wait..."));
     changeStoreFolderButton->repaint();
@@ -395,7 +395,7 @@ bool PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& n
                         "copied: %1.\n\nThe current Store Folder stays in use.")
                          .arg(failed.size()),
                      MessageDialog::Critical, MessageDialog::OkButton);
-        return false;
+        return;
     }
 
     // Only a complete copy becomes the store folder, from the next start on and for
@@ -413,7 +413,7 @@ bool PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& n
                      tr("The new Store Folder could not be recorded in the settings.\n\nThe current Store Folder "
                         "stays in use."),
                      MessageDialog::Critical, MessageDialog::OkButton);
-        return false;
+        return;
     }
 
     VorendaGlobal::storeFolder = newRoot;
@@ -424,5 +424,4 @@ bool PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& n
     MessageDialog message;
     message.exec(this, tr("The Store Folder was successfully moved to the new location!"),
                  MessageDialog::Information, MessageDialog::OkButton);
-    return true;
 }

@@ -56,9 +56,9 @@ private:
     void applyToController();
     void applyLanguage();
     // Copies the store folder to `newRoot` and, once the copy is complete, makes that the
-    // store folder; false, with the old folder kept in use and `newRoot` as it was, when
-    // anything could not be copied.
-    bool copyStoreFolder(const QString& oldRoot, const QString& newRoot);
+    // store folder; when anything could not be copied, the old folder stays in use and
+    // `newRoot` as it was. Either way a message says what became of it.
+    void copyStoreFolder(const QString& oldRoot, const QString& newRoot);
     void setBusy(bool busy);
 
     VorendaMain* controller = nullptr;

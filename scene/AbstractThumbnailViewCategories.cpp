@@ -66,13 +66,10 @@ bool AbstractThumbnailView::setCategoryHeader(int key, CategoryHeaderItem* heade
         selectedCategoryKey = key;
 
     CategoryItem*& slot = categories[key];
-    const bool isNew = !slot;
-    // A new category changes no other path; one placed again may change those below it.
-    if (isNew)
-        categoryPaths.remove(key);
-    else
+    // A new category changes no path that is known; one placed again may change those below it.
+    if (slot)
         categoryPaths.clear();
-    if (isNew)
+    else
         slot = new CategoryItem(key);
     CategoryItem* entry = slot;
     if (entry->header != header) {

@@ -4,12 +4,22 @@
 #include "QuestionDriver.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+// Writes a file of a store for a test to move, making the folders it lies in.
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 // The panel's "Change Store Folder..." as the user runs it: the folder chooser answered
 // with `folder`, then every message box with OK. Returns the texts of those messages;

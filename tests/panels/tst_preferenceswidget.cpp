@@ -59,7 +59,6 @@ private:
     // noting their texts.
     void changeStoreFolderTo(const QString& folder);
     static QString makeFolder(const QString& path);
-    static bool writeFile(const QString& path, const QByteArray& bytes);
     static QByteArray readFile(const QString& path);
 
     std::unique_ptr<VorendaMain> controller;
@@ -156,13 +155,6 @@ QString TestPreferencesWidget::makeFolder(const QString& path)
 {
     QDir().mkpath(path);
     return path;
-}
-
-bool TestPreferencesWidget::writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QByteArray TestPreferencesWidget::readFile(const QString& path)

@@ -62,13 +62,6 @@ QMap<QString, QByteArray> filesBelow(const QString& folder)
     return files;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // A cached picture too big for the room the tests leave.
 QByteArray bigPicture()
 {
