@@ -16,7 +16,7 @@ endfunction()
 # One test program linking the libraries it tests (LIBS), the base test fixtures
 # (tests/support) and the program's resources and translations. Registered with ctest
 # in a pinned environment; X11 marks a test that needs a real X server (its name ends
-# in "_x11"; label x11, run under xvfb-run). BENCH makes a benchmark instead: built into
+# in "_x11"; label x11, run under an Xvfb of its own). BENCH makes a benchmark instead: built into
 # bench/, run by hand, not registered with ctest.
 function(vorenda_add_test name)
     cmake_parse_arguments(ARG "X11;BENCH" "" "SOURCES;LIBS" ${ARGN})
@@ -41,19 +41,23 @@ function(vorenda_add_test name)
             add_dependencies(${name} ${program})
         endif()
     endforeach()
-    add_test(NAME ${name} COMMAND ${name})
     vorenda_test_environment(env)
     string(REGEX MATCH "_x11$" x11_name ${name})
     if(ARG_X11 AND NOT x11_name OR x11_name AND NOT ARG_X11)
         message(FATAL_ERROR "vorenda_add_test(${name}): the tests that need X, and only they, say X11 and end in _x11")
     endif()
     if(ARG_X11)
+        # Each under an X server of its own, so that they can run side by side with each
+        # other and with the rest: grabs, focus, the clipboard and window managers are
+        # per server.
+        add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tests/support/with-own-xserver $<TARGET_FILE:${name}>)
         set_tests_properties(${name} PROPERTIES LABELS x11)
         # Nothing here draws with OpenGL. Without this, Qt's xcb GLX support loads and
         # unloads the machine's GL driver, whose allocations then show as leaks from a
         # module that is gone. Inherited by every program the test starts.
         list(APPEND env "QT_XCB_GL_INTEGRATION=none")
     else()
+        add_test(NAME ${name} COMMAND ${name})
         list(APPEND env "QT_QPA_PLATFORM=offscreen")
     endif()
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
