@@ -1,5 +1,7 @@
 #include "HelpWidget.h"
 
+#include "WindowFrameExtents.h"
+
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +17,10 @@ HelpWidget::HelpWidget(QWidget* parent)
 {
     setupUi(this);
     connect(textBrowser, &QTextBrowser::anchorClicked, this, &HelpWidget::anchorClicked);
+    // The native window exists from here on, so the window manager can be asked for the
+    // frame it will draw before the window is first shown.
+    winId();
+    WindowFrameExtents::request(windowHandle());
     placeAlongRightEdge();
     loadGuide();
     textBrowser->setOpenLinks(false);
@@ -61,20 +67,41 @@ void HelpWidget::anchorClicked(const QUrl& link)
 
 void HelpWidget::placeAlongRightEdge()
 {
-    // Platforms that know the frame before the window is shown tell it once the window exists.
-    winId();
     QScreen* screen = QGuiApplication::screenAt(frameGeometry().center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The client area is placed; the window manager draws the frame around it where it
+    // stands, so the frame's own extents are kept free on every side.
     const QRect available = screen->availableGeometry();
-    QRect frame = frameGeometry();
-    const int frameExtra = frame.height() - height();
-    frame.moveTopRight(available.topRight());
-    frame.setHeight(available.height());
-    move(frame.topLeft());
-    resize(frame.width() - (frameGeometry().width() - width()), available.height() - frameExtra);
+    const QMargins frame = expectedFrame();
+    setGeometry(available.right() - frame.right() - width() + 1, available.top() + frame.top(), width(),
+                available.height() - frame.top() - frame.bottom());
+}
+
+QMargins HelpWidget::expectedFrame() const
+{
+    if (const std::optional<QMargins> known = WindowFrameExtents::of(windowHandle()))
+        return *known;
+    // Until the window manager says, room for a common title bar and borders: a window
+    // that comes out a little short beats a title bar above the screen.
+    if (WindowFrameExtents::windowManagerRuns())
+        return QMargins(8, 32, 8, 8);
+    return QMargins(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                    frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+}
+
+bool HelpWidget::nativeEvent(const QByteArray& eventType, void* message, long* result)
+{
+    // The first word of the window manager on the frame places the window anew: the
+    // reader cannot have moved it yet.
+    if (!frameAnswered && WindowFrameExtents::isChange(eventType, message)
+        && WindowFrameExtents::of(windowHandle())) {
+        frameAnswered = true;
+        QMetaObject::invokeMethod(this, &HelpWidget::placeAlongRightEdge, Qt::QueuedConnection);
+    }
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 void HelpWidget::loadGuide()

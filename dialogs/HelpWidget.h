@@ -2,6 +2,7 @@
 
 #include "ui_HelpWidget.h"
 
+#include <QMargins>
 #include <QUrl>
 #include <QWidget>
 
@@ -30,15 +31,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Closing only hides, so the place and scroll position stay for the next show.
     void closeEvent(QCloseEvent* event) override;
+    // Watches for the window manager's word on the frame it draws.
+    bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
 
 private:
     explicit HelpWidget(QWidget* parent = nullptr);
     // The guide's resource in the current language; the English one unless a
     // translation names another.
     static QString guidePath();
-    // Full screen height along the right edge at the designed width.
+    // Full screen height along the right edge at the designed width, frame included.
     void placeAlongRightEdge();
+    // The frame the window manager draws, or will draw, around the window.
+    QMargins expectedFrame() const;
     void loadGuide();
 
     static HelpWidget* widgetInstance;
+    bool frameAnswered = false;
 };

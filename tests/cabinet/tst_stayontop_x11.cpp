@@ -1,4 +1,5 @@
 #include "TestEnvironment.h"
+#include "WindowManagerRun.h"
 #include "X11Properties.h"
 
 #include "DockableWidget.h"
@@ -7,7 +8,6 @@
 
 #include <QAction>
 #include <QWindow>
-#include <QProcess>
 #include <QX11Info>
 
 namespace {
@@ -31,11 +31,10 @@ class TestStayOnTopX11 : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void stayOnTopRaisesTheWindowAboveOthers();
 
 private:
-    QProcess windowManager;
+    WindowManagerRun windowManager;
 };
 
 void TestStayOnTopX11::initTestCase()
@@ -43,32 +42,8 @@ void TestStayOnTopX11::initTestCase()
     TestEnvironment::instance()->initializeGlobals();
     VorendaGlobal::load();
     VorendaGlobal::searchBoxOption = 2;
-    if (!QX11Info::isPlatformX11())
-        QSKIP("needs an X server");
-
-    // The window manager answers for _NET_WM_STATE once it has taken the screen and
-    // announced itself on the root window.
-    windowManager.setProgram(QStringLiteral("openbox"));
-    windowManager.setArguments({QStringLiteral("--sm-disable"), QStringLiteral("--replace")});
-    windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    windowManager.start();
-    QVERIFY2(windowManager.waitForStarted(5000), qPrintable(windowManager.errorString()));
-    const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
-    const auto announced = [&] {
-        return !X11Properties::property32(root, "_NET_SUPPORTING_WM_CHECK", XCB_ATOM_WINDOW).isEmpty();
-    };
-    QVERIFY2(QTest::qWaitFor(announced, 10000), "the window manager did not take the screen");
-}
-
-void TestStayOnTopX11::cleanupTestCase()
-{
-    if (windowManager.state() == QProcess::NotRunning)
-        return;
-    windowManager.terminate();
-    if (!windowManager.waitForFinished(5000)) {
-        windowManager.kill();
-        windowManager.waitForFinished(2000);
-    }
+    QString error;
+    QVERIFY2(windowManager.start(&error), qPrintable(error));
 }
 
 void TestStayOnTopX11::stayOnTopRaisesTheWindowAboveOthers()
