@@ -704,8 +704,8 @@
         <translation>Der Ablageordner kann nicht in sich selbst verschoben werden. Bitte wählen Sie einen Ordner außerhalb des aktuellen Ablageordners.</translation>
     </message>
     <message>
-        <source>The selected folder already holds a Store Folder. Please select an empty folder, or remove the Store Folder from it first.</source>
-        <translation>Der gewählte Ordner enthält bereits einen Ablageordner. Bitte wählen Sie einen leeren Ordner oder entfernen Sie zuerst den Ablageordner daraus.</translation>
+        <source>Please restart the application to use the configuration from the selected Store Folder.</source>
+        <translation>Bitte starten Sie das Programm neu, um die Einstellungen aus dem gewählten Ablageordner zu verwenden.</translation>
     </message>
     <message>
         <source>Please wait...</source>

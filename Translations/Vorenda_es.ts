@@ -704,8 +704,8 @@
         <translation>La carpeta de almacenamiento no se puede mover dentro de sí misma. Elige una carpeta que esté fuera de la carpeta de almacenamiento actual.</translation>
     </message>
     <message>
-        <source>The selected folder already holds a Store Folder. Please select an empty folder, or remove the Store Folder from it first.</source>
-        <translation>La carpeta elegida ya contiene una carpeta de almacenamiento. Elige una carpeta vacía o quita primero de ella la carpeta de almacenamiento.</translation>
+        <source>Please restart the application to use the configuration from the selected Store Folder.</source>
+        <translation>Reinicia el programa para usar la configuración de la carpeta de almacenamiento elegida.</translation>
     </message>
     <message>
         <source>Please wait...</source>

@@ -1,5 +1,6 @@
 #include "ItemMimeData.h"
 
+#include "ClipboardPictures.h"
 #include "MyThumbnailItem.h"
 #include "PasteboardUrls.h"
 #include "VorendaShelf.h"
@@ -75,4 +76,5 @@ void ItemMimeData::addOutsideFormats(const QList<AbstractThumbnailItem*>& items,
 void VorendaShelf::onSetMimeData(QList<AbstractThumbnailItem*> items, QMimeData* mimeData)
 {
     ItemMimeData::addOutsideFormats(items, mimeData);
+    ClipboardPictures::note(items, mimeData);
 }

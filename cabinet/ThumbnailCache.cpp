@@ -2,6 +2,7 @@
 
 #include "BoundedImageReader.h"
 #include "CachedPictureStore.h"
+#include "ClipboardPictures.h"
 #include "FileInfoProvider.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
@@ -110,6 +111,8 @@ void ThumbnailCache::remove(const QList<AbstractThumbnailItem*>& items)
     if (cacheFolder.isEmpty())
         return;
     const QSet<AbstractThumbnailItem*> leaving(items.cbegin(), items.cend());
+    // Items on the clipboard come back with their pictures when pasted.
+    const QSet<QString> onClipboard = ClipboardPictures::held();
     QSet<QString> handled;
     for (AbstractThumbnailItem* entry : items) {
         auto* item = qobject_cast<MyThumbnailItem*>(entry);
@@ -126,7 +129,7 @@ void ThumbnailCache::remove(const QList<AbstractThumbnailItem*>& items)
         const QFileInfo info(path);
         if (!info.exists() || info.isSymLink() || QFileInfo(info.absolutePath()).canonicalFilePath() != cacheFolder)
             continue;
-        if (fileInUse(path, leaving))
+        if (onClipboard.contains(path) || fileInUse(path, leaving))
             continue;
         QFile::remove(path);
         forgetSharedIcon(path);

@@ -36,7 +36,8 @@ public:
 
     // Stores a picture under `name`; its path, or empty when nothing could be stored.
     QString store(const QString& name, const QPixmap& pixmap);
-    // Deletes the cached thumbnails that only these items use.
+    // Deletes the cached thumbnails that only these items use (items on the clipboard
+    // use theirs too).
     void remove(const QList<AbstractThumbnailItem*>& items);
 
     // A picture decoded no larger than `box` where the format allows; null for what is

@@ -361,19 +361,39 @@ void PreferencesWidget::onChangeStoreFolder()
         return;
     const QString newRoot = addTrailingSeparator(QFileInfo(target).absoluteFilePath());
 
-    // Another store is never taken as it stands, nor copied over: it may be a partial
-    // copy, or the data of another setup.
+    // A folder holding a store of its own (a copy only ever gets one when it is complete)
+    // is taken as it stands from the next start; nothing is copied over it, and this run
+    // keeps saving into the old folder.
     if (StoreFolderCopy::holdsStore(newRoot)) {
+        if (!recordStoreFolder(oldRoot, newRoot))
+            return;
         VorendaGlobal::addToLog(
-            QStringLiteral("PreferencesWidget: \"%1\" already holds a store folder; it is left as it is").arg(newRoot));
+            QStringLiteral("PreferencesWidget: \"%1\" holds a store folder; it is used from the next start").arg(newRoot));
         MessageDialog message;
-        message.exec(this,
-                     tr("The selected folder already holds a Store Folder. Please select an empty folder, or "
-                        "remove the Store Folder from it first."),
+        message.exec(this, tr("Please restart the application to use the configuration from the selected Store Folder."),
                      MessageDialog::Warning, MessageDialog::OkButton);
         return;
     }
     copyStoreFolder(oldRoot, newRoot);
+}
+
+bool PreferencesWidget::recordStoreFolder(const QString& oldRoot, const QString& newRoot)
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("Main/StoreFolder"), newRoot);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    VorendaGlobal::addToLog(
+        QStringLiteral("PreferencesWidget: The new store folder \"%1\" could not be written into the settings \"%2\"")
+            .arg(newRoot, settings.fileName()));
+    settings.setValue(QStringLiteral("Main/StoreFolder"), oldRoot);
+    MessageDialog message;
+    message.exec(this,
+                 tr("The new Store Folder could not be recorded in the settings.\n\nThe current Store Folder "
+                    "stays in use."),
+                 MessageDialog::Critical, MessageDialog::OkButton);
+    return false;
 }
 
 void PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& newRoot)
@@ -400,21 +420,8 @@ void PreferencesWidget::copyStoreFolder(const QString& oldRoot, const QString& n
 
     // Only a complete copy becomes the store folder, from the next start on and for
     // everything saved from now on.
-    QSettings settings;
-    settings.setValue(QStringLiteral("Main/StoreFolder"), newRoot);
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        VorendaGlobal::addToLog(
-            QStringLiteral("PreferencesWidget: The new store folder \"%1\" could not be written into the settings \"%2\"")
-                .arg(newRoot, settings.fileName()));
-        settings.setValue(QStringLiteral("Main/StoreFolder"), oldRoot);
-        MessageDialog message;
-        message.exec(this,
-                     tr("The new Store Folder could not be recorded in the settings.\n\nThe current Store Folder "
-                        "stays in use."),
-                     MessageDialog::Critical, MessageDialog::OkButton);
+    if (!recordStoreFolder(oldRoot, newRoot))
         return;
-    }
 
     VorendaGlobal::storeFolder = newRoot;
     // The styles the user made lie in the folder's "Styles": their new copies are used from now on.

@@ -59,6 +59,9 @@ private:
     // store folder; when anything could not be copied, the old folder stays in use and
     // `newRoot` as it was. Either way a message says what became of it.
     void copyStoreFolder(const QString& oldRoot, const QString& newRoot);
+    // Writes `newRoot` as the store folder of the next start; when the settings cannot
+    // be written, says so and keeps `oldRoot` there.
+    bool recordStoreFolder(const QString& oldRoot, const QString& newRoot);
     void setBusy(bool busy);
 
     VorendaMain* controller = nullptr;

@@ -135,6 +135,8 @@ private:
     // Opens the cabinets whose files lie in the data folder but are not listed, in
     // the order of their names; returns how many.
     int addUnlistedShelves();
+    // Whether a cabinet of this id is open already.
+    static bool isListed(const QString& id);
     void wireShelf(VorendaShelf* shelf);
     QKeySequence freeShowHotkey() const;
     QString freeShelfName() const;

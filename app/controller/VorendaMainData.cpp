@@ -1,9 +1,11 @@
 #include "VorendaMain.h"
 
 #include "DamagedFile.h"
+#include "DataFileText.h"
 #include "HotkeyManager.h"
 #include "RegularFile.h"
 #include "SaveFileCommit.h"
+#include "StoredCabinetId.h"
 #include "QuickSearchWidget.h"
 #include "TerminationSignals.h"
 #include "VorendaGlobal.h"
@@ -101,7 +103,10 @@ bool VorendaMain::save(const QString& path)
     xml.writeAttribute(QStringLiteral("language"), VorendaGlobal::appLanguage);
     xml.writeAttribute(QStringLiteral("animhover"), boolText(VorendaGlobal::animHover));
     xml.writeAttribute(QStringLiteral("animclick"), boolText(VorendaGlobal::animClick));
-    xml.writeAttribute(QStringLiteral("tags"), VorendaGlobal::tags.join(QLatin1Char(',')).trimmed().toLower());
+    // Tags come from the cabinets' files, which may carry any character: the same
+    // encoding keeps this file writable.
+    xml.writeAttribute(QStringLiteral("tags"),
+                       encodeDataText(VorendaGlobal::tags.join(QLatin1Char(',')).trimmed().toLower()));
 
     xml.writeEmptyElement(QStringLiteral("Hotkeys"));
     xml.writeAttribute(QStringLiteral("showall"), showAllKey.toString(QKeySequence::PortableText));
@@ -209,10 +214,9 @@ int VorendaMain::addUnlistedShelves()
                                         .arg(folder.absoluteFilePath(file)));
             continue;
         }
-        const QString id = file.chopped(4);
-        const bool listed = std::any_of(VorendaGlobal::shelves.cbegin(), VorendaGlobal::shelves.cend(),
-                                        [&id](const VorendaShelf* shelf) { return shelf->id == id; });
-        if (listed)
+        const QString written = file.chopped(4);
+        const QString id = StoredCabinetId::read(written);
+        if (isListed(id))
             continue;
         if (VorendaGlobal::shelves.size() >= maxShelves) {
             VorendaGlobal::addToLog(
@@ -221,7 +225,7 @@ int VorendaMain::addUnlistedShelves()
                     .arg(VorendaGlobal::getDataLocation()));
             break;
         }
-        onCreateNewShelf(id, 0, -1);
+        onCreateNewShelf(StoredCabinetId::adoptDataFile(written, id), 0, -1);
         ++added;
     }
     VorendaGlobal::addToLog(QStringLiteral("VorendaMain: The cabinet list was rebuilt from \"%1\": %2 cabinets added")
@@ -249,7 +253,8 @@ void VorendaMain::readPreferencesElement(QXmlStreamReader& xml)
             if (!attributes.hasAttribute(QStringLiteral("tags"))) {
                 VorendaGlobal::tags.clear();
             } else {
-                const QString text = attributes.value(QStringLiteral("tags")).toString().trimmed().toLower();
+                const QString text =
+                    decodeDataText(attributes.value(QStringLiteral("tags")).toString()).trimmed().toLower();
                 if (!text.isEmpty()) {
                     QStringList tags = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
                     tags.removeDuplicates();
@@ -292,8 +297,26 @@ void VorendaMain::readShelvesElement(QXmlStreamReader& xml)
 
 void VorendaMain::readShelfElement(QXmlStreamReader& xml)
 {
-    const QString id = xml.attributes().value(QStringLiteral("id")).toString();
-    if (!id.isEmpty())
-        onCreateNewShelf(id, 0, -1);
+    const QString written = xml.attributes().value(QStringLiteral("id")).toString();
     readUnknownElement(xml);
+    const QString id = StoredCabinetId::read(written);
+    if (id.isEmpty()) {
+        // Its file could never be read nor written: a cabinet of it would lose every edit.
+        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: The cabinet id \"%1\" is not valid; no cabinet is made of it")
+                                    .arg(written.left(64)));
+        return;
+    }
+    if (isListed(id)) {
+        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: The cabinet \"%1\" is listed more than once; it is opened once")
+                                    .arg(id));
+        return;
+    }
+    onCreateNewShelf(StoredCabinetId::adoptDataFile(written, id), 0, -1);
+}
+
+bool VorendaMain::isListed(const QString& id)
+{
+    return std::any_of(VorendaGlobal::shelves.cbegin(), VorendaGlobal::shelves.cend(), [&id](const VorendaShelf* shelf) {
+        return shelf->id.compare(id, Qt::CaseInsensitive) == 0;
+    });
 }

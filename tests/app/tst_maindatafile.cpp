@@ -29,6 +29,9 @@ private slots:
     void readsPreferences_data();
     void readsPreferences();
     void cabinetsAreListedOnce();
+    void cabinetIdsOfAnotherForm_data();
+    void cabinetIdsOfAnotherForm();
+    void tagsOfAnyTextAreKept();
     void numbersAreBounded_data();
     void numbersAreBounded();
     void otherTopElementIsDamaged();
@@ -212,6 +215,91 @@ void TestMainDataFile::cabinetsAreListedOnce()
     QVERIFY(!VorendaGlobal::shelves.first()->isVisible());
 }
 
+void TestMainDataFile::cabinetIdsOfAnotherForm_data()
+{
+    QTest::addColumn<QByteArray>("listed");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("ids");
+    QTest::addColumn<QString>("logged");
+
+    const QString lower = QStringLiteral("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a");
+    const QString upper = lower.toUpper();
+    const auto invalid = [](const char* id) {
+        return QStringLiteral("VorendaMain: The cabinet id \"%1\" is not valid; no cabinet is made of it")
+            .arg(QLatin1String(id));
+    };
+    QTest::newRow("leads out of the folder") << QByteArray("../../x") << QString() << QStringList() << invalid("../../x");
+    QTest::newRow("31 digits") << QByteArray("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0") << QString() << QStringList()
+                               << invalid("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0");
+    QTest::newRow("33 digits") << QByteArray("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0") << QString() << QStringList()
+                               << invalid("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0");
+    QTest::newRow("no hexadecimal digits") << QByteArray("0g0g0g0g0g0g0g0g0g0g0g0g0g0g0g0g") << lower << QStringList()
+                                           << invalid("0g0g0g0g0g0g0g0g0g0g0g0g0g0g0g0g");
+    QTest::newRow("upper case is the cabinet of the lower-case file") << upper.toLatin1() << lower << QStringList{lower}
+                                                                      << QString();
+    QTest::newRow("both cases are one cabinet")
+        << QByteArray(upper.toLatin1() + "\"/><Cabinet id=\"" + lower.toLatin1()) << lower << QStringList{lower}
+        << QStringLiteral("VorendaMain: The cabinet \"%1\" is listed more than once; it is opened once").arg(lower);
+    QTest::newRow("an upper-case file takes the lower-case name")
+        << upper.toLatin1() << upper << QStringList{lower}
+        << QStringLiteral("VorendaMain: The data file \"%1/%2.dat\" of the cabinet \"%3\" is now \"%1/%3.dat\"")
+               .arg(VorendaGlobal::getDataLocation(), upper, lower);
+}
+
+void TestMainDataFile::cabinetIdsOfAnotherForm()
+{
+    QFETCH(QByteArray, listed);
+    QFETCH(QString, file);
+    QFETCH(QStringList, ids);
+    QFETCH(QString, logged);
+
+    if (!file.isEmpty())
+        writeCabinetFile(file, "Kept");
+    QVERIFY(controller->load(writeFile("<Root><Cabinets><Cabinet id=\"" + listed + "\"/></Cabinets></Root>\n")));
+    QCOMPARE(shelfIds(), ids);
+    if (!logged.isEmpty())
+        QVERIFY2(logLines().contains(logged), qPrintable(logLines().join(QLatin1Char('\n'))));
+    for (VorendaShelf* shelf : qAsConst(VorendaGlobal::shelves)) {
+        QCOMPARE(shelf->name, QStringLiteral("Kept")); // its items are those of its file
+        shelf->save();
+    }
+
+    // Only the cabinets opened are written back, each into the one file it read.
+    controller->save();
+    QFile saved(path());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray text = saved.readAll();
+    QCOMPARE(text.count("<Cabinet id="), ids.size());
+    for (const QString& id : qAsConst(ids))
+        QVERIFY(text.contains("<Cabinet id=\"" + id.toLatin1() + "\"/>"));
+    const QStringList files = QDir(VorendaGlobal::getDataLocation()).entryList(QDir::Files);
+    if (ids.isEmpty())
+        QCOMPARE(files, file.isEmpty() ? QStringList() : QStringList{file + QStringLiteral(".dat")});
+    else
+        QCOMPARE(files, QStringList{ids.first() + QStringLiteral(".dat")});
+}
+
+void TestMainDataFile::tagsOfAnyTextAreKept()
+{
+    // Tags come from the cabinets' files, whose escapes carry any character.
+    const QStringList tags{QStringLiteral("a") + QChar(0x01) + QStringLiteral("b"),
+                           QStringLiteral("c") + QChar(0xFFFF),
+                           QString(QChar(0xD800)) + QStringLiteral("lone"),
+                           QString(QChar(0xE000)) + QStringLiteral("0041"),
+                           QStringLiteral("line\rend"),
+                           QStringLiteral("plain")};
+    VorendaGlobal::tags = tags;
+    controller->onCreateNewShelf(QStringLiteral("0123456789abcdef0123456789abcdef"), 0, -1);
+    controller->save();
+    QVERIFY2(logLines().contains(QStringLiteral("VorendaMain: Done!")), qPrintable(logLines().join(QLatin1Char('\n'))));
+
+    cleanup();
+    VorendaGlobal::tags = QStringList{QStringLiteral("before")};
+    controller = std::make_unique<VorendaMain>(nullptr); // reads the file again
+    QCOMPARE(shelfIds(), QStringList{QStringLiteral("0123456789abcdef0123456789abcdef")});
+    QCOMPARE(VorendaGlobal::tags, tags);
+}
+
 void TestMainDataFile::numbersAreBounded_data()
 {
     QTest::addColumn<QByteArray>("general");
@@ -270,10 +358,11 @@ void TestMainDataFile::hostileFilesKeepTheCabinets_data()
     QTest::addColumn<QStringList>("ids");
     QTest::addColumn<QString>("logged");
 
-    // The data folder holds the files of cabinets b, a and c (named so they sort a, b, c).
+    // The data folder holds the files of cabinets b, a and c (named so they sort c, a, b:
+    // c's file is named in upper case, and the cabinet made of it has the lower-case id).
     const QString a = QStringLiteral("0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a0a");
     const QString b = QStringLiteral("0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b0b");
-    const QString c = QStringLiteral("0C0C0C0C0C0C0C0C0C0C0C0C0C0C0C0C");
+    const QString c = QStringLiteral("0c0c0c0c0c0c0c0c0c0c0c0c0c0c0c0c");
     const QString rebuilt = QStringLiteral("The cabinet list was rebuilt");
     const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE Vorenda-Data>\n";
 

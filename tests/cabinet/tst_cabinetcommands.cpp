@@ -43,6 +43,7 @@ private slots:
     void entriesAreFreedWithTheirMenu();
     void removalQuestionIsModalAndAlone();
     void cutKeepsThePictures();
+    void itemsOnTheClipboardKeepTheirPicture();
     void deletingTheCabinet_data();
     void deletingTheCabinet();
     void categoriesAreMadeAndPlaced();
@@ -384,6 +385,46 @@ void TestCabinetCommands::cutKeepsThePictures()
     shelf->doMenuAction(RemoveSelectedItems, -1);
     QVERIFY(driver->ran());
     QVERIFY(!QFile::exists(other));
+}
+
+void TestCabinetCommands::itemsOnTheClipboardKeepTheirPicture()
+{
+    // Two items of the same target share one cached picture.
+    auto shelf = newCabinet();
+    MyThumbnailItem* cut = addImageItem(*shelf, QStringLiteral("Sunset"));
+    MyThumbnailItem* twin = addImageItem(*shelf, QStringLiteral("Sunset"));
+    const QString picture = cachePath(cut);
+    QCOMPARE(cachePath(twin), picture);
+    shelf->view->resetModel();
+    shelf->view->clearSelection();
+    cut->setSelected(true);
+    std::unique_ptr<QuestionDriver> driver(answerRemoval(true));
+    shelf->cutAction->trigger();
+    QVERIFY(driver->ran());
+
+    // The cut item lives only on the clipboard now; removing its twin leaves its picture.
+    shelf->view->clearSelection();
+    twin->setSelected(true);
+    driver.reset(answerRemoval(true));
+    shelf->doMenuAction(RemoveSelectedItems, -1);
+    QVERIFY(driver->ran());
+    QVERIFY(shelf->view->getAllItems().isEmpty());
+    QVERIFY2(QFile::exists(picture), "the picture of an item on the clipboard is removed");
+
+    // Pasted, it shows its own picture again.
+    shelf->view->paste();
+    const QList<AbstractThumbnailItem*> pasted = shelf->view->getAllItems();
+    QCOMPARE(names(pasted), QStringList{QStringLiteral("Sunset")});
+    QCOMPARE(cachePath(static_cast<MyThumbnailItem*>(pasted.first())), picture);
+
+    // Once the clipboard holds something else, the last item to leave takes the picture along.
+    QApplication::clipboard()->setText(QStringLiteral("other"));
+    shelf->view->clearSelection();
+    pasted.first()->setSelected(true);
+    driver.reset(answerRemoval(true));
+    shelf->doMenuAction(RemoveSelectedItems, -1);
+    QVERIFY(driver->ran());
+    QVERIFY(!QFile::exists(picture));
 }
 
 void TestCabinetCommands::deletingTheCabinet_data()

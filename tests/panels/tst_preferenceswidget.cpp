@@ -46,7 +46,7 @@ private slots:
     void otherLanguageAsksForRestart();
     void panelsSlide();
     void showStoreFolderOpensTheFileManager();
-    void targetHoldingAStoreIsRefused();
+    void targetHoldingAStoreIsTakenFromTheNextStart();
     void storeFolderMovesWithItsStyles();
     void targetInsideTheStoreIsRefused_data();
     void targetInsideTheStoreIsRefused();
@@ -468,23 +468,38 @@ void TestPreferencesWidget::showStoreFolderOpensTheFileManager()
     QFile::remove(record);
 }
 
-void TestPreferencesWidget::targetHoldingAStoreIsRefused()
+void TestPreferencesWidget::targetHoldingAStoreIsTakenFromTheNextStart()
 {
     const QString target = makeFolder(TestEnvironment::instance()->root() + QStringLiteral("/other store"));
-    const QByteArray other = "<!DOCTYPE Vorenda-Data><Root/>";
+    const QString otherCabinet = QStringLiteral("0123456789abcdef0123456789abcdef");
+    const QByteArray other = "<?xml version=\"1.0\"?>\n<!DOCTYPE Vorenda-Data>\n<Root><Cabinets><Cabinet id=\""
+        + otherCabinet.toLatin1() + "\"/></Cabinets></Root>\n";
     QVERIFY(writeFile(target + QStringLiteral("/Vorenda.dat"), other));
     QVERIFY(writeFile(originalStore + QStringLiteral("Data/a.dat"), "cabinet"));
     panel()->show(controller.get(), 0);
     changeStoreFolderTo(target);
 
-    // Neither taken as it stands nor copied over.
-    QCOMPARE(messages, QStringList{QStringLiteral("The selected folder already holds a Store Folder. Please select an "
-                                                  "empty folder, or remove the Store Folder from it first.")});
+    // Nothing is copied over it, and this run goes on in the old folder.
+    const QString newRoot = target + QLatin1Char('/');
+    QCOMPARE(messages, QStringList{QStringLiteral("Please restart the application to use the configuration from the "
+                                                  "selected Store Folder.")});
     QCOMPARE(VorendaGlobal::storeFolder, originalStore);
-    QCOMPARE(QSettings().value(QStringLiteral("Main/StoreFolder")).toString(), originalStore);
+    QCOMPARE(QSettings().value(QStringLiteral("Main/StoreFolder")).toString(), newRoot);
     QCOMPARE(readFile(target + QStringLiteral("/Vorenda.dat")), other);
     QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("Vorenda.dat")});
+    controller->save();
+    QVERIFY(QFile::exists(originalStore + QStringLiteral("Vorenda.dat")));
+    QCOMPARE(readFile(target + QStringLiteral("/Vorenda.dat")), other);
+
+    // The next start uses that store's configuration.
+    controller.reset();
+    ControllerFixture::deleteShelves();
+    VorendaGlobal::initialize();
+    QCOMPARE(VorendaGlobal::storeFolder, newRoot);
+    controller = std::make_unique<VorendaMain>(nullptr);
+    QCOMPARE(VorendaGlobal::shelves.size(), 1);
+    QCOMPARE(VorendaGlobal::shelves.first()->id, otherCabinet);
 }
 
 void TestPreferencesWidget::storeFolderMovesWithItsStyles()
