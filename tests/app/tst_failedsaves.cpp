@@ -20,10 +20,10 @@
 #include <cstring>
 #include <memory>
 
-// The store folder on a filesystem that turns read-only while the program runs (as
-// root too): a failed save says so at once in the cabinet's status label with the
-// system's reason, a message tells of each failing file once until it saved again,
-// and a quit asks whether to try again, which saves once the cause is gone.
+// The store folder on a filesystem that turns read-only (as root too) or fills up
+// while the program runs: a failed save says so at once in the cabinet's status label
+// with the system's reason, a message tells of each failing file once until it saved
+// again, and a quit asks whether to try again, which saves once the cause is gone.
 class TestFailedSaves : public QObject
 {
     Q_OBJECT
@@ -33,6 +33,7 @@ private slots:
     void init();
     void cleanup();
     void cleanupTestCase();
+    void toldOncePerFileUntilSaved_data();
     void toldOncePerFileUntilSaved();
     void quitAnywayLeavesTheOldFiles();
     // Last: the quit it runs ends every later event loop at once.
@@ -42,6 +43,8 @@ private:
     VorendaShelf* newShelf(const QString& name);
     static QByteArray readAll(const QString& path);
     static QString readOnlyReason() { return QString::fromLocal8Bit(std::strerror(EROFS)); }
+    // Makes the store read-only or full, or takes that away again.
+    bool setFault(const QString& fault, bool on);
     // Runs the event loop until what was posted before has run.
     static void settle();
     // The texts of the buttons of the question window, left to right.
@@ -96,7 +99,8 @@ void TestFailedSaves::init()
 void TestFailedSaves::cleanup()
 {
     // With the cause gone every file saves, and nothing is left failing.
-    SmallFilesystem::setReadOnly(store, false);
+    setFault(QStringLiteral("read-only"), false);
+    setFault(QStringLiteral("full"), false);
     if (controller)
         controller->save();
     for (VorendaShelf* shelf : qAsConst(VorendaGlobal::shelves))
@@ -144,29 +148,47 @@ QStringList TestFailedSaves::buttonTexts(QMessageBox* box)
     return texts;
 }
 
+bool TestFailedSaves::setFault(const QString& fault, bool on)
+{
+    if (fault == QLatin1String("read-only"))
+        return SmallFilesystem::setReadOnly(store, on);
+    const QString filler = store + QStringLiteral("/filler");
+    return on ? SmallFilesystem::fill(store) : (!QFile::exists(filler) || QFile::remove(filler));
+}
+
+void TestFailedSaves::toldOncePerFileUntilSaved_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only") << QStringLiteral("read-only") << readOnlyReason();
+    QTest::newRow("full") << QStringLiteral("full") << QString::fromLocal8Bit(std::strerror(ENOSPC));
+}
+
 void TestFailedSaves::toldOncePerFileUntilSaved()
 {
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
     VorendaShelf* shelf = newShelf(QStringLiteral("Work"));
     const QString file = ShelfDataFile::path(*shelf);
     const QByteArray before = readAll(file);
     QVERIFY(before.contains("name=\"Work\""));
     MessageReader messages;
-    QVERIFY2(SmallFilesystem::setReadOnly(store, true), qPrintable(SmallFilesystem::why()));
+    QVERIFY2(setFault(fault, true), qPrintable(SmallFilesystem::why()));
 
     // The status label says it before anything else runs; the message follows.
     shelf->name = QStringLiteral("Work 2");
     shelf->save();
-    QCOMPARE(shelf->statusLabel->text(), QStringLiteral("Not saved: ") + readOnlyReason());
+    QCOMPARE(shelf->statusLabel->text(), QStringLiteral("Not saved: ") + reason);
     QTRY_COMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts.first().startsWith(QStringLiteral("Vorenda could not save the cabinet \"Work 2\" to %1:\n%2\n")
-                                                   .arg(file, readOnlyReason())),
+                                                   .arg(file, reason)),
              qPrintable(messages.texts.first()));
     QCOMPARE(readAll(file), before);
 
     // Failing again, the label says it again; the message is not repeated.
     shelf->statusLabel->clear();
     shelf->save();
-    QCOMPARE(shelf->statusLabel->text(), QStringLiteral("Not saved: ") + readOnlyReason());
+    QCOMPARE(shelf->statusLabel->text(), QStringLiteral("Not saved: ") + reason);
     settle();
     QCOMPARE(messages.texts.size(), 1);
 
@@ -175,14 +197,14 @@ void TestFailedSaves::toldOncePerFileUntilSaved()
     QTRY_COMPARE(messages.texts.size(), 2);
     QVERIFY2(messages.texts.last().startsWith(QStringLiteral("Vorenda could not save the list of cabinets and the "
                                                              "preferences to %1:\n%2\n")
-                                                  .arg(VorendaMain::dataFilePath(), readOnlyReason())),
+                                                  .arg(VorendaMain::dataFilePath(), reason)),
              qPrintable(messages.texts.last()));
     controller->save();
     settle();
     QCOMPARE(messages.texts.size(), 2);
 
     // The cause gone, the next save succeeds and the label is the cabinet's again.
-    QVERIFY(SmallFilesystem::setReadOnly(store, false));
+    QVERIFY(setFault(fault, false));
     shelf->save();
     QVERIFY(readAll(file).contains("name=\"Work 2\""));
     QVERIFY(!shelf->statusLabel->text().startsWith(QStringLiteral("Not saved")));
@@ -190,7 +212,7 @@ void TestFailedSaves::toldOncePerFileUntilSaved()
     QVERIFY(FailedSaves::instance().contains(VorendaMain::dataFilePath()));
 
     // Saved once, a new failure of that file is told again; the other file's is not.
-    QVERIFY(SmallFilesystem::setReadOnly(store, true));
+    QVERIFY(setFault(fault, true));
     shelf->save();
     controller->save();
     QTRY_COMPARE(messages.texts.size(), 3);
