@@ -20,8 +20,7 @@ public:
     static FailedSaves& instance();
 
     // `what` names the file for the user, to follow "could not save" (as "the cabinet
-    // "Work""); the message is
-    // shown over `window` (null: over no window).
+    // "Work""); the message is shown over `window` (null: over no window).
     void failed(const QString& path, const QString& what, const QString& reason, QWidget* window = nullptr);
     // `path` was saved, or needs no saving any more.
     void saved(const QString& path);
