@@ -70,6 +70,27 @@
     </message>
 </context>
 <context>
+    <name>FailedSaves</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Vorenda could not save %1 to %2:
+%3
+
+The latest changes are not on the disk yet. They are saved with the next change once the cause is removed.</source>
+        <translation>Vorenda konnte %1 nicht in %2 speichern:
+%3
+
+Die letzten Änderungen sind noch nicht auf der Festplatte. Sie werden mit der nächsten Änderung gespeichert, sobald die Ursache behoben ist.</translation>
+    </message>
+</context>
+<context>
     <name>FolderWarningDialog</name>
     <message>
         <source>subcategory</source>
@@ -1292,6 +1313,29 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>UnsavedFilesQuestion</name>
+    <message>
+        <source>These files could not be saved:
+
+%1
+
+If you quit now, their latest changes are lost. Remove the cause (make room on the disk, say) and try again.</source>
+        <translation>Diese Dateien konnten nicht gespeichert werden:
+
+%1
+
+Wenn Sie jetzt beenden, gehen ihre letzten Änderungen verloren. Beheben Sie die Ursache (schaffen Sie zum Beispiel Platz auf der Festplatte) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Quit Anyway</source>
+        <translation>Trotzdem beenden</translation>
+    </message>
+</context>
+<context>
     <name>VorendaMain</name>
     <message>
         <source>Ctrl+F10</source>
@@ -1412,6 +1456,14 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
     <message>
         <source>Vorenda could not check for updates. %1</source>
         <translation>Vorenda konnte nicht nach Updates suchen. %1</translation>
+    </message>
+    <message>
+        <source>the list of cabinets and the preferences</source>
+        <translation>die Liste der Schränke und die Einstellungen</translation>
+    </message>
+    <message>
+        <source>The damaged file cannot be kept aside.</source>
+        <translation>Die beschädigte Datei kann nicht beiseitegelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -2291,6 +2343,22 @@ Der bisherige Ablageordner wird weiter verwendet.</translation>
     <message>
         <source>Favorites</source>
         <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>Nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>a cabinet without a name</source>
+        <translation>einen Schrank ohne Namen</translation>
+    </message>
+    <message>
+        <source>the cabinet &quot;%1&quot;</source>
+        <translation>den Schrank „%1“</translation>
+    </message>
+    <message>
+        <source>The damaged file cannot be kept aside.</source>
+        <translation>Die beschädigte Datei kann nicht beiseitegelegt werden.</translation>
     </message>
 </context>
 <context>

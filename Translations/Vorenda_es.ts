@@ -70,6 +70,27 @@
     </message>
 </context>
 <context>
+    <name>FailedSaves</name>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Vorenda could not save %1 to %2:
+%3
+
+The latest changes are not on the disk yet. They are saved with the next change once the cause is removed.</source>
+        <translation>Vorenda no pudo guardar %1 en %2:
+%3
+
+Los últimos cambios aún no están en el disco. Se guardarán con el próximo cambio, una vez eliminada la causa.</translation>
+    </message>
+</context>
+<context>
     <name>FolderWarningDialog</name>
     <message>
         <source>subcategory</source>
@@ -1292,6 +1313,29 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     </message>
 </context>
 <context>
+    <name>UnsavedFilesQuestion</name>
+    <message>
+        <source>These files could not be saved:
+
+%1
+
+If you quit now, their latest changes are lost. Remove the cause (make room on the disk, say) and try again.</source>
+        <translation>No se pudieron guardar estos archivos:
+
+%1
+
+Si sale ahora, se perderán sus últimos cambios. Elimine la causa (por ejemplo, libere espacio en el disco) e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Intentar de nuevo</translation>
+    </message>
+    <message>
+        <source>Quit Anyway</source>
+        <translation>Salir de todos modos</translation>
+    </message>
+</context>
+<context>
     <name>VorendaMain</name>
     <message>
         <source>Ctrl+F10</source>
@@ -1412,6 +1456,14 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     <message>
         <source>Vorenda could not check for updates. %1</source>
         <translation>Vorenda no pudo buscar actualizaciones. %1</translation>
+    </message>
+    <message>
+        <source>the list of cabinets and the preferences</source>
+        <translation>la lista de armarios y las preferencias</translation>
+    </message>
+    <message>
+        <source>The damaged file cannot be kept aside.</source>
+        <translation>El archivo dañado no se puede apartar.</translation>
     </message>
 </context>
 <context>
@@ -2291,6 +2343,22 @@ Se sigue usando la carpeta de almacenamiento actual.</translation>
     <message>
         <source>Favorites</source>
         <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Not saved: %1</source>
+        <translation>No guardado: %1</translation>
+    </message>
+    <message>
+        <source>a cabinet without a name</source>
+        <translation>un armario sin nombre</translation>
+    </message>
+    <message>
+        <source>the cabinet &quot;%1&quot;</source>
+        <translation>el armario «%1»</translation>
+    </message>
+    <message>
+        <source>The damaged file cannot be kept aside.</source>
+        <translation>El archivo dañado no se puede apartar.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "SaveFileCommit.h"
 
 #include <QBuffer>
+#include <QFile>
 
 #include <cerrno>
 #include <cstring>
@@ -40,6 +41,14 @@ QString saveFileError(QSaveFile& file)
             return QString::fromLocal8Bit(std::strerror(errno));
     }
     return file.error() == QFileDevice::NoError ? QStringLiteral("the file was cut short") : file.errorString();
+}
+
+QString saveFileOpenError(const QSaveFile& file)
+{
+    const QByteArray path = QFile::encodeName(file.fileName());
+    if (::access(path.constData(), F_OK) == 0 && ::access(path.constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return file.errorString();
 }
 
 bool commitSaveFile(QSaveFile& file, QString* error)

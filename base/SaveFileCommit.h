@@ -15,3 +15,8 @@ bool commitSaveFile(QSaveFile& file, QString* error = nullptr);
 // one more byte is written at the end of the temporary file, which is dropped anyway,
 // and what the system says of that is the reason ("No space left on device").
 QString saveFileError(QSaveFile& file);
+
+// Why `file` could not be opened. Qt says only that an existing file "is not writable"
+// where the system would give the cause, as on a read-only filesystem: then the
+// system's own words.
+QString saveFileOpenError(const QSaveFile& file);

@@ -215,7 +215,9 @@ void ItemOperations::moveIn(AbstractThumbnailItem* item, bool* ok)
 void ItemOperations::selected(AbstractThumbnailItem* item, bool on)
 {
     auto* thumbnail = qobject_cast<MyThumbnailItem*>(item);
-    if (!on || !thumbnail)
+    // The slider's value is saved as the cabinet's size for new items: a locked
+    // cabinet keeps it.
+    if (!on || !thumbnail || shelf.kiosk)
         return;
     const int size = thumbnail->properties.thumbsize ? thumbnail->properties.thumbsize
                                                      : VorendaGlobal::SHELF_THUMBSIZE / 2;

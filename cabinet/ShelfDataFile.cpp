@@ -2,6 +2,7 @@
 
 #include "CategoryHeaderItem.h"
 #include "DamagedFile.h"
+#include "FailedSaves.h"
 #include "FileInfoProvider.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
@@ -161,6 +162,8 @@ void ShelfDataFile::markDeleted()
 {
     deleted = true;
     saveTimer.stop();
+    // What it failed to save is gone with it.
+    FailedSaves::instance().saved(path(shelf));
 }
 
 bool ShelfDataFile::isLoadingPictures() const
@@ -199,24 +202,42 @@ void ShelfDataFile::save()
     const QString folder = QDir(VorendaGlobal::getDataLocation()).absolutePath();
     if (!QDir().mkpath(folder)) {
         ShelfLog::write(shelf, QStringLiteral("Saving failed: cannot create the folder %1").arg(folder));
-        return;
-    }
-    if (save(file))
+        saveError = FailedSaves::folderNotMade(folder);
+    } else if (save(file)) {
         ShelfLog::write(shelf, QStringLiteral("Done!"));
-    else
+        if (FailedSaves::instance().contains(file)) {
+            FailedSaves::instance().saved(file);
+            // The label said it was not saved.
+            shelf.updateStatusLabel();
+        }
+        return;
+    } else {
         ShelfLog::write(shelf, QStringLiteral("Saving failed!"));
+    }
+    reportFailure(file);
+}
+
+void ShelfDataFile::reportFailure(const QString& file)
+{
+    shelf.showStatusMessage(VorendaShelf::tr("Not saved: %1").arg(saveError));
+    const QString what = shelf.name.isEmpty() ? VorendaShelf::tr("a cabinet without a name")
+                                              : VorendaShelf::tr("the cabinet \"%1\"").arg(shelf.name);
+    FailedSaves::instance().failed(file, what, saveError, &shelf);
 }
 
 bool ShelfDataFile::save(const QString& path)
 {
     if (VorendaGlobal::readOnlyConfig || loadCutShort)
         return false;
-    if (!damagedFile.isEmpty() && damagedFile == path && !keepDamagedDataFile(path))
+    if (!damagedFile.isEmpty() && damagedFile == path && !keepDamagedDataFile(path)) {
+        saveError = VorendaShelf::tr("The damaged file cannot be kept aside.");
         return false;
+    }
 
     ShelfDataWriter writer(path);
     if (!writer.begin()) {
         ShelfLog::write(shelf, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
+        saveError = writer.errorString();
         return false;
     }
     settings.write(writer);
@@ -230,8 +251,10 @@ bool ShelfDataFile::save(const QString& path)
 
     if (!writer.commit()) {
         ShelfLog::write(shelf, QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
+        saveError = writer.errorString();
         return false;
     }
+    saveError.clear();
     return true;
 }
 

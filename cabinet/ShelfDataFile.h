@@ -67,6 +67,8 @@ private:
     void writeCategory(ShelfDataWriter& writer, CategoryHeaderItem* header, int parentKey,
                        const QList<AbstractThumbnailItem*>& items);
     bool keepDamagedDataFile(const QString& path);
+    // Tells the user at once in the status label, and once in a message.
+    void reportFailure(const QString& file);
     // Where a category read from a file goes (`key` -1: a free one); its items go to
     // the key returned. An `enclosed` category keeps its parent however it is keyed.
     int installCategory(CategoryHeaderItem* header, int key, int parentKey, bool enclosed);
@@ -81,6 +83,8 @@ private:
 
     VorendaShelf& shelf;
     QString damagedFile;
+    // Why the last save(path) failed, as the system said it.
+    QString saveError;
     // Saves wait until the file was read, so a change made earlier cannot overwrite it.
     bool dataFileRead = false;
     bool loadingDataFile = false;

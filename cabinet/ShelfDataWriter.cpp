@@ -11,7 +11,7 @@ ShelfDataWriter::ShelfDataWriter(const QString& path)
 bool ShelfDataWriter::begin()
 {
     if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
+        error = saveFileOpenError(file);
         return false;
     }
     writer.setDevice(&file);

@@ -6,6 +6,7 @@
 #include "NavigatorView.h"
 #include "ObjectEventFilter.h"
 #include "SearchBox.h"
+#include "ShelfStatusBar.h"
 #include "ThumbnailItemModel.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -85,6 +86,9 @@ void ShelfFormSetup::thumbSizeSlider(VorendaShelf& shelf)
     QObject::connect(shelf.thumbSizeSliderFocusFilter.get(), &ObjectEventFilter::filterEvent, &shelf,
                      &VorendaShelf::onFocusOutThumbSizeSlider);
     slider->installEventFilter(shelf.thumbSizeSliderFocusFilter.get());
+    // Each move of the user's passes here before the value changes.
+    QObject::connect(slider, &QAbstractSlider::actionTriggered, &shelf,
+                     [&shelf](int) { ShelfStatusBar(shelf).refuseMoveWhileLocked(); });
     slider->setValue(qBound(slider->minimum(), VorendaGlobal::SHELF_THUMBSIZE / 2, slider->maximum()));
     slider->setStyle(shelf.customStyle.get());
     const bool resizable = VorendaGlobal::SHELF_MAXTHUMBSIZE > 32;

@@ -189,8 +189,8 @@ void ShelfModes::updateCategoryActionTexts()
 }
 
 // What kiosk mode and a maximised frame lock: drops and drags, edits in place and the
-// windows open on the cabinet, resizing and moving with the mouse, staying on top,
-// and the mode commands.
+// windows open on the cabinet, the thumbnail-size slider, resizing and moving with the
+// mouse, staying on top, and the mode commands.
 void ShelfModes::applyKioskLocks()
 {
     shelf.view->setAcceptDrops(!shelf.kiosk);
@@ -198,6 +198,8 @@ void ShelfModes::applyKioskLocks()
     shelf.view->setReadOnly(shelf.kiosk);
     if (shelf.kiosk)
         endEditing();
+    // The slider resizes items and sets the size new items get.
+    shelf.thumbSizeSlider->setEnabled(!shelf.kiosk && VorendaGlobal::SHELF_MAXTHUMBSIZE > 32);
 
     const bool free = !shelf.kiosk && !shelf.frame->isMaximized();
     if (SkinWindowResizeHandler* handler = shelf.skin ? shelf.skin->getResizeHandler() : nullptr) {

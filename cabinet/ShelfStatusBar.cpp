@@ -5,6 +5,8 @@
 #include "SkinWidget.h"
 #include "VorendaShelf.h"
 
+#include <QSlider>
+
 ShelfStatusBar::ShelfStatusBar(VorendaShelf& shelf)
     : shelf(shelf)
 {
@@ -50,8 +52,9 @@ void ShelfStatusBar::sliderLeft()
 
 void ShelfStatusBar::resizeSelection()
 {
-    // Values the program sets, as at loading, resize nothing.
-    if (!shelf.thumbSizeSlider->hasFocus())
+    // Values the program sets, as at loading, resize nothing; nor does a locked cabinet
+    // take a value its slider was moved to before the lock.
+    if (!shelf.thumbSizeSlider->hasFocus() || shelf.kiosk)
         return;
     const QList<AbstractThumbnailItem*> selected = shelf.view->getSelectedItems();
     if (selected.isEmpty()) {
@@ -82,6 +85,13 @@ void ShelfStatusBar::resizeSelection()
     shelf.view->updateLayout();
     if (shelf.thumbSizeAnchor)
         shelf.view->centerOn(shelf.thumbSizeAnchor);
+}
+
+void ShelfStatusBar::refuseMoveWhileLocked()
+{
+    // Called before the move reaches the value: setting the position back cancels it.
+    if (shelf.kiosk)
+        shelf.thumbSizeSlider->setSliderPosition(shelf.thumbSizeSlider->value());
 }
 
 // ---- The cabinet's entry points

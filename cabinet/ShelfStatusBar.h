@@ -19,6 +19,9 @@ public:
     void sliderLeft();
     // Resizes the selected items to the slider's value.
     void resizeSelection();
+    // A locked cabinet's slider stays where it is, whatever moves it (keys, the
+    // mouse, a focus kept from before the lock).
+    void refuseMoveWhileLocked();
 
 private:
     VorendaShelf& shelf;

@@ -310,7 +310,7 @@ void ThumbnailJobs::fitToMaxThumbSize()
 {
     OverrideCursor cursor(Qt::WaitCursor, true);
     const bool resizable = VorendaGlobal::SHELF_MAXTHUMBSIZE > 32;
-    shelf.thumbSizeSlider->setEnabled(resizable);
+    shelf.thumbSizeSlider->setEnabled(resizable && !shelf.kiosk);
     shelf.thumbSizeFrame->setVisible(resizable && !shelf.hidethumbsizeslider);
 
     // Pictures are kept at most at the old size: a larger limit needs them from their files.

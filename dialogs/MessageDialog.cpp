@@ -3,6 +3,7 @@
 #include "ScreenFunctions.h"
 
 #include <QPointer>
+#include <QPushButton>
 
 MessageDialog::MessageDialog(QWidget* parent)
     : ModalWindow(parent)
@@ -30,26 +31,27 @@ bool MessageDialog::exec(QWidget* parent, const QString& text, MessageType type,
     return false;
 }
 
+QMessageBox::Icon MessageDialog::iconOf(MessageType type)
+{
+    switch (type) {
+    case Question:
+        return QMessageBox::Question;
+    case Information:
+        return QMessageBox::Information;
+    case Warning:
+        return QMessageBox::Warning;
+    case Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
 QMessageBox::StandardButton MessageDialog::callStandard(QWidget* parent, const QString& text, MessageType type,
                                                         QMessageBox::StandardButtons buttons)
 {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    switch (type) {
-    case Question:
-        icon = QMessageBox::Question;
-        break;
-    case Information:
-        icon = QMessageBox::Information;
-        break;
-    case Warning:
-        icon = QMessageBox::Warning;
-        break;
-    case Critical:
-        icon = QMessageBox::Critical;
-        break;
-    default:
+    const QMessageBox::Icon icon = iconOf(type);
+    if (icon == QMessageBox::NoIcon)
         return QMessageBox::NoButton;
-    }
     // On the heap: should the parent be deleted while the box waits, it takes the box
     // with it, and the guard tells us so instead of a stack object being freed.
     // The title is the product word in every language.
@@ -61,6 +63,24 @@ QMessageBox::StandardButton MessageDialog::callStandard(QWidget* parent, const Q
     const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
     delete box;
     return clicked;
+}
+
+int MessageDialog::choose(QWidget* parent, const QString& text, MessageType type, const QStringList& choices)
+{
+    const QMessageBox::Icon icon = iconOf(type);
+    if (icon == QMessageBox::NoIcon || choices.isEmpty())
+        return -1;
+    QPointer<QMessageBox> box = new QMessageBox(icon, QStringLiteral("Vorenda"), text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box->addButton(choice, QMessageBox::ActionRole));
+    box->setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box->exec();
+    if (!box)
+        return -1;
+    const int chosen = buttons.indexOf(box->clickedButton());
+    delete box;
+    return chosen;
 }
 
 void MessageDialog::showEvent(QShowEvent* event)

@@ -22,12 +22,17 @@ public:
     // (null allowed). True for OK, Close or Yes; false for No, Cancel and for a role
     // outside 0-3, which shows nothing. A type outside 0-3 shows nothing either.
     bool exec(QWidget* parent, const QString& text, MessageType type, ButtonsRole role);
+    // Shows `text` in the standard box of `type` with a button for each of `choices`,
+    // the first the default. The index of the button pressed; -1 when the box went
+    // with its parent. With more than one choice, only a button closes the box.
+    int choose(QWidget* parent, const QString& text, MessageType type, const QStringList& choices);
 
 protected:
     // The button that closed the standard box, or NoButton when none was shown or
     // the box went with its parent.
     QMessageBox::StandardButton callStandard(QWidget* parent, const QString& text, MessageType type,
                                              QMessageBox::StandardButtons buttons);
+    static QMessageBox::Icon iconOf(MessageType type);
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "AddProgressWidget.h"
 #include "DynamicAction.h"
+#include "FailedSaves.h"
 #include "GetPasswordDialog.h"
 #include "HelpWidget.h"
 #include "HotkeyManager.h"
@@ -11,6 +12,7 @@
 #include "QuickSearchWidget.h"
 #include "QuickStartDialog.h"
 #include "TerminationSignals.h"
+#include "UnsavedFilesQuestion.h"
 #include "VersionChecker.h"
 #include "VorendaMainLink.h"
 #include "VorendaGlobal.h"
@@ -314,6 +316,11 @@ void VorendaMain::onQuit()
         if (dialog.exec(tr("Enter Kiosk Password"), VorendaGlobal::kioskPasswordHash) != 1)
             return;
     }
+    UnsavedFilesQuestion::saveBeforeQuit([this] {
+        save();
+        for (VorendaShelf* shelf : qAsConst(VorendaGlobal::shelves))
+            shelf->save();
+    });
     QCoreApplication::quit();
 }
 
@@ -323,6 +330,8 @@ void VorendaMain::quit()
     if (quitDone)
         return;
     quitDone = true;
+    // Nobody is left to read a message: a quit the user asked for has asked already.
+    FailedSaves::instance().holdMessages(true);
     VorendaGlobal::addToLog(QStringLiteral("VorendaMain: About to quit"));
     save();
     emit aboutToQuit();

@@ -145,6 +145,8 @@ private:
     QHash<VorendaShelf*, QPointer<QAction>> shelfEntries;
     // The main data file that did not read cleanly; kept aside before it is overwritten.
     QString damagedPath;
+    // Why the last save(path) failed.
+    QString saveError;
     // The file being read lists more cabinets than the program opens.
     bool shelfListCut = false;
     // Set when the end of the session stopped reading the cabinet list half-way: the

@@ -2,6 +2,7 @@
 
 #include "DamagedFile.h"
 #include "DataFileText.h"
+#include "FailedSaves.h"
 #include "HotkeyManager.h"
 #include "RegularFile.h"
 #include "SaveFileCommit.h"
@@ -52,10 +53,15 @@ void VorendaMain::save()
     }
     const QString folder = QFileInfo(VorendaGlobal::getRootLocation()).absoluteFilePath();
     const QString path = dataFilePath();
-    if (QDir().mkpath(folder) && save(path))
+    const bool folderMade = QDir().mkpath(folder);
+    if (folderMade && save(path)) {
         VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Done!"));
-    else
-        VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Saving \"%1\" failed").arg(path));
+        FailedSaves::instance().saved(path);
+        return;
+    }
+    VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Saving \"%1\" failed").arg(path));
+    FailedSaves::instance().failed(path, tr("the list of cabinets and the preferences"),
+                                   folderMade ? saveError : FailedSaves::folderNotMade(folder));
 }
 
 bool VorendaMain::keepDamagedFile(const QString& path)
@@ -78,12 +84,15 @@ bool VorendaMain::save(const QString& path)
 {
     if (VorendaGlobal::readOnlyConfig)
         return false;
+    saveError = tr("The damaged file cannot be kept aside.");
     if (!keepDamagedFile(path))
         return false;
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        saveError = saveFileOpenError(file);
         return false;
+    }
     QXmlStreamWriter xml(&file);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
@@ -131,6 +140,7 @@ bool VorendaMain::save(const QString& path)
         return true;
     }
     VorendaGlobal::addToLog(QStringLiteral("VorendaMain: Cannot write \"%1\": %2").arg(path, error));
+    saveError = error;
     return false;
 }
 

@@ -1,8 +1,13 @@
 #include "RunningVorenda.h"
 #include "SmallFilesystem.h"
 #include "TestEnvironment.h"
+#include "TextProbe.h"
 
 #include <QDir>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
 
 // The real program with its store folder on a real filesystem that fills up while it
 // runs: the saves at SIGTERM fail, the files of the last good save stay to the byte,
@@ -16,6 +21,7 @@ private slots:
     void cleanup();
     void cleanupTestCase();
     void fullDiskKeepsTheOldFiles();
+    void failedSaveIsToldWhileRunning();
 
 private:
     // Every file below the store folder with its bytes, by path relative to it.
@@ -24,6 +30,7 @@ private:
     void seedCabinet(const QString& id) const;
 
     RunningVorenda vorenda;
+    TextProbe probe;
     bool mounted = false;
 };
 
@@ -40,6 +47,8 @@ void TestFullDiskX11::initTestCase()
 void TestFullDiskX11::cleanup()
 {
     vorenda.stop();
+    vorenda.useTextProbe(nullptr);
+    QFile::remove(vorenda.store() + QStringLiteral("filler"));
 }
 
 void TestFullDiskX11::cleanupTestCase()
@@ -123,6 +132,53 @@ void TestFullDiskX11::fullDiskKeepsTheOldFiles()
     QVERIFY(vorenda.terminate());
     QCOMPARE(vorenda.listedIds(), QStringList{id});
     QCOMPARE(RunningVorenda::itemsOf(vorenda.dataFile(id)).size(), 6);
+}
+
+// A change the disk has no room for: the cabinet says so in its status label and in a
+// message, and an end of the session while the message waits still ends the program
+// with the old files whole.
+void TestFullDiskX11::failedSaveIsToldWhileRunning()
+{
+    const QString id = QStringLiteral("0123456789abcdef0123456789abcdef");
+    seedCabinet(id);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(vorenda.start());
+    QVERIFY(RunningVorenda::showCabinetByHotkey());
+    QVERIFY(vorenda.terminate());
+    const QMap<QString, QByteArray> saved = storeFiles();
+
+    vorenda.useTextProbe(&probe);
+    QVERIFY(vorenda.start());
+    QVERIFY(RunningVorenda::showCabinetByHotkey());
+    const QString cabinet = RunningVorenda::waitForCabinet();
+    QVERIFY(!cabinet.isEmpty());
+    QVERIFY(SmallFilesystem::fill(vorenda.store()));
+    const QString pasted = TestEnvironment::instance()->root() + QStringLiteral("/pasted.txt");
+    QFile note(pasted);
+    QVERIFY(note.open(QIODevice::WriteOnly));
+    note.write("pasted\n");
+    note.close();
+    QVERIFY(vorenda.holdOnClipboard({QUrl::fromLocalFile(pasted)}));
+    QVERIFY(RunningVorenda::pasteInto(cabinet));
+
+    const QString reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    const QString said = QStringLiteral("Vorenda could not save the cabinet \"Mine\" to ");
+    const auto shows = [this](const std::function<bool(const QString&)>& match) {
+        for (const TextProbe::Window& window : probe.windows()) {
+            for (const QString& name : window.names()) {
+                if (match(name))
+                    return true;
+            }
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(shows([&](const QString& name) { return name.startsWith(said) && name.contains(reason); }),
+                             60000);
+    QVERIFY(shows([&](const QString& name) { return name == QStringLiteral("Not saved: ") + reason; }));
+
+    QVERIFY(vorenda.terminate());
+    QCOMPARE(storeFiles(), saved);
 }
 
 VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestFullDiskX11)

@@ -19,6 +19,8 @@ private slots:
     void nothingSelected();
     void valuesSetByTheProgramResizeNothing();
     void anchorThatLeftIsForgotten();
+    void lockedCabinetKeepsItsSizes_data();
+    void lockedCabinetKeepsItsSizes();
 
 private:
     static void focusSlider(VorendaShelf& shelf);
@@ -107,6 +109,63 @@ void TestThumbSizeSlider::anchorThatLeftIsForgotten()
     shelf.thumbSizeSlider->setValue(60);
     QVERIFY(shelf.thumbSizeAnchor != leaving);
     QCOMPARE(staying->properties.thumbsize, 60);
+}
+
+void TestThumbSizeSlider::lockedCabinetKeepsItsSizes_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::newRow("key on the slider") << QStringLiteral("key");
+    // Moves the slider still takes once the lock is on, as from a focus it kept.
+    QTest::newRow("stale move") << QStringLiteral("stale");
+    QTest::newRow("item clicked") << QStringLiteral("select");
+    QTest::newRow("bigger limit") << QStringLiteral("limit");
+}
+
+// Locked, neither the selected item's size nor the cabinet's (the slider's value,
+// which the data file keeps for new items) changes, whatever moves the slider.
+void TestThumbSizeSlider::lockedCabinetKeepsItsSizes()
+{
+    QFETCH(QString, route);
+    VorendaShelf shelf;
+    MyThumbnailItem* item = addCabinetItem(shelf, -1, QStringLiteral("Kept"));
+    MyThumbnailItem* other = addCabinetItem(shelf, -1, QStringLiteral("Other"));
+    item->properties.type = ThumbImage;
+    other->properties.thumbsize = 40;
+    shelf.view->resetModel();
+    shelf.view->updateLayout();
+    focusSlider(shelf);
+    shelf.view->clearSelection();
+    item->setSelected(true);
+    shelf.thumbSizeSlider->setValue(70);
+    QCOMPARE(item->properties.thumbsize, 70);
+    shelf.thumbSizeSlider->setFocus(Qt::MouseFocusReason);
+
+    shelf.onToggleKioskMode();
+    QVERIFY(shelf.kiosk);
+
+    if (route == QLatin1String("key")) {
+        QTest::keyClick(shelf.thumbSizeSlider, Qt::Key_Left);
+        QTest::keyClick(shelf.thumbSizeSlider, Qt::Key_Home);
+    } else if (route == QLatin1String("stale")) {
+        shelf.thumbSizeSlider->setEnabled(true);
+        shelf.thumbSizeSlider->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(shelf.thumbSizeSlider->hasFocus());
+        QTest::keyClick(shelf.thumbSizeSlider, Qt::Key_Left);
+        QTest::keyClick(shelf.thumbSizeSlider, Qt::Key_PageDown);
+        QTest::mouseClick(shelf.thumbSizeSlider, Qt::LeftButton, Qt::NoModifier, QPoint(2, shelf.thumbSizeSlider->height() / 2));
+    } else if (route == QLatin1String("select")) {
+        other->setSelected(true);
+    } else {
+        VorendaGlobal::SHELF_MAXTHUMBSIZE = 160;
+        shelf.onMaxThumbSizeChanged();
+    }
+
+    QCOMPARE(item->properties.thumbsize, 70);
+    QCOMPARE(item->getImageSize().width(), 70);
+    QCOMPARE(other->properties.thumbsize, 40);
+    QCOMPARE(shelf.thumbSizeSlider->value(), 70);
+    if (route != QLatin1String("stale"))
+        QVERIFY(!shelf.thumbSizeSlider->isEnabled());
 }
 
 VORENDA_TEST_MAIN(TestThumbSizeSlider)

@@ -28,6 +28,8 @@ private slots:
     void outOfRangeShowsNothing_data();
     void outOfRangeShowsNothing();
     void parentGoneWhileWaiting();
+    void chooseTellsTheButtonPressed_data();
+    void chooseTellsTheButtonPressed();
     void ownFormFollowsTheQuestionPattern();
 };
 
@@ -145,6 +147,56 @@ void TestMessageDialog::parentGoneWhileWaiting()
     QVERIFY(!dialog.exec(parent, QStringLiteral("Remove?"), MessageDialog::Question, MessageDialog::YesNoButtons));
     QVERIFY(driver.ran());
     QVERIFY(!shownBox());
+}
+
+void TestMessageDialog::chooseTellsTheButtonPressed_data()
+{
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("result");
+    QTest::newRow("first") << QStringLiteral("first") << 0;
+    QTest::newRow("second") << QStringLiteral("second") << 1;
+    QTest::newRow("Return takes the first") << QStringLiteral("return") << 0;
+    // No choice is the escape: the box waits for a button.
+    QTest::newRow("Escape, then the second") << QStringLiteral("escape") << 1;
+    QTest::newRow("parent gone") << QStringLiteral("parent gone") << -1;
+}
+
+void TestMessageDialog::chooseTellsTheButtonPressed()
+{
+    QFETCH(QString, press);
+    QFETCH(int, result);
+
+    auto* parent = new QWidget;
+    parent->show();
+    MessageDialog dialog;
+    QStringList texts;
+    QuestionDriver driver(shownBox, [&](QWidget* window) {
+        auto* box = static_cast<QMessageBox*>(window);
+        QCOMPARE(box->text(), QStringLiteral("Try again?"));
+        QCOMPARE(int(box->icon()), int(QMessageBox::Warning));
+        for (QAbstractButton* button : box->buttons())
+            texts << button->text();
+        if (press == QLatin1String("parent gone")) {
+            delete parent;
+            parent = nullptr;
+        } else if (press == QLatin1String("return")) {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else if (press == QLatin1String("escape")) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            QVERIFY(box->isVisible());
+            QTest::mouseClick(box->buttons().at(1), Qt::LeftButton);
+        } else {
+            QTest::mouseClick(box->buttons().at(press == QLatin1String("first") ? 0 : 1), Qt::LeftButton);
+        }
+    });
+    QCOMPARE(dialog.choose(parent, QStringLiteral("Try again?"), MessageDialog::Warning,
+                           {QStringLiteral("Try Again"), QStringLiteral("Quit Anyway")}),
+             result);
+    QVERIFY(driver.ran());
+    texts.sort();
+    QCOMPARE(texts, (QStringList{QStringLiteral("Quit Anyway"), QStringLiteral("Try Again")}));
+    QVERIFY(!shownBox());
+    delete parent;
 }
 
 void TestMessageDialog::ownFormFollowsTheQuestionPattern()

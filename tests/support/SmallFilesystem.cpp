@@ -79,6 +79,18 @@ bool mount(const QString& path, qint64 bytes)
     return true;
 }
 
+bool setReadOnly(const QString& path, bool readOnly)
+{
+    if (!entered)
+        return false;
+    const unsigned long flags = MS_REMOUNT | MS_NOSUID | MS_NODEV | (readOnly ? MS_RDONLY : 0);
+    if (::mount(nullptr, QFile::encodeName(path).constData(), nullptr, flags, nullptr) != 0) {
+        reason = systemError(QStringLiteral("remounting %1").arg(path));
+        return false;
+    }
+    return true;
+}
+
 void unmount(const QString& path)
 {
     ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);

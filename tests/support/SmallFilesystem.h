@@ -18,6 +18,9 @@ bool enterPrivateNamespace();
 QString why();
 // Mounts a tmpfs of `bytes` on the existing folder `path`.
 bool mount(const QString& path, qint64 bytes);
+// Makes the filesystem mounted on `path` read-only, or writable again; as root too,
+// every write on it then fails with "Read-only file system".
+bool setReadOnly(const QString& path, bool readOnly);
 // Unmounts it again (lazily, so open files do not keep it).
 void unmount(const QString& path);
 // Writes a file of zeros into `folder` until the filesystem has no room left, then
