@@ -18,11 +18,11 @@ class DesktopOpener
 {
 public:
     enum class Outcome {
-        Opened,   // handed to the default handler, or the program was started
-        Revealed, // a program or desktop entry an address names, shown in the file manager instead
+        Opened,    // handed to the default handler, or the program was started
+        Revealed,  // a program or desktop entry an address names, shown in the file manager instead
         Untrusted, // an application entry that is not trusted, shown in the file manager instead
-        Refused,  // an address outside the schemes opened, or a local file that cannot be read
-        Failed    // empty, missing, no runnable program, or the handler could not be started
+        Refused,   // an address outside the schemes opened, or a local file that cannot be read
+        Failed     // empty, missing, no runnable program, or the handler could not be started
     };
 
     // Opens the target of an item the user added as a file, folder or application: a
