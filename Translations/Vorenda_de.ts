@@ -2337,6 +2337,10 @@ Wenn Sie jetzt beenden, gehen ihre letzten Änderungen verloren. Beheben Sie die
         <translation>„%1“ wurde nicht geöffnet: Geöffnet werden nur Webadressen (http, https, ftp), E-Mail-Adressen (mailto) sowie lokale Dateien und Ordner.</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; was not started because it is not trusted: it is shown in the file manager instead. A program starts from an entry in an applications folder, or from one you made executable: to trust this one, make it executable (in its properties in the file manager, or with &quot;chmod +x&quot;) and open it again.</source>
+        <translation>„%1“ wurde nicht gestartet, weil der Eintrag nicht vertrauenswürdig ist: Er wird stattdessen im Dateimanager angezeigt. Ein Programm startet aus einem Eintrag in einem Anwendungsordner oder aus einem, den Sie ausführbar gemacht haben: Um diesem Eintrag zu vertrauen, machen Sie ihn ausführbar (in seinen Eigenschaften im Dateimanager oder mit „chmod +x“) und öffnen Sie ihn erneut.</translation>
+    </message>
+    <message>
         <source>Utilities</source>
         <translation>Dienstprogramme</translation>
     </message>

@@ -2337,6 +2337,10 @@ Si sale ahora, se perderán sus últimos cambios. Elimine la causa (por ejemplo,
         <translation>No se ha abierto «%1»: solo se abren direcciones web (http, https, ftp), direcciones de correo (mailto) y archivos y carpetas locales.</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; was not started because it is not trusted: it is shown in the file manager instead. A program starts from an entry in an applications folder, or from one you made executable: to trust this one, make it executable (in its properties in the file manager, or with &quot;chmod +x&quot;) and open it again.</source>
+        <translation>No se ha iniciado «%1» porque no es de confianza: se muestra en el gestor de archivos en su lugar. Un programa se inicia desde una entrada de una carpeta de aplicaciones o desde una que usted haya hecho ejecutable: para confiar en esta, hágala ejecutable (en sus propiedades del gestor de archivos o con «chmod +x») y ábrala de nuevo.</translation>
+    </message>
+    <message>
         <source>Utilities</source>
         <translation>Utilidades</translation>
     </message>

@@ -65,6 +65,22 @@ void ItemOperations::refuse(const QString& address)
     shelf.dialogOpen = false;
 }
 
+void ItemOperations::distrust(const QString& target)
+{
+    ShelfLog::write(shelf, QStringLiteral("Not started: the entry '%1' is not trusted; shown in the file manager")
+                               .arg(shortened(target)));
+    shelf.dialogOpen = true;
+    MessageDialog dialog;
+    dialog.exec(&shelf,
+                VorendaShelf::tr("'%1' was not started because it is not trusted: it is shown in the file manager "
+                                 "instead. A program starts from an entry in an applications folder, or from one "
+                                 "you made executable: to trust this one, make it executable (in its properties in "
+                                 "the file manager, or with \"chmod +x\") and open it again.")
+                    .arg(shortened(target)),
+                MessageDialog::Warning, MessageDialog::OkButton);
+    shelf.dialogOpen = false;
+}
+
 ItemOperations::ItemOperations(VorendaShelf& shelf)
     : shelf(shelf)
 {
@@ -98,6 +114,10 @@ void ItemOperations::open(MyThumbnailItem* item)
     case DesktopOpener::Outcome::Revealed:
         ShelfLog::write(shelf, QStringLiteral("'%1' names a program: shown in the file manager, not opened")
                                    .arg(shortened(target)));
+        hideAfterOpening();
+        return;
+    case DesktopOpener::Outcome::Untrusted:
+        distrust(target);
         hideAfterOpening();
         return;
     case DesktopOpener::Outcome::Refused:

@@ -19,8 +19,9 @@ public:
     void clicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
     void doubleClicked(AbstractThumbnailItem* item, Qt::KeyboardModifiers modifiers);
     // Opens the item's target; a success counts the open and may hide the cabinet. Only
-    // an item added as an application runs its program; an address is never run, and
-    // one outside the schemes opened is refused with a message.
+    // an item added as an application runs its program, and only from a trusted entry
+    // (an untrusted one is shown in the file manager, with a message); an address is
+    // never run, and one outside the schemes opened is refused with a message.
     void open(MyThumbnailItem* item);
     // Shows the item's target in the file manager, or says it is gone.
     void locate(MyThumbnailItem* item, bool maximized);
@@ -47,6 +48,9 @@ private:
     bool isAddress(const MyThumbnailItem::Properties& properties) const;
     // Says, and logs, that `address` is not opened.
     void refuse(const QString& address);
+    // Says, and logs, that the entry at `target` was not started for want of trust, and
+    // how to give it.
+    void distrust(const QString& target);
 
     VorendaShelf& shelf;
 };

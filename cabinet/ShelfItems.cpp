@@ -3,6 +3,7 @@
 #include "CategoryHeaderItem.h"
 #include "ControllerLink.h"
 #include "DesktopEntry.h"
+#include "DesktopOpener.h"
 #include "FileInfoProvider.h"
 #include "FolderWarningDialog.h"
 #include "FontProperty.h"
@@ -242,8 +243,11 @@ void ShelfItems::createForUrl(const QUrl& url, const QString& name, int category
         return;
     shelf.onClearSearch();
 
-    const QFileInfo info(url.toLocalFile());
-    if (url.isLocalFile() && info.exists()) {
+    // The link formats leave out links to programs as they are read: a local file here
+    // came as a file, as a file manager gives it, and is added as one.
+    const QString localPath = DesktopOpener::localFilePath(url);
+    const QFileInfo info(localPath);
+    if (!localPath.isEmpty() && info.exists()) {
         QString itemName = info.completeBaseName();
         QString target = info.absoluteFilePath();
         if (itemName.isEmpty())

@@ -106,20 +106,16 @@ ShelfPaste::LinkCount ShelfPaste::boundLinks(QMimeData& data, int maxLinks)
     if (urls.size() <= maxLinks)
         return count;
     count.leftOut = urls.size() - maxLinks;
-    // The first links alone, in the program's own link format, which the view reads
-    // before any other.
-    QByteArray links;
+    // The first links alone, as a list of files and addresses with their names: what was
+    // a file stays one, and a link to a program was left out already.
     QByteArray linkNames;
     for (int i = 0; i < maxLinks; ++i) {
-        if (i > 0) {
-            links += '\n';
+        if (i > 0)
             linkNames += '\n';
-        }
-        links += urls.at(i).toEncoded();
         linkNames += names.value(i).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8();
     }
     data.clear();
-    data.setData(QLatin1String(MIME_TEXTURL), links);
+    data.setUrls(urls.mid(0, maxLinks));
     data.setData(QLatin1String(MIME_TEXTURLNAME), linkNames);
     return count;
 }
@@ -132,17 +128,18 @@ void ShelfPaste::addLinkForText(QMimeData& data)
     const QString text = data.text();
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')))
         return;
+    QUrl url = QUrl::fromEncoded(text.toLatin1());
     // A relative text would name a file in whatever folder the program runs in.
-    if (QDir::isAbsolutePath(text) && QFileInfo::exists(text)) {
+    const QString path = QDir::isAbsolutePath(text) ? text : DesktopOpener::localFilePath(url);
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
         // What a text says is never run: a program is added from the file manager.
-        if (DesktopOpener::isProgramFile(text)) {
+        if (DesktopOpener::isProgramFile(path)) {
             VorendaGlobal::addToLog(QStringLiteral("VorendaShelf: Pasted text names a program, not added: %1").arg(text));
             return;
         }
-        data.setUrls({QUrl::fromLocalFile(text)});
+        data.setUrls({QUrl::fromLocalFile(path)});
         return;
     }
-    QUrl url = QUrl::fromEncoded(text.toLatin1());
     const bool web = !url.isEmpty() && url.isValid()
         && (text.contains(QLatin1String("www.")) || text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('.')));
     if (!web)

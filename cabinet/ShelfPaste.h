@@ -38,12 +38,12 @@ public:
     // of links one per line that is longer keeps its whole lines within the bound, and
     // `leftOut` tells how many links were cut off.
     static std::unique_ptr<QMimeData> boundedCopy(const QMimeData* source, int* leftOut = nullptr);
-    // Keeps the first `maxLinks` links of `data` (no items), in the program's own link
-    // format, when it holds more.
+    // Keeps the first `maxLinks` links of `data` (no items), as a URI list with the
+    // program's own names, when it holds more.
     static LinkCount boundLinks(QMimeData& data, int maxLinks);
-    // Adds the link of a single line of text: a file URL for an existing absolute path
-    // that is no program, else a web address (given "http" when it has no scheme).
-    // Other text is left alone.
+    // Adds the link of a single line of text: a file URL for an existing absolute path,
+    // or file: URL ("file://localhost/" too), that is no program, else a web address
+    // (given "http" when it has no scheme). Other text is left alone.
     static void addLinkForText(QMimeData& data);
     // Only files, web and FTP addresses and mail addresses become items.
     static bool acceptsUrl(const QUrl& url);

@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // A program given by path or looked up on PATH; empty when it cannot be run.
@@ -52,10 +54,65 @@ QString DesktopOpener::localPath(const QString& target)
 {
     if (target.startsWith(QLatin1Char('/')))
         return target;
-    const QUrl url(target, QUrl::TolerantMode);
-    if (url.isLocalFile())
+    return localFilePath(QUrl(target, QUrl::TolerantMode));
+}
+
+QString DesktopOpener::localFilePath(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return QString();
+    const QString host = url.host();
+    if (host.isEmpty())
         return url.toLocalFile();
+    // toLocalFile() makes "//localhost/..." of it, a path on no disk.
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        return url.path(QUrl::FullyDecoded);
     return QString();
+}
+
+bool DesktopOpener::isProgramAddress(const QUrl& url)
+{
+    const QString path = localFilePath(url);
+    return !path.isEmpty() && isProgramFile(path);
+}
+
+QStringList DesktopOpener::applicationFolders()
+{
+    // Relative paths in these variables are to be ignored, like unset ones.
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(dataHome))
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    QStringList dataDirs = qEnvironmentVariable("XDG_DATA_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    dataDirs.erase(std::remove_if(dataDirs.begin(), dataDirs.end(),
+                                  [](const QString& dir) { return !QDir::isAbsolutePath(dir); }),
+                   dataDirs.end());
+    if (dataDirs.isEmpty())
+        dataDirs = QStringList{QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
+    QStringList folders{dataHome + QStringLiteral("/applications")};
+    for (const QString& dir : qAsConst(dataDirs))
+        folders << dir + QStringLiteral("/applications");
+    return folders;
+}
+
+bool DesktopOpener::isTrustedEntry(const QString& desktopFile)
+{
+    // Where a path seems to lie says nothing: a link in an applications folder may lead
+    // to a download, "applications/../" out of it.
+    const QString canonical = QFileInfo(desktopFile).canonicalFilePath();
+    if (canonical.isEmpty())
+        return false;
+    const QFileInfo entry(canonical);
+    if (!entry.isFile())
+        return false;
+    if (entry.isExecutable())
+        return true;
+    const QStringList folders = applicationFolders();
+    for (const QString& folder : folders) {
+        const QString root = QFileInfo(folder).canonicalFilePath();
+        if (!root.isEmpty() && canonical.startsWith(root + QLatin1Char('/')))
+            return true;
+    }
+    return false;
 }
 
 bool DesktopOpener::isOpenedScheme(const QString& scheme)
@@ -75,7 +132,11 @@ DesktopOpener::Outcome DesktopOpener::open(const QString& target)
     const QFileInfo info(path);
     if (!info.exists())
         return Outcome::Failed;
-    if (info.isFile() && DesktopEntry::hasDesktopSuffix(info.fileName()))
+    // An entry by another name (no suffix, or a link to one) is an entry all the same:
+    // the default handler might run it, past the trust it needs.
+    const bool entry = info.isFile()
+        && (DesktopEntry::hasDesktopSuffix(info.fileName()) || (!info.isExecutable() && isProgramFile(path)));
+    if (entry)
         return launchDesktopEntry(info.absoluteFilePath());
     return openWithDefaultHandler(info.absoluteFilePath());
 }
@@ -91,10 +152,10 @@ DesktopOpener::Outcome DesktopOpener::openAddress(const QString& address)
     if (url.scheme().compare(QLatin1String("file"), Qt::CaseInsensitive) != 0)
         return openWithDefaultHandler(url.toString(QUrl::FullyEncoded));
     // A file on another machine is no local file.
-    const QString host = url.host();
-    if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
+    const QString path = localFilePath(url);
+    if (path.isEmpty())
         return Outcome::Refused;
-    return openLocalAddress(url.toLocalFile());
+    return openLocalAddress(path);
 }
 
 DesktopOpener::Outcome DesktopOpener::launchDesktopEntry(const QString& desktopFile)
@@ -105,6 +166,10 @@ DesktopOpener::Outcome DesktopOpener::launchDesktopEntry(const QString& desktopF
         return openAddress(entry.url());
     if (!entry.isApplication())
         return Outcome::Failed;
+    if (!isTrustedEntry(desktopFile)) {
+        FileManagerReveal::reveal(QFileInfo(desktopFile).absoluteFilePath());
+        return Outcome::Untrusted;
+    }
     const QString tryExec = entry.tryExec();
     if (!tryExec.isEmpty() && executablePath(tryExec).isEmpty())
         return Outcome::Failed;

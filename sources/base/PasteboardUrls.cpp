@@ -150,9 +150,32 @@ QUrl urlFromLine(const QString& line)
         return QUrl();
     if (scheme != QLatin1String("file") && scheme != QLatin1String("mailto") && url.host().isEmpty())
         return QUrl();
-    if (url.isLocalFile() && DesktopOpener::isProgramFile(url.toLocalFile()))
+    if (DesktopOpener::isProgramAddress(url))
         return QUrl();
     return url;
+}
+
+// A link format carries addresses, and an address never names a program: one is added
+// from the file manager, as a file. The links to programs are left out, with their names.
+// False when every link named one, so that no later format of the same data brings them
+// in after all.
+bool leaveOutProgramLinks(QList<QUrl>& urls, QStringList& names)
+{
+    const int found = urls.size();
+    QList<QUrl> keptUrls;
+    QStringList keptNames;
+    for (int i = 0; i < urls.size(); ++i) {
+        if (DesktopOpener::isProgramAddress(urls.at(i))) {
+            qInfo("PasteboardUrls: a link to a program is no address, left out: %s",
+                  qPrintable(urls.at(i).toString()));
+            continue;
+        }
+        keptUrls.append(urls.at(i));
+        keptNames.append(names.value(i));
+    }
+    urls = keptUrls;
+    names = keptNames;
+    return found == 0 || !urls.isEmpty();
 }
 
 } // namespace
@@ -263,9 +286,12 @@ bool getUrlsWithNames(const QMimeData* mime, QList<QUrl>& urls, QStringList& nam
     names.clear();
     if (!mime)
         return false;
-    // Each source in turn; one that yields no URL gives way to the next.
+    // Each source in turn; one that yields no URL gives way to the next. A link format
+    // that named programs alone ends the search.
     if (getWebURLsWithTitles(mime, urls, names)) {
         tidyPairs(urls, names);
+        if (!leaveOutProgramLinks(urls, names))
+            return false;
         if (!urls.isEmpty())
             return true;
     }
@@ -275,19 +301,26 @@ bool getUrlsWithNames(const QMimeData* mime, QList<QUrl>& urls, QStringList& nam
         urls = getUrls(mime);
         names = getUrlNames(mime);
         tidyPairs(urls, names);
+        if (!leaveOutProgramLinks(urls, names))
+            return false;
         if (!urls.isEmpty())
             return true;
     }
     if (mime->hasFormat(format(MIME_MOZURL))) {
         parseUrlTitleLines(decodeMozUrl(mime->data(format(MIME_MOZURL))), urls, names);
+        if (!leaveOutProgramLinks(urls, names))
+            return false;
         if (!urls.isEmpty())
             return true;
     }
     if (mime->hasFormat(format(MIME_NETSCAPEURL))) {
         parseUrlTitleLines(QString::fromUtf8(mime->data(format(MIME_NETSCAPEURL))), urls, names);
+        if (!leaveOutProgramLinks(urls, names))
+            return false;
         if (!urls.isEmpty())
             return true;
     }
+    // The list of files a file manager gives: a program among them is one the user adds.
     if (mime->hasUrls()) {
         urls = mime->urls();
         names = getUrlNames(mime);

@@ -94,6 +94,13 @@ void TestCabinetDrops::pastedText_data()
     // What a text says is never run: it makes no application item.
     QTest::newRow("desktop entry") << files.filePath(QStringLiteral("tool.desktop")) << "" << false;
     QTest::newRow("executable file") << files.filePath(QStringLiteral("tool")) << "" << false;
+    QUrl onLocalhost = QUrl::fromLocalFile(path);
+    onLocalhost.setHost(QStringLiteral("localhost"));
+    QTest::newRow("file URL on localhost") << onLocalhost.toString() << QUrl::fromLocalFile(path).toString() << false;
+    QTest::newRow("desktop entry as a file URL")
+        << QUrl::fromLocalFile(files.filePath(QStringLiteral("tool.desktop"))).toString() << "" << false;
+    onLocalhost.setPath(files.filePath(QStringLiteral("tool")));
+    QTest::newRow("executable as a file URL on localhost") << onLocalhost.toString() << "" << false;
 }
 
 // The text becomes a link in a private copy that the view pastes from; the system

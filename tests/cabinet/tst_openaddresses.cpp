@@ -5,21 +5,28 @@
 #include "MyThumbnailView.h"
 #include "QuestionDriver.h"
 #include "RecordingOpener.h"
+#include "RecurseDirThread.h"
 #include "ShelfDataFile.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 #include <memory>
 
 // Items made from link files and browser bookmarks open their address, never a program,
 // and only for the schemes a web link or file item stands for; an application the user
-// added runs. Both hold again after the cabinet was saved and read back. A stand-in
-// xdg-open writes down what reached it; a desktop entry's program would leave a marker.
+// added runs when its entry is trusted, by whatever way it came in; a link to one, given
+// as text or a browser's link, adds nothing. All of it holds again after the cabinet was
+// saved and read back. A stand-in xdg-open writes down what reached it; a desktop
+// entry's program would leave a marker.
 class TestOpenAddresses : public QObject
 {
     Q_OBJECT
@@ -32,8 +39,13 @@ private slots:
     void linksAndBookmarksNeverRunAProgram();
     void onlyAddedApplicationsRun_data();
     void onlyAddedApplicationsRun();
+    void onlyTrustedEntriesRun_data();
+    void onlyTrustedEntriesRun();
 
 private:
+    // Adds the entry at `entry` to the cabinet the way `route` does; false when the
+    // route could not be taken.
+    bool addBy(VorendaShelf& shelf, const QString& route, const QString& entry);
     std::unique_ptr<VorendaShelf> newShelf();
     QString write(const QString& name, const QByteArray& contents) const;
     // The item that `source` ("url", "webloc", "desktop", "bookmark") makes of `address`.
@@ -244,7 +256,9 @@ void TestOpenAddresses::onlyAddedApplicationsRun()
     QFETCH(bool, runs);
     auto shelf = newShelf();
     AbstractThumbnailItem* created = nullptr;
-    shelf->onCreateItem(QUrl::fromLocalFile(write(QStringLiteral("dropped.desktop"), entry)), QString(), -1, &created);
+    QVERIFY(QDir().mkpath(TestEnvironment::instance()->root() + QStringLiteral("/data/applications")));
+    shelf->onCreateItem(QUrl::fromLocalFile(write(QStringLiteral("data/applications/dropped.desktop"), entry)),
+                        QString(), -1, &created);
     QVERIFY(created);
     shelf->view->addItem(created, true);
     QTest::qWait(100);
@@ -258,6 +272,149 @@ void TestOpenAddresses::onlyAddedApplicationsRun()
         QTest::qWait(200);
         QCOMPARE(QFile::exists(marker), runs);
         QCOMPARE(opened(), QStringList());
+        init();
+        if (round == 0) {
+            shelf = reloaded(*shelf);
+            QVERIFY(shelf);
+        }
+    }
+}
+
+bool TestOpenAddresses::addBy(VorendaShelf& shelf, const QString& route, const QString& entry)
+{
+    const QUrl url = QUrl::fromLocalFile(entry);
+    QUrl onLocalhost = url;
+    onLocalhost.setHost(QStringLiteral("localhost"));
+    const QByteArray link = url.toEncoded();
+    const auto mozUrl = [](const QByteArray& address) {
+        // UTF-16 in the machine's order, no mark: address and title lines.
+        const QString text = QString::fromUtf8(address) + QStringLiteral("\nFetched");
+        return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    };
+    auto* data = new QMimeData;
+    if (route == QLatin1String("text")) {
+        data->setText(url.toString());
+    } else if (route == QLatin1String("text, localhost")) {
+        data->setText(onLocalhost.toString());
+    } else if (route == QLatin1String("moz-url")) {
+        data->setData(QStringLiteral("text/x-moz-url"), mozUrl(link));
+    } else if (route == QLatin1String("netscape")) {
+        data->setData(QStringLiteral("_NETSCAPE_URL"), link + "\nFetched");
+    } else if (route == QLatin1String("browser link with a file list")) {
+        // A browser gives its link format beside a URI list and text.
+        data->setData(QStringLiteral("text/x-moz-url"), mozUrl(link));
+        data->setUrls({url});
+        data->setText(url.toString());
+    } else if (route == QLatin1String("uri-list")) {
+        data->setUrls({url});
+    } else if (route == QLatin1String("uri-list, localhost")) {
+        data->setUrls({onLocalhost});
+    } else if (route == QLatin1String("drop") || route == QLatin1String("drop, moz-url")) {
+        if (route == QLatin1String("drop"))
+            data->setUrls({url});
+        else
+            data->setData(QStringLiteral("text/x-moz-url"), mozUrl(link));
+        const QPoint inside = shelf.view->viewport()->rect().center();
+        QDragEnterEvent enter(inside, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(shelf.view->viewport(), &enter);
+        QDropEvent drop(inside, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(shelf.view->viewport(), &drop);
+        delete data;
+        return true;
+    } else if (route == QLatin1String("folder walk") || route == QLatin1String("desktop items")) {
+        delete data;
+        QString folder = QFileInfo(entry).absolutePath();
+        if (route == QLatin1String("desktop items")) {
+            // The entry on the desktop alone; an installed one by a link to it.
+            folder = TestEnvironment::instance()->home() + QStringLiteral("/Desktop");
+            QDir(folder).removeRecursively();
+            QDir().mkpath(folder);
+            const QString placed = folder + QLatin1Char('/') + QFileInfo(entry).fileName();
+            const bool installed = entry.contains(QLatin1String("/applications/"));
+            if (!(installed ? QFile::link(entry, placed) : QFile::copy(entry, placed)))
+                return false;
+        }
+        QSignalSpy finished(shelf.recurseDirThread, &RecurseDirThread::finished);
+        if (route == QLatin1String("folder walk"))
+            shelf.addItems(-1, folder + QLatin1Char('/'), -1);
+        else
+            shelf.doMenuAction(AddDesktopItems, -1);
+        return finished.count() > 0 || finished.wait(10000);
+    } else {
+        delete data;
+        return false;
+    }
+    QApplication::clipboard()->setMimeData(data);
+    shelf.onPaste();
+    return true;
+}
+
+void TestOpenAddresses::onlyTrustedEntriesRun_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("added");
+    QTest::addColumn<bool>("runs");
+    const QString root = TestEnvironment::instance()->root();
+    const QByteArray body = "[Desktop Entry]\nType=Application\nName=Fetched\nExec=touch " + QFile::encodeName(marker)
+        + "\n";
+    // Each alone in its folder, for the walks: downloaded (not trusted), installed in the
+    // user's applications folder, made executable by the user.
+    for (const QString& folder : {QStringLiteral("Downloads"), QStringLiteral("data/applications/kit"),
+                                  QStringLiteral("Made")})
+        QDir().mkpath(root + QLatin1Char('/') + folder);
+    const QString downloaded = write(QStringLiteral("Downloads/fetched.desktop"), body);
+    const QString installed = write(QStringLiteral("data/applications/kit/installed.desktop"), body);
+    const QString made = write(QStringLiteral("Made/made.desktop"), body);
+    QFile::setPermissions(made, QFile::permissions(made) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+
+    // A link to a program is no address: given as text or a browser's link, nothing comes in.
+    for (const char* route : {"text", "text, localhost", "moz-url", "netscape", "browser link with a file list",
+                              "drop, moz-url"}) {
+        QTest::addRow("%s, downloaded", route) << route << downloaded << false << false;
+        QTest::addRow("%s, installed", route) << route << installed << false << false;
+    }
+    // As a file, from a file manager or a walk, it comes in and runs when trusted.
+    for (const char* route : {"uri-list", "uri-list, localhost", "drop", "folder walk", "desktop items"}) {
+        QTest::addRow("%s, downloaded", route) << route << downloaded << true << false;
+        QTest::addRow("%s, installed", route) << route << installed << true << true;
+        QTest::addRow("%s, made executable", route) << route << made << true << true;
+    }
+}
+
+void TestOpenAddresses::onlyTrustedEntriesRun()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, entry);
+    QFETCH(bool, added);
+    QFETCH(bool, runs);
+    auto shelf = newShelf();
+    QVERIFY(addBy(*shelf, route, entry));
+    if (!added) {
+        QTest::qWait(200);
+        QVERIFY(shelf->view->getAllItems().isEmpty());
+        return;
+    }
+    QTRY_VERIFY(onlyItem(*shelf));
+    const QString folder = QUrl::fromLocalFile(QFileInfo(onlyItem(*shelf)->properties.target).absolutePath())
+                               .toString(QUrl::FullyEncoded);
+
+    for (int round = 0; round < 2; ++round) {
+        MyThumbnailItem* item = onlyItem(*shelf);
+        QVERIFY(item);
+        const QString message = open(*shelf, item);
+        if (runs) {
+            QCOMPARE(message, QString());
+            QTRY_VERIFY(QFile::exists(marker));
+            QCOMPARE(opened(), QStringList());
+        } else {
+            // Shown in the file manager, with why and how to trust it.
+            QVERIFY2(message.contains(QLatin1String("not trusted")) && message.contains(QLatin1String("executable")),
+                     qPrintable(message));
+            QTRY_COMPARE(opened(), QStringList{folder});
+            QTest::qWait(200);
+            QVERIFY(!QFile::exists(marker));
+        }
         init();
         if (round == 0) {
             shelf = reloaded(*shelf);

@@ -26,11 +26,16 @@ private slots:
     void refusesEntriesWithoutProgram();
     void addressesAreNeverRun_data();
     void addressesAreNeverRun();
+    void onlyTrustedEntriesRun_data();
+    void onlyTrustedEntriesRun();
 
 private:
     // The argument lists the stand-ins received, one list per call.
     QList<QStringList> calls() const;
+    // Writes `name` (a path below the test's root) and the folders it needs.
     QString writeEntry(const QString& name, const QByteArray& body) const;
+    // The user's applications folder, below the test's root.
+    static QString applications();
     // An application entry whose program would leave `marker` behind.
     QByteArray markerEntry() const;
     static QByteArray recorder(const QString& record, const QByteArray& label);
@@ -92,9 +97,15 @@ QList<QStringList> TestDesktopOpener::calls() const
     return result;
 }
 
+QString TestDesktopOpener::applications()
+{
+    return QStringLiteral("data/applications");
+}
+
 QString TestDesktopOpener::writeEntry(const QString& name, const QByteArray& body) const
 {
     const QString path = TestEnvironment::instance()->root() + QLatin1Char('/') + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(body);
@@ -193,7 +204,7 @@ void TestDesktopOpener::launchesApplicationEntries()
     const QString workDir = TestEnvironment::instance()->root();
     const QByteArray quotedTool = QFile::encodeName(tool);
     const QString entry = writeEntry(
-        QStringLiteral("tool.desktop"),
+        applications() + QStringLiteral("/tool.desktop"),
         "[Desktop Entry]\nType=Application\nName=Tool\nIcon=tool-icon\nExec=\"" + quotedTool
             + "\" --open %U --icon-arg %i\nPath=" + QFile::encodeName(workDir)
             + "\n\n[Desktop Action second]\nExec=other\n");
@@ -242,7 +253,9 @@ void TestDesktopOpener::refusesEntriesWithoutProgram_data()
 void TestDesktopOpener::refusesEntriesWithoutProgram()
 {
     QFETCH(QByteArray, body);
-    QCOMPARE(DesktopOpener::open(writeEntry(QStringLiteral("broken.desktop"), body)), DesktopOpener::Outcome::Failed);
+    // Trusted, so that only what the entry says fails it.
+    QCOMPARE(DesktopOpener::open(writeEntry(applications() + QStringLiteral("/broken.desktop"), body)),
+             DesktopOpener::Outcome::Failed);
     QTest::qWait(200);
     QVERIFY(calls().isEmpty());
 }
@@ -270,6 +283,13 @@ void TestDesktopOpener::addressesAreNeverRun_data()
     QTest::newRow("scheme in capitals") << "HTTPS://example.org/" << opened << "https://example.org/";
     QTest::newRow("local page") << url(page) << opened << page;
     QTest::newRow("local folder") << url(root) << opened << root;
+    const auto onLocalhost = [](const QString& path) {
+        QUrl address = QUrl::fromLocalFile(path);
+        address.setHost(QStringLiteral("localhost"));
+        return address.toString(QUrl::FullyEncoded);
+    };
+    QTest::newRow("local page on localhost") << onLocalhost(page) << opened << page;
+    QTest::newRow("desktop entry on localhost") << onLocalhost(entry) << revealed << folder;
     QTest::newRow("desktop entry") << url(entry) << revealed << folder;
     QTest::newRow("desktop entry by its content") << url(hidden) << revealed << folder;
     QTest::newRow("executable") << url(script) << revealed << folder;
@@ -302,6 +322,77 @@ void TestDesktopOpener::addressesAreNeverRun()
         } else {
             QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), passed}}));
         }
+        QVERIFY(!QFile::exists(marker));
+    }
+}
+
+void TestDesktopOpener::onlyTrustedEntriesRun_data()
+{
+    QTest::addColumn<QString>("target"); // what the item holds
+    QTest::addColumn<bool>("runs");
+    const QString root = TestEnvironment::instance()->root() + QLatin1Char('/');
+    const QByteArray body = markerEntry();
+    const auto linked = [&](const QString& name, const QString& to) {
+        QDir().mkpath(QFileInfo(root + name).absolutePath());
+        QFile::remove(root + name);
+        QFile::link(root + to, root + name);
+        return root + name;
+    };
+    // The folders of the system's entries, as $XDG_DATA_DIRS names them.
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(root + QStringLiteral("system:") + root
+                                               + QStringLiteral("local")));
+    const QString installed = writeEntry(applications() + QStringLiteral("/installed.desktop"), body);
+    const QString downloaded = writeEntry(QStringLiteral("Downloads/fetched.desktop"), body);
+    const QString made = writeEntry(QStringLiteral("Downloads/made executable.desktop"), body);
+    QFile::setPermissions(made, QFile::permissions(made) | QFileDevice::ExeUser | QFileDevice::ExeOwner);
+    const auto localhost = [](const QString& path) {
+        QUrl address = QUrl::fromLocalFile(path);
+        address.setHost(QStringLiteral("localhost"));
+        return address.toString(QUrl::FullyEncoded);
+    };
+
+    QTest::newRow("user's applications") << installed << true;
+    QTest::newRow("applications subfolder")
+        << writeEntry(applications() + QStringLiteral("/kits/kit.desktop"), body) << true;
+    QTest::newRow("system applications")
+        << writeEntry(QStringLiteral("system/applications/system.desktop"), body) << true;
+    QTest::newRow("second system folder")
+        << writeEntry(QStringLiteral("local/applications/local.desktop"), body) << true;
+    QTest::newRow("made executable") << made << true;
+    QTest::newRow("downloaded") << downloaded << false;
+    QTest::newRow("downloaded, as a file URL") << QUrl::fromLocalFile(downloaded).toString() << false;
+    QTest::newRow("downloaded, on localhost") << localhost(downloaded) << false;
+    QTest::newRow("installed, on localhost") << localhost(installed) << true;
+    QTest::newRow("entry without its suffix") << writeEntry(QStringLiteral("Downloads/fetched"), body) << false;
+    QTest::newRow("beside the applications folder") << writeEntry(QStringLiteral("data/apps.desktop"), body) << false;
+    QTest::newRow("out of the folder by ..")
+        << root + applications() + QStringLiteral("/../apps.desktop") << false;
+    QTest::newRow("link in the folder to a download")
+        << linked(applications() + QStringLiteral("/lure.desktop"), QStringLiteral("Downloads/fetched.desktop"))
+        << false;
+    QTest::newRow("link without suffix to a download")
+        << linked(QStringLiteral("Downloads/lure"), QStringLiteral("Downloads/fetched.desktop")) << false;
+    QTest::newRow("link elsewhere to an installed entry")
+        << linked(QStringLiteral("Downloads/shortcut.desktop"), applications() + QStringLiteral("/installed.desktop"))
+        << true;
+}
+
+// An application entry runs only from an applications folder, or made executable; any
+// other is shown in the file manager (here: its folder opened) and never run.
+void TestDesktopOpener::onlyTrustedEntriesRun()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, runs);
+    const QString path = DesktopOpener::localPath(target);
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(DesktopOpener::isTrustedEntry(path), runs);
+    QCOMPARE(DesktopOpener::open(target), runs ? DesktopOpener::Outcome::Opened : DesktopOpener::Outcome::Untrusted);
+    if (runs) {
+        QTRY_VERIFY(QFile::exists(marker));
+        QCOMPARE(calls(), QList<QStringList>());
+    } else {
+        const QString folder = QUrl::fromLocalFile(QFileInfo(path).absolutePath()).toString(QUrl::FullyEncoded);
+        QTRY_COMPARE(calls(), (QList<QStringList>{{QStringLiteral("xdg-open"), folder}}));
         QVERIFY(!QFile::exists(marker));
     }
 }

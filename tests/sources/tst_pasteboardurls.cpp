@@ -3,6 +3,7 @@
 #include "PasteboardUrls.h"
 
 #include <QDir>
+#include <QFile>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -27,7 +28,18 @@ private slots:
     void linksFromAnySource_data();
     void linksFromAnySource();
     void outgoingLinksCarryX11Formats();
+    void linksToProgramsAreLeftOut_data();
+    void linksToProgramsAreLeftOut();
 };
+
+namespace {
+
+QByteArray utf16(const QString& text)
+{
+    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+}
+
+} // namespace
 
 void TestPasteboardUrls::urlLinesKeepTheirPlaces()
 {
@@ -269,6 +281,67 @@ void TestPasteboardUrls::outgoingLinksCarryX11Formats()
     QVERIFY(getUrlsWithNames(&x11, gotUrls, gotNames));
     QCOMPARE(gotUrls, urls);
     QCOMPARE(gotNames, (QStringList{QStringLiteral("Seite A"), QStringLiteral("")}));
+}
+
+void TestPasteboardUrls::linksToProgramsAreLeftOut_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("withWebLink");
+    QTest::addColumn<bool>("fileKept");
+    for (const char* format : {"text/url", "text/x-moz-url", "_NETSCAPE_URL",
+                               "text/xml-weburlswithtitles", "text/plain"}) {
+        QTest::addRow("%s", format) << format << false << false;
+        QTest::addRow("%s, beside a web link", format) << format << true << false;
+    }
+    // A file manager's list of files: a program among them is one the user adds.
+    QTest::newRow("text/uri-list") << "text/uri-list" << false << true;
+}
+
+// A link format names addresses: a link to a desktop entry is left out, and no other format
+// of the same data brings it in after all.
+void TestPasteboardUrls::linksToProgramsAreLeftOut()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, withWebLink);
+    QFETCH(bool, fileKept);
+    const QString path = TestEnvironment::instance()->root() + QStringLiteral("/fetched.desktop");
+    QFile entry(path);
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nExec=touch ran\n");
+    entry.close();
+    const QUrl program = QUrl::fromLocalFile(path);
+    const QUrl web(QStringLiteral("https://example.com/a"));
+    QList<QUrl> links{program};
+    QStringList titles{QStringLiteral("Fetched")};
+    if (withWebLink) {
+        links << web;
+        titles << QStringLiteral("Page");
+    }
+    QString lines;
+    for (int i = 0; i < links.size(); ++i)
+        lines += links.at(i).toString() + QLatin1Char('\n') + titles.at(i) + QLatin1Char('\n');
+
+    QMimeData data;
+    if (format == QLatin1String("text/xml-weburlswithtitles"))
+        setWebURLsWithTitles(&data, links, titles);
+    else if (format == QLatin1String("text/x-moz-url"))
+        data.setData(format, utf16(lines));
+    else if (format == QLatin1String("_NETSCAPE_URL"))
+        data.setData(format, lines.toUtf8());
+    else if (format == QLatin1String("text/plain"))
+        data.setText(QUrl::toStringList(links).join(QLatin1Char('\n')));
+    else
+        data.setData(format, QUrl::toStringList(links).join(QLatin1Char('\n')).toUtf8());
+    // A browser gives its link format beside a URI list of the same links.
+    if (format != QLatin1String("text/plain") && !data.hasUrls())
+        data.setUrls(links);
+    QList<QUrl> gotUrls;
+    QStringList gotNames;
+    // Plain text is links only when every line is one.
+    const bool webKept = withWebLink && format != QLatin1String("text/plain");
+    const QList<QUrl> expected = fileKept ? QList<QUrl>{program} : webKept ? QList<QUrl>{web} : QList<QUrl>{};
+    QCOMPARE(getUrlsWithNames(&data, gotUrls, gotNames), !expected.isEmpty());
+    QCOMPARE(gotUrls, expected);
 }
 
 VORENDA_TEST_MAIN(TestPasteboardUrls)
