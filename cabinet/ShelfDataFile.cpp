@@ -550,32 +550,39 @@ void ShelfDataFile::placeLoadedPictures()
     QList<LoadedPicture> pictures = pictureLoader->takeReadPictures();
     bool resized = false;
     for (LoadedPicture& loaded : pictures) {
-        MyThumbnailItem* item = loaded.item;
-        // A thumbnail that arrived meanwhile, or an item gone, wins over the file read.
-        if (!item || item->properties.thumbnail != loaded.path)
-            continue;
-        MyThumbnailItem::Properties& p = item->properties;
-        const QSize before = item->getImageSize();
-        if (!loaded.image.isNull()) {
-            const QPixmap picture = VorendaShelf::normalizeImage(QPixmap::fromImage(std::move(loaded.image)));
-            item->setImage(picture);
-            item->setImageSize(VorendaShelf::normalizeSize(
-                picture.size(), VorendaShelf::getThumbnailSize(p.type, p.customthumb, p.thumbsize)));
-        } else {
-            // Not a readable picture after all: as if the file were missing.
-            p.thumbsize = qMin(p.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
-            const QPixmap picture = ShelfParts::of(shelf).cache.storedItemIcon(p.target, p.name, p.thumbnail);
-            item->setImage(picture);
-            item->setImageSize(VorendaShelf::normalizeSize(picture.size(), p.thumbsize));
-            p.customthumb = false;
-            // Every kind a helper makes a picture of asks for a new one.
-            ShelfParts::of(shelf).jobs.requestFor(item);
+        const QPixmap& picture = loaded.picture;
+        for (const QPointer<MyThumbnailItem>& entry : qAsConst(loaded.items)) {
+            MyThumbnailItem* item = entry;
+            // A thumbnail that arrived meanwhile, or an item gone, wins over the file read.
+            if (!item || item->properties.thumbnail != loaded.path)
+                continue;
+            const QSize before = item->getImageSize();
+            placeLoadedPicture(*item, picture);
+            resized = resized || item->getImageSize() != before;
         }
-        resized = resized || item->getImageSize() != before;
     }
     // Batches come close together: one layout for those of a moment.
     if (resized && !pictureLayoutTimer.isActive())
         pictureLayoutTimer.start();
+}
+
+void ShelfDataFile::placeLoadedPicture(MyThumbnailItem& item, const QPixmap& picture)
+{
+    MyThumbnailItem::Properties& p = item.properties;
+    if (!picture.isNull()) {
+        item.setImage(picture);
+        item.setImageSize(VorendaShelf::normalizeSize(
+            picture.size(), VorendaShelf::getThumbnailSize(p.type, p.customthumb, p.thumbsize)));
+        return;
+    }
+    // Not a readable picture after all: as if the file were missing.
+    p.thumbsize = qMin(p.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
+    const QPixmap icon = ShelfParts::of(shelf).cache.storedItemIcon(p.target, p.name, p.thumbnail);
+    item.setImage(icon);
+    item.setImageSize(VorendaShelf::normalizeSize(icon.size(), p.thumbsize));
+    p.customthumb = false;
+    // Every kind a helper makes a picture of asks for a new one.
+    ShelfParts::of(shelf).jobs.requestFor(&item);
 }
 
 // ---- The cabinet's entry points

@@ -10,6 +10,7 @@
 
 class AbstractThumbnailItem;
 class CategoryHeaderItem;
+class MyThumbnailItem;
 struct CategoryRecord;
 struct ItemRecord;
 class QXmlStreamReader;
@@ -78,6 +79,7 @@ private:
     // True, noting the cut, when a termination signal asks the load to stop.
     bool stopLoading();
     void placeLoadedPictures();
+    void placeLoadedPicture(MyThumbnailItem& item, const QPixmap& picture);
 
     VorendaShelf& shelf;
     QString damagedFile;
