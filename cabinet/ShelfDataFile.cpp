@@ -1,5 +1,6 @@
 #include "ShelfDataFile.h"
 
+#include "CategoryDepthLimit.h"
 #include "CategoryHeaderItem.h"
 #include "DamagedFile.h"
 #include "FileInfoProvider.h"
@@ -361,6 +362,15 @@ bool ShelfDataFile::load(const QString& path)
                                              .arg(end.line)
                                              .arg(end.error));
     }
+    if (!refused && categoryDepths.cut()) {
+        // What the cabinet holds is no longer what the file says: the file is kept as
+        // it is beside the next save.
+        damagedFile = path;
+        ShelfLog::write(shelf, QStringLiteral("%1 nests categories deeper than %2 levels: the deeper ones stand at "
+                                              "level %2, and the file is kept aside at the next save")
+                                   .arg(path)
+                                   .arg(CategoryDepthLimit::deepestLevel));
+    }
     if (refused) {
         loadingDataFile = false;
         pictureLoader->start();
@@ -433,8 +443,11 @@ int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int pare
                                    .arg(parentKey));
         parentKey = -1;
     }
-    if (view->setCategoryHeader(key, header, parentKey, -1, false))
+    parentKey = categoryDepths.parentFor(parentKey, [view](int placed) { return view->getCategoryParent(placed); });
+    if (view->setCategoryHeader(key, header, parentKey, -1, false)) {
+        categoryDepths.placed(key, parentKey);
         return key;
+    }
     delete header;
     return -1;
 }

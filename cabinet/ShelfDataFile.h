@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CategoryDepthLimit.h"
 #include "ShelfSettingsElement.h"
 
 #include <QList>
@@ -91,6 +92,8 @@ private:
     bool loadCutShort = false;
     bool deleted = false;
     bool savesHeld = false;
+    // The levels of the categories read, kept below what the tree's walks can take.
+    CategoryDepthLimit categoryDepths;
     bool saveWanted = false;
     QTimer saveTimer;
     // The writer of the save in progress.
