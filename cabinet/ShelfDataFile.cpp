@@ -404,6 +404,11 @@ int ShelfDataFile::addCategory(const CategoryRecord& record, int enclosingKey)
 {
     if (!record.named)
         return -1;
+    if (record.nameCut) {
+        ShelfLog::write(shelf, QStringLiteral("Category \"%1\": its name longer than a category keeps, cut while "
+                                              "reading")
+                                   .arg(record.name.left(64)));
+    }
     CategoryHeaderItem* header = shelf.getCategoryHeaderItem(record.name);
     if (!header)
         return -1;
@@ -461,6 +466,10 @@ void ShelfDataFile::readItemElement(QXmlStreamReader& reader, int categoryKey)
 
 void ShelfDataFile::addItem(const ItemRecord& record, int categoryKey)
 {
+    if (!record.cutTexts.isEmpty()) {
+        ShelfLog::write(shelf, QStringLiteral("Item \"%1\": its %2 longer than an item keeps, cut while reading")
+                                   .arg(record.name.left(64), record.cutTexts.join(QStringLiteral(", "))));
+    }
     const QString& itemName = record.name;
     const QString& target = record.target;
     const QString& thumbnailName = record.thumbnailName;

@@ -14,7 +14,7 @@
 // The thumbnail helpers are stand-ins that take their first batch and keep it, as busy
 // helpers would.
 //
-// bench_largeinputs [items|chain|paste|sigterm|hugetext] [count]
+// bench_largeinputs [items|chain|paste|sigterm|hugetext] [count] [sigterm: ms after the start]
 
 #include "../support/BenchSupport.h"
 
@@ -225,7 +225,7 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void benchTermination(int count, QTextStream& out)
+void benchTermination(int count, int delayMs, QTextStream& out)
 {
     QTemporaryDir home;
     const QString store = home.path() + QStringLiteral("/store");
@@ -279,8 +279,7 @@ void benchTermination(int count, QTextStream& out)
         out << "cannot start vorenda\n";
         return;
     }
-    // Well inside the load of a file that size.
-    QThread::msleep(1500);
+    QThread::msleep(ulong(delayMs));
     QElapsedTimer timer;
     timer.start();
     ::kill(pid_t(vorenda.processId()), SIGTERM);
@@ -289,19 +288,21 @@ void benchTermination(int count, QTextStream& out)
     if (!ended)
         vorenda.kill();
     vorenda.waitForFinished();
-    out << QStringLiteral("SIGTERM 1.5 s into the load of %1 nested and %1 side-by-side categories: ended after %2 "
-                          "ms (exit code %3), the file %4\n")
+    out << QStringLiteral("SIGTERM %5 s after the start, loading %1 nested and %1 side-by-side categories: ended "
+                          "after %2 ms (exit code %3), the file %4\n")
                .arg(count)
                .arg(ms, 0, 'f', 0)
                .arg(vorenda.exitCode())
-               .arg(fileBytes(data) == before ? QStringLiteral("untouched") : QStringLiteral("CHANGED"));
+               .arg(fileBytes(data) == before ? QStringLiteral("untouched") : QStringLiteral("CHANGED"))
+               .arg(delayMs / 1000.0, 0, 'f', 1);
     out.flush();
 }
 
 void benchHugeText(int megabytes, QTextStream& out)
 {
-    const QString name(megabytes * 1024 * 1024, QLatin1Char('n'));
-    if (!writeBenchCabinet([&name](QXmlStreamWriter& xml) {
+    // The name lives only while the file is written.
+    if (!writeBenchCabinet([megabytes](QXmlStreamWriter& xml) {
+            const QString name(megabytes * 1024 * 1024, QLatin1Char('n'));
             xml.writeStartElement(QStringLiteral("Category"));
             xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Huge"));
             xml.writeAttribute(QStringLiteral("key"), QStringLiteral("0"));
@@ -314,11 +315,12 @@ void benchHugeText(int megabytes, QTextStream& out)
         return;
     }
     const qint64 fileSize = QFileInfo(benchDataFile()).size();
+    // The cabinet itself is made before the measure.
+    VorendaShelf* shelf = newShownCabinet();
     settleEvents();
     malloc_trim(0);
     const qint64 before = residentBytes();
     resetPeakResident();
-    VorendaShelf* shelf = newShownCabinet();
     QElapsedTimer timer;
     timer.start();
     shelf->load(benchDataFile());
@@ -359,8 +361,12 @@ int main(int argc, char** argv)
         benchChain(count > 0 ? count : 1000, out);
     if (which.isEmpty() || which == QLatin1String("paste"))
         benchPaste(count > 0 ? count : 100000, out);
-    if (which.isEmpty() || which == QLatin1String("sigterm"))
-        benchTermination(count > 0 ? count : 100000, out);
+    if (which.isEmpty() || which == QLatin1String("sigterm")) {
+        const QList<int> delays =
+            argc > 3 ? QList<int>{QString::fromLocal8Bit(argv[3]).toInt()} : QList<int>{1500, 5000, 15000};
+        for (int delay : delays)
+            benchTermination(count > 0 ? count : 100000, delay, out);
+    }
     if (which.isEmpty() || which == QLatin1String("hugetext"))
         benchHugeText(count > 0 ? count : 200, out);
     return 0;
