@@ -378,9 +378,12 @@ bool ShelfDataFile::load(const QString& path)
     }
 
     shelf.updateStatusLabel();
+    loadingDataFile = false;
+    // Cut short, the cabinet is never shown: the program ends as soon as it can.
+    if (loadCutShort)
+        return true;
     shelf.view->resetModel();
     shelf.view->updateLayout();
-    loadingDataFile = false;
     pictureLoader->start();
     return true;
 }

@@ -48,6 +48,8 @@ public:
     void markDeleted();
     // The file load() met that exists but did not load cleanly, else empty.
     QString damagedDataFile() const { return damagedFile; }
+    // True when the end of the session stopped the load half-way.
+    bool wasCutShort() const { return loadCutShort; }
     // True while pictures of loaded items are still being decoded.
     bool isLoadingPictures() const;
     // Drops the pictures still to decode and waits for those being decoded.
