@@ -1,10 +1,17 @@
 #include "SharedBackgrounds.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 std::deque<SharedBackgrounds::Entry>& SharedBackgrounds::entries()
 {
     static std::deque<Entry> table;
+    // Pictures go before the application object does, not after it.
+    static const bool cleared = [] {
+        qAddPostRoutine([] { entries().clear(); });
+        return true;
+    }();
+    Q_UNUSED(cleared);
     return table;
 }
 
