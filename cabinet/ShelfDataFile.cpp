@@ -1,5 +1,6 @@
 #include "ShelfDataFile.h"
 
+#include "CategoryDepthLimit.h"
 #include "CategoryHeaderItem.h"
 #include "DamagedFile.h"
 #include "FailedSaves.h"
@@ -384,6 +385,15 @@ bool ShelfDataFile::load(const QString& path)
                                              .arg(end.line)
                                              .arg(end.error));
     }
+    if (!refused && categoryDepths.cut()) {
+        // What the cabinet holds is no longer what the file says: the file is kept as
+        // it is beside the next save.
+        damagedFile = path;
+        ShelfLog::write(shelf, QStringLiteral("%1 nests categories deeper than %2 levels: the deeper ones stand at "
+                                              "level %2, and the file is kept aside at the next save")
+                                   .arg(path)
+                                   .arg(CategoryDepthLimit::deepestLevel));
+    }
     if (refused) {
         loadingDataFile = false;
         pictureLoader->start();
@@ -391,9 +401,12 @@ bool ShelfDataFile::load(const QString& path)
     }
 
     shelf.updateStatusLabel();
+    loadingDataFile = false;
+    // Cut short, the cabinet is never shown: the program ends as soon as it can.
+    if (loadCutShort)
+        return true;
     shelf.view->resetModel();
     shelf.view->updateLayout();
-    loadingDataFile = false;
     pictureLoader->start();
     return true;
 }
@@ -417,6 +430,11 @@ int ShelfDataFile::addCategory(const CategoryRecord& record, int enclosingKey)
 {
     if (!record.named)
         return -1;
+    if (record.nameCut) {
+        ShelfLog::write(shelf, QStringLiteral("Category \"%1\": its name longer than a category keeps, cut while "
+                                              "reading")
+                                   .arg(record.name.left(64)));
+    }
     CategoryHeaderItem* header = shelf.getCategoryHeaderItem(record.name);
     if (!header)
         return -1;
@@ -456,8 +474,11 @@ int ShelfDataFile::installCategory(CategoryHeaderItem* header, int key, int pare
                                    .arg(parentKey));
         parentKey = -1;
     }
-    if (view->setCategoryHeader(key, header, parentKey, -1, false))
+    parentKey = categoryDepths.parentFor(parentKey, [view](int placed) { return view->getCategoryParent(placed); });
+    if (view->setCategoryHeader(key, header, parentKey, -1, false)) {
+        categoryDepths.placed(key, parentKey);
         return key;
+    }
     delete header;
     return -1;
 }
@@ -471,6 +492,10 @@ void ShelfDataFile::readItemElement(QXmlStreamReader& reader, int categoryKey)
 
 void ShelfDataFile::addItem(const ItemRecord& record, int categoryKey)
 {
+    if (!record.cutTexts.isEmpty()) {
+        ShelfLog::write(shelf, QStringLiteral("Item \"%1\": its %2 longer than an item keeps, cut while reading")
+                                   .arg(record.name.left(64), record.cutTexts.join(QStringLiteral(", "))));
+    }
     const QString& itemName = record.name;
     const QString& target = record.target;
     const QString& thumbnailName = record.thumbnailName;
@@ -573,32 +598,39 @@ void ShelfDataFile::placeLoadedPictures()
     QList<LoadedPicture> pictures = pictureLoader->takeReadPictures();
     bool resized = false;
     for (LoadedPicture& loaded : pictures) {
-        MyThumbnailItem* item = loaded.item;
-        // A thumbnail that arrived meanwhile, or an item gone, wins over the file read.
-        if (!item || item->properties.thumbnail != loaded.path)
-            continue;
-        MyThumbnailItem::Properties& p = item->properties;
-        const QSize before = item->getImageSize();
-        if (!loaded.image.isNull()) {
-            const QPixmap picture = VorendaShelf::normalizeImage(QPixmap::fromImage(std::move(loaded.image)));
-            item->setImage(picture);
-            item->setImageSize(VorendaShelf::normalizeSize(
-                picture.size(), VorendaShelf::getThumbnailSize(p.type, p.customthumb, p.thumbsize)));
-        } else {
-            // Not a readable picture after all: as if the file were missing.
-            p.thumbsize = qMin(p.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
-            const QPixmap picture = ShelfParts::of(shelf).cache.storedItemIcon(p.target, p.name, p.thumbnail);
-            item->setImage(picture);
-            item->setImageSize(VorendaShelf::normalizeSize(picture.size(), p.thumbsize));
-            p.customthumb = false;
-            // Every kind a helper makes a picture of asks for a new one.
-            ShelfParts::of(shelf).jobs.requestFor(item);
+        const QPixmap& picture = loaded.picture;
+        for (const QPointer<MyThumbnailItem>& entry : qAsConst(loaded.items)) {
+            MyThumbnailItem* item = entry;
+            // A thumbnail that arrived meanwhile, or an item gone, wins over the file read.
+            if (!item || item->properties.thumbnail != loaded.path)
+                continue;
+            const QSize before = item->getImageSize();
+            placeLoadedPicture(*item, picture);
+            resized = resized || item->getImageSize() != before;
         }
-        resized = resized || item->getImageSize() != before;
     }
     // Batches come close together: one layout for those of a moment.
     if (resized && !pictureLayoutTimer.isActive())
         pictureLayoutTimer.start();
+}
+
+void ShelfDataFile::placeLoadedPicture(MyThumbnailItem& item, const QPixmap& picture)
+{
+    MyThumbnailItem::Properties& p = item.properties;
+    if (!picture.isNull()) {
+        item.setImage(picture);
+        item.setImageSize(VorendaShelf::normalizeSize(
+            picture.size(), VorendaShelf::getThumbnailSize(p.type, p.customthumb, p.thumbsize)));
+        return;
+    }
+    // Not a readable picture after all: as if the file were missing.
+    p.thumbsize = qMin(p.thumbsize, VorendaGlobal::SHELF_ICONSIZE);
+    const QPixmap icon = ShelfParts::of(shelf).cache.storedItemIcon(p.target, p.name, p.thumbnail);
+    item.setImage(icon);
+    item.setImageSize(VorendaShelf::normalizeSize(icon.size(), p.thumbsize));
+    p.customthumb = false;
+    // Every kind a helper makes a picture of asks for a new one.
+    ShelfParts::of(shelf).jobs.requestFor(&item);
 }
 
 // ---- The cabinet's entry points

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CategoryDepthLimit.h"
 #include "ShelfSettingsElement.h"
 
 #include <QList>
@@ -10,6 +11,7 @@
 
 class AbstractThumbnailItem;
 class CategoryHeaderItem;
+class MyThumbnailItem;
 struct CategoryRecord;
 struct ItemRecord;
 class QXmlStreamReader;
@@ -46,6 +48,8 @@ public:
     void markDeleted();
     // The file load() met that exists but did not load cleanly, else empty.
     QString damagedDataFile() const { return damagedFile; }
+    // True when the end of the session stopped the load half-way.
+    bool wasCutShort() const { return loadCutShort; }
     // True while pictures of loaded items are still being decoded.
     bool isLoadingPictures() const;
     // Drops the pictures still to decode and waits for those being decoded.
@@ -80,6 +84,7 @@ private:
     // True, noting the cut, when a termination signal asks the load to stop.
     bool stopLoading();
     void placeLoadedPictures();
+    void placeLoadedPicture(MyThumbnailItem& item, const QPixmap& picture);
 
     VorendaShelf& shelf;
     QString damagedFile;
@@ -93,6 +98,8 @@ private:
     bool loadCutShort = false;
     bool deleted = false;
     bool savesHeld = false;
+    // The levels of the categories read, kept below what the tree's walks can take.
+    CategoryDepthLimit categoryDepths;
     bool saveWanted = false;
     QTimer saveTimer;
     // The writer of the save in progress.

@@ -1,6 +1,7 @@
 #include "ShelfDataFileRecords.h"
 
 #include "DataFileText.h"
+#include "ItemTextLimits.h"
 #include "ThumbnailCache.h"
 #include "XmlAttributes.h"
 
@@ -42,17 +43,59 @@ QString unexpectedElementMessage()
     return probe.errorString();
 }
 
+// Each escape takes five characters of a file's text for one of the text itself: this
+// much of a text as written holds at least `limit` characters of it.
+int writtenLimit(int limit)
+{
+    return 5 * limit;
+}
+
+// What `limit` characters of a text as written decode to, at most `limit` of them;
+// `cut` is set when the text was longer. The longest texts are cut before they are
+// copied at all.
+QString decodedUpTo(const QStringRef& written, int limit, bool& cut)
+{
+    QString text = decodeDataText(written.left(writtenLimit(limit)).toString());
+    if (text.size() > limit) {
+        text.truncate(limit);
+        cut = true;
+    }
+    cut = cut || written.size() > writtenLimit(limit);
+    return text;
+}
+
+// The longest text of a field an item keeps; numbers are short.
+int fieldLimit(ItemField field)
+{
+    switch (field) {
+    case ItemField::Target: return ItemTextLimits::target;
+    case ItemField::Thumbnail: return ItemTextLimits::thumbnail;
+    case ItemField::TypeName: return ItemTextLimits::typeName;
+    case ItemField::Tags: return ItemTextLimits::tags;
+    case ItemField::Notes: return ItemTextLimits::notes;
+    default: return 64;
+    }
+}
+
 // The reader's own readElementText() with an unexpected child an error, into a buffer
 // kept from element to element: most texts are numbers that need no string of their own.
-void readElementText(QXmlStreamReader& reader, QString& text)
+// No more than `limit` characters are kept; `cut` tells whether there were more.
+void readElementText(QXmlStreamReader& reader, QString& text, int limit, bool& cut)
 {
     text.truncate(0);
+    cut = false;
     for (;;) {
         switch (reader.readNext()) {
         case QXmlStreamReader::Characters:
-        case QXmlStreamReader::EntityReference:
-            text.append(reader.text());
+        case QXmlStreamReader::EntityReference: {
+            const QStringRef part = reader.text();
+            const int room = limit - text.size();
+            if (part.size() > room)
+                cut = true;
+            if (room > 0)
+                text.append(part.left(room));
             break;
+        }
         case QXmlStreamReader::EndElement:
             return;
         case QXmlStreamReader::ProcessingInstruction:
@@ -109,7 +152,7 @@ CategoryRecord readCategoryRecord(const QXmlStreamReader& reader)
         return record;
     const QXmlStreamAttributes attributes = reader.attributes();
     record.named = true;
-    record.name = decodeDataText(attributes.value(QLatin1String("name")).toString());
+    record.name = decodedUpTo(attributes.value(QLatin1String("name")), ItemTextLimits::categoryName, record.nameCut);
     record.keyed = !attributes.value(QLatin1String("key")).isEmpty();
     setIntAttribute(attributes, QStringLiteral("key"), &record.key);
     setIntAttribute(attributes, QStringLiteral("parent"), &record.parentKey);
@@ -122,11 +165,15 @@ ItemRecord readItemRecord(QXmlStreamReader& reader)
     ItemRecord record;
     {
         const QXmlStreamAttributes attributes = reader.attributes();
-        record.name = decodeDataText(attributes.value(QLatin1String("name")).toString());
-        record.typeText = attributes.value(QLatin1String("type")).toString();
-        record.labelText = attributes.value(QLatin1String("label")).toString();
+        bool cut = false;
+        record.name = decodedUpTo(attributes.value(QLatin1String("name")), ItemTextLimits::name, cut);
+        if (cut)
+            record.cutTexts << QStringLiteral("name");
+        record.typeText = attributes.value(QLatin1String("type")).left(16).toString();
+        record.labelText = attributes.value(QLatin1String("label")).left(16).toString();
     }
     QString text;
+    bool cut = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isEndElement() && reader.name() == QLatin1String("Item"))
@@ -138,24 +185,49 @@ ItemRecord readItemRecord(QXmlStreamReader& reader)
             readUnknownElement(reader);
             continue;
         }
-        readElementText(reader, text);
+        readElementText(reader, text, writtenLimit(fieldLimit(field)), cut);
+        if (cut)
+            record.cutTexts << reader.name().toString();
         readField(record, field, text);
     }
     return record;
 }
 
+namespace {
+
+// A text as written decoded, and cut to `limit` characters; `name` joins the cut
+// texts when it was longer.
+QString decodedField(const QString& written, int limit, const QString& name, QStringList& cutTexts)
+{
+    QString text = decodeDataText(written);
+    if (text.size() > limit) {
+        text.truncate(limit);
+        if (!cutTexts.contains(name))
+            cutTexts << name;
+    }
+    return text;
+}
+
+} // namespace
+
 void completeItemRecord(ItemRecord& record)
 {
-    record.target = decodeDataText(record.target);
-    record.typeName = decodeDataText(record.typeName);
-    record.notes = decodeDataText(record.notes).trimmed();
-    record.tags = decodeDataText(record.tagText).trimmed().toLower().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    QStringList& cut = record.cutTexts;
+    record.target = decodedField(record.target, ItemTextLimits::target, QStringLiteral("target"), cut);
+    record.typeName = decodedField(record.typeName, ItemTextLimits::typeName, QStringLiteral("type"), cut);
+    record.notes = decodedField(record.notes, ItemTextLimits::notes, QStringLiteral("notes"), cut).trimmed();
+    record.tags = decodedField(record.tagText, ItemTextLimits::tags, QStringLiteral("tags"), cut)
+                      .trimmed()
+                      .toLower()
+                      .split(QLatin1Char(','), Qt::SkipEmptyParts);
     record.tags.removeDuplicates();
     record.tagText.clear();
 
     record.standardName = ThumbnailCache::getThumbnailName(record.target.isEmpty() ? record.name : record.target);
     // Only a name inside the cache folder: the file cannot send the reader elsewhere.
-    record.thumbnailName = QFileInfo(decodeDataText(record.thumbnail)).fileName();
+    record.thumbnailName =
+        QFileInfo(decodedField(record.thumbnail, ItemTextLimits::thumbnail, QStringLiteral("thumbnail"), cut))
+            .fileName();
     record.thumbnail.clear();
     if (record.thumbnailName.isEmpty())
         record.thumbnailName = record.standardName;

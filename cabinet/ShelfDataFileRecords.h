@@ -19,6 +19,8 @@ struct CategoryRecord
     // How many category elements enclose this one inside the element walked; the
     // innermost of them is its parent, whatever its parent attribute says.
     int nesting = 0;
+    // True when the name was longer than a category keeps and is cut.
+    bool nameCut = false;
 };
 
 // One Item element as read, with what follows from it alone: the part of loading an
@@ -52,6 +54,10 @@ struct ItemRecord
     // How many category elements inside the one walked enclose the item: it belongs to
     // the innermost.
     int nesting = 0;
+
+    // The names of the texts ("name", "notes" ...) that were longer than an item keeps
+    // (ItemTextLimits) and are cut.
+    QStringList cutTexts;
 };
 
 // Reads the attributes of the Category or Uncategorized element the reader stands on.

@@ -2,6 +2,8 @@
 
 #include "BoundedImageReader.h"
 #include "MyThumbnailItem.h"
+#include "SharedDecodedPictures.h"
+#include "VorendaShelf.h"
 #include "VorendaGlobal.h"
 
 #include <QCoreApplication>
@@ -14,6 +16,8 @@ namespace {
 
 // Pictures per worker task: small enough that the first ones show at once.
 constexpr int batchSize = 32;
+// Normalised pictures kept for images shared by many files.
+constexpr size_t keptPictureCount = 64;
 
 // A batch of decoded pictures on its way to the GUI thread.
 class PicturesReadEvent : public QEvent
@@ -38,6 +42,7 @@ public:
 
 ShelfPictureLoader::ShelfPictureLoader(QObject* parent)
     : QObject(parent)
+    , decoded(std::make_shared<SharedDecodedPictures>())
     , cancelled(std::make_shared<std::atomic_bool>(false))
 {
     pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
@@ -52,6 +57,7 @@ void ShelfPictureLoader::stop()
 {
     cancelled->store(true);
     queued.clear();
+    queuedPaths.clear();
     pool.clear();
     pool.waitForDone();
 }
@@ -87,25 +93,33 @@ QImage ShelfPictureLoader::read(const QString& path)
 
 void ShelfPictureLoader::enqueue(MyThumbnailItem* item, const QString& path)
 {
-    queued.append(LoadedPicture{item, path, QImage()});
+    const auto known = queuedPaths.constFind(path);
+    if (known != queuedPaths.cend()) {
+        queued[known.value()].items.append(item);
+        return;
+    }
+    queuedPaths.insert(path, queued.size());
+    queued.append(LoadedPicture{{item}, path, QImage(), QPixmap()});
 }
 
 void ShelfPictureLoader::start()
 {
+    queuedPaths.clear();
     while (!queued.isEmpty()) {
         QList<LoadedPicture> batch = queued.mid(0, batchSize);
         queued.erase(queued.begin(), queued.begin() + batch.size());
         ++pending;
         ShelfPictureLoader* self = this;
         const std::shared_ptr<std::atomic_bool> stop = cancelled;
+        const std::shared_ptr<SharedDecodedPictures> shared = decoded;
         // Workers never touch the items: only the paths travel, the pointers come back.
         // The destructor waits for the workers, and an event for a deleted loader is
         // dropped, so `self` is never used after the loader is gone.
-        pool.start(QRunnable::create([self, stop, batch]() mutable {
+        pool.start(QRunnable::create([self, stop, shared, batch]() mutable {
             for (LoadedPicture& picture : batch) {
                 if (stop->load())
                     return;
-                picture.image = read(picture.path);
+                picture.image = shared->decode(picture.path, &ShelfPictureLoader::read);
             }
             // Posted as low as a repaint is, so the batches that keep arriving wait their
             // turn behind the cabinet's first frame instead of going before it.
@@ -134,5 +148,31 @@ void ShelfPictureLoader::deliver(QList<LoadedPicture>&& pictures)
 
 QList<LoadedPicture> ShelfPictureLoader::takeReadPictures()
 {
-    return std::exchange(ready, QList<LoadedPicture>());
+    QList<LoadedPicture> pictures = std::exchange(ready, QList<LoadedPicture>());
+    for (LoadedPicture& loaded : pictures) {
+        if (loaded.image.isNull())
+            continue;
+        loaded.picture = keptPicture(loaded.image);
+        loaded.image = QImage();
+    }
+    // A load's workers are done: what they shared is no longer asked for.
+    if (pending == 0) {
+        decoded->clear();
+        keptPictures.clear();
+    }
+    return pictures;
+}
+
+QPixmap ShelfPictureLoader::keptPicture(const QImage& image)
+{
+    const qint64 key = image.cacheKey();
+    for (const Kept& kept : keptPictures) {
+        if (kept.image == key)
+            return kept.picture;
+    }
+    const QPixmap picture = VorendaShelf::normalizeImage(QPixmap::fromImage(image));
+    keptPictures.push_front(Kept{key, picture});
+    if (keptPictures.size() > keptPictureCount)
+        keptPictures.pop_back();
+    return picture;
 }

@@ -1,25 +1,33 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
 
 #include <atomic>
+#include <deque>
 #include <memory>
 
 class MyThumbnailItem;
+class SharedDecodedPictures;
 
-// One cached picture to decode for an item, and the result.
+// One cached picture to decode for the items that show it, and the result.
 struct LoadedPicture
 {
-    QPointer<MyThumbnailItem> item;
+    // Many items may show one file (the icon plain files of a kind share): it is
+    // decoded once, and they share the picture.
+    QList<QPointer<MyThumbnailItem>> items;
     QString path;
     // Null when the file could not be decoded.
     QImage image;
+    // The image as items keep it (normalised), once taken.
+    QPixmap picture;
 };
 
 // Decodes the cached pictures of the items a cabinet file brought, on worker threads
@@ -48,13 +56,14 @@ public:
     // decoded afterwards. The program's end must not find workers still decoding.
     void stop();
 
-    // Queues one picture; start() sends what is queued to the workers.
+    // Queues one item's picture, joining an item queued with the same file; start()
+    // sends what is queued to the workers.
     void enqueue(MyThumbnailItem* item, const QString& path);
     void start();
     bool isBusy() const { return pending > 0; }
 
-    // The pictures decoded since the last call; an entry's item may be gone. Taken,
-    // the images are the caller's alone and become pixmaps without a copy.
+    // The pictures decoded since the last call, as items keep them; an entry's items
+    // may be gone. Files of the same bytes give one shared picture.
     QList<LoadedPicture> takeReadPictures();
 
 signals:
@@ -66,10 +75,22 @@ protected:
 
 private:
     void deliver(QList<LoadedPicture>&& pictures);
+    QPixmap keptPicture(const QImage& image);
 
     QThreadPool pool;
     QList<LoadedPicture> queued;
+    // Where each file stands in `queued`.
+    QHash<QString, int> queuedPaths;
     QList<LoadedPicture> ready;
+    // Decoded once for files of the same bytes, on the workers.
+    std::shared_ptr<SharedDecodedPictures> decoded;
+    // Normalised once for each image shared so, on the GUI thread: the latest ones.
+    struct Kept
+    {
+        qint64 image;
+        QPixmap picture;
+    };
+    std::deque<Kept> keptPictures;
     int pending = 0;
     // Set on destruction, so workers still queued do nothing.
     std::shared_ptr<std::atomic_bool> cancelled;

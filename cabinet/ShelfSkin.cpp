@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 namespace {
 
@@ -36,12 +37,19 @@ void prepareIconPainter(QPainter& painter, const QColor& color, const QColor& fi
     painter.setBrush(QBrush(fill));
 }
 
-QPixmap triangleIcon(const QColor& color, int height, const QPolygonF& triangle)
+// Every category header shows one of these: drawn once for each colour and shared.
+QPixmap triangleIcon(const char* kind, const QColor& color, int height, const QPolygonF& triangle)
 {
-    QPixmap pixmap = transparentPixmap(10, height);
+    const QString key = QStringLiteral("vorenda-%1-%2").arg(QLatin1String(kind)).arg(color.rgba(), 8, 16);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = transparentPixmap(10, height);
     QPainter painter(&pixmap);
     prepareIconPainter(painter, color, color);
     painter.drawPolygon(triangle, Qt::OddEvenFill);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -98,12 +106,12 @@ QPixmap paintCloseIcon(QPixmap& pixmap)
 
 QPixmap ShelfSkin::collapsedIcon(const QColor& color)
 {
-    return triangleIcon(color, 10, QPolygonF({QPointF(2, 2), QPointF(9, 2), QPointF(5.5, 8)}));
+    return triangleIcon("collapsed", color, 10, QPolygonF({QPointF(2, 2), QPointF(9, 2), QPointF(5.5, 8)}));
 }
 
 QPixmap ShelfSkin::expandedIcon(const QColor& color)
 {
-    return triangleIcon(color, 9, QPolygonF({QPointF(2, 7), QPointF(9, 7), QPointF(5.5, 1)}));
+    return triangleIcon("expanded", color, 9, QPolygonF({QPointF(2, 7), QPointF(9, 7), QPointF(5.5, 1)}));
 }
 
 QPixmap ShelfSkin::smallThumbIcon(const QColor& color)

@@ -117,6 +117,10 @@ VorendaShelf::~VorendaShelf()
 void VorendaShelf::initialize()
 {
     load(ShelfDataFile::path(*this));
+    committedStyle = style;
+    // The session ends: a cabinet read only in part is never shown, nor styled.
+    if (parts->dataFile.wasCutShort())
+        return;
     onApplyStyle(style, AllElements, true);
     onApplySettings();
     committedStyle = style;

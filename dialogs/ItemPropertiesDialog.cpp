@@ -1,6 +1,7 @@
 #include "ItemPropertiesDialog.h"
 
 #include "ItemPropertiesLink.h"
+#include "ItemTextLimits.h"
 #include "MessageDialog.h"
 #include "MyThumbnailItem.h"
 #include "ScreenFunctions.h"
@@ -102,6 +103,11 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* parent)
             tagsView->addItem(getTagItem(tag, false), false);
         sortTags();
     }
+
+    // What the cabinet's data file keeps of an item.
+    nameLineEdit->setMaxLength(ItemTextLimits::name);
+    targetLineEdit->setMaxLength(ItemTextLimits::target);
+    tagLineEdit->setMaxLength(ItemTextLimits::tags);
 
     connect(tagsView, &AbstractThumbnailView::itemSelected, this, &ItemPropertiesDialog::onItemSelected);
     connect(tagsView, &AbstractThumbnailView::itemClicked, this, &ItemPropertiesDialog::onItemClicked);
@@ -219,7 +225,7 @@ void ItemPropertiesDialog::accept(bool close)
     if (name.isEmpty())
         name = QStringLiteral(" ");
     item->properties.name = name;
-    item->properties.notes = descriptionTextEdit->toPlainText().trimmed();
+    item->properties.notes = descriptionTextEdit->toPlainText().left(ItemTextLimits::notes).trimmed();
 
     // The chips are the vocabulary in display order; tags a cabinet added while the
     // dialog was open have no chip yet and are kept behind them.

@@ -380,6 +380,8 @@ private:
     bool isInSubtree(int key, int ancestorKey) const;
     void detachCategory(CategoryItem* entry);
     void insertCategory(QList<CategoryItem*>& list, CategoryItem* entry, int pos);
+    // The same for a category that stands in no list yet.
+    static void insertNewCategory(QList<CategoryItem*>& list, CategoryItem* entry, int pos);
     void removeCategoryItem(CategoryItem* entry, bool recursive);
     void collectCategories(CategoryItem* entry, bool recursive, QList<CategoryItem*>& result) const;
     QList<CategoryItem*> categoriesOf(int key, bool childrenOnly, bool recursive) const;

@@ -39,6 +39,14 @@ void AbstractThumbnailView::insertCategory(QList<CategoryItem*>& list, CategoryI
         list.insert(pos, entry);
 }
 
+void AbstractThumbnailView::insertNewCategory(QList<CategoryItem*>& list, CategoryItem* entry, int pos)
+{
+    if (pos < 0 || pos >= list.count())
+        list.append(entry);
+    else
+        list.insert(pos, entry);
+}
+
 bool AbstractThumbnailView::setCategoryHeader(int key, CategoryHeaderItem* header, int parentKey, int pos,
                                               bool update)
 {
@@ -67,6 +75,9 @@ bool AbstractThumbnailView::setCategoryHeader(int key, CategoryHeaderItem* heade
 
     CategoryItem*& slot = categories[key];
     // A new category changes no path that is known; one placed again may change those below it.
+    // A new one stands in no list yet: none is searched, which would cost thousands of
+    // categories added one by one the square of their number.
+    const bool fresh = !slot;
     if (slot)
         categoryPaths.clear();
     else
@@ -82,7 +93,10 @@ bool AbstractThumbnailView::setCategoryHeader(int key, CategoryHeaderItem* heade
 
     CategoryItem* parent = parentKey == -1 ? nullptr : categories.value(parentKey);
     if (parent) {
-        if (!parent->children.contains(entry)) {
+        if (fresh) {
+            insertNewCategory(parent->children, entry, pos);
+            entry->parentKey = parentKey;
+        } else if (!parent->children.contains(entry)) {
             detachCategory(entry);
             insertCategory(parent->children, entry, pos);
             entry->parentKey = parentKey;
@@ -106,8 +120,11 @@ bool AbstractThumbnailView::setCategoryHeader(int key, CategoryHeaderItem* heade
         return true;
     }
 
-    const bool placed = entry->parentKey != -1 || rootCategories.contains(entry);
-    if (parentKey == -1 || !placed) {
+    const bool placed = !fresh && (entry->parentKey != -1 || rootCategories.contains(entry));
+    if (fresh) {
+        entry->parentKey = -1;
+        insertNewCategory(rootCategories, entry, pos);
+    } else if (parentKey == -1 || !placed) {
         // An unknown parent makes a new category a root one; a placed one stays where it is.
         detachCategory(entry);
         entry->parentKey = -1;

@@ -3,6 +3,7 @@
 #include "AbstractThumbnailView.h"
 #include "ButtonItem.h"
 #include "PasteboardUrls.h"
+#include "SharedBackgrounds.h"
 #include "TextItem.h"
 
 #include <QGraphicsSceneContextMenuEvent>
@@ -68,14 +69,9 @@ void CategoryHeaderItem::adjustBackground(int paintState, bool force)
         return;
     if (!force && backgroundCache[ImageResource::State(paintState)].size() == r.size())
         return;
-    QPixmap pixmap(r.size());
-    if (pixmap.isNull())
-        return;
-    pixmap.fill(Qt::transparent);
-    QPainter pixmapPainter(&pixmap);
-    painter.paint(&pixmapPainter, QRectF(r));
-    pixmapPainter.end();
-    backgroundCache.setImage(ImageResource::State(paintState), pixmap);
+    const QPixmap pixmap = SharedBackgrounds::rendered(painter, r.size());
+    if (!pixmap.isNull())
+        backgroundCache.setImage(ImageResource::State(paintState), pixmap);
 }
 
 void CategoryHeaderItem::setText(const QString& value)
@@ -263,10 +259,9 @@ void CategoryHeaderItem::setWidth(double value)
 
 void CategoryHeaderItem::setBackground(const BackgroundProperty& value)
 {
+    // Painted when a state is first shown: most headers of a large cabinet never are.
     background = value;
     backgroundCache = ImageResource();
-    for (int paintState = 0; paintState < LookState::StateCount; ++paintState)
-        adjustBackground(paintState, true);
     update();
 }
 

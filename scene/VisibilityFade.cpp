@@ -49,6 +49,12 @@ void VisibilityFade::setVisible(bool on)
         item.setVisible(on);
         return;
     }
+    // Fading out what shows nothing ends at once: thousands of items hidden together
+    // would otherwise each run a time line.
+    if (!on && current <= 0.0 && line.state() != QTimeLine::Running) {
+        item.setVisible(false);
+        return;
+    }
     line.setDirection(on ? QTimeLine::Forward : QTimeLine::Backward);
     if (line.state() != QTimeLine::Running)
         line.resume();

@@ -3,18 +3,25 @@
 // categories), a chain of 1,000 nested categories, and a paste of 100,000 web
 // addresses into a shown cabinet. Prints the time to load and the memory per item
 // beyond the pictures, the time to load the chain, and the time the paste takes with
-// whether the add-progress window showed.
+// whether the add-progress window showed. Then the real vorenda (built beside this
+// benchmark, offscreen) with a cabinet of that many categories nested in each other,
+// and as many beside them, is sent SIGTERM while it reads them: prints how long it
+// still ran and whether the cabinet's file stayed as it was. Last, an item whose name
+// is 200 MB (or the count in MB) of text: the peak resident memory of its load.
 // Targets: 100,000 items in at most 10 s and 5 KB per item; the chain within 1 s; the
-// paste within 10 s with the add-progress window shown. The thumbnail helpers are
-// stand-ins that take their first batch and keep it, as busy helpers would.
+// paste within 10 s with the add-progress window shown; the end within 2 s of SIGTERM
+// with the file untouched; the huge name loaded with at most twice its size resident.
+// The thumbnail helpers are stand-ins that take their first batch and keep it, as busy
+// helpers would.
 //
-// bench_largeinputs [items|chain|paste] [count]
+// bench_largeinputs [items|chain|paste|sigterm|hugetext] [count] [sigterm: ms after the start]
 
 #include "../support/BenchSupport.h"
 
 #include "AddProgressWidget.h"
 #include "DovalinnailClient.h"
 #include "KestrimnailClient.h"
+#include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
@@ -25,6 +32,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -32,6 +42,9 @@
 #include <QXmlStreamWriter>
 
 #include <functional>
+
+#include <csignal>
+#include <malloc.h>
 
 namespace {
 
@@ -189,6 +202,148 @@ void benchPaste(int count, QTextStream& out)
     cleanStore();
 }
 
+// The main data file of a store that lists the one cabinet `id`.
+bool writeMainFile(const QString& store, const QString& id)
+{
+    QFile main(store + QStringLiteral("/Vorenda.dat"));
+    if (!QDir().mkpath(store + QStringLiteral("/Data")) || !main.open(QIODevice::WriteOnly))
+        return false;
+    QXmlStreamWriter xml(&main);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-Data>"));
+    xml.writeStartElement(QStringLiteral("Root"));
+    xml.writeStartElement(QStringLiteral("Cabinets"));
+    xml.writeEmptyElement(QStringLiteral("Cabinet"));
+    xml.writeAttribute(QStringLiteral("id"), id);
+    xml.writeEndDocument();
+    return !xml.hasError();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void benchTermination(int count, int delayMs, QTextStream& out)
+{
+    QTemporaryDir home;
+    const QString store = home.path() + QStringLiteral("/store");
+    const QString data = store + QStringLiteral("/Data/") + benchCabinetId + QStringLiteral(".dat");
+    if (!writeMainFile(store, benchCabinetId)) {
+        out << "cannot write the main data file\n";
+        return;
+    }
+    {
+        QFile file(data);
+        if (!file.open(QIODevice::WriteOnly)) {
+            out << "cannot write the cabinet file\n";
+            return;
+        }
+        QXmlStreamWriter xml(&file);
+        startCabinetFile(xml);
+        xml.setAutoFormatting(false);
+        for (int i = 0; i < 2 * count; ++i) {
+            xml.writeStartElement(QStringLiteral("Category"));
+            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Category %1").arg(i));
+            xml.writeStartElement(QStringLiteral("Item"));
+            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("note %1").arg(i));
+            xml.writeTextElement(QStringLiteral("target"), QStringLiteral("/srv/notes/%1.txt").arg(i));
+            xml.writeEndElement();
+            // The first half nested, the second beside each other at the top.
+            if (i == count - 1 || i >= count) {
+                for (int open = i == count - 1 ? count : 1; open > 0; --open)
+                    xml.writeEndElement();
+            }
+        }
+        xml.writeEndDocument();
+    }
+    const QByteArray before = fileBytes(data);
+    {
+        QSettings settings(home.path() + QStringLiteral("/config/Vorenda/Vorenda.conf"), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Main/StoreFolder"), store + QLatin1Char('/'));
+        settings.setValue(QStringLiteral("Main/VerCheckUrl"), QStringLiteral("http://127.0.0.1:1/vorenda-%1-%2.xml"));
+        settings.setValue(QStringLiteral("Main/WelcomeShown"), true);
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/data"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess vorenda;
+    vorenda.setProcessEnvironment(env);
+    vorenda.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    vorenda.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/vorenda"), QStringList());
+    if (!vorenda.waitForStarted()) {
+        out << "cannot start vorenda\n";
+        return;
+    }
+    QThread::msleep(ulong(delayMs));
+    QElapsedTimer timer;
+    timer.start();
+    ::kill(pid_t(vorenda.processId()), SIGTERM);
+    const bool ended = vorenda.waitForFinished(120000);
+    const double ms = timer.nsecsElapsed() / 1e6;
+    if (!ended)
+        vorenda.kill();
+    vorenda.waitForFinished();
+    out << QStringLiteral("SIGTERM %5 s after the start, loading %1 nested and %1 side-by-side categories: ended "
+                          "after %2 ms (exit code %3), the file %4\n")
+               .arg(count)
+               .arg(ms, 0, 'f', 0)
+               .arg(vorenda.exitCode())
+               .arg(fileBytes(data) == before ? QStringLiteral("untouched") : QStringLiteral("CHANGED"))
+               .arg(delayMs / 1000.0, 0, 'f', 1);
+    out.flush();
+}
+
+void benchHugeText(int megabytes, QTextStream& out)
+{
+    // The name lives only while the file is written.
+    if (!writeBenchCabinet([megabytes](QXmlStreamWriter& xml) {
+            const QString name(megabytes * 1024 * 1024, QLatin1Char('n'));
+            xml.writeStartElement(QStringLiteral("Category"));
+            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Huge"));
+            xml.writeAttribute(QStringLiteral("key"), QStringLiteral("0"));
+            xml.writeStartElement(QStringLiteral("Item"));
+            xml.writeAttribute(QStringLiteral("name"), name);
+            xml.writeTextElement(QStringLiteral("target"), QStringLiteral("/srv/notes/huge.txt"));
+            xml.writeEndElement();
+        })) {
+        out << "cannot write the cabinet file\n";
+        return;
+    }
+    const qint64 fileSize = QFileInfo(benchDataFile()).size();
+    // The cabinet itself is made before the measure.
+    VorendaShelf* shelf = newShownCabinet();
+    settleEvents();
+    malloc_trim(0);
+    const qint64 before = residentBytes();
+    resetPeakResident();
+    QElapsedTimer timer;
+    timer.start();
+    shelf->load(benchDataFile());
+    const double ms = timer.nsecsElapsed() / 1e6;
+    const qint64 peak = peakResidentBytes();
+    const QList<AbstractThumbnailItem*> items = shelf->view->getAllItems();
+    auto* item = items.isEmpty() ? nullptr : qobject_cast<MyThumbnailItem*>(items.first());
+    const int kept = item ? item->properties.name.size() : -1;
+    out << QStringLiteral("item name of %1 MB (file %2 MB): loaded in %3 ms, peak %4 MB resident beyond the %5 MB "
+                          "before (%6 times the file), the name kept with %7 characters\n")
+               .arg(megabytes)
+               .arg(fileSize / 1048576.0, 0, 'f', 0)
+               .arg(ms, 0, 'f', 0)
+               .arg((peak - before) / 1048576.0, 0, 'f', 0)
+               .arg(before / 1048576.0, 0, 'f', 0)
+               .arg(double(peak - before) / qMax<qint64>(1, fileSize), 0, 'f', 2)
+               .arg(kept);
+    out.flush();
+    delete shelf;
+    settleEvents();
+    cleanStore();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -206,5 +361,13 @@ int main(int argc, char** argv)
         benchChain(count > 0 ? count : 1000, out);
     if (which.isEmpty() || which == QLatin1String("paste"))
         benchPaste(count > 0 ? count : 100000, out);
+    if (which.isEmpty() || which == QLatin1String("sigterm")) {
+        const QList<int> delays =
+            argc > 3 ? QList<int>{QString::fromLocal8Bit(argv[3]).toInt()} : QList<int>{1500, 5000, 15000};
+        for (int delay : delays)
+            benchTermination(count > 0 ? count : 100000, delay, out);
+    }
+    if (which.isEmpty() || which == QLatin1String("hugetext"))
+        benchHugeText(count > 0 ? count : 200, out);
     return 0;
 }

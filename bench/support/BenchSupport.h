@@ -202,6 +202,14 @@ inline qint64 peakResidentBytes()
     return processStatusBytes("VmHWM:");
 }
 
+// Starts the largest resident set anew from the present one, so peakResidentBytes()
+// tells the peak of what follows; false where the system cannot.
+inline bool resetPeakResident()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+
 // The item counts to measure: the one given as the first argument, else `defaults`.
 inline QList<int> countsFromArguments(int argc, char** argv, const QList<int>& defaults)
 {

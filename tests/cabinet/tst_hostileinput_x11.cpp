@@ -16,7 +16,8 @@
 
 // The real program on a real X server facing input that used to stop it for good: a
 // FIFO named as the picture of item data that another X client offers, and SIGTERM
-// while it loads a cabinet of 100,000 items, pastes 20,000 links or imports 200,000
+// while it loads a cabinet of 100,000 items or of 100,000 categories nested in each
+// other and as many beside them, pastes 20,000 links or imports 200,000
 // bookmarks. Each time the program answers SIGTERM with a normal exit, saving only
 // what is complete.
 class TestHostileInputX11 : public QObject
@@ -27,6 +28,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void fifoAsPastedPictureBlocksNothing();
+    void terminationStopsALongLoad_data();
     void terminationStopsALongLoad();
     void terminationStopsALongPaste();
     void terminationStopsALongImport();
@@ -144,8 +146,16 @@ bool TestHostileInputX11::writeMainFile(const QString& id) const
     return !xml.hasError();
 }
 
+void TestHostileInputX11::terminationStopsALongLoad_data()
+{
+    QTest::addColumn<bool>("categories");
+    QTest::newRow("items") << false;
+    QTest::newRow("nested and side-by-side categories") << true;
+}
+
 void TestHostileInputX11::terminationStopsALongLoad()
 {
+    QFETCH(bool, categories);
     const QString id = QStringLiteral("00112233445566778899aabbccddeeff");
     QVERIFY(writeMainFile(id));
     {
@@ -155,12 +165,29 @@ void TestHostileInputX11::terminationStopsALongLoad()
         xml.writeStartDocument();
         xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-CabinetData>"));
         xml.writeStartElement(QStringLiteral("Root"));
-        xml.writeStartElement(QStringLiteral("Uncategorized"));
-        for (int i = 0; i < 100000; ++i) {
-            xml.writeStartElement(QStringLiteral("Item"));
-            xml.writeAttribute(QStringLiteral("name"), QStringLiteral("item %1").arg(i));
-            xml.writeTextElement(QStringLiteral("target"), QStringLiteral("/srv/files/document-%1.txt").arg(i));
-            xml.writeEndElement();
+        if (!categories) {
+            xml.writeStartElement(QStringLiteral("Uncategorized"));
+            for (int i = 0; i < 100000; ++i) {
+                xml.writeStartElement(QStringLiteral("Item"));
+                xml.writeAttribute(QStringLiteral("name"), QStringLiteral("item %1").arg(i));
+                xml.writeTextElement(QStringLiteral("target"), QStringLiteral("/srv/files/document-%1.txt").arg(i));
+                xml.writeEndElement();
+            }
+        } else {
+            // Far deeper than a cabinet keeps: a whole load would keep the file aside.
+            const int count = 100000;
+            for (int i = 0; i < 2 * count; ++i) {
+                xml.writeStartElement(QStringLiteral("Category"));
+                xml.writeAttribute(QStringLiteral("name"), QStringLiteral("Category %1").arg(i));
+                xml.writeEmptyElement(QStringLiteral("Item"));
+                xml.writeAttribute(QStringLiteral("name"), QStringLiteral("note %1").arg(i));
+                if (i == count - 1) {
+                    for (int open = 0; open < count; ++open)
+                        xml.writeEndElement();
+                } else if (i >= count) {
+                    xml.writeEndElement();
+                }
+            }
         }
         xml.writeEndDocument();
     }
@@ -173,6 +200,7 @@ void TestHostileInputX11::terminationStopsALongLoad()
     QVERIFY(vorenda.terminate(30000));
     QCOMPARE(fileBytes(vorenda.dataFile(id)), cabinetBefore);
     QCOMPARE(vorenda.listedIds(), QStringList{id});
+    QVERIFY(QDir(vorenda.store() + QStringLiteral("Data")).entryList({QStringLiteral("*.damaged-*")}).isEmpty());
 }
 
 void TestHostileInputX11::terminationStopsALongPaste()

@@ -3,6 +3,7 @@
 #include "CabinetTestFixtures.h"
 #include "CategoryHeaderItem.h"
 #include "DockableWidget.h"
+#include "CategoryDepthLimit.h"
 #include "DovalinnailClient.h"
 #include "KestrimnailClient.h"
 #include "SarneknailClient.h"
@@ -11,6 +12,7 @@
 #include "TulmarnailClient.h"
 #include "MyThumbnailItem.h"
 #include "VorendaGlobal.h"
+#include "ItemTextLimits.h"
 #include "ThumbnailCache.h"
 #include "VorendaShelf.h"
 
@@ -148,6 +150,10 @@ private slots:
     void readingRules();
     void categoriesInstallSafely_data();
     void categoriesInstallSafely();
+    void deepNestingStopsAtTheDeepestLevel_data();
+    void deepNestingStopsAtTheDeepestLevel();
+    void overlongTextsAreCutWhileReading_data();
+    void overlongTextsAreCutWhileReading();
     void malformedFilesLoadWithoutHarm_data();
     void malformedFilesLoadWithoutHarm();
     void damagedFileIsKeptAsideBeforeTheNextSave();
@@ -609,6 +615,144 @@ void TestShelfDataFile::categoriesInstallSafely()
     auto reloaded = newShelf();
     QVERIFY(reloaded->load(again));
     QCOMPARE(treeOf(*reloaded), tree);
+}
+
+void TestShelfDataFile::deepNestingStopsAtTheDeepestLevel_data()
+{
+    QTest::addColumn<bool>("nestedElements");
+    QTest::newRow("nested elements") << true;
+    QTest::newRow("parent keys") << false;
+}
+
+void TestShelfDataFile::deepNestingStopsAtTheDeepestLevel()
+{
+    // Five categories below the deepest level, each with an item, and (nested) one
+    // more item of the category around the deepest one after its end.
+    QFETCH(bool, nestedElements);
+    const int deepest = CategoryDepthLimit::deepestLevel;
+    const int levels = deepest + 5;
+    QByteArray categories;
+    for (int level = 0; level < levels; ++level) {
+        const QByteArray n = QByteArray::number(level);
+        categories += "<Category name=\"L" + n + "\" key=\"" + n + "\"";
+        if (!nestedElements && level > 0)
+            categories += " parent=\"" + QByteArray::number(level - 1) + "\"";
+        categories += "><Item name=\"i" + n + "\"/>";
+        if (!nestedElements)
+            categories += "</Category>";
+    }
+    if (nestedElements) {
+        for (int level = levels - 1; level >= 0; --level) {
+            categories += "</Category>";
+            if (level == deepest - 1)
+                categories += "<Item name=\"after\"/>";
+        }
+        // The item after the deepest category's end is that of the one around it.
+    }
+    auto shelf = newShelf();
+    const QString path = ShelfDataFile::path(*shelf);
+    const QByteArray bytes = document("<Window name=\"Deep\"/>", categories);
+    writeFile(path, bytes);
+    shelf->initialize();
+
+    // Down to the deepest level a chain, below it the categories stand beside each
+    // other under the category above the deepest level, each with its own item.
+    MyThumbnailView* view = shelf->view;
+    QCOMPARE(view->getCategoryHeaderList(-1, true).size(), levels);
+    for (int level = 0; level < levels; ++level) {
+        QCOMPARE(view->getCategoryParent(level), level == 0 ? -1 : qMin(level - 1, deepest - 2));
+        QStringList names;
+        for (AbstractThumbnailItem* item : view->getItems(level, false, false))
+            names << static_cast<MyThumbnailItem*>(item)->properties.name;
+        QStringList expected{QStringLiteral("i%1").arg(level)};
+        if (nestedElements && level == deepest - 2)
+            expected << QStringLiteral("after");
+        QCOMPARE(names, expected);
+    }
+    QVERIFY(logLines().contains(
+        QStringLiteral("VorendaShelf (Deep): %1 nests categories deeper than %2 levels: the deeper ones stand at level "
+                       "%2, and the file is kept aside at the next save")
+            .arg(path)
+            .arg(deepest)));
+    // The file stays as it was: read alone, and kept aside whole at the first save.
+    QCOMPARE(readAll(path), bytes);
+    shelf->save();
+    const QStringList kept = QDir(VorendaGlobal::getDataLocation())
+                                 .entryList({QFileInfo(path).fileName() + QStringLiteral(".damaged-*")}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(readAll(VorendaGlobal::getDataLocation() + QLatin1Char('/') + kept.first()), bytes);
+    // What was saved reads back as the same tree, without a cut.
+    auto reloaded = newShelf();
+    QVERIFY(reloaded->load(path));
+    QCOMPARE(treeOf(*reloaded), treeOf(*shelf));
+    QVERIFY(ShelfParts::of(*reloaded).dataFile.damagedDataFile().isEmpty());
+}
+
+void TestShelfDataFile::overlongTextsAreCutWhileReading_data()
+{
+    QTest::addColumn<QByteArray>("item");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<QString>("logged");
+
+    const int line = ItemTextLimits::line;
+    const QByteArray longLine(line + 100, 'x');
+    QTest::newRow("name") << "<Item name=\"" + longLine + "\"/>" << "name" << line << "name";
+    QTest::newRow("target") << "<Item name=\"t\"><target>" + longLine + "</target></Item>" << "target" << line
+                            << "target";
+    QTest::newRow("notes") << "<Item name=\"n\"><notes>" + QByteArray(ItemTextLimits::notes + 10, 'x')
+            + "</notes></Item>"
+                           << "notes" << ItemTextLimits::notes << "notes";
+    QTest::newRow("tags") << "<Item name=\"g\"><tags>" + longLine + "</tags></Item>" << "tags" << line << "tags";
+    QTest::newRow("name and type") << "<Item name=\"" + longLine + "\"><type>" + longLine + "</type></Item>"
+                                   << "type" << line << "name, type";
+    // A text at the limit is kept whole, however long it is written with escapes.
+    QByteArray escaped;
+    for (int i = 0; i < line; ++i)
+        escaped += "\xEE\x80\x80" "0041"; // U+E000 and "0041": an escaped 'A'
+    QTest::newRow("escaped name at the limit") << "<Item name=\"" + escaped + "\"/>" << "name" << line << "";
+    QTest::newRow("category name") << QByteArray() << "category" << line << "";
+}
+
+void TestShelfDataFile::overlongTextsAreCutWhileReading()
+{
+    QFETCH(QByteArray, item);
+    QFETCH(QString, field);
+    QFETCH(int, kept);
+    QFETCH(QString, logged);
+
+    const QByteArray categoryName = field == QLatin1String("category") ? QByteArray(ItemTextLimits::line + 100, 'c')
+                                                                       : QByteArray("C");
+    auto shelf = newShelf();
+    const QString path = VorendaGlobal::getDataLocation() + QStringLiteral("/long.dat");
+    writeFile(path, document("<Window name=\"Long\"/>",
+                             "<Category name=\"" + categoryName + "\" key=\"0\">" + item + "</Category>"));
+    QVERIFY(shelf->load(path));
+    if (field == QLatin1String("category")) {
+        QCOMPARE(shelf->view->getCategoryHeader(0)->getText(), QString(kept, QLatin1Char('c')));
+        QVERIFY(logLines().contains(QStringLiteral("VorendaShelf (Long): Category \"%1\": its name longer than a "
+                                                   "category keeps, cut while reading")
+                                        .arg(QString(64, QLatin1Char('c')))));
+        return;
+    }
+    const QList<AbstractThumbnailItem*> items = shelf->view->getAllItems();
+    QCOMPARE(items.size(), 1);
+    const MyThumbnailItem::Properties& p = static_cast<MyThumbnailItem*>(items.first())->properties;
+    const QString text = field == QLatin1String("name")     ? p.name
+                         : field == QLatin1String("target") ? p.target
+                         : field == QLatin1String("notes")  ? p.notes
+                         : field == QLatin1String("type")   ? p.typeName
+                                                            : p.tags.join(QLatin1Char(','));
+    QCOMPARE(text.size(), kept);
+    QVERIFY(text == QString(kept, QLatin1Char(field == QLatin1String("name") && logged.isEmpty() ? 'A' : 'x')));
+    const QStringList cutLines = logLines().filter(QStringLiteral("cut while reading"));
+    if (logged.isEmpty()) {
+        QVERIFY2(cutLines.isEmpty(), qPrintable(cutLines.join(QLatin1Char('\n')).left(200)));
+        return;
+    }
+    QCOMPARE(cutLines, QStringList{QStringLiteral("VorendaShelf (Long): Item \"%1\": its %2 longer than an item "
+                                                  "keeps, cut while reading")
+                                       .arg(p.name.left(64), logged)});
 }
 
 void TestShelfDataFile::malformedFilesLoadWithoutHarm_data()
