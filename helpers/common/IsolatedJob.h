@@ -23,11 +23,19 @@ constexpr int LINE_RESULT_BYTES = 64 * 1024;
 // more finds its allocations refused, and ends as its code handles that. Under
 // AddressSanitizer, freed memory is held back for a while (its quarantine, 256 MB) and
 // every block has guard zones: it gets that much more room.
-#ifdef __SANITIZE_ADDRESS__
+#if defined(__SANITIZE_ADDRESS__)
+#define VORENDA_JOB_UNDER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VORENDA_JOB_UNDER_ASAN 1
+#endif
+#endif
+#ifdef VORENDA_JOB_UNDER_ASAN
 constexpr quint64 JOB_MEMORY_ROOM = quint64(1024 + 512) << 20;
 #else
 constexpr quint64 JOB_MEMORY_ROOM = quint64(512) << 20;
 #endif
+#undef VORENDA_JOB_UNDER_ASAN
 
 // What `work` returned in the child, cut to `maxResultBytes`; empty when it returned
 // nothing, or, with the reason in `failure`, when the child crashed, failed or was
