@@ -4,6 +4,7 @@
 #include "FrameDecoder.h"
 #include "FrameScaler.h"
 #include "MediaInput.h"
+#include "StreamLimits.h"
 
 #include <QBuffer>
 
@@ -34,7 +35,9 @@ QByteArray readerFormatOf(AVCodecID codec)
     }
 }
 
-QImage readByImageReader(const AVPacket& picture, const QByteArray& format, const QSize& box)
+// The cover read from its bytes; a null image, and `refused` set, when it is too large
+// to decode.
+QImage readByImageReader(const AVPacket& picture, const QByteArray& format, const QSize& box, bool* refused)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(picture.data), picture.size);
     QBuffer buffer;
@@ -42,7 +45,14 @@ QImage readByImageReader(const AVPacket& picture, const QByteArray& format, cons
     if (!buffer.open(QIODevice::ReadOnly))
         return QImage();
     BoundedImageReader reader(&buffer, format);
-    return reader.readFitting(box);
+    if (!reader.measure())
+        return QImage();
+    const QSize source = reader.sourceSize();
+    QSize size = source;
+    if (size.width() > box.width() || size.height() > box.height())
+        size = source.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    *refused = reader.decodeBytes(size) > MaxDecodedImageBytes;
+    return *refused ? QImage() : reader.read(size);
 }
 
 QImage readByDecoder(MediaInput& input, int index, const QSize& box)
@@ -73,8 +83,13 @@ QImage read(MediaInput& input, int index, const QSize& box)
     if (!stream || stream->attached_pic.size <= 0 || box.isEmpty())
         return QImage();
     const QByteArray format = readerFormatOf(stream->codecpar->codec_id);
-    if (BoundedImageReader::supportsSuffix(QString::fromLatin1(format)))
-        return readByImageReader(stream->attached_pic, format, box);
+    if (BoundedImageReader::supportsSuffix(QString::fromLatin1(format))) {
+        bool refused = false;
+        const QImage picture = readByImageReader(stream->attached_pic, format, box, &refused);
+        // A picture the reader cannot make out may still be one FFmpeg's decoder can.
+        if (!picture.isNull() || refused)
+            return picture;
+    }
     return readByDecoder(input, index, box);
 }
 
