@@ -3,8 +3,8 @@
 #include "HelperLog.h"
 #include "IsolatedJob.h"
 #include "MediaJobReader.h"
-#include "ProcessLimits.h"
 #include "PathFunctions.h"
+#include "ProcessLimits.h"
 #include "RegularFile.h"
 #include "StandardOutput.h"
 
