@@ -21,6 +21,7 @@ namespace {
     if (!ProcessLimits::dieWithParent(parent))
         ::_exit(1);
     ProcessLimits::disableCoreDumps();
+    ProcessLimits::limitMemoryGrowth(JOB_MEMORY_ROOM);
     // Only the helper prints output lines.
     const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (nothing >= 0) {

@@ -8,13 +8,34 @@
 // Runs one job in a child process of its own, so that a file that makes a decoder
 // hang or crash costs only itself. The deadline is kept by this process, which does
 // no decoding: a child still running when it passes is killed. The child writes
-// nothing on standard output, leaves no core file and ends with this process; what its
-// work returns comes back through a pipe. Call it while this process runs no other
-// thread: the child is a copy of the calling thread alone.
+// nothing on standard output, leaves no core file, takes on at most JOB_MEMORY_ROOM
+// of memory and ends with this process; what its work returns comes back through a
+// pipe. Call it while this process runs no other thread: the child is a copy of the
+// calling thread alone.
 namespace IsolatedJob {
 
 // An output line is the most a job usually returns.
 constexpr int LINE_RESULT_BYTES = 64 * 1024;
+
+// The memory a job may take on beyond what the helper held when it started it: a
+// decoded picture is refused above 256 MB, and its decoder's reference pictures, the
+// scaled copy and the thumbnail's encoding need room beside it. A job that asks for
+// more finds its allocations refused, and ends as its code handles that. Under
+// AddressSanitizer, freed memory is held back for a while (its quarantine, 256 MB) and
+// every block has guard zones: it gets that much more room.
+#if defined(__SANITIZE_ADDRESS__)
+#define VORENDA_JOB_UNDER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VORENDA_JOB_UNDER_ASAN 1
+#endif
+#endif
+#ifdef VORENDA_JOB_UNDER_ASAN
+constexpr quint64 JOB_MEMORY_ROOM = quint64(1024 + 512) << 20;
+#else
+constexpr quint64 JOB_MEMORY_ROOM = quint64(512) << 20;
+#endif
+#undef VORENDA_JOB_UNDER_ASAN
 
 // What `work` returned in the child, cut to `maxResultBytes`; empty when it returned
 // nothing, or, with the reason in `failure`, when the child crashed, failed or was

@@ -3,6 +3,8 @@
 #include <QtGlobal>
 
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -49,6 +51,48 @@ void setChildMemoryCeiling(quint64 bytes)
     // Only system calls here: the child of a fork may not allocate.
     if (memoryCeilingSupported() && userLimitKnown)
         applyCeiling(rlim_t(bytes));
+}
+
+// The bytes of private writable memory the process holds (VmData, what RLIMIT_DATA
+// counts); 0 when unknown.
+static quint64 dataBytesHeld()
+{
+    const int status = open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+    if (status < 0)
+        return 0;
+    char text[8192];
+    size_t length = 0;
+    for (;;) {
+        const ssize_t count = read(status, text + length, sizeof text - 1 - length);
+        if (count <= 0)
+            break;
+        length += size_t(count);
+    }
+    close(status);
+    text[length] = '\0';
+    const char* line = std::strstr(text, "\nVmData:");
+    if (!line)
+        return 0;
+    quint64 kilobytes = 0;
+    for (const char* c = line + 8; *c && *c != '\n'; ++c)
+        if (*c >= '0' && *c <= '9')
+            kilobytes = kilobytes * 10 + quint64(*c - '0');
+    return kilobytes * 1024;
+}
+
+bool limitMemoryGrowth(quint64 roomBytes)
+{
+    const quint64 held = dataBytesHeld();
+    struct rlimit limit;
+    if (held == 0 || getrlimit(RLIMIT_DATA, &limit) != 0)
+        return false;
+    rlim_t wanted = rlim_t(held + roomBytes);
+    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < wanted)
+        wanted = limit.rlim_cur;
+    if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < wanted)
+        wanted = limit.rlim_max;
+    limit.rlim_cur = wanted;
+    return setrlimit(RLIMIT_DATA, &limit) == 0;
 }
 
 void disableCoreDumps()

@@ -17,6 +17,13 @@ bool setMemoryCeiling(quint64 bytes);
 // process by `bytes`, still no higher than the user's own ceiling.
 void setChildMemoryCeiling(quint64 bytes);
 
+// Caps the memory this process may take on from now (RLIMIT_DATA: its heap and
+// private writable mappings) at `roomBytes` above what it holds, still no higher than
+// a ceiling of the user's own; false when it cannot be set. For a child of fork, where
+// the parent's memory is held already. Works under AddressSanitizer too: its shadow
+// memory is mapped before, and so counts among what is held.
+bool limitMemoryGrowth(quint64 roomBytes);
+
 // A crashing process leaves no core file behind.
 void disableCoreDumps();
 

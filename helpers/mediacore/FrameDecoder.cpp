@@ -2,6 +2,8 @@
 
 #include "MediaInput.h"
 
+#include <climits>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -26,13 +28,21 @@ bool FrameDecoder::open(int index, const QSize& drawSize)
         return false;
     }
     const AVCodecParameters* parameters = stream->codecpar;
-    if (qint64(parameters->width) * parameters->height > MAX_PIXELS) {
+    const AVCodec* decoder = avcodec_find_decoder(parameters->codec_id);
+    int lowres = 0;
+    while (decoder && lowres < decoder->max_lowres && (parameters->width >> (lowres + 1)) >= drawSize.width()
+           && (parameters->height >> (lowres + 1)) >= drawSize.height())
+        ++lowres;
+    // What counts is the picture as it is decoded: at a reduced size where it can be.
+    const qint64 decodedPixels = qint64(AV_CEIL_RSHIFT(parameters->width, lowres))
+        * AV_CEIL_RSHIFT(parameters->height, lowres);
+    if (decodedPixels > MAX_PIXELS) {
         error = QStringLiteral("picture of %1 x %2 pixels would need too much memory")
                     .arg(parameters->width)
                     .arg(parameters->height);
+        tooLarge = true;
         return false;
     }
-    const AVCodec* decoder = avcodec_find_decoder(parameters->codec_id);
     if (!decoder) {
         error = QStringLiteral("no decoder for its pictures");
         return false;
@@ -44,14 +54,12 @@ bool FrameDecoder::open(int index, const QSize& drawSize)
         return false;
     }
     codec->pkt_timebase = stream->time_base;
-    codec->max_pixels = MAX_PIXELS;
+    // The library checks the bound against the picture's full size when it reads its
+    // header, and against the reduced size when it makes room for the decoded picture.
+    codec->max_pixels = qMin<qint64>(INT_MAX, MAX_PIXELS << (2 * lowres));
     // One thread: a thumbnail wants single pictures, which frame threads only delay,
     // and most streams have one slice a picture, which slice threads cannot share out.
     codec->thread_count = 1;
-    int lowres = 0;
-    while (lowres < decoder->max_lowres && (parameters->width >> (lowres + 1)) >= drawSize.width()
-           && (parameters->height >> (lowres + 1)) >= drawSize.height())
-        ++lowres;
     codec->lowres = lowres;
     if (avcodec_open2(codec, decoder, nullptr) < 0) {
         error = QStringLiteral("pictures cannot be decoded");

@@ -8,11 +8,11 @@ struct AVCodecContext;
 struct AVFrame;
 struct AVPacket;
 
-// Decodes the pictures of one stream of a media file, with bounded cost: a picture
-// larger than MAX_PIXELS is refused before decoding, a decoder that can decode at a
-// reduced size (JPEG) is asked for the smallest that still covers the size it is
-// drawn at, and decoding ends at the input's deadline or after MAX_PACKETS packets
-// read since the last seek.
+// Decodes the pictures of one stream of a media file, with bounded cost: a decoder
+// that can decode at a reduced size (JPEG) is asked for the smallest that still covers
+// the size it is drawn at, a picture that would still be larger than MAX_PIXELS is
+// refused before decoding, and decoding ends at the input's deadline or after
+// MAX_PACKETS packets read since the last seek.
 class FrameDecoder
 {
 public:
@@ -49,6 +49,8 @@ public:
     bool seekToStart();
 
     QString errorString() const { return error; }
+    // True when open() refused the stream for the size of its pictures.
+    bool refusedForSize() const { return tooLarge; }
 
 private:
     bool feed();
@@ -60,5 +62,6 @@ private:
     int streamIndex = -1;
     int packetsRead = 0;
     bool draining = false;
+    bool tooLarge = false;
     QString error;
 };

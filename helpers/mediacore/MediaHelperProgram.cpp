@@ -4,6 +4,7 @@
 #include "IsolatedJob.h"
 #include "MediaJobReader.h"
 #include "PathFunctions.h"
+#include "ProcessLimits.h"
 #include "RegularFile.h"
 #include "StandardOutput.h"
 
@@ -34,10 +35,12 @@ int run(const QStringList& arguments, const QString& docType, const Work& work)
         return -1;
     jobFile.close();
 
-    // FFmpeg's own messages would bury the one line per skipped file.
+    // FFmpeg's own messages, and those of Qt's image readers (covers), would bury the
+    // one line per skipped file.
     const QByteArray verbose = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUpper().toLatin1()
         + "_VERBOSE";
     av_log_set_level(qEnvironmentVariableIsEmpty(verbose.constData()) ? AV_LOG_QUIET : AV_LOG_INFO);
+    ProcessLimits::silenceMessages(verbose.constData());
 
     const QString folder = reader.outputFolder();
     const QList<MediaJob> jobs = reader.jobs();

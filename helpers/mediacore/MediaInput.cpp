@@ -1,6 +1,10 @@
 #include "MediaInput.h"
 
+#include "FrameDecoder.h"
 #include "RegularFile.h"
+
+#include <QSize>
+#include <QVector>
 
 #include <cerrno>
 #include <cmath>
@@ -60,9 +64,41 @@ bool MediaInput::open()
         error = expired() ? QStringLiteral("took too long") : QStringLiteral("not a media file");
         return false;
     }
-    if (avformat_find_stream_info(context, nullptr) < 0) {
+    if (!findStreamInfo()) {
         error = expired() ? QStringLiteral("took too long") : QStringLiteral("not a media file");
         return false;
+    }
+    return true;
+}
+
+bool MediaInput::findStreamInfo()
+{
+    // FFmpeg decodes a picture of each stream to learn its format, at full size and
+    // before any check of ours: a cover or a frame that states a huge size is refused
+    // there by the same bound as when it is decoded for the thumbnail. Streams found
+    // only while reading (in files without a header) have no such bound; the job
+    // process's memory ceiling holds for them.
+    const unsigned streams = context->nb_streams;
+    QVector<AVDictionary*> options(int(streams), nullptr);
+    QVector<QSize> stated;
+    for (unsigned i = 0; i < streams; ++i) {
+        av_dict_set_int(&options[int(i)], "max_pixels", FrameDecoder::MAX_PIXELS, 0);
+        stated << QSize(context->streams[i]->codecpar->width, context->streams[i]->codecpar->height);
+    }
+    const int found = avformat_find_stream_info(context, streams ? options.data() : nullptr);
+    for (AVDictionary*& streamOptions : options)
+        av_dict_free(&streamOptions);
+    if (found < 0)
+        return false;
+    // A picture refused there leaves its stream without a size: the size the file
+    // states stands, for the facts and for the decoder's own bound.
+    for (int i = 0; i < stated.size() && i < int(context->nb_streams); ++i) {
+        AVCodecParameters* parameters = context->streams[i]->codecpar;
+        if (parameters->codec_type == AVMEDIA_TYPE_VIDEO && (parameters->width <= 0 || parameters->height <= 0)
+            && !stated.at(i).isEmpty()) {
+            parameters->width = stated.at(i).width();
+            parameters->height = stated.at(i).height();
+        }
     }
     return true;
 }

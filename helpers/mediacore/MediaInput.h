@@ -34,6 +34,7 @@ public:
     int lengthSeconds() const;
 
 private:
+    bool findStreamInfo();
     static int readPacket(void* opaque, unsigned char* buffer, int size);
     static int64_t seek(void* opaque, int64_t offset, int whence);
     static int interrupted(void* opaque);

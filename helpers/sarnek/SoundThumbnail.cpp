@@ -1,9 +1,8 @@
 #include "SoundThumbnail.h"
 
 #include "AtomicImageSave.h"
-#include "FrameDecoder.h"
+#include "CoverPicture.h"
 #include "HelperLog.h"
-#include "FrameScaler.h"
 #include "MediaHelperProgram.h"
 #include "MediaInput.h"
 
@@ -32,25 +31,6 @@ int coverStream(const AVFormatContext* format)
             cover = int(i);
     }
     return cover;
-}
-
-// The cover fitted into the box, never enlarged; a null image when it cannot be decoded.
-QImage coverPicture(MediaInput& input, int index, const QSize& box)
-{
-    const AVCodecParameters* parameters = input.stream(index)->codecpar;
-    const QSize source(parameters->width, parameters->height);
-    if (source.isEmpty() || box.isEmpty())
-        return QImage();
-    QSize size = source;
-    if (size.width() > box.width() || size.height() > box.height())
-        size = source.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    FrameDecoder decoder(input);
-    AVFrame* frame = av_frame_alloc();
-    QImage picture;
-    if (frame && decoder.open(index, size) && decoder.decodeAttachedPicture(frame))
-        picture = FrameScaler().scale(frame, size);
-    av_frame_free(&frame);
-    return picture;
 }
 
 int bitDepthOf(const AVCodecParameters* parameters)
@@ -86,12 +66,15 @@ QByteArray makeSoundThumbnail(const MediaJob& job, const QString& outputFolder, 
     const QString path = MediaHelper::thumbnailPath(job, outputFolder);
     const int cover = coverStream(format);
     if (cover >= 0) {
-        const QImage picture = coverPicture(input, cover, QSize(job.thumbWidth, job.thumbHeight));
+        const QImage picture = CoverPicture::read(input, cover, QSize(job.thumbWidth, job.thumbHeight));
         QString error;
-        if (picture.isNull())
+        if (picture.isNull()) {
             HelperLog::skipped(job.filePath + QStringLiteral(" (cover)"), QStringLiteral("not readable"));
-        else if (!saveImageAtomically(picture, path, MediaHelper::thumbnailFormat(job), &error))
+            // Nor does a picture of an earlier cover stand for it.
+            QFile::remove(path);
+        } else if (!saveImageAtomically(picture, path, MediaHelper::thumbnailFormat(job), &error)) {
             HelperLog::skipped(job.filePath + QStringLiteral(" (cover)"), error);
+        }
     } else {
         // The recording may have lost the cover it had.
         QFile::remove(path);

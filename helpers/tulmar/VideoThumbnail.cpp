@@ -8,6 +8,7 @@
 #include "MediaHelperProgram.h"
 #include "MediaInput.h"
 
+#include <QFile>
 #include <QTransform>
 
 #include <cmath>
@@ -97,10 +98,19 @@ QByteArray makeVideoThumbnail(const MediaJob& job, const QString& outputFolder, 
     }
     // Pictures are scaled before they are turned upright.
     const QSize scaled = facts.rotation % 180 ? drawn.transposed() : drawn;
+    const QList<qint64> line{facts.length, facts.display.width(), facts.display.height(), facts.sound ? 1 : 0,
+                             facts.bitrate, facts.framerate};
     FrameDecoder decoder(input);
     if (!decoder.open(index, scaled)) {
-        HelperLog::skipped(job.filePath, decoder.errorString());
-        return QByteArray();
+        if (!decoder.refusedForSize()) {
+            HelperLog::skipped(job.filePath, decoder.errorString());
+            return QByteArray();
+        }
+        // A video whose pictures are too large to decode is still a video: its facts
+        // are known, and no picture of an earlier file of that name stands for it.
+        HelperLog::skipped(job.filePath + QStringLiteral(" (picture)"), decoder.errorString());
+        QFile::remove(MediaHelper::thumbnailPath(job, outputFolder));
+        return MediaHelper::outputLine(job, outputFolder, line);
     }
     // About a tenth into the video, unless the job names a time.
     const double wanted = job.thumbTime > 0 ? job.thumbTime : facts.length * 0.1;
@@ -120,7 +130,5 @@ QByteArray makeVideoThumbnail(const MediaJob& job, const QString& outputFolder, 
         HelperLog::skipped(job.filePath, error);
         return QByteArray();
     }
-    return MediaHelper::outputLine(job, outputFolder,
-                                   {facts.length, facts.display.width(), facts.display.height(), facts.sound ? 1 : 0,
-                                    facts.bitrate, facts.framerate});
+    return MediaHelper::outputLine(job, outputFolder, line);
 }

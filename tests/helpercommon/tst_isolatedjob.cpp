@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 
 #include <csignal>
+#include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 // Each file of a media job runs in a child process under a deadline kept by the
@@ -19,6 +21,7 @@ private slots:
     void endings();
     void largeResult_data();
     void largeResult();
+    void memoryIsCapped();
 };
 
 void TestIsolatedJob::endings_data()
@@ -101,6 +104,34 @@ void TestIsolatedJob::largeResult()
         sent[i] = char(i * 7 + i / 4096);
     QString reason;
     QCOMPARE(IsolatedJob::run([&sent] { return sent; }, 60000, &reason, limit), sent.left(received));
+    QVERIFY(reason.isEmpty());
+}
+
+void TestIsolatedJob::memoryIsCapped()
+{
+    struct rlimit before {};
+    QCOMPARE(::getrlimit(RLIMIT_DATA, &before), 0);
+    // A job that takes memory without end, 16 MB at a time (mapped, not touched: the
+    // ceiling counts what is mapped), is refused once it has taken its room.
+    constexpr qint64 step = 16 << 20;
+    const qint64 room = qint64(IsolatedJob::JOB_MEMORY_ROOM);
+    const auto greedy = [&] {
+        qint64 taken = 0;
+        while (taken < room + (2LL << 30)
+               && ::mmap(nullptr, size_t(step), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0) != MAP_FAILED)
+            taken += step;
+        return QByteArray::number(taken);
+    };
+    QString reason;
+    const qint64 taken = IsolatedJob::run(greedy, 60000, &reason).toLongLong();
+    QVERIFY(reason.isEmpty());
+    QVERIFY2(taken <= room && taken >= room / 2, qPrintable(QStringLiteral("%1 MB").arg(taken >> 20)));
+
+    // This process keeps its own limit, and the next job runs as usual.
+    struct rlimit after {};
+    QCOMPARE(::getrlimit(RLIMIT_DATA, &after), 0);
+    QCOMPARE(after.rlim_cur, before.rlim_cur);
+    QCOMPARE(IsolatedJob::run([] { return QByteArray("next\n"); }, 5000, &reason), QByteArray("next\n"));
     QVERIFY(reason.isEmpty());
 }
 

@@ -23,14 +23,16 @@ private slots:
     void readsRecordings();
     void badFilesCostOnlyThemselves();
     void oversizedCoverIsRefused();
+    void largeCoversAreBounded_data();
+    void largeCoversAreBounded();
 
 private:
     QString media(const QString& name) const { return recordings.filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
-    Result runItems(const QList<Item>& items) const
+    Result runItems(const QList<Item>& items, Memory memory = Memory::Unmeasured) const
     {
         return runJob(QStringLiteral("sarnek"), work->filePath(QStringLiteral("sarnek-job.dat")),
-                      job(QStringLiteral("Sarnek-Data"), outputFolder(), items));
+                      job(QStringLiteral("Sarnek-Data"), outputFolder(), items), memory);
     }
     void writeSound(const QString& name, const MediaGenerator::SoundSpec& spec);
 
@@ -211,6 +213,62 @@ void TestSarnek::oversizedCoverIsRefused()
     QCOMPARE(result.errors,
              QStringList{QStringLiteral("skipped ") + media(QStringLiteral("huge-cover.flac"))
                          + QStringLiteral(" (cover): not readable")});
+}
+
+void TestSarnek::largeCoversAreBounded_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("thumbnailed");
+
+    // Black pictures that deflate a thousandfold: 768 MB and 2 GB to decode, from MP3
+    // files of 0.8 and 2 MB. Refused before any decoding; the recording's facts stay.
+    QTest::newRow("16000 x 16000 PNG") << "png" << false;
+    QTest::newRow("16000 x 16000 PNG, 16-bit RGBA") << "png16" << false;
+    // An ordinary JPEG, however large, is decoded at an eighth: 1500 x 1500.
+    QTest::newRow("12000 x 12000 JPEG") << "jpeg" << true;
+}
+
+void TestSarnek::largeCoversAreBounded()
+{
+    QFETCH(QString, picture);
+    QFETCH(bool, thumbnailed);
+
+    MediaGenerator::SoundSpec spec;
+    spec.codec = QStringLiteral("libmp3lame");
+    spec.sampleRate = 48000;
+    spec.bitrate = 128000;
+    spec.cover = cover(QSize(300, 300), Qt::red); // stands for its size alone
+    spec.coverFormat = picture == QStringLiteral("jpeg") ? "jpeg" : "png";
+    spec.coverBytes = picture == QStringLiteral("jpeg")
+        ? MediaGenerator::greyJpeg(QSize(12000, 12000))
+        : MediaGenerator::blackPng(QSize(16000, 16000), picture == QStringLiteral("png16"));
+    QVERIFY(!spec.coverBytes.isEmpty());
+    writeSound(QStringLiteral("large-cover.mp3"), spec);
+
+    // A thumbnail of an earlier file of that name does not stand for a refused picture.
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QFile old(outputFolder() + QStringLiteral("/k."));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an earlier picture");
+    old.close();
+    const QString file = media(QStringLiteral("large-cover.mp3"));
+    const Result result = runItems({Item(file, QStringLiteral("k"))}, Memory::Measured);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(k)(3)(128)(2)(48000)(0)")});
+    const QImage image(outputFolder() + QStringLiteral("/k."));
+    if (thumbnailed) {
+        QCOMPARE(result.errors, QStringList());
+        QCOMPARE(image.size(), QSize(256, 256));
+        // The frame decodes as flat mid grey.
+        QVERIFY2(near(image.pixelColor(128, 128), QColor(128, 128, 128), 8),
+                 qPrintable(image.pixelColor(128, 128).name()));
+    } else {
+        QCOMPARE(result.errors, QStringList{QStringLiteral("skipped ") + file + QStringLiteral(" (cover): not readable")});
+        QVERIFY(!QFile::exists(old.fileName()));
+    }
+    // Far below what decoding the whole picture would take, on any machine.
+    QVERIFY2(result.peakBytes > 0 && result.peakBytes < BOUNDED_PEAK_BYTES,
+             qPrintable(QStringLiteral("%1 MB").arg(result.peakBytes >> 20)));
 }
 
 VORENDA_TEST_MAIN(TestSarnek)

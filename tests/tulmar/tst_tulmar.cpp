@@ -28,6 +28,8 @@ private slots:
     void oneKeyFrameAtTheStartIsFound_data();
     void oneKeyFrameAtTheStartIsFound();
     void badFilesCostOnlyThemselves();
+    void largePicturesAreBounded_data();
+    void largePicturesAreBounded();
     void thumbnailStaysInItsFolder();
     void fullDiskIsSaid();
     void exitCodes_data();
@@ -36,10 +38,11 @@ private slots:
 private:
     QString media(const QString& name) const { return videos.filePath(name); }
     QString outputFolder() const { return work->filePath(QStringLiteral("Cache")); }
-    Result runItems(const QList<Item>& items, const QString& docType = QStringLiteral("Tulmar-Data")) const
+    Result runItems(const QList<Item>& items, const QString& docType = QStringLiteral("Tulmar-Data"),
+                    Memory memory = Memory::Unmeasured) const
     {
         return runJob(QStringLiteral("tulmar"), work->filePath(QStringLiteral("tulmar-job.dat")),
-                      job(docType, outputFolder(), items));
+                      job(docType, outputFolder(), items), memory);
     }
     void writeVideo(const QString& name, const MediaGenerator::VideoSpec& spec);
 
@@ -291,6 +294,62 @@ void TestTulmar::badFilesCostOnlyThemselves()
     QVERIFY(result.errors.at(0).endsWith(QStringLiteral("not a media file")));
     QVERIFY(result.errors.at(2).endsWith(QStringLiteral("no picture could be decoded")));
     QVERIFY(result.errors.at(3).endsWith(QStringLiteral("not a regular file")));
+}
+
+void TestTulmar::largePicturesAreBounded_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("thumbnailed");
+
+    // One black PNG frame that deflates a thousandfold: 768 MB to decode from 0.8 MB.
+    // Refused before any decoding; the video's facts stay.
+    QTest::newRow("16000 x 16000 PNG frame") << "png-frame.mov" << false;
+    // Motion JPEG, however large, is decoded at an eighth: 1500 x 1500.
+    QTest::newRow("12000 x 12000 Motion JPEG") << "mjpeg.avi" << true;
+}
+
+void TestTulmar::largePicturesAreBounded()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, thumbnailed);
+
+    const bool png = file.endsWith(QStringLiteral(".mov"));
+    const QSize size = png ? QSize(16000, 16000) : QSize(12000, 12000);
+    const QByteArray picture = png ? MediaGenerator::blackPng(size, false) : MediaGenerator::greyJpeg(size);
+    QVERIFY(!picture.isEmpty());
+    QString error;
+    QVERIFY2(MediaGenerator::writeStillVideo(media(file), png ? "png" : "jpeg", size, picture, 3, &error),
+             qPrintable(error));
+
+    // A thumbnail of an earlier file of that name does not stand for a refused picture.
+    QVERIFY(QDir().mkpath(outputFolder()));
+    QFile old(outputFolder() + QStringLiteral("/k."));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an earlier picture");
+    old.close();
+    const Result result = runItems({Item(media(file), QStringLiteral("k"))}, QStringLiteral("Tulmar-Data"),
+                                   Memory::Measured);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.lines.size(), 1);
+    QVERIFY2(result.lines.first().startsWith(QStringLiteral("(k)(3)(%1)(%2)(0)(").arg(size.width()).arg(size.height())),
+             qPrintable(result.lines.first()));
+    QVERIFY2(result.lines.first().endsWith(QStringLiteral(")(1)")), qPrintable(result.lines.first()));
+    const QImage image(outputFolder() + QStringLiteral("/k."));
+    if (thumbnailed) {
+        QCOMPARE(result.errors, QStringList());
+        QCOMPARE(image.size(), QSize(192, 256));
+        // The frame decodes as flat mid grey.
+        QVERIFY2(near(image.pixelColor(96, 128), QColor(128, 128, 128), 8),
+                 qPrintable(image.pixelColor(96, 128).name()));
+    } else {
+        QCOMPARE(result.errors.size(), 1);
+        QVERIFY2(result.errors.first().startsWith(QStringLiteral("skipped ") + media(file) + QStringLiteral(" (picture): ")),
+                 qPrintable(result.errors.first()));
+        QVERIFY(!QFile::exists(old.fileName()));
+    }
+    // Far below what decoding the whole picture would take, on any machine.
+    QVERIFY2(result.peakBytes > 0 && result.peakBytes < BOUNDED_PEAK_BYTES,
+             qPrintable(QStringLiteral("%1 MB").arg(result.peakBytes >> 20)));
 }
 
 void TestTulmar::thumbnailStaysInItsFolder()

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+#include <zlib.h>
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -120,6 +122,42 @@ public:
         stream->disposition = AV_DISPOSITION_ATTACHED_PIC;
         av_dict_set(&stream->metadata, "comment", "Cover (front)", 0);
         return stream;
+    }
+
+    // A stream of pictures encoded elsewhere, one a second.
+    AVStream* addPictures(const QByteArray& pictureFormat, const QSize& size)
+    {
+        if (failed)
+            return nullptr;
+        AVStream* stream = avformat_new_stream(format, nullptr);
+        if (!stream) {
+            fail(QStringLiteral("out of memory"));
+            return nullptr;
+        }
+        stream->codecpar->codec_type = AVMEDIA_TYPE_VIDEO;
+        stream->codecpar->codec_id = pictureFormat == "png" ? AV_CODEC_ID_PNG : AV_CODEC_ID_MJPEG;
+        stream->codecpar->width = size.width();
+        stream->codecpar->height = size.height();
+        stream->time_base = AVRational{1, 1};
+        stream->avg_frame_rate = AVRational{1, 1};
+        return stream;
+    }
+
+    bool writePicture(AVStream* stream, const QByteArray& bytes, qint64 second)
+    {
+        AVPacket* packet = av_packet_alloc();
+        bool written = packet && check(av_new_packet(packet, bytes.size()), "picture packet");
+        if (written) {
+            memcpy(packet->data, bytes.constData(), size_t(bytes.size()));
+            packet->stream_index = stream->index;
+            packet->flags |= AV_PKT_FLAG_KEY;
+            packet->pts = packet->dts = second;
+            packet->duration = 1;
+            av_packet_rescale_ts(packet, AVRational{1, 1}, stream->time_base);
+            written = check(av_interleaved_write_frame(format, packet), "writing a picture");
+        }
+        av_packet_free(&packet);
+        return written;
     }
 
     bool writeHeader()
@@ -381,6 +419,116 @@ bool writeSound(const QString& path, const SoundSpec& spec, QString* error)
         if (!writeTone(muxer))
             return false;
     return muxer.finish();
+}
+
+bool writeStillVideo(const QString& path, const QByteArray& pictureFormat, const QSize& size,
+                     const QByteArray& picture, int seconds, QString* error)
+{
+    Muxer muxer(path, error);
+    AVStream* stream = muxer.addPictures(pictureFormat, size);
+    if (!muxer.writeHeader())
+        return false;
+    for (int second = 0; second < seconds; ++second)
+        if (!muxer.writePicture(stream, picture, second))
+            return false;
+    return muxer.finish();
+}
+
+QByteArray blackPng(const QSize& size, bool sixteenBitRgba)
+{
+    auto appendWord = [](QByteArray& bytes, quint32 word) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes.append(char((word >> shift) & 0xff));
+    };
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    auto chunk = [&](const char* type, const QByteArray& data) {
+        const QByteArray typed = QByteArray(type) + data;
+        appendWord(png, quint32(data.size()));
+        png.append(typed);
+        appendWord(png, quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))));
+    };
+    QByteArray header;
+    appendWord(header, quint32(size.width()));
+    appendWord(header, quint32(size.height()));
+    header.append(sixteenBitRgba ? char(16) : char(8));
+    header.append(sixteenBitRgba ? char(6) : char(2)); // RGBA or RGB
+    header.append(QByteArray(3, '\0')); // deflate, adaptive filters, not interlaced
+    chunk("IHDR", header);
+
+    // Every row: filter "none", then black pixels.
+    const QByteArray row(1 + size.width() * (sixteenBitRgba ? 8 : 3), '\0');
+    z_stream stream {};
+    if (deflateInit(&stream, Z_BEST_COMPRESSION) != Z_OK)
+        return QByteArray();
+    QByteArray data;
+    char out[64 * 1024];
+    int result = Z_OK;
+    for (int y = 0; y <= size.height() && result != Z_STREAM_END; ++y) {
+        const bool last = y == size.height();
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(row.constData()));
+        stream.avail_in = last ? 0 : uInt(row.size());
+        do {
+            stream.next_out = reinterpret_cast<Bytef*>(out);
+            stream.avail_out = sizeof out;
+            result = deflate(&stream, last ? Z_FINISH : Z_NO_FLUSH);
+            data.append(out, int(sizeof out - stream.avail_out));
+        } while (result == Z_OK && (stream.avail_out == 0 || last));
+    }
+    deflateEnd(&stream);
+    if (result != Z_STREAM_END)
+        return QByteArray();
+    chunk("IDAT", data);
+    chunk("IEND", QByteArray());
+    return png;
+}
+
+QByteArray greyJpeg(const QSize& size)
+{
+    auto appendWord = [](QByteArray& bytes, int value) {
+        bytes.append(char((value >> 8) & 0xff));
+        bytes.append(char(value & 0xff));
+    };
+    QByteArray jpeg("\xFF\xD8", 2);
+    // One quantisation table of ones.
+    jpeg.append("\xFF\xDB", 2);
+    appendWord(jpeg, 67);
+    jpeg.append('\0');
+    jpeg.append(QByteArray(64, '\1'));
+    // The frame: luma at full resolution, both chroma components at half.
+    jpeg.append("\xFF\xC0", 2);
+    appendWord(jpeg, 17);
+    jpeg.append('\x08');
+    appendWord(jpeg, size.height());
+    appendWord(jpeg, size.width());
+    jpeg.append('\x03');
+    for (int component = 1; component <= 3; ++component) {
+        jpeg.append(char(component));
+        jpeg.append(component == 1 ? '\x22' : '\x11');
+        jpeg.append('\0');
+    }
+    // DC and AC tables alike: symbol 0 (no difference; end of block) is the code "0",
+    // symbol 1 the code "10", so that no code is all ones.
+    for (const char tableClass : {'\x00', '\x10'}) {
+        jpeg.append("\xFF\xC4", 2);
+        appendWord(jpeg, 21);
+        jpeg.append(tableClass);
+        jpeg.append("\x01\x01", 2);
+        jpeg.append(QByteArray(14, '\0'));
+        jpeg.append("\x00\x01", 2);
+    }
+    jpeg.append("\xFF\xDA", 2);
+    appendWord(jpeg, 12);
+    jpeg.append('\x03');
+    for (const char component : {'\x01', '\x02', '\x03'}) {
+        jpeg.append(component);
+        jpeg.append('\0');
+    }
+    jpeg.append("\x00\x3F\x00", 3);
+    // Six blocks of two zero bits each for every 16 x 16 unit.
+    const qint64 units = qint64((size.width() + 15) / 16) * ((size.height() + 15) / 16);
+    jpeg.append(QByteArray(int((units * 12 + 7) / 8), '\0'));
+    jpeg.append("\xFF\xD9", 2);
+    return jpeg;
 }
 
 } // namespace MediaGenerator

@@ -44,4 +44,20 @@ QColor colourOfSecond(int n);
 bool writeVideo(const QString& path, const VideoSpec& spec, QString* error);
 bool writeSound(const QString& path, const SoundSpec& spec, QString* error);
 
+// A video of `seconds` frames, one a second, each of them `picture`: the bytes of one
+// encoded picture ("png" or "jpeg" by `pictureFormat`) that the stream says are `size`
+// pixels. For pictures no encoder would make at a test's cost.
+bool writeStillVideo(const QString& path, const QByteArray& pictureFormat, const QSize& size,
+                     const QByteArray& picture, int seconds, QString* error);
+
+// A black PNG of `size` pixels, 8-bit RGB or 16-bit RGBA, deflated row by row: a
+// picture that asks gigabytes of its decoder from a file of a few hundred kilobytes,
+// made without holding the picture.
+QByteArray blackPng(const QSize& size, bool sixteenBitRgba);
+
+// A mid-grey baseline JPEG of `size` pixels, colour sampled 4:2:0 as cameras do,
+// written byte by byte: its Huffman tables give every block two bits (no difference,
+// end of block), so a 12000 x 12000 picture takes 0.8 MB.
+QByteArray greyJpeg(const QSize& size);
+
 } // namespace MediaGenerator
