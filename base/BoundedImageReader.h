@@ -31,9 +31,12 @@ public:
     // True when `suffix` (lower case) names a format that Qt's image reader knows.
     static bool supportsSuffix(const QString& suffix);
 
-    // Turns the picture as its metadata says (EXIF orientation). Off by default; the
-    // sizes below are those before turning.
-    void setAutoTransform(bool enabled) { reader.setAutoTransform(enabled); }
+    // Turns the picture upright as its metadata says (the EXIF orientation of a JPEG,
+    // PNG or WebP, read by ExifOrientation whichever decoder runs; the reader's own for
+    // other formats, as TIFF's). Off by default; set before measure(). sourceSize(),
+    // decodeBytes() and read() take sizes before turning, uprightSize(), readUpright()
+    // and readFitting() those after.
+    void setAutoTransform(bool enabled) { autoTransform = enabled; }
     // Reads a JPEG file of ordinary size whole before decoding it: the decoder takes its
     // fast path only with plenty of input at hand. Faster for one picture, but the file
     // is held in memory meanwhile, and the fresh memory of many reads at once on several
@@ -55,6 +58,14 @@ public:
     // is no picture or it has no size.
     bool measure();
     QSize sourceSize() const { return size; }
+    // The turn read() gives the picture: none unless setAutoTransform is on.
+    QImageIOHandler::Transformations transformation() const { return turn; }
+    // The picture's size once turned upright.
+    QSize uprightSize() const;
+    // True for a format whose reader decodes the picture to learn its size: measure()
+    // then refuses files above mostBlindFileBytes, and costs what read() would.
+    bool decodesToMeasure();
+    static constexpr qint64 mostBlindFileBytes = 8 * 1024 * 1024;
     // The bytes decoding at `target` takes, by the measure, the file read whole and the
     // whole-file decoder included.
     qint64 decodeBytes(const QSize& target) const;
@@ -64,7 +75,9 @@ public:
     QImage read(const QSize& target);
     // The picture at its own size.
     QImage read() { return read(QSize()); }
-    // The picture fitted into `box` keeping its proportions, never enlarged.
+    // The picture turned upright at `target` (a size after turning).
+    QImage readUpright(const QSize& target);
+    // The picture, turned upright, fitted into `box` keeping its proportions, never enlarged.
     QImage readFitting(const QSize& box);
 
     QString errorString() const { return error; }
@@ -75,6 +88,8 @@ public:
 
 private:
     bool openDevice();
+    // The format the image reader decides on, the device opened.
+    QByteArray format();
     // The buffers of the decoder and the picture alone.
     qint64 decoderBytes(const QSize& target) const;
     bool readsWholeFile(const QSize& target) const;
@@ -90,6 +105,8 @@ private:
     int bytesPerPixel = 4;
     bool measured = false;
     bool wholeJpeg = false;
+    bool autoTransform = false;
+    QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone;
     WholeJpegDecoder jpegDecoder;
     qint64 jpegDecoderBytes = 0;
     QString error;

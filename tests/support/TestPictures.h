@@ -136,6 +136,115 @@ inline QByteArray oversizedPng(quint32 width, quint32 height)
     return png;
 }
 
+// An EXIF block as a camera writes it: a TIFF header in either byte order and a first
+// directory that holds the orientation (1 to 8).
+inline QByteArray exifOrientation(int orientation, bool bigEndian = false)
+{
+    QByteArray exif(bigEndian ? "MM" : "II", 2);
+    auto word = [&exif, bigEndian](quint16 value) {
+        QByteArray bytes(2, '\0');
+        if (bigEndian)
+            qToBigEndian(value, bytes.data());
+        else
+            qToLittleEndian(value, bytes.data());
+        exif += bytes;
+    };
+    auto longWord = [&exif, bigEndian](quint32 value) {
+        QByteArray bytes(4, '\0');
+        if (bigEndian)
+            qToBigEndian(value, bytes.data());
+        else
+            qToLittleEndian(value, bytes.data());
+        exif += bytes;
+    };
+    word(42);
+    longWord(8); // the first directory follows the header
+    word(2);
+    // A resolution unit before the orientation, so the search walks the entries.
+    word(0x0128);
+    word(3);
+    longWord(1);
+    word(2);
+    word(0);
+    word(0x0112);
+    word(3);
+    longWord(1);
+    word(quint16(orientation));
+    word(0);
+    longWord(0); // no next directory
+    return exif;
+}
+
+// `jpeg` with `exif` in an APP1 segment right after its start, where cameras put it.
+inline QByteArray withJpegExif(const QByteArray& jpeg, const QByteArray& exif)
+{
+    const QByteArray data = QByteArray("Exif\0\0", 6) + exif;
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((data.size() + 2) >> 8));
+    segment.append(char((data.size() + 2) & 0xff));
+    return jpeg.left(2) + segment + data + jpeg.mid(2);
+}
+
+// `png` with `exif` in an eXIf chunk after its header chunk.
+inline QByteArray withPngExif(const QByteArray& png, const QByteArray& exif)
+{
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(quint32(exif.size()), chunk.data());
+    chunk += "eXIf" + exif;
+    QByteArray crc(4, '\0');
+    qToBigEndian<quint32>(crc32Of("eXIf" + exif), crc.data());
+    chunk += crc;
+    const int afterHeader = 8 + 8 + 13 + 4;
+    return png.left(afterHeader) + chunk + png.mid(afterHeader);
+}
+
+// A simple WebP file (one image chunk) made an extended one, with `exif` in an EXIF
+// chunk after the image as the format lays it out.
+inline QByteArray withWebpExif(const QByteArray& webp, const QByteArray& exif, const QSize& size)
+{
+    auto littleEndian = [](quint32 value, int bytes) {
+        QByteArray data(4, '\0');
+        qToLittleEndian(value, data.data());
+        return data.left(bytes);
+    };
+    QByteArray extended("VP8X", 4);
+    extended += littleEndian(10, 4);
+    extended += QByteArray("\x08\0\0\0", 4); // flags: EXIF present
+    extended += littleEndian(quint32(size.width() - 1), 3) + littleEndian(quint32(size.height() - 1), 3);
+    QByteArray exifChunk = QByteArray("EXIF", 4) + littleEndian(quint32(exif.size()), 4) + exif;
+    if (exif.size() & 1)
+        exifChunk.append('\0');
+    const QByteArray body = QByteArray("WEBP", 4) + extended + webp.mid(12) + exifChunk;
+    return QByteArray("RIFF", 4) + littleEndian(quint32(body.size()), 4) + body;
+}
+
+// `image` in `format` (as Qt's writer names it) as bytes; lossless where the format
+// can be, so turned copies compare pixel by pixel.
+inline QByteArray encoded(const QImage& image, const char* format, int quality = -1)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
+}
+
+// `image` in the format of `suffix` ("jpg", "png" or "webp") with `orientation` in its
+// metadata (0: none).
+inline QByteArray withOrientation(const QImage& image, const QString& suffix, int orientation)
+{
+    const bool jpeg = suffix == QLatin1String("jpg");
+    const QByteArray plain = encoded(image, jpeg ? "jpeg" : suffix.toLatin1().constData(), jpeg ? 90 : 100);
+    if (orientation == 0 || plain.isEmpty())
+        return plain;
+    const QByteArray exif = exifOrientation(orientation, orientation % 2 == 0);
+    if (jpeg)
+        return withJpegExif(plain, exif);
+    if (suffix == QLatin1String("png"))
+        return withPngExif(plain, exif);
+    return withWebpExif(plain, exif, image.size());
+}
+
 // A picture of that size in the format that the suffix of `path` names.
 inline bool write(const QString& path, int width, int height)
 {
