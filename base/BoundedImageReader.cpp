@@ -14,7 +14,8 @@ const QSet<QByteArray>& supportedFormats()
         QSet<QByteArray> names;
         const QList<QByteArray> list = QImageReader::supportedImageFormats();
         for (const QByteArray& name : list)
-            names.insert(name.toLower());
+            if (!BoundedImageReader::isRefusedFormat(name.toLower()))
+                names.insert(name.toLower());
         return names;
     }();
     return formats;
@@ -78,6 +79,11 @@ BoundedImageReader::BoundedImageReader(QIODevice* device, const QByteArray& form
     }
 }
 
+bool BoundedImageReader::isRefusedFormat(const QByteArray& format)
+{
+    return format == "eps" || format == "epsf" || format == "epsi";
+}
+
 bool BoundedImageReader::supportsSuffix(const QString& suffix)
 {
     return !suffix.isEmpty() && supportedFormats().contains(suffix.toLatin1());
@@ -138,6 +144,10 @@ bool BoundedImageReader::measure()
         jpeg = JpegFrame::inspect(device);
     bool ownOrientation = false;
     const int orientation = autoTransform ? ExifOrientation::read(device, &ownOrientation) : 0;
+    if (isRefusedFormat(format())) {
+        error = QStringLiteral("PostScript is not read");
+        return false;
+    }
     if (decodesToMeasure() && device->size() > mostBlindFileBytes) {
         error = QStringLiteral("a file of this format above %1 MB cannot be measured before it is decoded")
                     .arg(mostBlindFileBytes / (1024 * 1024));

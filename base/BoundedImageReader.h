@@ -28,8 +28,12 @@ public:
     BoundedImageReader(const BoundedImageReader&) = delete;
     BoundedImageReader& operator=(const BoundedImageReader&) = delete;
 
-    // True when `suffix` (lower case) names a format that Qt's image reader knows.
+    // True when `suffix` (lower case) names a format that Qt's image reader knows and
+    // this reader reads.
     static bool supportsSuffix(const QString& suffix);
+    // True for a format (lower case) that is never read, whatever a file is named:
+    // PostScript, which its reader runs as a program in Ghostscript.
+    static bool isRefusedFormat(const QByteArray& format);
 
     // Turns the picture upright as its metadata says (the EXIF orientation of a JPEG,
     // PNG or WebP, read by ExifOrientation whichever decoder runs; the reader's own for
