@@ -51,6 +51,10 @@ qint64 decodingBytesPerPixel(const QByteArray& format, int bytesPerPixel)
     return bytesPerPixel;
 }
 
+// The quality for which the camera RAW reader develops the picture at half its size, in
+// 8-bit colour; a thumbnail is far smaller.
+constexpr int rawHalfSizeQuality = 1;
+
 // JPEG files up to this size are read whole before decoding: a camera's largest
 // pictures, and little beside the decoder's own buffers.
 constexpr qint64 maxWholeJpegFileBytes = 32 * 1024 * 1024;
@@ -117,11 +121,16 @@ bool BoundedImageReader::openDevice()
 
 QByteArray BoundedImageReader::format()
 {
-    if (!openDevice())
-        return QByteArray();
+    if (!formatName.isEmpty() || !openDevice())
+        return formatName;
     if (reader.device() != device)
         reader.setDevice(device);
-    return reader.format();
+    formatName = reader.format();
+    // The readers of some image plug-ins do not name their format; the plug-in that
+    // takes the content does.
+    if (formatName.isEmpty() && !device->isSequential())
+        formatName = QImageReader::imageFormat(device);
+    return formatName;
 }
 
 bool BoundedImageReader::decodesToMeasure()
@@ -206,10 +215,15 @@ qint64 BoundedImageReader::decodeBytes(const QSize& target) const
     return qMax(file.size() + decoderBytes(target), jpegDecoder ? jpegDecoderBytes : 0);
 }
 
+bool BoundedImageReader::halvesRaw(const QSize& target) const
+{
+    return formatName == "raw" && target.width() * 2 <= size.width() && target.height() * 2 <= size.height();
+}
+
 qint64 BoundedImageReader::decoderBytes(const QSize& target) const
 {
     const QSize wanted = target.isValid() ? target : size;
-    const QByteArray format = reader.format();
+    const QByteArray format = formatName;
     // The turned copy of the picture.
     const qint64 turned = turn == QImageIOHandler::TransformationNone ? 0 : pixels(wanted) * 4;
     if (format == "svg" || format == "svgz")
@@ -222,8 +236,9 @@ qint64 BoundedImageReader::decoderBytes(const QSize& target) const
         const qint64 height = jpegOutputSide(size.height(), wanted.height());
         return width * height * 4 + resized + jpeg.coefficientBytes(size);
     }
-    // The decoders of other formats decode the whole picture, then it is resized.
-    const qint64 decoded = pixels(size) * decodingBytesPerPixel(format, bytesPerPixel);
+    // The decoders of other formats decode the whole picture, then it is resized; camera
+    // RAW developed at half its size holds its samples and a quarter of the pixels.
+    const qint64 decoded = pixels(size) * (halvesRaw(wanted) ? 8 : decodingBytesPerPixel(format, bytesPerPixel));
     // Beside the formats Qt itself reads, the decoders take the file in whole.
     const bool own = format == "png" || format == "gif" || format == "bmp" || format == "ico";
     return decoded + resized + (own ? 0 : device ? device->size() : 0);
@@ -252,6 +267,10 @@ QImage BoundedImageReader::read(const QSize& target)
     }
     if (wanted != size)
         reader.setScaledSize(wanted);
+    // The RAW reader knows no scaled size, but develops the sensor's samples at half
+    // the size for this quality, in a fraction of the memory.
+    if (halvesRaw(wanted))
+        reader.setQuality(rawHalfSizeQuality);
     QImage image;
     if (!reader.read(&image)) {
         error = reader.errorString();

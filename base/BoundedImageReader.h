@@ -97,6 +97,8 @@ private:
     // The buffers of the decoder and the picture alone.
     qint64 decoderBytes(const QSize& target) const;
     bool readsWholeFile(const QSize& target) const;
+    // True when a camera RAW picture is developed at half its size for `target`.
+    bool halvesRaw(const QSize& target) const;
     void readWholeFile();
 
     QString path;
@@ -105,6 +107,7 @@ private:
     QIODevice* device = nullptr;
     QImageReader reader;
     JpegFrame jpeg;
+    QByteArray formatName;
     QSize size;
     int bytesPerPixel = 4;
     bool measured = false;

@@ -1,5 +1,6 @@
 #include "HostileImages.h"
 #include "TestEnvironment.h"
+#include "TestPictures.h"
 
 #include "BoundedImageReader.h"
 #include "StreamLimits.h"
@@ -26,6 +27,7 @@ private slots:
     void hostileInputs();
     void decodesAtReducedSize();
     void streamFormatIsTakenAsGiven();
+    void cameraRawIsDevelopedAtHalfSize();
 
 private:
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -215,6 +217,22 @@ void TestBoundedImageReader::streamFormatIsTakenAsGiven()
     QVERIFY(buffer.seek(0));
     BoundedImageReader asJpeg(&buffer, "jpeg");
     QCOMPARE(asJpeg.read().size(), QSize(64, 64));
+}
+
+void TestBoundedImageReader::cameraRawIsDevelopedAtHalfSize()
+{
+    // A 12 megapixel RAW costs some 24 bytes a pixel developed at its size, too much; at
+    // half its size, enough for any thumbnail, a third of that.
+    QVERIFY(TestPictures::writeDng(path(QStringLiteral("camera.dng")), 4000, 3000));
+    const qint64 peakBefore = peakResidentBytes();
+    BoundedImageReader reader(path(QStringLiteral("camera.dng")));
+    QVERIFY(reader.measure());
+    QCOMPARE(reader.sourceSize(), QSize(4000, 3000));
+    QVERIFY(reader.decodeBytes(QSize(4000, 3000)) > MaxDecodedImageBytes);
+    QVERIFY(reader.decodeBytes(QSize(256, 192)) < MaxDecodedImageBytes / 2);
+    QCOMPARE(reader.readFitting(QSize(256, 256)).size(), QSize(256, 192));
+    QVERIFY2(peakResidentBytes() - peakBefore < MaxDecodedImageBytes / 2 + 64 * 1024 * 1024,
+             qPrintable(QStringLiteral("%1 MB more at the peak").arg((peakResidentBytes() - peakBefore) >> 20)));
 }
 
 VORENDA_TEST_MAIN(TestBoundedImageReader)
