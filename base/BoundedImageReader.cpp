@@ -304,7 +304,8 @@ QImage BoundedImageReader::readFitting(const QSize& box)
 QImage BoundedImageReader::readFile(const QString& path, const QSize& box, QString* error)
 {
     BoundedImageReader reader(path);
-    const QImage image = box.isValid() ? reader.readFitting(box) : reader.read();
+    reader.setAutoTransform(true);
+    const QImage image = box.isValid() ? reader.readFitting(box) : reader.readUpright(QSize());
     if (error)
         *error = reader.errorString();
     return image;

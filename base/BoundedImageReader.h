@@ -86,8 +86,8 @@ public:
 
     QString errorString() const { return error; }
 
-    // One picture from a file, fitted into `box` when that is valid, else at its own
-    // size; a null image (and `error` set when given) when it cannot be read.
+    // One picture from a file, turned upright, fitted into `box` when that is valid, else
+    // at its own size; a null image (and `error` set when given) when it cannot be read.
     static QImage readFile(const QString& path, const QSize& box = QSize(), QString* error = nullptr);
 
 private:
