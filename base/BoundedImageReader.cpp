@@ -1,5 +1,6 @@
 #include "BoundedImageReader.h"
 
+#include "ExifOrientation.h"
 #include "RegularFile.h"
 #include "StreamLimits.h"
 
@@ -13,7 +14,8 @@ const QSet<QByteArray>& supportedFormats()
         QSet<QByteArray> names;
         const QList<QByteArray> list = QImageReader::supportedImageFormats();
         for (const QByteArray& name : list)
-            names.insert(name.toLower());
+            if (!BoundedImageReader::isRefusedFormat(name.toLower()))
+                names.insert(name.toLower());
         return names;
     }();
     return formats;
@@ -32,6 +34,27 @@ qint64 jpegOutputSide(qint64 side, qint64 wanted)
     return qMin(side, qMax((side + 7) / 8, 2 * wanted));
 }
 
+// What the decoder of `format` holds for each pixel of the picture, beside the picture's
+// own `bytesPerPixel`: GIF keeps a second frame to draw the next one on; TIFF and PSD
+// decode into buffers of their own before the picture; HEIF, AVIF and JPEG XL decode
+// up to 16 bits per sample into a buffer of the decoding library, then convert; EXR
+// decodes floats; camera RAW keeps the sensor's samples and four 16-bit channels
+// besides the picture.
+qint64 decodingBytesPerPixel(const QByteArray& format, int bytesPerPixel)
+{
+    if (format == "gif" || format == "tiff" || format == "tif" || format == "psd" || format == "psb")
+        return 2 * bytesPerPixel;
+    if (format == "heif" || format == "heic" || format == "avif" || format == "avifs" || format == "jxl")
+        return 16;
+    if (format == "exr" || format == "raw")
+        return 24;
+    return bytesPerPixel;
+}
+
+// The quality for which the camera RAW reader develops the picture at half its size, in
+// 8-bit colour; a thumbnail is far smaller.
+constexpr int rawHalfSizeQuality = 1;
+
 // JPEG files up to this size are read whole before decoding: a camera's largest
 // pictures, and little beside the decoder's own buffers.
 constexpr qint64 maxWholeJpegFileBytes = 32 * 1024 * 1024;
@@ -46,15 +69,23 @@ BoundedImageReader::BoundedImageReader(const QString& path)
     : path(path)
     , file(path)
 {
+    // The turn is ours to give (TIFF's reader would turn by default).
+    reader.setAutoTransform(false);
 }
 
 BoundedImageReader::BoundedImageReader(QIODevice* device, const QByteArray& format)
     : device(device)
 {
+    reader.setAutoTransform(false);
     if (!format.isEmpty()) {
         reader.setFormat(format);
         reader.setDecideFormatFromContent(false);
     }
+}
+
+bool BoundedImageReader::isRefusedFormat(const QByteArray& format)
+{
+    return format == "eps" || format == "epsf" || format == "epsi";
 }
 
 bool BoundedImageReader::supportsSuffix(const QString& suffix)
@@ -88,6 +119,27 @@ bool BoundedImageReader::openDevice()
     return true;
 }
 
+QByteArray BoundedImageReader::format()
+{
+    if (!formatName.isEmpty() || !openDevice())
+        return formatName;
+    if (reader.device() != device)
+        reader.setDevice(device);
+    formatName = reader.format();
+    // The readers of some image plug-ins do not name their format; the plug-in that
+    // takes the content does.
+    if (formatName.isEmpty() && !device->isSequential())
+        formatName = QImageReader::imageFormat(device);
+    return formatName;
+}
+
+bool BoundedImageReader::decodesToMeasure()
+{
+    // HEIF's reader decodes the whole picture before it tells the size.
+    const QByteArray name = format();
+    return name == "heif" || name == "heic";
+}
+
 bool BoundedImageReader::measure()
 {
     if (measured)
@@ -95,11 +147,23 @@ bool BoundedImageReader::measure()
     measured = true;
     if (!openDevice())
         return false;
-    // The decoder's coefficient buffer shows only in the headers, read before the
-    // image reader moves on.
+    // The decoder's coefficient buffer and the orientation show only in the headers,
+    // read before the image reader moves on.
     if (device->peek(2) == QByteArray("\xFF\xD8", 2))
         jpeg = JpegFrame::inspect(device);
-    reader.setDevice(device);
+    bool ownOrientation = false;
+    const int orientation = autoTransform ? ExifOrientation::read(device, &ownOrientation) : 0;
+    if (isRefusedFormat(format())) {
+        error = QStringLiteral("PostScript is not read");
+        return false;
+    }
+    if (decodesToMeasure() && device->size() > mostBlindFileBytes) {
+        error = QStringLiteral("a file of this format above %1 MB cannot be measured before it is decoded")
+                    .arg(mostBlindFileBytes / (1024 * 1024));
+        return false;
+    }
+    if (reader.device() != device)
+        reader.setDevice(device);
     const QSize measuredSize = reader.size();
     if (!measuredSize.isValid() || measuredSize.isEmpty()) {
         error = QStringLiteral("no picture size: %1").arg(reader.errorString());
@@ -108,7 +172,14 @@ bool BoundedImageReader::measure()
     const int bits = QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel();
     bytesPerPixel = qMax(4, bits / 8);
     size = measuredSize;
+    if (autoTransform)
+        turn = ownOrientation ? ExifOrientation::transformation(orientation) : reader.transformation();
     return true;
+}
+
+QSize BoundedImageReader::uprightSize() const
+{
+    return ExifOrientation::swapsSides(turn) ? size.transposed() : size;
 }
 
 bool BoundedImageReader::readsWholeFile(const QSize& target) const
@@ -144,13 +215,20 @@ qint64 BoundedImageReader::decodeBytes(const QSize& target) const
     return qMax(file.size() + decoderBytes(target), jpegDecoder ? jpegDecoderBytes : 0);
 }
 
+bool BoundedImageReader::halvesRaw(const QSize& target) const
+{
+    return formatName == "raw" && target.width() * 2 <= size.width() && target.height() * 2 <= size.height();
+}
+
 qint64 BoundedImageReader::decoderBytes(const QSize& target) const
 {
     const QSize wanted = target.isValid() ? target : size;
-    const QByteArray format = reader.format();
+    const QByteArray format = formatName;
+    // The turned copy of the picture.
+    const qint64 turned = turn == QImageIOHandler::TransformationNone ? 0 : pixels(wanted) * 4;
     if (format == "svg" || format == "svgz")
-        return pixels(wanted) * 4;
-    const qint64 resized = wanted == size ? 0 : pixels(wanted) * 4;
+        return pixels(wanted) * 4 + turned;
+    const qint64 resized = (wanted == size ? 0 : pixels(wanted) * 4) + turned;
     if (format == "jpeg") {
         // The output of the decoder, the resized copy, and the whole image's
         // coefficients for progressive and multi-scan files.
@@ -158,10 +236,12 @@ qint64 BoundedImageReader::decoderBytes(const QSize& target) const
         const qint64 height = jpegOutputSide(size.height(), wanted.height());
         return width * height * 4 + resized + jpeg.coefficientBytes(size);
     }
-    // The decoders of other formats decode the whole picture, then it is resized; GIF
-    // keeps a second frame to draw the next one on.
-    const qint64 decoded = pixels(size) * bytesPerPixel * (format == "gif" ? 2 : 1);
-    return decoded + resized;
+    // The decoders of other formats decode the whole picture, then it is resized; camera
+    // RAW developed at half its size holds its samples and a quarter of the pixels.
+    const qint64 decoded = pixels(size) * (halvesRaw(wanted) ? 8 : decodingBytesPerPixel(format, bytesPerPixel));
+    // Beside the formats Qt itself reads, the decoders take the file in whole.
+    const bool own = format == "png" || format == "gif" || format == "bmp" || format == "ico";
+    return decoded + resized + (own ? 0 : device ? device->size() : 0);
 }
 
 QImage BoundedImageReader::read(const QSize& target)
@@ -179,40 +259,53 @@ QImage BoundedImageReader::read(const QSize& target)
     }
     if (readsWholeFile(wanted)) {
         readWholeFile();
-        if (jpegDecoder && device == &wholeFile && !reader.autoTransform() && wanted != size) {
+        if (jpegDecoder && device == &wholeFile && wanted != size) {
             const QImage decoded = jpegDecoder(wholeFile.data(), wanted);
             if (!decoded.isNull())
-                return decoded;
+                return ExifOrientation::transformed(decoded, turn);
         }
     }
     if (wanted != size)
         reader.setScaledSize(wanted);
+    // The RAW reader knows no scaled size, but develops the sensor's samples at half
+    // the size for this quality, in a fraction of the memory.
+    if (halvesRaw(wanted))
+        reader.setQuality(rawHalfSizeQuality);
     QImage image;
     if (!reader.read(&image)) {
         error = reader.errorString();
         return QImage();
     }
-    // A decoder that gave another size is made to; a picture turned by its metadata
-    // keeps its turn.
-    if (image.size() != wanted && image.size() != wanted.transposed())
+    // A decoder that gave another size is made to, before the picture is turned, as
+    // the whole-file decoder's picture is.
+    if (image.size() != wanted)
         image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image;
+    return ExifOrientation::transformed(image, turn);
+}
+
+QImage BoundedImageReader::readUpright(const QSize& target)
+{
+    if (!measure())
+        return QImage();
+    return read(ExifOrientation::swapsSides(turn) ? target.transposed() : target);
 }
 
 QImage BoundedImageReader::readFitting(const QSize& box)
 {
     if (!measure())
         return QImage();
-    QSize wanted = size;
-    if (size.width() > box.width() || size.height() > box.height())
-        wanted = size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    return read(wanted);
+    const QSize upright = uprightSize();
+    QSize wanted = upright;
+    if (upright.width() > box.width() || upright.height() > box.height())
+        wanted = upright.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    return readUpright(wanted);
 }
 
 QImage BoundedImageReader::readFile(const QString& path, const QSize& box, QString* error)
 {
     BoundedImageReader reader(path);
-    const QImage image = box.isValid() ? reader.readFitting(box) : reader.read();
+    reader.setAutoTransform(true);
+    const QImage image = box.isValid() ? reader.readFitting(box) : reader.readUpright(QSize());
     if (error)
         *error = reader.errorString();
     return image;

@@ -28,12 +28,19 @@ public:
     BoundedImageReader(const BoundedImageReader&) = delete;
     BoundedImageReader& operator=(const BoundedImageReader&) = delete;
 
-    // True when `suffix` (lower case) names a format that Qt's image reader knows.
+    // True when `suffix` (lower case) names a format that Qt's image reader knows and
+    // this reader reads.
     static bool supportsSuffix(const QString& suffix);
+    // True for a format (lower case) that is never read, whatever a file is named:
+    // PostScript, which its reader runs as a program in Ghostscript.
+    static bool isRefusedFormat(const QByteArray& format);
 
-    // Turns the picture as its metadata says (EXIF orientation). Off by default; the
-    // sizes below are those before turning.
-    void setAutoTransform(bool enabled) { reader.setAutoTransform(enabled); }
+    // Turns the picture upright as its metadata says (the EXIF orientation of a JPEG,
+    // PNG or WebP, read by ExifOrientation whichever decoder runs; the reader's own for
+    // other formats, as TIFF's). Off by default; set before measure(). sourceSize(),
+    // decodeBytes() and read() take sizes before turning, uprightSize(), readUpright()
+    // and readFitting() those after.
+    void setAutoTransform(bool enabled) { autoTransform = enabled; }
     // Reads a JPEG file of ordinary size whole before decoding it: the decoder takes its
     // fast path only with plenty of input at hand. Faster for one picture, but the file
     // is held in memory meanwhile, and the fresh memory of many reads at once on several
@@ -55,6 +62,14 @@ public:
     // is no picture or it has no size.
     bool measure();
     QSize sourceSize() const { return size; }
+    // The turn read() gives the picture: none unless setAutoTransform is on.
+    QImageIOHandler::Transformations transformation() const { return turn; }
+    // The picture's size once turned upright.
+    QSize uprightSize() const;
+    // True for a format whose reader decodes the picture to learn its size: measure()
+    // then refuses files above mostBlindFileBytes, and costs what read() would.
+    bool decodesToMeasure();
+    static constexpr qint64 mostBlindFileBytes = 8 * 1024 * 1024;
     // The bytes decoding at `target` takes, by the measure, the file read whole and the
     // whole-file decoder included.
     qint64 decodeBytes(const QSize& target) const;
@@ -64,20 +79,26 @@ public:
     QImage read(const QSize& target);
     // The picture at its own size.
     QImage read() { return read(QSize()); }
-    // The picture fitted into `box` keeping its proportions, never enlarged.
+    // The picture turned upright at `target` (a size after turning).
+    QImage readUpright(const QSize& target);
+    // The picture, turned upright, fitted into `box` keeping its proportions, never enlarged.
     QImage readFitting(const QSize& box);
 
     QString errorString() const { return error; }
 
-    // One picture from a file, fitted into `box` when that is valid, else at its own
-    // size; a null image (and `error` set when given) when it cannot be read.
+    // One picture from a file, turned upright, fitted into `box` when that is valid, else
+    // at its own size; a null image (and `error` set when given) when it cannot be read.
     static QImage readFile(const QString& path, const QSize& box = QSize(), QString* error = nullptr);
 
 private:
     bool openDevice();
+    // The format the image reader decides on, the device opened.
+    QByteArray format();
     // The buffers of the decoder and the picture alone.
     qint64 decoderBytes(const QSize& target) const;
     bool readsWholeFile(const QSize& target) const;
+    // True when a camera RAW picture is developed at half its size for `target`.
+    bool halvesRaw(const QSize& target) const;
     void readWholeFile();
 
     QString path;
@@ -86,10 +107,13 @@ private:
     QIODevice* device = nullptr;
     QImageReader reader;
     JpegFrame jpeg;
+    QByteArray formatName;
     QSize size;
     int bytesPerPixel = 4;
     bool measured = false;
     bool wholeJpeg = false;
+    bool autoTransform = false;
+    QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone;
     WholeJpegDecoder jpegDecoder;
     qint64 jpegDecoderBytes = 0;
     QString error;

@@ -75,16 +75,17 @@ QSize ShelfPictureLoader::keptSize(const QSize& size)
 QImage ShelfPictureLoader::read(const QString& path)
 {
     BoundedImageReader reader(path);
+    reader.setAutoTransform(true);
     if (!reader.measure())
         return QImage();
-    const QSize size = reader.sourceSize();
+    const QSize size = reader.uprightSize();
     const int largest = VorendaGlobal::SHELF_MAXTHUMBSIZE;
     const QSize fitted = size.scaled(largest, largest, Qt::KeepAspectRatio);
     // Only where fitting alone gives what the item keeps; a narrow picture is padded to
     // the smallest side first, then fitted.
     const bool fit = (size.width() > largest || size.height() > largest)
         && qMin(fitted.width(), fitted.height()) >= VorendaGlobal::SHELF_MINIMAGESIZE;
-    QImage image = reader.read(fit ? fitted : size);
+    QImage image = reader.readUpright(fit ? fitted : size);
     if (image.isNull())
         return image;
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied

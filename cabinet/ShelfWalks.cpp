@@ -7,6 +7,7 @@
 #include "CategoryHeaderItem.h"
 #include "CommandTable.h"
 #include "FavoriteFolders.h"
+#include "FileInfoProvider.h"
 #include "ListIteratorThread.h"
 #include "MyThumbnailItem.h"
 #include "MyThumbnailView.h"
@@ -105,7 +106,7 @@ void ShelfWalks::addChosenFiles(int categoryKey)
     };
     const QString filter = VorendaShelf::tr("All Files (%1);;Images (%2);;Music (%3);;Videos (%4)")
                                .arg(QStringLiteral("*"),
-                                    patterns("*.jpg;*.jpeg;*.gif;*.tif;*.bmp;*.png;*.xpm;*.pbm;*.pgm;*.ppm"),
+                                    FileInfoProvider::imageFilePatterns().join(QLatin1Char(' ')),
                                     patterns("*.mp3;*.aac;*.wma;*.oga;*.wav"),
                                     patterns("*.mov;*.avi;*.wmv;*.3gp;*.mpg;*.mp4;*.mpeg;*.flv;*.asf;*.mpe;"
                                              "*.3g2;*.vob;*.rm;*.m4v;*.divx;*.xvid;*.3gpp"));

@@ -7,6 +7,8 @@ VORENDA_PACKAGES=(
     zlib1g-dev # Dovalin deflates PNG thumbnails itself
     libjpeg62-turbo-dev # Dovalin's JPEG tests write pictures of every sampling
     libqt5sql5-sqlite
+    # Qt's readers of WebP and TIFF, and of HEIF, AVIF, JPEG XL and camera RAW photos.
+    qt5-image-formats-plugins kimageformat-plugins
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     fonts-dejavu-core
     xdg-utils # xdg-open opens the items

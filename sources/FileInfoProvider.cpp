@@ -43,7 +43,7 @@ const QSet<QByteArray>& imageFormats()
         QSet<QByteArray> names;
         const QList<QByteArray> list = QImageReader::supportedImageFormats();
         for (const QByteArray& name : list)
-            if (name != "ico" && name != "ICO")
+            if (name.toLower() != "ico" && !BoundedImageReader::isRefusedFormat(name.toLower()))
                 names.insert(name);
         return names;
     }();
@@ -170,6 +170,21 @@ bool FileInfoProvider::isImage(const QFileInfo& info) const
 {
     const QString suffix = lowerSuffix(info);
     return !suffix.isEmpty() && imageFormats().contains(suffix.toLatin1());
+}
+
+QStringList FileInfoProvider::imageFilePatterns()
+{
+    static const char* const common[] = {"jpg", "jpeg", "gif", "tif", "bmp", "png", "xpm", "pbm", "pgm", "ppm"};
+    // Phones' and cameras' own formats, listed where a reader of them is installed.
+    static const char* const photos[] = {"tiff", "webp", "heic", "heif", "avif", "jxl", "dng", "cr2", "cr3",
+                                         "crw", "nef", "nrw", "arw", "orf", "rw2", "raf", "pef", "srw"};
+    QStringList patterns;
+    for (const char* suffix : common)
+        patterns << QStringLiteral("*.") + QLatin1String(suffix);
+    for (const char* suffix : photos)
+        if (imageFormats().contains(suffix))
+            patterns << QStringLiteral("*.") + QLatin1String(suffix);
+    return patterns;
 }
 
 bool FileInfoProvider::isWebLocation(const QFileInfo& info) const

@@ -44,6 +44,9 @@ public:
     bool isVideo(const QFileInfo& info) const;
     bool isWebPage(const QFileInfo& info) const;
     bool isImage(const QFileInfo& info) const;
+    // The name patterns ("*.jpg", ...) of the picture files a file dialog offers: the
+    // common formats and the photo formats whose readers are installed.
+    static QStringList imageFilePatterns();
     // A program's desktop entry, the counterpart of an application bundle.
     bool isBundle(const QFileInfo& info) const;
     // A file that only points at a web address: a ".webloc" or ".url" file, or a

@@ -1,10 +1,10 @@
 #include "ThumbnailBatch.h"
 
 #include "ThumbnailMaker.h"
+#include "UsableCores.h"
 
 #include <QFileInfo>
 #include <QPair>
-#include <QThread>
 #include <QVector>
 
 #include <algorithm>
@@ -19,10 +19,10 @@ constexpr int maxThreads = 8;
 // its full decoded size, so only a few of those run at once.
 constexpr qint64 budgetPerThread = 48LL * 1024 * 1024;
 
-// One thread per core, at most one per item.
+// One thread per core the process may use, at most one per item.
 int threadsFor(int items)
 {
-    return qBound(1, qMin(QThread::idealThreadCount(), items), maxThreads);
+    return qBound(1, qMin(usableCores(), items), maxThreads);
 }
 
 // The largest files take longest: started first, none of them is left to hold up the
@@ -51,6 +51,7 @@ ThumbnailBatch::ThumbnailBatch(QList<DovalinnailCreator::Data*> items, const QSt
     , remaining(items.size())
 {
     const int count = threadsFor(items.size());
+    usedThreads = count;
     if (count == 1) {
         waiting.append(items);
         return;

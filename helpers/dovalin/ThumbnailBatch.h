@@ -37,6 +37,9 @@ public:
     // The next finished record, which the caller then owns; waits for it.
     Done next();
 
+    // The threads the batch makes its thumbnails on (1: on the caller's thread).
+    int threadCount() const { return usedThreads; }
+
 private:
     void work();
 
@@ -44,6 +47,7 @@ private:
     const EighthScaleDecoding decoding;
     DecodeBudget budget;
     int remaining = 0;
+    int usedThreads = 1;
 
     // Standard primitives rather than Qt's, so a thread sanitizer sees every hand-over.
     std::mutex mutex;

@@ -5,30 +5,20 @@
 #include "DecodeBudget.h"
 #include "EighthScaleDecoding.h"
 #include "EighthScaleJpegDecoder.h"
+#include "ExifOrientation.h"
 #include "HelperLog.h"
 #include "ParallelPngEncoder.h"
 #include "PathFunctions.h"
 #include "PhotoFrame.h"
+#include "StreamLimits.h"
+
+#include "UsableCores.h"
 
 #include <QFileInfo>
-#include <QThread>
 
 #include <optional>
 
-#include <sched.h>
-
 namespace {
-
-// The cores this process may run on: a container or taskset may hold it to fewer than
-// the machine has, which Qt's count does not see.
-int usableCores()
-{
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    if (::sched_getaffinity(0, sizeof set, &set) == 0 && CPU_COUNT(&set) > 0)
-        return CPU_COUNT(&set);
-    return QThread::idealThreadCount();
-}
 
 // Saves the thumbnail in `format`. PNG is deflated on `threads` threads where the
 // encoder takes the picture; the file is the same for any number of threads.
@@ -63,6 +53,8 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
 
     const QSize box(qMax(0, item->thumbWidth), qMax(0, item->thumbHeight));
     BoundedImageReader loader(path);
+    // Phone pictures are stored turned, with the turn in their metadata.
+    loader.setAutoTransform(true);
     // Alone, a picture has the memory and the cores to itself; in a batch the pictures
     // decoded at the same time share them.
     const bool alone = !budget;
@@ -83,29 +75,37 @@ bool makeThumbnail(DovalinnailCreator::Data* item, const QString& outputFolder, 
                 return picture;
             },
             EighthScaleJpegDecoder::mostBytes);
+    // A format that is decoded to be measured holds the most a picture may cost until
+    // its thumbnail is made.
+    std::optional<DecodeBudget::Share> blindShare;
+    if (budget && loader.decodesToMeasure())
+        blindShare.emplace(*budget, MaxDecodedImageBytes);
     if (!loader.measure()) {
         *error = loader.errorString();
         return false;
     }
-    item->imageSize = loader.sourceSize();
+    item->imageSize = loader.uprightSize();
     item->isPhoto = hasPhotoProportions(item->imageSize);
 
     // A picture that already fits is not enlarged; a box of no size makes no thumbnail.
     // A very long picture keeps a pixel across rather than scaling to nothing.
     if (box.isEmpty())
         return false;
-    const QSize source = loader.sourceSize();
-    QSize size = source;
-    if (source.width() > box.width() || source.height() > box.height())
-        size = source.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    const QSize upright = loader.uprightSize();
+    QSize size = upright;
+    if (upright.width() > box.width() || upright.height() > box.height())
+        size = upright.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    // The decoders take the size of the picture as it is stored.
+    const QSize stored = ExifOrientation::swapsSides(loader.transformation()) ? size.transposed() : size;
 
     QImage picture;
     {
         std::optional<DecodeBudget::Share> share;
-        if (budget)
-            share.emplace(*budget, loader.decodeBytes(size));
-        picture = loader.read(size);
+        if (budget && !blindShare)
+            share.emplace(*budget, loader.decodeBytes(stored));
+        picture = loader.read(stored);
     }
+    blindShare.reset();
     if (picture.isNull()) {
         *error = loader.errorString();
         return false;

@@ -1,5 +1,6 @@
 #include "HostileImages.h"
 #include "TestEnvironment.h"
+#include "TestPictures.h"
 
 #include "BoundedImageReader.h"
 #include "StreamLimits.h"
@@ -26,6 +27,7 @@ private slots:
     void hostileInputs();
     void decodesAtReducedSize();
     void streamFormatIsTakenAsGiven();
+    void cameraRawIsDevelopedAtHalfSize();
 
 private:
     QString path(const QString& name) const { return dir.filePath(name); }
@@ -94,6 +96,30 @@ void TestBoundedImageReader::initTestCase()
     QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo.png"))).constData(), 0600), 0);
     QVERIFY(QFile::link(path(QStringLiteral("fifo.png")), path(QStringLiteral("fifo-link.png"))));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
+
+    // PostScript under a picture's name: its reader would run it.
+    QFile postScript(path(QStringLiteral("figure.png")));
+    QVERIFY(postScript.open(QIODevice::WriteOnly));
+    postScript.write("%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 64 48\nnewpath 0 0 moveto 64 48 lineto stroke\n");
+    postScript.close();
+    QCOMPARE(QImageReader(postScript.fileName()).format(), QByteArray("eps"));
+    // HEIF's reader decodes to measure: a small file is read, a large one is not.
+    QVERIFY(writePicture(QStringLiteral("small.heic"), QImage(64, 48, QImage::Format_RGB32), "heic"));
+    QFile heif(path(QStringLiteral("small.heic")));
+    QVERIFY(heif.open(QIODevice::ReadOnly));
+    QFile large(path(QStringLiteral("large.heic")));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    large.write(heif.readAll() + QByteArray(int(BoundedImageReader::mostBlindFileBytes), '\0'));
+    large.close();
+    // A WebP whose lossless header claims 16000 x 16000 pixels over a few bytes.
+    const quint32 dimensions = quint32(16000 - 1) | quint32(16000 - 1) << 14;
+    QByteArray webp("RIFF\0\0\0\0WEBPVP8L\x0d\0\0\0\x2f", 21);
+    for (int shift = 0; shift < 32; shift += 8)
+        webp.append(char((dimensions >> shift) & 0xff));
+    webp.append(QByteArray(8, '\0'));
+    webp[4] = char(webp.size() - 8);
+    QVERIFY(write(path(QStringLiteral("huge.webp")), webp));
+    QCOMPARE(QImageReader(path(QStringLiteral("huge.webp"))).size(), QSize(16000, 16000));
 }
 
 void TestBoundedImageReader::hostileInputs_data()
@@ -123,6 +149,11 @@ void TestBoundedImageReader::hostileInputs_data()
     QTest::newRow("bmp of 16000") << "huge.bmp" << thumbnail << QSize() << tooLarge;
     QTest::newRow("svg of 100000 at its size") << "huge.svg" << none << QSize() << tooLarge;
     QTest::newRow("svg of 100000 fitted") << "huge.svg" << thumbnail << QSize(256, 256) << QString();
+    QTest::newRow("webp of 16000") << "huge.webp" << thumbnail << QSize() << tooLarge;
+    QTest::newRow("small heif") << "small.heic" << thumbnail << QSize(64, 48) << QString();
+    QTest::newRow("heif above the size measured blind")
+        << "large.heic" << thumbnail << QSize() << "cannot be measured before it is decoded";
+    QTest::newRow("postscript named as a png") << "figure.png" << thumbnail << QSize() << "PostScript is not read";
     QTest::newRow("empty file") << "empty.png" << thumbnail << QSize() << "no picture size";
     QTest::newRow("noise") << "noise.jpg" << thumbnail << QSize() << "no picture size";
     QTest::newRow("missing") << "missing.png" << thumbnail << QSize() << "cannot open";
@@ -186,6 +217,22 @@ void TestBoundedImageReader::streamFormatIsTakenAsGiven()
     QVERIFY(buffer.seek(0));
     BoundedImageReader asJpeg(&buffer, "jpeg");
     QCOMPARE(asJpeg.read().size(), QSize(64, 64));
+}
+
+void TestBoundedImageReader::cameraRawIsDevelopedAtHalfSize()
+{
+    // A 12 megapixel RAW costs some 24 bytes a pixel developed at its size, too much; at
+    // half its size, enough for any thumbnail, a third of that.
+    QVERIFY(TestPictures::writeDng(path(QStringLiteral("camera.dng")), 4000, 3000));
+    const qint64 peakBefore = peakResidentBytes();
+    BoundedImageReader reader(path(QStringLiteral("camera.dng")));
+    QVERIFY(reader.measure());
+    QCOMPARE(reader.sourceSize(), QSize(4000, 3000));
+    QVERIFY(reader.decodeBytes(QSize(4000, 3000)) > MaxDecodedImageBytes);
+    QVERIFY(reader.decodeBytes(QSize(256, 192)) < MaxDecodedImageBytes / 2);
+    QCOMPARE(reader.readFitting(QSize(256, 256)).size(), QSize(256, 192));
+    QVERIFY2(peakResidentBytes() - peakBefore < MaxDecodedImageBytes / 2 + 64 * 1024 * 1024,
+             qPrintable(QStringLiteral("%1 MB more at the peak").arg((peakResidentBytes() - peakBefore) >> 20)));
 }
 
 VORENDA_TEST_MAIN(TestBoundedImageReader)

@@ -4,6 +4,8 @@
 #include "TestPictures.h"
 
 #include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -41,6 +43,10 @@ private slots:
     void manyPicturesAtOnce();
     void decoderFaultCostsOnlyItsFastPath_data();
     void decoderFaultCostsOnlyItsFastPath();
+    void turnedPhotosStandUpright_data();
+    void turnedPhotosStandUpright();
+    void everyPhotoFormatGetsAThumbnail_data();
+    void everyPhotoFormatGetsAThumbnail();
 
 private:
     struct Item
@@ -703,6 +709,102 @@ void TestDovalin::decoderFaultCostsOnlyItsFastPath()
         QVERIFY(fromReader.open(QIODevice::ReadOnly) && fromHelper.open(QIODevice::ReadOnly));
         QVERIFY(fromReader.readAll() == fromHelper.readAll());
     }
+}
+
+void TestDovalin::turnedPhotosStandUpright_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<int>("orientation");
+    for (const char* suffix : {"jpg", "png", "webp"})
+        for (int orientation = 1; orientation <= 8; ++orientation)
+            QTest::addRow("%s %d", suffix, orientation) << QString::fromLatin1(suffix) << orientation;
+}
+
+void TestDovalin::turnedPhotosStandUpright()
+{
+    QFETCH(QString, suffix);
+    QFETCH(int, orientation);
+
+    // A phone's photo, stored on its side with the turn in its metadata: large enough
+    // for a JPEG to go through the eighth-scale decoder. Each quarter has a colour of
+    // its own, the stored top left red.
+    const QSize stored = suffix == QLatin1String("jpg") ? QSize(2048, 1536) : QSize(400, 300);
+    QImage image(stored, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, stored.width() / 2, stored.height() / 2), QColor(220, 30, 30));
+    painter.fillRect(QRect(stored.width() / 2, 0, stored.width() / 2, stored.height() / 2), QColor(30, 200, 30));
+    painter.fillRect(QRect(0, stored.height() / 2, stored.width() / 2, stored.height() / 2), QColor(30, 30, 220));
+    painter.fillRect(QRect(stored.width() / 2, stored.height() / 2, stored.width() / 2, stored.height() / 2),
+                     QColor(230, 220, 20));
+    painter.end();
+    const QString name = path(QStringLiteral("phone.") + suffix);
+    QFile file(name);
+    const QByteArray bytes = TestPictures::withOrientation(image, suffix, orientation);
+    QVERIFY(!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    const bool sideways = orientation >= 5;
+    const QSize upright = sideways ? stored.transposed() : stored;
+    const QList<Item> items{{name, QStringLiteral("k."), QStringLiteral("k"), 256, 0}};
+    const QString line = QStringLiteral("(k)(1)(%1)(%2)").arg(upright.width()).arg(upright.height());
+    // Dovalin's own JPEG decoder where it runs, then the image reader alone.
+    Run result = runJob(job(items));
+    QCOMPARE(result.lines, QStringList{line});
+    const QString made = path(QStringLiteral("made"));
+    QVERIFY(QDir().rename(outputFolder(), made));
+    result = runJob(job(items), {}, {QStringLiteral("DOVALIN_NO_OWN_JPEG_DECODER=1")});
+    QCOMPARE(result.lines, QStringList{line});
+
+    QFile ownDecoder(made + QStringLiteral("/k."));
+    QFile imageReader(outputFolder() + QStringLiteral("/k."));
+    QVERIFY(ownDecoder.open(QIODevice::ReadOnly) && imageReader.open(QIODevice::ReadOnly));
+    QVERIFY(ownDecoder.readAll() == imageReader.readAll());
+
+    // Upright: the stored top-left corner lies where the orientation says it is seen.
+    const QImage thumbnail(imageReader.fileName());
+    QCOMPARE(thumbnail.size(), upright.scaled(256, 256, Qt::KeepAspectRatio));
+    const QList<QPoint> seenAt{{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    const QPoint corner = seenAt.at(orientation - 1);
+    const QColor seen = thumbnail.pixelColor(corner.x() * (thumbnail.width() - 5) + 2,
+                                             corner.y() * (thumbnail.height() - 5) + 2);
+    QVERIFY2(seen.red() > 180 && seen.green() < 80 && seen.blue() < 80, qPrintable(seen.name()));
+}
+
+void TestDovalin::everyPhotoFormatGetsAThumbnail_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("writer"); // Qt's writer of the format; empty: the test's own
+    QTest::newRow("WebP") << "photo.webp" << QByteArray("webp");
+    QTest::newRow("TIFF") << "photo.tif" << QByteArray("tiff");
+    QTest::newRow("HEIC") << "photo.heic" << QByteArray("heic");
+    QTest::newRow("HEIF") << "photo.heif" << QByteArray("heif");
+    QTest::newRow("AVIF") << "photo.avif" << QByteArray("avif");
+    QTest::newRow("JPEG XL") << "photo.jxl" << QByteArray("jxl");
+    QTest::newRow("camera RAW (DNG)") << "photo.dng" << QByteArray();
+}
+
+void TestDovalin::everyPhotoFormatGetsAThumbnail()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, writer);
+
+    if (writer.isEmpty()) {
+        QVERIFY(TestPictures::writeDng(path(name), 400, 300));
+    } else {
+        QImageWriter out(path(name), writer);
+        QVERIFY2(out.write(TestPictures::gradient(400, 300)),
+                 qPrintable(QStringLiteral("%1: %2 (is its image plug-in installed?)").arg(name, out.errorString())));
+    }
+    const Run result = runJob(job({{path(name), QStringLiteral("k."), QStringLiteral("k")}}));
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.errors, QString());
+    QCOMPARE(result.lines, QStringList{QStringLiteral("(k)(1)(400)(300)")});
+    const QImage thumbnail(outputFolder() + QStringLiteral("/k."));
+    // Framed white as a photo, the dark band of the picture in its middle.
+    QCOMPARE(thumbnail.size(), QSize(256, 195));
+    QCOMPARE(thumbnail.pixelColor(0, 0), QColor(Qt::white));
+    const QColor band = thumbnail.pixelColor(128, 97);
+    QVERIFY2(band.green() > band.red() && band.value() < 100, qPrintable(band.name()));
 }
 
 VORENDA_SMALL_FILESYSTEM_TEST_MAIN(TestDovalin)

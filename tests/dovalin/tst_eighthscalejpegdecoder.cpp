@@ -199,6 +199,10 @@ void TestEighthScaleJpegDecoder::matchesTheReader_data()
     QTest::newRow("4:2:0, restart every row") << writtenByLibjpeg(tall, {false, 2, 2, 90, 0, 1}) << 100;
     QTest::newRow("gray, restart every unit") << writtenByLibjpeg(photo, {true, 1, 1, 90, 1}) << 100;
     QTest::newRow("Qt's writer, with density") << writtenByQt(photo, 80) << 100;
+    // A phone's EXIF block: the reader turns the picture after either decoder ran.
+    QTest::newRow("EXIF orientation") << TestPictures::withJpegExif(writtenByQt(photo, 80),
+                                                                    TestPictures::exifOrientation(6))
+                                      << 100;
     // Without JFIF header the colours are YCbCr by the Adobe marker or by the ids 1, 2, 3.
     QTest::newRow("Adobe marker, YCbCr") << writtenByLibjpeg(photo, {false, 2, 2}, [](jpeg_compress_struct* info) {
         info->write_JFIF_header = FALSE;

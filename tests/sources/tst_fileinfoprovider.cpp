@@ -102,6 +102,17 @@ void TestFileInfoProvider::kindsBySuffix_data()
     QTest::newRow("jpg") << "photo.JPG" << "image";
     QTest::newRow("gif") << "anim.gif" << "image";
     QTest::newRow("svg") << "drawing.svg" << "image";
+    // Photo formats whose readers come in image plug-ins.
+    QTest::newRow("webp") << "photo.webp" << "image";
+    QTest::newRow("tiff") << "scan.TIFF" << "image";
+    QTest::newRow("heic") << "IMG_0001.HEIC" << "image";
+    QTest::newRow("heif") << "photo.heif" << "image";
+    QTest::newRow("avif") << "photo.avif" << "image";
+    QTest::newRow("jpeg xl") << "photo.jxl" << "image";
+    QTest::newRow("camera raw dng") << "DSC0001.dng" << "image";
+    QTest::newRow("camera raw nef") << "DSC0001.NEF" << "image";
+    // PostScript is a program: its reader would run it in Ghostscript.
+    QTest::newRow("postscript") << "figure.eps" << "";
     QTest::newRow("icon file") << "favicon.ico" << "";
     QTest::newRow("double suffix") << "archive.tar.gz" << "";
     QTest::newRow("no dot") << "README" << "";
