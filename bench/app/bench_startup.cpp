@@ -8,6 +8,7 @@
 // bench_startup [items] [path/to/vorenda]
 
 #include "../support/BenchSupport.h"
+#include "StoreListing.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -151,19 +152,7 @@ bool prepareHome(const QString& home, int count)
     QDir().mkpath(home + QStringLiteral("/runtime"));
     QFile::setPermissions(home + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                                   | QFileDevice::ExeOwner);
-    QFile main(store + QStringLiteral("Vorenda.dat"));
-    if (!main.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QXmlStreamWriter xml(&main);
-    xml.writeStartDocument();
-    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-Data>"));
-    xml.writeStartElement(QStringLiteral("Root"));
-    xml.writeStartElement(QStringLiteral("Cabinets"));
-    xml.writeEmptyElement(QStringLiteral("Cabinet"));
-    xml.writeAttribute(QStringLiteral("id"), cabinetId);
-    xml.writeEndDocument();
-    main.close();
-    return settings.status() == QSettings::NoError
+    return settings.status() == QSettings::NoError && writeStoreListing(store, cabinetId)
         && writePictureCabinet(QDir(VorendaGlobal::getDataLocation()).filePath(cabinetId + QStringLiteral(".dat")),
                                count, true);
 }

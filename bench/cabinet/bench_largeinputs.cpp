@@ -17,6 +17,7 @@
 // bench_largeinputs [items|chain|paste|sigterm|hugetext] [count] [sigterm: ms after the start]
 
 #include "../support/BenchSupport.h"
+#include "StoreListing.h"
 
 #include "AddProgressWidget.h"
 #include "DovalinnailClient.h"
@@ -202,22 +203,6 @@ void benchPaste(int count, QTextStream& out)
     cleanStore();
 }
 
-// The main data file of a store that lists the one cabinet `id`.
-bool writeMainFile(const QString& store, const QString& id)
-{
-    QFile main(store + QStringLiteral("/Vorenda.dat"));
-    if (!QDir().mkpath(store + QStringLiteral("/Data")) || !main.open(QIODevice::WriteOnly))
-        return false;
-    QXmlStreamWriter xml(&main);
-    xml.writeStartDocument();
-    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-Data>"));
-    xml.writeStartElement(QStringLiteral("Root"));
-    xml.writeStartElement(QStringLiteral("Cabinets"));
-    xml.writeEmptyElement(QStringLiteral("Cabinet"));
-    xml.writeAttribute(QStringLiteral("id"), id);
-    xml.writeEndDocument();
-    return !xml.hasError();
-}
 
 QByteArray fileBytes(const QString& path)
 {
@@ -230,7 +215,7 @@ void benchTermination(int count, int delayMs, QTextStream& out)
     QTemporaryDir home;
     const QString store = home.path() + QStringLiteral("/store");
     const QString data = store + QStringLiteral("/Data/") + benchCabinetId + QStringLiteral(".dat");
-    if (!writeMainFile(store, benchCabinetId)) {
+    if (!writeStoreListing(store, benchCabinetId)) {
         out << "cannot write the main data file\n";
         return;
     }

@@ -1,4 +1,5 @@
 #include "RunningVorenda.h"
+#include "StoreListing.h"
 #include "TestEnvironment.h"
 
 #include "MyThumbnailItem.h"
@@ -36,8 +37,6 @@ private slots:
 
 private:
     static QByteArray fileBytes(const QString& path);
-    // The main data file listing the one cabinet `id`.
-    bool writeMainFile(const QString& id) const;
     // Well-formed XML to its end.
     static bool wellFormed(const QString& path);
     // Once the add-progress window shows (within `timeout` ms), ends the program with
@@ -130,22 +129,6 @@ void TestHostileInputX11::fifoAsPastedPictureBlocksNothing()
     QVERIFY(pasted());
 }
 
-bool TestHostileInputX11::writeMainFile(const QString& id) const
-{
-    QFile main(vorenda.store() + QStringLiteral("Vorenda.dat"));
-    if (!QDir().mkpath(vorenda.store() + QStringLiteral("Data")) || !main.open(QIODevice::WriteOnly))
-        return false;
-    QXmlStreamWriter xml(&main);
-    xml.writeStartDocument();
-    xml.writeDTD(QStringLiteral("<!DOCTYPE Vorenda-Data>"));
-    xml.writeStartElement(QStringLiteral("Root"));
-    xml.writeStartElement(QStringLiteral("Cabinets"));
-    xml.writeEmptyElement(QStringLiteral("Cabinet"));
-    xml.writeAttribute(QStringLiteral("id"), id);
-    xml.writeEndDocument();
-    return !xml.hasError();
-}
-
 void TestHostileInputX11::terminationStopsALongLoad_data()
 {
     QTest::addColumn<bool>("categories");
@@ -157,7 +140,7 @@ void TestHostileInputX11::terminationStopsALongLoad()
 {
     QFETCH(bool, categories);
     const QString id = QStringLiteral("00112233445566778899aabbccddeeff");
-    QVERIFY(writeMainFile(id));
+    QVERIFY(writeStoreListing(vorenda.store(), id));
     {
         QFile data(vorenda.dataFile(id));
         QVERIFY(data.open(QIODevice::WriteOnly));
@@ -273,7 +256,7 @@ void TestHostileInputX11::terminationWhilePicturesDecode()
     // A cabinet shows at once and decodes its cached pictures on worker threads; a
     // SIGTERM meanwhile must not leave them decoding while the process ends.
     const QString id = QStringLiteral("ffeeddccbbaa99887766554433221100");
-    QVERIFY(writeMainFile(id));
+    QVERIFY(writeStoreListing(vorenda.store(), id));
     QVERIFY(QDir().mkpath(vorenda.store() + QStringLiteral("Cache")));
     QImage picture(256, 192, QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y) {
