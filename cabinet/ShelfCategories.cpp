@@ -17,15 +17,33 @@
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 #include <QPointer>
 
 namespace {
 
+// The state button's two pictures, read once for every header: reading a resource
+// picture asks for its time, and that reads the time zone anew each time.
+const QPixmap& stateButtonImage(bool active)
+{
+    static QPixmap images[2];
+    if (images[0].isNull()) {
+        images[0].load(QStringLiteral(":/Resources/Images/circularButtonNormal.png"));
+        images[1].load(QStringLiteral(":/Resources/Images/circularButtonActive.png"));
+        // Pictures go before the application object does, not after it.
+        qAddPostRoutine([] {
+            images[0] = QPixmap();
+            images[1] = QPixmap();
+        });
+    }
+    return images[active ? 1 : 0];
+}
+
 ButtonItem* newStateButton()
 {
-    const QPixmap normalImage(QStringLiteral(":/Resources/Images/circularButtonNormal.png"));
-    const QPixmap activeImage(QStringLiteral(":/Resources/Images/circularButtonActive.png"));
+    const QPixmap& normalImage = stateButtonImage(false);
+    const QPixmap& activeImage = stateButtonImage(true);
     const BackgroundPainter normal(ImagePainter(normalImage, ImagePainter::TopLeft));
     const BackgroundPainter active(ImagePainter(activeImage, ImagePainter::TopLeft));
 

@@ -178,21 +178,30 @@ QRectF TextItem::boundingRect() const
 
 QSizeF TextItem::naturalSize(double maxWidth) const
 {
-    // Layouts ask again and again for a text that did not change.
-    if (measured.valid && measured.maxWidth == maxWidth && measured.text == text && measured.font == font
-        && measured.margin == margin)
-        return measured.size;
-    const QFontMetricsF metrics(font);
     const double margins = margin[MarginProperty::Left] + margin[MarginProperty::Right];
+    // Layouts ask again and again for a text that did not change, often offering
+    // another width: shaping it anew each time was most of a large cabinet's layout.
+    if (measured.valid && measured.text == text && measured.font == font && measured.margin == margin) {
+        if (measured.maxWidth == maxWidth)
+            return measured.size;
+        if (measured.whole) {
+            measured.maxWidth = maxWidth;
+            measured.size.setWidth(qMin(maxWidth, margins + measured.width));
+            return measured.size;
+        }
+    }
+    const QFontMetricsF metrics(font);
     double width = 0.0;
+    bool whole = text.isEmpty();
     // Measured in growing pieces from the start until the text ends or fills the width.
     for (int length = qMin(text.size(), 128); length > 0; length = qMin(text.size(), length * 2)) {
-        width = metrics.horizontalAdvance(length == text.size() ? text : text.left(length));
-        if (length == text.size() || margins + width >= maxWidth)
+        whole = length == text.size();
+        width = metrics.horizontalAdvance(whole ? text : text.left(length));
+        if (whole || margins + width >= maxWidth)
             break;
     }
     const double height = metrics.lineSpacing() + margin[MarginProperty::Top] + margin[MarginProperty::Bottom];
-    measured = Measure{true, maxWidth, text, font, margin, QSizeF(qMin(maxWidth, margins + width), height)};
+    measured = Measure{true, maxWidth, text, font, margin, width, whole, QSizeF(qMin(maxWidth, margins + width), height)};
     return measured.size;
 }
 

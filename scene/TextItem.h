@@ -110,6 +110,10 @@ private:
         QString text;
         QFont font;
         MarginProperty margin;
+        // The width of the text measured, and whether that was all of it: a whole
+        // measure holds for any width the layout offers.
+        double width = 0.0;
+        bool whole = false;
         QSizeF size;
     };
     mutable Measure measured;

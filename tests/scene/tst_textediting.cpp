@@ -27,6 +27,8 @@ private slots:
     void textItemDoesNotStartTwice();
     void aboutToEditChangesTheStartText();
     void textItemBounds();
+    void naturalSizeHoldsForEveryWidth_data();
+    void naturalSizeHoldsForEveryWidth();
     void editorsAreMadeForAnEditOnly();
     void editorItemEnds_data();
     void editorItemEnds();
@@ -190,6 +192,35 @@ void TestTextEditing::textItemBounds()
     QCOMPARE(item.boundingRect(), QRectF(0, 0, 50, 20));
     QCOMPARE(item.editorProxy()->size(), QSizeF(50, 20));
     QCOMPARE(item.type(), int(QGraphicsItem::UserType + 4));
+}
+
+void TestTextEditing::naturalSizeHoldsForEveryWidth_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<double>>("widths");
+
+    const QList<double> narrowingAndBack{1000.0, 20.0, 1000.0, 0.0, 55.5, 1000.0};
+    QTest::newRow("short text") << QStringLiteral("Category 12") << narrowingAndBack;
+    QTest::newRow("empty") << QString() << narrowingAndBack;
+    // Longer than one measured piece: a narrow width measures only its start.
+    QTest::newRow("long text") << QString(600, QLatin1Char('w')) << QList<double>{40.0, 5000.0, 300.0, 40.0, 100000.0};
+}
+
+void TestTextEditing::naturalSizeHoldsForEveryWidth()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<double>, widths);
+
+    // One item asked at each width in turn answers as a new item asked at that width.
+    TextItem asked(true, false);
+    asked.setText(text);
+    asked.setMargin(MarginProperty(1, 2, 3, 4));
+    for (const double width : widths) {
+        TextItem fresh(true, false);
+        fresh.setText(text);
+        fresh.setMargin(MarginProperty(1, 2, 3, 4));
+        QCOMPARE(asked.naturalSize(width), fresh.naturalSize(width));
+    }
 }
 
 void TestTextEditing::editorsAreMadeForAnEditOnly()
