@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <limits>
 
 TextItem::TextItem(bool singleLine, bool frameless, QGraphicsItem* parent)
     : QObject(nullptr)
@@ -167,12 +168,11 @@ QRectF TextItem::boundingRect() const
 {
     if (size.width() >= 0.0 && size.height() >= 0.0)
         return QRectF(QPointF(0.0, 0.0), size);
-    const QFontMetricsF metrics(font);
+    // Measured whole, and kept for the layout's next question.
+    const double height = naturalSize(std::numeric_limits<double>::max()).height();
     // Whole pixels: the owner rounds the size, and painting elides against it, so a
     // fraction cut off would cost the text letters.
-    const double width = margin[MarginProperty::Left]
-        + (text.isEmpty() ? 0.0 : std::ceil(metrics.horizontalAdvance(text))) + margin[MarginProperty::Right];
-    const double height = metrics.lineSpacing() + margin[MarginProperty::Top] + margin[MarginProperty::Bottom];
+    const double width = margin[MarginProperty::Left] + std::ceil(measured.width) + margin[MarginProperty::Right];
     return QRectF(0.0, 0.0, width, height);
 }
 
@@ -184,7 +184,8 @@ QSizeF TextItem::naturalSize(double maxWidth) const
     if (measured.valid && measured.text == text && measured.font == font && measured.margin == margin) {
         if (measured.maxWidth == maxWidth)
             return measured.size;
-        if (measured.whole) {
+        // A piece that filled a wider bound fills this one too.
+        if (measured.whole || maxWidth <= margins + measured.width) {
             measured.maxWidth = maxWidth;
             measured.size.setWidth(qMin(maxWidth, margins + measured.width));
             return measured.size;
@@ -193,15 +194,19 @@ QSizeF TextItem::naturalSize(double maxWidth) const
     const QFontMetricsF metrics(font);
     double width = 0.0;
     bool whole = text.isEmpty();
-    // Measured in growing pieces from the start until the text ends or fills the width.
-    for (int length = qMin(text.size(), 128); length > 0; length = qMin(text.size(), length * 2)) {
+    // Measured in growing pieces from the start until the text ends or fills the width;
+    // with no bound, at once; not at all when the margins fill the width.
+    const bool unbounded = maxWidth == std::numeric_limits<double>::max();
+    for (int length = unbounded ? text.size() : qMin(text.size(), 128); length > 0 && margins < maxWidth;
+         length = qMin(text.size(), length * 2)) {
         whole = length == text.size();
         width = metrics.horizontalAdvance(whole ? text : text.left(length));
         if (whole || margins + width >= maxWidth)
             break;
     }
     const double height = metrics.lineSpacing() + margin[MarginProperty::Top] + margin[MarginProperty::Bottom];
-    measured = Measure{true, maxWidth, text, font, margin, width, whole, QSizeF(qMin(maxWidth, margins + width), height)};
+    measured = Measure{true, maxWidth, text, font, margin, width, whole,
+                       QSizeF(qMin(maxWidth, margins + width), height)};
     return measured.size;
 }
 
