@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+
 extern "C" {
 #include <libavutil/log.h>
 }
@@ -44,16 +46,22 @@ int run(const QStringList& arguments, const QString& docType, const Work& work)
 
     const QString folder = reader.outputFolder();
     const QList<MediaJob> jobs = reader.jobs();
-    for (const MediaJob& job : jobs) {
-        QString failure;
-        const QByteArray line = IsolatedJob::run(
-            [&] { return work(job, folder, QDeadlineTimer(FILE_DEADLINE_MS - GIVE_UP_MARGIN_MS)); },
-            FILE_DEADLINE_MS, &failure);
-        if (!failure.isEmpty())
-            HelperLog::skipped(job.filePath, failure);
-        else if (!line.isEmpty())
-            StandardOutput::write(line); // the thumbnail is complete on disk
-    }
+    // Files side by side, one per usable core; their lines and messages still come
+    // in the order of the job.
+    IsolatedJob::runEach(
+        jobs.size(),
+        [&](int index) {
+            return work(jobs.at(index), folder, QDeadlineTimer(FILE_DEADLINE_MS - GIVE_UP_MARGIN_MS));
+        },
+        IsolatedJob::jobsAtOnce(jobs.size()), FILE_DEADLINE_MS,
+        [&](int index, const IsolatedJob::Outcome& outcome) {
+            std::fwrite(outcome.errors.constData(), 1, size_t(outcome.errors.size()), stderr);
+            std::fflush(stderr);
+            if (!outcome.failure.isEmpty())
+                HelperLog::skipped(jobs.at(index).filePath, outcome.failure);
+            else if (!outcome.result.isEmpty())
+                StandardOutput::write(outcome.result); // the thumbnail is complete on disk
+        });
     return 0;
 }
 
