@@ -11,6 +11,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
 
 #include <cstdio>
 
@@ -24,6 +27,16 @@ namespace {
 
 // Time the work keeps for itself to give up cleanly and say why.
 constexpr int GIVE_UP_MARGIN_MS = 1000;
+
+// What every job's child would otherwise set up again for itself, done once here so
+// that the children come with it: Qt's image readers and writers look through every
+// image plug-in, and a first painting reads the font configuration.
+void loadSharedParts()
+{
+    QImageWriter::supportedImageFormats();
+    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&pixel);
+}
 
 } // namespace
 
@@ -43,6 +56,8 @@ int run(const QStringList& arguments, const QString& docType, const Work& work)
         + "_VERBOSE";
     av_log_set_level(qEnvironmentVariableIsEmpty(verbose.constData()) ? AV_LOG_QUIET : AV_LOG_INFO);
     ProcessLimits::silenceMessages(verbose.constData());
+
+    loadSharedParts();
 
     const QString folder = reader.outputFolder();
     const QList<MediaJob> jobs = reader.jobs();
