@@ -96,4 +96,10 @@ QByteArray thumbnailFormat(const MediaJob& job)
     return format.toLatin1();
 }
 
+int thumbnailQuality(const MediaJob& job)
+{
+    // Qt's PNG writer turns a quality of 80 into deflate level 1.
+    return thumbnailFormat(job).compare("png", Qt::CaseInsensitive) == 0 ? 80 : -1;
+}
+
 } // namespace MediaHelper
