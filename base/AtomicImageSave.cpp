@@ -50,7 +50,8 @@ QString temporaryStem(const QString& name, int mostNameBytes)
 
 } // namespace
 
-bool saveImageAtomically(const QImage& image, const QString& path, const QByteArray& format, QString* error)
+bool saveImageAtomically(const QImage& image, const QString& path, const QByteArray& format, QString* error,
+                         int quality)
 {
     if (format.isEmpty()) {
         *error = QStringLiteral("no image format for %1").arg(path);
@@ -61,6 +62,7 @@ bool saveImageAtomically(const QImage& image, const QString& path, const QByteAr
     QBuffer encoded;
     encoded.open(QIODevice::WriteOnly);
     QImageWriter writer(&encoded, format.toLower());
+    writer.setQuality(quality);
     if (!writer.write(image)) {
         *error = writer.errorString();
         return false;

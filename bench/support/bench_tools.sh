@@ -41,3 +41,33 @@ best_of() {
 # ms TOOL COUNT: milliseconds per item of the tool's best run; mb TOOL: its peak in MB.
 ms() { printf '%.1f' "$(echo "${best[$1]} * 1000 / $2" | bc -l)"; }
 mb() { printf '%.1f' "$(echo "${peak[$1]} / 1024" | bc -l)"; }
+
+# measure_cpu COMMAND...: as measure, and the processor seconds of the run (user and
+# system, its child processes included) as a third figure.
+measure_cpu() {
+    local start=$EPOCHREALTIME
+    /usr/bin/time -f "%M %U %S" -o "$work/time" "$@" > "$work/output" 2> "$work/errors" || {
+        echo "$1 failed:" >&2; cat "$work/errors" >&2; exit 1; }
+    local end=$EPOCHREALTIME kilobytes user system
+    read -r kilobytes user system < "$work/time"
+    echo "$(echo "${end/,/.} - ${start/,/.}" | bc -l) $kilobytes $(echo "$user + $system" | bc -l)"
+}
+
+# median NUMBER...: the middle one (the mean of the two middle ones for an even count).
+median() {
+    local sorted
+    mapfile -t sorted < <(printf '%s\n' "$@" | sort -g)
+    local n=${#sorted[@]}
+    if (( n % 2 )); then
+        echo "${sorted[n / 2]}"
+    else
+        echo "(${sorted[n / 2 - 1]} + ${sorted[n / 2]}) / 2" | bc -l
+    fi
+}
+
+# machine_line: the processor, its cores and those this shell may use.
+machine_line() {
+    local cpu
+    cpu=$(sed -n 's/^model name[[:space:]]*:[[:space:]]*//p' /proc/cpuinfo | head -n 1)
+    echo "Machine: ${cpu:-unknown processor}, $(nproc --all) cores, $(nproc) usable"
+}

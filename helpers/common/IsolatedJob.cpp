@@ -1,115 +1,88 @@
 #include "IsolatedJob.h"
 
-#include "ProcessLimits.h"
-
-#include <QDeadlineTimer>
+#include "JobProcess.h"
+#include "UsableCores.h"
 
 #include <cerrno>
-#include <csignal>
-#include <cstdio>
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/wait.h>
+#include <climits>
+#include <map>
+#include <memory>
 #include <unistd.h>
 
 namespace IsolatedJob {
 
 namespace {
 
-[[noreturn]] void runChild(const std::function<QByteArray()>& work, int resultPipe, pid_t parent, int maxResultBytes)
+constexpr int MAX_JOBS_AT_ONCE = 8;
+// Outcomes of jobs that ended before an earlier one are held back for it: no more than
+// this many beyond those running, so that a slow job holds back little.
+constexpr int MAX_HELD_BACK = 32;
+
+// Waits until a pipe of the running jobs has something or the nearest deadline passes,
+// then lets each of them read what it has.
+void waitForAny(const std::vector<JobProcess*>& running)
 {
-    if (!ProcessLimits::dieWithParent(parent))
-        ::_exit(1);
-    ProcessLimits::disableCoreDumps();
-    ProcessLimits::limitMemoryGrowth(JOB_MEMORY_ROOM);
-    // Only the helper prints output lines.
-    const int nothing = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (nothing >= 0) {
-        ::dup2(nothing, STDOUT_FILENO);
-        ::close(nothing);
+    std::vector<struct pollfd> pipes;
+    qint64 wait = INT_MAX;
+    for (const JobProcess* job : running) {
+        job->addPipes(&pipes);
+        wait = qMin(wait, qMax<qint64>(0, job->remainingMs()));
     }
-    const QByteArray result = work();
-    const char* data = result.constData();
-    qint64 left = qMin<qint64>(result.size(), maxResultBytes);
-    while (left > 0) {
-        const ssize_t written = ::write(resultPipe, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            ::_exit(1);
-        data += written;
-        left -= written;
-    }
-    // No exit handlers: they belong to the parent's copy of the program.
-    ::_exit(0);
+    // An interrupted wait only comes round again.
+    ::poll(pipes.data(), nfds_t(pipes.size()), int(wait));
+    for (JobProcess* job : running)
+        job->readPipes();
 }
 
 } // namespace
 
 QByteArray run(const std::function<QByteArray()>& work, int timeoutMs, QString* failure, int maxResultBytes)
 {
-    failure->clear();
-    int pipeEnds[2];
-    if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
-        *failure = QStringLiteral("no pipe to a job process");
-        return QByteArray();
-    }
-    std::fflush(stdout);
-    std::fflush(stderr);
-    const pid_t parent = ::getpid();
-    const pid_t child = ::fork();
-    if (child < 0) {
-        ::close(pipeEnds[0]);
-        ::close(pipeEnds[1]);
-        *failure = QStringLiteral("no job process");
-        return QByteArray();
-    }
-    if (child == 0) {
-        ::close(pipeEnds[0]);
-        runChild(work, pipeEnds[1], parent, maxResultBytes);
-    }
-    ::close(pipeEnds[1]);
+    JobProcess job(work, timeoutMs, maxResultBytes, JobProcess::Errors::Shared);
+    while (!job.isDone())
+        waitForAny({&job});
+    *failure = job.failure();
+    return job.result();
+}
 
-    const QDeadlineTimer deadline(timeoutMs);
-    QByteArray result;
-    bool overdue = false;
-    for (;;) {
-        struct pollfd readable = {pipeEnds[0], POLLIN, 0};
-        const int ready = ::poll(&readable, 1, int(qMax<qint64>(0, deadline.remainingTime())));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready == 0) {
-            overdue = true;
-            break;
+int jobsAtOnce(int jobs)
+{
+    int byMemory = MAX_JOBS_AT_ONCE;
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageBytes = ::sysconf(_SC_PAGESIZE);
+    if (pages > 0 && pageBytes > 0)
+        byMemory = int(qMin<qint64>(MAX_JOBS_AT_ONCE, qint64(pages) * pageBytes / 2 / qint64(JOB_MEMORY_ROOM)));
+    return qMax(1, qMin(qMin(usableCores(), jobs), byMemory));
+}
+
+void runEach(int count, const std::function<QByteArray(int index)>& work, int atOnce, int timeoutMs,
+             const std::function<void(int index, const Outcome& outcome)>& done, int maxResultBytes)
+{
+    atOnce = qMax(1, atOnce);
+    std::map<int, std::unique_ptr<JobProcess>> started; // by index, until handed over
+    int next = 0;
+    int handed = 0;
+    while (handed < count) {
+        std::vector<JobProcess*> running;
+        for (const auto& job : started)
+            if (!job.second->isDone())
+                running.push_back(job.second.get());
+        while (next < count && int(running.size()) < atOnce && next - handed < atOnce + MAX_HELD_BACK) {
+            const int index = next++;
+            auto job = std::make_unique<JobProcess>([&work, index] { return work(index); }, timeoutMs,
+                                                    maxResultBytes, JobProcess::Errors::Collected);
+            if (!job->isDone())
+                running.push_back(job.get());
+            started.emplace(index, std::move(job));
         }
-        char buffer[64 * 1024];
-        const ssize_t count = ::read(pipeEnds[0], buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            break;
-        if (result.size() < maxResultBytes)
-            result.append(buffer, int(qMin<qint64>(count, maxResultBytes - result.size())));
+        if (!running.empty())
+            waitForAny(running);
+        for (auto first = started.begin(); first != started.end() && first->first == handed && first->second->isDone();
+             first = started.erase(first)) {
+            const JobProcess& job = *first->second;
+            done(handed++, Outcome{job.result(), job.failure(), job.errors()});
+        }
     }
-    ::close(pipeEnds[0]);
-    if (overdue)
-        ::kill(child, SIGKILL);
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (overdue) {
-        *failure = QStringLiteral("not done within %1 s").arg(timeoutMs / 1000.0);
-        return QByteArray();
-    }
-    if (WIFSIGNALED(status)) {
-        *failure = QStringLiteral("its decoding crashed (signal %1)").arg(WTERMSIG(status));
-        return QByteArray();
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        *failure = QStringLiteral("its job process failed");
-        return QByteArray();
-    }
-    return result;
 }
 
 } // namespace IsolatedJob

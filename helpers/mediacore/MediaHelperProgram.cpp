@@ -11,6 +11,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <cstdio>
 
 extern "C" {
 #include <libavutil/log.h>
@@ -22,6 +27,16 @@ namespace {
 
 // Time the work keeps for itself to give up cleanly and say why.
 constexpr int GIVE_UP_MARGIN_MS = 1000;
+
+// What every job's child would otherwise set up again for itself, done once here so
+// that the children come with it: Qt's image readers and writers look through every
+// image plug-in, and a first painting reads the font configuration.
+void loadSharedParts()
+{
+    QImageWriter::supportedImageFormats();
+    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&pixel);
+}
 
 } // namespace
 
@@ -42,18 +57,26 @@ int run(const QStringList& arguments, const QString& docType, const Work& work)
     av_log_set_level(qEnvironmentVariableIsEmpty(verbose.constData()) ? AV_LOG_QUIET : AV_LOG_INFO);
     ProcessLimits::silenceMessages(verbose.constData());
 
+    loadSharedParts();
+
     const QString folder = reader.outputFolder();
     const QList<MediaJob> jobs = reader.jobs();
-    for (const MediaJob& job : jobs) {
-        QString failure;
-        const QByteArray line = IsolatedJob::run(
-            [&] { return work(job, folder, QDeadlineTimer(FILE_DEADLINE_MS - GIVE_UP_MARGIN_MS)); },
-            FILE_DEADLINE_MS, &failure);
-        if (!failure.isEmpty())
-            HelperLog::skipped(job.filePath, failure);
-        else if (!line.isEmpty())
-            StandardOutput::write(line); // the thumbnail is complete on disk
-    }
+    // Files side by side, one per usable core; their lines and messages still come
+    // in the order of the job.
+    IsolatedJob::runEach(
+        jobs.size(),
+        [&](int index) {
+            return work(jobs.at(index), folder, QDeadlineTimer(FILE_DEADLINE_MS - GIVE_UP_MARGIN_MS));
+        },
+        IsolatedJob::jobsAtOnce(jobs.size()), FILE_DEADLINE_MS,
+        [&](int index, const IsolatedJob::Outcome& outcome) {
+            std::fwrite(outcome.errors.constData(), 1, size_t(outcome.errors.size()), stderr);
+            std::fflush(stderr);
+            if (!outcome.failure.isEmpty())
+                HelperLog::skipped(jobs.at(index).filePath, outcome.failure);
+            else if (!outcome.result.isEmpty())
+                StandardOutput::write(outcome.result); // the thumbnail is complete on disk
+        });
     return 0;
 }
 
@@ -71,6 +94,12 @@ QByteArray thumbnailFormat(const MediaJob& job)
 {
     const QString format = job.thumbFormat.isEmpty() ? QFileInfo(job.thumbName).suffix() : job.thumbFormat;
     return format.toLatin1();
+}
+
+int thumbnailQuality(const MediaJob& job)
+{
+    // Qt's PNG writer turns a quality of 80 into deflate level 1.
+    return thumbnailFormat(job).compare("png", Qt::CaseInsensitive) == 0 ? 80 : -1;
 }
 
 } // namespace MediaHelper

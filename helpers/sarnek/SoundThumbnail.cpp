@@ -72,7 +72,8 @@ QByteArray makeSoundThumbnail(const MediaJob& job, const QString& outputFolder, 
             HelperLog::skipped(job.filePath + QStringLiteral(" (cover)"), QStringLiteral("not readable"));
             // Nor does a picture of an earlier cover stand for it.
             QFile::remove(path);
-        } else if (!saveImageAtomically(picture, path, MediaHelper::thumbnailFormat(job), &error)) {
+        } else if (!saveImageAtomically(picture, path, MediaHelper::thumbnailFormat(job), &error,
+                                        MediaHelper::thumbnailQuality(job))) {
             HelperLog::skipped(job.filePath + QStringLiteral(" (cover)"), error);
         }
     } else {

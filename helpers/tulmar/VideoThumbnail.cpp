@@ -126,7 +126,7 @@ QByteArray makeVideoThumbnail(const MediaJob& job, const QString& outputFolder, 
 
     QString error;
     if (!saveImageAtomically(strip.draw(picture), MediaHelper::thumbnailPath(job, outputFolder),
-                             MediaHelper::thumbnailFormat(job), &error)) {
+                             MediaHelper::thumbnailFormat(job), &error, MediaHelper::thumbnailQuality(job))) {
         HelperLog::skipped(job.filePath, error);
         return QByteArray();
     }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -22,6 +23,7 @@ private slots:
     void largeResult_data();
     void largeResult();
     void memoryIsCapped();
+    void sideBySideInOrder();
 };
 
 void TestIsolatedJob::endings_data()
@@ -133,6 +135,55 @@ void TestIsolatedJob::memoryIsCapped()
     QCOMPARE(after.rlim_cur, before.rlim_cur);
     QCOMPARE(IsolatedJob::run([] { return QByteArray("next\n"); }, 5000, &reason), QByteArray("next\n"));
     QVERIFY(reason.isEmpty());
+}
+
+void TestIsolatedJob::sideBySideInOrder()
+{
+    // Job 0 ends only after job 1 has: the two run at once, and job 1's outcome waits
+    // for job 0's. Each job tells how many were running when it began (a file of each
+    // stands for it while it runs; the hanging one never takes its file away).
+    QTemporaryDir dir;
+    const QString running = dir.filePath(QStringLiteral("running"));
+    QVERIFY(QDir().mkpath(running));
+    const QString oneEnded = dir.filePath(QStringLiteral("1-ended"));
+    constexpr int atOnce = 2;
+    const auto work = [&](int index) -> QByteArray {
+        const QString mine = running + QLatin1Char('/') + QString::number(index);
+        QFile(mine).open(QIODevice::WriteOnly);
+        const int count = QDir(running).entryList(QDir::Files).size();
+        std::fprintf(stderr, "job %d says\n", index);
+        if (index == 0)
+            while (!QFile::exists(oneEnded))
+                ::usleep(1000);
+        if (index == 2) {
+            QFile::remove(mine);
+            ::raise(SIGKILL);
+        }
+        if (index == 3)
+            for (;;)
+                ::pause();
+        QFile::remove(mine);
+        if (index == 1)
+            QFile(oneEnded).open(QIODevice::WriteOnly);
+        return QByteArray::number(count);
+    };
+    QList<int> order;
+    QList<IsolatedJob::Outcome> outcomes;
+    IsolatedJob::runEach(5, work, atOnce, 1500, [&](int index, const IsolatedJob::Outcome& outcome) {
+        order << index;
+        outcomes << outcome;
+    });
+    QCOMPARE(order, (QList<int>{0, 1, 2, 3, 4}));
+    const QStringList failures{QString(), QString(), QStringLiteral("its decoding crashed (signal 9)"),
+                               QStringLiteral("not done within 1.5 s"), QString()};
+    for (int i = 0; i < outcomes.size(); ++i) {
+        QCOMPARE(outcomes.at(i).failure, failures.at(i));
+        QCOMPARE(outcomes.at(i).errors, QStringLiteral("job %1 says\n").arg(i).toLatin1());
+        QVERIFY(failures.at(i).isEmpty() != outcomes.at(i).result.isEmpty());
+        if (!outcomes.at(i).result.isEmpty())
+            QVERIFY2(outcomes.at(i).result.toInt() >= 1 && outcomes.at(i).result.toInt() <= atOnce,
+                     outcomes.at(i).result.constData());
+    }
 }
 
 VORENDA_TEST_MAIN(TestIsolatedJob)

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include <sched.h>
 #include <sys/stat.h>
 
 using namespace MediaHelperRun;
@@ -28,6 +29,8 @@ private slots:
     void oneKeyFrameAtTheStartIsFound_data();
     void oneKeyFrameAtTheStartIsFound();
     void badFilesCostOnlyThemselves();
+    void batchKeepsItsOrder_data();
+    void batchKeepsItsOrder();
     void largePicturesAreBounded_data();
     void largePicturesAreBounded();
     void thumbnailStaysInItsFolder();
@@ -294,6 +297,62 @@ void TestTulmar::badFilesCostOnlyThemselves()
     QVERIFY(result.errors.at(0).endsWith(QStringLiteral("not a media file")));
     QVERIFY(result.errors.at(2).endsWith(QStringLiteral("no picture could be decoded")));
     QVERIFY(result.errors.at(3).endsWith(QStringLiteral("not a regular file")));
+}
+
+void TestTulmar::batchKeepsItsOrder_data()
+{
+    QTest::addColumn<bool>("oneCore");
+    QTest::newRow("one core") << true;
+    QTest::newRow("every usable core") << false;
+}
+
+void TestTulmar::batchKeepsItsOrder()
+{
+    QFETCH(bool, oneCore);
+    // Long and short videos mixed, two missing ones among them: the files are made side
+    // by side, and still every line and message comes in the order of the job.
+    const QStringList files{QStringLiteral("colours.mkv"),   QStringLiteral("small.mp4"),
+                            QStringLiteral("late-keys.mp4"), QStringLiteral("missing-1.mp4"),
+                            QStringLiteral("portrait.avi"),  QStringLiteral("lead-in.mp4"),
+                            QStringLiteral("small.mp4"),     QStringLiteral("colours.mkv"),
+                            QStringLiteral("missing-2.mkv"), QStringLiteral("late-keys.mp4")};
+    QList<Item> items;
+    QStringList keys;
+    QStringList missing;
+    for (int i = 0; i < files.size(); ++i) {
+        items << Item(media(files.at(i)), QStringLiteral("v%1").arg(i));
+        if (files.at(i).startsWith(QStringLiteral("missing")))
+            missing << QStringLiteral("skipped ") + media(files.at(i)) + QStringLiteral(": ");
+        else
+            keys << QStringLiteral("(v%1)").arg(i);
+    }
+
+    // The helper inherits this thread's cores: under one, it makes one file at a time.
+    cpu_set_t all;
+    QCOMPARE(::sched_getaffinity(0, sizeof all, &all), 0);
+    if (oneCore) {
+        cpu_set_t first;
+        CPU_ZERO(&first);
+        for (int core = 0; core < CPU_SETSIZE; ++core) {
+            if (CPU_ISSET(core, &all)) {
+                CPU_SET(core, &first);
+                break;
+            }
+        }
+        QCOMPARE(::sched_setaffinity(0, sizeof first, &first), 0);
+    }
+    const Result result = runItems(items);
+    QCOMPARE(::sched_setaffinity(0, sizeof all, &all), 0);
+
+    QCOMPARE(result.exitCode, 0);
+    QStringList lineKeys;
+    for (const QString& line : result.lines)
+        lineKeys << line.left(line.indexOf(QLatin1Char(')')) + 1);
+    QCOMPARE(lineKeys, keys);
+    QCOMPARE(result.errors.size(), missing.size());
+    for (int i = 0; i < missing.size(); ++i)
+        QVERIFY2(result.errors.at(i).startsWith(missing.at(i)), qPrintable(result.errors.at(i)));
+    QCOMPARE(QDir(outputFolder()).entryList(QDir::Files).size(), keys.size());
 }
 
 void TestTulmar::largePicturesAreBounded_data()
