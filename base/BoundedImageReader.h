@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JpegFrame.h"
+#include "NamedFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -102,7 +103,7 @@ private:
     void readWholeFile();
 
     QString path;
-    QFile file;
+    NamedFile file;
     QBuffer wholeFile;
     QIODevice* device = nullptr;
     QImageReader reader;
