@@ -272,7 +272,9 @@ QImage BoundedImageReader::read(const QSize& target)
     }
     if (readsWholeFile(wanted)) {
         readWholeFile();
-        if (jpegDecoder && device == &wholeFile && wanted != size) {
+        // A file decoded into the whole image's coefficients (progressive or of several
+        // scans) is the reader's: the whole-file decoder takes one scan, line by line.
+        if (jpegDecoder && device == &wholeFile && wanted != size && jpeg.coefficientBytes(size) == 0) {
             const QImage decoded = jpegDecoder(wholeFile.data(), wanted);
             if (!decoded.isNull())
                 return ExifOrientation::transformed(decoded, turn);
