@@ -90,6 +90,15 @@ bool BoundedImageReader::isRefusedFormat(const QByteArray& format)
 
 bool BoundedImageReader::supportsSuffix(const QString& suffix)
 {
+    // The formats Qt reads itself or with the plug-ins it comes with are known without
+    // the list of every format, which loads every image plug-in and the libraries they
+    // link (far longer than making one thumbnail with the few a photo needs).
+    static const QSet<QString> ownFormats{QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
+                                          QStringLiteral("gif"), QStringLiteral("bmp"),  QStringLiteral("ico"),
+                                          QStringLiteral("ppm"), QStringLiteral("pgm"),  QStringLiteral("pbm"),
+                                          QStringLiteral("xbm"), QStringLiteral("xpm")};
+    if (ownFormats.contains(suffix))
+        return true;
     return !suffix.isEmpty() && supportedFormats().contains(suffix.toLatin1());
 }
 
@@ -204,7 +213,11 @@ void BoundedImageReader::readWholeFile()
     }
     file.close();
     device = &wholeFile;
+    // The format is known: left to find it, the reader would load every image plug-in
+    // (and the libraries they link) for bytes that come with no file name.
     reader.setDevice(device);
+    reader.setFormat(formatName);
+    reader.setAutoDetectImageFormat(false);
 }
 
 qint64 BoundedImageReader::decodeBytes(const QSize& target) const
@@ -259,7 +272,9 @@ QImage BoundedImageReader::read(const QSize& target)
     }
     if (readsWholeFile(wanted)) {
         readWholeFile();
-        if (jpegDecoder && device == &wholeFile && wanted != size) {
+        // A file decoded into the whole image's coefficients (progressive or of several
+        // scans) is the reader's: the whole-file decoder takes one scan, line by line.
+        if (jpegDecoder && device == &wholeFile && wanted != size && jpeg.coefficientBytes(size) == 0) {
             const QImage decoded = jpegDecoder(wholeFile.data(), wanted);
             if (!decoded.isNull())
                 return ExifOrientation::transformed(decoded, turn);

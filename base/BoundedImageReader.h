@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JpegFrame.h"
+#include "NamedFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -47,9 +48,9 @@ public:
     // threads costs more than it saves. Off by default.
     void setReadWholeJpeg(bool enabled) { wholeJpeg = enabled; }
 
-    // Gives a JPEG file read whole (see setReadWholeJpeg) to `decoder` first, once the
-    // measure and the memory check have passed; a null image from it leaves the picture
-    // to the image reader. The decoder must give what the reader would, and hold at most
+    // Gives a JPEG file read whole (see setReadWholeJpeg) and decoded line by line (not
+    // progressive, one scan) to `decoder` first, once the measure and the memory check
+    // have passed; a null image from it leaves the picture to the image reader. The decoder must give what the reader would, and hold at most
     // `mostBytes`, the file included.
     using WholeJpegDecoder = std::function<QImage(const QByteArray& file, const QSize& target)>;
     void setWholeJpegDecoder(WholeJpegDecoder decoder, qint64 mostBytes)
@@ -102,7 +103,7 @@ private:
     void readWholeFile();
 
     QString path;
-    QFile file;
+    NamedFile file;
     QBuffer wholeFile;
     QIODevice* device = nullptr;
     QImageReader reader;

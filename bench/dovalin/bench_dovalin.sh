@@ -5,17 +5,23 @@
 # (vipsthumbnail takes the whole list, gdk-pixbuf-thumbnailer runs once per picture);
 # Dovalin gets the list as one job, as the image client gives it.
 #
-# Four figures, each in the same run for every tool: a batch of 40 JPEGs, the same
-# batch with 4 PNGs of that size (decoded whole, so they weigh on memory), one JPEG
-# alone, and one alone with its colour sampled at half size each way (4:2:0, as
-# cameras save them; the other JPEGs keep full colour). For each: milliseconds per batch, peak resident memory, Dovalin's
-# memory per decoding thread and its time relative to the fastest other tool.
+# Five figures, the tools taking turns in every round of the same run: a batch of 40
+# JPEGs, the same batch with 4 PNGs of that size (decoded whole, so they weigh on
+# memory), one JPEG alone, one alone with its colour sampled at half size each way
+# (4:2:0, as cameras save them; the other JPEGs keep full colour), and that one saved
+# progressive. Each picture alone is also made by Dovalin with its own JPEG decoder
+# switched off, and decoded at an eighth by djpeg, with no
+# scaling or saving: the floor of any JPEG thumbnailer. For each: the median
+# milliseconds, peak resident memory, Dovalin's memory per decoding thread and its time
+# relative to the fastest other tool (a picture alone: to gdk-pixbuf-thumbnailer, and
+# to djpeg); the load of the machine before and after.
 #
 # Usage: bench_dovalin.sh [path/to/dovalin]   (default: build/bin/dovalin)
 # Builds nothing: build the project first (a Release build gives the real figures).
-# Environment: COUNT (JPEGs, default 40), PNGS (default 4), ROUNDS (best of, default
-# 3; SINGLE_ROUNDS for each JPEG alone, default 10), WORK (folder kept between runs), BEFORE (another Dovalin, e.g. a build of an
-# older version, measured beside this one).
+# Environment: COUNT (JPEGs, default 40), PNGS (default 4), ROUNDS (runs of each, the
+# median kept, default 5; SINGLE_ROUNDS for each JPEG alone, default 15), WORK (folder
+# kept between runs), BEFORE (another Dovalin, e.g. a build of an older version,
+# measured beside this one).
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -24,8 +30,8 @@ dovalin="${1:-$repo/build/bin/dovalin}"
 before="${BEFORE:-}"
 count="${COUNT:-40}"
 pngs="${PNGS:-4}"
-rounds="${ROUNDS:-3}"
-single_rounds="${SINGLE_ROUNDS:-10}"
+rounds="${ROUNDS:-5}"
+single_rounds="${SINGLE_ROUNDS:-15}"
 box=256
 
 for program in "$dovalin" ${before:+"$before"}; do
@@ -36,7 +42,7 @@ for program in "$dovalin" ${before:+"$before"}; do
 done
 
 source "$here/../support/bench_tools.sh"
-install_tools libvips-tools libgdk-pixbuf2.0-bin
+install_tools libvips-tools libgdk-pixbuf2.0-bin libjpeg-turbo-progs
 
 work="${WORK:-$(mktemp -d /tmp/bench_dovalin.XXXXXX)}"
 trap '[ -z "${WORK:-}" ] && rm -rf "$work"' EXIT
@@ -64,6 +70,9 @@ if [ ! -f "$work/source-420.jpg" ]; then
     # Below quality 90 the JPEG saver halves the colour resolution.
     vips jpegsave "$work/source.png" "$work/source-420.jpg" --Q 85
 fi
+if [ ! -f "$work/source-progressive.jpg" ]; then
+    vips jpegsave "$work/source.png" "$work/source-progressive.jpg" --Q 85 --interlace
+fi
 rm -f "$work"/pictures/*
 for i in $(seq -w 1 "$count"); do
     cp "$work/source.jpg" "$work/pictures/photo$i.jpg"
@@ -72,10 +81,12 @@ for i in $(seq 1 "$pngs"); do
     cp "$work/source.png" "$work/pictures/still$i.png"
 done
 cp "$work/source-420.jpg" "$work/camera.jpg"
+cp "$work/source-progressive.jpg" "$work/progressive.jpg"
 jpegs=("$work"/pictures/*.jpg)
 mixed=("$work"/pictures/*)
 single=("${jpegs[0]}")
 single420=("$work/camera.jpg")
+progressive=("$work/progressive.jpg")
 
 # write_job NAME PICTURE...: a Dovalin job for the pictures, as the image client writes it.
 write_job() {
@@ -99,8 +110,10 @@ write_job jpegs "${jpegs[@]}"
 write_job mixed "${mixed[@]}"
 write_job single "${single[@]}"
 write_job single420 "${single420[@]}"
+write_job progressive "${progressive[@]}"
 
-# The run_TOOL functions work on the set named by $set (jpegs, mixed, single or single420).
+# The run_TOOL functions work on the set named by $set (jpegs, mixed, single, single420 or
+# progressive).
 set_pictures() {
     local list="$set[@]"
     pictures=("${!list}")
@@ -119,6 +132,9 @@ dovalin_run() {
     echo "$figures"
 }
 run_dovalin() { set_pictures; dovalin_run "$dovalin"; }
+# Its own JPEG decoder switched off: the image reader's, libjpeg-turbo decoding at an
+# eighth in the transform, in the process itself.
+run_reader() { set_pictures; DOVALIN_NO_OWN_JPEG_DECODER=1 dovalin_run "$dovalin"; }
 run_before() { set_pictures; dovalin_run "$before"; }
 
 run_vips() {
@@ -140,18 +156,32 @@ run_pixbuf() {
     echo "$total $largest"
 }
 
-cat "${mixed[@]}" "${single420[@]}" > /dev/null # all tools start from a warm file cache
+# djpeg only decodes, at an eighth, and writes the pixels nowhere.
+run_djpeg() {
+    set_pictures
+    measure djpeg -scale 1/8 -outfile /dev/null "${pictures[0]}"
+}
+
+cat "${mixed[@]}" "${single420[@]}" "${progressive[@]}" > /dev/null # all tools start from a warm file cache
 
 tools=(dovalin vips pixbuf)
 [ -n "$before" ] && tools=(dovalin before vips pixbuf)
-declare -A best peak seconds_of peak_of
-for set in jpegs mixed single single420; do
-    best_of "$([[ $set = single* ]] && echo "$single_rounds" || echo "$rounds")" "${tools[@]}"
-    for tool in "${tools[@]}"; do
-        seconds_of[$set/$tool]=${best[$tool]}
+load_before=$(load_line)
+declare -A median peak seconds_of peak_of
+for set in jpegs mixed single single420 progressive; do
+    if [[ $set = jpegs || $set = mixed ]]; then
+        median_of "$rounds" "${tools[@]}"
+        set_tools=("${tools[@]}")
+    else
+        median_of "$single_rounds" "${tools[@]}" reader djpeg
+        set_tools=("${tools[@]}" reader djpeg)
+    fi
+    for tool in "${set_tools[@]}"; do
+        seconds_of[$set/$tool]=${median[$tool]}
         peak_of[$set/$tool]=${peak[$tool]}
     done
 done
+load_after=$(load_line)
 
 # Dovalin decodes on as many threads as the machine has cores, at most 8 and at most
 # one per picture.
@@ -164,23 +194,28 @@ label_of() {
         before) echo "dovalin (before)" ;;
         vips) echo "vipsthumbnail" ;;
         pixbuf) echo "gdk-pixbuf-thumbnailer" ;;
+        reader) echo "dovalin, image reader" ;;
+        djpeg) echo "djpeg -scale 1/8" ;;
     esac
 }
 
+ratio_of() { printf '%.2f' "$(echo "$1 / $2" | bc -l)"; }
+
 report() {
     local set=$1 title=$2 pictures_in_set=$3 target=$4 rounds=$5
-    local threads fastest tool per_thread ratio
+    local threads fastest tool per_thread ratio list=("${tools[@]}")
+    [[ -n "${seconds_of[$set/djpeg]:-}" ]] && list+=(reader djpeg)
     threads=$(threads_for "$pictures_in_set")
     fastest=$(printf '%s\n' "${seconds_of[$set/vips]}" "${seconds_of[$set/pixbuf]}" | sort -g | head -1)
     echo
-    echo "$title (best of $rounds runs)"
+    echo "$title (median of $rounds runs)"
     printf '%-24s %12s %12s %16s %10s\n' "tool" "ms per batch" "peak RSS MB" "MB per thread" "ratio"
-    for tool in "${tools[@]}"; do
+    for tool in "${list[@]}"; do
         per_thread="-"
         ratio="-"
         case $tool in
-            dovalin|before)
-                ratio=$(printf '%.2f' "$(echo "${seconds_of[$set/$tool]} / $fastest" | bc -l)")
+            dovalin|before|reader)
+                ratio=$(ratio_of "${seconds_of[$set/$tool]}" "$fastest")
                 per_thread=$(printf '%.1f' "$(echo "${peak_of[$set/$tool]} / 1024 / $threads" | bc -l)")
                 ;;
         esac
@@ -188,14 +223,25 @@ report() {
             "$(echo "${seconds_of[$set/$tool]} * 1000" | bc -l)" \
             "$(echo "${peak_of[$set/$tool]} / 1024" | bc -l)" "$per_thread" "$ratio"
     done
-    echo "target: dovalin / fastest other at most $target; at most 64 MB per decoding thread ($threads threads)"
+    if [[ -n "${seconds_of[$set/djpeg]:-}" ]]; then
+        echo "dovalin / gdk-pixbuf-thumbnailer $(ratio_of "${seconds_of[$set/dovalin]}" "${seconds_of[$set/pixbuf]}")" \
+             "(target at most $target), dovalin / djpeg $(ratio_of "${seconds_of[$set/dovalin]}" "${seconds_of[$set/djpeg]}")"
+        echo "own decoder / image reader $(ratio_of "${seconds_of[$set/dovalin]}" "${seconds_of[$set/reader]}")," \
+             "image reader / gdk-pixbuf-thumbnailer $(ratio_of "${seconds_of[$set/reader]}" "${seconds_of[$set/pixbuf]}")"
+    else
+        echo "target: dovalin / fastest other at most $target"
+    fi
+    echo "at most 64 MB per decoding thread ($threads threads)"
 }
 
-# Figures of one machine say little of another: the processor goes with them.
+# Figures of one machine say little of another: the processor and its load go with them.
 cpu=$(sed -n 's/^model name[[:space:]]*:[[:space:]]*//p' /proc/cpuinfo | head -n 1)
 echo "Thumbnails into a $box-pixel box, 6000 x 4000 pixels each"
 echo "Machine: ${cpu:-unknown processor}, $cores cores"
+echo "Before: $load_before"
+echo "After:  $load_after"
 report jpegs "A batch of $count JPEGs" "$count" 0.5 "$rounds"
 report mixed "A batch of $count JPEGs and $pngs PNGs" "${#mixed[@]}" 0.5 "$rounds"
 report single "One JPEG alone" 1 1.0 "$single_rounds"
 report single420 "One 4:2:0 JPEG alone" 1 1.0 "$single_rounds"
+report progressive "One progressive 4:2:0 JPEG alone" 1 1.0 "$single_rounds"

@@ -71,3 +71,31 @@ machine_line() {
     cpu=$(sed -n 's/^model name[[:space:]]*:[[:space:]]*//p' /proc/cpuinfo | head -n 1)
     echo "Machine: ${cpu:-unknown processor}, $(nproc --all) cores, $(nproc) usable"
 }
+
+# median_of ROUNDS TOOL...: as best_of, the tools taking turns in every round, but keeps
+# in the array median each tool's median seconds (one slow run on a shared machine
+# moves it little), and in peak the largest resident kilobytes.
+median_of() {
+    local rounds=$1 round tool seconds kilobytes
+    shift
+    declare -A samples
+    for tool in "$@"; do samples[$tool]=""; peak[$tool]=0; done
+    for round in $(seq 1 "$rounds"); do
+        for tool in "$@"; do
+            read -r seconds kilobytes < <("run_$tool")
+            samples[$tool]+="$seconds"$'\n'
+            if [ "$kilobytes" -gt "${peak[$tool]}" ]; then peak[$tool]=$kilobytes; fi
+        done
+    done
+    for tool in "$@"; do
+        median[$tool]=$(printf '%s' "${samples[$tool]}" | sort -g | awk '{ v[NR] = $1 }
+            END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+    done
+}
+
+# load_line: the load averages and the processes running now, for the figures' record.
+load_line() {
+    local one five fifteen running rest
+    read -r one five fifteen running rest < /proc/loadavg
+    echo "load $one $five $fifteen (1, 5, 15 min), running/all $running"
+}

@@ -27,6 +27,8 @@ private slots:
     void hostileInputs();
     void decodesAtReducedSize();
     void streamFormatIsTakenAsGiven();
+    void fileFormatIsFoundByContent_data();
+    void fileFormatIsFoundByContent();
     void cameraRawIsDevelopedAtHalfSize();
 
 private:
@@ -217,6 +219,38 @@ void TestBoundedImageReader::streamFormatIsTakenAsGiven()
     QVERIFY(buffer.seek(0));
     BoundedImageReader asJpeg(&buffer, "jpeg");
     QCOMPARE(asJpeg.read().size(), QSize(64, 64));
+}
+
+void TestBoundedImageReader::fileFormatIsFoundByContent_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<bool>("readWhole");
+    // The reader goes by the name's suffix first; a file named for another format is
+    // still read as what it holds, also a JPEG read whole.
+    QTest::newRow("jpeg") << "photo.jpg" << QByteArray("jpeg") << false;
+    QTest::newRow("jpeg read whole") << "whole.jpg" << QByteArray("jpeg") << true;
+    QTest::newRow("png named jpg") << "png.jpg" << QByteArray("png") << true;
+    QTest::newRow("jpeg named png") << "jpeg.png" << QByteArray("jpeg") << true;
+    QTest::newRow("jpeg named gif") << "jpeg.gif" << QByteArray("jpeg") << false;
+}
+
+void TestBoundedImageReader::fileFormatIsFoundByContent()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    QFETCH(bool, readWhole);
+
+    QImage picture(800, 600, QImage::Format_RGB32);
+    picture.fill(qRgb(30, 160, 220));
+    QVERIFY(writePicture(name, picture, format.constData()));
+    BoundedImageReader reader(path(name));
+    reader.setReadWholeJpeg(readWhole);
+    QVERIFY(reader.measure());
+    QCOMPARE(reader.sourceSize(), QSize(800, 600));
+    const QImage thumbnail = reader.readFitting(QSize(100, 100));
+    QCOMPARE(thumbnail.size(), QSize(100, 75));
+    QVERIFY(qAbs(QColor(thumbnail.pixel(50, 40)).blue() - 220) < 8);
 }
 
 void TestBoundedImageReader::cameraRawIsDevelopedAtHalfSize()

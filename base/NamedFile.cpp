@@ -1,0 +1,7 @@
+#include "NamedFile.h"
+
+NamedFile::NamedFile(const QString& path)
+    : QFile(path)
+    , path(path)
+{
+}
