@@ -6,7 +6,6 @@
 #include "PathFunctions.h"
 
 #include <QFileInfo>
-#include <QImageWriter>
 
 KestrimnailCreator::KestrimnailCreator(QObject* parent)
     : QObject(parent)
@@ -31,7 +30,13 @@ void KestrimnailCreator::start(const QList<Data*>& items, const QString& outputP
     this->timeout = timeout > 0 ? timeout : Kestrimnail::DEFAULT_TIMEOUT;
     thumbs = 0;
     isAborted = false;
+    QList<QByteArray> formats;
+    for (const Data* job : items)
+        if (!formats.contains(formatOf(*job)))
+            formats.append(formatOf(*job));
     next();
+    // After the first page processes started: they need many milliseconds before any thumbnail.
+    writers.start(formats);
 }
 
 void KestrimnailCreator::abort()
@@ -114,14 +119,18 @@ void KestrimnailCreator::kestrimnailFinished(Kestrimnail* object, const QImage& 
     next();
 }
 
-bool KestrimnailCreator::save(const QImage& thumbnail, const Data& job, QString* path) const
+QByteArray KestrimnailCreator::formatOf(const Data& job)
+{
+    const QString format = job.thumbFormat.isEmpty() ? QFileInfo(job.thumbName).suffix() : job.thumbFormat;
+    return format.toLower().toLatin1();
+}
+
+bool KestrimnailCreator::save(const QImage& thumbnail, const Data& job, QString* path)
 {
     *path = addTrailingSeparator(outputPath) + job.thumbName;
-    QByteArray format = job.thumbFormat.toLatin1();
-    if (format.isEmpty())
-        format = QFileInfo(job.thumbName).suffix().toLatin1();
-    if (!QImageWriter::supportedImageFormats().contains(format.toLower()))
-        return false;
+    const QByteArray format = formatOf(job);
+    // A format no writer takes fails in the writer, without opening every plug-in first.
+    writers.wait();
     QString error;
     return saveImageAtomically(thumbnail, *path, format, &error);
 }

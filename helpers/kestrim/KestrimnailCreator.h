@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ImageWriterPreparation.h"
+
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -61,10 +63,12 @@ private:
     PageProcess* takeProcess();
     void prepareSpare();
     void dropSpare();
-    bool save(const QImage& thumbnail, const Data& job, QString* path) const;
+    static QByteArray formatOf(const Data& job);
+    bool save(const QImage& thumbnail, const Data& job, QString* path);
 
     QList<Data*> pending;
     PageProcess* spare = nullptr;
+    ImageWriterPreparation writers;
     QString outputPath;
     int delay = 1000;
     int maxPages = 5;

@@ -11,6 +11,8 @@
 #include <QNetworkProxyFactory>
 
 #include <cstdio>
+#include <poll.h>
+#include <unistd.h>
 
 const char* const PageWorker::ROLE_VARIABLE = "KESTRIM_PAGE_WORKER";
 
@@ -29,6 +31,13 @@ static bool readJob(PageJobMessage& job)
         return false;
     const QByteArray bytes = input.read(PageJobMessage::MAX_BYTES + 1);
     return job.decode(bytes);
+}
+
+// Whether the supervisor has sent the job already (or closed the pipe).
+static bool jobWaiting()
+{
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    return ::poll(&input, 1, 0) > 0;
 }
 
 static bool writeFrame(const QImage& thumbnail)
@@ -55,7 +64,10 @@ int PageWorker::run(int argc, char** argv)
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     // The engine starts before the job arrives: the supervisor starts page processes ahead of need.
     auto* thumbnail = new WebKitThumbnail;
-    thumbnail->warmUp();
+    // A page process that waits for its job renders a small page meanwhile; one whose job
+    // is there already would only make the real page wait for it.
+    if (!jobWaiting())
+        thumbnail->warmUp();
     PageJobMessage job;
     if (!readJob(job)) {
         delete thumbnail;
