@@ -30,13 +30,9 @@ void KestrimnailCreator::start(const QList<Data*>& items, const QString& outputP
     this->timeout = timeout > 0 ? timeout : Kestrimnail::DEFAULT_TIMEOUT;
     thumbs = 0;
     isAborted = false;
-    QList<QByteArray> formats;
-    for (const Data* job : items)
-        if (!formats.contains(formatOf(*job)))
-            formats.append(formatOf(*job));
     next();
     // After the first page processes started: they need many milliseconds before any thumbnail.
-    writers.start(formats);
+    imagePlugins.start();
 }
 
 void KestrimnailCreator::abort()
@@ -130,7 +126,7 @@ bool KestrimnailCreator::save(const QImage& thumbnail, const Data& job, QString*
     *path = addTrailingSeparator(outputPath) + job.thumbName;
     const QByteArray format = formatOf(job);
     // A format no writer takes fails in the writer, without opening every plug-in first.
-    writers.wait();
+    imagePlugins.wait();
     QString error;
     return saveImageAtomically(thumbnail, *path, format, &error);
 }

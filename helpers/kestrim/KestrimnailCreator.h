@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ImageWriterPreparation.h"
+#include "ImagePluginPreloader.h"
 
 #include <QImage>
 #include <QList>
@@ -68,7 +68,7 @@ private:
 
     QList<Data*> pending;
     PageProcess* spare = nullptr;
-    ImageWriterPreparation writers;
+    ImagePluginPreloader imagePlugins;
     QString outputPath;
     int delay = 1000;
     int maxPages = 5;

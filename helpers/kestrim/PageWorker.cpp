@@ -1,5 +1,6 @@
 #include "PageWorker.h"
 
+#include "ImagePluginPreloader.h"
 #include "KestrimLimits.h"
 #include "PageJobMessage.h"
 #include "PictureFrame.h"
@@ -60,6 +61,9 @@ int PageWorker::run(int argc, char** argv)
         return EXIT_BAD_JOB;
 
     QApplication app(argc, argv);
+    // The web engine asks for the image formats while it starts; they load meanwhile.
+    ImagePluginPreloader imagePlugins;
+    imagePlugins.start();
     // The user's proxy settings apply to pages as to any browser.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     // The engine starts before the job arrives: the supervisor starts page processes ahead of need.
