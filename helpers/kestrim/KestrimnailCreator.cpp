@@ -98,6 +98,13 @@ void KestrimnailCreator::dropSpare()
 
 void KestrimnailCreator::kestrimnailFinished(Kestrimnail* object, const QImage& thumbnail, const QVariant& data)
 {
+    --running;
+    // The job may still be inside its own signal.
+    if (object)
+        object->deleteLater();
+    // The next page starts before this one's file is written, which may wait for the disk.
+    if (!pending.isEmpty())
+        next();
     auto* job = reinterpret_cast<Data*>(quintptr(data.toLongLong()));
     if (job) {
         QString path;
@@ -108,10 +115,6 @@ void KestrimnailCreator::kestrimnailFinished(Kestrimnail* object, const QImage& 
         }
         delete job;
     }
-    --running;
-    // The job may still be inside its own signal.
-    if (object)
-        object->deleteLater();
     next();
 }
 
@@ -119,6 +122,16 @@ QByteArray KestrimnailCreator::formatOf(const Data& job)
 {
     const QString format = job.thumbFormat.isEmpty() ? QFileInfo(job.thumbName).suffix() : job.thumbFormat;
     return format.toLower().toLatin1();
+}
+
+bool KestrimnailCreator::writtenWithoutPlugins(const QList<Data*>& jobs)
+{
+    // The formats QtGui writes without a plug-in.
+    static const QList<QByteArray> builtIn = {"png", "bmp", "ppm", "pbm", "pgm", "xbm", "xpm"};
+    for (const Data* job : jobs)
+        if (!builtIn.contains(formatOf(*job)))
+            return false;
+    return true;
 }
 
 bool KestrimnailCreator::save(const QImage& thumbnail, const Data& job, QString* path)

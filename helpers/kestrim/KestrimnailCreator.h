@@ -44,6 +44,11 @@ public:
     void start(const QList<Data*>& items, const QString& outputPath, int delay, int maxPages,
                int timeout);
 
+    // The format a job's thumbnail is saved in, lower case.
+    static QByteArray formatOf(const Data& job);
+    // True when every thumbnail of these jobs is written by Qt itself, with no image plug-in.
+    static bool writtenWithoutPlugins(const QList<Data*>& jobs);
+
     bool aborted() const { return isAborted; }
     // Page jobs running now.
     int inFlight() const { return running; }
@@ -63,7 +68,6 @@ private:
     PageProcess* takeProcess();
     void prepareSpare();
     void dropSpare();
-    static QByteArray formatOf(const Data& job);
     bool save(const QImage& thumbnail, const Data& job, QString* path);
 
     QList<Data*> pending;

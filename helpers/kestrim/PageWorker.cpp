@@ -15,15 +15,8 @@
 #include <poll.h>
 #include <unistd.h>
 
-const char* const PageWorker::ROLE_VARIABLE = "KESTRIM_PAGE_WORKER";
-
 static const int EXIT_NO_THUMBNAIL = 1;
 static const int EXIT_BAD_JOB = 2;
-
-bool PageWorker::isRequested()
-{
-    return !qEnvironmentVariableIsEmpty(ROLE_VARIABLE);
-}
 
 static bool readJob(PageJobMessage& job)
 {
@@ -56,7 +49,7 @@ int PageWorker::run(int argc, char** argv)
     ProcessLimits::disableCoreDumps();
     ProcessLimits::setMemoryCeiling(KestrimLimits::PAGE_ADDRESS_SPACE);
     bool validParent = false;
-    const qint64 supervisor = qEnvironmentVariableIntValue(ROLE_VARIABLE, &validParent);
+    const qint64 supervisor = qEnvironmentVariableIntValue(KestrimLimits::PAGE_ROLE_VARIABLE, &validParent);
     if (!validParent || !ProcessLimits::dieWithParent(supervisor))
         return EXIT_BAD_JOB;
 
