@@ -1,6 +1,5 @@
 #include "PageWorker.h"
 
-#include "ImagePluginPreloader.h"
 #include "KestrimLimits.h"
 #include "PageJobMessage.h"
 #include "PictureFrame.h"
@@ -54,9 +53,10 @@ int PageWorker::run(int argc, char** argv)
         return EXIT_BAD_JOB;
 
     QApplication app(argc, argv);
-    // The web engine asks for the image formats while it starts; they load meanwhile.
-    ImagePluginPreloader imagePlugins;
-    imagePlugins.start();
+    // No Qt plug-in beyond the platform one just loaded: the web engine decodes the web's
+    // image formats itself, and every image plug-in installed (raw, EXR, PSD, ...) would
+    // cost tens of milliseconds to load and be one more decoder a hostile page could reach.
+    QCoreApplication::setLibraryPaths(QStringList());
     // The user's proxy settings apply to pages as to any browser.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
     // The engine starts before the job arrives: the supervisor starts page processes ahead of need.
