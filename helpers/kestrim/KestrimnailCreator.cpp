@@ -58,6 +58,7 @@ void KestrimnailCreator::next()
         Data* job = pending.takeFirst();
         auto* page = new PageProcessThumbnail(takeProcess(), this);
         connect(page, &Kestrimnail::finished, this, &KestrimnailCreator::kestrimnailFinished);
+        connect(page, &PageProcessThumbnail::pictureArrived, this, &KestrimnailCreator::pictureArrived);
         page->setTimeout(timeout);
         page->getThumbnail(job->url, QSize(job->pageWidth, job->pageHeight),
                            QSize(job->thumbWidth, job->thumbHeight), delay,
@@ -105,17 +106,37 @@ void KestrimnailCreator::kestrimnailFinished(Kestrimnail* object, const QImage& 
     // The next page starts before this one's file is written, which may wait for the disk.
     if (!pending.isEmpty())
         next();
-    auto* job = reinterpret_cast<Data*>(quintptr(data.toLongLong()));
+    Data* job = jobOf(data);
     if (job) {
-        QString path;
-        if (!thumbnail.isNull() && !job->thumbName.isEmpty() && save(thumbnail, *job, &path)) {
-            ++thumbs;
-            // The line goes out during this call, after the file is complete.
-            emit thumbCreated(job->key, path, job->data);
-        }
+        if (!written.remove(job))
+            write(thumbnail, job);
         delete job;
     }
     next();
+}
+
+void KestrimnailCreator::pictureArrived(Kestrimnail*, const QImage& thumbnail, const QVariant& data)
+{
+    Data* job = jobOf(data);
+    if (!job || written.contains(job))
+        return;
+    written.insert(job);
+    write(thumbnail, job);
+}
+
+KestrimnailCreator::Data* KestrimnailCreator::jobOf(const QVariant& data)
+{
+    return reinterpret_cast<Data*>(quintptr(data.toLongLong()));
+}
+
+void KestrimnailCreator::write(const QImage& thumbnail, Data* job)
+{
+    QString path;
+    if (!thumbnail.isNull() && !job->thumbName.isEmpty() && save(thumbnail, *job, &path)) {
+        ++thumbs;
+        // The line goes out during this call, after the file is complete.
+        emit thumbCreated(job->key, path, job->data);
+    }
 }
 
 QByteArray KestrimnailCreator::formatOf(const Data& job)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QUrl>
 #include <QVariant>
 
@@ -63,14 +64,19 @@ signals:
 protected slots:
     void next();
     void kestrimnailFinished(Kestrimnail* object, const QImage& thumbnail, const QVariant& data);
+    void pictureArrived(Kestrimnail* object, const QImage& thumbnail, const QVariant& data);
 
 private:
     PageProcess* takeProcess();
     void prepareSpare();
     void dropSpare();
+    static Data* jobOf(const QVariant& data);
+    void write(const QImage& thumbnail, Data* job);
     bool save(const QImage& thumbnail, const Data& job, QString* path);
 
     QList<Data*> pending;
+    // Running jobs whose thumbnail is written already.
+    QSet<Data*> written;
     PageProcess* spare = nullptr;
     ImagePluginPreloader imagePlugins;
     QString outputPath;
