@@ -68,7 +68,3 @@ void WebPage::onFeaturePermissionRequested(QWebFrame* frame, Feature feature)
 {
     setFeaturePermission(frame, feature, PermissionDeniedByUser);
 }
-
-// Compiled here rather than with the other meta-object code, so that the supervisor,
-// which links the same library, pulls in no web engine.
-#include "moc_WebPage.cpp"

@@ -149,7 +149,3 @@ void WebKitThumbnail::finish(const QImage& thumbnail)
     deadline.stop();
     emit finished(this, thumbnail, data);
 }
-
-// Compiled here rather than with the other meta-object code, so that the supervisor,
-// which links the same library, pulls in no web engine.
-#include "moc_WebKitThumbnail.cpp"
