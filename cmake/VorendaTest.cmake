@@ -36,7 +36,7 @@ function(vorenda_add_test name)
 
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     # Tests drive the programs from the build's bin folder.
-    foreach(program dovalin kestrim tulmar sarnek vorenda)
+    foreach(program dovalin kestrim kestrim-page tulmar sarnek vorenda)
         if(TARGET ${program})
             add_dependencies(${name} ${program})
         endif()

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Kestrim against wkhtmltoimage (the same web engine) and headless Chromium:
-# twenty local pages rendered at 1100x825 into 256-pixel thumbnails, one page
-# at a time and with 2 and 5 at once. Prints seconds per page (best of three
-# runs), peak memory
-# (summed proportional set size of each tool's processes) and Kestrim's ratio to
-# the fastest; then a page with a stalled sub-resource, which must not hang.
+# Kestrim against wkhtmltoimage (the same web engine) and headless Chromium.
+# First the two ratios that count, each the ratio of medians of interleaved
+# rounds (Kestrim and wkhtmltoimage take turns, each round in the other order):
+# one page alone, and 10 pages four at once (Kestrim: one job file, maxPages 4;
+# wkhtmltoimage: a fresh process per page, four at a time). The processor and
+# the load average are printed with them.
+# Then twenty local pages rendered at 1100x825 into 256-pixel thumbnails, one
+# page at a time and with 2 and 5 at once: seconds per page (best of three
+# runs), peak memory (summed proportional set size of each tool's processes)
+# and Kestrim's ratio to the fastest; then a page with a stalled sub-resource,
+# which must not hang.
 #
 # Usage: bench_kestrim.sh [path/to/kestrim]   (a release build is the fair one)
+# Environment: ROUNDS (interleaved rounds per ratio, default 9); BUSY=1 keeps
+# one busy loop per core running during the ratios; RATIOS_ONLY=1 stops after them.
 # Installs wkhtmltopdf and chromium when missing (apt-get, needs root or sudo).
 set -u
 
@@ -35,7 +42,13 @@ install_tools
 
 work=$(mktemp -d)
 stall_pid=
+busy_pids=()
+stop_busy() {
+    [ ${#busy_pids[@]} -gt 0 ] && kill "${busy_pids[@]}" 2>/dev/null
+    busy_pids=()
+}
 cleanup() {
+    stop_busy
     [ -n "$stall_pid" ] && kill "$stall_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -158,7 +171,57 @@ run_chromium() {
 
 count_pngs() { find "$1" -name '*.png' -size +0 2>/dev/null | wc -l; }
 
+# The ratios that count: interleaved rounds, ratio of the medians.
+ROUNDS=${ROUNDS:-9}
+elapsed() {  # COMMAND...: prints the seconds the command took
+    local start end
+    start=$(date +%s.%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s.%N)
+    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }'
+}
+median() { printf "%s\n" "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+kestrim_pages() {  # COUNT PARALLEL
+    local out="$work/out-ratio-kestrim" job="$work/ratio-$1-$2.dat" n
+    rm -rf "$out"
+    {
+        echo '<?xml version="1.0" encoding="UTF-8"?>'
+        echo '<!DOCTYPE Kestrim-Data>'
+        echo "<Root><List outputPath=\"$out\" delay=\"$DELAY\" maxPages=\"$2\">"
+        for n in $(seq 1 "$1"); do
+            echo "<Item url=\"$work/pages/page$n.html\" thumbName=\"page$n.png\" thumbFormat=\"PNG\" key=\"page$n\" pageWidth=\"1100\" pageHeight=\"825\" thumbWidth=\"256\" thumbHeight=\"256\"/>"
+        done
+        echo "</List></Root>"
+    } > "$job"
+    "$kestrim" "$job" > "$work/ratio.lines"
+    [ "$(grep -c . "$work/ratio.lines")" -ge "$1" ] || echo "kestrim made $(grep -c . "$work/ratio.lines") of $1 thumbnails" >&2
+}
+wkhtml_pages() {  # COUNT PARALLEL
+    local out="$work/out-ratio-wkhtml" n
+    rm -rf "$out"; mkdir -p "$out"
+    export -f wkhtml_one; export SCALE DELAY
+    for n in $(seq 1 "$1"); do echo "$work/pages/page$n.html $out/page$n.png"; done |
+        xargs -P "$2" -n 2 bash -c 'wkhtml_one "$0" "$1"'
+}
+ratio_of_medians() {  # LABEL COUNT PARALLEL
+    local kestrim_times=() wkhtml_times=() round k w
+    echo "$1 — load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+    for round in $(seq 1 "$ROUNDS"); do
+        if [ $((round % 2)) -eq 1 ]; then
+            k=$(elapsed kestrim_pages "$2" "$3"); w=$(elapsed wkhtml_pages "$2" "$3")
+        else
+            w=$(elapsed wkhtml_pages "$2" "$3"); k=$(elapsed kestrim_pages "$2" "$3")
+        fi
+        kestrim_times+=("$k"); wkhtml_times+=("$w")
+        printf "  round %2d  kestrim %6.3f s  wkhtmltoimage %6.3f s  load %s\n" "$round" "$k" "$w" "$(cut -d' ' -f1 /proc/loadavg)"
+    done
+    k=$(median "${kestrim_times[@]}"); w=$(median "${wkhtml_times[@]}")
+    printf "  median    kestrim %6.3f s  wkhtmltoimage %6.3f s  ratio %.2f  (load average after: %s)\n" \
+        "$k" "$w" "$(awk -v k="$k" -v w="$w" 'BEGIN { print k / w }')" "$(cut -d' ' -f1-3 /proc/loadavg)"
+}
+
 make_pages
+echo "CPU: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), $(nproc) usable cores"
 echo "Kestrim: $kestrim"
 echo "wkhtmltoimage: $(wkhtmltoimage --version 2>/dev/null | head -1)"
 echo "Chromium: $(chromium --version 2>/dev/null | head -1)"
@@ -166,6 +229,17 @@ echo "$PAGES local pages at 1100x825. Kestrim scales into 256x256, wkhtmltoimage
 echo "256x192; Chromium cannot scale below half size and saves the full 1100x825 screenshot (its scaling is not"
 echo "counted). Script delay $DELAY ms for Kestrim and wkhtmltoimage; Chromium shoots at load, with a fresh profile."
 echo
+if [ "${BUSY:-0}" = 1 ]; then
+    for _ in $(seq 1 "$(nproc)"); do (while :; do :; done) & busy_pids+=($!); done
+    echo "Busy: $(nproc) busy loops run during the ratios."
+fi
+echo "Ratios of medians over $ROUNDS interleaved rounds (Kestrim / wkhtmltoimage), script delay $DELAY ms:"
+ratio_of_medians "One page alone" 1 1
+ratio_of_medians "10 pages four at once" 10 4
+stop_busy
+[ "${RATIOS_ONLY:-0}" = 1 ] && exit 0
+echo
+
 printf "%-9s %-15s %9s %9s %8s %s\n" "parallel" "tool" "s/page" "peak MB" "thumbs" "ratio (Kestrim / fastest)"
 for parallel in 1 2 5; do
     declare -A per_page=()

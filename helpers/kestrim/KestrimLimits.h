@@ -14,4 +14,9 @@ constexpr quint64 PAGE_ADDRESS_SPACE = quint64(3) << 30;
 // dropped unless this variable is set.
 constexpr const char* VERBOSE_VARIABLE = "KESTRIM_VERBOSE";
 
+// The page program (kestrim-page beside kestrim) renders only when started with this
+// variable set to its supervisor's process id.
+constexpr const char* PAGE_ROLE_VARIABLE = "KESTRIM_PAGE_WORKER";
+constexpr const char* PAGE_PROGRAM = "kestrim-page";
+
 } // namespace KestrimLimits

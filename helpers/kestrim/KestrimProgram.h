@@ -1,8 +1,8 @@
 #pragma once
 
 // Kestrim's start-up. Started with one job file it is the supervisor: it reads
-// the job, runs each page in a page process of its own and prints one line per
-// saved thumbnail. Started by the supervisor it is a page process (PageWorker).
+// the job, runs each page in a page process of its own (the page program,
+// PageWorker) and prints one line per saved thumbnail.
 class KestrimProgram
 {
 public:

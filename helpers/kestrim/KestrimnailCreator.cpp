@@ -6,7 +6,6 @@
 #include "PathFunctions.h"
 
 #include <QFileInfo>
-#include <QImageWriter>
 
 KestrimnailCreator::KestrimnailCreator(QObject* parent)
     : QObject(parent)
@@ -32,6 +31,8 @@ void KestrimnailCreator::start(const QList<Data*>& items, const QString& outputP
     thumbs = 0;
     isAborted = false;
     next();
+    // After the first page processes started: they need many milliseconds before any thumbnail.
+    imagePlugins.start();
 }
 
 void KestrimnailCreator::abort()
@@ -57,6 +58,7 @@ void KestrimnailCreator::next()
         Data* job = pending.takeFirst();
         auto* page = new PageProcessThumbnail(takeProcess(), this);
         connect(page, &Kestrimnail::finished, this, &KestrimnailCreator::kestrimnailFinished);
+        connect(page, &PageProcessThumbnail::pictureArrived, this, &KestrimnailCreator::pictureArrived);
         page->setTimeout(timeout);
         page->getThumbnail(job->url, QSize(job->pageWidth, job->pageHeight),
                            QSize(job->thumbWidth, job->thumbHeight), delay,
@@ -97,31 +99,68 @@ void KestrimnailCreator::dropSpare()
 
 void KestrimnailCreator::kestrimnailFinished(Kestrimnail* object, const QImage& thumbnail, const QVariant& data)
 {
-    auto* job = reinterpret_cast<Data*>(quintptr(data.toLongLong()));
-    if (job) {
-        QString path;
-        if (!thumbnail.isNull() && !job->thumbName.isEmpty() && save(thumbnail, *job, &path)) {
-            ++thumbs;
-            // The line goes out during this call, after the file is complete.
-            emit thumbCreated(job->key, path, job->data);
-        }
-        delete job;
-    }
     --running;
     // The job may still be inside its own signal.
     if (object)
         object->deleteLater();
+    // The next page starts before this one's file is written, which may wait for the disk.
+    if (!pending.isEmpty())
+        next();
+    Data* job = jobOf(data);
+    if (job) {
+        if (!written.remove(job))
+            write(thumbnail, job);
+        delete job;
+    }
     next();
 }
 
-bool KestrimnailCreator::save(const QImage& thumbnail, const Data& job, QString* path) const
+void KestrimnailCreator::pictureArrived(Kestrimnail*, const QImage& thumbnail, const QVariant& data)
+{
+    Data* job = jobOf(data);
+    if (!job || written.contains(job))
+        return;
+    written.insert(job);
+    write(thumbnail, job);
+}
+
+KestrimnailCreator::Data* KestrimnailCreator::jobOf(const QVariant& data)
+{
+    return reinterpret_cast<Data*>(quintptr(data.toLongLong()));
+}
+
+void KestrimnailCreator::write(const QImage& thumbnail, Data* job)
+{
+    QString path;
+    if (!thumbnail.isNull() && !job->thumbName.isEmpty() && save(thumbnail, *job, &path)) {
+        ++thumbs;
+        // The line goes out during this call, after the file is complete.
+        emit thumbCreated(job->key, path, job->data);
+    }
+}
+
+QByteArray KestrimnailCreator::formatOf(const Data& job)
+{
+    const QString format = job.thumbFormat.isEmpty() ? QFileInfo(job.thumbName).suffix() : job.thumbFormat;
+    return format.toLower().toLatin1();
+}
+
+bool KestrimnailCreator::writtenWithoutPlugins(const QList<Data*>& jobs)
+{
+    // The formats QtGui writes without a plug-in.
+    static const QList<QByteArray> builtIn = {"png", "bmp", "ppm", "pbm", "pgm", "xbm", "xpm"};
+    for (const Data* job : jobs)
+        if (!builtIn.contains(formatOf(*job)))
+            return false;
+    return true;
+}
+
+bool KestrimnailCreator::save(const QImage& thumbnail, const Data& job, QString* path)
 {
     *path = addTrailingSeparator(outputPath) + job.thumbName;
-    QByteArray format = job.thumbFormat.toLatin1();
-    if (format.isEmpty())
-        format = QFileInfo(job.thumbName).suffix().toLatin1();
-    if (!QImageWriter::supportedImageFormats().contains(format.toLower()))
-        return false;
+    const QByteArray format = formatOf(job);
+    // A format no writer takes fails in the writer, without opening every plug-in first.
+    imagePlugins.wait();
     QString error;
     return saveImageAtomically(thumbnail, *path, format, &error);
 }

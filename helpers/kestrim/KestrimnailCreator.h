@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ImagePluginPreloader.h"
+
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QUrl>
 #include <QVariant>
 
@@ -42,6 +45,11 @@ public:
     void start(const QList<Data*>& items, const QString& outputPath, int delay, int maxPages,
                int timeout);
 
+    // The format a job's thumbnail is saved in, lower case.
+    static QByteArray formatOf(const Data& job);
+    // True when every thumbnail of these jobs is written by Qt itself, with no image plug-in.
+    static bool writtenWithoutPlugins(const QList<Data*>& jobs);
+
     bool aborted() const { return isAborted; }
     // Page jobs running now.
     int inFlight() const { return running; }
@@ -56,15 +64,21 @@ signals:
 protected slots:
     void next();
     void kestrimnailFinished(Kestrimnail* object, const QImage& thumbnail, const QVariant& data);
+    void pictureArrived(Kestrimnail* object, const QImage& thumbnail, const QVariant& data);
 
 private:
     PageProcess* takeProcess();
     void prepareSpare();
     void dropSpare();
-    bool save(const QImage& thumbnail, const Data& job, QString* path) const;
+    static Data* jobOf(const QVariant& data);
+    void write(const QImage& thumbnail, Data* job);
+    bool save(const QImage& thumbnail, const Data& job, QString* path);
 
     QList<Data*> pending;
+    // Running jobs whose thumbnail is written already.
+    QSet<Data*> written;
     PageProcess* spare = nullptr;
+    ImagePluginPreloader imagePlugins;
     QString outputPath;
     int delay = 1000;
     int maxPages = 5;

@@ -2,7 +2,7 @@
 
 #include <QProcess>
 
-// A page process: Kestrim itself in the PageWorker role. It starts with the
+// A page process: the page program beside Kestrim (PageWorker). It starts with the
 // page ceiling on its address space rather than the supervisor's smaller one,
 // drops no core, and readies the web engine before its job arrives, so one can
 // be started ahead of need.

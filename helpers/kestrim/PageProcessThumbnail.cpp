@@ -70,12 +70,14 @@ void PageProcessThumbnail::onReadyRead()
     const PictureFrame::State state = frame.feed(process->readAllStandardOutput());
     if (state == before)
         return;
-    if (state == PictureFrame::Complete)
-        result = frame.image();
     // The page process has nothing more to give. The job ends once the process
     // is gone, which keeps the number of page processes bounded without
     // blocking the other pages while the system takes this one down.
     process->kill();
+    if (state == PictureFrame::Complete) {
+        result = frame.image();
+        emit pictureArrived(this, result, data);
+    }
 }
 
 void PageProcessThumbnail::onProcessFinished()

@@ -26,6 +26,11 @@ public:
     // The page process's id while it runs, else 0.
     qint64 processId() const { return process->processId(); }
 
+signals:
+    // The whole picture came, before the page process is gone and the job finishes
+    // (with the same picture): it can be saved while the system takes the process down.
+    void pictureArrived(Kestrimnail* object, const QImage& thumbnail, const QVariant& data);
+
 private slots:
     void sendJob();
     void onReadyRead();

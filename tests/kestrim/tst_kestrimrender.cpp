@@ -3,11 +3,14 @@
 #include "KestrimRun.h"
 #include "PageServer.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 // How Kestrim paces its pages: the page limit, the order of its lines, the
-// single reload of a blank page and the deadline.
+// single reload of a blank page and the deadline; and the pictures it draws.
 class TestKestrimRender : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,7 @@ private slots:
     void blankPageIsReloadedOnce();
     void pagesPastTheirDeadlineGiveNoLine_data();
     void pagesPastTheirDeadlineGiveNoLine();
+    void picturesInTheWebsFormatsAreDrawn();
 
 private:
     QString path(const QString& name) const { return dir->filePath(name); }
@@ -114,6 +118,60 @@ void TestKestrimRender::pagesPastTheirDeadlineGiveNoLine()
     QVERIFY(run.lines.isEmpty());
     QVERIFY(server.requests("/page") <= 2);
     QVERIFY(QDir(outputFolder()).entryList(QDir::Files).isEmpty());
+}
+
+// The page process loads no image plug-in of Qt's: each picture format of the web
+// must still be drawn, by the web engine's own decoders.
+void TestKestrimRender::picturesInTheWebsFormatsAreDrawn()
+{
+    QImage green(64, 48, QImage::Format_RGB32);
+    green.fill(QColor(0, 160, 0));
+    const auto encoded = [&green](const char* format) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        return writer.write(green) ? buffer.data() : QByteArray();
+    };
+    // One pixel of the first of two colours, (0, 160, 0) and black; Qt writes no GIF.
+    const QByteArray gif = QByteArray::fromHex("4749463839610100010080000000a000000000"
+                                               "2c00000000010001000002024401003b");
+    const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='64' height='48'>"
+                           "<rect width='64' height='48' fill='rgb(0,160,0)'/></svg>";
+    struct Picture
+    {
+        QString name;
+        QByteArray type;
+        QByteArray bytes;
+    };
+    const QVector<Picture> pictures = {
+        {QStringLiteral("png"), "image/png", encoded("png")},    {QStringLiteral("jpeg"), "image/jpeg", encoded("jpeg")},
+        {QStringLiteral("webp"), "image/webp", encoded("webp")}, {QStringLiteral("gif"), "image/gif", gif},
+        {QStringLiteral("bmp"), "image/bmp", encoded("bmp")},    {QStringLiteral("svg"), "image/svg+xml", svg},
+    };
+    QVector<JobItem> items;
+    for (const Picture& picture : pictures) {
+        if (picture.bytes.isEmpty())
+            continue;  // no writer for it here
+        QFile page(path(picture.name + QStringLiteral(".html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body style='margin:0;background:#ffffff'><img style='position:absolute;left:0;top:0;"
+                   "width:100%;height:100%' src='data:" + picture.type + ";base64," + picture.bytes.toBase64()
+                   + "'></body></html>");
+        page.close();
+        items.append({page.fileName(), picture.name, {}});
+    }
+    QVERIFY(items.size() >= 4);
+    QVERIFY(writeJobFile(path(QStringLiteral("job.dat")), outputFolder(),
+                         {{QStringLiteral("delay"), QStringLiteral("100")}}, items));
+
+    KestrimRun run({path(QStringLiteral("job.dat"))});
+    QVERIFY(run.waitForEnd(60000));
+    QCOMPARE(run.exitCode, 0);
+    for (const JobItem& item : items) {
+        const QImage thumbnail(outputFolder() + QLatin1Char('/') + item.key + QLatin1Char('.'));
+        QVERIFY2(looksLike(thumbnail, 0.5, 0.5, QColor(0, 160, 0)), qPrintable(item.key));
+    }
+    QCOMPARE(run.lines.size(), items.size());
 }
 
 VORENDA_TEST_MAIN(TestKestrimRender)
