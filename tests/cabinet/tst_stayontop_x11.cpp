@@ -50,21 +50,21 @@ void TestStayOnTopX11::stayOnTopRaisesTheWindowAboveOthers()
 {
     VorendaShelf shelf;
     shelf.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&shelf));
+    QVERIFY(QTest::qWaitForWindowExposed(&shelf, 60000));
     QVERIFY(!staysAbove(shelf));
 
     shelf.stayOnTopAction->trigger();
     QVERIFY(shelf.frame->staysOnTop());
-    QTRY_VERIFY_WITH_TIMEOUT(staysAbove(shelf), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(staysAbove(shelf), 60000);
 
     // Kiosk mode takes the window off the top; leaving it puts it back.
     shelf.onToggleKioskMode();
-    QTRY_VERIFY_WITH_TIMEOUT(!staysAbove(shelf), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!staysAbove(shelf), 60000);
     shelf.onToggleKioskMode();
-    QTRY_VERIFY_WITH_TIMEOUT(staysAbove(shelf), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(staysAbove(shelf), 60000);
 
     shelf.stayOnTopAction->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!staysAbove(shelf), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!staysAbove(shelf), 60000);
     QVERIFY(shelf.isVisible());
 }
 

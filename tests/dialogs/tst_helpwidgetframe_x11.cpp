@@ -48,7 +48,7 @@ void TestHelpWidgetFrameX11::frameLiesOnTheScreen()
 {
     HelpWidget* help = HelpWidget::instance();
     help->show();
-    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QVERIFY(QTest::qWaitForWindowExposed(help, 60000));
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     const auto alongTheRightEdge = [&] {
         const QRect frame = drawnFrame(help);
@@ -72,8 +72,8 @@ void TestHelpWidgetFrameX11::frameLiesOnTheScreen()
     help->close();
     QTRY_VERIFY(!help->isVisible());
     help->show();
-    QVERIFY(QTest::qWaitForWindowExposed(help));
-    QTRY_COMPARE(help->geometry(), shown);
+    QVERIFY(QTest::qWaitForWindowExposed(help, 60000));
+    QTRY_COMPARE_WITH_TIMEOUT(help->geometry(), shown, 60000);
     delete help;
 }
 
