@@ -11,8 +11,10 @@
 class CategoryPathNames
 {
 public:
-    // Characters (with separators) kept at each end before the middle is left out.
-    static constexpr int keptAtEachEnd = 512;
+    // Characters (with separators) kept at each end before the middle is left out:
+    // both ends together fill a line across a screen 4,000 pixels wide, and thousands
+    // of deep headers keep no more than that.
+    static constexpr int keptAtEachEnd = 256;
 
     explicit CategoryPathNames(int separatorLength = 1);
 

@@ -182,6 +182,8 @@ QSizeF TextItem::naturalSize(double maxWidth) const
     // Layouts ask again and again for a text that did not change, often offering
     // another width: shaping it anew each time was most of a large cabinet's layout.
     if (measured.valid && measured.text == text && measured.font == font && measured.margin == margin) {
+        // The same letters in a string set anew: keep one string, not both.
+        measured.text = text;
         if (measured.maxWidth == maxWidth)
             return measured.size;
         // A piece that filled a wider bound fills this one too.
