@@ -23,35 +23,38 @@
 
 namespace {
 
-// The state button's two pictures, read once for every header: reading a resource
-// picture asks for its time, and that reads the time zone anew each time.
-const QPixmap& stateButtonImage(bool active)
+// The state button's look, made once for every header: reading a resource picture
+// asks for its time, which reads the time zone anew each time, and a look of its own
+// for each of thousands of headers was much of what they held.
+struct StateButtonLook
 {
-    static QPixmap images[2];
-    if (images[0].isNull()) {
-        images[0].load(QStringLiteral(":/Resources/Images/circularButtonNormal.png"));
-        images[1].load(QStringLiteral(":/Resources/Images/circularButtonActive.png"));
+    QPixmap normalImage;
+    BackgroundProperty background;
+};
+
+const StateButtonLook& stateButtonLook()
+{
+    static StateButtonLook look;
+    if (look.normalImage.isNull()) {
+        look.normalImage.load(QStringLiteral(":/Resources/Images/circularButtonNormal.png"));
+        const QPixmap activeImage(QStringLiteral(":/Resources/Images/circularButtonActive.png"));
+        const BackgroundPainter normal(ImagePainter(look.normalImage, ImagePainter::TopLeft));
+        const BackgroundPainter active(ImagePainter(activeImage, ImagePainter::TopLeft));
+        look.background = BackgroundProperty(normal, active, normal, active, normal);
         // Pictures go before the application object does, not after it.
-        qAddPostRoutine([] {
-            images[0] = QPixmap();
-            images[1] = QPixmap();
-        });
+        qAddPostRoutine([] { look = StateButtonLook(); });
     }
-    return images[active ? 1 : 0];
+    return look;
 }
 
 ButtonItem* newStateButton()
 {
-    const QPixmap& normalImage = stateButtonImage(false);
-    const QPixmap& activeImage = stateButtonImage(true);
-    const BackgroundPainter normal(ImagePainter(normalImage, ImagePainter::TopLeft));
-    const BackgroundPainter active(ImagePainter(activeImage, ImagePainter::TopLeft));
-
+    const StateButtonLook& look = stateButtonLook();
     auto* button = new ButtonItem;
     button->setIcon(ImageResource(), MarginProperty(0.0), Qt::AlignHCenter | Qt::AlignVCenter);
-    button->setBackground(BackgroundProperty(normal, active, normal, active, normal));
+    button->setBackground(look.background);
     QPainterPath shape;
-    shape.addEllipse(QRectF(normalImage.rect()));
+    shape.addEllipse(QRectF(look.normalImage.rect()));
     button->setShape(shape);
     button->enableVisibleAnimation(true);
     button->setAnimVisibleDuration(700);

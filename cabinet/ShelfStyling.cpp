@@ -15,6 +15,7 @@
 #include "VorendaGlobal.h"
 #include "VorendaShelf.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 
 namespace {
@@ -89,6 +90,26 @@ BorderPainter innerShadowBorder()
     border.setImages(piece("TopLeft"), piece("Top"), piece("TopRight"), piece("Right"), piece("BottomRight"),
                      piece("Bottom"), piece("BottomLeft"), piece("Left"), false);
     return border;
+}
+
+// The headers' latest background, shared by every header painted alike: one each was
+// much of what thousands of headers held.
+BackgroundProperty sharedHeaderBackground(const BackgroundPainter& painter)
+{
+    struct Latest
+    {
+        bool made = false;
+        BackgroundPainter painter;
+        BackgroundProperty background;
+    };
+    static Latest latest;
+    if (!latest.made || !(painter == latest.painter)) {
+        if (!latest.made)
+            // Pictures go before the application object does, not after it.
+            qAddPostRoutine([] { latest = Latest(); });
+        latest = Latest{true, painter, BackgroundProperty(painter)};
+    }
+    return latest.background;
 }
 
 // Opaque colours are softened; translucent ones are the user's choice and stay.
@@ -215,7 +236,7 @@ void ShelfStyling::applyTo(const ShelfStyle& headerStyle, CategoryHeaderItem* he
     gloss.setColorAt(1.0, QColor(0, 0, 0, 120));
     BackgroundPainter painter = patternPainter(headerStyle.categoryColor, headerStyle.categoryPattern);
     painter.setGradientPainter(gloss);
-    header->setBackground(BackgroundProperty(painter));
+    header->setBackground(sharedHeaderBackground(painter));
 
     header->setStateButtonIcon(ImageResource(VorendaShelf::getCollapsedIcon(headerStyle.categoryTextColor)),
                                ImageResource(VorendaShelf::getExpandedIcon(headerStyle.categoryTextColor)));
