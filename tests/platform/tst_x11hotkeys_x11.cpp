@@ -71,8 +71,10 @@ void releaseLocks(xcb_connection_t* connection)
 void otherClientUngrabs(xcb_connection_t* connection)
 {
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    xcb_ungrab_key(connection, XCB_GRAB_ANY, screen->root, XCB_MOD_MASK_ANY);
-    xcb_flush(connection);
+    // Checked: the server has let go before the test's own client asks for the keys
+    // on its connection; a flush alone leaves the order of the two to the server.
+    std::free(xcb_request_check(connection, xcb_ungrab_key_checked(connection, XCB_GRAB_ANY, screen->root,
+                                                                    XCB_MOD_MASK_ANY)));
 }
 
 } // namespace
