@@ -105,27 +105,8 @@ public:
         return true;
     }
 
-    // A stream that carries one still picture, the cover of a recording.
-    AVStream* addCover(const QImage& cover, const QByteArray& imageFormat)
-    {
-        if (failed)
-            return nullptr;
-        AVStream* stream = avformat_new_stream(format, nullptr);
-        if (!stream) {
-            fail(QStringLiteral("out of memory"));
-            return nullptr;
-        }
-        stream->codecpar->codec_type = AVMEDIA_TYPE_VIDEO;
-        stream->codecpar->codec_id = imageFormat == "png" ? AV_CODEC_ID_PNG : AV_CODEC_ID_MJPEG;
-        stream->codecpar->width = cover.width();
-        stream->codecpar->height = cover.height();
-        stream->disposition = AV_DISPOSITION_ATTACHED_PIC;
-        av_dict_set(&stream->metadata, "comment", "Cover (front)", 0);
-        return stream;
-    }
-
-    // A stream of pictures encoded elsewhere, one a second.
-    AVStream* addPictures(const QByteArray& pictureFormat, const QSize& size)
+    // A stream of PNG or JPEG pictures of `size`, encoded elsewhere.
+    AVStream* addPictureStream(const QByteArray& pictureFormat, const QSize& size)
     {
         if (failed)
             return nullptr;
@@ -138,6 +119,26 @@ public:
         stream->codecpar->codec_id = pictureFormat == "png" ? AV_CODEC_ID_PNG : AV_CODEC_ID_MJPEG;
         stream->codecpar->width = size.width();
         stream->codecpar->height = size.height();
+        return stream;
+    }
+
+    // A stream that carries one still picture, the cover of a recording.
+    AVStream* addCover(const QImage& cover, const QByteArray& imageFormat)
+    {
+        AVStream* stream = addPictureStream(imageFormat, cover.size());
+        if (!stream)
+            return nullptr;
+        stream->disposition = AV_DISPOSITION_ATTACHED_PIC;
+        av_dict_set(&stream->metadata, "comment", "Cover (front)", 0);
+        return stream;
+    }
+
+    // A stream of pictures encoded elsewhere, one a second.
+    AVStream* addPictures(const QByteArray& pictureFormat, const QSize& size)
+    {
+        AVStream* stream = addPictureStream(pictureFormat, size);
+        if (!stream)
+            return nullptr;
         stream->time_base = AVRational{1, 1};
         stream->avg_frame_rate = AVRational{1, 1};
         return stream;
