@@ -220,6 +220,21 @@ void BoundedImageReader::readWholeFile()
     reader.setAutoDetectImageFormat(false);
 }
 
+QImage BoundedImageReader::decodeMapped(const QSize& target)
+{
+    // Mapped, the file's pages come straight from the page cache: read into fresh memory,
+    // a photo's few megabytes cost more in page faults than its decoding at an eighth.
+    const qint64 position = file.pos();
+    uchar* mapped = file.map(0, file.size());
+    if (!mapped)
+        return QImage();
+    const QImage decoded =
+        jpegDecoder(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), int(file.size())), target);
+    file.unmap(mapped);
+    file.seek(position);
+    return decoded;
+}
+
 qint64 BoundedImageReader::decodeBytes(const QSize& target) const
 {
     if (!readsWholeFile(target))
@@ -271,14 +286,14 @@ QImage BoundedImageReader::read(const QSize& target)
         return QImage();
     }
     if (readsWholeFile(wanted)) {
-        readWholeFile();
         // A file decoded into the whole image's coefficients (progressive or of several
         // scans) is the reader's: the whole-file decoder takes one scan, line by line.
-        if (jpegDecoder && device == &wholeFile && wanted != size && jpeg.coefficientBytes(size) == 0) {
-            const QImage decoded = jpegDecoder(wholeFile.data(), wanted);
+        if (jpegDecoder && wanted != size && jpeg.coefficientBytes(size) == 0) {
+            const QImage decoded = decodeMapped(wanted);
             if (!decoded.isNull())
                 return ExifOrientation::transformed(decoded, turn);
         }
+        readWholeFile();
     }
     if (wanted != size)
         reader.setScaledSize(wanted);

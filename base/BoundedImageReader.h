@@ -50,8 +50,11 @@ public:
 
     // Gives a JPEG file read whole (see setReadWholeJpeg) and decoded line by line (not
     // progressive, one scan) to `decoder` first, once the measure and the memory check
-    // have passed; a null image from it leaves the picture to the image reader. The decoder must give what the reader would, and hold at most
-    // `mostBytes`, the file included.
+    // have passed; a null image from it leaves the picture to the image reader. The
+    // decoder must give what the reader would, and hold at most `mostBytes`, the file
+    // included. It gets the file mapped into memory: should the file be cut short
+    // meanwhile, reading past its new end kills the process that reads (SIGBUS), so the
+    // decoder reads the bytes only in a process of its own.
     using WholeJpegDecoder = std::function<QImage(const QByteArray& file, const QSize& target)>;
     void setWholeJpegDecoder(WholeJpegDecoder decoder, qint64 mostBytes)
     {
@@ -101,6 +104,8 @@ private:
     // True when a camera RAW picture is developed at half its size for `target`.
     bool halvesRaw(const QSize& target) const;
     void readWholeFile();
+    // The whole-file decoder's picture, from the file mapped into memory.
+    QImage decodeMapped(const QSize& target);
 
     QString path;
     NamedFile file;
