@@ -43,7 +43,10 @@ QByteArray writtenByQt(const QImage& image)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "png").write(image);
+    QImageWriter writer(&buffer, "png");
+    // The writer's fastest deflate level, which the encoder takes too.
+    writer.setQuality(80);
+    writer.write(image);
     return buffer.data();
 }
 
