@@ -98,7 +98,8 @@ bool EntropyStream::prepare(const QByteArray& file, int start, int restartInterv
     dataBytes = bytesBefore;
 
     // Zeros after the data, whatever the parts write.
-    bytes.reset(new uint8_t[dataBytes + padBytes]);
+    if (!bytes.allocate(dataBytes + padBytes))
+        return false;
     std::memset(bytes.get() + dataBytes, 0, padBytes);
     forEachPart(int(used + 1), threads, [&](int i) { readPart(data, size, parts[size_t(i)], bytes.get() + offsets[size_t(i)]); });
     return true;

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "HugePageMemory.h"
+
 #include <QByteArray>
 #include <QtEndian>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 // The entropy-coded data of a scan as plain bits: the stuffed zero bytes after 0xFF
@@ -38,7 +39,7 @@ public:
     static constexpr size_t padBytes = 8192;
 
 private:
-    std::unique_ptr<uint8_t[]> bytes;
+    HugePageArray<uint8_t> bytes;
     std::vector<uint64_t> segments;
     size_t dataBytes = 0;
 };

@@ -81,8 +81,8 @@ bool ParallelScanDecoder::decode(int threads, uint64_t chunkBits, uint64_t recor
     if (uint64_t(unitCount) * uint64_t(dcPerUnit) * 2 > stream.bitCount())
         return false;
     // Every value is written before it is read.
-    dc.reset(new int16_t[unitCount * dcPerUnit]);
-    terms.reset(new int32_t[unitCount * termsPerUnit]);
+    if (!dc.allocate(unitCount * dcPerUnit) || !terms.allocate(unitCount * termsPerUnit))
+        return false;
     const bool done = header.restartInterval > 0 ? decodeIntervals(threads) : decodeChunks(threads, chunkBits);
     if (!done)
         return false;

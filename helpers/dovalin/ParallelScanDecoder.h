@@ -1,9 +1,10 @@
 #pragma once
 
+#include "HugePageMemory.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 class EntropyStream;
@@ -80,8 +81,8 @@ private:
     // The values a unit leaves: a DC difference per block, the terms of its kept blocks.
     const size_t dcPerUnit;
     const size_t termsPerUnit;
-    std::unique_ptr<int16_t[]> dc;
-    std::unique_ptr<int32_t[]> terms;
+    HugePageArray<int16_t> dc;
+    HugePageArray<int32_t> terms;
     uint64_t overlap = 0;
     std::atomic<int64_t> capacityLeft{0};
     std::atomic<int64_t> decodesLeft{0};
