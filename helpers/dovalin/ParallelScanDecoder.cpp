@@ -3,6 +3,7 @@
 #include "EntropyStream.h"
 #include "ForEachPart.h"
 #include "JpegHeader.h"
+#include "RecordArena.h"
 #include "ScanUnitDecoder.h"
 
 #include <algorithm>
@@ -10,11 +11,18 @@
 // Units decoded one after another from `begin`.
 struct ParallelScanDecoder::Run
 {
+    explicit Run(RecordArena* arena)
+        : starts(RecordAllocator<uint32_t>(arena))
+        , dc(RecordAllocator<int16_t>(arena))
+        , terms(RecordAllocator<int32_t>(arena))
+    {
+    }
+
     uint64_t begin = 0;
     uint64_t end = 0; // after the last unit
-    std::vector<uint32_t> starts;
-    std::vector<int16_t> dc;
-    std::vector<int32_t> terms;
+    std::vector<uint32_t, RecordAllocator<uint32_t>> starts;
+    std::vector<int16_t, RecordAllocator<int16_t>> dc;
+    std::vector<int32_t, RecordAllocator<int32_t>> terms;
     bool failed = false; // stopped at a bit pattern that is no code, or past the bounds
     size_t allowance = 0; // units it may still decode before it asks for more
     // For a run that goes on past its chunk: the chunk and unit where it met that
@@ -130,9 +138,22 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
     const int workers = std::max(1, threads);
     const size_t count = size_t(std::clamp<uint64_t>(bits / chunkBits, 1, uint64_t(workers) * chunksPerThread));
     decodesLeft = int64_t(mostDecodesPerUnit * unitCount + count * 2 * allowanceStep);
-    std::vector<Run> chunks(count);
     // Room for the units a chunk holds on average, and some.
     const size_t expected = unitCount / count + unitCount / count / 4 + 16;
+    // The chunks' first room in one block, as far as the bound allows.
+    RecordArena arena;
+    const uint64_t arenaUnits = std::min<uint64_t>(uint64_t(count) * std::min(expected, unitCount),
+                                                   uint64_t(std::max<int64_t>(0, capacityLeft)));
+    if (arena.allocate(size_t(arenaUnits * runBytesPerUnit() + count * 3 * alignof(std::max_align_t))))
+        records = &arena;
+    std::vector<Run> chunks;
+    std::vector<Run> extensions;
+    chunks.reserve(count);
+    extensions.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        chunks.emplace_back(records);
+        extensions.emplace_back(records);
+    }
     for (size_t i = 0; i < count; ++i)
         chunks[i].begin = bits * i / count / 8 * 8;
     forEachPart(int(count), workers, [&](int part) {
@@ -143,7 +164,6 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
         else
             chunks[i].failed = true;
     });
-    std::vector<Run> extensions(count);
     forEachPart(int(count) - 1, workers, [&](int part) {
         const size_t i = size_t(part);
         if (chunks[i].failed)
@@ -153,9 +173,9 @@ bool ParallelScanDecoder::decodeChunks(int threads, uint64_t chunkBits)
         extendRun(extensions[i], chunks, i + 1, reach < count ? chunks[reach].begin : bits);
     });
     // Past a bound the data is no scan the threads can share: the image reader takes it.
-    if (pastBounds)
-        return false;
-    return join(chunks, extensions, workers);
+    const bool joined = !pastBounds && join(chunks, extensions, workers);
+    records = nullptr;
+    return joined;
 }
 
 bool ParallelScanDecoder::reserve(Run& run, size_t capacity)
@@ -164,7 +184,9 @@ bool ParallelScanDecoder::reserve(Run& run, size_t capacity)
     capacity = std::min(capacity, unitCount);
     if (capacity <= present)
         return true;
-    const int64_t more = int64_t(capacity - present);
+    // Room left behind in the arena is not given back: the new room counts whole.
+    const bool leavesArena = records && records->holds(run.starts.data());
+    const int64_t more = int64_t(capacity - (leavesArena ? 0 : present));
     if (pastBounds || capacityLeft.fetch_sub(more) < more) {
         pastBounds = true;
         return false;
@@ -227,7 +249,7 @@ bool ParallelScanDecoder::meets(const std::vector<Run>& chunks, uint64_t positio
 {
     // The first unit start of a later chunk at or after this position.
     while (chunk < chunks.size()) {
-        const std::vector<uint32_t>& starts = chunks[chunk].starts;
+        const auto& starts = chunks[chunk].starts;
         while (index < starts.size() && starts[index] < position)
             ++index;
         if (index < starts.size())

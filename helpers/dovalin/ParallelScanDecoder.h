@@ -9,6 +9,7 @@
 
 class EntropyStream;
 class JpegHeader;
+class RecordArena;
 class ScanUnitDecoder;
 
 // Decodes every unit of a scan on several threads. With restart markers the intervals
@@ -83,6 +84,8 @@ private:
     const size_t termsPerUnit;
     HugePageArray<int16_t> dc;
     HugePageArray<int32_t> terms;
+    // Where the runs' records take their room while the chunks are decoded.
+    RecordArena* records = nullptr;
     uint64_t overlap = 0;
     std::atomic<int64_t> capacityLeft{0};
     std::atomic<int64_t> decodesLeft{0};
