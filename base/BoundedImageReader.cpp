@@ -205,8 +205,12 @@ void BoundedImageReader::readWholeFile()
     const qint64 position = file.pos();
     if (!file.seek(0))
         return;
-    wholeFile.setData(file.read(file.size()));
-    if (!wholeFile.open(QIODevice::ReadOnly)) {
+    const qint64 read = wholeFileMemory.allocate(size_t(file.size()))
+        ? file.read(static_cast<char*>(wholeFileMemory.data()), file.size())
+        : -1;
+    const auto* bytes = static_cast<const char*>(wholeFileMemory.data());
+    wholeFile.setData(QByteArray::fromRawData(bytes, int(qMax<qint64>(0, read))));
+    if (read < 0 || !wholeFile.open(QIODevice::ReadOnly)) {
         wholeFile.setData(QByteArray());
         file.seek(position);
         return;

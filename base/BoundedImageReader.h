@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HugePageMemory.h"
 #include "JpegFrame.h"
 #include "NamedFile.h"
 
@@ -109,6 +110,7 @@ private:
 
     QString path;
     NamedFile file;
+    HugePageMemory wholeFileMemory; // what wholeFile holds
     QBuffer wholeFile;
     QIODevice* device = nullptr;
     QImageReader reader;

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <limits>
 
-// Memory for one large array of the decoder, on the system's huge pages where it gives
-// them. Each 4 KB page of fresh memory costs a fault when first written: for a photo's
-// few megabytes of decoding data that costs more than the decoding, many times more on
-// a busy virtual machine, where one huge page takes a single fault.
+// Memory for one large array, on the system's huge pages where it gives them. Each 4 KB
+// page of fresh memory costs a fault when first written: for a photo's few megabytes
+// (the file, the decoder's data) that costs more than decoding it at an eighth, many
+// times more on a busy virtual machine, where one huge page takes a single fault.
 class HugePageMemory
 {
 public:
